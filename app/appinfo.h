@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace jotlet {
+
+// The names under which settings, the data folder and the autostart entry are filed.
+inline constexpr const char* kOrganizationName = "Quorvel";
+inline constexpr const char* kApplicationName = "Jotlet";
+
+// "major.minor.0.revision", the text a note file's NOTES version attribute carries.
+QString programVersion();
+
+// Sets the organisation, application name and version on the running QCoreApplication.
+void applyApplicationIdentity();
+
+// The folder for the main note file, the error log and the dictionaries: $JOTLET_HOME when set,
+// otherwise the per-user application data location. Created on first use; the path is returned
+// even when it cannot be created, so that the caller's write fails and reports it.
+QString dataFolder();
+
+// dataFolder() joined with a file name.
+QString dataFilePath(const QString& fileName);
+
+// The main note file, always spelled in lower case.
+QString mainNoteFilePath();
+
+} // namespace jotlet

@@ -1,0 +1,124 @@
+#include "filefunctions.h"
+
+#include "codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace jotlet {
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('\\') || c == QLatin1Char('/');
+}
+
+bool hasDrive(const QString& path)
+{
+    return path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter() && path.at(0).unicode() < 128;
+}
+
+} // namespace
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+QString GetFileName(const QString& path)
+{
+    int start = 0;
+    for (int i = 0; i + 1 < path.size(); ++i) {
+        const bool separator = isSeparator(path.at(i)) || (i == 1 && hasDrive(path));
+        if (separator && !isSeparator(path.at(i + 1))) {
+            start = i + 1;
+        }
+    }
+    return path.mid(start);
+}
+
+QString GetFolderName(const QString& path)
+{
+    int pos = 0;
+    // A leading separator (or two, for \\server\share) belongs to the root.
+    if (pos < path.size() && isSeparator(path.at(pos))) {
+        ++pos;
+    }
+    if (pos < path.size() && isSeparator(path.at(pos))) {
+        ++pos;
+    }
+    int cut = pos;
+    if (hasDrive(path)) {
+        cut = (path.size() > 2 && isSeparator(path.at(2))) ? 3 : 2;
+        pos = cut;
+    }
+    for (; pos < path.size(); ++pos) {
+        if (isSeparator(path.at(pos))) {
+            cut = pos;
+        }
+    }
+    return path.left(cut);
+}
+
+QString AddBackslash(const QString& path)
+{
+    if (path.isEmpty() || isSeparator(path.back())) {
+        return path;
+    }
+    QChar separator = QDir::separator();
+    for (int i = path.size() - 1; i >= 0; --i) {
+        if (isSeparator(path.at(i))) {
+            separator = path.at(i);
+            break;
+        }
+    }
+    return path + separator;
+}
+
+QString GetDesktopPath()
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+}
+
+QString TrimNull(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}
+
+bool ReadFileText(const QString& path, QString* text, QString* error, qint64 maxBytes)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        *error = QStringLiteral("'%1' is a folder, not a file").arg(path);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    if (bytes.size() > maxBytes) {
+        *error = QStringLiteral("'%1' is larger than %2 bytes").arg(path).arg(maxBytes);
+        return false;
+    }
+    if (isValidUtf8(bytes)) {
+        *text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+    } else {
+        *text = decodeWindows1252(bytes);
+    }
+    return true;
+}
+
+} // namespace jotlet

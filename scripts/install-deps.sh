@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Jotlet needs that are not installed yet.
+# Usage: install-deps.sh run|test
+set -euo pipefail
+
+build=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libhunspell-dev hunspell-en-us
+    libcanberra-dev libxcb1-dev fonts-comic-neue fonts-dejavu-core xdg-utils)
+test=(libbenchmark-dev clang-format xvfb xauth openbox xdotool x11-utils xclip poppler-utils)
+
+wanted=("${build[@]}")
+if [ "${1:-run}" = test ]; then
+    wanted+=("${test[@]}")
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, checks formatting and runs every test. Tests labelled x11
+# run on a private Xvfb server with the openbox window manager, started and stopped here.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+
+bash "$root/scripts/install-deps.sh" test
+bash "$root/scripts/check-format.sh"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build"
+
+xvfb_pid=""
+openbox_pid=""
+stop_x() {
+    [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null && wait "$openbox_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    return 0
+}
+trap stop_x EXIT
+
+# A display number nobody uses.
+display=""
+for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        display=":$n"
+        break
+    fi
+done
+[ -n "$display" ] || { echo "no free X display number"; exit 1; }
+
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$build/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+    xdpyinfo -display "$display" >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "Xvfb did not start:"; cat "$build/xvfb.log"; exit 1; }
+
+wm_runtime=$(mktemp -d)
+chmod 0700 "$wm_runtime"
+DISPLAY="$display" XDG_RUNTIME_DIR="$wm_runtime" openbox --sm-disable >"$build/openbox.log" 2>&1 &
+openbox_pid=$!
+for _ in $(seq 1 100); do
+    xprop -display "$display" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+export JOTLET_X11_DISPLAY="$display"
+cd "$build"
+status=0
+ctest --output-on-failure -j2 || status=$?
+stop_x
+rm -rf "$wm_runtime"
+exit $status

@@ -1,0 +1,207 @@
+#include "codepage.h"
+#include "filefunctions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace jotlet;
+
+class TestFileFunctions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void getFileName_data();
+    void getFileName();
+    void getFolderName_data();
+    void getFolderName();
+    void addBackslash_data();
+    void addBackslash();
+    void fileExists();
+    void trimNull();
+    void readFileText_data();
+    void readFileText();
+    void readFileTextFailures();
+    void windows1252RoundTrip();
+};
+
+void TestFileFunctions::getFileName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("bare name") << "a.not"
+                               << "a.not";
+    QTest::newRow("windows path") << R"(C:\notes\a.not)"
+                                  << "a.not";
+    QTest::newRow("trailing backslash kept") << R"(C:\notes\)"
+                                             << R"(notes\)";
+    QTest::newRow("drive only") << "C:"
+                                << "C:";
+    QTest::newRow("drive-relative") << "C:a.not"
+                                    << "a.not";
+    QTest::newRow("drive root") << R"(C:\)"
+                                << R"(C:\)";
+    QTest::newRow("unc") << R"(\\server\share\b.not)"
+                         << "b.not";
+    QTest::newRow("linux path") << "/home/ann/notes/a.not"
+                                << "a.not";
+    QTest::newRow("linux trailing slash") << "/home/ann/notes/"
+                                          << "notes/";
+    QTest::newRow("mixed separators") << R"(C:\notes/sub\x.not)"
+                                      << "x.not";
+    QTest::newRow("colon in linux name") << "/home/ann/meeting 10:30.not"
+                                         << "meeting 10:30.not";
+    QTest::newRow("double separator") << R"(C:\a\\b.not)"
+                                      << "b.not";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestFileFunctions::getFileName()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+    QCOMPARE(GetFileName(path), expected);
+}
+
+void TestFileFunctions::getFolderName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("windows path") << R"(C:\notes\a.not)"
+                                  << R"(C:\notes)";
+    QTest::newRow("deep") << R"(C:\a\b\c.not)"
+                          << R"(C:\a\b)";
+    QTest::newRow("root keeps backslash") << R"(C:\a.not)"
+                                          << R"(C:\)";
+    QTest::newRow("trailing backslash") << R"(C:\notes\)"
+                                        << R"(C:\notes)";
+    QTest::newRow("bare name") << "a.not"
+                               << "";
+    QTest::newRow("unc") << R"(\\server\share\a.not)"
+                         << R"(\\server\share)";
+    QTest::newRow("linux path") << "/home/ann/a.not"
+                                << "/home/ann";
+    QTest::newRow("linux root keeps slash") << "/a.not"
+                                            << "/";
+    QTest::newRow("colon in linux name") << "/home/ann/10:30.not"
+                                         << "/home/ann";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestFileFunctions::getFolderName()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+    QCOMPARE(GetFolderName(path), expected);
+}
+
+void TestFileFunctions::addBackslash_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("windows folder") << R"(C:\notes)"
+                                    << R"(C:\notes\)";
+    QTest::newRow("already ends in one") << R"(C:\notes\)"
+                                         << R"(C:\notes\)";
+    QTest::newRow("linux folder") << "/home/ann"
+                                  << "/home/ann/";
+    QTest::newRow("linux already") << "/home/ann/"
+                                   << "/home/ann/";
+    QTest::newRow("empty stays empty") << ""
+                                       << "";
+}
+
+void TestFileFunctions::addBackslash()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+    QCOMPARE(AddBackslash(path), expected);
+}
+
+void TestFileFunctions::fileExists()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("a.not"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QVERIFY(FileExists(file));
+    QVERIFY(!FileExists(dir.path()));
+    QVERIFY(!FileExists(dir.filePath(QStringLiteral("missing.not"))));
+    QVERIFY(!FileExists(QString()));
+}
+
+void TestFileFunctions::trimNull()
+{
+    QCOMPARE(TrimNull(QStringLiteral("abc")), QStringLiteral("abc"));
+    QCOMPARE(TrimNull(QString::fromUtf16(u"ab\0cd", 5)), QStringLiteral("ab"));
+    QCOMPARE(TrimNull(QString(3, QChar(0))), QString());
+}
+
+void TestFileFunctions::readFileText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("ascii") << QByteArray("plain\r\ntext") << QStringLiteral("plain\r\ntext");
+    QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC") << QString::fromUtf8("café €");
+    QTest::newRow("utf-8 bom dropped") << QByteArray("\xEF\xBB\xBFhi") << QStringLiteral("hi");
+    QTest::newRow("windows-1252") << QByteArray("caf\xE9 \x80 \x93q\x94") << QString::fromUtf8("café € “q”");
+    QTest::newRow("undefined 1252 bytes kept") << QByteArray("\x81\x8D") << QString::fromUtf16(u"\u0081\u008D");
+    QTest::newRow("nul kept") << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3);
+    QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void TestFileFunctions::readFileText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dropped.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QString text;
+    QString error;
+    QVERIFY2(ReadFileText(path, &text, &error), qPrintable(error));
+    QCOMPARE(text, expected);
+}
+
+void TestFileFunctions::readFileTextFailures()
+{
+    QTemporaryDir dir;
+    QString text = QStringLiteral("unchanged");
+    QString error;
+    QVERIFY(!ReadFileText(dir.filePath(QStringLiteral("missing")), &text, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!ReadFileText(dir.path(), &text, &error));
+    QVERIFY(error.contains(QLatin1String("folder")));
+
+    const QString big = dir.filePath(QStringLiteral("big.bin"));
+    QFile f(big);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(2048, 'x'));
+    f.close();
+    QVERIFY(!ReadFileText(big, &text, &error, 1024));
+    QVERIFY(error.contains(QLatin1String("larger")));
+    QCOMPARE(text, QStringLiteral("unchanged"));
+}
+
+void TestFileFunctions::windows1252RoundTrip()
+{
+    // Every byte decodes to a character that encodes back to the same byte.
+    for (int b = 0; b < 256; ++b) {
+        const QString text = decodeWindows1252(QByteArray(1, char(b)));
+        QCOMPARE(text.size(), 1);
+        QCOMPARE(windows1252Byte(text.at(0).unicode()), b);
+    }
+    QCOMPARE(windows1252Byte(u'\u4E2D'), -1);
+}
+
+QTEST_GUILESS_MAIN(TestFileFunctions)
+#include "tst_filefunctions.moc"
