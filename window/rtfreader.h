@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace jotlet {
+
+struct RtfReadLimits
+{
+    qint64 maxInputBytes = 64 * 1024 * 1024; // larger input is refused
+    int maxGroupDepth = 300;                 // deeper groups are read over, their text dropped
+};
+
+// Reads RTF as rich-edit controls write it (and general RTF, robustly) into doc, replacing what
+// it held. Malformed RTF gives a best-effort document. Input that is not RTF at all is taken as
+// plain text, as a rich-edit control does. Returns false, with the reason in *error, only for
+// input over the size limit; doc is then left empty.
+bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error = nullptr, const RtfReadLimits& limits = {});
+
+// The plain text of an RTF document, with list markers ("•", "1.") written out.
+QString rtfToPlainText(const QByteArray& rtf);
+
+// The document's text with list markers written out, one line per paragraph.
+QString documentPlainTextWithMarkers(const QTextDocument& doc);
+
+// True when the bytes start like RTF ("{\rtf", possibly after a few stray bytes).
+bool looksLikeRtf(const QByteArray& bytes);
+
+} // namespace jotlet
