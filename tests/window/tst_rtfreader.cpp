@@ -1,5 +1,9 @@
 #include "rtfformat.h"
 #include "rtfreader.h"
+#include "rtfwriter.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QTest>
 #include <QTextBlock>
@@ -37,6 +41,7 @@ private slots:
     void hostileInput_data();
     void hostileInput();
     void oversizedInputIsRefused();
+    void fuzzFindingsReplay();
 };
 
 void TestRtfReader::plainText_data()
@@ -250,6 +255,23 @@ void TestRtfReader::oversizedInputIsRefused()
     QVERIFY(!readRtf(QByteArray("{\\rtf1 ") + QByteArray(2000, 'x') + "}", &doc, &error, limits));
     QVERIFY(error.contains(QLatin1String("1024")));
     QVERIFY(doc.isEmpty());
+}
+
+// Inputs the fuzzer (fuzz/run.sh) once found troublesome, and hand-made ones like them.
+void TestRtfReader::fuzzFindingsReplay()
+{
+    const QDir dir(QStringLiteral(JOTLET_TEST_DATA_DIR "/rtf-fuzz"));
+    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
+    QVERIFY(!files.isEmpty());
+    for (const QString& name : files) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTextDocument doc;
+        QVERIFY2(readRtf(file.readAll(), &doc), qPrintable(name));
+        QTextDocument again;
+        QVERIFY2(readRtf(writeRtf(doc), &again), qPrintable(name));
+        QCOMPARE(again.blockCount(), doc.blockCount());
+    }
 }
 
 QTEST_MAIN(TestRtfReader)
