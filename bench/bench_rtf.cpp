@@ -12,6 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+#include <vector>
+
 using namespace jotlet;
 
 namespace {
@@ -78,6 +81,17 @@ const QList<QByteArray>& corpus()
 {
     static const QList<QByteArray> files = corpusFiles();
     return files;
+}
+
+// The corpus files read into documents, for the writing benchmarks.
+std::vector<std::unique_ptr<QTextDocument>> corpusDocuments()
+{
+    std::vector<std::unique_ptr<QTextDocument>> docs;
+    for (const QByteArray& rtf : corpus()) {
+        docs.push_back(std::make_unique<QTextDocument>());
+        readRtf(rtf, docs.back().get());
+    }
+    return docs;
 }
 
 void BM_ReadRtf_1MB(benchmark::State& state)
@@ -158,36 +172,26 @@ void BM_QtSetHtml_Corpus(benchmark::State& state)
 
 void BM_WriteRtf_Corpus(benchmark::State& state)
 {
-    QList<QTextDocument*> docs;
-    for (const QByteArray& rtf : corpus()) {
-        docs << new QTextDocument;
-        readRtf(rtf, docs.back());
-    }
+    const auto docs = corpusDocuments();
     qint64 bytes = 0;
     for (auto _ : state) {
-        for (const QTextDocument* doc : docs) {
+        for (const auto& doc : docs) {
             bytes += writeRtf(*doc).size();
         }
     }
     state.SetBytesProcessed(bytes);
-    qDeleteAll(docs);
 }
 
 void BM_QtToHtml_Corpus(benchmark::State& state)
 {
-    QList<QTextDocument*> docs;
-    for (const QByteArray& rtf : corpus()) {
-        docs << new QTextDocument;
-        readRtf(rtf, docs.back());
-    }
+    const auto docs = corpusDocuments();
     qint64 bytes = 0;
     for (auto _ : state) {
-        for (const QTextDocument* doc : docs) {
+        for (const auto& doc : docs) {
             bytes += doc->toHtml().toUtf8().size();
         }
     }
     state.SetBytesProcessed(bytes);
-    qDeleteAll(docs);
 }
 
 } // namespace

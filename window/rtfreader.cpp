@@ -31,7 +31,6 @@ struct CharProps
     bool italic = false;
     bool underline = false;
     bool strike = false;
-    bool hidden = false;
     int color = 0;
     int highlight = 0;
     int vertical = 0; // 1 superscript, -1 subscript
@@ -39,8 +38,8 @@ struct CharProps
     bool operator==(const CharProps& o) const
     {
         return font == o.font && halfPoints == o.halfPoints && bold == o.bold && italic == o.italic
-               && underline == o.underline && strike == o.strike && hidden == o.hidden && color == o.color
-               && highlight == o.highlight && vertical == o.vertical;
+               && underline == o.underline && strike == o.strike && color == o.color && highlight == o.highlight
+               && vertical == o.vertical;
     }
     bool operator!=(const CharProps& o) const { return !(*this == o); }
 };
@@ -59,7 +58,6 @@ struct ParaProps
     int ri = 0;
     int fi = 0;
     ListKind list = ListKind::None;
-    int listStart = 1;
     QString listPrefix;
     QString listSuffix = QStringLiteral(".");
 };
@@ -106,7 +104,6 @@ enum class Kw {
     Super,
     Sub,
     NoSuperSub,
-    V,
     Pard,
     Ql,
     Qc,
@@ -128,7 +125,6 @@ enum class Kw {
     PnUcLtr,
     PnLcRm,
     PnUcRm,
-    PnStart,
     PnTxtA,
     PnTxtB,
     Char, // a keyword standing for one character
@@ -185,7 +181,6 @@ const std::unordered_map<std::string_view, KwInfo>& keywords()
             {"super", {Kw::Super}},
             {"sub", {Kw::Sub}},
             {"nosupersub", {Kw::NoSuperSub}},
-            {"v", {Kw::V}},
             {"pard", {Kw::Pard}},
             {"ql", {Kw::Ql}},
             {"qc", {Kw::Qc}},
@@ -209,7 +204,6 @@ const std::unordered_map<std::string_view, KwInfo>& keywords()
             {"pnucltr", {Kw::PnUcLtr}},
             {"pnlcrm", {Kw::PnLcRm}},
             {"pnucrm", {Kw::PnUcRm}},
-            {"pnstart", {Kw::PnStart}},
             {"pntxta", {Kw::PnTxtA}},
             {"pntxtb", {Kw::PnTxtB}},
             {"lquote", {Kw::Char, 0x2018}},
@@ -331,7 +325,7 @@ private:
     // Keyword groups
     void characterKeyword(Kw kw, bool hasParam, int param);
     void paragraphKeyword(Kw kw, bool hasParam, int param);
-    void bulletKeyword(Kw kw, int param);
+    void bulletKeyword(Kw kw);
     void documentKeyword(Kw kw, bool hasParam, int param);
     void fontTableKeyword(Kw kw, int param);
 
@@ -373,7 +367,6 @@ private:
 
     QByteArray m_bytes; // \'hh bytes waiting to be decoded together
     int m_bytesCodepage = 1252;
-    bool m_bytesHidden = false;
 
     QString m_run;
     CharProps m_runProps;
@@ -643,11 +636,10 @@ void Parser::hexByte(unsigned char byte)
         return;
     }
     const int codepage = currentCodepage();
-    if (!m_bytes.isEmpty() && (codepage != m_bytesCodepage || m_bytesHidden != m_st.chr.hidden)) {
+    if (!m_bytes.isEmpty() && (codepage != m_bytesCodepage)) {
         flushBytes();
     }
     m_bytesCodepage = codepage;
-    m_bytesHidden = m_st.chr.hidden;
     m_bytes.append(static_cast<char>(byte));
 }
 
@@ -757,7 +749,7 @@ void Parser::keyword(std::string_view word, bool hasParam, int param)
             m_colorGiven = true;
         }
     } else if (m_st.dest == Dest::Pn) {
-        bulletKeyword(info.kw, param);
+        bulletKeyword(info.kw);
     } else if (m_st.dest == Dest::PnText) {
         characterKeyword(info.kw, hasParam, param);
         if (info.kw == Kw::Tab) {
@@ -784,7 +776,7 @@ void Parser::fontTableKeyword(Kw kw, int param)
     }
 }
 
-void Parser::bulletKeyword(Kw kw, int param)
+void Parser::bulletKeyword(Kw kw)
 {
     switch (kw) {
     case Kw::PnLvlBlt:
@@ -804,9 +796,6 @@ void Parser::bulletKeyword(Kw kw, int param)
         break;
     case Kw::PnUcRm:
         m_para.list = ListKind::UpperRoman;
-        break;
-    case Kw::PnStart:
-        m_para.listStart = qMax(1, param);
         break;
     case Kw::PnTxtA:
     case Kw::PnTxtB:
@@ -870,9 +859,6 @@ void Parser::characterKeyword(Kw kw, bool hasParam, int param)
         break;
     case Kw::Strike:
         c.strike = on;
-        break;
-    case Kw::V:
-        c.hidden = on;
         break;
     case Kw::F:
         c.font = param;

@@ -1,3 +1,4 @@
+#include "urlcatcher.h"
 #include "windowhelpers.h"
 
 #include <QDesktopServices>
@@ -7,15 +8,6 @@
 #include <QWindow>
 
 using namespace jotlet;
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 class TestWindowHelpers : public QObject
 {

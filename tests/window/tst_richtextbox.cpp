@@ -1,5 +1,6 @@
 #include "links.h"
 #include "richtextbox.h"
+#include "urlcatcher.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -12,15 +13,6 @@
 #include <QUrl>
 
 using namespace jotlet;
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 class TestRichTextBox : public QObject
 {
