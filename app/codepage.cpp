@@ -1,5 +1,7 @@
 #include "codepage.h"
 
+#include <cstring>
+
 #include <QStringDecoder>
 
 namespace jotlet {
@@ -41,9 +43,53 @@ int windows1252Byte(char16_t ch)
 
 bool isValidUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        // Runs of ASCII, the bulk of note files, eight bytes at a time.
+        while (end - p >= 8) {
+            quint64 chunk;
+            memcpy(&chunk, p, 8);
+            if (chunk & 0x8080808080808080ULL) {
+                break;
+            }
+            p += 8;
+        }
+        if (p == end) {
+            break;
+        }
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int length = 0;
+        quint32 min = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2, min = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3, min = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4, min = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p < length) {
+            return false;
+        }
+        quint32 code = c & (0x3F >> (length - 1));
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        p += length;
+    }
+    return true;
 }
 
 } // namespace jotlet

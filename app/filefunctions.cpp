@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace jotlet {
@@ -117,6 +118,29 @@ bool ReadFileText(const QString& path, QString* text, QString* error, qint64 max
         *text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
     } else {
         *text = decodeWindows1252(bytes);
+    }
+    return true;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error, QFileDevice::FileError* code)
+{
+    QSaveFile file(path);
+    const auto fail = [&](const QString& what) {
+        *error = QStringLiteral("Cannot %1 '%2': %3").arg(what, path, file.errorString());
+        if (code) {
+            *code = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
+        }
+        file.cancelWriting();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(QStringLiteral("create"));
+    }
+    if (file.write(bytes) != bytes.size()) {
+        return fail(QStringLiteral("write"));
+    }
+    if (!file.commit()) {
+        return fail(QStringLiteral("save"));
     }
     return true;
 }

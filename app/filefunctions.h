@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 
 namespace jotlet {
@@ -35,5 +36,13 @@ QString TrimNull(const QString& text);
 // image cannot exhaust memory. On failure returns false and describes the reason in *error.
 inline constexpr qint64 kReadFileTextLimit = 32 * 1024 * 1024;
 bool ReadFileText(const QString& path, QString* text, QString* error, qint64 maxBytes = kReadFileTextLimit);
+
+// Replaces the file at path with the bytes in one step: they are written to a temporary file in the same folder,
+// which then takes the target's place. On any failure (a full disk, a folder that cannot be written) the file
+// that was there is left exactly as it was, and the reason is in *error and *code.
+bool WriteFileAtomically(const QString& path,
+                         const QByteArray& bytes,
+                         QString* error,
+                         QFileDevice::FileError* code = nullptr);
 
 } // namespace jotlet

@@ -41,17 +41,6 @@ protected:
 
 } // namespace
 
-QColor colorFromBgr(quint32 color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-quint32 bgrFromColor(const QColor& color)
-{
-    const QColor rgb = color.toRgb();
-    return quint32(rgb.red()) | (quint32(rgb.green()) << 8) | (quint32(rgb.blue()) << 16);
-}
-
 RichTextBox::RichTextBox(QWidget* parent)
     : QTextEdit(parent)
     , m_links(new LinkHighlighter(document()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colors.h"
+
 #include <QTextEdit>
 
 class QSyntaxHighlighter;
@@ -86,9 +88,5 @@ private:
     QSyntaxHighlighter* m_links;
     QPoint m_pressPosition;
 };
-
-// Colours as the settings and note files hold them (0x00BBGGRR) and back.
-QColor colorFromBgr(quint32 color);
-quint32 bgrFromColor(const QColor& color);
 
 } // namespace jotlet

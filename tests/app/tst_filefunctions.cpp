@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +26,8 @@ private slots:
     void readFileText();
     void readFileTextFailures();
     void windows1252RoundTrip();
+    void utf8Validity_data();
+    void utf8Validity();
 };
 
 void TestFileFunctions::getFileName_data()
@@ -204,4 +207,38 @@ void TestFileFunctions::windows1252RoundTrip()
 }
 
 QTEST_GUILESS_MAIN(TestFileFunctions)
+void TestFileFunctions::utf8Validity_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray ascii(23, 'a');
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("ASCII") << ascii;
+    QTest::newRow("two, three and four bytes") << QByteArray("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80");
+    QTest::newRow("largest code point") << QByteArray("\xf4\x8f\xbf\xbf");
+    QTest::newRow("beyond the largest") << QByteArray("\xf4\x90\x80\x80");
+    QTest::newRow("overlong two bytes") << QByteArray("\xc0\x80");
+    QTest::newRow("overlong three bytes") << QByteArray("\xe0\x80\xaf");
+    QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80");
+    QTest::newRow("lone continuation") << QByteArray("a\x80"
+                                                     "b");
+    QTest::newRow("truncated at the end") << QByteArray("abc\xe2\x82");
+    QTest::newRow("Windows-1252 byte") << QByteArray("r\xe9sum\xe9");
+    for (int at : {7, 8, 9, 16, 22}) {
+        QByteArray bad = ascii;
+        bad[at] = char(0xe9);
+        QTest::addRow("bad byte at %d of a long ASCII run", at) << bad;
+        QByteArray good = ascii;
+        good.insert(at, "\xc3\xa9");
+        QTest::addRow("good pair at %d of a long ASCII run", at) << good;
+    }
+}
+
+void TestFileFunctions::utf8Validity()
+{
+    QFETCH(QByteArray, bytes);
+    QStringDecoder reference(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = reference.decode(bytes);
+    QCOMPARE(isValidUtf8(bytes), !reference.hasError());
+}
+
 #include "tst_filefunctions.moc"

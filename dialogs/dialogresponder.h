@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QPrinter;
+
+namespace jotlet {
+
+// What a file dialog is asked to show, in Qt's terms.
+struct FileDialogRequest
+{
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    QString title;
+    QString initialFolder;
+    QStringList nameFilters; // "Jotlet Note (*.not)"
+    int selectedFilter = 0;  // index into nameFilters
+    QString defaultSuffix;   // without the dot
+    bool confirmOverwrite = false;
+    bool mustExist = true;
+    bool multipleFiles = false;
+};
+
+// Answers the common dialogs. The program uses the one that shows Qt's dialogs; tests install their own, so that
+// no dialog ever waits for a user who is not there.
+class DialogResponder
+{
+public:
+    virtual ~DialogResponder() = default;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> fileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<QColor> colorDialog(const QColor& initial, bool fullOpen) = 0;
+    // The chosen face, or nothing when cancelled.
+    virtual std::optional<QString> fontDialog(const QString& initialFace, int pointSize) = 0;
+    // Lets the user set up the printer; true when confirmed.
+    virtual bool printerDialog(QPrinter& printer) = 0;
+};
+
+// The responder in use; Qt's dialogs unless one was installed.
+DialogResponder& dialogResponder();
+
+// Installs a responder (not owned) or, with nullptr, goes back to Qt's dialogs.
+void setDialogResponder(DialogResponder* responder);
+
+} // namespace jotlet

@@ -1,0 +1,83 @@
+// The dialogs the user sees: Qt's standard dialogs.
+#include "dialogresponder.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace jotlet {
+
+namespace {
+
+class QtDialogResponder : public DialogResponder
+{
+public:
+    std::optional<QString> fileDialog(const FileDialogRequest& request) override
+    {
+        QFileDialog dialog(nullptr, request.title, request.initialFolder);
+        const bool save = request.kind == FileDialogRequest::Kind::Save;
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        if (save) {
+            dialog.setFileMode(QFileDialog::AnyFile);
+        } else {
+            dialog.setFileMode(request.multipleFiles ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+        }
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        if (!request.nameFilters.isEmpty()) {
+            dialog.setNameFilters(request.nameFilters);
+            dialog.selectNameFilter(request.nameFilters.value(request.selectedFilter, request.nameFilters.first()));
+        }
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return dialog.selectedFiles().first();
+    }
+
+    std::optional<QColor> colorDialog(const QColor& initial, bool fullOpen) override
+    {
+        Q_UNUSED(fullOpen) // Qt's colour dialog always shows the custom colour part
+        const QColor chosen = QColorDialog::getColor(initial);
+        if (!chosen.isValid()) {
+            return std::nullopt;
+        }
+        return chosen;
+    }
+
+    std::optional<QString> fontDialog(const QString& initialFace, int pointSize) override
+    {
+        bool ok = false;
+        QFont initial(initialFace);
+        initial.setPointSize(pointSize);
+        const QFont chosen = QFontDialog::getFont(&ok, initial);
+        if (!ok) {
+            return std::nullopt;
+        }
+        return chosen.family();
+    }
+
+    bool printerDialog(QPrinter& printer) override
+    {
+        QPrintDialog dialog(&printer);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+DialogResponder* g_installed = nullptr;
+
+} // namespace
+
+DialogResponder& dialogResponder()
+{
+    static QtDialogResponder qtDialogs;
+    return g_installed ? *g_installed : qtDialogs;
+}
+
+void setDialogResponder(DialogResponder* responder)
+{
+    g_installed = responder;
+}
+
+} // namespace jotlet

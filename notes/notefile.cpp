@@ -1,0 +1,301 @@
+#include "notefile.h"
+
+#include "codepage.h"
+#include "notesettings.h"
+#include "quickxmlscan.h"
+
+#include <QDomDocument>
+#include <QRegularExpression>
+#include <QStringConverter>
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+
+namespace jotlet {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString element(const QString& name, const QString& value)
+{
+    return QLatin1Char('<') + name + QLatin1Char('>') + value + QStringLiteral("</") + name + QLatin1Char('>');
+}
+
+// The elements a writer puts into a NOTE, in the order they are written, values escaped.
+QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
+{
+    return {
+        {QStringLiteral("COLOR"), EscapeXML(xmlSafeText(note.Color))},
+        {QStringLiteral("DATA"), EscapeXML(xmlSafeText(note.Data))},
+        {QStringLiteral("TIMEDATE"), EscapeXML(xmlSafeText(note.TimeDate))},
+        {QStringLiteral("HEIGHT"), QString::number(note.Height)},
+        {QStringLiteral("WIDTH"), QString::number(note.Width)},
+        {QStringLiteral("LEFT"), QString::number(note.Left)},
+        {QStringLiteral("TOP"), QString::number(note.Top)},
+    };
+}
+
+bool isXmlChar(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+           || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+QByteArray declaredEncoding(const QByteArray& bytes)
+{
+    static const QRegularExpression declaration(
+        QStringLiteral(R"(^\s*<\?xml[^>]*?\sencoding\s*=\s*["']([A-Za-z0-9._:-]+)["'])"));
+    const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(bytes.left(256)));
+    return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
+}
+
+QString withoutDeclaredEncoding(const QString& text)
+{
+    static const QRegularExpression encoding(QStringLiteral(R"(^(\s*<\?xml[^>]*?)\s+encoding\s*=\s*["'][^"']*["'])"));
+    QString result = text;
+    return result.replace(encoding, QStringLiteral("\\1"));
+}
+
+bool readNumberField(const QDomElement& note, const QString& name, qint32* field, int index, NoteFileError* error)
+{
+    const QDomElement child = note.firstChildElement(name);
+    if (child.isNull()) {
+        return true; // a missing element leaves the field at zero
+    }
+    if (noteNumber(child.text(), field)) {
+        return true;
+    }
+    *error = {kErrTypeMismatch,
+              QStringLiteral("Type mismatch: %1 of note %2 holds '%3', not a number")
+                  .arg(name)
+                  .arg(index + 1)
+                  .arg(child.text().left(40))};
+    return false;
+}
+
+bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* note, NoteFileError* error)
+{
+    const QDomElement self = node.toElement(); // any other kind of node has no child elements
+    const auto text = [&self](const char* name) { return self.firstChildElement(QLatin1String(name)).text(); };
+    note->Data = text("DATA");
+    note->TimeDate = text("TIMEDATE");
+    note->Color = text("COLOR");
+    if (!readNumberField(self, QStringLiteral("HEIGHT"), &note->Height, index, error)
+        || !readNumberField(self, QStringLiteral("WIDTH"), &note->Width, index, error)
+        || !readNumberField(self, QStringLiteral("LEFT"), &note->Left, index, error)
+        || !readNumberField(self, QStringLiteral("TOP"), &note->Top, index, error)) {
+        return false;
+    }
+    note->FileName = path;
+    note->Reminder = text("REMINDER");
+    return true;
+}
+
+// Where the root's end tag starts, or for an empty root (<NOTES/>) where its "/>" starts.
+struct RootEnd
+{
+    qint64 offset = -1;
+    bool selfClosing = false;
+    QString rootName;
+};
+
+bool findRootEnd(const QString& text, RootEnd* end, NoteFileError* error)
+{
+    QXmlStreamReader reader(text);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth == 1) {
+            end->rootName = reader.qualifiedName().toString();
+        } else if (token == QXmlStreamReader::EndElement && --depth == 0) {
+            // The reader has just read the end tag's ">"; the tag starts at the last "</" before it.
+            const qint64 after = reader.characterOffset();
+            end->selfClosing = QStringView(text).mid(after - 2, 2) == QLatin1String("/>");
+            end->offset = end->selfClosing ? after - 2 : text.lastIndexOf(QLatin1String("</"), after - 1);
+        }
+    }
+    if (reader.hasError() || end->offset < 0) {
+        *error = {kErrNotWellFormed,
+                  QStringLiteral("Not a note file: %1 (line %2, column %3)")
+                      .arg(reader.hasError() ? reader.errorString() : QStringLiteral("no root element"))
+                      .arg(reader.lineNumber())
+                      .arg(reader.columnNumber())};
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString EscapeXML(const QString& text)
+{
+    QString result = text;
+    result.replace(QLatin1Char('&'), QStringLiteral("&amp;"));
+    result.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
+    result.replace(QLatin1Char('\''), QStringLiteral("&apos;"));
+    result.replace(QLatin1Char('<'), QStringLiteral("&lt;"));
+    result.replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+    return result;
+}
+
+QString xmlSafeText(const QString& text)
+{
+    const auto plain = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x20 && u < 0xD800) || (u >= 0xE000 && u <= 0xFFFD) || u == u'\t' || u == u'\r' || u == u'\n';
+    };
+    if (std::all_of(text.begin(), text.end(), plain)) {
+        return text; // the usual case: nothing to leave out
+    }
+    QString result;
+    result.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            result += c;
+            result += text.at(++i);
+        } else if (!c.isSurrogate() && isXmlChar(c.unicode())) {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString decodeNoteFileBytes(const QByteArray& bytes)
+{
+    if (const auto bom = QStringConverter::encodingForData(bytes)) {
+        if (*bom != QStringConverter::Utf8 || bytes.startsWith("\xEF\xBB\xBF")) {
+            QStringDecoder decoder(*bom);
+            return decoder(bytes);
+        }
+    }
+    const QByteArray declared = declaredEncoding(bytes);
+    if (!declared.isEmpty() && declared.compare("utf-8", Qt::CaseInsensitive) != 0) {
+        QStringDecoder decoder(declared.constData());
+        if (decoder.isValid()) {
+            return decoder(bytes);
+        }
+    }
+    if (isValidUtf8(bytes)) {
+        return QString::fromUtf8(bytes);
+    }
+    return decodeWindows1252(bytes);
+}
+
+bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileError* error)
+{
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!document->setContent(text, &message, &line, &column)) {
+        *error = {kErrNotWellFormed,
+                  QStringLiteral("Not a note file: %1 (line %2, column %3)").arg(message).arg(line).arg(column)};
+        return false;
+    }
+    return true;
+}
+
+bool processNoteDocument(const QDomDocument& document, const QString& path, NoteList* notes, NoteFileError* error)
+{
+    const QDomElement root = document.documentElement();
+    if (root.isNull()) {
+        *error = {kErrNotWellFormed, QStringLiteral("Not a note file: there is no root element")};
+        return false;
+    }
+    const QDomNodeList children = root.childNodes();
+    if (children.isEmpty()) {
+        *error = {kErrSubscriptOutOfRange, QStringLiteral("The file holds no notes")};
+        return false;
+    }
+    NoteList result;
+    result.reserve(children.size());
+    for (int i = 0; i < children.size(); ++i) {
+        NoteRecord note;
+        if (!readNote(children.at(i), path, i, &note, error)) {
+            return false;
+        }
+        result.append(std::move(note));
+    }
+    *notes = std::move(result);
+    return true;
+}
+
+bool noteNumber(const QString& text, qint32* value)
+{
+    const std::optional<qint32> number = settingToInt32(text);
+    if (!number) {
+        return false;
+    }
+    *value = *number;
+    return true;
+}
+
+QString oneNoteFileText(const NoteRecord& note, const QString& version)
+{
+    QString text = QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + kCrLf;
+    text += QStringLiteral("<NOTES version=\"") + EscapeXML(version) + QStringLiteral("\">") + kCrLf;
+    text += QStringLiteral("<NOTE>") + kCrLf;
+    for (const auto& [name, value] : noteElements(note)) {
+        text += element(name, value) + kCrLf;
+    }
+    text += QStringLiteral("</NOTE>") + kCrLf + QStringLiteral("</NOTES>") + kCrLf;
+    return text;
+}
+
+QString appendedNoteText(const NoteRecord& note)
+{
+    // A line break, the NOTE with a line break on each side of every child, and a line break before the root's end.
+    QString added = kCrLf + QStringLiteral("<NOTE>");
+    for (const auto& [name, value] : noteElements(note)) {
+        added += kCrLf + element(name, value) + kCrLf;
+    }
+    added += QStringLiteral("</NOTE>") + kCrLf;
+    return added;
+}
+
+bool appendNoteToText(const QString& fileText, const NoteRecord& note, QString* result, NoteFileError* error)
+{
+    RootEnd end;
+    if (!findRootEnd(fileText, &end, error)) {
+        return false;
+    }
+    const QString added = appendedNoteText(note);
+    QString text = fileText;
+    if (end.selfClosing) {
+        text.replace(end.offset, 2, QLatin1Char('>') + added + QStringLiteral("</") + end.rootName + QLatin1Char('>'));
+    } else {
+        text.insert(end.offset, added);
+    }
+    *result = withoutDeclaredEncoding(text);
+    return true;
+}
+
+bool appendNoteToBytes(const QByteArray& bytes, const NoteRecord& note, QByteArray* result, NoteFileError* error)
+{
+    // The usual case, a UTF-8 file: one quick pass finds the root's end and the bytes before and after it stay.
+    if (isValidUtf8(bytes)) {
+        const QuickXmlScan scan = quickScanXml(bytes);
+        if (scan.wellFormed) {
+            const QByteArray added = appendedNoteText(note).toUtf8();
+            QByteArray out;
+            out.reserve(bytes.size() + added.size() + scan.rootName.size() + 4);
+            out.append(QByteArrayView(bytes).first(scan.rootEnd));
+            if (scan.selfClosing) {
+                out.append('>').append(added).append("</").append(scan.rootName).append('>');
+                out.append(QByteArrayView(bytes).sliced(scan.rootEnd + 2));
+            } else {
+                out.append(added).append(QByteArrayView(bytes).sliced(scan.rootEnd));
+            }
+            *result = std::move(out);
+            return true;
+        }
+    }
+    QString appended;
+    if (!appendNoteToText(decodeNoteFileBytes(bytes), note, &appended, error)) {
+        return false;
+    }
+    *result = appended.toUtf8();
+    return true;
+}
+
+} // namespace jotlet

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "noterecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QDomDocument;
+
+namespace jotlet {
+
+// Error numbers the note file routines write to the error log.
+enum NoteFileErrorNumber : long {
+    kErrSubscriptOutOfRange = 9, // a root element without notes
+    kErrTypeMismatch = 13,       // a size or position that is not a number
+    kErrFileNotFound = 53,
+    kErrDiskFull = 61,
+    kErrPathFileAccess = 75,
+    kErrNotWellFormed = 1001, // not an XML document
+};
+
+struct NoteFileError
+{
+    long number = 0;
+    QString description;
+};
+
+// Note files are refused above this size: a note file of 10,000 notes is about 20 MB.
+inline constexpr qint64 kMaxNoteFileBytes = 256LL * 1024 * 1024;
+
+// Replaces, in this order, & " ' < > by their entities. Every occurrence is replaced, so text that is already
+// escaped gets its ampersands escaped again.
+QString EscapeXML(const QString& text);
+
+// The text with the characters XML 1.0 cannot carry (control characters other than tab, CR and LF, U+FFFE,
+// U+FFFF and unpaired surrogates) left out, so that a written file always reads back.
+QString xmlSafeText(const QString& text);
+
+// The text of a note file's bytes: the encoding a byte order mark or the declaration names; otherwise UTF-8 when
+// the bytes are valid UTF-8, else Windows-1252, which is what files from the older Windows program hold.
+QString decodeNoteFileBytes(const QByteArray& bytes);
+
+// Parses a note file's text into a document. External entities are never loaded; entity expansion is bounded.
+bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileError* error);
+
+// One record per node under the root element, in document order. A NOTE without one of the elements leaves that
+// field empty or zero; a size or position that is present but not a number fails the whole document, and so does
+// a root without children.
+bool processNoteDocument(const QDomDocument& document, const QString& path, NoteList* notes, NoteFileError* error);
+
+// Converts a HEIGHT, WIDTH, LEFT or TOP text: decimal, a fraction rounded to the nearest integer, halves to even.
+bool noteNumber(const QString& text, qint32* value);
+
+// The text of a file holding one note, CR LF after every line. Every text element is escaped.
+QString oneNoteFileText(const NoteRecord& note, const QString& version);
+
+// Adds a NOTE element at the end of the root of an existing note file's text, leaving everything before it as it
+// was. The result is to be written as UTF-8: a declared encoding is taken out of the declaration.
+bool appendNoteToText(const QString& fileText, const NoteRecord& note, QString* result, NoteFileError* error);
+
+// The same on a file's bytes, written back as UTF-8. A UTF-8 file keeps every byte before and after the new note.
+bool appendNoteToBytes(const QByteArray& bytes, const NoteRecord& note, QByteArray* result, NoteFileError* error);
+
+} // namespace jotlet

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace jotlet {
+
+// The state of one note. Each note window keeps one; the note file reader returns a list of them and the
+// writers take one by value. Only Color, Data, TimeDate, Height, Width, Left and Top travel through files.
+struct NoteRecord
+{
+    qint32 Alpha = 0;       // 0 (invisible) to 255 (opaque)
+    bool AutoSave = false;  // save a note that has a file without asking when it closes
+    qint32 CaptionType = 0; // sub-caption: 0 time stamp, 1 words, 2 characters, 3 file name
+    QString Color;          // a colour name ("yellow") or a 0x00BBGGRR value in decimal
+    qint32 ForeColor = 0;   // 0x00BBGGRR
+    qint32 FontSize = 0;    // points
+    QString Data;           // rich text (RTF)
+    QString FileName;       // full path of the note's file; set by the reader, never stored
+    qint32 SpecialType = 0; // kind of special note, 0 for an ordinary note
+    bool IsOnTop = false;
+    qint32 Height = 0; // twips
+    qint32 Width = 0;
+    qint32 Left = 0; // screen coordinates
+    qint32 Top = 0;
+    QString FeedURL;
+    QString Reminder; // read from files, never written
+    bool SaveNewNoteOnClose = false;
+    QString StockSymbol;
+    QString TimeDate; // the time stamp shown in the sub-caption
+};
+
+using NoteList = QList<NoteRecord>;
+
+} // namespace jotlet

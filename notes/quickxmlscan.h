@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace jotlet {
+
+// Where the root element of a UTF-8 note file ends, found in one quick pass that also checks that the file is
+// well-formed. It understands what note files hold (a declaration, comments, elements with attributes, text,
+// character and predefined entity references, CDATA); anything else (a document type, processing instructions,
+// names outside ASCII, another encoding) makes it answer "unsure", and so does any fault it sees, so that the
+// caller can ask a full parser. "Well-formed" is only ever answered for a well-formed document.
+struct QuickXmlScan
+{
+    bool wellFormed = false;
+    qsizetype rootEnd = -1;   // where "</ROOT>" starts, or "/>" of an empty root
+    bool selfClosing = false; // the root was written as <ROOT/>
+    QByteArray rootName;
+};
+
+QuickXmlScan quickScanXml(QByteArrayView bytes);
+
+} // namespace jotlet

@@ -1,0 +1,21 @@
+#pragma once
+
+// Reads what the program wrote to its error log, one entry per line.
+#include "errorlog.h"
+
+#include <QFile>
+#include <QStringList>
+
+inline QStringList errorLogLines()
+{
+    QFile log(jotlet::errorLogPath());
+    if (!log.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+inline void clearErrorLog()
+{
+    QFile::remove(jotlet::errorLogPath());
+}

@@ -1,0 +1,352 @@
+#include "appinfo.h"
+#include "codepage.h"
+#include "fakedialogs.h"
+#include "filefaults.h"
+#include "filefunctions.h"
+#include "logcapture.h"
+#include "modnote.h"
+#include "notefile.h"
+#include "notesettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace jotlet;
+
+namespace {
+
+NoteRecord makeNote(const QString& text, const QString& color = QStringLiteral("yellow"))
+{
+    NoteRecord note;
+    note.Color = color;
+    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
+    note.Height = 2085;
+    note.Width = 2325;
+    note.Left = -4500;
+    note.Top = 1500;
+    note.Alpha = 128; // not stored: must not come back
+    note.IsOnTop = true;
+    return note;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList colors(const NoteList& notes)
+{
+    QStringList result;
+    for (const NoteRecord& note : notes) {
+        result << note.Color;
+    }
+    return result;
+}
+
+// Data read back has LF where CR LF was written (XML line-end handling); the RTF means the same.
+QString written(const QString& data)
+{
+    return QString(data).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+class TestNoteWriters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void oneNoteLayout();
+    void saveNoteDialog_data();
+    void saveNoteDialog();
+    void saveNoteReplacesThreeNotes();
+    void roundTrip_data();
+    void roundTrip();
+    void appendTwiceKeepsOrderAndBytes();
+    void appendCreatesMissingFile();
+    void appendToLegacyAnsiFile();
+    void appendToEmptyRoot();
+    void appendToBrokenFileChangesNothing();
+    void saveMainNoteThreeTimes();
+    void failuresKeepTheOldFile_data();
+    void failuresKeepTheOldFile();
+
+private:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void TestNoteWriters::init()
+{
+    QVERIFY(m_dir.isValid());
+    clearErrorLog();
+}
+
+void TestNoteWriters::cleanup()
+{
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+    QFile::remove(mainNoteFilePath());
+}
+
+void TestNoteWriters::oneNoteLayout()
+{
+    NoteRecord note = makeNote(QStringLiteral("a&b"));
+    note.TimeDate = QStringLiteral("File: a&b.not");
+    note.Color = QStringLiteral("<odd>");
+    const QString target = path(QStringLiteral("one.not"));
+    QCOMPARE(SaveNote(note, target), target);
+
+    const QString version = programVersion();
+    QCOMPARE(version.split(QLatin1Char('.')).value(2), QStringLiteral("0"));
+    const QByteArray expected
+        = "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES version=\"" + version.toLatin1()
+          + "\">\r\n<NOTE>\r\n<COLOR>&lt;odd&gt;</COLOR>\r\n<DATA>{\\rtf1\\ansi a&amp;b\\par\r\n}</DATA>\r\n"
+            "<TIMEDATE>File: a&amp;b.not</TIMEDATE>\r\n<HEIGHT>2085</HEIGHT>\r\n<WIDTH>2325</WIDTH>\r\n"
+            "<LEFT>-4500</LEFT>\r\n<TOP>1500</TOP>\r\n</NOTE>\r\n</NOTES>\r\n";
+    QCOMPARE(readBytes(target), expected);
+}
+
+void TestNoteWriters::saveNoteDialog_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("cancelled") << false;
+    QTest::newRow("confirmed") << true;
+}
+
+void TestNoteWriters::saveNoteDialog()
+{
+    QFETCH(bool, confirm);
+    FakeDialogs dialogs;
+    const QString chosen = path(QStringLiteral("sub/picked.not"));
+    QDir().mkpath(path(QStringLiteral("sub")));
+    dialogs.fileAnswers << (confirm ? std::optional<QString>(chosen) : std::nullopt);
+    writeSetting(Setting::LastFolder, m_dir.path());
+
+    const QString result = SaveNote(makeNote(QStringLiteral("x")));
+
+    QCOMPARE(dialogs.fileRequests.size(), 1);
+    const FileDialogRequest& request = dialogs.fileRequests.first();
+    QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
+    QCOMPARE(request.title, QStringLiteral("Select a file: "));
+    QCOMPARE(request.nameFilters, QStringList {QStringLiteral("Jotlet Note (*.not)")});
+    QCOMPARE(request.defaultSuffix, QStringLiteral("not"));
+    QCOMPARE(request.initialFolder, m_dir.path());
+    QVERIFY(!request.confirmOverwrite);
+    QCOMPARE(result, confirm ? chosen : QStringLiteral("none"));
+    QCOMPARE(QFile::exists(chosen), confirm);
+    QCOMPARE(readSetting(Setting::LastFolder), confirm ? path(QStringLiteral("sub")) : m_dir.path());
+    QVERIFY(errorLogLines().isEmpty());
+}
+
+void TestNoteWriters::saveNoteReplacesThreeNotes()
+{
+    const QString target = path(QStringLiteral("three.not"));
+    QVERIFY(SaveNote(makeNote(QStringLiteral("1"), QStringLiteral("a")), target) == target);
+    QVERIFY(AppendNote(makeNote(QStringLiteral("2"), QStringLiteral("b")), target));
+    QVERIFY(AppendNote(makeNote(QStringLiteral("3"), QStringLiteral("c")), target));
+    QCOMPARE(LoadNote(false, target).size(), 3);
+
+    QCOMPARE(SaveNote(makeNote(QStringLiteral("only"), QStringLiteral("d")), target), target);
+    const NoteList notes = LoadNote(false, target);
+    QCOMPARE(colors(notes), QStringList {QStringLiteral("d")});
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("three.not")});
+}
+
+void TestNoteWriters::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // what comes back, when not the text itself
+    QTest::newRow("markup characters") << "& < > \" ' &amp; ]]>" << QString();
+    QTest::newRow("non-ASCII") << "caf\u00e9 \u20ac \u4e2d\u6587 \U0001F600" << QString();
+    QTest::newRow("control characters left out") << "a\x01"
+                                                    "b\x1f"
+                                                    "c\tend"
+                                                 << "abc\tend";
+    QTest::newRow("unpaired surrogate left out") << QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y") << "xy";
+}
+
+void TestNoteWriters::roundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    if (expected.isNull()) {
+        expected = text;
+    }
+    NoteRecord note = makeNote(text, text);
+    note.TimeDate = text;
+    const QString target = path(QStringLiteral("round.not"));
+    QCOMPARE(SaveNote(note, target), target);
+    QVERIFY(AppendNote(note, target));
+
+    const NoteList notes = LoadNote(false, target);
+    QCOMPARE(notes.size(), 2);
+    for (const NoteRecord& back : notes) {
+        QCOMPARE(back.Color, expected);
+        QCOMPARE(back.TimeDate, expected);
+        QCOMPARE(written(back.Data), written(makeNote(expected).Data));
+        QCOMPARE(back.Left, -4500);
+        QCOMPARE(back.Alpha, 0);
+        QCOMPARE(back.IsOnTop, false);
+    }
+    QVERIFY(errorLogLines().isEmpty());
+}
+
+void TestNoteWriters::appendTwiceKeepsOrderAndBytes()
+{
+    const QString target = path(QStringLiteral("a.not"));
+    QVERIFY(SaveNote(makeNote(QStringLiteral("first"), QStringLiteral("first")), target) == target);
+    const QByteArray before = readBytes(target);
+    QVERIFY(AppendNote(makeNote(QStringLiteral("second"), QStringLiteral("second")), target));
+    QVERIFY(AppendNote(makeNote(QStringLiteral("third"), QStringLiteral("third")), target));
+
+    const QByteArray after = readBytes(target);
+    const qsizetype rootEnd = before.lastIndexOf("</NOTES>");
+    QCOMPARE(after.left(rootEnd), before.left(rootEnd)); // what was there is kept byte for byte
+    QVERIFY(after.endsWith("</NOTE>\r\n</NOTES>\r\n"));
+    QCOMPARE(colors(LoadNote(false, target)),
+             (QStringList {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")}));
+}
+
+void TestNoteWriters::appendCreatesMissingFile()
+{
+    FakeDialogs dialogs;
+    const QString chosen = path(QStringLiteral("new.not"));
+    dialogs.fileAnswers << std::optional<QString>(chosen) << std::nullopt;
+
+    QVERIFY(AppendNote(makeNote(QStringLiteral("x"), QStringLiteral("green"))));
+    QCOMPARE(colors(LoadNote(false, chosen)), QStringList {QStringLiteral("green")});
+    QVERIFY(!AppendNote(makeNote(QStringLiteral("y")))); // cancelled: nothing written
+    QCOMPARE(LoadNote(false, chosen).size(), 1);
+}
+
+void TestNoteWriters::appendToLegacyAnsiFile()
+{
+    const QString target = path(QStringLiteral("legacy.not"));
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(
+        "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES version=\"4.5.0.4\">\r\n<NOTE>\r\n<COLOR>red</COLOR>\r\n"
+        "<TIMEDATE>File: r\xe9sum\xe9.not</TIMEDATE>\r\n</NOTE>\r\n</NOTES>\r\n");
+    f.close();
+
+    NoteRecord note = makeNote(QStringLiteral("new"), QStringLiteral("blue"));
+    note.TimeDate = QStringLiteral("\u00fcber \U0001F600");
+    QVERIFY(AppendNote(note, target));
+
+    QVERIFY(isValidUtf8(readBytes(target)));
+    const NoteList notes = LoadNote(false, target);
+    QCOMPARE(notes.size(), 2);
+    QCOMPARE(notes.at(0).TimeDate, QStringLiteral("File: r\u00e9sum\u00e9.not"));
+    QCOMPARE(notes.at(1).TimeDate, note.TimeDate);
+}
+
+void TestNoteWriters::appendToEmptyRoot()
+{
+    const QString target = path(QStringLiteral("empty.not"));
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<NOTES version=\"1.0.0.1\"/>\r\n");
+    f.close();
+    QVERIFY(AppendNote(makeNote(QStringLiteral("x"), QStringLiteral("tang")), target));
+    QCOMPARE(colors(LoadNote(false, target)), QStringList {QStringLiteral("tang")});
+    QVERIFY(!readBytes(target).contains("encoding"));
+}
+
+void TestNoteWriters::appendToBrokenFileChangesNothing()
+{
+    const QString target = path(QStringLiteral("broken.not"));
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<NOTES><NOTE><DATA>half a file");
+    f.close();
+    const QByteArray before = readBytes(target);
+    QVERIFY(!AppendNote(makeNote(QStringLiteral("x")), target));
+    QCOMPARE(readBytes(target), before);
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), 1);
+    QVERIFY(log.first().contains(QStringLiteral("modNote: AppendNote")));
+}
+
+void TestNoteWriters::saveMainNoteThreeTimes()
+{
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+    QVERIFY(SaveMainNote(makeNote(QStringLiteral("1"), QStringLiteral("one"))));
+    QVERIFY(QFile::exists(mainNoteFilePath()));
+    QVERIFY(SaveMainNote(makeNote(QStringLiteral("2"), QStringLiteral("two"))));
+    QVERIFY(SaveMainNote(makeNote(QStringLiteral("3"), QStringLiteral("three"))));
+    const NoteList notes = LoadNote(true);
+    QCOMPARE(colors(notes), (QStringList {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
+    QCOMPARE(notes.first().FileName, mainNoteFilePath());
+}
+
+void TestNoteWriters::failuresKeepTheOldFile_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("fault");
+    for (const char* writer : {"SaveNote", "AppendNote", "SaveMainNote"}) {
+        for (const char* fault : {"full disk", "read-only folder", "target is a folder"}) {
+            QTest::addRow("%s, %s", writer, fault) << QString::fromLatin1(writer) << QString::fromLatin1(fault);
+        }
+    }
+}
+
+void TestNoteWriters::failuresKeepTheOldFile()
+{
+    QFETCH(QString, writer);
+    QFETCH(QString, fault);
+    const bool main = writer == QLatin1String("SaveMainNote");
+    QString target = main ? mainNoteFilePath() : path(QStringLiteral("keep.not"));
+    QVERIFY(SaveNote(makeNote(QStringLiteral("old"), QStringLiteral("old")), target) == target);
+    if (fault == QLatin1String("target is a folder")) {
+        QVERIFY(QFile::remove(target) && QDir().mkpath(target + QStringLiteral("/inside")));
+    }
+    // The log lives in the data folder, where the main note file is: it exists before the fault, as it would after
+    // a day's use, so that the failure can be written to it.
+    QFile logFile(errorLogPath());
+    QVERIFY(logFile.open(QIODevice::Append));
+    logFile.close();
+    const QByteArray before = readBytes(target);
+    const QStringList filesBefore = QDir(GetFolderName(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    // A note larger than the size limit below, so that a write cannot fit.
+    const NoteRecord big = makeNote(QString(20000, QLatin1Char('x')), QStringLiteral("new"));
+    bool saved = false;
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        if (fault == QLatin1String("full disk")) {
+            limit = std::make_unique<FileSizeLimit>(8192);
+        } else if (fault == QLatin1String("read-only folder")) {
+            readOnly = std::make_unique<ReadOnlyFolder>(GetFolderName(target));
+        }
+        if (writer == QLatin1String("SaveNote")) {
+            saved = SaveNote(big, target) != QLatin1String("none");
+        } else if (writer == QLatin1String("AppendNote")) {
+            saved = AppendNote(big, target);
+        } else {
+            saved = SaveMainNote(big);
+        }
+    }
+    QVERIFY(!saved);
+    QCOMPARE(readBytes(target), before);
+    QCOMPARE(QDir(GetFolderName(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(QStringLiteral("modNote: ")), qPrintable(log.first()));
+    if (fault != QLatin1String("target is a folder")) {
+        QCOMPARE(colors(LoadNote(false, target)), QStringList {QStringLiteral("old")});
+    }
+    QDir(target).removeRecursively();
+}
+
+QTEST_GUILESS_MAIN(TestNoteWriters)
+#include "tst_notewriters.moc"
