@@ -1,10 +1,9 @@
 #include "appinfo.h"
 #include "errorlog.h"
+#include "sessionend.h"
+#include "startup.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include <cstdio>
 #include <cstring>
@@ -22,13 +21,11 @@ int main(int argc, char* argv[])
     jotlet::applyApplicationIdentity();
     jotlet::installLogErrorMessageBox();
 
-    QWidget note;
-    note.setWindowTitle(QStringLiteral("Jotlet"));
-    note.setObjectName(QStringLiteral("frmMain"));
-    auto* layout = new QVBoxLayout(&note);
-    layout->addWidget(new QLabel(QStringLiteral("Jotlet"), &note));
-    note.setStyleSheet(QStringLiteral("background: #ffff99;"));
-    note.resize(155, 139);
-    note.show();
+    // The program runs while a note is open; at the end of the session every note is kept for the next start.
+    jotlet::SessionEndWatcher sessionEnd;
+    QObject::connect(&sessionEnd, &jotlet::SessionEndWatcher::sessionEnding, &app, &jotlet::endSession);
+
+    // The command line is one text: the arguments after the program's name, joined by single spaces.
+    jotlet::Main(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     return app.exec();
 }

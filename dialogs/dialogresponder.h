@@ -38,6 +38,8 @@ public:
     virtual std::optional<QString> fontDialog(const QString& initialFace, int pointSize) = 0;
     // Lets the user set up the printer; true when confirmed.
     virtual bool printerDialog(QPrinter& printer) = 0;
+    // A question with Yes, No and Cancel; returns the button pressed (QMessageBox::Yes, No or Cancel).
+    virtual int question(const QString& title, const QString& text) = 0;
 };
 
 // The responder in use; Qt's dialogs unless one was installed.

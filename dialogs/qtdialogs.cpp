@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -62,6 +63,13 @@ public:
     {
         QPrintDialog dialog(&printer);
         return dialog.exec() == QDialog::Accepted;
+    }
+
+    int question(const QString& title, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec();
     }
 };
 

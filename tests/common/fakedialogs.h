@@ -42,4 +42,11 @@ public:
         ++printerDialogs;
         return printerAnswer;
     }
+    QList<int> questionAnswers; // QMessageBox::Yes, No or Cancel; Cancel when none is left
+    QStringList questionsAsked; // "title|text"
+    int question(const QString& title, const QString& text) override
+    {
+        questionsAsked << title + QLatin1Char('|') + text;
+        return questionAnswers.isEmpty() ? 0x00400000 /* QMessageBox::Cancel */ : questionAnswers.takeFirst();
+    }
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace jotlet {
+
+// Tells the program that the desktop session is ending: the session manager asks to save (commit data), or the
+// process gets SIGTERM, SIGHUP or SIGINT (display managers and systemd send SIGTERM at shutdown). The signals are
+// carried into the event loop through a pipe; the handler itself only writes one byte.
+class SessionEndWatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SessionEndWatcher(QObject* parent = nullptr);
+    ~SessionEndWatcher() override;
+
+signals:
+    void sessionEnding();
+
+private:
+    void readSignal();
+
+    QSocketNotifier* m_notifier = nullptr;
+    bool m_ended = false;
+};
+
+} // namespace jotlet

@@ -1,0 +1,162 @@
+#pragma once
+
+#include "dockinghandler.h"
+#include "noterecord.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QFrame;
+
+namespace jotlet {
+
+class CTranslucentForm;
+class RichTextBox;
+
+// One note on the desktop: a frameless window whose body is the rich-text box RTB1, with its own caption line,
+// icon, close and help buttons, sub-caption and resize grip. Lengths in its interface are twips.
+//
+// A creator sets NoteFileName (and IsDirty) first; the load step runs on the first use of anything else and
+// takes the look of new notes from the settings. The window deletes itself when it has closed.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Every note window that is open, in the order they were created.
+    static QList<frmMain*> openWindows();
+
+    QString NoteFileName() const { return m_noteFileName; }
+    void setNoteFileName(const QString& path) { m_noteFileName = path; }
+    bool IsDirty() const { return m_isDirty; }
+    void setIsDirty(bool dirty) { m_isDirty = dirty; }
+    QString Tag();
+    void setTag(const QString& path);
+
+    RichTextBox* RTB1();
+    QLabel* lblCaption();
+    QLabel* lblSubCaption();
+    QLabel* imgIcon();
+    const NoteRecord& record() const { return m_record; }
+    NoteRecord& record() { return m_record; }
+
+    qint32 Height();
+    qint32 Width();
+    qint32 Left();
+    qint32 Top();
+    void setHeight(qint32 twips);
+    void setWidth(qint32 twips);
+    void setLeft(qint32 twips);
+    void setTop(qint32 twips);
+
+    // Sets the note's text from a record's rich text.
+    void setData(const QString& rtf);
+    QString data();
+
+    // The colour name or decimal 0x00BBGGRR value; false when the text is neither (nothing changes).
+    bool SetNoteColor(const QString& strColor, bool AllowForeColorChange);
+    void ChangeForeColor(qint32 color);
+
+    // 0 Save, 1 Save As, 2 Append To.
+    void PerformSave(int mode);
+    void NewNote();
+    void OpenNoteFile();
+    void Show();
+
+    // The sub-caption type chosen by the user (0-3), and the two options.
+    void setCaptionType(int type);
+    int captionType() const { return m_captionType; }
+    void setAutoSave(bool on);
+    void setSaveNewNoteOnClose(bool on);
+    bool saveSettingsChecked() const { return m_saveSettingsChecked; }
+    void setSaveSettingsChecked(bool on) { m_saveSettingsChecked = on; }
+    void setIsOnTop(bool on);
+
+    // Roll-up to the icon and back.
+    void ToggleMinimize();
+    void MinimizeNote();
+    void RestoreNote();
+    bool minimizeEnabled() const { return m_minimizeEnabled; }
+    void DefaultSize();
+    void Reset();
+    void StopSpecialNote();
+    void refreshSubCaption();
+
+    // Closes as the end of the session does: the note goes to the main note file, nothing is asked.
+    void closeForSessionEnd();
+
+    clsDockingHandler& dock() { return m_cDock; }
+    bool isTranslucent() const { return m_cTrans != nullptr; }
+
+public slots:
+    void RTB1_Change();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ensureLoaded();
+    void loadStep();
+    void createControls();
+    void layoutChrome();
+    void applyActivation(bool active);
+    void onApplicationStateChanged(Qt::ApplicationState state);
+    bool chromeMouseEvent(QObject* watched, QEvent* event);
+    void fillRecordForClose();
+    bool askToSaveBeforeClose();
+    void writeSettings();
+    QString currentTimeText() const;
+    void setSubCaption(const QString& text);
+    void setTitle(const QString& title);
+    void resizeByGrip(QMouseEvent* event);
+
+    NoteRecord m_record;
+    QString m_noteFileName;
+    bool m_isDirty = false;
+    QString m_tag;
+    qint32 m_lWordCount = 0;
+    int m_captionType = 0;
+    bool m_saveSettingsChecked = false;
+    bool m_minimizeEnabled = true;
+    bool m_loaded = false;
+    bool m_loading = false;
+    bool m_sessionEnding = false;
+    bool m_closing = false;
+    clsDockingHandler m_cDock;
+    std::unique_ptr<CTranslucentForm> m_cTrans;
+    // The twips last set on each axis, reported back while the window's pixels still match them, so that a size
+    // or place that is no whole number of pixels (500 twips at 15 per pixel) reads back exactly.
+    struct TwipsAxis
+    {
+        bool set = false;
+        qint32 twips = 0;
+        int pixels = 0;
+    };
+    qint32 twipsOf(TwipsAxis& axis, int pixels, double perPixel);
+    int pixelsOf(TwipsAxis& axis, qint32 twips, double perPixel);
+    TwipsAxis m_left, m_top, m_width, m_height;
+    QPoint m_gripStart;
+    QSize m_gripStartSize;
+
+    RichTextBox* m_rtb = nullptr;
+    QLabel* m_caption = nullptr;
+    QLabel* m_subCaption = nullptr;
+    QLabel* m_icon = nullptr;
+    QLabel* m_iconReminder[2] = {nullptr, nullptr};
+    QLabel* m_help = nullptr;
+    QLabel* m_close = nullptr;
+    QLabel* m_resize = nullptr;
+    QFrame* m_line = nullptr;
+};
+
+} // namespace jotlet

@@ -1,0 +1,105 @@
+#include "notelogic.h"
+
+#include "filefunctions.h"
+
+#include <QSize>
+
+#include <limits>
+
+namespace jotlet {
+
+QString noteTitle(const QString& tag, bool unsaved)
+{
+    QString title = QStringLiteral("Jotlet - ") + GetFileName(tag);
+    if (unsaved) {
+        title += QStringLiteral(" *");
+    }
+    return title;
+}
+
+bool hasUnsavedMark(const QString& title)
+{
+    return title.endsWith(QLatin1Char('*'));
+}
+
+qint32 countWords(const QString& plainText)
+{
+    return plainText.isEmpty() ? 0 : qint32(plainText.count(QLatin1Char(' ')) + 1);
+}
+
+int shownCharacterCount(int length, int specialType)
+{
+    constexpr int kClipboardViewer = 5;
+    constexpr int kClipboardLog = 6;
+    constexpr int kClipboardHeading = 19;
+    return (specialType == kClipboardViewer || specialType == kClipboardLog) ? length - kClipboardHeading : length;
+}
+
+QString subCaptionText(int captionType, const QString& timeDate, qint32 words, int characters, const QString& tag)
+{
+    switch (captionType) {
+    case WordCount:
+        return QStringLiteral("Word Count: %1").arg(words);
+    case CharacterCount:
+        return QStringLiteral("Character Count: %1").arg(characters);
+    case NoteFilename:
+        return QStringLiteral("File: ") + GetFileName(tag);
+    default:
+        return timeDate;
+    }
+}
+
+QString rollUpTooltip(const QString& text)
+{
+    return text.left(35).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+}
+
+StartupChoice chooseStartup(const QString& commandLine, bool mainNoteFileExists)
+{
+    if (commandLine.isEmpty()) {
+        return {mainNoteFileExists ? StartupChoice::MainNoteFile : StartupChoice::NewNote, QString()};
+    }
+    QString path = commandLine;
+    if (path.startsWith(QLatin1Char('"'))) {
+        path.remove(0, 1);
+    }
+    if (path.endsWith(QLatin1Char('"'))) {
+        path.chop(1);
+    }
+    // Only the last three letters are tested: "meeting.not" and "knot" both name note files.
+    if (path.right(3).compare(QLatin1String("not"), Qt::CaseInsensitive) != 0) {
+        return {StartupChoice::NewNote, QString()};
+    }
+    return {StartupChoice::CommandLineFile, path};
+}
+
+QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas)
+{
+    if (availableAreas.isEmpty()) {
+        return window.topLeft();
+    }
+    const QRect* nearest = nullptr;
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (const QRect& area : availableAreas) {
+        if (area.intersects(window)) {
+            return window.topLeft();
+        }
+        const QPoint d = area.center() - window.center();
+        const qint64 distance = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = &area;
+        }
+    }
+    // Into the nearest area, as close to the stored place as it fits.
+    const int x = qBound(nearest->left(), window.left(), qMax(nearest->left(), nearest->right() + 1 - window.width()));
+    const int y = qBound(nearest->top(), window.top(), qMax(nearest->top(), nearest->bottom() + 1 - window.height()));
+    return {x, y};
+}
+
+QSize limitedSize(const QSize& twips)
+{
+    return {qMax(twips.width(), kMinimumWidthTwips), qMax(twips.height(), kMinimumHeightTwips)};
+}
+
+} // namespace jotlet

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+namespace jotlet {
+
+// The rules of a note window that need no window: titles, counts, start-up sources, sizes and places.
+
+inline constexpr int kMinimumWidthTwips = 500; // also the rolled-up size
+inline constexpr int kMinimumHeightTwips = 425;
+inline constexpr int kDefaultWidthTwips = 2325;
+inline constexpr int kDefaultHeightTwips = 2085;
+inline constexpr int kInitialWidthTwips = 6030; // a window's size before the note's own is applied
+inline constexpr int kInitialHeightTwips = 4245;
+
+// What the sub-caption shows.
+enum CaptionType { TimeDateStamp = 0, WordCount = 1, CharacterCount = 2, NoteFilename = 3 };
+
+// "Jotlet - " and the file-name part of the note's file, with " *" while it has unsaved changes.
+QString noteTitle(const QString& tag, bool unsaved);
+bool hasUnsavedMark(const QString& title);
+
+// The number of pieces the text splits into at each space (two spaces in a row make an empty piece, which
+// counts); an empty text counts 0.
+qint32 countWords(const QString& plainText);
+
+// The character count shown for a note; clipboard notes (kinds 5 and 6) do not count their 19-character heading.
+int shownCharacterCount(int length, int specialType);
+
+// The sub-caption for a caption type.
+QString subCaptionText(int captionType, const QString& timeDate, qint32 words, int characters, const QString& tag);
+
+// The icon's tooltip of a rolled-up note: the first 35 characters of its text on one line.
+QString rollUpTooltip(const QString& text);
+
+// Where a note starts: a note file named on the command line, the main note file, or a new note.
+struct StartupChoice
+{
+    enum Kind { NewNote, CommandLineFile, MainNoteFile };
+    Kind kind = NewNote;
+    QString path;
+};
+StartupChoice chooseStartup(const QString& commandLine, bool mainNoteFileExists);
+
+// A window place (pixels) moved into the nearest available screen area when no part of it is on any screen;
+// a window at least partly visible stays where it is.
+QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas);
+
+// The window's size after the layout pass's limits.
+QSize limitedSize(const QSize& twips);
+
+} // namespace jotlet
