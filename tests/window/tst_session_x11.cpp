@@ -1,0 +1,203 @@
+// The program as a process on a real X server: notes left open at the end of the session come back at their places,
+// dragging snaps to the work area (a strut shrinks it), and a translucent note is opaque only while active.
+#include "appinfo.h"
+#include "modnote.h"
+#include "settings.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QWidget>
+
+#include <csignal>
+
+using namespace jotlet;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+// The visible note windows of the program, by their X window ids.
+QStringList noteWindows()
+{
+    return run(QStringLiteral("xdotool"),
+               {QStringLiteral("search"),
+                QStringLiteral("--onlyvisible"),
+                QStringLiteral("--name"),
+                QStringLiteral("^Jotlet")})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QPoint windowPosition(const QString& id)
+{
+    const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
+    const int at = out.indexOf(QLatin1String("Position: "));
+    const QStringList xy = out.mid(at + 10).section(QLatin1Char(' '), 0, 0).split(QLatin1Char(','));
+    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint(-1, -1);
+}
+
+QString xProperty(const QString& id, const QString& name)
+{
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, name});
+}
+
+NoteRecord note(const QString& text, const QString& color, int left, int top)
+{
+    NoteRecord n;
+    n.Color = color;
+    n.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    n.Height = 2085;
+    n.Width = 2325;
+    n.Left = left;
+    n.Top = top;
+    return n;
+}
+
+} // namespace
+
+class TestSessionX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sessionEndKeepsNotesForTheNextStart();
+    void dragSnapsToTheWorkArea();
+    void translucentOnlyWhileInactive();
+
+private:
+    bool startProgram(QProcess& program, int windows);
+};
+
+bool TestSessionX11::startProgram(QProcess& program, int windows)
+{
+    program.start(QStringLiteral(JOTLET_PROGRAM), {});
+    if (!program.waitForStarted(10000)) {
+        return false;
+    }
+    for (int i = 0; i < 100 && noteWindows().size() < windows; ++i) {
+        QTest::qWait(100);
+    }
+    QTest::qWait(300);
+    return noteWindows().size() == windows;
+}
+
+void TestSessionX11::sessionEndKeepsNotesForTheNextStart()
+{
+    QVERIFY(SaveMainNote(note(QStringLiteral("first"), QStringLiteral("green"), 1500, 1500)));
+    QVERIFY(SaveMainNote(note(QStringLiteral("second"), QStringLiteral("red"), 6000, 3000)));
+    QProcess program;
+    QVERIFY(startProgram(program, 2));
+    QVERIFY(!QFile::exists(mainNoteFilePath())); // consumed at the start
+    QStringList places;
+    for (const QString& id : noteWindows()) {
+        const QPoint p = windowPosition(id);
+        places << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+    }
+    places.sort();
+    QCOMPARE(places, (QStringList {QStringLiteral("100,100"), QStringLiteral("400,200")}));
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+    const NoteList kept = LoadNote(true);
+    QCOMPARE(kept.size(), 2);
+    QStringList colors;
+    for (const NoteRecord& n : kept) {
+        colors << QStringLiteral("%1 %2,%3 %4x%5").arg(n.Color).arg(n.Left).arg(n.Top).arg(n.Width).arg(n.Height);
+    }
+    colors.sort();
+    QCOMPARE(colors,
+             (QStringList {QStringLiteral("green 1500,1500 2325x2085"), QStringLiteral("red 6000,3000 2325x2085")}));
+    QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/jotlet.desktop")));
+
+    // The next start brings them back and consumes the file again.
+    QVERIFY(startProgram(program, 2));
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+    ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(10000));
+    QFile::remove(mainNoteFilePath());
+}
+
+void TestSessionX11::dragSnapsToTheWorkArea()
+{
+    // A panel on the left, 40 pixels wide, shrinks the work area.
+    QWidget panel(nullptr, Qt::FramelessWindowHint);
+    panel.setGeometry(0, 0, 40, 800);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    run(QStringLiteral("xprop"),
+        {QStringLiteral("-id"),
+         QString::number(panel.winId()),
+         QStringLiteral("-f"),
+         QStringLiteral("_NET_WM_STRUT_PARTIAL"),
+         QStringLiteral("32c"),
+         QStringLiteral("-set"),
+         QStringLiteral("_NET_WM_STRUT_PARTIAL"),
+         QStringLiteral("40,0,0,0,0,799,0,0,0,0,0,0")});
+    QTest::qWait(300);
+
+    QVERIFY(SaveMainNote(note(QStringLiteral("drag me"), QStringLiteral("yellow"), 6000, 3000)));
+    QProcess program;
+    QVERIFY(startProgram(program, 1));
+    const QString id = noteWindows().first();
+    const QPoint start = windowPosition(id);
+    QCOMPARE(start, QPoint(400, 200));
+    // Press on the caption and drag left until the note is 10 px from the work area's edge (x = 50).
+    const QPoint grab = start + QPoint(60, 8);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(grab.x()), QString::number(grab.y())});
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    for (int x = grab.x(); x >= grab.x() - 350; x -= 25) {
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(x), QString::number(grab.y())});
+        QTest::qWait(20);
+    }
+    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(300);
+    QCOMPARE(windowPosition(id).x(), 40);
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(10000));
+    QFile::remove(mainNoteFilePath());
+}
+
+void TestSessionX11::translucentOnlyWhileInactive()
+{
+    SaveRegSetting(jotletSection(), QStringLiteral("SaveSetting"), QStringLiteral("True"));
+    SaveRegSetting(jotletSection(), QStringLiteral("Alpha"), QStringLiteral("50")); // "High"
+    QProcess program;
+    QVERIFY(startProgram(program, 1));
+    const QString id = noteWindows().first();
+
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("another program"));
+    other.setGeometry(700, 400, 200, 100);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(other.winId())});
+    QTRY_VERIFY_WITH_TIMEOUT(xProperty(id, QStringLiteral("_NET_WM_WINDOW_OPACITY")).contains(QLatin1String(" = ")),
+                             5000);
+    const quint64 opacity
+        = xProperty(id, QStringLiteral("_NET_WM_WINDOW_OPACITY")).section(QLatin1String(" = "), 1).toULongLong();
+    QVERIFY2(qAbs(double(opacity) / 0xFFFFFFFFu - 50 / 255.0) < 0.01, qPrintable(QString::number(opacity)));
+
+    // Activated, it is opaque again: the property is gone or says fully opaque.
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), id});
+    const auto opaque = [&id] {
+        const QString value = xProperty(id, QStringLiteral("_NET_WM_WINDOW_OPACITY"));
+        return !value.contains(QLatin1String(" = ")) || value.endsWith(QLatin1String(" = 4294967295"));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(opaque(), 5000);
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(10000));
+    QFile::remove(mainNoteFilePath());
+    SaveRegSetting(jotletSection(), QStringLiteral("SaveSetting"), QStringLiteral("False"));
+}
+
+QTEST_MAIN(TestSessionX11)
+#include "tst_session_x11.moc"
