@@ -14,7 +14,8 @@ namespace {
 
 QString corpusFile(const QString& name)
 {
-    return QStringLiteral(JOTLET_CORPUS_DIR "/not/") + name;
+    // A copy of the shared corpus's note files, kept with the tests so they run wherever the project is cloned.
+    return QStringLiteral(JOTLET_TEST_DATA_DIR "/not/") + name;
 }
 
 QString fields(const NoteRecord& note)
