@@ -88,6 +88,7 @@ private:
     bool name(QByteArrayView* result);
     bool declaration();
     bool misc();
+    bool checkedUpTo(const char* stop, qsizetype terminatorLength);
     bool comment();
     bool cdata();
     bool reference();
@@ -183,6 +184,16 @@ bool Scanner::misc()
     }
 }
 
+// Checks the characters from here to the stop (where the text's terminator starts) and steps past the terminator.
+bool Scanner::checkedUpTo(const char* stop, qsizetype terminatorLength)
+{
+    if (!charRun(stop, 0)) {
+        return false;
+    }
+    m_p = stop + terminatorLength;
+    return true;
+}
+
 bool Scanner::comment()
 {
     m_p += 4;
@@ -195,11 +206,7 @@ bool Scanner::comment()
     }
     const char* stop = m_p;
     m_p = start;
-    if (!charRun(stop, 0)) {
-        return false;
-    }
-    m_p = stop + 3;
-    return true;
+    return checkedUpTo(stop, 3);
 }
 
 bool Scanner::cdata()
@@ -214,11 +221,7 @@ bool Scanner::cdata()
     }
     const char* stop = m_p;
     m_p = start;
-    if (!charRun(stop, 0)) {
-        return false;
-    }
-    m_p = stop + 3;
-    return true;
+    return checkedUpTo(stop, 3);
 }
 
 bool Scanner::reference()
