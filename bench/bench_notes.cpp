@@ -11,13 +11,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "scratchmain.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace jotlet;
 
 namespace {
-
-QString g_folder;
 
 // A note of about 2 KB of RTF, the size of a well-used note.
 NoteRecord sampleNote(int index)
@@ -43,7 +43,7 @@ NoteRecord sampleNote(int index)
 // A file of the given number of notes, laid out as a log-off writes the main note file.
 QString makeNoteFile(int count)
 {
-    const QString path = g_folder + QStringLiteral("/notes-%1.not").arg(count);
+    const QString path = benchScratchFolder() + QStringLiteral("/notes-%1.not").arg(count);
     if (QFile::exists(path)) {
         return path;
     }
@@ -96,7 +96,7 @@ BENCHMARK(BM_BareDomParse)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_AppendNote(benchmark::State& state)
 {
     const QString source = makeNoteFile(int(state.range(0)));
-    const QString path = g_folder + QStringLiteral("/append.not");
+    const QString path = benchScratchFolder() + QStringLiteral("/append.not");
     QFile::remove(path);
     QFile::copy(source, path);
     const NoteRecord note = sampleNote(-1);
@@ -111,7 +111,7 @@ BENCHMARK(BM_AppendNote)->Arg(1000)->Unit(benchmark::kMillisecond);
 void BM_ReadAndWriteFile(benchmark::State& state)
 {
     const QString path = makeNoteFile(int(state.range(0)));
-    const QString copy = g_folder + QStringLiteral("/rewrite.not");
+    const QString copy = benchScratchFolder() + QStringLiteral("/rewrite.not");
     QString error;
     for (auto _ : state) {
         if (!WriteFileAtomically(copy, readAll(path), &error)) {
@@ -125,13 +125,5 @@ BENCHMARK(BM_ReadAndWriteFile)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir scratch;
-    g_folder = scratch.path();
-    qputenv("JOTLET_HOME", scratch.filePath(QStringLiteral("home")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toLocal8Bit());
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInScratch(argc, argv);
 }

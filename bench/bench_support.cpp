@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include "scratchmain.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace jotlet;
@@ -62,13 +64,5 @@ BENCHMARK(BM_PathHelpers);
 
 int main(int argc, char** argv)
 {
-    // Work in a scratch folder so a benchmark run never touches real notes or settings.
-    QTemporaryDir scratch;
-    qputenv("JOTLET_HOME", scratch.filePath(QStringLiteral("home")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toLocal8Bit());
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInScratch(argc, argv);
 }

@@ -86,6 +86,7 @@ private:
     }
     bool skipSpace();
     bool name(QByteArrayView* result);
+    char equalsAndQuote();
     bool declaration();
     bool misc();
     bool checkedUpTo(const char* stop, qsizetype terminatorLength);
@@ -125,21 +126,30 @@ bool Scanner::name(QByteArrayView* result)
 }
 
 // <?xml version="1.0" encoding="UTF-8" standalone="yes"?>, each part but the version optional, in that order.
+// '=' with optional blanks around it and the opening quote of a value; returns the quote, or 0 when not there.
+char Scanner::equalsAndQuote()
+{
+    skipSpace();
+    if (!skip("=")) {
+        return 0;
+    }
+    skipSpace();
+    if (m_p == m_end || (*m_p != '"' && *m_p != '\'')) {
+        return 0;
+    }
+    return *m_p++;
+}
+
 bool Scanner::declaration()
 {
     if (!skip("<?xml") || !skipSpace() || !skip("version")) {
         return false;
     }
     const auto value = [this](QByteArrayView* text) {
-        skipSpace();
-        if (!skip("=")) {
+        const char quote = equalsAndQuote();
+        if (!quote) {
             return false;
         }
-        skipSpace();
-        if (m_p == m_end || (*m_p != '"' && *m_p != '\'')) {
-            return false;
-        }
-        const char quote = *m_p++;
         const char* start = m_p;
         while (m_p < m_end && *m_p != quote && (isNameChar(*m_p))) {
             ++m_p;
@@ -319,16 +329,8 @@ bool Scanner::attributes()
             return false;
         }
         seen.append(attribute);
-        skipSpace();
-        if (!skip("=")) {
-            return false;
-        }
-        skipSpace();
-        if (m_p == m_end || (*m_p != '"' && *m_p != '\'')) {
-            return false;
-        }
-        const char quote = *m_p++;
-        if (!charRun(nullptr, quote) || m_p == m_end || *m_p != quote) {
+        const char quote = equalsAndQuote();
+        if (!quote || !charRun(nullptr, quote) || m_p == m_end || *m_p != quote) {
             return false;
         }
         ++m_p;
