@@ -190,10 +190,11 @@ QLabel* frmMain::imgIcon()
     return m_icon;
 }
 
-void frmMain::setTitle(const QString& title)
+void frmMain::setCaption(const QString& text)
 {
-    m_caption->setText(title);
-    setWindowTitle(title); // task bars and window lists show the caption
+    ensureLoaded();
+    m_caption->setText(text);
+    setWindowTitle(text); // task bars and window lists show the caption
 }
 
 void frmMain::setSubCaption(const QString& text)
@@ -267,7 +268,7 @@ void frmMain::RTB1_Change()
         return;
     }
     if (m_record.SaveNewNoteOnClose || m_isDirty) {
-        setTitle(noteTitle(m_tag, true));
+        setCaption(noteTitle(m_tag, true));
     }
     const QString plain = m_rtb->Text();
     m_lWordCount = countWords(plain);
@@ -312,9 +313,9 @@ void frmMain::setSaveNewNoteOnClose(bool on)
     ensureLoaded();
     m_record.SaveNewNoteOnClose = on;
     if (on && !m_rtb->Text().isEmpty() && m_record.FileName.isEmpty()) {
-        setTitle(noteTitle(m_tag, true));
+        setCaption(noteTitle(m_tag, true));
     } else if (!on && m_record.FileName.isEmpty()) {
-        setTitle(noteTitle(m_tag, false));
+        setCaption(noteTitle(m_tag, false));
         m_isDirty = false;
     }
 }
@@ -342,7 +343,7 @@ void frmMain::PerformSave(int mode)
     if (mode == 2) {
         // Saved only when the note was written: an append that wrote nothing keeps the unsaved mark.
         if (AppendNote(note)) {
-            setTitle(noteTitle(m_tag, false));
+            setCaption(noteTitle(m_tag, false));
         }
     } else if (mode == 1 || note.FileName.isEmpty()) {
         result = SaveNote(note);
@@ -353,7 +354,7 @@ void frmMain::PerformSave(int mode)
         result = SaveNote(note, note.FileName);
     }
     if (mode != 2 && result.compare(QLatin1String(kNoSave), Qt::CaseInsensitive) != 0) {
-        setTitle(noteTitle(m_tag, false));
+        setCaption(noteTitle(m_tag, false));
         m_record.FileName = result;
         if (m_captionType == NoteFilename) {
             setSubCaption(subCaptionText(NoteFilename, {}, 0, 0, m_tag));
@@ -396,7 +397,7 @@ void frmMain::OpenNoteFile()
             m_record.Width = Width();
             setSubCaption(note.TimeDate);
             m_record.TimeDate = note.TimeDate;
-            setTitle(noteTitle(m_tag, false));
+            setCaption(noteTitle(m_tag, false));
             m_record.FileName = note.FileName;
             if (m_captionType == NoteFilename) {
                 setSubCaption(subCaptionText(NoteFilename, {}, 0, 0, m_tag));

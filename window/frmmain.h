@@ -68,6 +68,9 @@ public:
     void OpenNoteFile();
     void Show();
 
+    // The caption line ("Jotlet - a.not *"); the window title follows it.
+    void setCaption(const QString& text);
+
     // The sub-caption type chosen by the user (0-3), and the two options.
     void setCaptionType(int type);
     int captionType() const { return m_captionType; }
@@ -117,7 +120,6 @@ private:
     void writeSettings();
     QString currentTimeText() const;
     void setSubCaption(const QString& text);
-    void setTitle(const QString& title);
     void resizeByGrip(QMouseEvent* event);
 
     NoteRecord m_record;

@@ -332,7 +332,7 @@ void frmMain::Reset()
     m_record.TimeDate = generalDateTimeText(QDateTime::currentDateTime());
     setSubCaption(m_record.TimeDate);
     m_tag.clear();
-    setTitle(QStringLiteral("Jotlet - "));
+    setCaption(QStringLiteral("Jotlet - "));
 }
 
 void frmMain::StopSpecialNote()
@@ -341,7 +341,7 @@ void frmMain::StopSpecialNote()
     m_iconReminder[0]->hide();
     m_iconReminder[1]->hide();
     m_icon->show();
-    setTitle(noteTitle(m_tag, false));
+    setCaption(noteTitle(m_tag, false));
 }
 
 } // namespace jotlet

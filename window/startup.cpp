@@ -37,8 +37,7 @@ bool openCommandLineFile(const QString& path)
     window->setLeft(note.Left);
     window->setTag(note.FileName);
     window->setIsDirty(false);
-    window->lblCaption()->setText(QStringLiteral("Jotlet - ") + GetFileName(path));
-    window->setWindowTitle(window->lblCaption()->text());
+    window->setCaption(QStringLiteral("Jotlet - ") + GetFileName(path));
     window->Show();
     return true;
 }

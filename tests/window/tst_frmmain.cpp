@@ -44,7 +44,7 @@ void closeAll()
         window->setIsDirty(false);
         window->setSaveNewNoteOnClose(false);
         window->record().FileName.clear();
-        window->lblCaption()->setText(QStringLiteral("Jotlet"));
+        window->setCaption(QStringLiteral("Jotlet"));
         window->close();
     }
     QApplication::processEvents(QEventLoop::AllEvents);
@@ -174,7 +174,7 @@ void TestFrmMain::saveAsCancelled()
     auto* note = new frmMain;
     note->Show();
     note->setTag(QStringLiteral("/tmp/kept.not"));
-    note->lblCaption()->setText(QStringLiteral("Jotlet - kept.not *"));
+    note->setCaption(QStringLiteral("Jotlet - kept.not *"));
     note->PerformSave(1);
     QCOMPARE(dialogs.fileRequests.size(), 1);
     QCOMPARE(note->Tag(), QStringLiteral("/tmp/kept.not"));

@@ -34,6 +34,31 @@ QStringList noteWindows()
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+QSize windowSize(const QString& id)
+{
+    const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
+    const QStringList wh = out.mid(out.indexOf(QLatin1String("Geometry: ")) + 10)
+                               .section(QLatin1Char('\n'), 0, 0)
+                               .split(QLatin1Char('x'));
+    return wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
+}
+
+// Presses the left button at a point, moves in steps to another, and lets go.
+void dragMouse(const QPoint& from, const QPoint& to)
+{
+    const auto move = [](const QPoint& p) {
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+    };
+    move(from);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    for (int step = 1; step <= 10; ++step) {
+        move(from + (to - from) * step / 10);
+        QTest::qWait(30);
+    }
+    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(300);
+}
+
 QPoint windowPosition(const QString& id)
 {
     const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
@@ -69,6 +94,8 @@ private slots:
     void sessionEndKeepsNotesForTheNextStart();
     void dragSnapsToTheWorkArea();
     void translucentOnlyWhileInactive();
+    void gripResizesDownToTheMinimum();
+    void closingTheLastNoteEndsTheProgram();
 
 private:
     bool startProgram(QProcess& program, int windows);
@@ -109,6 +136,7 @@ void TestSessionX11::sessionEndKeepsNotesForTheNextStart()
     QCOMPARE(kept.size(), 2);
     QStringList colors;
     for (const NoteRecord& n : kept) {
+        QVERIFY(n.Data.contains(n.Color == QLatin1String("green") ? QLatin1String("first") : QLatin1String("second")));
         colors << QStringLiteral("%1 %2,%3 %4x%5").arg(n.Color).arg(n.Left).arg(n.Top).arg(n.Width).arg(n.Height);
     }
     colors.sort();
@@ -197,6 +225,52 @@ void TestSessionX11::translucentOnlyWhileInactive()
     QVERIFY(program.waitForFinished(10000));
     QFile::remove(mainNoteFilePath());
     SaveRegSetting(jotletSection(), QStringLiteral("SaveSetting"), QStringLiteral("False"));
+}
+
+void TestSessionX11::gripResizesDownToTheMinimum()
+{
+    QVERIFY(SaveMainNote(note(QStringLiteral("resize me"), QStringLiteral("yellow"), 6000, 3000)));
+    QProcess program;
+    QVERIFY(startProgram(program, 1));
+    const QString id = noteWindows().first();
+    const QPoint origin = windowPosition(id);
+    QCOMPARE(windowSize(id), QSize(155, 139)); // 2325 x 2085 twips at 15 twips per pixel
+    // The grip is 180 twips (12 px) square, 50 twips (3 px) in from the bottom-right corner.
+    const QPoint grip = origin + QPoint(155 - 3 - 6, 139 - 3 - 6);
+    dragMouse(grip, grip + QPoint(100, 80));
+    QCOMPARE(windowSize(id), QSize(255, 219));
+    QCOMPARE(windowPosition(id), origin);
+
+    const QPoint grown = origin + QPoint(255 - 3 - 6, 219 - 3 - 6);
+    dragMouse(grown, origin);
+    QTRY_COMPARE_WITH_TIMEOUT(windowSize(id), QSize(33, 28), 3000); // 500 x 425 twips
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(10000));
+    const NoteList kept = LoadNote(true);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept.first().Width, 500);
+    QCOMPARE(kept.first().Height, 425);
+    QFile::remove(mainNoteFilePath());
+}
+
+void TestSessionX11::closingTheLastNoteEndsTheProgram()
+{
+    RunAtStartUp();
+    const QString autostart = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/jotlet.desktop");
+    QVERIFY(QFile::exists(autostart));
+    QProcess program;
+    QVERIFY(startProgram(program, 1)); // one new, empty note
+    const QString id = noteWindows().first();
+    // The close button: 255 twips (17 px) square, 30 twips (2 px) in from the right, 10 twips from the top.
+    const QPoint close = windowPosition(id) + QPoint(155 - 2 - 8, 8);
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QString::number(close.x()), QString::number(close.y())});
+    run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!QFile::exists(autostart));
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
 }
 
 QTEST_MAIN(TestSessionX11)
