@@ -54,6 +54,15 @@ bool appendToFile(const QString& path, const QByteArray& bytes, QString* reason)
 
 } // namespace
 
+QString shortDateText(const QDate& date, const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) {
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    }
+    return locale.toString(date, format);
+}
+
 QString generalDateTimeText(const QDateTime& when, const QLocale& locale)
 {
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
@@ -69,8 +78,7 @@ QString generalDateTimeText(const QDateTime& when, const QLocale& locale)
         }
         cleaned += c;
     }
-    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
-    return date + QLatin1Char(' ') + locale.toString(when.time(), cleaned.trimmed());
+    return shortDateText(when.date(), locale) + QLatin1Char(' ') + locale.toString(when.time(), cleaned.trimmed());
 }
 
 QByteArray formatLogEntry(

@@ -28,6 +28,9 @@ QByteArray formatLogEntry(const QDateTime& when,
 // without a time-zone name.
 QString generalDateTimeText(const QDateTime& when, const QLocale& locale = QLocale::system());
 
+// The locale's short date with the year written in full: 12/6/2026, not 12/6/26.
+QString shortDateText(const QDate& date, const QLocale& locale = QLocale::system());
+
 // What runs when an entry cannot be written. The default only writes a diagnostic; the program
 // installs installLogErrorMessageBox(), tests install their own.
 using LogFailureHandler = std::function<void(const QString& reason)>;

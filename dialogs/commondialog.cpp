@@ -118,6 +118,7 @@ long clsCommonDialog::ShowColor(bool bFullOpen, long InitColor)
 void clsCommonDialog::ShowFont()
 {
     const std::optional<QString> chosen = dialogResponder().fontDialog(m_fontName, kFontDialogPointSize);
+    m_fontConfirmed = chosen.has_value();
     if (chosen && !chosen->isEmpty()) {
         m_fontName = *chosen;
     }

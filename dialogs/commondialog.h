@@ -57,6 +57,8 @@ public:
     long ShowColor(bool bFullOpen, long InitColor);
     // A confirmed dialog changes FontName; nothing else is given back.
     void ShowFont();
+    // Whether the last ShowFont was confirmed (the chosen face may equal the preset).
+    bool fontConfirmed() const { return m_fontConfirmed; }
     // Lets the user choose and set up the printer; true when confirmed.
     bool ShowPrinter(long PrintFlags);
     // Ends the current printer's document so that it prints when the last ShowPrinter was confirmed; discards it
@@ -78,6 +80,7 @@ private:
     long m_flags = 0;
     qint16 m_maxFileSize = 256;
     bool m_printerConfirmed = false;
+    bool m_fontConfirmed = false;
 };
 
 } // namespace jotlet

@@ -40,6 +40,8 @@ public:
     virtual bool printerDialog(QPrinter& printer) = 0;
     // A question with Yes, No and Cancel; returns the button pressed (QMessageBox::Yes, No or Cancel).
     virtual int question(const QString& title, const QString& text) = 0;
+    // A notice with the information icon and an OK button, under the application's name.
+    virtual void information(const QString& text) = 0;
 };
 
 // The responder in use; Qt's dialogs unless one was installed.

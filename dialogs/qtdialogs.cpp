@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -70,6 +71,11 @@ public:
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec();
+    }
+
+    void information(const QString& text) override
+    {
+        QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(), text);
     }
 };
 

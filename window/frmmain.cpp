@@ -10,6 +10,7 @@
 #include "filefunctions.h"
 #include "modnote.h"
 #include "notelogic.h"
+#include "notemenus.h"
 #include "notesettings.h"
 #include "richtextbox.h"
 #include "settings.h"
@@ -34,38 +35,6 @@ QList<frmMain*>& registry()
     return windows;
 }
 
-struct NamedColor
-{
-    const char* name;
-    quint32 value; // 0x00BBGGRR
-};
-
-// Looked up in this order; the first match wins.
-constexpr NamedColor kNoteColors[] = {
-    {"yellow", 0xC0FFFF},
-    {"blue", 0xFFCC33},
-    {"red", 0xC0C0FF},
-    {"green", 0xCCFFAB},
-    {"grey", 0xC0C0C0},
-    {"peach", 0x99CCFF},
-    {"purple", 0xF2A5E6},
-    {"tang", 0x5FC2F0},
-};
-
-std::optional<quint32> noteColorValue(const QString& text)
-{
-    for (const NamedColor& color : kNoteColors) {
-        if (text.compare(QLatin1String(color.name), Qt::CaseInsensitive) == 0) {
-            return color.value;
-        }
-    }
-    const std::optional<qint32> number = settingToInt32(text);
-    if (!number || *number < 0 || *number > 0xFFFFFF) {
-        return std::nullopt;
-    }
-    return quint32(*number);
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -76,6 +45,7 @@ frmMain::frmMain(QWidget* parent)
     setWindowTitle(QStringLiteral("Jotlet"));
     registry().append(this);
     createControls();
+    createMenus();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &frmMain::onApplicationStateChanged);
 }
 
@@ -151,6 +121,7 @@ void frmMain::loadStep()
         m_record.TimeDate = currentTimeText();
         setSubCaption(m_record.TimeDate);
     }
+    applyMenuChecks();
     AddDropShadow(this);
 }
 
@@ -246,6 +217,10 @@ bool frmMain::SetNoteColor(const QString& strColor, bool AllowForeColorChange)
         ChangeForeColor(0);
     }
     m_record.Color = strColor;
+    // The check mark follows the colour itself, so "Peach" chosen from the menu (stored as its number) is checked.
+    for (int i = 0; i < int(std::size(kNoteColors)); ++i) {
+        menus().setChecked(QStringLiteral("mnuSetColor(%1)").arg(i), kNoteColors[i].value == *value);
+    }
     return true;
 }
 
@@ -287,6 +262,9 @@ void frmMain::setCaptionType(int type)
         return;
     }
     setSubCaption(subCaptionText(type, m_record.TimeDate, m_lWordCount, int(m_rtb->Text().size()), m_tag));
+    for (int i = 0; i < 4; ++i) {
+        menus().setChecked(QStringLiteral("mnuCaptionType(%1)").arg(i), i == type);
+    }
     m_captionType = type;
     m_record.CaptionType = type;
 }
@@ -306,12 +284,14 @@ void frmMain::setAutoSave(bool on)
 {
     ensureLoaded();
     m_record.AutoSave = on;
+    menus().setChecked(QStringLiteral("mnuAutoSave"), on);
 }
 
 void frmMain::setSaveNewNoteOnClose(bool on)
 {
     ensureLoaded();
     m_record.SaveNewNoteOnClose = on;
+    menus().setChecked(QStringLiteral("mnuNewNoteSaveOnClose"), on);
     if (on && !m_rtb->Text().isEmpty() && m_record.FileName.isEmpty()) {
         setCaption(noteTitle(m_tag, true));
     } else if (!on && m_record.FileName.isEmpty()) {
@@ -323,6 +303,8 @@ void frmMain::setSaveNewNoteOnClose(bool on)
 void frmMain::setIsOnTop(bool on)
 {
     m_record.IsOnTop = on;
+    menus().setChecked(QStringLiteral("mnuTop"), on);
+    menus().setOnTopIcon(on);
     SetTopMost(this, on ? 0 : 1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dockinghandler.h"
+#include "notecommands.h"
 #include "noterecord.h"
 
 #include <QWidget>
@@ -8,11 +9,13 @@
 #include <memory>
 
 class QLabel;
+class QMenu;
 class QFrame;
 
 namespace jotlet {
 
 class CTranslucentForm;
+class NoteMenus;
 class RichTextBox;
 
 // One note on the desktop: a frameless window whose body is the rich-text box RTB1, with its own caption line,
@@ -94,6 +97,25 @@ public:
     void closeForSessionEnd();
 
     clsDockingHandler& dock() { return m_cDock; }
+
+    // The note's four popup menus.
+    NoteMenus& menus();
+    // Runs the command of a menu item, as choosing it does ("mnuSave", 1).
+    void runMenuCommand(const QString& control, int index);
+    // Acts on a key released in the window, by the key table.
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+    // Puts the first readable text file of a drop into the note.
+    void dropFiles(const QStringList& paths);
+    // The colour commands, the on-top switch and the transparency levels.
+    void mnuSetColor_Click(int index);
+    void mnuTop_Click();
+    void mnuTransparent_Click(int index);
+    void SetTransparencyChecks();
+    void SetFontSizeChecks(int size);
+    void PastePlainText();
+    // "Clear All": an empty, editable, plain note, or with Ctrl held a short text about the program.
+    void clearAll(bool ctrlHeld);
+    const StyleChecks& styleChecks() const { return m_styleChecks; }
     bool isTranslucent() const { return m_cTrans != nullptr; }
 
 public slots:
@@ -106,6 +128,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void ensureLoaded();
@@ -121,6 +145,17 @@ private:
     QString currentTimeText() const;
     void setSubCaption(const QString& text);
     void resizeByGrip(QMouseEvent* event);
+    void createMenus();
+    void applyMenuChecks();
+    void popUp(QMenu* menu);
+    void popUpForText();
+    void onTextKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consume);
+    bool runNoteCommand(const QString& control, int index);
+    bool runFormatCommand(const QString& control, int index);
+    bool runEditCommand(const QString& control, int index);
+    void chooseFontFamily();
+    void chooseForeColor();
+    void setStyleChecks(const StyleChecks& checks);
 
     NoteRecord m_record;
     QString m_noteFileName;
@@ -136,6 +171,9 @@ private:
     bool m_closing = false;
     clsDockingHandler m_cDock;
     std::unique_ptr<CTranslucentForm> m_cTrans;
+    NoteMenus* m_menus = nullptr;
+    StyleChecks m_styleChecks;
+    int LastKeyDown = 0;
     // The twips last set on each axis, reported back while the window's pixels still match them, so that a size
     // or place that is no whole number of pixels (500 twips at 15 per pixel) reads back exactly.
     struct TwipsAxis

@@ -5,8 +5,11 @@
 #include "notelogic.h"
 #include "richtextbox.h"
 
+#include "notemenus.h"
 #include <QFrame>
+
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -99,6 +102,7 @@ void frmMain::createControls()
                        static_cast<QWidget*>(m_iconReminder[0]),
                        static_cast<QWidget*>(m_iconReminder[1]),
                        static_cast<QWidget*>(m_close),
+                       static_cast<QWidget*>(m_help),
                        static_cast<QWidget*>(m_resize)}) {
         w->installEventFilter(this);
     }
@@ -205,7 +209,10 @@ void frmMain::resizeEvent(QResizeEvent* event)
 
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
+    menus().mnuPopUpMenu()->hide();
+    if (event->button() == Qt::RightButton) {
+        menus().mnuPopUpMenu()->popup(event->globalPosition().toPoint());
+    } else if (event->button() == Qt::LeftButton) {
         const TwipsPerPixel tpp = twipsPerPixel(this);
         m_cDock.StartDockDrag(float(event->position().x() * tpp.x), float(event->position().y() * tpp.y));
     }
@@ -244,6 +251,18 @@ bool frmMain::chromeMouseEvent(QObject* watched, QEvent* event)
     }
     if (watched == m_close && type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
         close();
+        return true;
+    }
+    if (watched == m_subCaption && type == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton) {
+        menus().mnuPopupCaption()->popup(mouse->globalPosition().toPoint());
+        return true;
+    }
+    if (isIcon && type == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+        menus().mnuSystemMenu()->popup(mouse->globalPosition().toPoint());
+        return true;
+    }
+    if (watched == m_help && type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+        runMenuCommand(QStringLiteral("mnuHelp"), -1);
         return true;
     }
     if (watched == m_subCaption && type == QEvent::MouseButtonDblClick) {

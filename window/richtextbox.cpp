@@ -269,13 +269,17 @@ void RichTextBox::setSelBullet(bool on)
 int RichTextBox::SelIndent() const
 {
     const QTextBlockFormat format = textCursor().blockFormat();
+    if (format.hasProperty(RtfProperty::LeftIndentTwips)) {
+        return format.intProperty(RtfProperty::LeftIndentTwips);
+    }
     return qRound(format.leftMargin() * kTwipsPerPixel);
 }
 
 void RichTextBox::setSelIndent(int twips)
 {
     applyToSelectedBlocks([twips](QTextBlockFormat& format) {
-        format.setLeftMargin(twips / kTwipsPerPixel);
+        // A negative indent is kept for the RTF but shown at the left edge, where the text can still be read.
+        format.setLeftMargin(qMax(0, twips) / kTwipsPerPixel);
         format.setProperty(RtfProperty::LeftIndentTwips, twips);
     });
 }
@@ -352,7 +356,12 @@ bool RichTextBox::openLinkAt(int position)
 
 void RichTextBox::keyPressEvent(QKeyEvent* event)
 {
-    emit KeyDown(event->key(), event->modifiers());
+    bool consume = false;
+    emit KeyDown(event->key(), event->modifiers(), &consume);
+    if (consume) {
+        event->accept();
+        return;
+    }
     QTextEdit::keyPressEvent(event);
 }
 

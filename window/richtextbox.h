@@ -69,7 +69,8 @@ public:
 
 signals:
     void Change();
-    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Before the box handles a key; a receiver may set *consume to keep the box from handling it.
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consume);
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void FilesDropped(const QStringList& paths);
 

@@ -49,4 +49,6 @@ public:
         questionsAsked << title + QLatin1Char('|') + text;
         return questionAnswers.isEmpty() ? 0x00400000 /* QMessageBox::Cancel */ : questionAnswers.takeFirst();
     }
+    QStringList notices;
+    void information(const QString& text) override { notices << text; }
 };
