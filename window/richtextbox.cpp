@@ -370,6 +370,10 @@ void RichTextBox::mousePressEvent(QMouseEvent* event)
     m_pressPosition = event->position().toPoint();
     emit MouseDown(event->button(), event->modifiers(), m_pressPosition);
     QTextEdit::mousePressEvent(event);
+    // A right press belongs to the box (its owner opens a menu for it); it must not reach the window behind.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+    }
 }
 
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event)

@@ -1,0 +1,177 @@
+// A note window on a real X server: a right click on the text opens the selection menu or the main menu at the
+// pointer, "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window, and a dropped file
+// replaces the text and marks the note changed.
+#include "frmmain.h"
+#include "notemenus.h"
+#include "richtextbox.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace jotlet;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+void xdotool(const QStringList& arguments)
+{
+    run(QStringLiteral("xdotool"), arguments);
+}
+
+QString wmState(WId id)
+{
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(id), QStringLiteral("_NET_WM_STATE")});
+}
+
+} // namespace
+
+class TestMenusX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void rightClickOpensTheMenuAtThePointer_data();
+    void rightClickOpensTheMenuAtThePointer();
+    void alwaysOnTopOnTheSameWindow();
+    void droppedFileReplacesTheText();
+
+private:
+    frmMain* m_note = nullptr;
+};
+
+void TestMenusX11::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+}
+
+void TestMenusX11::init()
+{
+    m_note = new frmMain;
+    m_note->Show();
+    m_note->setSaveNewNoteOnClose(false);
+    m_note->setWidth(6000);
+    m_note->setHeight(4500);
+    m_note->move(300, 200);
+    QVERIFY(QTest::qWaitForWindowExposed(m_note));
+    m_note->activateWindow();
+    QTest::qWait(200);
+}
+
+void TestMenusX11::cleanup()
+{
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+    m_note->setCaption(QStringLiteral("Jotlet"));
+    m_note->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestMenusX11::rightClickOpensTheMenuAtThePointer_data()
+{
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("menu"); // empty: none opens
+    QTest::newRow("two words selected") << true << "3"
+                                        << "mnuPopUpSelect";
+    QTest::newRow("nothing selected") << false << "3"
+                                      << "mnuPopUpMenu";
+    QTest::newRow("left click opens nothing") << false << "1"
+                                              << "";
+}
+
+void TestMenusX11::rightClickOpensTheMenuAtThePointer()
+{
+    QFETCH(bool, selected);
+    QFETCH(QString, button);
+    QFETCH(QString, menu);
+    RichTextBox* box = m_note->RTB1();
+    box->setText(QStringLiteral("two words"));
+    box->setSelStart(0);
+    box->setSelLength(selected ? 9 : 0);
+    // Below the text, so that the click keeps the selection.
+    const QPoint pointer
+        = box->viewport()->mapToGlobal(QPoint(box->viewport()->width() / 2, box->viewport()->height() - 10));
+    xdotool({QStringLiteral("mousemove"), QString::number(pointer.x()), QString::number(pointer.y())});
+    xdotool({QStringLiteral("click"), button});
+    if (menu.isEmpty()) {
+        QTest::qWait(500);
+        QVERIFY(!QApplication::activePopupWidget());
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 5000);
+    QWidget* popup = QApplication::activePopupWidget();
+    QCOMPARE(popup->objectName(), menu);
+    // At the pointer: opening down from it, or, where there is no room below, up from it or moved just enough
+    // to fit on the screen.
+    const QRect area = popup->screen()->availableGeometry();
+    const bool atPointer = qAbs(popup->y() - pointer.y()) <= 4;
+    const bool openedUpward = qAbs(popup->geometry().bottom() + 1 - pointer.y()) <= 4;
+    const bool movedUpToFit = popup->geometry().bottom() >= area.bottom() - 4 && popup->y() < pointer.y();
+    QVERIFY2(qAbs(popup->x() - pointer.x()) <= 4 && (atPointer || openedUpward || movedUpToFit),
+             qPrintable(QStringLiteral("menu at %1,%2 (%3 high), pointer at %4,%5")
+                            .arg(popup->x())
+                            .arg(popup->y())
+                            .arg(popup->height())
+                            .arg(pointer.x())
+                            .arg(pointer.y())));
+}
+
+void TestMenusX11::alwaysOnTopOnTheSameWindow()
+{
+    const WId id = m_note->winId();
+    QTRY_VERIFY_WITH_TIMEOUT(wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
+    m_note->runMenuCommand(QStringLiteral("mnuTop"), -1);
+    QTRY_VERIFY_WITH_TIMEOUT(!wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
+    m_note->runMenuCommand(QStringLiteral("mnuTop"), -1);
+    QTRY_VERIFY_WITH_TIMEOUT(wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
+    QCOMPARE(m_note->winId(), id);
+}
+
+void TestMenusX11::droppedFileReplacesTheText()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("todo.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("dropped text");
+    file.close();
+    m_note->RTB1()->setText(QStringLiteral("old"));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QWidget* target = m_note->RTB1()->viewport();
+    const QPointF at(20, 20);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+
+    QCOMPARE(m_note->RTB1()->Text(), QStringLiteral("dropped text"));
+    QVERIFY(m_note->IsDirty());
+    QVERIFY(m_note->lblCaption()->text().endsWith(QLatin1Char('*')));
+}
+
+QTEST_MAIN(TestMenusX11)
+#include "tst_menus_x11.moc"
