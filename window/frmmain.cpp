@@ -203,6 +203,8 @@ bool frmMain::SetNoteColor(const QString& strColor, bool AllowForeColorChange)
 {
     ensureLoaded();
     m_line->setStyleSheet(QStringLiteral("color: black; background: black;"));
+    m_subCaption->setStyleSheet(QStringLiteral("color: black;"));
+    m_rtb->setSelColor(0); // the selection, or what is typed next, in black
     const std::optional<quint32> value = noteColorValue(strColor);
     if (!value) {
         return false;
@@ -212,7 +214,6 @@ bool frmMain::SetNoteColor(const QString& strColor, bool AllowForeColorChange)
     setPalette(p);
     setAutoFillBackground(true);
     m_rtb->setBackColor(*value);
-    m_subCaption->setStyleSheet(QStringLiteral("color: black;"));
     if (AllowForeColorChange) {
         ChangeForeColor(0);
     }

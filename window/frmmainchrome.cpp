@@ -317,6 +317,7 @@ void frmMain::MinimizeNote()
     setWidth(kMinimumWidthTwips);
     m_icon->setToolTip(rollUpTooltip(m_rtb->Text()));
     m_minimizeEnabled = false;
+    menus().item(QStringLiteral("mnuSystemMinimize"))->setEnabled(false);
 }
 
 void frmMain::RestoreNote()
@@ -326,6 +327,7 @@ void frmMain::RestoreNote()
     setWidth(m_record.Width);
     m_icon->setToolTip(QStringLiteral("Right-click for options"));
     m_minimizeEnabled = true;
+    menus().item(QStringLiteral("mnuSystemMinimize"))->setEnabled(true);
 }
 
 void frmMain::ToggleMinimize()

@@ -197,10 +197,8 @@ bool frmMain::runNoteCommand(const QString& name, int index)
         setCaptionType(index);
     } else if (name == QLatin1String("mnuSystemMinimize")) {
         MinimizeNote();
-        menus().item(QStringLiteral("mnuSystemMinimize"))->setEnabled(false);
     } else if (name == QLatin1String("mnuSystemRestore")) {
         RestoreNote();
-        menus().item(QStringLiteral("mnuSystemMinimize"))->setEnabled(true);
     } else if (name == QLatin1String("mnuSystemDefaultSize")) {
         DefaultSize();
     } else if (name == QLatin1String("mnuSystemReset")) {

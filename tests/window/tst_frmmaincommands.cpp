@@ -100,7 +100,9 @@ void TestFrmMainCommands::setNoteColor()
     QFETCH(QString, stored);
     QFETCH(QStringList, checked);
     QVERIFY(m_note->SetNoteColor(QStringLiteral("green"), false));
+    m_note->RTB1()->setSelColor(0xFF0000);
     QCOMPARE(m_note->SetNoteColor(text, false), accepted);
+    QCOMPARE(m_note->RTB1()->SelColor(), 0u); // what is typed next is black, whatever the colour text
     QCOMPARE(m_note->palette().color(QPalette::Window), painted);
     QCOMPARE(m_note->RTB1()->palette().color(QPalette::Base), painted);
     QCOMPARE(m_note->record().Color, stored);
@@ -234,8 +236,10 @@ void TestFrmMainCommands::keys()
     const int width = m_note->Width();
     QTest::keyRelease(m_note->RTB1(), Qt::Key_Escape);
     QCOMPARE(m_note->Width(), 500);
+    QVERIFY(!m_note->menus().item(QStringLiteral("mnuSystemMinimize"))->isEnabled());
     QTest::keyRelease(m_note->RTB1(), Qt::Key_Escape);
     QCOMPARE(m_note->Width(), width);
+    QVERIFY(m_note->menus().item(QStringLiteral("mnuSystemMinimize"))->isEnabled());
 
     m_note->RTB1()->setText(QString());
     QTest::keyRelease(m_note->RTB1(), Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier);
