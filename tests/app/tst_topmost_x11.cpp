@@ -1,28 +1,14 @@
 // Runs on a real X server with a window manager: the on-top hint must reach the window
 // manager as _NET_WM_STATE_ABOVE and go away again, on the same native window.
 #include "windowhelpers.h"
+#include "xtools.h"
 
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
 
 using namespace jotlet;
-
-namespace {
-
-QString wmState(WId id)
-{
-    QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(id), QStringLiteral("_NET_WM_STATE")});
-    if (!xprop.waitForFinished(5000)) {
-        return QStringLiteral("<xprop did not answer>");
-    }
-    return QString::fromLocal8Bit(xprop.readAllStandardOutput());
-}
-
-} // namespace
 
 class TestTopMostX11 : public QObject
 {

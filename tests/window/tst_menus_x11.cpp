@@ -4,6 +4,7 @@
 #include "frmmain.h"
 #include "notemenus.h"
 #include "richtextbox.h"
+#include "xtools.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,22 +21,9 @@ using namespace jotlet;
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
 void xdotool(const QStringList& arguments)
 {
-    run(QStringLiteral("xdotool"), arguments);
-}
-
-QString wmState(WId id)
-{
-    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(id), QStringLiteral("_NET_WM_STATE")});
+    runTool(QStringLiteral("xdotool"), arguments);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "modnote.h"
 #include "settings.h"
+#include "xtools.h"
 
 #include <QFile>
 #include <QProcess>
@@ -15,28 +16,20 @@ using namespace jotlet;
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
 // The visible note windows of the program, by their X window ids.
 QStringList noteWindows()
 {
-    return run(QStringLiteral("xdotool"),
-               {QStringLiteral("search"),
-                QStringLiteral("--onlyvisible"),
-                QStringLiteral("--name"),
-                QStringLiteral("^Jotlet")})
+    return runTool(QStringLiteral("xdotool"),
+                   {QStringLiteral("search"),
+                    QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--name"),
+                    QStringLiteral("^Jotlet")})
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QSize windowSize(const QString& id)
 {
-    const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
+    const QString out = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
     const QStringList wh = out.mid(out.indexOf(QLatin1String("Geometry: ")) + 10)
                                .section(QLatin1Char('\n'), 0, 0)
                                .split(QLatin1Char('x'));
@@ -47,21 +40,22 @@ QSize windowSize(const QString& id)
 void dragMouse(const QPoint& from, const QPoint& to)
 {
     const auto move = [](const QPoint& p) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+        runTool(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
     };
     move(from);
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
     for (int step = 1; step <= 10; ++step) {
         move(from + (to - from) * step / 10);
         QTest::qWait(30);
     }
-    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
     QTest::qWait(300);
 }
 
 QPoint windowPosition(const QString& id)
 {
-    const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
+    const QString out = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
     const int at = out.indexOf(QLatin1String("Position: "));
     const QStringList xy = out.mid(at + 10).section(QLatin1Char(' '), 0, 0).split(QLatin1Char(','));
     return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint(-1, -1);
@@ -69,7 +63,7 @@ QPoint windowPosition(const QString& id)
 
 QString xProperty(const QString& id, const QString& name)
 {
-    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, name});
+    return runTool(QStringLiteral("xprop"), {QStringLiteral("-id"), id, name});
 }
 
 NoteRecord note(const QString& text, const QString& color, int left, int top)
@@ -159,15 +153,15 @@ void TestSessionX11::dragSnapsToTheWorkArea()
     panel.setGeometry(0, 0, 40, 800);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    run(QStringLiteral("xprop"),
-        {QStringLiteral("-id"),
-         QString::number(panel.winId()),
-         QStringLiteral("-f"),
-         QStringLiteral("_NET_WM_STRUT_PARTIAL"),
-         QStringLiteral("32c"),
-         QStringLiteral("-set"),
-         QStringLiteral("_NET_WM_STRUT_PARTIAL"),
-         QStringLiteral("40,0,0,0,0,799,0,0,0,0,0,0")});
+    runTool(QStringLiteral("xprop"),
+            {QStringLiteral("-id"),
+             QString::number(panel.winId()),
+             QStringLiteral("-f"),
+             QStringLiteral("_NET_WM_STRUT_PARTIAL"),
+             QStringLiteral("32c"),
+             QStringLiteral("-set"),
+             QStringLiteral("_NET_WM_STRUT_PARTIAL"),
+             QStringLiteral("40,0,0,0,0,799,0,0,0,0,0,0")});
     QTest::qWait(300);
 
     QVERIFY(SaveMainNote(note(QStringLiteral("drag me"), QStringLiteral("yellow"), 6000, 3000)));
@@ -178,13 +172,15 @@ void TestSessionX11::dragSnapsToTheWorkArea()
     QCOMPARE(start, QPoint(400, 200));
     // Press on the caption and drag left until the note is 10 px from the work area's edge (x = 50).
     const QPoint grab = start + QPoint(60, 8);
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(grab.x()), QString::number(grab.y())});
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(grab.x()), QString::number(grab.y())});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
     for (int x = grab.x(); x >= grab.x() - 350; x -= 25) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(x), QString::number(grab.y())});
+        runTool(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QString::number(x), QString::number(grab.y())});
         QTest::qWait(20);
     }
-    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
     QTest::qWait(300);
     QCOMPARE(windowPosition(id).x(), 40);
 
@@ -206,7 +202,7 @@ void TestSessionX11::translucentOnlyWhileInactive()
     other.setGeometry(700, 400, 200, 100);
     other.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other));
-    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(other.winId())});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(other.winId())});
     QTRY_VERIFY_WITH_TIMEOUT(xProperty(id, QStringLiteral("_NET_WM_WINDOW_OPACITY")).contains(QLatin1String(" = ")),
                              5000);
     const quint64 opacity
@@ -214,7 +210,7 @@ void TestSessionX11::translucentOnlyWhileInactive()
     QVERIFY2(qAbs(double(opacity) / 0xFFFFFFFFu - 50 / 255.0) < 0.01, qPrintable(QString::number(opacity)));
 
     // Activated, it is opaque again: the property is gone or says fully opaque.
-    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), id});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), id});
     const auto opaque = [&id] {
         const QString value = xProperty(id, QStringLiteral("_NET_WM_WINDOW_OPACITY"));
         return !value.contains(QLatin1String(" = ")) || value.endsWith(QLatin1String(" = 4294967295"));
@@ -264,9 +260,9 @@ void TestSessionX11::closingTheLastNoteEndsTheProgram()
     const QString id = noteWindows().first();
     // The close button: 255 twips (17 px) square, 30 twips (2 px) in from the right, 10 twips from the top.
     const QPoint close = windowPosition(id) + QPoint(155 - 2 - 8, 8);
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QString::number(close.x()), QString::number(close.y())});
-    run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(close.x()), QString::number(close.y())});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitCode(), 0);
     QVERIFY(!QFile::exists(autostart));
