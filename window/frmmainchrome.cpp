@@ -106,7 +106,6 @@ void frmMain::createControls()
                        static_cast<QWidget*>(m_resize)}) {
         w->installEventFilter(this);
     }
-    setMinimumSize(1, 1);
 }
 
 qint32 frmMain::twipsOf(TwipsAxis& axis, int pixels, double perPixel)
@@ -173,6 +172,11 @@ void frmMain::layoutChrome()
     const auto place = [&](QWidget* w, double left, double top, double wide, double high) {
         w->setGeometry(px(left, false), px(top, true), qMax(0, px(wide, false)), qMax(0, px(high, true)));
     };
+    // The window manager keeps the minimum during its own sizing; the check below covers the rest.
+    const QSize minimum(px(kMinimumWidthTwips, false), px(kMinimumHeightTwips, true));
+    if (minimumSize() != minimum) {
+        setMinimumSize(minimum);
+    }
     const int w = Width();
     const int h = Height();
     if (h < kMinimumHeightTwips || w < kMinimumWidthTwips) {
