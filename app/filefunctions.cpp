@@ -8,6 +8,13 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <csignal>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace jotlet {
 
 namespace {
@@ -20,6 +27,26 @@ bool isSeparator(QChar c)
 bool hasDrive(const QString& path)
 {
     return path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter() && path.at(0).unicode() < 128;
+}
+
+// Qt's text for the device's last error; where Qt has none ("Unknown error"), the system's text for errno.
+QString fileErrorText(const QFileDevice& file, int systemError)
+{
+    if (file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error")) {
+        return file.errorString();
+    }
+    return systemError != 0 ? qt_error_string(systemError) : QStringLiteral("the file could not be written");
+}
+
+// Writes the file's data from the system's cache to the disk, so that an error only the disk reports is seen.
+bool syncToDisk(QFileDevice& file)
+{
+#ifdef Q_OS_UNIX
+    errno = 0;
+    return ::fsync(file.handle()) == 0 || errno == EINVAL || errno == EROFS; // nothing to sync on such files
+#else
+    return true;
+#endif
 }
 
 } // namespace
@@ -124,9 +151,23 @@ bool ReadFileText(const QString& path, QString* text, QString* error, qint64 max
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error, QFileDevice::FileError* code)
 {
+    const auto refuse = [&](const QString& why, QFileDevice::FileError what) {
+        *error = QStringLiteral("Cannot save '%1': %2").arg(path, why);
+        if (code) {
+            *code = what;
+        }
+        return false;
+    };
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        return refuse(QStringLiteral("it is a folder"), QFileDevice::OpenError);
+    }
+    if (target.exists() && !target.isFile()) {
+        return refuse(QStringLiteral("it is not a regular file"), QFileDevice::OpenError);
+    }
     QSaveFile file(path);
-    const auto fail = [&](const QString& what) {
-        *error = QStringLiteral("Cannot %1 '%2': %3").arg(what, path, file.errorString());
+    const auto fail = [&](const QString& what, int systemError) {
+        *error = QStringLiteral("Cannot %1 '%2': %3").arg(what, path, fileErrorText(file, systemError));
         if (code) {
             *code = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
         }
@@ -134,15 +175,28 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     };
     if (!file.open(QIODevice::WriteOnly)) {
-        return fail(QStringLiteral("create"));
+        return fail(QStringLiteral("create"), errno);
     }
-    if (file.write(bytes) != bytes.size()) {
-        return fail(QStringLiteral("write"));
+    // QSaveFile buffers small writes and does not notice when the last flush fails, so commit() would put an empty
+    // or cut-short file in the target's place: flush and sync here, where a failure can still be seen.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return fail(QStringLiteral("write"), errno);
+    }
+    if (!syncToDisk(file)) {
+        return fail(QStringLiteral("write"), errno);
     }
     if (!file.commit()) {
-        return fail(QStringLiteral("save"));
+        return fail(QStringLiteral("save"), errno);
     }
     return true;
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef Q_OS_UNIX
+    // Past a file-size limit, writes fail with EFBIG and are handled as any failed save.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace jotlet

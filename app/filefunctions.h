@@ -45,4 +45,7 @@ bool WriteFileAtomically(const QString& path,
                          QString* error,
                          QFileDevice::FileError* code = nullptr);
 
+// Lets a write past the process's file-size limit fail with an error instead of ending the program.
+void ignoreFileSizeSignal();
+
 } // namespace jotlet

@@ -1,5 +1,6 @@
 #include "appinfo.h"
 #include "errorlog.h"
+#include "filefunctions.h"
 #include "sessionend.h"
 #include "startup.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
         }
     }
 
+    jotlet::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     jotlet::applyApplicationIdentity();
     jotlet::installLogErrorMessageBox();

@@ -4,11 +4,11 @@
 
 #include "appinfo.h"
 #include "autostartentry.h"
+#include "filefunctions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -125,9 +125,8 @@ public:
         if (!create()) {
             return false;
         }
-        QSaveFile file(entryPath(name));
-        return file.open(QIODevice::WriteOnly) && file.write(autostartEntryText(name, value).toUtf8()) >= 0
-               && file.commit();
+        QString error;
+        return WriteFileAtomically(entryPath(name), autostartEntryText(name, value).toUtf8(), &error);
     }
 
     bool remove(const QString& name) override { return QFile::remove(entryPath(name)); }

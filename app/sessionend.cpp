@@ -19,9 +19,11 @@ namespace {
 
 #ifdef Q_OS_UNIX
 int g_signalFds[2] = {-1, -1};
+volatile std::sig_atomic_t g_signalled = 0;
 
 void onSignal(int)
 {
+    g_signalled = 1;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_signalFds[0], &byte, 1);
 }
@@ -48,6 +50,15 @@ bool installSignalPipe()
 #endif
 
 } // namespace
+
+bool sessionEndPending()
+{
+#ifdef Q_OS_UNIX
+    return g_signalled != 0;
+#else
+    return false;
+#endif
+}
 
 SessionEndWatcher::SessionEndWatcher(QObject* parent)
     : QObject(parent)

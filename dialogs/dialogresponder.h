@@ -42,6 +42,8 @@ public:
     virtual int question(const QString& title, const QString& text) = 0;
     // A notice with the information icon and an OK button, under the application's name.
     virtual void information(const QString& text) = 0;
+    // Tells the user that something failed, with the warning icon and an OK button.
+    virtual void warning(const QString& title, const QString& text) = 0;
 };
 
 // The responder in use; Qt's dialogs unless one was installed.

@@ -77,6 +77,8 @@ public:
     {
         QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(), text);
     }
+
+    void warning(const QString& title, const QString& text) override { QMessageBox::warning(nullptr, title, text); }
 };
 
 DialogResponder* g_installed = nullptr;

@@ -7,7 +7,6 @@
 #include "notefile.h"
 #include "notesettings.h"
 
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,6 +23,15 @@ const QString kSaveMainNote = QStringLiteral("modNote: SaveMainNote");
 void logError(const QString& location, const NoteFileError& error)
 {
     LogError(location, error.number, error.description);
+}
+
+// Logs a writer's failure and hands its description to a caller that tells the user.
+void reportFailure(const QString& location, const NoteFileError& error, QString* failure)
+{
+    logError(location, error);
+    if (failure) {
+        *failure = error.description;
+    }
 }
 
 void prepareNoteFileDialog(clsCommonDialog& dialog)
@@ -70,16 +78,25 @@ bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* er
         *error = {kErrFileNotFound, QStringLiteral("File not found: '%1'").arg(path)};
         return false;
     }
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (QFileInfo(path).isDir()) {
+        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': it is a folder").arg(path)};
+        return false;
+    }
+    // A pipe or a device would block the program or never end; note files are plain files.
+    if (!QFileInfo(path).isFile()) {
+        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': it is not a regular file").arg(path)};
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
         *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString())};
         return false;
     }
-    *bytes = file.read(kMaxNoteFileBytes + 1);
+    *bytes = file.size() > kMaxNoteFileBytes ? QByteArray() : file.read(kMaxNoteFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = {kErrPathFileAccess, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString())};
         return false;
     }
-    if (bytes->size() > kMaxNoteFileBytes) {
+    if (file.size() > kMaxNoteFileBytes || bytes->size() > kMaxNoteFileBytes) {
         *error = {kErrPathFileAccess,
                   QStringLiteral("'%1' is larger than %2 MB, too large for a note file")
                       .arg(path)
@@ -134,10 +151,8 @@ NoteList LoadNote(bool mainFile, const QString& path)
         logError(kLoadNote, error);
         return {};
     }
-    QDomDocument document;
     NoteList notes;
-    if (!parseNoteDocument(decodeNoteFileBytes(bytes), &document, &error)
-        || !processNoteDocument(document, target, &notes, &error)) {
+    if (!readNoteFileContent(bytes, target, &notes, &error)) {
         error.description += QStringLiteral(" ('%1')").arg(target);
         logError(kProcessXMLData, error);
         return {};
@@ -145,7 +160,7 @@ NoteList LoadNote(bool mainFile, const QString& path)
     return notes;
 }
 
-QString SaveNote(NoteRecord note, const QString& path)
+QString SaveNote(NoteRecord note, const QString& path, QString* failure)
 {
     const QString target = writerTarget(path, kSaveNote);
     if (target.isEmpty()) {
@@ -153,13 +168,13 @@ QString SaveNote(NoteRecord note, const QString& path)
     }
     NoteFileError error;
     if (!writeNoteFile(target, oneNoteFileText(note, programVersion()), &error)) {
-        logError(kSaveNote, error);
+        reportFailure(kSaveNote, error, failure);
         return QString::fromLatin1(kNoSave);
     }
     return target;
 }
 
-bool AppendNote(NoteRecord note, const QString& path)
+bool AppendNote(NoteRecord note, const QString& path, QString* failure)
 {
     const QString target = writerTarget(path, kAppendNote);
     if (target.isEmpty()) {
@@ -170,20 +185,20 @@ bool AppendNote(NoteRecord note, const QString& path)
                              ? appendNoteToFile(note, target, &error)
                              : writeNoteFile(target, oneNoteFileText(note, programVersion()), &error);
     if (!written) {
-        logError(kAppendNote, error);
+        reportFailure(kAppendNote, error, failure);
     }
     return written;
 }
 
-bool SaveMainNote(NoteRecord note)
+bool SaveMainNote(NoteRecord note, QString* failure)
 {
     const QString target = mainNoteFilePath();
     if (FileExists(target)) {
-        return AppendNote(std::move(note), target);
+        return AppendNote(std::move(note), target, failure);
     }
     NoteFileError error;
     if (!writeNoteFile(target, oneNoteFileText(note, programVersion()), &error)) {
-        logError(kSaveMainNote, error);
+        reportFailure(kSaveMainNote, error, failure);
         return false;
     }
     return true;

@@ -182,6 +182,33 @@ QString decodeNoteFileBytes(const QByteArray& bytes)
     return decodeWindows1252(bytes);
 }
 
+bool checkNoteNesting(const QByteArray& bytes, const QString& text, NoteFileError* error)
+{
+    bool tooDeep = false;
+    const QuickXmlScan scan = isValidUtf8(bytes) ? quickScanXml(bytes, kMaxNoteFileDepth) : QuickXmlScan {};
+    if (scan.wellFormed) {
+        return true;
+    }
+    if (scan.tooDeep) {
+        tooDeep = true;
+    } else {
+        // The quick pass was unsure (another encoding, a document type ...): the stream reader decides.
+        QXmlStreamReader reader(text);
+        int depth = 0;
+        while (!reader.atEnd() && !tooDeep) {
+            const QXmlStreamReader::TokenType token = reader.readNext();
+            depth += token == QXmlStreamReader::StartElement ? 1 : token == QXmlStreamReader::EndElement ? -1 : 0;
+            tooDeep = depth > kMaxNoteFileDepth;
+        }
+    }
+    if (tooDeep) {
+        *error = {kErrNotWellFormed,
+                  QStringLiteral("Not a note file: elements are nested more than %1 deep").arg(kMaxNoteFileDepth)};
+        return false;
+    }
+    return true; // anything else wrong with the document is the parser's to report
+}
+
 bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileError* error)
 {
     QString message;
@@ -218,6 +245,14 @@ bool processNoteDocument(const QDomDocument& document, const QString& path, Note
     }
     *notes = std::move(result);
     return true;
+}
+
+bool readNoteFileContent(const QByteArray& bytes, const QString& path, NoteList* notes, NoteFileError* error)
+{
+    const QString text = decodeNoteFileBytes(bytes);
+    QDomDocument document;
+    return checkNoteNesting(bytes, text, error) && parseNoteDocument(text, &document, error)
+           && processNoteDocument(document, path, notes, error);
 }
 
 bool noteNumber(const QString& text, qint32* value)

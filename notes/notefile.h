@@ -25,8 +25,12 @@ struct NoteFileError
     QString description;
 };
 
-// Note files are refused above this size: a note file of 10,000 notes is about 20 MB.
-inline constexpr qint64 kMaxNoteFileBytes = 256LL * 1024 * 1024;
+// Note files are refused above this size: a note file of 10,000 notes of a few lines each is about 27 MB.
+inline constexpr qint64 kMaxNoteFileBytes = 32LL * 1024 * 1024;
+
+// Elements nest three deep in a note file (NOTES, NOTE, DATA); files nested deeper than this are refused before
+// they are parsed, since the document parser's time grows steeply with the depth.
+inline constexpr int kMaxNoteFileDepth = 8;
 
 // Replaces, in this order, & " ' < > by their entities. Every occurrence is replaced, so text that is already
 // escaped gets its ampersands escaped again.
@@ -40,6 +44,10 @@ QString xmlSafeText(const QString& text);
 // the bytes are valid UTF-8, else Windows-1252, which is what files from the older Windows program hold.
 QString decodeNoteFileBytes(const QByteArray& bytes);
 
+// Fails when elements nest deeper than kMaxNoteFileDepth. Reads the bytes in one quick pass when it can, else the
+// decoded text, and stops at the first element past the limit.
+bool checkNoteNesting(const QByteArray& bytes, const QString& text, NoteFileError* error);
+
 // Parses a note file's text into a document. External entities are never loaded; entity expansion is bounded.
 bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileError* error);
 
@@ -47,6 +55,9 @@ bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileErro
 // field empty or zero; a size or position that is present but not a number fails the whole document, and so does
 // a root without children.
 bool processNoteDocument(const QDomDocument& document, const QString& path, NoteList* notes, NoteFileError* error);
+
+// The notes of a note file's bytes: decoded, checked for nesting, parsed and read record by record.
+bool readNoteFileContent(const QByteArray& bytes, const QString& path, NoteList* notes, NoteFileError* error);
 
 // Converts a HEIGHT, WIDTH, LEFT or TOP text: decimal, a fraction rounded to the nearest integer, halves to even.
 bool noteNumber(const QString& text, qint32* value);

@@ -60,8 +60,9 @@ quint64 needsLook(quint64 x, char quote)
 class Scanner
 {
 public:
-    explicit Scanner(QByteArrayView bytes)
-        : m_begin(bytes.data())
+    Scanner(QByteArrayView bytes, int maxDepth)
+        : m_maxDepth(maxDepth)
+        , m_begin(bytes.data())
         , m_p(bytes.data())
         , m_end(bytes.data() + bytes.size())
     {
@@ -97,6 +98,7 @@ private:
     bool attributes();
     bool element();
 
+    int m_maxDepth;
     const char* m_begin;
     const char* m_p;
     const char* m_end;
@@ -363,6 +365,10 @@ bool Scanner::element()
                 return false;
             }
         } else if (skip("<")) {
+            if (open.size() >= m_maxDepth) {
+                m_result.tooDeep = true;
+                return false;
+            }
             QByteArrayView tag;
             if (!name(&tag) || !attributes()) {
                 return false;
@@ -395,7 +401,9 @@ QuickXmlScan Scanner::run()
         return {};
     }
     if (!misc() || !element() || !misc() || m_p != m_end) {
-        return {};
+        QuickXmlScan unsure;
+        unsure.tooDeep = m_result.tooDeep;
+        return unsure;
     }
     m_result.wellFormed = true;
     return m_result;
@@ -403,9 +411,9 @@ QuickXmlScan Scanner::run()
 
 } // namespace
 
-QuickXmlScan quickScanXml(QByteArrayView bytes)
+QuickXmlScan quickScanXml(QByteArrayView bytes, int maxDepth)
 {
-    return Scanner(bytes).run();
+    return Scanner(bytes, maxDepth).run();
 }
 
 } // namespace jotlet

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <limits>
+
 namespace jotlet {
 
 // Where the root element of a UTF-8 note file ends, found in one quick pass that also checks that the file is
@@ -16,8 +18,9 @@ struct QuickXmlScan
     qsizetype rootEnd = -1;   // where "</ROOT>" starts, or "/>" of an empty root
     bool selfClosing = false; // the root was written as <ROOT/>
     QByteArray rootName;
+    bool tooDeep = false; // an element nested deeper than the limit given: the scan stopped there
 };
 
-QuickXmlScan quickScanXml(QByteArrayView bytes);
+QuickXmlScan quickScanXml(QByteArrayView bytes, int maxDepth = std::numeric_limits<int>::max());
 
 } // namespace jotlet

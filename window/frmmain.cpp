@@ -173,7 +173,7 @@ void frmMain::setSubCaption(const QString& text)
     m_subCaption->setText(text);
 }
 
-void frmMain::setData(const QString& rtf)
+bool frmMain::setData(const QString& rtf, const QString& source)
 {
     ensureLoaded();
     // Rich text is 7-bit; stray 8-bit characters from older files go back to their Windows-1252 bytes.
@@ -189,8 +189,12 @@ void frmMain::setData(const QString& rtf)
     }
     QString error;
     if (!m_rtb->setTextRTF(bytes, &error)) {
-        LogError(QStringLiteral("frmMain: setData"), 7, error);
+        const QString from = source.isEmpty() ? QString() : QStringLiteral(" from '%1'").arg(source);
+        LogError(
+            QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
+        return false;
     }
+    return true;
 }
 
 QString frmMain::data()
@@ -323,18 +327,25 @@ void frmMain::PerformSave(int mode)
     note.Color = m_record.Color;
     note.TimeDate = m_subCaption->text();
     QString result = QString::fromLatin1(kNoSave);
+    QString failure;
     if (mode == 2) {
         // Saved only when the note was written: an append that wrote nothing keeps the unsaved mark.
-        if (AppendNote(note)) {
+        if (AppendNote(note, QString(), &failure)) {
             setCaption(noteTitle(m_tag, false));
         }
     } else if (mode == 1 || note.FileName.isEmpty()) {
-        result = SaveNote(note);
+        result = SaveNote(note, QString(), &failure);
         if (result.compare(QLatin1String(kNoSave), Qt::CaseInsensitive) != 0) {
             m_tag = result;
         }
     } else {
-        result = SaveNote(note, note.FileName);
+        result = SaveNote(note, note.FileName, &failure);
+    }
+    if (!failure.isEmpty()) {
+        dialogResponder().warning(QStringLiteral("Note Not Saved"),
+                                  QStringLiteral("The note could not be saved.\n\n%1\n\nIt is still open with all "
+                                                 "its changes; try saving it somewhere else with Save As.")
+                                      .arg(failure));
     }
     if (mode != 2 && result.compare(QLatin1String(kNoSave), Qt::CaseInsensitive) != 0) {
         setCaption(noteTitle(m_tag, false));

@@ -57,8 +57,9 @@ public:
     void setLeft(qint32 twips);
     void setTop(qint32 twips);
 
-    // Sets the note's text from a record's rich text.
-    void setData(const QString& rtf);
+    // Sets the note's text from a record's rich text. A text past the reader's limits leaves the note as it was,
+    // is logged naming where it came from, and gives false.
+    bool setData(const QString& rtf, const QString& source = QString());
     QString data();
 
     // The colour name or decimal 0x00BBGGRR value; false when the text is neither (nothing changes).
@@ -183,6 +184,7 @@ private:
         int pixels = 0;
     };
     qint32 twipsOf(TwipsAxis& axis, int pixels, double perPixel);
+    QSize desktopTwips() const;
     int pixelsOf(TwipsAxis& axis, qint32 twips, double perPixel);
     TwipsAxis m_left, m_top, m_width, m_height;
     QPoint m_gripStart;

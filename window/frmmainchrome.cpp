@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
 
 #include <cmath>
@@ -144,13 +145,23 @@ qint32 frmMain::Top()
     return twipsOf(m_top, y(), twipsPerPixel(this).y);
 }
 
+QSize frmMain::desktopTwips() const
+{
+    const QRect desktop = screen() ? screen()->virtualGeometry() : QRect(0, 0, 1024, 768);
+    const TwipsPerPixel tpp = twipsPerPixel(this);
+    return {int(std::lround(desktop.width() * tpp.x)), int(std::lround(desktop.height() * tpp.y))};
+}
+
 void frmMain::setHeight(qint32 twips)
 {
+    // A note never grows past the desktop, whatever a file says: a window of 2^31 twips would need gigabytes.
+    twips = sizeWithinDesktop(twips, kMinimumHeightTwips, desktopTwips().height());
     resize(width(), pixelsOf(m_height, twips, twipsPerPixel(this).y));
 }
 
 void frmMain::setWidth(qint32 twips)
 {
+    twips = sizeWithinDesktop(twips, kMinimumWidthTwips, desktopTwips().width());
     resize(pixelsOf(m_width, twips, twipsPerPixel(this).x), height());
 }
 

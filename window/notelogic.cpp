@@ -102,4 +102,9 @@ QSize limitedSize(const QSize& twips)
     return {qMax(twips.width(), kMinimumWidthTwips), qMax(twips.height(), kMinimumHeightTwips)};
 }
 
+qint32 sizeWithinDesktop(qint32 twips, qint32 minimumTwips, qint32 desktopTwips)
+{
+    return qBound(minimumTwips, twips, qMax(minimumTwips, desktopTwips));
+}
+
 } // namespace jotlet

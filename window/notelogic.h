@@ -52,4 +52,7 @@ QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas);
 // The window's size after the layout pass's limits.
 QSize limitedSize(const QSize& twips);
 
+// A width or height from a file, kept between the minimum and what the desktop can show (twips).
+qint32 sizeWithinDesktop(qint32 twips, qint32 minimumTwips, qint32 desktopTwips);
+
 } // namespace jotlet

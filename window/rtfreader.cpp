@@ -1120,26 +1120,67 @@ bool looksLikeRtf(const QByteArray& bytes)
     return at >= 0 && at < 16;
 }
 
+namespace {
+
+// At least as many paragraphs as the input can make: every \par control word of RTF, every line of plain text.
+// Counted before anything is built, so that refusing a huge text costs milliseconds.
+qsizetype paragraphMarks(const QByteArray& rtf, bool isRtf)
+{
+    if (!isRtf) {
+        const qsizetype lineFeeds = rtf.count('\n');
+        return lineFeeds > 0 ? lineFeeds : rtf.count('\r');
+    }
+    qsizetype marks = 0;
+    for (qsizetype at = rtf.indexOf("\\par"); at >= 0; at = rtf.indexOf("\\par", at + 4)) {
+        const char next = at + 4 < rtf.size() ? rtf.at(at + 4) : ' ';
+        marks += !((next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z')); // not \pard, \pararsid ...
+    }
+    return marks;
+}
+
+bool refuse(QTextDocument* doc, QString* error, const QString& reason)
+{
+    doc->clear();
+    if (error) {
+        *error = reason;
+    }
+    return false;
+}
+
+} // namespace
+
 bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error, const RtfReadLimits& limits)
 {
     doc->clear();
     if (rtf.size() > limits.maxInputBytes) {
-        if (error) {
-            *error = QStringLiteral("The rich text is %1 bytes long; at most %2 bytes are read")
-                         .arg(rtf.size())
-                         .arg(limits.maxInputBytes);
-        }
-        return false;
+        return refuse(doc,
+                      error,
+                      QStringLiteral("The rich text is %1 bytes long; at most %2 bytes are read")
+                          .arg(rtf.size())
+                          .arg(limits.maxInputBytes));
     }
-    if (!looksLikeRtf(rtf)) {
+    const bool isRtf = looksLikeRtf(rtf);
+    if (paragraphMarks(rtf, isRtf) > limits.maxParagraphs) {
+        return refuse(doc,
+                      error,
+                      QStringLiteral("The text has more than %1 paragraphs, more than a note can show")
+                          .arg(limits.maxParagraphs));
+    }
+    if (!isRtf) {
         // Not RTF: a rich-edit control shows such text as it is.
         QTextCursor cursor(doc);
         cursor.insertText(isValidUtf8(rtf) ? QString::fromUtf8(rtf) : decodeWindows1252(rtf));
-        return true;
+    } else {
+        const qsizetype start = rtf.indexOf("{\\rtf");
+        Parser parser(rtf.constData() + start, rtf.constData() + rtf.size(), doc, limits);
+        parser.run();
     }
-    const qsizetype start = rtf.indexOf("{\\rtf");
-    Parser parser(rtf.constData() + start, rtf.constData() + rtf.size(), doc, limits);
-    parser.run();
+    if (doc->characterCount() > limits.maxCharacters) {
+        return refuse(doc,
+                      error,
+                      QStringLiteral("The text has more than %1 characters, more than a note can show")
+                          .arg(limits.maxCharacters));
+    }
     return true;
 }
 

@@ -11,12 +11,16 @@ struct RtfReadLimits
 {
     qint64 maxInputBytes = 64 * 1024 * 1024; // larger input is refused
     int maxGroupDepth = 300;                 // deeper groups are read over, their text dropped
+    // A note's text is laid out whole when shown: 100,000 paragraphs or 2,000,000 characters take about a second
+    // each here, far past any note, so more is refused rather than freezing every note for longer.
+    int maxParagraphs = 100000;
+    int maxCharacters = 2000000;
 };
 
 // Reads RTF as rich-edit controls write it (and general RTF, robustly) into doc, replacing what
 // it held. Malformed RTF gives a best-effort document. Input that is not RTF at all is taken as
 // plain text, as a rich-edit control does. Returns false, with the reason in *error, only for
-// input over the size limit; doc is then left empty.
+// input over one of the limits; doc is then left empty.
 bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error = nullptr, const RtfReadLimits& limits = {});
 
 // The plain text of an RTF document, with list markers ("•", "1.") written out.

@@ -1,12 +1,14 @@
 #include "appinfo.h"
 #include "autostartentry.h"
 #include "errorlog.h"
+#include "filefaults.h"
 #include "notesettings.h"
 #include "settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -28,6 +30,12 @@ QString settingsFile()
 QString autostartFile()
 {
     return configRoot() + QStringLiteral("/autostart/jotlet.desktop");
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void removePath(const QString& path)
@@ -86,6 +94,7 @@ private slots:
     void unwritableSettings();
     void autostartEntry();
     void autostartUnwritableIsLogged();
+    void fullDiskKeepsSettingsAndAutostart();
     void execQuoting_data();
     void execQuoting();
 };
@@ -431,6 +440,34 @@ void TestSettings::execQuoting()
     QFETCH(QString, execValue);
     QCOMPARE(quoteExecArgument(program), execValue);
     QCOMPARE(autostartEntryProgram(autostartEntryText(QStringLiteral("Jotlet"), program)), program);
+}
+
+void TestSettings::fullDiskKeepsSettingsAndAutostart()
+{
+    SmallFileSystem disk(128 * 1024);
+    if (!disk.isMounted()) {
+        QSKIP(qPrintable(disk.reason()));
+    }
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(disk.path()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_CONFIG_HOME", configHome);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(configHome));
+    });
+    QVERIFY(SaveRegSetting(jotletSection(), QStringLiteral("Color"), QStringLiteral("blue")));
+    QVERIFY(RunAtStartUp());
+    const QByteArray settingsBefore = fileBytes(settingsFile());
+    const QByteArray entryBefore = fileBytes(autostartFile());
+    QVERIFY(settingsBefore.contains("Color=blue") && !entryBefore.isEmpty());
+    disk.fillLeaving(0);
+
+    RegistryError error;
+    QVERIFY(!SaveRegSetting(jotletSection(), QStringLiteral("Color"), QStringLiteral("red"), &error));
+    QCOMPARE(fileBytes(settingsFile()), settingsBefore);
+    // The entry holds the same text again: it is either rewritten whole or left as it was, never emptied.
+    RunAtStartUp();
+    QCOMPARE(fileBytes(autostartFile()), entryBefore);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

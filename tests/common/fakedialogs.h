@@ -51,4 +51,6 @@ public:
     }
     QStringList notices;
     void information(const QString& text) override { notices << text; }
+    QStringList warnings; // "title|text"
+    void warning(const QString& title, const QString& text) override { warnings << title + QLatin1Char('|') + text; }
 };

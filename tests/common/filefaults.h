@@ -3,10 +3,16 @@
 // Real file system failures for the failure paths of the writers, which work for root too (CI runs as root).
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <linux/capability.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -62,4 +68,61 @@ private:
     }
 
     QString m_path;
+};
+
+// A small RAM file system mounted for a test (mounting needs root, which the test command has), so that writes meet
+// a real full disk: ENOSPC from the file system itself, at whatever moment the kernel finds no room. When it cannot
+// be mounted, reason() says why, for the test to skip with.
+class SmallFileSystem
+{
+public:
+    explicit SmallFileSystem(qint64 bytes)
+    {
+        if (!m_dir.isValid()) {
+            m_reason = QStringLiteral("no temporary folder");
+            return;
+        }
+        const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0777";
+        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) != 0) {
+            m_reason = QStringLiteral("cannot mount a small file system to fill (%1); a full disk is tested only "
+                                      "where the test command runs as root")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        m_mounted = true;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted) {
+            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+        }
+    }
+
+    bool isMounted() const { return m_mounted; }
+    QString reason() const { return m_reason; }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+    // Fills the file system until about freeBytes are left (0: until the first write fails).
+    void fillLeaving(qint64 freeBytes)
+    {
+        const int fd = ::open(QFile::encodeName(filePath(QStringLiteral("filler"))).constData(),
+                              O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC,
+                              0600);
+        char block[4096] = {};
+        for (;;) {
+            struct statvfs fs = {};
+            ::statvfs(QFile::encodeName(path()).constData(), &fs);
+            const qint64 left = qint64(fs.f_bavail) * qint64(fs.f_frsize) - freeBytes;
+            if (left <= 0 || ::write(fd, block, size_t(qMin<qint64>(left, sizeof block))) <= 0) {
+                break;
+            }
+        }
+        ::close(fd);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_reason;
 };

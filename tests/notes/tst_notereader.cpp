@@ -55,6 +55,8 @@ private slots:
     void mainFileFlagIgnoresPath();
     void unreadablePaths_data();
     void unreadablePaths();
+    void nestingLimit_data();
+    void nestingLimit();
 
 private:
     QString writeFile(const QByteArray& bytes);
@@ -277,4 +279,43 @@ void TestNoteReader::unreadablePaths()
 }
 
 QTEST_GUILESS_MAIN(TestNoteReader)
+void TestNoteReader::nestingLimit_data()
+{
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QByteArray>("declaration");
+    QTest::addColumn<bool>("read");
+    // UTF-8 goes through the quick pass, Windows-1252 through the stream reader: both draw the line at one place.
+    for (const auto& [name, declaration] :
+         {std::pair {"UTF-8", QByteArray()},
+          std::pair {"Windows-1252", QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?>")}}) {
+        QTest::addRow("%s, 8 deep", name) << 8 << declaration << true;
+        QTest::addRow("%s, 9 deep", name) << 9 << declaration << false;
+        QTest::addRow("%s, 9 deep, the last empty", name) << -9 << declaration << false;
+    }
+}
+
+void TestNoteReader::nestingLimit()
+{
+    QFETCH(int, depth);
+    QFETCH(QByteArray, declaration);
+    QFETCH(bool, read);
+    // NOTES, NOTE and DATA, then further elements inside DATA; its text is "caf\xE9" in either encoding.
+    const int inner = qAbs(depth) - 3;
+    QByteArray data = declaration.isEmpty() ? QByteArray("caf\xC3\xA9") : QByteArray("caf\xE9");
+    if (depth < 0) {
+        data += QByteArray("<b>").repeated(inner - 1) + "<i/>" + QByteArray("</b>").repeated(inner - 1);
+    } else {
+        data += QByteArray("<b>").repeated(inner) + QByteArray("</b>").repeated(inner);
+    }
+    const QByteArray bytes = declaration + "<NOTES><NOTE><DATA>" + data + "</DATA></NOTE></NOTES>";
+    NoteList notes;
+    NoteFileError error;
+    QCOMPARE(readNoteFileContent(bytes, QStringLiteral("n.not"), &notes, &error), read);
+    if (read) {
+        QCOMPARE(notes.value(0).Data, QStringLiteral("caf\u00E9"));
+    } else {
+        QVERIFY2(error.description.contains(QLatin1String("nested more than 8 deep")), qPrintable(error.description));
+    }
+}
+
 #include "tst_notereader.moc"

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -78,6 +79,8 @@ private slots:
     void saveMainNoteThreeTimes();
     void failuresKeepTheOldFile_data();
     void failuresKeepTheOldFile();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -346,6 +349,64 @@ void TestNoteWriters::failuresKeepTheOldFile()
         QCOMPARE(colors(LoadNote(false, target)), QStringList {QStringLiteral("old")});
     }
     QDir(target).removeRecursively();
+}
+
+void TestNoteWriters::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<int>("noteBytes");
+    QTest::addColumn<int>("freeBytes");
+    // Under 16 KB a write sits in the file's buffer until the end: that is where a full disk used to go unseen.
+    for (const char* writer : {"SaveNote", "AppendNote", "SaveMainNote"}) {
+        for (const int bytes : {300, 15 * 1024, 20 * 1024}) {
+            QTest::addRow("%s, %d bytes, disk full", writer, bytes) << QString::fromLatin1(writer) << bytes << 0;
+        }
+        QTest::addRow("%s, 15 KB, 8 KB free", writer) << QString::fromLatin1(writer) << 15 * 1024 << 8192;
+    }
+}
+
+void TestNoteWriters::fullDiskKeepsTheOldFile()
+{
+    QFETCH(QString, writer);
+    QFETCH(int, noteBytes);
+    QFETCH(int, freeBytes);
+    SmallFileSystem disk(256 * 1024);
+    if (!disk.isMounted()) {
+        QSKIP(qPrintable(disk.reason()));
+    }
+    const QByteArray home = qgetenv("JOTLET_HOME");
+    const bool main = writer == QLatin1String("SaveMainNote");
+    if (main) {
+        qputenv("JOTLET_HOME", QFile::encodeName(disk.path()));
+    }
+    const auto restoreHome = qScopeGuard([&] { qputenv("JOTLET_HOME", home); });
+    const QString target = main ? mainNoteFilePath() : disk.filePath(QStringLiteral("keep.not"));
+    QCOMPARE(SaveNote(makeNote(QStringLiteral("old"), QStringLiteral("old")), target), target);
+    QFile logFile(errorLogPath()); // in use already, as after a day's work, so its entry still has room
+    QVERIFY(logFile.open(QIODevice::Append) && logFile.write("\r\n") == 2);
+    logFile.close();
+    const QByteArray before = readBytes(target);
+    disk.fillLeaving(freeBytes);
+    const QStringList filesBefore = QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    const NoteRecord note = makeNote(QString(noteBytes - 300, QLatin1Char('x')), QStringLiteral("new"));
+    QString failure;
+    bool saved = false;
+    if (writer == QLatin1String("SaveNote")) {
+        saved = SaveNote(note, target, &failure) != QLatin1String("none");
+    } else if (writer == QLatin1String("AppendNote")) {
+        saved = AppendNote(note, target, &failure);
+    } else {
+        saved = SaveMainNote(note, &failure);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(readBytes(target), before);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+    QVERIFY2(failure.contains(QLatin1String("No space left on device")), qPrintable(failure));
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(QStringLiteral("modNote: ")) && log.first().contains(failure),
+             qPrintable(log.first()));
 }
 
 QTEST_GUILESS_MAIN(TestNoteWriters)

@@ -1,8 +1,11 @@
 // The note window without a screen: its defaults, the unsaved mark and the close question, saving, start-up, roll-up
 // and the end of the session.
 #include "appinfo.h"
+#include "errorlog.h"
 #include "fakedialogs.h"
+#include "filefaults.h"
 #include "frmmain.h"
+#include "logcapture.h"
 #include "modnote.h"
 #include "notesettings.h"
 #include "richtextbox.h"
@@ -13,8 +16,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace jotlet;
 
@@ -71,6 +78,11 @@ private slots:
     void reset();
     void sessionEndWritesEveryNote();
     void closingTheLastNoteRemovesAutostart();
+    void fullDiskKeepsTheNoteUnsaved_data();
+    void fullDiskKeepsTheNoteUnsaved();
+    void unreadableMainNoteFileIsSetAside();
+    void hostileFilesGiveANewNote_data();
+    void hostileFilesGiveANewNote();
 
 private:
     QTemporaryDir m_dir;
@@ -294,6 +306,142 @@ void TestFrmMain::closingTheLastNoteRemovesAutostart()
     second->close();
     QVERIFY(!QFile::exists(autostartEntry()));
     QVERIFY(!QFile::exists(mainNoteFilePath()));
+}
+
+void TestFrmMain::fullDiskKeepsTheNoteUnsaved_data()
+{
+    QTest::addColumn<int>("mode"); // 0 Save, 1 Save As, 2 Append To, -1 the end of the session
+    QTest::newRow("Save") << 0;
+    QTest::newRow("Save As") << 1;
+    QTest::newRow("Append To") << 2;
+    QTest::newRow("log-off") << -1;
+}
+
+void TestFrmMain::fullDiskKeepsTheNoteUnsaved()
+{
+    QFETCH(int, mode);
+    SmallFileSystem disk(256 * 1024);
+    if (!disk.isMounted()) {
+        QSKIP(qPrintable(disk.reason()));
+    }
+    const QByteArray home = qgetenv("JOTLET_HOME");
+    qputenv("JOTLET_HOME", QFile::encodeName(disk.path()));
+    const auto restoreHome = qScopeGuard([&] { qputenv("JOTLET_HOME", home); });
+    FakeDialogs dialogs;
+    const QString path = mode < 0 ? mainNoteFilePath() : disk.filePath(QStringLiteral("todo.not"));
+    QCOMPARE(SaveNote(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path), path);
+    dialogs.fileAnswers << path;
+    Main(mode < 0 ? QString() : path);
+    frmMain* note = frmMain::openWindows().value(0);
+    QVERIFY(note);
+    note->setIsDirty(true);
+    note->RTB1()->setText(QString(15 * 1024, QLatin1Char('x'))); // small enough to sit in a write buffer
+    if (mode < 0) { // the notes came from the main note file, now gone: an earlier note was kept at log-off
+        QCOMPARE(SaveNote(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path), path);
+    }
+    QFile log(errorLogPath());
+    QVERIFY(log.open(QIODevice::WriteOnly) && log.write("\r\n") == 2);
+    log.close();
+    const QByteArray before = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    disk.fillLeaving(0);
+
+    if (mode < 0) {
+        note->closeForSessionEnd();
+        QVERIFY(dialogs.warnings.isEmpty()); // nothing modal while the session ends
+    } else {
+        note->PerformSave(mode);
+        QVERIFY(note->lblCaption()->text().endsWith(QLatin1String(" *")));
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY2(dialogs.warnings.first().contains(QLatin1String("No space left on device")),
+                 qPrintable(dialogs.warnings.first()));
+    }
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
+    QCOMPARE(errorLogLines().size(), 1);
+}
+
+void TestFrmMain::unreadableMainNoteFileIsSetAside()
+{
+    FakeDialogs dialogs;
+    QFile broken(mainNoteFilePath());
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<NOTES><NOTE><DATA>cut short") > 0);
+    broken.close();
+    clearErrorLog();
+    Main(QString());
+    QCOMPARE(frmMain::openWindows().size(), 1);
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+    QFile aside(mainNoteFilePath() + QStringLiteral(".bad"));
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), QByteArray("<NOTES><NOTE><DATA>cut short"));
+    QCOMPARE(dialogs.warnings.size(), 1);
+    QCOMPARE(errorLogLines().size(), 2); // why it could not be read, and where it was kept
+
+    // The next end of the session writes a new main note file, which the next start reads.
+    frmMain::openWindows().first()->RTB1()->setText(QStringLiteral("kept"));
+    frmMain::openWindows().first()->closeForSessionEnd();
+    QCOMPARE(LoadNote(true).size(), 1);
+    aside.remove();
+}
+
+void TestFrmMain::hostileFilesGiveANewNote_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("NOTE elements 100,000 deep") << "deep"
+                                                << "nested more than 8 deep";
+    QTest::newRow("a pipe") << "fifo"
+                            << "not a regular file";
+    QTest::newRow("50 MB") << "big"
+                           << "too large for a note file";
+    QTest::newRow("a million paragraphs") << "paragraphs"
+                                          << "more than 100000 paragraphs";
+    QTest::newRow("a size of 2^31 twips") << "size"
+                                          << "";
+}
+
+void TestFrmMain::hostileFilesGiveANewNote()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, logged);
+    const QString path = m_dir.filePath(kind + QStringLiteral(".not"));
+    QByteArray bytes;
+    NoteRecord note = fileNote(QStringLiteral("text"), QStringLiteral("blue"), 100);
+    if (kind == QLatin1String("deep")) {
+        bytes = "<NOTES>" + QByteArray("<NOTE>").repeated(100000) + QByteArray("</NOTE>").repeated(100000) + "</NOTES>";
+    } else if (kind == QLatin1String("big")) {
+        bytes = QByteArray(50 * 1024 * 1024, ' ');
+    } else if (kind == QLatin1String("paragraphs")) {
+        note.Data = QStringLiteral("{\\rtf1\\ansi %1}").arg(QStringLiteral("x\\par\r\n").repeated(1000000));
+    } else if (kind == QLatin1String("size")) {
+        note.Height = note.Width = std::numeric_limits<qint32>::max();
+    }
+    if (kind == QLatin1String("fifo")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (bytes.isEmpty()) {
+        QCOMPARE(SaveNote(note, path), path);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    clearErrorLog();
+    Main(path);
+    QCOMPARE(frmMain::openWindows().size(), 1);
+    frmMain* window = frmMain::openWindows().first();
+    const QRect desktop = window->screen()->virtualGeometry();
+    QVERIFY(window->width() <= desktop.width() && window->height() <= desktop.height());
+    if (logged.isEmpty()) {
+        QCOMPARE(window->RTB1()->Text(), QStringLiteral("text"));
+        return;
+    }
+    QVERIFY(window->RTB1()->Text().isEmpty());
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(logged) && log.first().contains(path), qPrintable(log.first()));
+    QFile::remove(path);
 }
 
 QTEST_MAIN(TestFrmMain)
