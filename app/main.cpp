@@ -1,8 +1,9 @@
-#include "appinfo.h"
-#include "errorlog.h"
-#include "filefunctions.h"
-#include "sessionend.h"
-#include "startup.h"
+#include "app/logerrorbox.h"
+#include "platform/sessionend.h"
+#include "support/appinfo.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "window/startup.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 // Note file reading and appending, side by side with their floors in the same run: LoadNote of a 10,000-note
 // file against a bare QDomDocument parse of the same bytes, and AppendNote to a 1,000-note file against one read
 // plus one (atomic) write of the same file.
-#include "appinfo.h"
-#include "filefunctions.h"
-#include "modnote.h"
-#include "notefile.h"
+#include "notes/notefile.h"
+#include "notes/notestore.h"
+#include "support/appinfo.h"
+#include "support/files.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -57,7 +57,7 @@ QString makeNoteFile(int count)
     }
     text += QStringLiteral("</NOTES>\r\n");
     QString error;
-    WriteFileAtomically(path, text.toUtf8(), &error);
+    writeFileAtomically(path, text.toUtf8(), &error);
     return path;
 }
 
@@ -71,7 +71,7 @@ void BM_LoadNote(benchmark::State& state)
 {
     const QString path = makeNoteFile(int(state.range(0)));
     for (auto _ : state) {
-        const NoteList notes = LoadNote(false, path);
+        const NoteList notes = loadNoteFile(path);
         if (notes.size() != state.range(0)) {
             state.SkipWithError("wrong number of notes");
         }
@@ -101,7 +101,7 @@ void BM_AppendNote(benchmark::State& state)
     QFile::copy(source, path);
     const NoteRecord note = sampleNote(-1);
     for (auto _ : state) {
-        if (!AppendNote(note, path)) {
+        if (!appendToNoteFile(note, path)) {
             state.SkipWithError("append failed");
         }
     }
@@ -114,7 +114,7 @@ void BM_ReadAndWriteFile(benchmark::State& state)
     const QString copy = benchScratchFolder() + QStringLiteral("/rewrite.not");
     QString error;
     for (auto _ : state) {
-        if (!WriteFileAtomically(copy, readAll(path), &error)) {
+        if (!writeFileAtomically(copy, readAll(path), &error)) {
             state.SkipWithError("write failed");
         }
     }

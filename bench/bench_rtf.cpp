@@ -1,7 +1,7 @@
 // RTF read and write throughput, side by side with Qt's own HTML reading and writing of the
 // same document: a 1 MB note in the rich-edit style, and the whole shared RTF corpus.
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "rtf/reader.h"
+#include "rtf/writer.h"
 
 #include <QDir>
 #include <QFile>

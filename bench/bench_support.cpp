@@ -1,10 +1,10 @@
 // How long the routines every note leans on take: an error log entry (opened, appended and
 // closed each time), a settings read as a note window's load does fourteen of, a settings write,
 // and the path helpers.
-#include "errorlog.h"
-#include "filefunctions.h"
-#include "notesettings.h"
-#include "settings.h"
+#include "platform/autostart.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "support/settings.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@ using namespace jotlet;
 static void BM_LogError(benchmark::State& state)
 {
     for (auto _ : state) {
-        LogError(QStringLiteral("modNote: SaveNote"), 61, QStringLiteral("Disk full"));
+        logError(QStringLiteral("modNote: SaveNote"), 61, QStringLiteral("Disk full"));
     }
 }
 BENCHMARK(BM_LogError);
@@ -47,7 +47,7 @@ static void BM_SaveRegSetting(benchmark::State& state)
 {
     int i = 0;
     for (auto _ : state) {
-        SaveRegSetting(jotletSection(), QStringLiteral("Top"), QString::number(++i));
+        SettingsStore::write(QStringLiteral("Top"), QString::number(++i));
     }
 }
 BENCHMARK(BM_SaveRegSetting);
@@ -56,8 +56,8 @@ static void BM_PathHelpers(benchmark::State& state)
 {
     const QString path = QStringLiteral(R"(C:\Users\ann\Documents\Notes\shopping list.not)");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(GetFileName(path));
-        benchmark::DoNotOptimize(GetFolderName(path));
+        benchmark::DoNotOptimize(fileNamePart(path));
+        benchmark::DoNotOptimize(folderPart(path));
     }
 }
 BENCHMARK(BM_PathHelpers);

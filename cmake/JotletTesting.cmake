@@ -10,8 +10,6 @@ function(jotlet_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
-    # Tests spell many literal strings; the program itself keeps the explicit conversions.
-    target_compile_options(${name} PRIVATE -UQT_NO_CAST_FROM_ASCII)
     target_compile_definitions(${name} PRIVATE JOTLET_CORPUS_DIR="${JOTLET_CORPUS_DIR}"
                                                JOTLET_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
     if(ARG_X11)

@@ -1,18 +1,14 @@
-#include "commondialog.h"
+#include "dialogs/commondialog.h"
 
-#include "colors.h"
-#include "currentprinter.h"
-#include "dialogresponder.h"
+#include "dialogs/currentprinter.h"
+#include "dialogs/dialogresponder.h"
+#include "support/colors.h"
 
 #include <QRegularExpression>
 
 namespace jotlet {
 
 namespace {
-
-// The file dialogs start with this many characters of room for the name, as stored callers expect.
-constexpr qint16 kNameBufferSize = 256;
-constexpr int kFontDialogPointSize = 12;
 
 QStringList filterPieces(const QString& filter)
 {
@@ -39,17 +35,7 @@ QString qtNameFilter(const QString& description, const QString& patterns)
 
 } // namespace
 
-void clsCommonDialog::setFilter(const QString& filter)
-{
-    m_filter = filter;
-    m_systemFilter.clear();
-    for (const QString& piece : filterPieces(filter)) {
-        m_systemFilter += piece + QChar(0);
-    }
-    m_systemFilter += QChar(0);
-}
-
-QStringList clsCommonDialog::qtNameFilters() const
+QStringList CommonDialog::qtNameFilters() const
 {
     const QStringList pieces = filterPieces(m_filter);
     QStringList filters;
@@ -59,35 +45,28 @@ QStringList clsCommonDialog::qtNameFilters() const
     return filters;
 }
 
-QString clsCommonDialog::FileName() const
-{
-    const int nul = m_fileName.indexOf(QChar(0));
-    return nul < 0 ? m_fileName : m_fileName.left(nul);
-}
-
-long clsCommonDialog::ShowOpen()
+bool CommonDialog::showOpen()
 {
     return showFileDialog(false);
 }
 
-long clsCommonDialog::ShowSave()
+bool CommonDialog::showSave()
 {
     return showFileDialog(true);
 }
 
-long clsCommonDialog::showFileDialog(bool save)
+bool CommonDialog::showFileDialog(bool save)
 {
-    // A name set before the call is not shown: the dialog starts with an empty name.
-    m_maxFileSize = kNameBufferSize;
     m_fileName.clear();
 
     FileDialogRequest request;
     request.kind = save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open;
-    request.title = m_dialogTitle;
-    request.initialFolder = m_initDir;
+    request.owner = m_owner;
+    request.title = m_title;
+    request.initialFolder = m_initialFolder;
     request.nameFilters = qtNameFilters();
     request.selectedFilter = m_filterIndex > 0 ? m_filterIndex - 1 : 0;
-    request.defaultSuffix = m_defaultExt;
+    request.defaultSuffix = m_defaultExtension;
     request.confirmOverwrite = save && (m_flags & OFN_OVERWRITEPROMPT);
     // Choosing a file that is not there has no use in an open dialog, whatever the flags say.
     request.mustExist = !save;
@@ -95,43 +74,42 @@ long clsCommonDialog::showFileDialog(bool save)
 
     const std::optional<QString> chosen = dialogResponder().fileDialog(request);
     if (!chosen || chosen->isEmpty()) {
-        return 0;
+        return false;
     }
     m_fileName = *chosen;
-    return 1;
+    return true;
 }
 
-long clsCommonDialog::ShowColor(bool bFullOpen, long InitColor)
+long CommonDialog::showColor(bool fullOpen, long initialColor)
 {
     QColor initial = Qt::black;
-    if (InitColor != 0) {
-        const std::optional<QColor> translated = translateColor(InitColor);
+    if (initialColor != 0) {
+        const std::optional<QColor> translated = translateColor(initialColor);
         initial = translated ? *translated : QColor(Qt::white); // an untranslatable start colour: all bits set
     }
-    const std::optional<QColor> chosen = dialogResponder().colorDialog(initial, bFullOpen);
+    const std::optional<QColor> chosen = dialogResponder().colorDialog(m_owner, initial, fullOpen);
     if (!chosen || !chosen->isValid()) {
         return -1;
     }
     return long(bgrFromColor(*chosen));
 }
 
-void clsCommonDialog::ShowFont()
+bool CommonDialog::showFont(int pointSize)
 {
-    const std::optional<QString> chosen = dialogResponder().fontDialog(m_fontName, kFontDialogPointSize);
-    m_fontConfirmed = chosen.has_value();
+    const std::optional<QString> chosen = dialogResponder().fontDialog(m_owner, m_fontName, pointSize);
     if (chosen && !chosen->isEmpty()) {
         m_fontName = *chosen;
     }
+    return chosen.has_value();
 }
 
-bool clsCommonDialog::ShowPrinter(long PrintFlags)
+bool CommonDialog::showPrinter()
 {
-    Q_UNUSED(PrintFlags)
-    m_printerConfirmed = dialogResponder().printerDialog(currentPrinter());
+    m_printerConfirmed = dialogResponder().printerDialog(m_owner, currentPrinter());
     return m_printerConfirmed;
 }
 
-void clsCommonDialog::PrintDoc()
+void CommonDialog::printDocument()
 {
     endCurrentPrintDocument(m_printerConfirmed);
 }

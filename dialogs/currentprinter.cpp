@@ -1,4 +1,4 @@
-#include "currentprinter.h"
+#include "dialogs/currentprinter.h"
 
 #include <QFile>
 #include <QPainter>

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QObject;
 class QPrinter;
 
 namespace jotlet {
@@ -14,6 +15,7 @@ namespace jotlet {
 struct FileDialogRequest
 {
     enum class Kind { Open, Save };
+    QObject* owner = nullptr; // the window the dialog belongs to
     Kind kind = Kind::Open;
     QString title;
     QString initialFolder;
@@ -26,24 +28,25 @@ struct FileDialogRequest
 };
 
 // Answers the common dialogs. The program uses the one that shows Qt's dialogs; tests install their own, so that
-// no dialog ever waits for a user who is not there.
+// no dialog ever waits for a user who is not there. Each dialog belongs to an owner, the window that asked (or
+// none): it opens over that window and stays above it while it is open.
 class DialogResponder
 {
 public:
     virtual ~DialogResponder() = default;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> fileDialog(const FileDialogRequest& request) = 0;
-    virtual std::optional<QColor> colorDialog(const QColor& initial, bool fullOpen) = 0;
+    virtual std::optional<QColor> colorDialog(QObject* owner, const QColor& initial, bool fullOpen) = 0;
     // The chosen face, or nothing when cancelled.
-    virtual std::optional<QString> fontDialog(const QString& initialFace, int pointSize) = 0;
+    virtual std::optional<QString> fontDialog(QObject* owner, const QString& initialFace, int pointSize) = 0;
     // Lets the user set up the printer; true when confirmed.
-    virtual bool printerDialog(QPrinter& printer) = 0;
+    virtual bool printerDialog(QObject* owner, QPrinter& printer) = 0;
     // A question with Yes, No and Cancel; returns the button pressed (QMessageBox::Yes, No or Cancel).
-    virtual int question(const QString& title, const QString& text) = 0;
+    virtual int question(QObject* owner, const QString& title, const QString& text) = 0;
     // A notice with the information icon and an OK button, under the application's name.
-    virtual void information(const QString& text) = 0;
+    virtual void information(QObject* owner, const QString& text) = 0;
     // Tells the user that something failed, with the warning icon and an OK button.
-    virtual void warning(const QString& title, const QString& text) = 0;
+    virtual void warning(QObject* owner, const QString& title, const QString& text) = 0;
 };
 
 // The responder in use; Qt's dialogs unless one was installed.

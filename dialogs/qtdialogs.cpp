@@ -1,5 +1,5 @@
 // The dialogs the user sees: Qt's standard dialogs.
-#include "dialogresponder.h"
+#include "dialogs/dialogresponder.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -13,12 +13,17 @@ namespace jotlet {
 
 namespace {
 
+QWidget* ownerWidget(QObject* owner)
+{
+    return qobject_cast<QWidget*>(owner);
+}
+
 class QtDialogResponder : public DialogResponder
 {
 public:
     std::optional<QString> fileDialog(const FileDialogRequest& request) override
     {
-        QFileDialog dialog(nullptr, request.title, request.initialFolder);
+        QFileDialog dialog(ownerWidget(request.owner), request.title, request.initialFolder);
         const bool save = request.kind == FileDialogRequest::Kind::Save;
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         if (save) {
@@ -38,47 +43,54 @@ public:
         return dialog.selectedFiles().first();
     }
 
-    std::optional<QColor> colorDialog(const QColor& initial, bool fullOpen) override
+    std::optional<QColor> colorDialog(QObject* owner, const QColor& initial, bool fullOpen) override
     {
         Q_UNUSED(fullOpen) // Qt's colour dialog always shows the custom colour part
-        const QColor chosen = QColorDialog::getColor(initial);
+        const QColor chosen = QColorDialog::getColor(initial, ownerWidget(owner));
         if (!chosen.isValid()) {
             return std::nullopt;
         }
         return chosen;
     }
 
-    std::optional<QString> fontDialog(const QString& initialFace, int pointSize) override
+    std::optional<QString> fontDialog(QObject* owner, const QString& initialFace, int pointSize) override
     {
         bool ok = false;
         QFont initial(initialFace);
         initial.setPointSize(pointSize);
-        const QFont chosen = QFontDialog::getFont(&ok, initial);
+        const QFont chosen = QFontDialog::getFont(&ok, initial, ownerWidget(owner));
         if (!ok) {
             return std::nullopt;
         }
         return chosen.family();
     }
 
-    bool printerDialog(QPrinter& printer) override
+    bool printerDialog(QObject* owner, QPrinter& printer) override
     {
-        QPrintDialog dialog(&printer);
+        QPrintDialog dialog(&printer, ownerWidget(owner));
         return dialog.exec() == QDialog::Accepted;
     }
 
-    int question(const QString& title, const QString& text) override
+    int question(QObject* owner, const QString& title, const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QMessageBox box(QMessageBox::NoIcon,
+                        title,
+                        text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                        ownerWidget(owner));
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec();
     }
 
-    void information(const QString& text) override
+    void information(QObject* owner, const QString& text) override
     {
-        QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(), text);
+        QMessageBox::information(ownerWidget(owner), QGuiApplication::applicationDisplayName(), text);
     }
 
-    void warning(const QString& title, const QString& text) override { QMessageBox::warning(nullptr, title, text); }
+    void warning(QObject* owner, const QString& title, const QString& text) override
+    {
+        QMessageBox::warning(ownerWidget(owner), title, text);
+    }
 };
 
 DialogResponder* g_installed = nullptr;

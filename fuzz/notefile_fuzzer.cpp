@@ -1,8 +1,8 @@
 // libFuzzer target: any bytes given as a note file must be read, or refused with an error, without a crash, a hang
 // or a sanitizer report; what is read must write and read back field for field, and an append must give a file
 // that reads back with one note more.
-#include "appinfo.h"
-#include "notefile.h"
+#include "notes/notefile.h"
+#include "support/appinfo.h"
 
 #include <QCoreApplication>
 

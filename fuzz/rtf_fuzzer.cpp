@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes given as a note's RTF must load, save and load again without a
 // crash, a hang or a sanitizer report.
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "rtf/reader.h"
+#include "rtf/writer.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

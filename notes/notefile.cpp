@@ -1,8 +1,8 @@
-#include "notefile.h"
+#include "notes/notefile.h"
 
-#include "codepage.h"
-#include "notesettings.h"
-#include "quickxmlscan.h"
+#include "notes/quickxmlscan.h"
+#include "support/codepage.h"
+#include "support/settings.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>
@@ -25,9 +25,9 @@ QString element(const QString& name, const QString& value)
 QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
 {
     return {
-        {QStringLiteral("COLOR"), EscapeXML(xmlSafeText(note.Color))},
-        {QStringLiteral("DATA"), EscapeXML(xmlSafeText(note.Data))},
-        {QStringLiteral("TIMEDATE"), EscapeXML(xmlSafeText(note.TimeDate))},
+        {QStringLiteral("COLOR"), escapeXml(xmlSafeText(note.Color))},
+        {QStringLiteral("DATA"), escapeXml(xmlSafeText(note.Data))},
+        {QStringLiteral("TIMEDATE"), escapeXml(xmlSafeText(note.TimeDate))},
         {QStringLiteral("HEIGHT"), QString::number(note.Height)},
         {QStringLiteral("WIDTH"), QString::number(note.Width)},
         {QStringLiteral("LEFT"), QString::number(note.Left)},
@@ -127,7 +127,7 @@ bool findRootEnd(const QString& text, RootEnd* end, NoteFileError* error)
 
 } // namespace
 
-QString EscapeXML(const QString& text)
+QString escapeXml(const QString& text)
 {
     QString result = text;
     result.replace(QLatin1Char('&'), QStringLiteral("&amp;"));
@@ -268,7 +268,7 @@ bool noteNumber(const QString& text, qint32* value)
 QString oneNoteFileText(const NoteRecord& note, const QString& version)
 {
     QString text = QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + kCrLf;
-    text += QStringLiteral("<NOTES version=\"") + EscapeXML(version) + QStringLiteral("\">") + kCrLf;
+    text += QStringLiteral("<NOTES version=\"") + escapeXml(version) + QStringLiteral("\">") + kCrLf;
     text += QStringLiteral("<NOTE>") + kCrLf;
     for (const auto& [name, value] : noteElements(note)) {
         text += element(name, value) + kCrLf;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "noterecord.h"
+#include "notes/noterecord.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,7 +34,7 @@ inline constexpr int kMaxNoteFileDepth = 8;
 
 // Replaces, in this order, & " ' < > by their entities. Every occurrence is replaced, so text that is already
 // escaped gets its ampersands escaped again.
-QString EscapeXML(const QString& text);
+QString escapeXml(const QString& text);
 
 // The text with the characters XML 1.0 cannot carry (control characters other than tab, CR and LF, U+FFFE,
 // U+FFFF and unpaired surrogates) left out, so that a written file always reads back.

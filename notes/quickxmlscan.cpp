@@ -1,4 +1,4 @@
-#include "quickxmlscan.h"
+#include "notes/quickxmlscan.h"
 
 #include <QVarLengthArray>
 #include <QtEndian>

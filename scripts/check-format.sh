@@ -6,7 +6,7 @@ cd "$root"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 else
-    mapfile -t files < <(find app notes window special manager dialogs tests bench fuzz tools -name '*.cpp' -o -name '*.h' 2>/dev/null)
+    mapfile -t files < <(find support platform rtf notes dialogs window special manager app tests bench fuzz tools -name '*.cpp' -o -name '*.h' 2>/dev/null)
 fi
 bad=()
 for f in "${files[@]}"; do

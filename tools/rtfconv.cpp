@@ -1,7 +1,7 @@
 // rtfconv: reads an RTF file and prints its plain text (--text, the default) or the RTF this
 // program writes for it (--rtf). Handy for looking at what a note's text becomes.
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "rtf/reader.h"
+#include "rtf/writer.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "dockinghandler.h"
+#include "window/dockinghandler.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,21 +1,21 @@
 // The note window's lifecycle: the load step, text changes, saving, opening and closing.
-#include "frmmain.h"
+#include "window/frmmain.h"
 
-#include "appinfo.h"
-#include "codepage.h"
-#include "colors.h"
-#include "commondialog.h"
-#include "dialogresponder.h"
-#include "errorlog.h"
-#include "filefunctions.h"
-#include "modnote.h"
-#include "notelogic.h"
-#include "notemenus.h"
-#include "notesettings.h"
-#include "richtextbox.h"
-#include "settings.h"
-#include "translucentform.h"
-#include "windowhelpers.h"
+#include "dialogs/dialogresponder.h"
+#include "dialogs/notefiledialog.h"
+#include "notes/notestore.h"
+#include "platform/autostart.h"
+#include "support/appinfo.h"
+#include "support/codepage.h"
+#include "support/colors.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "support/settings.h"
+#include "window/notelogic.h"
+#include "window/notemenus.h"
+#include "window/richtextbox.h"
+#include "window/translucentform.h"
+#include "window/windowhelpers.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -190,7 +190,7 @@ bool frmMain::setData(const QString& rtf, const QString& source)
     QString error;
     if (!m_rtb->setTextRTF(bytes, &error)) {
         const QString from = source.isEmpty() ? QString() : QStringLiteral(" from '%1'").arg(source);
-        LogError(
+        logError(
             QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
         return false;
     }
@@ -326,28 +326,31 @@ void frmMain::PerformSave(int mode)
     note.Top = Top();
     note.Color = m_record.Color;
     note.TimeDate = m_subCaption->text();
-    QString result = QString::fromLatin1(kNoSave);
+    QString result;
     QString failure;
     if (mode == 2) {
         // Saved only when the note was written: an append that wrote nothing keeps the unsaved mark.
-        if (AppendNote(note, QString(), &failure)) {
+        const std::optional<QString> target = askForNoteFile(NoteFileDialog::Save, this);
+        if (target && appendToNoteFile(note, *target, &failure)) {
             setCaption(noteTitle(m_tag, false));
         }
     } else if (mode == 1 || note.FileName.isEmpty()) {
-        result = SaveNote(note, QString(), &failure);
-        if (result.compare(QLatin1String(kNoSave), Qt::CaseInsensitive) != 0) {
+        const std::optional<QString> target = askForNoteFile(NoteFileDialog::Save, this);
+        if (target && saveNoteFile(note, *target, &failure)) {
+            result = *target;
             m_tag = result;
         }
-    } else {
-        result = SaveNote(note, note.FileName, &failure);
+    } else if (saveNoteFile(note, note.FileName, &failure)) {
+        result = note.FileName;
     }
     if (!failure.isEmpty()) {
-        dialogResponder().warning(QStringLiteral("Note Not Saved"),
+        dialogResponder().warning(this,
+                                  QStringLiteral("Note Not Saved"),
                                   QStringLiteral("The note could not be saved.\n\n%1\n\nIt is still open with all "
                                                  "its changes; try saving it somewhere else with Save As.")
                                       .arg(failure));
     }
-    if (mode != 2 && result.compare(QLatin1String(kNoSave), Qt::CaseInsensitive) != 0) {
+    if (mode != 2 && !result.isEmpty()) {
         setCaption(noteTitle(m_tag, false));
         m_record.FileName = result;
         if (m_captionType == NoteFilename) {
@@ -372,7 +375,8 @@ void frmMain::OpenNoteFile()
 {
     ensureLoaded();
     SetTopMost(this, 1);
-    const NoteList notes = LoadNote(false);
+    const std::optional<QString> path = askForNoteFile(NoteFileDialog::Open, this);
+    const NoteList notes = path ? loadNoteFile(*path) : NoteList();
     for (int i = 0; i < notes.size(); ++i) {
         const NoteRecord& note = notes.at(i);
         frmMain* target = this;
@@ -438,9 +442,9 @@ void frmMain::writeSettings()
     look.fontSize = m_record.FontSize;
     look.autoSave = m_record.AutoSave;
     look.saveNewNoteOnClose = m_record.SaveNewNoteOnClose;
-    RegistryError error;
+    SettingsError error;
     if (!writeNoteLook(look, m_saveSettingsChecked, &error)) {
-        LogError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
     }
 }
 
@@ -466,6 +470,7 @@ bool frmMain::askToSaveBeforeClose()
     int answer = QMessageBox::Yes;
     if (m_record.FileName.isEmpty() || !m_record.AutoSave) {
         answer = dialogResponder().question(
+            this,
             QStringLiteral("Perform Save"),
             QStringLiteral("Changes have been made to this note.\nWould you like to save now?"));
     }
@@ -496,8 +501,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     writeSettings();
     fillRecordForClose();
     if (m_sessionEnding) {
-        RunAtStartUp();
-        SaveMainNote(m_record);
+        registerAutostart();
+        addToMainNoteFile(m_record);
     } else {
         if (hasUnsavedMark(m_caption->text()) && !askToSaveBeforeClose()) {
             event->ignore();
@@ -506,7 +511,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         const auto stillOpen = std::count_if(
             registry().cbegin(), registry().cend(), [](const frmMain* window) { return !window->m_closing; });
         if (stillOpen == 1) {
-            RemoveRunAtStartUp();
+            removeAutostart();
         }
     }
     m_closing = true;

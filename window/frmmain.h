@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dockinghandler.h"
-#include "notecommands.h"
-#include "noterecord.h"
+#include "notes/noterecord.h"
+#include "window/dockinghandler.h"
+#include "window/notecommands.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 // The note window's chrome: its controls and their layout, moving, resizing, rolling up and the sub-caption.
-#include "frmmain.h"
+#include "window/frmmain.h"
 
-#include "errorlog.h"
-#include "notelogic.h"
-#include "richtextbox.h"
+#include "support/errorlog.h"
+#include "window/notelogic.h"
+#include "window/richtextbox.h"
 
-#include "notemenus.h"
+#include "window/notemenus.h"
 #include <QFrame>
 
 #include <QLabel>

@@ -1,16 +1,16 @@
 // The note window's menus and keys: which popup opens when, the key table, the file drop, and the commands of the
 // menu items (formatting, editing, colours, on-top, transparency).
-#include "frmmain.h"
+#include "window/frmmain.h"
 
-#include "commondialog.h"
-#include "dialogresponder.h"
-#include "errorlog.h"
-#include "filefunctions.h"
-#include "notelogic.h"
-#include "notemenus.h"
-#include "richtextbox.h"
-#include "translucentform.h"
-#include "windowhelpers.h"
+#include "dialogs/commondialog.h"
+#include "dialogs/dialogresponder.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "window/notelogic.h"
+#include "window/notemenus.h"
+#include "window/richtextbox.h"
+#include "window/translucentform.h"
+#include "window/windowhelpers.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -147,12 +147,12 @@ void frmMain::dropFiles(const QStringList& paths)
     }
     QString text;
     QString error;
-    if (!ReadFileText(paths.first(), &text, &error, kMaxDroppedFileBytes)) {
-        LogError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 75, error);
+    if (!readFileText(paths.first(), &text, &error, kMaxDroppedFileBytes)) {
+        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 75, error);
         return;
     }
     if (text.contains(QChar(0))) {
-        LogError(QStringLiteral("frmMain: RTB1_OLEDragDrop"),
+        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"),
                  13,
                  QStringLiteral("'%1' is not a text file; the note is left as it was").arg(paths.first()));
         return;
@@ -204,7 +204,7 @@ bool frmMain::runNoteCommand(const QString& name, int index)
     } else if (name == QLatin1String("mnuSystemReset")) {
         Reset();
     } else if (name == QLatin1String("mnuHelp")) {
-        dialogResponder().information(QStringLiteral("This feature has not been implemented in this release"));
+        dialogResponder().information(this, QStringLiteral("This feature has not been implemented in this release"));
     } else {
         return false;
     }
@@ -335,9 +335,9 @@ void frmMain::mnuSetColor_Click(int index)
     }
     if (index == 9) {
         SetTopMost(this, 1);
-        clsCommonDialog dialog;
-        dialog.setOwnerHandle(long(winId()));
-        const long chosen = dialog.ShowColor(true, 255);
+        CommonDialog dialog;
+        dialog.setOwner(this);
+        const long chosen = dialog.showColor(true, 255);
         if (chosen != -1) {
             SetNoteColor(QString::number(chosen), true);
         }
@@ -350,8 +350,9 @@ void frmMain::mnuSetColor_Click(int index)
 void frmMain::chooseForeColor()
 {
     SetTopMost(this, 1);
-    clsCommonDialog dialog;
-    const long chosen = dialog.ShowColor(true, 255);
+    CommonDialog dialog;
+    dialog.setOwner(this);
+    const long chosen = dialog.showColor(true, 255);
     if (chosen != -1) {
         ChangeForeColor(qint32(chosen));
     }
@@ -363,11 +364,10 @@ void frmMain::chooseForeColor()
 void frmMain::chooseFontFamily()
 {
     SetTopMost(this, 1);
-    clsCommonDialog dialog;
+    CommonDialog dialog;
     dialog.setFontName(QStringLiteral("Comic Sans MS"));
-    dialog.ShowFont();
-    if (dialog.fontConfirmed() && !dialog.FontName().isEmpty()) {
-        m_rtb->setFontName(dialog.FontName());
+    if (dialog.showFont() && !dialog.fontName().isEmpty()) {
+        m_rtb->setFontName(dialog.fontName());
     }
     if (m_record.IsOnTop) {
         SetTopMost(this, 0);

@@ -1,4 +1,4 @@
-#include "links.h"
+#include "window/links.h"
 
 #include <QRegularExpression>
 #include <QUrl>

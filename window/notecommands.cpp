@@ -1,8 +1,8 @@
-#include "notecommands.h"
+#include "window/notecommands.h"
 
-#include "errorlog.h"
-#include "notesettings.h"
-#include "richtextbox.h"
+#include "support/errorlog.h"
+#include "support/settings.h"
+#include "window/richtextbox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

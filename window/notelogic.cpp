@@ -1,6 +1,6 @@
-#include "notelogic.h"
+#include "window/notelogic.h"
 
-#include "filefunctions.h"
+#include "support/files.h"
 
 #include <QSize>
 
@@ -10,7 +10,7 @@ namespace jotlet {
 
 QString noteTitle(const QString& tag, bool unsaved)
 {
-    QString title = QStringLiteral("Jotlet - ") + GetFileName(tag);
+    QString title = QStringLiteral("Jotlet - ") + fileNamePart(tag);
     if (unsaved) {
         title += QStringLiteral(" *");
     }
@@ -43,7 +43,7 @@ QString subCaptionText(int captionType, const QString& timeDate, qint32 words, i
     case CharacterCount:
         return QStringLiteral("Character Count: %1").arg(characters);
     case NoteFilename:
-        return QStringLiteral("File: ") + GetFileName(tag);
+        return QStringLiteral("File: ") + fileNamePart(tag);
     default:
         return timeDate;
     }

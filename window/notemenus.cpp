@@ -1,4 +1,4 @@
-#include "notemenus.h"
+#include "window/notemenus.h"
 
 #include <QMenu>
 #include <QPainter>

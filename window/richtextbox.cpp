@@ -1,10 +1,10 @@
-#include "richtextbox.h"
+#include "window/richtextbox.h"
 
-#include "links.h"
-#include "rtfformat.h"
-#include "rtfreader.h"
-#include "rtfwriter.h"
-#include "windowhelpers.h"
+#include "rtf/format.h"
+#include "rtf/reader.h"
+#include "rtf/writer.h"
+#include "window/links.h"
+#include "window/windowhelpers.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

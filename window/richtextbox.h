@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colors.h"
+#include "support/colors.h"
 
 #include <QTextEdit>
 

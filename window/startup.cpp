@@ -1,13 +1,13 @@
-#include "startup.h"
+#include "window/startup.h"
 
-#include "appinfo.h"
-#include "dialogresponder.h"
-#include "errorlog.h"
-#include "filefunctions.h"
-#include "frmmain.h"
-#include "modnote.h"
-#include "notelogic.h"
-#include "sessionend.h"
+#include "dialogs/dialogresponder.h"
+#include "notes/notestore.h"
+#include "platform/sessionend.h"
+#include "support/appinfo.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "window/frmmain.h"
+#include "window/notelogic.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +28,7 @@ void showNewNote()
 
 bool openCommandLineFile(const QString& path)
 {
-    const NoteList notes = LoadNote(false, path);
+    const NoteList notes = loadNoteFile(path);
     if (notes.isEmpty()) {
         return false;
     }
@@ -47,7 +47,7 @@ bool openCommandLineFile(const QString& path)
     window->setLeft(note.Left);
     window->setTag(note.FileName);
     window->setIsDirty(false);
-    window->setCaption(QStringLiteral("Jotlet - ") + GetFileName(path));
+    window->setCaption(QStringLiteral("Jotlet - ") + fileNamePart(path));
     window->Show();
     return true;
 }
@@ -68,11 +68,12 @@ void setMainNoteFileAside(const QString& what)
 {
     const QString aside = setAsidePath();
     if (!QFile::rename(mainNoteFilePath(), aside)) {
-        LogError(kMain, 75, QStringLiteral("Cannot set '%1' aside as '%2'").arg(mainNoteFilePath(), aside));
+        logError(kMain, 75, QStringLiteral("Cannot set '%1' aside as '%2'").arg(mainNoteFilePath(), aside));
         return;
     }
-    LogError(kMain, 0, QStringLiteral("%1; the file was kept as '%2'").arg(what, aside));
-    dialogResponder().warning(QStringLiteral("Notes Not Restored"),
+    logError(kMain, 0, QStringLiteral("%1; the file was kept as '%2'").arg(what, aside));
+    dialogResponder().warning(nullptr,
+                              QStringLiteral("Notes Not Restored"),
                               QStringLiteral("%1.\n\nThe file was kept as:\n%2\n\nNotes you close at the end of "
                                              "this session will be kept as usual.")
                                   .arg(what, QDir::toNativeSeparators(aside)));
@@ -82,7 +83,7 @@ enum class MainFileResult { Opened, NothingOpened, Interrupted };
 
 MainFileResult openMainNoteFile()
 {
-    const NoteList notes = LoadNote(true);
+    const NoteList notes = loadMainNoteFile();
     if (notes.isEmpty()) {
         setMainNoteFileAside(QStringLiteral("The notes kept from the last session could not be read"));
         return MainFileResult::NothingOpened;
@@ -123,7 +124,7 @@ MainFileResult openMainNoteFile()
 
 void Main(const QString& commandLine)
 {
-    const StartupChoice choice = chooseStartup(commandLine, FileExists(mainNoteFilePath()));
+    const StartupChoice choice = chooseStartup(commandLine, fileExists(mainNoteFilePath()));
     bool opened = false;
     switch (choice.kind) {
     case StartupChoice::CommandLineFile:

@@ -1,4 +1,4 @@
-#include "translucentform.h"
+#include "window/translucentform.h"
 
 #include <QGuiApplication>
 #include <QWidget>

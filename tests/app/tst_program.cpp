@@ -1,8 +1,8 @@
 // The program as a process (offscreen): how it ends the session when files cannot be written, and when the session
 // ends while the notes of the last one are still coming back.
-#include "appinfo.h"
 #include "logcapture.h"
-#include "modnote.h"
+#include "notes/notestore.h"
+#include "support/appinfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,7 +86,7 @@ bool TestProgram::runAndEndSession(QProcess& program, const QStringList& argumen
 void TestProgram::fileSizeLimitFailsTheSaveOnly()
 {
     const QString path = QDir(dataFolder()).filePath(QStringLiteral("big.not"));
-    QCOMPARE(SaveNote(note(QString(20000, QLatin1Char('x'))), path), path);
+    QVERIFY(saveNoteFile(note(QString(20000, QLatin1Char('x'))), path));
     QProcess program;
     program.setChildProcessModifier([] {
         const rlimit limit {8192, 8192}; // the note no longer fits in a file
@@ -115,7 +115,7 @@ void TestProgram::sessionEndDuringStartKeepsEveryNote()
     // Twenty notes, each over a second's work to show: the session ends while the first ones come back.
     const QString heavy = QStringLiteral("x\\par\r\n").repeated(90000);
     for (int i = 0; i < 20; ++i) {
-        QVERIFY(SaveMainNote(note(heavy)));
+        QVERIFY(addToMainNoteFile(note(heavy)));
     }
     const QByteArray before = readBytes(mainNoteFilePath());
     QProcess program;

@@ -2,7 +2,7 @@
 
 // Answers the common dialogs in place of a user: each answer is taken from a queue, and every request is kept
 // so a test can check what the dialog was asked to show. Installed for its lifetime.
-#include "dialogresponder.h"
+#include "dialogs/dialogresponder.h"
 
 #include <QList>
 #include <QPrinter>
@@ -19,6 +19,7 @@ public:
     QColor colorShown;
     std::optional<QString> fontAnswer;
     QString fontShown;
+    int fontSizeShown = 0;
     bool printerAnswer = false;
     int printerDialogs = 0;
 
@@ -27,30 +28,41 @@ public:
         fileRequests << request;
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
-    std::optional<QColor> colorDialog(const QColor& initial, bool) override
+    std::optional<QColor> colorDialog(QObject*, const QColor& initial, bool) override
     {
         colorShown = initial;
         return colorAnswer;
     }
-    std::optional<QString> fontDialog(const QString& initialFace, int) override
+    std::optional<QString> fontDialog(QObject*, const QString& initialFace, int pointSize) override
     {
         fontShown = initialFace;
+        fontSizeShown = pointSize;
         return fontAnswer;
     }
-    bool printerDialog(QPrinter&) override
+    bool printerDialog(QObject*, QPrinter&) override
     {
         ++printerDialogs;
         return printerAnswer;
     }
     QList<int> questionAnswers; // QMessageBox::Yes, No or Cancel; Cancel when none is left
     QStringList questionsAsked; // "title|text"
-    int question(const QString& title, const QString& text) override
+    int question(QObject* owner, const QString& title, const QString& text) override
     {
         questionsAsked << title + QLatin1Char('|') + text;
+        owners << owner;
         return questionAnswers.isEmpty() ? 0x00400000 /* QMessageBox::Cancel */ : questionAnswers.takeFirst();
     }
     QStringList notices;
-    void information(const QString& text) override { notices << text; }
+    void information(QObject* owner, const QString& text) override
+    {
+        notices << text;
+        owners << owner;
+    }
     QStringList warnings; // "title|text"
-    void warning(const QString& title, const QString& text) override { warnings << title + QLatin1Char('|') + text; }
+    void warning(QObject* owner, const QString& title, const QString& text) override
+    {
+        warnings << title + QLatin1Char('|') + text;
+        owners << owner;
+    }
+    QList<QObject*> owners; // the owner of each question, notice and warning, in order
 };

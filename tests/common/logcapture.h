@@ -1,7 +1,7 @@
 #pragma once
 
 // Reads what the program wrote to its error log, one entry per line.
-#include "errorlog.h"
+#include "support/errorlog.h"
 
 #include <QFile>
 #include <QStringList>

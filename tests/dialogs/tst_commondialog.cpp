@@ -1,6 +1,8 @@
-#include "commondialog.h"
-#include "currentprinter.h"
+#include "dialogs/commondialog.h"
+#include "dialogs/currentprinter.h"
+#include "dialogs/notefiledialog.h"
 #include "fakedialogs.h"
+#include "support/settings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,33 +29,26 @@ private slots:
     void fontDialog();
     void printerDialog_data();
     void printerDialog();
+    void noteFileDialog_data();
+    void noteFileDialog();
 };
 
 void TestCommonDialog::filterConversion_data()
 {
     QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("system");
     QTest::addColumn<QStringList>("qt");
-    const QChar nul(0);
-    QTest::newRow("note files") << "Jotlet Note (*.not)|*.not"
-                                << QString("Jotlet Note (*.not)") + nul + "*.not" + nul + nul
-                                << QStringList {"Jotlet Note (*.not)"};
+    QTest::newRow("note files") << "Jotlet Note (*.not)|*.not" << QStringList {"Jotlet Note (*.not)"};
     QTest::newRow("two pairs and a trailing separator")
-        << "Text|*.txt;*.log|All files|*.*|"
-        << QString("Text") + nul + "*.txt;*.log" + nul + "All files" + nul + "*.*" + nul + nul
-        << QStringList {"Text (*.txt *.log)", "All files (*.*)"};
-    QTest::newRow("no separator") << "Notes" << QString("Notes") + nul + nul << QStringList {"Notes"};
+        << "Text|*.txt;*.log|All files|*.*|" << QStringList {"Text (*.txt *.log)", "All files (*.*)"};
+    QTest::newRow("no separator") << "Notes" << QStringList {"Notes"};
 }
 
 void TestCommonDialog::filterConversion()
 {
     QFETCH(QString, filter);
-    QFETCH(QString, system);
     QFETCH(QStringList, qt);
-    clsCommonDialog dialog;
+    CommonDialog dialog;
     dialog.setFilter(filter);
-    QCOMPARE(dialog.Filter(), filter);
-    QCOMPARE(dialog.systemFilter(), system);
     QCOMPARE(dialog.qtNameFilters(), qt);
 }
 
@@ -77,19 +72,16 @@ void TestCommonDialog::fileDialogs()
     FakeDialogs fake;
     fake.fileAnswers << (confirm ? std::optional<QString>(QStringLiteral("/tmp/x/chosen.not")) : std::nullopt);
 
-    clsCommonDialog dialog;
-    dialog.setDialogTitle(QStringLiteral("Select a file: "));
+    CommonDialog dialog;
+    dialog.setTitle(QStringLiteral("Select a file: "));
     dialog.setFilter(QStringLiteral("Jotlet Note (*.not)|*.not"));
-    dialog.setDefaultExt(QStringLiteral("not"));
-    dialog.setInitDir(QStringLiteral("/tmp/x"));
+    dialog.setDefaultExtension(QStringLiteral("not"));
+    dialog.setInitialFolder(QStringLiteral("/tmp/x"));
     dialog.setFlags(flags);
-    dialog.setFileName(QStringLiteral("/tmp/x/preset.not")); // not shown: the dialog starts empty
-    dialog.setMaxFileSize(10);
-    const long result = save ? dialog.ShowSave() : dialog.ShowOpen();
+    const bool result = save ? dialog.showSave() : dialog.showOpen();
 
-    QCOMPARE(result, confirm ? 1L : 0L);
-    QCOMPARE(dialog.FileName(), confirm ? QStringLiteral("/tmp/x/chosen.not") : QString());
-    QCOMPARE(dialog.MaxFileSize(), qint16(256));
+    QCOMPARE(result, confirm);
+    QCOMPARE(dialog.fileName(), confirm ? QStringLiteral("/tmp/x/chosen.not") : QString());
     QCOMPARE(fake.fileRequests.size(), 1);
     const FileDialogRequest& request = fake.fileRequests.first();
     QCOMPARE(request.kind, save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open);
@@ -124,8 +116,8 @@ void TestCommonDialog::colorDialog()
     if (answer.isValid()) {
         fake.colorAnswer = answer;
     }
-    clsCommonDialog dialog;
-    QCOMPARE(dialog.ShowColor(true, initColor), result);
+    CommonDialog dialog;
+    QCOMPARE(dialog.showColor(true, initColor), result);
     QCOMPARE(fake.colorShown, shown);
 }
 
@@ -146,11 +138,11 @@ void TestCommonDialog::fontDialog()
     if (!answer.isNull()) {
         fake.fontAnswer = answer;
     }
-    clsCommonDialog dialog;
+    CommonDialog dialog;
     dialog.setFontName(QStringLiteral("Comic Sans MS"));
-    dialog.ShowFont();
+    QCOMPARE(dialog.showFont(), !answer.isNull());
     QCOMPARE(fake.fontShown, QStringLiteral("Comic Sans MS"));
-    QCOMPARE(dialog.FontName(), fontName);
+    QCOMPARE(dialog.fontName(), fontName);
 }
 
 void TestCommonDialog::printerDialog_data()
@@ -170,17 +162,47 @@ void TestCommonDialog::printerDialog()
 
     FakeDialogs fake;
     fake.printerAnswer = confirm;
-    clsCommonDialog dialog;
-    QCOMPARE(dialog.ShowPrinter(0), confirm);
+    CommonDialog dialog;
+    QCOMPARE(dialog.showPrinter(), confirm);
     QPainter* painter = currentPrintPainter();
     QVERIFY(painter);
     painter->drawText(100, 100, QStringLiteral("page"));
-    dialog.PrintDoc();
+    dialog.printDocument();
 
     QFile out(pdf);
     const bool printed = out.open(QIODevice::ReadOnly) && out.readAll().startsWith("%PDF");
     QCOMPARE(printed, confirm);
     QCOMPARE(fake.printerDialogs, 1);
+}
+
+void TestCommonDialog::noteFileDialog_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("cancelled") << false;
+    QTest::newRow("confirmed") << true;
+}
+
+void TestCommonDialog::noteFileDialog()
+{
+    QFETCH(bool, confirm);
+    FakeDialogs dialogs;
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(QStringLiteral("sub/picked.not"));
+    dialogs.fileAnswers << (confirm ? std::optional<QString>(chosen) : std::nullopt);
+    writeSetting(Setting::LastFolder, dir.path());
+
+    const std::optional<QString> result = askForNoteFile(NoteFileDialog::Save, nullptr);
+
+    QCOMPARE(dialogs.fileRequests.size(), 1);
+    const FileDialogRequest& request = dialogs.fileRequests.first();
+    QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
+    QCOMPARE(request.title, QStringLiteral("Select a file: "));
+    QCOMPARE(request.nameFilters, QStringList {QStringLiteral("Jotlet Note (*.not)")});
+    QCOMPARE(request.defaultSuffix, QStringLiteral("not"));
+    QCOMPARE(request.initialFolder, dir.path());
+    QVERIFY(!request.confirmOverwrite);
+    QCOMPARE(result, confirm ? std::optional<QString>(chosen) : std::nullopt);
+    QCOMPARE(readSetting(Setting::LastFolder), confirm ? dir.filePath(QStringLiteral("sub")) : dir.path());
 }
 
 QTEST_MAIN(TestCommonDialog)

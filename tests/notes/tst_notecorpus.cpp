@@ -1,7 +1,7 @@
 // Note files in the older Windows program's byte layout: each reads field for field.
 #include "logcapture.h"
-#include "modnote.h"
-#include "rtfreader.h"
+#include "notes/notestore.h"
+#include "rtf/reader.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -99,7 +99,7 @@ void TestNoteCorpus::readsFieldForField()
     QFETCH(QStringList, expectedFields);
     QFETCH(QStringList, expectedText);
 
-    const NoteList notes = LoadNote(false, corpusFile(file));
+    const NoteList notes = loadNoteFile(corpusFile(file));
     QStringList actualFields;
     QStringList actualText;
     for (const NoteRecord& note : notes) {
@@ -115,7 +115,7 @@ void TestNoteCorpus::readsFieldForField()
 
 void TestNoteCorpus::richEdit1Formats()
 {
-    const NoteList notes = LoadNote(false, corpusFile(QStringLiteral("legacy-one-note-richedit1.not")));
+    const NoteList notes = loadNoteFile(corpusFile(QStringLiteral("legacy-one-note-richedit1.not")));
     QCOMPARE(notes.size(), 1);
     QTextDocument doc;
     QVERIFY(readRtf(notes.first().Data.toLatin1(), &doc));
@@ -131,7 +131,7 @@ void TestNoteCorpus::richEdit1Formats()
 
 void TestNoteCorpus::richEdit2Formats()
 {
-    const NoteList notes = LoadNote(false, corpusFile(QStringLiteral("legacy-one-note-richedit2.not")));
+    const NoteList notes = loadNoteFile(corpusFile(QStringLiteral("legacy-one-note-richedit2.not")));
     QCOMPARE(notes.size(), 1);
     QTextDocument doc;
     QVERIFY(readRtf(notes.first().Data.toLatin1(), &doc));

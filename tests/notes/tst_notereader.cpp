@@ -1,7 +1,7 @@
-#include "appinfo.h"
 #include "logcapture.h"
-#include "modnote.h"
-#include "notefile.h"
+#include "notes/notefile.h"
+#include "notes/notestore.h"
+#include "support/appinfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,9 +50,8 @@ private slots:
     void encodings();
     void noteNumbers_data();
     void noteNumbers();
-    void escapeXml_data();
-    void escapeXml();
-    void mainFileFlagIgnoresPath();
+    void escaping_data();
+    void escaping();
     void unreadablePaths_data();
     void unreadablePaths();
     void nestingLimit_data();
@@ -142,7 +141,7 @@ void TestNoteReader::readFile()
     QFETCH(int, logLines);
 
     const QString path = writeFile(bytes);
-    const NoteList notes = LoadNote(false, path);
+    const NoteList notes = loadNoteFile(path);
     QStringList actual;
     for (const NoteRecord& note : notes) {
         actual << signature(note);
@@ -185,7 +184,7 @@ void TestNoteReader::encodings()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, timeDate);
-    const NoteList notes = LoadNote(false, writeFile(bytes));
+    const NoteList notes = loadNoteFile(writeFile(bytes));
     QCOMPARE(notes.size(), 1);
     QCOMPARE(notes.first().TimeDate, timeDate);
 }
@@ -221,7 +220,7 @@ void TestNoteReader::noteNumbers()
     }
 }
 
-void TestNoteReader::escapeXml_data()
+void TestNoteReader::escaping_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("escaped");
@@ -235,26 +234,11 @@ void TestNoteReader::escapeXml_data()
                            << "";
 }
 
-void TestNoteReader::escapeXml()
+void TestNoteReader::escaping()
 {
     QFETCH(QString, text);
     QFETCH(QString, escaped);
-    QCOMPARE(EscapeXML(text), escaped);
-}
-
-void TestNoteReader::mainFileFlagIgnoresPath()
-{
-    QFile main(mainNoteFilePath());
-    QVERIFY(main.open(QIODevice::WriteOnly));
-    main.write(file(noteXml("main", "from the main file")));
-    main.close();
-    const QString other = writeFile(file(noteXml("other", "x")));
-
-    const NoteList notes = LoadNote(true, other);
-    QCOMPARE(notes.size(), 1);
-    QCOMPARE(notes.first().Color, QStringLiteral("main"));
-    QCOMPARE(notes.first().FileName, mainNoteFilePath());
-    QVERIFY(QFile::remove(mainNoteFilePath()));
+    QCOMPARE(escapeXml(text), escaped);
 }
 
 void TestNoteReader::unreadablePaths_data()
@@ -272,7 +256,7 @@ void TestNoteReader::unreadablePaths()
     QFETCH(QString, name);
     QFETCH(QString, expectedText);
     QDir(m_dir.path()).mkdir(QStringLiteral("folder.not"));
-    QVERIFY(LoadNote(false, m_dir.filePath(name)).isEmpty());
+    QVERIFY(loadNoteFile(m_dir.filePath(name)).isEmpty());
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
     QVERIFY2(log.first().contains(QStringLiteral("modNote: LoadNote\t") + expectedText), qPrintable(log.first()));

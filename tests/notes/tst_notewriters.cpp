@@ -1,12 +1,11 @@
-#include "appinfo.h"
-#include "codepage.h"
-#include "fakedialogs.h"
 #include "filefaults.h"
-#include "filefunctions.h"
 #include "logcapture.h"
-#include "modnote.h"
-#include "notefile.h"
-#include "notesettings.h"
+#include "notes/notefile.h"
+#include "notes/notestore.h"
+#include "support/appinfo.h"
+#include "support/codepage.h"
+#include "support/files.h"
+#include "support/settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,8 +65,6 @@ private slots:
     void init();
     void cleanup();
     void oneNoteLayout();
-    void saveNoteDialog_data();
-    void saveNoteDialog();
     void saveNoteReplacesThreeNotes();
     void roundTrip_data();
     void roundTrip();
@@ -106,7 +103,7 @@ void TestNoteWriters::oneNoteLayout()
     note.TimeDate = QStringLiteral("File: a&b.not");
     note.Color = QStringLiteral("<odd>");
     const QString target = path(QStringLiteral("one.not"));
-    QCOMPARE(SaveNote(note, target), target);
+    QVERIFY(saveNoteFile(note, target));
 
     const QString version = programVersion();
     QCOMPARE(version.split(QLatin1Char('.')).value(2), QStringLiteral("0"));
@@ -118,48 +115,16 @@ void TestNoteWriters::oneNoteLayout()
     QCOMPARE(readBytes(target), expected);
 }
 
-void TestNoteWriters::saveNoteDialog_data()
-{
-    QTest::addColumn<bool>("confirm");
-    QTest::newRow("cancelled") << false;
-    QTest::newRow("confirmed") << true;
-}
-
-void TestNoteWriters::saveNoteDialog()
-{
-    QFETCH(bool, confirm);
-    FakeDialogs dialogs;
-    const QString chosen = path(QStringLiteral("sub/picked.not"));
-    QDir().mkpath(path(QStringLiteral("sub")));
-    dialogs.fileAnswers << (confirm ? std::optional<QString>(chosen) : std::nullopt);
-    writeSetting(Setting::LastFolder, m_dir.path());
-
-    const QString result = SaveNote(makeNote(QStringLiteral("x")));
-
-    QCOMPARE(dialogs.fileRequests.size(), 1);
-    const FileDialogRequest& request = dialogs.fileRequests.first();
-    QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
-    QCOMPARE(request.title, QStringLiteral("Select a file: "));
-    QCOMPARE(request.nameFilters, QStringList {QStringLiteral("Jotlet Note (*.not)")});
-    QCOMPARE(request.defaultSuffix, QStringLiteral("not"));
-    QCOMPARE(request.initialFolder, m_dir.path());
-    QVERIFY(!request.confirmOverwrite);
-    QCOMPARE(result, confirm ? chosen : QStringLiteral("none"));
-    QCOMPARE(QFile::exists(chosen), confirm);
-    QCOMPARE(readSetting(Setting::LastFolder), confirm ? path(QStringLiteral("sub")) : m_dir.path());
-    QVERIFY(errorLogLines().isEmpty());
-}
-
 void TestNoteWriters::saveNoteReplacesThreeNotes()
 {
     const QString target = path(QStringLiteral("three.not"));
-    QVERIFY(SaveNote(makeNote(QStringLiteral("1"), QStringLiteral("a")), target) == target);
-    QVERIFY(AppendNote(makeNote(QStringLiteral("2"), QStringLiteral("b")), target));
-    QVERIFY(AppendNote(makeNote(QStringLiteral("3"), QStringLiteral("c")), target));
-    QCOMPARE(LoadNote(false, target).size(), 3);
+    QVERIFY(saveNoteFile(makeNote(QStringLiteral("1"), QStringLiteral("a")), target));
+    QVERIFY(appendToNoteFile(makeNote(QStringLiteral("2"), QStringLiteral("b")), target));
+    QVERIFY(appendToNoteFile(makeNote(QStringLiteral("3"), QStringLiteral("c")), target));
+    QCOMPARE(loadNoteFile(target).size(), 3);
 
-    QCOMPARE(SaveNote(makeNote(QStringLiteral("only"), QStringLiteral("d")), target), target);
-    const NoteList notes = LoadNote(false, target);
+    QVERIFY(saveNoteFile(makeNote(QStringLiteral("only"), QStringLiteral("d")), target));
+    const NoteList notes = loadNoteFile(target);
     QCOMPARE(colors(notes), QStringList {QStringLiteral("d")});
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("three.not")});
 }
@@ -187,10 +152,10 @@ void TestNoteWriters::roundTrip()
     NoteRecord note = makeNote(text, text);
     note.TimeDate = text;
     const QString target = path(QStringLiteral("round.not"));
-    QCOMPARE(SaveNote(note, target), target);
-    QVERIFY(AppendNote(note, target));
+    QVERIFY(saveNoteFile(note, target));
+    QVERIFY(appendToNoteFile(note, target));
 
-    const NoteList notes = LoadNote(false, target);
+    const NoteList notes = loadNoteFile(target);
     QCOMPARE(notes.size(), 2);
     for (const NoteRecord& back : notes) {
         QCOMPARE(back.Color, expected);
@@ -206,29 +171,24 @@ void TestNoteWriters::roundTrip()
 void TestNoteWriters::appendTwiceKeepsOrderAndBytes()
 {
     const QString target = path(QStringLiteral("a.not"));
-    QVERIFY(SaveNote(makeNote(QStringLiteral("first"), QStringLiteral("first")), target) == target);
+    QVERIFY(saveNoteFile(makeNote(QStringLiteral("first"), QStringLiteral("first")), target));
     const QByteArray before = readBytes(target);
-    QVERIFY(AppendNote(makeNote(QStringLiteral("second"), QStringLiteral("second")), target));
-    QVERIFY(AppendNote(makeNote(QStringLiteral("third"), QStringLiteral("third")), target));
+    QVERIFY(appendToNoteFile(makeNote(QStringLiteral("second"), QStringLiteral("second")), target));
+    QVERIFY(appendToNoteFile(makeNote(QStringLiteral("third"), QStringLiteral("third")), target));
 
     const QByteArray after = readBytes(target);
     const qsizetype rootEnd = before.lastIndexOf("</NOTES>");
     QCOMPARE(after.left(rootEnd), before.left(rootEnd)); // what was there is kept byte for byte
     QVERIFY(after.endsWith("</NOTE>\r\n</NOTES>\r\n"));
-    QCOMPARE(colors(LoadNote(false, target)),
+    QCOMPARE(colors(loadNoteFile(target)),
              (QStringList {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")}));
 }
 
 void TestNoteWriters::appendCreatesMissingFile()
 {
-    FakeDialogs dialogs;
     const QString chosen = path(QStringLiteral("new.not"));
-    dialogs.fileAnswers << std::optional<QString>(chosen) << std::nullopt;
-
-    QVERIFY(AppendNote(makeNote(QStringLiteral("x"), QStringLiteral("green"))));
-    QCOMPARE(colors(LoadNote(false, chosen)), QStringList {QStringLiteral("green")});
-    QVERIFY(!AppendNote(makeNote(QStringLiteral("y")))); // cancelled: nothing written
-    QCOMPARE(LoadNote(false, chosen).size(), 1);
+    QVERIFY(appendToNoteFile(makeNote(QStringLiteral("x"), QStringLiteral("green")), chosen));
+    QCOMPARE(colors(loadNoteFile(chosen)), QStringList {QStringLiteral("green")});
 }
 
 void TestNoteWriters::appendToLegacyAnsiFile()
@@ -243,10 +203,10 @@ void TestNoteWriters::appendToLegacyAnsiFile()
 
     NoteRecord note = makeNote(QStringLiteral("new"), QStringLiteral("blue"));
     note.TimeDate = QStringLiteral("\u00fcber \U0001F600");
-    QVERIFY(AppendNote(note, target));
+    QVERIFY(appendToNoteFile(note, target));
 
     QVERIFY(isValidUtf8(readBytes(target)));
-    const NoteList notes = LoadNote(false, target);
+    const NoteList notes = loadNoteFile(target);
     QCOMPARE(notes.size(), 2);
     QCOMPARE(notes.at(0).TimeDate, QStringLiteral("File: r\u00e9sum\u00e9.not"));
     QCOMPARE(notes.at(1).TimeDate, note.TimeDate);
@@ -259,8 +219,8 @@ void TestNoteWriters::appendToEmptyRoot()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<NOTES version=\"1.0.0.1\"/>\r\n");
     f.close();
-    QVERIFY(AppendNote(makeNote(QStringLiteral("x"), QStringLiteral("tang")), target));
-    QCOMPARE(colors(LoadNote(false, target)), QStringList {QStringLiteral("tang")});
+    QVERIFY(appendToNoteFile(makeNote(QStringLiteral("x"), QStringLiteral("tang")), target));
+    QCOMPARE(colors(loadNoteFile(target)), QStringList {QStringLiteral("tang")});
     QVERIFY(!readBytes(target).contains("encoding"));
 }
 
@@ -272,7 +232,7 @@ void TestNoteWriters::appendToBrokenFileChangesNothing()
     f.write("<NOTES><NOTE><DATA>half a file");
     f.close();
     const QByteArray before = readBytes(target);
-    QVERIFY(!AppendNote(makeNote(QStringLiteral("x")), target));
+    QVERIFY(!appendToNoteFile(makeNote(QStringLiteral("x")), target));
     QCOMPARE(readBytes(target), before);
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
@@ -282,11 +242,11 @@ void TestNoteWriters::appendToBrokenFileChangesNothing()
 void TestNoteWriters::saveMainNoteThreeTimes()
 {
     QVERIFY(!QFile::exists(mainNoteFilePath()));
-    QVERIFY(SaveMainNote(makeNote(QStringLiteral("1"), QStringLiteral("one"))));
+    QVERIFY(addToMainNoteFile(makeNote(QStringLiteral("1"), QStringLiteral("one"))));
     QVERIFY(QFile::exists(mainNoteFilePath()));
-    QVERIFY(SaveMainNote(makeNote(QStringLiteral("2"), QStringLiteral("two"))));
-    QVERIFY(SaveMainNote(makeNote(QStringLiteral("3"), QStringLiteral("three"))));
-    const NoteList notes = LoadNote(true);
+    QVERIFY(addToMainNoteFile(makeNote(QStringLiteral("2"), QStringLiteral("two"))));
+    QVERIFY(addToMainNoteFile(makeNote(QStringLiteral("3"), QStringLiteral("three"))));
+    const NoteList notes = loadMainNoteFile();
     QCOMPARE(colors(notes), (QStringList {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
     QCOMPARE(notes.first().FileName, mainNoteFilePath());
 }
@@ -308,7 +268,7 @@ void TestNoteWriters::failuresKeepTheOldFile()
     QFETCH(QString, fault);
     const bool main = writer == QLatin1String("SaveMainNote");
     QString target = main ? mainNoteFilePath() : path(QStringLiteral("keep.not"));
-    QVERIFY(SaveNote(makeNote(QStringLiteral("old"), QStringLiteral("old")), target) == target);
+    QVERIFY(saveNoteFile(makeNote(QStringLiteral("old"), QStringLiteral("old")), target));
     if (fault == QLatin1String("target is a folder")) {
         QVERIFY(QFile::remove(target) && QDir().mkpath(target + QStringLiteral("/inside")));
     }
@@ -318,7 +278,7 @@ void TestNoteWriters::failuresKeepTheOldFile()
     QVERIFY(logFile.open(QIODevice::Append));
     logFile.close();
     const QByteArray before = readBytes(target);
-    const QStringList filesBefore = QDir(GetFolderName(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList filesBefore = QDir(folderPart(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     // A note larger than the size limit below, so that a write cannot fit.
     const NoteRecord big = makeNote(QString(20000, QLatin1Char('x')), QStringLiteral("new"));
@@ -329,24 +289,24 @@ void TestNoteWriters::failuresKeepTheOldFile()
         if (fault == QLatin1String("full disk")) {
             limit = std::make_unique<FileSizeLimit>(8192);
         } else if (fault == QLatin1String("read-only folder")) {
-            readOnly = std::make_unique<ReadOnlyFolder>(GetFolderName(target));
+            readOnly = std::make_unique<ReadOnlyFolder>(folderPart(target));
         }
         if (writer == QLatin1String("SaveNote")) {
-            saved = SaveNote(big, target) != QLatin1String("none");
+            saved = saveNoteFile(big, target);
         } else if (writer == QLatin1String("AppendNote")) {
-            saved = AppendNote(big, target);
+            saved = appendToNoteFile(big, target);
         } else {
-            saved = SaveMainNote(big);
+            saved = addToMainNoteFile(big);
         }
     }
     QVERIFY(!saved);
     QCOMPARE(readBytes(target), before);
-    QCOMPARE(QDir(GetFolderName(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+    QCOMPARE(QDir(folderPart(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
     QVERIFY2(log.first().contains(QStringLiteral("modNote: ")), qPrintable(log.first()));
     if (fault != QLatin1String("target is a folder")) {
-        QCOMPARE(colors(LoadNote(false, target)), QStringList {QStringLiteral("old")});
+        QCOMPARE(colors(loadNoteFile(target)), QStringList {QStringLiteral("old")});
     }
     QDir(target).removeRecursively();
 }
@@ -381,7 +341,7 @@ void TestNoteWriters::fullDiskKeepsTheOldFile()
     }
     const auto restoreHome = qScopeGuard([&] { qputenv("JOTLET_HOME", home); });
     const QString target = main ? mainNoteFilePath() : disk.filePath(QStringLiteral("keep.not"));
-    QCOMPARE(SaveNote(makeNote(QStringLiteral("old"), QStringLiteral("old")), target), target);
+    QVERIFY(saveNoteFile(makeNote(QStringLiteral("old"), QStringLiteral("old")), target));
     QFile logFile(errorLogPath()); // in use already, as after a day's work, so its entry still has room
     QVERIFY(logFile.open(QIODevice::Append) && logFile.write("\r\n") == 2);
     logFile.close();
@@ -393,11 +353,11 @@ void TestNoteWriters::fullDiskKeepsTheOldFile()
     QString failure;
     bool saved = false;
     if (writer == QLatin1String("SaveNote")) {
-        saved = SaveNote(note, target, &failure) != QLatin1String("none");
+        saved = saveNoteFile(note, target, &failure);
     } else if (writer == QLatin1String("AppendNote")) {
-        saved = AppendNote(note, target, &failure);
+        saved = appendToNoteFile(note, target, &failure);
     } else {
-        saved = SaveMainNote(note, &failure);
+        saved = addToMainNoteFile(note, &failure);
     }
     QVERIFY(!saved);
     QCOMPARE(readBytes(target), before);

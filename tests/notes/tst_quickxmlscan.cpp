@@ -1,8 +1,8 @@
 // The quick scan may answer "unsure" whenever it likes, but "well-formed" only for a document Qt's parser accepts,
 // and then with the same end of the root element.
-#include "codepage.h"
-#include "notefile.h"
-#include "quickxmlscan.h"
+#include "notes/notefile.h"
+#include "notes/quickxmlscan.h"
+#include "support/codepage.h"
 
 #include <QFile>
 #include <QRandomGenerator>

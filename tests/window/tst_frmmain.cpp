@@ -1,16 +1,16 @@
 // The note window without a screen: its defaults, the unsaved mark and the close question, saving, start-up, roll-up
 // and the end of the session.
-#include "appinfo.h"
-#include "errorlog.h"
 #include "fakedialogs.h"
 #include "filefaults.h"
-#include "frmmain.h"
 #include "logcapture.h"
-#include "modnote.h"
-#include "notesettings.h"
-#include "richtextbox.h"
-#include "settings.h"
-#include "startup.h"
+#include "notes/notestore.h"
+#include "platform/autostart.h"
+#include "support/appinfo.h"
+#include "support/errorlog.h"
+#include "support/settings.h"
+#include "window/frmmain.h"
+#include "window/richtextbox.h"
+#include "window/startup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -92,9 +92,9 @@ void TestFrmMain::init()
 {
     QFile::remove(mainNoteFilePath());
     QFile::remove(autostartEntry());
-    SaveRegSetting(jotletSection(), QStringLiteral("SaveSetting"), QStringLiteral("False"));
-    SaveRegSetting(jotletSection(), QStringLiteral("SaveNewNoteOnClose"), QStringLiteral("True"));
-    SaveRegSetting(jotletSection(), QStringLiteral("AutoSave"), QStringLiteral("True"));
+    SettingsStore::write(QStringLiteral("SaveSetting"), QStringLiteral("False"));
+    SettingsStore::write(QStringLiteral("SaveNewNoteOnClose"), QStringLiteral("True"));
+    SettingsStore::write(QStringLiteral("AutoSave"), QStringLiteral("True"));
 }
 
 void TestFrmMain::cleanup()
@@ -165,7 +165,7 @@ void TestFrmMain::autoSaveWithoutAsking()
 {
     FakeDialogs dialogs;
     const QString path = m_dir.filePath(QStringLiteral("auto.not"));
-    QCOMPARE(SaveNote(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path), path);
+    QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path));
     Main(path);
     QCOMPARE(frmMain::openWindows().size(), 1);
     frmMain* note = frmMain::openWindows().first();
@@ -174,7 +174,7 @@ void TestFrmMain::autoSaveWithoutAsking()
     QVERIFY(note->lblCaption()->text().endsWith(QLatin1Char('*')));
     note->close();
     QVERIFY(dialogs.questionsAsked.isEmpty());
-    const NoteList saved = LoadNote(false, path);
+    const NoteList saved = loadNoteFile(path);
     QCOMPARE(saved.size(), 1);
     QVERIFY(saved.first().Data.contains(QLatin1String("new text")));
     QCOMPARE(saved.first().Color, QStringLiteral("blue"));
@@ -196,9 +196,9 @@ void TestFrmMain::saveAsCancelled()
 void TestFrmMain::startFromCommandLine()
 {
     const QString path = m_dir.filePath(QStringLiteral("three.not"));
-    SaveNote(fileNote(QStringLiteral("first"), QStringLiteral("green"), 600), path);
-    AppendNote(fileNote(QStringLiteral("second"), QStringLiteral("red"), 900), path);
-    AppendNote(fileNote(QStringLiteral("third"), QStringLiteral("tang"), 1200), path);
+    saveNoteFile(fileNote(QStringLiteral("first"), QStringLiteral("green"), 600), path);
+    appendToNoteFile(fileNote(QStringLiteral("second"), QStringLiteral("red"), 900), path);
+    appendToNoteFile(fileNote(QStringLiteral("third"), QStringLiteral("tang"), 1200), path);
 
     Main(QLatin1Char('"') + path + QLatin1Char('"'));
     QCOMPARE(frmMain::openWindows().size(), 1);
@@ -215,8 +215,8 @@ void TestFrmMain::startFromCommandLine()
 
 void TestFrmMain::startFromMainNoteFile()
 {
-    QVERIFY(SaveMainNote(fileNote(QStringLiteral("one"), QStringLiteral("red"), 300)));
-    QVERIFY(SaveMainNote(fileNote(QStringLiteral("two"), QStringLiteral("purple"), 4500)));
+    QVERIFY(addToMainNoteFile(fileNote(QStringLiteral("one"), QStringLiteral("red"), 300)));
+    QVERIFY(addToMainNoteFile(fileNote(QStringLiteral("two"), QStringLiteral("purple"), 4500)));
     Main(QString());
     const QList<frmMain*> windows = frmMain::openWindows();
     QCOMPARE(windows.size(), 2);
@@ -286,7 +286,7 @@ void TestFrmMain::sessionEndWritesEveryNote()
     QVERIFY(dialogs.questionsAsked.isEmpty());
     QCOMPARE(frmMain::openWindows().size(), 0);
     QVERIFY(QFile::exists(autostartEntry()));
-    const NoteList notes = LoadNote(true);
+    const NoteList notes = loadMainNoteFile();
     QCOMPARE(notes.size(), 2);
     QCOMPARE(notes.at(0).Color, QStringLiteral("green"));
     QCOMPARE(notes.at(0).Width, 3300); // the size it has now, not the size it was loaded with
@@ -295,7 +295,7 @@ void TestFrmMain::sessionEndWritesEveryNote()
 
 void TestFrmMain::closingTheLastNoteRemovesAutostart()
 {
-    RunAtStartUp();
+    registerAutostart();
     QVERIFY(QFile::exists(autostartEntry()));
     auto* first = new frmMain;
     first->Show();
@@ -329,7 +329,7 @@ void TestFrmMain::fullDiskKeepsTheNoteUnsaved()
     const auto restoreHome = qScopeGuard([&] { qputenv("JOTLET_HOME", home); });
     FakeDialogs dialogs;
     const QString path = mode < 0 ? mainNoteFilePath() : disk.filePath(QStringLiteral("todo.not"));
-    QCOMPARE(SaveNote(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path), path);
+    QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path));
     dialogs.fileAnswers << path;
     Main(mode < 0 ? QString() : path);
     frmMain* note = frmMain::openWindows().value(0);
@@ -337,7 +337,7 @@ void TestFrmMain::fullDiskKeepsTheNoteUnsaved()
     note->setIsDirty(true);
     note->RTB1()->setText(QString(15 * 1024, QLatin1Char('x'))); // small enough to sit in a write buffer
     if (mode < 0) { // the notes came from the main note file, now gone: an earlier note was kept at log-off
-        QCOMPARE(SaveNote(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path), path);
+        QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path));
     }
     QFile log(errorLogPath());
     QVERIFY(log.open(QIODevice::WriteOnly) && log.write("\r\n") == 2);
@@ -383,7 +383,7 @@ void TestFrmMain::unreadableMainNoteFileIsSetAside()
     // The next end of the session writes a new main note file, which the next start reads.
     frmMain::openWindows().first()->RTB1()->setText(QStringLiteral("kept"));
     frmMain::openWindows().first()->closeForSessionEnd();
-    QCOMPARE(LoadNote(true).size(), 1);
+    QCOMPARE(loadMainNoteFile().size(), 1);
     aside.remove();
 }
 
@@ -422,7 +422,7 @@ void TestFrmMain::hostileFilesGiveANewNote()
     if (kind == QLatin1String("fifo")) {
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     } else if (bytes.isEmpty()) {
-        QCOMPARE(SaveNote(note, path), path);
+        QVERIFY(saveNoteFile(note, path));
     } else {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());

@@ -1,12 +1,12 @@
 // The note window's commands as its menus and keys reach them: colours, on-top, transparency, the main Size menu,
 // Clear All, the key table, the plain-paste guard, file drops and the help notice.
 #include "fakedialogs.h"
-#include "frmmain.h"
 #include "logcapture.h"
-#include "modnote.h"
-#include "notemenus.h"
-#include "notesettings.h"
-#include "richtextbox.h"
+#include "notes/notestore.h"
+#include "support/settings.h"
+#include "window/frmmain.h"
+#include "window/notemenus.h"
+#include "window/richtextbox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -231,7 +231,7 @@ void TestFrmMainCommands::keys()
     QVERIFY(!QFile::exists(path)); // Alt+S does nothing
     QTest::keyRelease(m_note->RTB1(), Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
     QVERIFY(QFile::exists(path));
-    QVERIFY(LoadNote(false, path).value(0).Data.contains(QLatin1String("saved by key")));
+    QVERIFY(loadNoteFile(path).value(0).Data.contains(QLatin1String("saved by key")));
 
     const int width = m_note->Width();
     QTest::keyRelease(m_note->RTB1(), Qt::Key_Escape);

@@ -1,9 +1,9 @@
 // A note window on a real X server: a right click on the text opens the selection menu or the main menu at the
 // pointer, "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window, and a dropped file
 // replaces the text and marks the note changed.
-#include "frmmain.h"
-#include "notemenus.h"
-#include "richtextbox.h"
+#include "window/frmmain.h"
+#include "window/notemenus.h"
+#include "window/richtextbox.h"
 #include "xtools.h"
 
 #include <QApplication>

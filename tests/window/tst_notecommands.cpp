@@ -1,6 +1,6 @@
 // The formatting and edit commands on a text box that is never shown, the key table and the colour texts.
-#include "notecommands.h"
-#include "richtextbox.h"
+#include "window/notecommands.h"
+#include "window/richtextbox.h"
 
 #include <QApplication>
 #include <QClipboard>

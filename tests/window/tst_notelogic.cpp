@@ -1,6 +1,6 @@
 // The note window's rules that need no window: counts, titles, start-up sources, snapping and screen places.
-#include "dockinghandler.h"
-#include "notelogic.h"
+#include "window/dockinghandler.h"
+#include "window/notelogic.h"
 
 #include <QTest>
 

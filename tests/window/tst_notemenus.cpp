@@ -1,7 +1,7 @@
 // Walks the four menus of a note and compares them with the tables they are built from: captions with their
 // access keys, order, separators, shortcut labels, initial check marks and hidden items. A missing, renamed or
 // moved item fails.
-#include "notemenus.h"
+#include "window/notemenus.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "links.h"
-#include "richtextbox.h"
 #include "urlcatcher.h"
+#include "window/links.h"
+#include "window/richtextbox.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

@@ -1,8 +1,9 @@
 // The program as a process on a real X server: notes left open at the end of the session come back at their places,
 // dragging snaps to the work area (a strut shrinks it), and a translucent note is opaque only while active.
-#include "appinfo.h"
-#include "modnote.h"
-#include "settings.h"
+#include "notes/notestore.h"
+#include "platform/autostart.h"
+#include "support/appinfo.h"
+#include "support/settingsstore.h"
 #include "xtools.h"
 
 #include <QFile>
@@ -110,8 +111,8 @@ bool TestSessionX11::startProgram(QProcess& program, int windows)
 
 void TestSessionX11::sessionEndKeepsNotesForTheNextStart()
 {
-    QVERIFY(SaveMainNote(note(QStringLiteral("first"), QStringLiteral("green"), 1500, 1500)));
-    QVERIFY(SaveMainNote(note(QStringLiteral("second"), QStringLiteral("red"), 6000, 3000)));
+    QVERIFY(addToMainNoteFile(note(QStringLiteral("first"), QStringLiteral("green"), 1500, 1500)));
+    QVERIFY(addToMainNoteFile(note(QStringLiteral("second"), QStringLiteral("red"), 6000, 3000)));
     QProcess program;
     QVERIFY(startProgram(program, 2));
     QVERIFY(!QFile::exists(mainNoteFilePath())); // consumed at the start
@@ -126,7 +127,7 @@ void TestSessionX11::sessionEndKeepsNotesForTheNextStart()
     ::kill(pid_t(program.processId()), SIGTERM);
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitCode(), 0);
-    const NoteList kept = LoadNote(true);
+    const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 2);
     QStringList colors;
     for (const NoteRecord& n : kept) {
@@ -164,7 +165,7 @@ void TestSessionX11::dragSnapsToTheWorkArea()
              QStringLiteral("40,0,0,0,0,799,0,0,0,0,0,0")});
     QTest::qWait(300);
 
-    QVERIFY(SaveMainNote(note(QStringLiteral("drag me"), QStringLiteral("yellow"), 6000, 3000)));
+    QVERIFY(addToMainNoteFile(note(QStringLiteral("drag me"), QStringLiteral("yellow"), 6000, 3000)));
     QProcess program;
     QVERIFY(startProgram(program, 1));
     const QString id = noteWindows().first();
@@ -191,8 +192,8 @@ void TestSessionX11::dragSnapsToTheWorkArea()
 
 void TestSessionX11::translucentOnlyWhileInactive()
 {
-    SaveRegSetting(jotletSection(), QStringLiteral("SaveSetting"), QStringLiteral("True"));
-    SaveRegSetting(jotletSection(), QStringLiteral("Alpha"), QStringLiteral("50")); // "High"
+    SettingsStore::write(QStringLiteral("SaveSetting"), QStringLiteral("True"));
+    SettingsStore::write(QStringLiteral("Alpha"), QStringLiteral("50")); // "High"
     QProcess program;
     QVERIFY(startProgram(program, 1));
     const QString id = noteWindows().first();
@@ -220,12 +221,12 @@ void TestSessionX11::translucentOnlyWhileInactive()
     ::kill(pid_t(program.processId()), SIGTERM);
     QVERIFY(program.waitForFinished(10000));
     QFile::remove(mainNoteFilePath());
-    SaveRegSetting(jotletSection(), QStringLiteral("SaveSetting"), QStringLiteral("False"));
+    SettingsStore::write(QStringLiteral("SaveSetting"), QStringLiteral("False"));
 }
 
 void TestSessionX11::gripResizesDownToTheMinimum()
 {
-    QVERIFY(SaveMainNote(note(QStringLiteral("resize me"), QStringLiteral("yellow"), 6000, 3000)));
+    QVERIFY(addToMainNoteFile(note(QStringLiteral("resize me"), QStringLiteral("yellow"), 6000, 3000)));
     QProcess program;
     QVERIFY(startProgram(program, 1));
     const QString id = noteWindows().first();
@@ -243,7 +244,7 @@ void TestSessionX11::gripResizesDownToTheMinimum()
 
     ::kill(pid_t(program.processId()), SIGTERM);
     QVERIFY(program.waitForFinished(10000));
-    const NoteList kept = LoadNote(true);
+    const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
     QCOMPARE(kept.first().Width, 500);
     QCOMPARE(kept.first().Height, 425);
@@ -252,7 +253,7 @@ void TestSessionX11::gripResizesDownToTheMinimum()
 
 void TestSessionX11::closingTheLastNoteEndsTheProgram()
 {
-    RunAtStartUp();
+    registerAutostart();
     const QString autostart = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/jotlet.desktop");
     QVERIFY(QFile::exists(autostart));
     QProcess program;

@@ -1,0 +1,153 @@
+#include "notes/notestore.h"
+
+#include "notes/notefile.h"
+#include "support/appinfo.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace jotlet {
+
+namespace {
+
+const QString kLoadNote = QStringLiteral("modNote: LoadNote");
+const QString kProcessXMLData = QStringLiteral("modNote: ProcessXMLData");
+const QString kSaveNote = QStringLiteral("modNote: SaveNote");
+const QString kAppendNote = QStringLiteral("modNote: AppendNote");
+const QString kSaveMainNote = QStringLiteral("modNote: SaveMainNote");
+
+void logFileError(const QString& location, const NoteFileError& error)
+{
+    logError(location, error.number, error.description);
+}
+
+// Logs a writer's failure and hands its description to a caller that tells the user.
+void reportFailure(const QString& location, const NoteFileError& error, QString* failure)
+{
+    logFileError(location, error);
+    if (failure) {
+        *failure = error.description;
+    }
+}
+
+bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* error)
+{
+    QFile file(path);
+    if (!QFileInfo::exists(path)) {
+        *error = {kErrFileNotFound, QStringLiteral("File not found: '%1'").arg(path)};
+        return false;
+    }
+    if (QFileInfo(path).isDir()) {
+        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': it is a folder").arg(path)};
+        return false;
+    }
+    // A pipe or a device would block the program or never end; note files are plain files.
+    if (!QFileInfo(path).isFile()) {
+        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': it is not a regular file").arg(path)};
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString())};
+        return false;
+    }
+    *bytes = file.size() > kMaxNoteFileBytes ? QByteArray() : file.read(kMaxNoteFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = {kErrPathFileAccess, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString())};
+        return false;
+    }
+    if (file.size() > kMaxNoteFileBytes || bytes->size() > kMaxNoteFileBytes) {
+        *error = {kErrPathFileAccess,
+                  QStringLiteral("'%1' is larger than %2 MB, too large for a note file")
+                      .arg(path)
+                      .arg(kMaxNoteFileBytes / (1024 * 1024))};
+        return false;
+    }
+    return true;
+}
+
+bool writeNoteBytes(const QString& path, const QByteArray& bytes, NoteFileError* error)
+{
+    QString message;
+    QFileDevice::FileError code = QFileDevice::NoError;
+    if (writeFileAtomically(path, bytes, &message, &code)) {
+        return true;
+    }
+    *error = {code == QFileDevice::ResourceError ? kErrDiskFull : kErrPathFileAccess, message};
+    return false;
+}
+
+bool writeNoteFile(const QString& path, const QString& text, NoteFileError* error)
+{
+    return writeNoteBytes(path, text.toUtf8(), error);
+}
+
+bool appendNoteToFile(const NoteRecord& note, const QString& path, NoteFileError* error)
+{
+    QByteArray bytes;
+    QByteArray appended;
+    return readNoteFileBytes(path, &bytes, error) && appendNoteToBytes(bytes, note, &appended, error)
+           && writeNoteBytes(path, appended, error);
+}
+
+} // namespace
+
+NoteList loadNoteFile(const QString& path)
+{
+    QByteArray bytes;
+    NoteFileError error;
+    if (!readNoteFileBytes(path, &bytes, &error)) {
+        logFileError(kLoadNote, error);
+        return {};
+    }
+    NoteList notes;
+    if (!readNoteFileContent(bytes, path, &notes, &error)) {
+        error.description += QStringLiteral(" ('%1')").arg(path);
+        logFileError(kProcessXMLData, error);
+        return {};
+    }
+    return notes;
+}
+
+NoteList loadMainNoteFile()
+{
+    return loadNoteFile(mainNoteFilePath());
+}
+
+bool saveNoteFile(const NoteRecord& note, const QString& path, QString* failure)
+{
+    NoteFileError error;
+    if (!writeNoteFile(path, oneNoteFileText(note, programVersion()), &error)) {
+        reportFailure(kSaveNote, error, failure);
+        return false;
+    }
+    return true;
+}
+
+bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* failure)
+{
+    NoteFileError error;
+    const bool written = QFileInfo::exists(path) ? appendNoteToFile(note, path, &error)
+                                                 : writeNoteFile(path, oneNoteFileText(note, programVersion()), &error);
+    if (!written) {
+        reportFailure(kAppendNote, error, failure);
+    }
+    return written;
+}
+
+bool addToMainNoteFile(const NoteRecord& note, QString* failure)
+{
+    const QString target = mainNoteFilePath();
+    if (fileExists(target)) {
+        return appendToNoteFile(note, target, failure);
+    }
+    NoteFileError error;
+    if (!writeNoteFile(target, oneNoteFileText(note, programVersion()), &error)) {
+        reportFailure(kSaveMainNote, error, failure);
+        return false;
+    }
+    return true;
+}
+
+} // namespace jotlet

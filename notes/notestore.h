@@ -1,0 +1,30 @@
+#pragma once
+
+#include "notes/noterecord.h"
+
+#include <QString>
+
+namespace jotlet {
+
+// Reading and writing whole note files. Nothing here asks the user: callers choose the file. Every failure is
+// logged ("modNote: LoadNote" for a file that cannot be read, "modNote: ProcessXMLData" for its content,
+// "modNote: SaveNote", "modNote: AppendNote", "modNote: SaveMainNote" for the writers); a writer also describes it
+// in *failure for a caller that tells the user. A writer replaces the file in one step, so a failed write leaves
+// the file as it was.
+
+// The notes of a file, in file order; an empty list when nothing could be read.
+NoteList loadNoteFile(const QString& path);
+
+// The notes kept at the end of the last session (jotlet.dat in the data folder).
+NoteList loadMainNoteFile();
+
+// Writes a file holding exactly this note, replacing what was at path.
+bool saveNoteFile(const NoteRecord& note, const QString& path, QString* failure = nullptr);
+
+// Adds the note at the end of the file at path; a file that does not exist is created holding this note.
+bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* failure = nullptr);
+
+// Adds the note to the main note file, creating it for the first note.
+bool addToMainNoteFile(const NoteRecord& note, QString* failure = nullptr);
+
+} // namespace jotlet

@@ -1,0 +1,409 @@
+#include "rtf/writer.h"
+
+#include "rtf/format.h"
+#include "support/codepage.h"
+
+#include <QColor>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <cmath>
+
+namespace jotlet {
+
+namespace {
+
+struct RunProps
+{
+    int font = -1;
+    int halfPoints = -1;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    int color = 0;
+    int highlight = 0;
+    int vertical = 0;
+};
+
+struct ParaProps
+{
+    Qt::Alignment align = Qt::AlignLeft;
+    int li = 0;
+    int ri = 0;
+    int fi = 0;
+    int listStyle = 0; // 0: not a list item, else a QTextListFormat::Style
+    bool operator==(const ParaProps& o) const
+    {
+        return align == o.align && li == o.li && ri == o.ri && fi == o.fi && listStyle == o.listStyle;
+    }
+};
+
+int twips(const QTextBlockFormat& format, int property, qreal pixels)
+{
+    const int fromPixels = static_cast<int>(std::lround(pixels * kTwipsPerPixel));
+    if (format.hasProperty(property)) {
+        const int stored = format.intProperty(property);
+        // Keep the exact value read unless the margin has been changed since.
+        if (std::abs(stored - fromPixels) <= 1) {
+            return stored;
+        }
+    }
+    return fromPixels;
+}
+
+bool isBulletStyle(int style)
+{
+    return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
+           || style == QTextListFormat::ListSquare;
+}
+
+class Writer
+{
+public:
+    explicit Writer(const QTextDocument& doc)
+        : m_doc(doc)
+    {
+    }
+    QByteArray write();
+
+private:
+    void collectTables();
+    int fontIndex(const QTextCharFormat& format) const;
+    int colorIndex(const QBrush& brush) const;
+    QString familyOf(const QTextCharFormat& format) const;
+    QString defaultFamily() const;
+    ParaProps paraProps(const QTextBlock& block) const;
+    void writeHeader();
+    void writeBlock(const QTextBlock& block, bool first);
+    void writeParagraphStart(const QTextBlock& block, const ParaProps& props, bool full);
+    void writeRun(const QTextCharFormat& format, const QString& text);
+    void word(const char* control, int param);
+    void word(const char* control);
+    void text(const QString& text);
+    void writeAffix(const char* control, const QString& affix);
+
+    const QTextDocument& m_doc;
+    QByteArray m_out;
+    bool m_delimiter = false;
+    QStringList m_fonts;
+    int m_symbolFont = -1;
+    QList<QColor> m_colors;
+    RunProps m_run;
+    ParaProps m_para;
+};
+
+QString Writer::familyOf(const QTextCharFormat& format) const
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    if (!families.isEmpty() && !families.first().isEmpty()) {
+        return families.first();
+    }
+    return defaultFamily();
+}
+
+QString Writer::defaultFamily() const
+{
+    const QString family = m_doc.defaultFont().family();
+    return family.isEmpty() ? QStringLiteral("Comic Sans MS") : family;
+}
+
+int Writer::fontIndex(const QTextCharFormat& format) const
+{
+    return static_cast<int>(m_fonts.indexOf(familyOf(format)));
+}
+
+int Writer::colorIndex(const QBrush& brush) const
+{
+    if (brush.style() == Qt::NoBrush) {
+        return 0;
+    }
+    return static_cast<int>(m_colors.indexOf(brush.color().toRgb())) + 1;
+}
+
+void Writer::collectTables()
+{
+    m_fonts.append(defaultFamily());
+    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
+        if (block.textList() && isBulletStyle(block.textList()->format().style()) && m_symbolFont < 0) {
+            m_symbolFont = -2; // placed after the text fonts
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const QString family = familyOf(format);
+            if (!m_fonts.contains(family)) {
+                m_fonts.append(family);
+            }
+            for (const QBrush& brush : {format.foreground(), format.background()}) {
+                if (brush.style() != Qt::NoBrush && !m_colors.contains(brush.color().toRgb())) {
+                    m_colors.append(brush.color().toRgb());
+                }
+            }
+        }
+    }
+    if (m_symbolFont == -2) {
+        m_symbolFont = static_cast<int>(m_fonts.size());
+    }
+}
+
+void Writer::word(const char* control, int param)
+{
+    m_out += '\\';
+    m_out += control;
+    m_out += QByteArray::number(param);
+    m_delimiter = true;
+}
+
+void Writer::word(const char* control)
+{
+    m_out += '\\';
+    m_out += control;
+    m_delimiter = true;
+}
+
+void Writer::text(const QString& text)
+{
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u == '\\' || u == '{' || u == '}') {
+            m_out += '\\';
+            m_out += static_cast<char>(u);
+            m_delimiter = false;
+            continue;
+        }
+        if (u == '\t') {
+            word("tab");
+            continue;
+        }
+        if (u == QChar::LineSeparator || u == '\n' || u == '\r' || u == 0x0B) {
+            word("line");
+            continue;
+        }
+        if (u >= 0x20 && u < 0x7F) {
+            if (m_delimiter) {
+                m_out += ' ';
+                m_delimiter = false;
+            }
+            m_out += static_cast<char>(u);
+            continue;
+        }
+        if (u < 0x20 || u == 0x7F) {
+            continue; // other control characters have no place in a note
+        }
+        const int byte = windows1252Byte(u);
+        if (byte >= 0x80) {
+            m_out += "\\'";
+            m_out += QByteArray::number(byte, 16).rightJustified(2, '0');
+            m_delimiter = false;
+        } else {
+            word("u", static_cast<int16_t>(u));
+            m_out += '?';
+            m_delimiter = false;
+        }
+    }
+}
+
+void Writer::writeAffix(const char* control, const QString& affix)
+{
+    if (affix.isEmpty()) {
+        return;
+    }
+    m_out += QByteArray("{\\") + control;
+    m_delimiter = true;
+    text(affix);
+    m_out += '}';
+}
+
+void Writer::writeHeader()
+{
+    m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
+    for (int i = 0; i < m_fonts.size(); ++i) {
+        m_out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+        m_delimiter = false;
+        text(m_fonts.at(i));
+        m_out += ";}";
+    }
+    if (m_symbolFont >= 0) {
+        m_out += "{\\f" + QByteArray::number(m_symbolFont) + "\\fnil\\fcharset2 Symbol;}";
+    }
+    m_out += "}\r\n";
+    if (!m_colors.isEmpty()) {
+        m_out += "{\\colortbl ;";
+        for (const QColor& color : m_colors) {
+            m_out += "\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
+                     + "\\blue" + QByteArray::number(color.blue()) + ';';
+        }
+        m_out += "}\r\n";
+    }
+    m_out += "\\viewkind4\\uc1";
+    m_delimiter = true;
+}
+
+ParaProps Writer::paraProps(const QTextBlock& block) const
+{
+    const QTextBlockFormat format = block.blockFormat();
+    ParaProps props;
+    const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+    props.align = (horizontal & (Qt::AlignHCenter | Qt::AlignRight | Qt::AlignJustify)) ? horizontal : Qt::AlignLeft;
+    props.ri = twips(format, RtfProperty::RightIndentTwips, format.rightMargin());
+    if (const QTextList* list = block.textList()) {
+        // List items are indented by their list; write the indents they were read with, or
+        // those rich-edit controls give a new bullet.
+        props.listStyle = list->format().style();
+        props.li
+            = format.hasProperty(RtfProperty::LeftIndentTwips) ? format.intProperty(RtfProperty::LeftIndentTwips) : 720;
+        props.fi = format.hasProperty(RtfProperty::FirstIndentTwips) ? format.intProperty(RtfProperty::FirstIndentTwips)
+                                                                     : -360;
+    } else {
+        props.li = twips(format, RtfProperty::LeftIndentTwips, format.leftMargin());
+        props.fi = twips(format, RtfProperty::FirstIndentTwips, format.textIndent());
+    }
+    return props;
+}
+
+void Writer::writeParagraphStart(const QTextBlock& block, const ParaProps& props, bool full)
+{
+    if (full) {
+        word("pard");
+    }
+    if (props.listStyle != 0) {
+        const bool bullet = isBulletStyle(props.listStyle);
+        m_out += "{\\pntext";
+        if (bullet) {
+            m_out += "\\f" + QByteArray::number(m_symbolFont) + "\\'B7";
+        } else {
+            m_out += "\\f0";
+            m_delimiter = true;
+            text(block.textList()->itemText(block));
+        }
+        m_out += "\\tab}";
+        if (full) {
+            if (bullet) {
+                m_out += "{\\*\\pn\\pnlvlblt\\pnf" + QByteArray::number(m_symbolFont) + "\\pnindent0{\\pntxtb\\'B7}}";
+            } else {
+                const char* style = props.listStyle == QTextListFormat::ListLowerAlpha   ? "pnlcltr"
+                                    : props.listStyle == QTextListFormat::ListUpperAlpha ? "pnucltr"
+                                    : props.listStyle == QTextListFormat::ListLowerRoman ? "pnlcrm"
+                                    : props.listStyle == QTextListFormat::ListUpperRoman ? "pnucrm"
+                                                                                         : "pndec";
+                const QTextListFormat list = block.textList()->format();
+                m_out += QByteArray("{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\") + style;
+                writeAffix("pntxtb", list.numberPrefix());
+                // An unset suffix shows as "."; write it, as rich-edit controls do.
+                writeAffix("pntxta",
+                           list.hasProperty(QTextFormat::ListNumberSuffix) ? list.numberSuffix() : QStringLiteral("."));
+                m_out += '}';
+            }
+        }
+        m_delimiter = false;
+    }
+    if (!full) {
+        return;
+    }
+    if (props.align == Qt::AlignHCenter) {
+        word("qc");
+    } else if (props.align == Qt::AlignRight) {
+        word("qr");
+    } else if (props.align == Qt::AlignJustify) {
+        word("qj");
+    }
+    if (props.fi != 0) {
+        word("fi", props.fi);
+    }
+    if (props.li != 0) {
+        word("li", props.li);
+    }
+    if (props.ri != 0) {
+        word("ri", props.ri);
+    }
+}
+
+void Writer::writeRun(const QTextCharFormat& format, const QString& runText)
+{
+    RunProps next;
+    next.font = fontIndex(format);
+    const qreal points
+        = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : m_doc.defaultFont().pointSizeF();
+    next.halfPoints = points > 0 ? static_cast<int>(std::lround(points * 2)) : 24;
+    next.bold = format.fontWeight() > QFont::Medium;
+    next.italic = format.fontItalic();
+    next.underline = format.fontUnderline();
+    next.strike = format.fontStrikeOut();
+    next.color = format.hasProperty(QTextFormat::ForegroundBrush) ? colorIndex(format.foreground()) : 0;
+    next.highlight = format.hasProperty(QTextFormat::BackgroundBrush) ? colorIndex(format.background()) : 0;
+    const auto align = format.verticalAlignment();
+    next.vertical = align == QTextCharFormat::AlignSuperScript ? 1 : align == QTextCharFormat::AlignSubScript ? -1 : 0;
+
+    if (next.font != m_run.font) {
+        word("f", next.font);
+    }
+    if (next.halfPoints != m_run.halfPoints) {
+        word("fs", next.halfPoints);
+    }
+    if (next.bold != m_run.bold) {
+        next.bold ? word("b") : word("b", 0);
+    }
+    if (next.italic != m_run.italic) {
+        next.italic ? word("i") : word("i", 0);
+    }
+    if (next.underline != m_run.underline) {
+        next.underline ? word("ul") : word("ulnone");
+    }
+    if (next.strike != m_run.strike) {
+        next.strike ? word("strike") : word("strike", 0);
+    }
+    if (next.color != m_run.color) {
+        word("cf", next.color);
+    }
+    if (next.highlight != m_run.highlight) {
+        word("highlight", next.highlight);
+    }
+    if (next.vertical != m_run.vertical) {
+        word(next.vertical > 0 ? "super" : next.vertical < 0 ? "sub" : "nosupersub");
+    }
+    m_run = next;
+    text(runText);
+}
+
+void Writer::writeBlock(const QTextBlock& block, bool first)
+{
+    const ParaProps props = paraProps(block);
+    writeParagraphStart(block, props, first || !(props == m_para));
+    m_para = props;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        writeRun(fragment.charFormat(), fragment.text());
+    }
+    if (block.begin() == block.end() || first) {
+        // An empty paragraph still carries the formatting of its mark.
+        if (m_run.font < 0) {
+            writeRun(block.charFormat(), QString());
+        }
+    }
+    m_out += "\\par\r\n";
+    m_delimiter = false;
+}
+
+QByteArray Writer::write()
+{
+    collectTables();
+    m_out.reserve(m_doc.characterCount() * 2 + 256);
+    writeHeader();
+    bool first = true;
+    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
+        writeBlock(block, first);
+        first = false;
+    }
+    m_out += "}\r\n";
+    return m_out;
+}
+
+} // namespace
+
+QByteArray writeRtf(const QTextDocument& doc)
+{
+    return Writer(doc).write();
+}
+
+} // namespace jotlet

@@ -1,0 +1,202 @@
+#include "support/files.h"
+
+#include "support/codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <csignal>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace jotlet {
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('\\') || c == QLatin1Char('/');
+}
+
+bool hasDrive(const QString& path)
+{
+    return path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter() && path.at(0).unicode() < 128;
+}
+
+// Qt's text for the device's last error; where Qt has none ("Unknown error"), the system's text for errno.
+QString fileErrorText(const QFileDevice& file, int systemError)
+{
+    if (file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error")) {
+        return file.errorString();
+    }
+    return systemError != 0 ? qt_error_string(systemError) : QStringLiteral("the file could not be written");
+}
+
+// Writes the file's data from the system's cache to the disk, so that an error only the disk reports is seen.
+bool syncToDisk(QFileDevice& file)
+{
+#ifdef Q_OS_UNIX
+    errno = 0;
+    return ::fsync(file.handle()) == 0 || errno == EINVAL || errno == EROFS; // nothing to sync on such files
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+bool fileExists(const QString& path)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+QString fileNamePart(const QString& path)
+{
+    int start = 0;
+    for (int i = 0; i + 1 < path.size(); ++i) {
+        const bool separator = isSeparator(path.at(i)) || (i == 1 && hasDrive(path));
+        if (separator && !isSeparator(path.at(i + 1))) {
+            start = i + 1;
+        }
+    }
+    return path.mid(start);
+}
+
+QString folderPart(const QString& path)
+{
+    int pos = 0;
+    // A leading separator (or two, for \\server\share) belongs to the root.
+    if (pos < path.size() && isSeparator(path.at(pos))) {
+        ++pos;
+    }
+    if (pos < path.size() && isSeparator(path.at(pos))) {
+        ++pos;
+    }
+    int cut = pos;
+    if (hasDrive(path)) {
+        cut = (path.size() > 2 && isSeparator(path.at(2))) ? 3 : 2;
+        pos = cut;
+    }
+    for (; pos < path.size(); ++pos) {
+        if (isSeparator(path.at(pos))) {
+            cut = pos;
+        }
+    }
+    return path.left(cut);
+}
+
+QString withTrailingSeparator(const QString& path)
+{
+    if (path.isEmpty() || isSeparator(path.back())) {
+        return path;
+    }
+    QChar separator = QDir::separator();
+    for (int i = path.size() - 1; i >= 0; --i) {
+        if (isSeparator(path.at(i))) {
+            separator = path.at(i);
+            break;
+        }
+    }
+    return path + separator;
+}
+
+QString desktopFolder()
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+}
+
+QString cutAtNul(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}
+
+bool readFileText(const QString& path, QString* text, QString* error, qint64 maxBytes)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        *error = QStringLiteral("'%1' is a folder, not a file").arg(path);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    if (bytes.size() > maxBytes) {
+        *error = QStringLiteral("'%1' is larger than %2 bytes").arg(path).arg(maxBytes);
+        return false;
+    }
+    if (isValidUtf8(bytes)) {
+        *text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+    } else {
+        *text = decodeWindows1252(bytes);
+    }
+    return true;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error, QFileDevice::FileError* code)
+{
+    const auto refuse = [&](const QString& why, QFileDevice::FileError what) {
+        *error = QStringLiteral("Cannot save '%1': %2").arg(path, why);
+        if (code) {
+            *code = what;
+        }
+        return false;
+    };
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        return refuse(QStringLiteral("it is a folder"), QFileDevice::OpenError);
+    }
+    if (target.exists() && !target.isFile()) {
+        return refuse(QStringLiteral("it is not a regular file"), QFileDevice::OpenError);
+    }
+    QSaveFile file(path);
+    const auto fail = [&](const QString& what, int systemError) {
+        *error = QStringLiteral("Cannot %1 '%2': %3").arg(what, path, fileErrorText(file, systemError));
+        if (code) {
+            *code = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
+        }
+        file.cancelWriting();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(QStringLiteral("create"), errno);
+    }
+    // QSaveFile buffers small writes and does not notice when the last flush fails, so commit() would put an empty
+    // or cut-short file in the target's place: flush and sync here, where a failure can still be seen.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return fail(QStringLiteral("write"), errno);
+    }
+    if (!syncToDisk(file)) {
+        return fail(QStringLiteral("write"), errno);
+    }
+    if (!file.commit()) {
+        return fail(QStringLiteral("save"), errno);
+    }
+    return true;
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef Q_OS_UNIX
+    // Past a file-size limit, writes fail with EFBIG and are handled as any failed save.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+} // namespace jotlet

@@ -1,0 +1,202 @@
+#include "support/settings.h"
+
+#include "support/errorlog.h"
+#include "support/files.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace jotlet {
+
+namespace {
+
+constexpr SettingInfo kSettings[] = {
+    {Setting::SaveSetting, "SaveSetting", "False"},
+    {Setting::Color, "Color", "yellow"},
+    {Setting::Height, "Height", "2865"},
+    {Setting::Width, "Width", "3345"},
+    {Setting::Top, "Top", nullptr},
+    {Setting::Left, "Left", nullptr},
+    {Setting::Alpha, "Alpha", "255"},
+    {Setting::CaptionType, "CaptionType", "0"},
+    {Setting::IsOnTop, "IsOnTop", "True"},
+    {Setting::ForeColor, "ForeColor", "0"},
+    {Setting::FontName, "FontName", "Comic Sans MS"},
+    {Setting::DefaultFontSize, "DefaultFontSize", "10"},
+    {Setting::AutoSave, "AutoSave", "True"},
+    {Setting::SaveNewNoteOnClose, "SaveNewNoteOnClose", "True"},
+    {Setting::LastFolder, "LastFolder", nullptr},
+};
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// Reads a number into target; a stored text that is not one is logged and leaves target alone.
+void readInt(Setting setting, qint32& target, const SettingContext& context = {})
+{
+    const QString text = readSetting(setting, context);
+    if (const auto value = settingToInt32(text)) {
+        target = *value;
+    } else if (!text.trimmed().isEmpty()) {
+        logError(
+            QStringLiteral("modRegistry: readNoteLook"),
+            13,
+            QStringLiteral("Type mismatch: the setting '%1' holds '%2', not a number").arg(settingName(setting), text));
+    }
+}
+
+void readBool(Setting setting, bool& target)
+{
+    const QString text = readSetting(setting);
+    if (const auto value = settingToBool(text)) {
+        target = *value;
+    } else if (!text.trimmed().isEmpty()) {
+        logError(QStringLiteral("modRegistry: readNoteLook"),
+                 13,
+                 QStringLiteral("Type mismatch: the setting '%1' holds '%2', not True or False")
+                     .arg(settingName(setting), text));
+    }
+}
+
+} // namespace
+
+const SettingInfo& settingInfo(Setting setting)
+{
+    return kSettings[static_cast<int>(setting)];
+}
+
+QString settingName(Setting setting)
+{
+    return QString::fromLatin1(settingInfo(setting).name);
+}
+
+QString settingDefault(Setting setting, const SettingContext& context)
+{
+    switch (setting) {
+    case Setting::Top:
+        return QString::number((context.screenTwips.height() - context.windowTwips.height()) / 2);
+    case Setting::Left:
+        return QString::number((context.screenTwips.width() - context.windowTwips.width()) / 2);
+    case Setting::LastFolder:
+        return desktopFolder();
+    default:
+        return QString::fromLatin1(settingInfo(setting).defaultText);
+    }
+}
+
+QString readSetting(Setting setting, const SettingContext& context)
+{
+    return SettingsStore::read(settingName(setting), settingDefault(setting, context));
+}
+
+bool writeSetting(Setting setting, const QString& value, SettingsError* error)
+{
+    return SettingsStore::write(settingName(setting), value, error);
+}
+
+bool isTrueText(const QString& text)
+{
+    return text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<bool> settingToBool(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    bool ok = false;
+    const double number = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(number)) {
+        return std::nullopt;
+    }
+    return number != 0.0;
+}
+
+std::optional<qint32> settingToInt32(const QString& text)
+{
+    bool ok = false;
+    const double number = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(number)) {
+        return std::nullopt;
+    }
+    const double rounded = std::nearbyint(number); // the default rounding mode rounds halves to even
+    if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<qint32>(rounded);
+}
+
+void readNoteLook(NoteLook& look, bool noteHasFile, const QSize& screenTwips)
+{
+    look.saveSetting = isTrueText(readSetting(Setting::SaveSetting));
+    if (look.saveSetting) {
+        if (!noteHasFile) {
+            look.color = readSetting(Setting::Color);
+            readInt(Setting::Height, look.height);
+            readInt(Setting::Width, look.width);
+            const SettingContext context {screenTwips, QSize(look.width, look.height)};
+            qint32 top = look.top.value_or((screenTwips.height() - look.height) / 2);
+            qint32 left = look.left.value_or((screenTwips.width() - look.width) / 2);
+            readInt(Setting::Top, top, context);
+            readInt(Setting::Left, left, context);
+            look.top = top;
+            look.left = left;
+        }
+        readInt(Setting::Alpha, look.alpha);
+        qint32 captionType = look.captionType;
+        readInt(Setting::CaptionType, captionType);
+        if (captionType >= 0 && captionType <= 3) {
+            look.captionType = captionType;
+        }
+        look.isOnTop = isTrueText(readSetting(Setting::IsOnTop));
+        readInt(Setting::ForeColor, look.foreColor);
+        const QString fontName = readSetting(Setting::FontName);
+        if (!fontName.trimmed().isEmpty()) {
+            look.fontName = fontName;
+        }
+        readInt(Setting::DefaultFontSize, look.fontSize);
+    }
+    readBool(Setting::AutoSave, look.autoSave);
+    readBool(Setting::SaveNewNoteOnClose, look.saveNewNoteOnClose);
+}
+
+bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError* error)
+{
+    QList<QPair<Setting, QString>> values;
+    if (saveSettingsChecked) {
+        values = {
+            {Setting::Color, look.color},
+            {Setting::ForeColor, QString::number(look.foreColor)},
+            {Setting::IsOnTop, boolText(look.isOnTop)},
+            {Setting::Alpha, QString::number(look.alpha)},
+            {Setting::FontName, look.fontName},
+            {Setting::DefaultFontSize, QString::number(look.fontSize)},
+            {Setting::Height, QString::number(look.height)},
+            {Setting::Width, QString::number(look.width)},
+            {Setting::Top, QString::number(look.top.value_or(0))},
+            {Setting::Left, QString::number(look.left.value_or(0))},
+        };
+        if (look.captionType >= 0 && look.captionType <= 3) {
+            values.append({Setting::CaptionType, QString::number(look.captionType)});
+        }
+    }
+    values.append({Setting::SaveSetting, boolText(saveSettingsChecked)});
+    values.append({Setting::AutoSave, boolText(look.autoSave)});
+    values.append({Setting::SaveNewNoteOnClose, boolText(look.saveNewNoteOnClose)});
+    for (const auto& [setting, value] : values) {
+        if (!writeSetting(setting, value, error)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace jotlet

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "support/settingsstore.h"
+
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace jotlet {
+
+// Every value the program keeps in its settings section. No other code spells the names.
+enum class Setting {
+    SaveSetting,
+    Color,
+    Height,
+    Width,
+    Top,
+    Left,
+    Alpha,
+    CaptionType,
+    IsOnTop,
+    ForeColor,
+    FontName,
+    DefaultFontSize,
+    AutoSave,
+    SaveNewNoteOnClose,
+    LastFolder,
+};
+
+struct SettingInfo
+{
+    Setting setting;
+    const char* name;
+    // The default when the section does not exist; nullptr where it is computed (Top, Left, LastFolder).
+    const char* defaultText;
+};
+
+const SettingInfo& settingInfo(Setting setting);
+QString settingName(Setting setting);
+
+// What the default of a computed value depends on: the screen and the window, in twips.
+struct SettingContext
+{
+    QSize screenTwips;
+    QSize windowTwips;
+};
+
+// The default text of a value ("yellow", "2865", the centred top ...).
+QString settingDefault(Setting setting, const SettingContext& context = {});
+
+// A value of the program's section through the table: its default applies while the section does not exist.
+QString readSetting(Setting setting, const SettingContext& context = {});
+bool writeSetting(Setting setting, const QString& value, SettingsError* error = nullptr);
+
+// Conversions of stored texts, as the note window applies them.
+bool isTrueText(const QString& text);                      // "True" in any case, nothing else
+std::optional<bool> settingToBool(const QString& text);    // "True"/"False" in any case, or a number
+std::optional<qint32> settingToInt32(const QString& text); // decimal, a fraction rounded half to even
+
+// The look and options a note window takes from the settings and leaves in them.
+struct NoteLook
+{
+    bool saveSetting = false;
+    QString color = QStringLiteral("yellow");
+    qint32 height = 2085; // twips
+    qint32 width = 2325;
+    std::optional<qint32> top; // no value: centred on the screen
+    std::optional<qint32> left;
+    qint32 alpha = 255;
+    int captionType = 0; // 0-3; -1 when no caption type is chosen
+    bool isOnTop = true;
+    qint32 foreColor = 0;
+    QString fontName = QStringLiteral("Comic Sans MS");
+    qint32 fontSize = 10;
+    bool autoSave = false;
+    bool saveNewNoteOnClose = false;
+};
+
+// Applies the stored settings to a window's starting look. With "SaveSetting" true, colour, size
+// and place are taken only for a note without a file, the rest for every note; "AutoSave" and
+// "SaveNewNoteOnClose" are always read. A stored text that does not convert leaves the starting
+// value and, unless it is empty, is logged.
+void readNoteLook(NoteLook& look, bool noteHasFile, const QSize& screenTwips);
+
+// Writes the look as the window leaves it: with saveSettingsChecked the remembered look (colour
+// to caption type), then always "SaveSetting", "AutoSave" and "SaveNewNoteOnClose". Stops at the
+// first value that cannot be stored and returns false with *error filled.
+bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError* error = nullptr);
+
+} // namespace jotlet

@@ -1,0 +1,107 @@
+#include "urlcatcher.h"
+#include "window/windowhelpers.h"
+
+#include <QDesktopServices>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+using namespace jotlet;
+
+class TestWindowHelpers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void topMostModes_data();
+    void topMostModes();
+    void topMostBeforeShow();
+    void shellOpenUrl_data();
+    void shellOpenUrl();
+    void shellOpenHandsOver();
+};
+
+void TestWindowHelpers::topMostModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("onTop");
+    QTest::newRow("on") << 0 << true << true;
+    QTest::newRow("off") << 1 << true << false;
+    QTest::newRow("other mode does nothing") << 2 << false << true;
+    QTest::newRow("negative mode does nothing") << -1 << false << true;
+}
+
+void TestWindowHelpers::topMostModes()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, accepted);
+    QFETCH(bool, onTop);
+    QWidget note(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    note.setGeometry(40, 50, 160, 140);
+    note.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&note));
+    const WId id = note.winId();
+    const QRect geometry = note.geometry();
+    QCOMPARE(SetTopMost(&note, mode), accepted);
+    QCOMPARE(note.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    QCOMPARE(note.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    QVERIFY(note.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(note.winId(), id); // not recreated
+    QCOMPARE(note.geometry(), geometry);
+    QVERIFY(note.isVisible());
+    QVERIFY(!SetTopMost(nullptr, 0));
+}
+
+void TestWindowHelpers::topMostBeforeShow()
+{
+    QWidget note(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    QVERIFY(SetTopMost(&note, TopMostOn));
+    note.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&note));
+    QVERIFY(note.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestWindowHelpers::shellOpenUrl_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("https") << "https://example.org/a?b=c#d"
+                           << ""
+                           << "https://example.org/a?b=c#d";
+    QTest::newRow("mailto") << "mailto:ann@example.org?subject=Hi"
+                            << ""
+                            << "mailto:ann@example.org?subject=Hi";
+    QTest::newRow("absolute file") << "/tmp/a b.not"
+                                   << ""
+                                   << "file:///tmp/a b.not";
+    QTest::newRow("relative file in folder") << "a.not"
+                                             << "/home/ann"
+                                             << "file:///home/ann/a.not";
+    QTest::newRow("windows separators") << "/tmp\\x\\a.not"
+                                        << ""
+                                        << "file:///tmp/x/a.not";
+}
+
+void TestWindowHelpers::shellOpenUrl()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, folder);
+    QFETCH(QString, expected);
+    QCOMPARE(jotlet::shellOpenUrl(file, folder).toString(), expected);
+}
+
+void TestWindowHelpers::shellOpenHandsOver()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    QVERIFY(ShellOpen(QStringLiteral("open"), QStringLiteral("https://example.org/notes")));
+    QVERIFY(!ShellOpen(QStringLiteral("open"), QString()));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.urls, QList<QUrl> {QUrl(QStringLiteral("https://example.org/notes"))});
+}
+
+QTEST_MAIN(TestWindowHelpers)
+#include "tst_windowhelpers.moc"

@@ -1,0 +1,79 @@
+#include "window/windowhelpers.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace jotlet {
+
+bool SetTopMost(QWidget* window, int mode)
+{
+    if (!window || (mode != TopMostOn && mode != TopMostOff)) {
+        return false;
+    }
+    const bool on = mode == TopMostOn;
+    QWindow* handle = window->windowHandle();
+    if (!handle) {
+        // Not created yet: the flag takes effect when the window is first shown.
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        return true;
+    }
+    // setWindowFlag() on a visible widget would recreate its native window; set the hint on the
+    // QWindow and keep the widget's own flags in step without telling the window system again.
+    handle->setFlag(Qt::WindowStaysOnTopHint, on);
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    window->overrideWindowFlags(flags);
+    return true;
+}
+
+void AddDropShadow(QWidget* window)
+{
+#ifdef Q_OS_WIN
+    if (window) {
+        const HWND hwnd = reinterpret_cast<HWND>(window->winId());
+        const ULONG_PTR style = GetClassLongPtrW(hwnd, GCL_STYLE);
+        SetClassLongPtrW(hwnd, GCL_STYLE, static_cast<LONG_PTR>(style | CS_DROPSHADOW));
+    }
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+QUrl shellOpenUrl(const QString& file, const QString& folder)
+{
+    // Two or more letters before the colon make a scheme; one letter is a drive.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    if (scheme.match(file).hasMatch()) {
+        return QUrl(file, QUrl::TolerantMode);
+    }
+    QString path = file;
+    if (!QFileInfo::exists(path) && path.contains(QLatin1Char('\\'))) {
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    }
+    if (QFileInfo(path).isRelative() && !folder.isEmpty()) {
+        path = QDir(QString(folder).replace(QLatin1Char('\\'), QLatin1Char('/'))).filePath(path);
+    }
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+}
+
+bool ShellOpen(const QString& verb, const QString& file, const QString& parameters, const QString& folder, int showMode)
+{
+    Q_UNUSED(verb);
+    Q_UNUSED(parameters);
+    Q_UNUSED(showMode);
+    if (file.isEmpty()) {
+        return false;
+    }
+    return QDesktopServices::openUrl(shellOpenUrl(file, folder));
+}
+
+} // namespace jotlet
