@@ -1,9 +1,7 @@
+#include "app/application.h"
 #include "app/logerrorbox.h"
-#include "platform/sessionend.h"
 #include "support/appinfo.h"
-#include "support/errorlog.h"
 #include "support/files.h"
-#include "window/startup.h"
 
 #include <QApplication>
 
@@ -24,11 +22,8 @@ int main(int argc, char* argv[])
     jotlet::applyApplicationIdentity();
     jotlet::installLogErrorMessageBox();
 
-    // The program runs while a note is open; at the end of the session every note is kept for the next start.
-    jotlet::SessionEndWatcher sessionEnd;
-    QObject::connect(&sessionEnd, &jotlet::SessionEndWatcher::sessionEnding, &app, &jotlet::endSession);
-
+    jotlet::JotletApplication jotletApp;
     // The command line is one text: the arguments after the program's name, joined by single spaces.
-    jotlet::Main(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    jotletApp.start(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     return app.exec();
 }

@@ -3,7 +3,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/install-deps.sh" run
-cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DJOTLET_BUILD_TESTS=OFF \
-    -DJOTLET_BUILD_BENCH=OFF >/dev/null
-cmake --build "$root/build-release" --target jotlet
+# In a subshell: relative file arguments still mean the caller's folder.
+(cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release)
 exec "$root/build-release/jotlet" "$@"

@@ -8,8 +8,9 @@ build="$root/build"
 bash "$root/scripts/install-deps.sh" test
 bash "$root/scripts/check-format.sh"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build"
+cd "$root"
+cmake --preset dev >/dev/null
+cmake --build --preset dev
 
 xvfb_pid=""
 openbox_pid=""

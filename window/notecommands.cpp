@@ -1,212 +1,307 @@
-#include "window/notecommands.h"
+// What each command does to a note, and what its menu item shows for the note.
+#include "dialogs/commondialog.h"
+#include "dialogs/dialogresponder.h"
+#include "window/note.h"
+#include "window/notecolors.h"
+#include "window/notetext.h"
 
-#include "support/errorlog.h"
-#include "support/settings.h"
-#include "window/richtextbox.h"
+#include <QDateTime>
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
+#include <algorithm>
 
 namespace jotlet {
 
 namespace {
 
-constexpr int kFontSizes[] = {8, 10, 12, 14, 16};
-constexpr int kIndentStep = 200; // twips
-
-void applyStyle(RichTextBox& box, Style style, bool on)
-{
-    switch (style) {
-    case Style::Italic:
-        box.setSelItalic(on);
-        break;
-    case Style::Underline:
-        box.setSelUnderline(on);
-        break;
-    case Style::Bold:
-        box.setSelBold(on);
-        break;
-    }
-}
+// Commands whose features are still to come: their menu items exist and do nothing yet.
+constexpr Command kCommandsToCome[] = {
+    Command::SpecialTime,
+    Command::SpecialReminder,
+    Command::SpecialRssFeed,
+    Command::SpecialStocks,
+    Command::SpecialClipboardViewer,
+    Command::SpecialClipboardLog,
+    Command::SpecialMemory,
+    Command::SpecialDrives,
+    Command::MultiNoteManager,
+    Command::EmailNote,
+    Command::EmailSelection,
+    Command::PrintNote,
+    Command::CheckSpelling,
+    Command::CheckSelectionSpelling,
+    Command::OpenWebsite,
+    Command::ShowAbout,
+};
 
 } // namespace
 
-std::optional<quint32> noteColorValue(const QString& text)
+bool Note::handles(Command command)
 {
-    for (const NoteColor& color : kNoteColors) {
-        if (text.compare(QLatin1String(color.name), Qt::CaseInsensitive) == 0) {
-            return color.value;
+    return command != Command::None
+           && std::find(std::begin(kCommandsToCome), std::end(kCommandsToCome), command) == std::end(kCommandsToCome);
+}
+
+bool Note::run(Command command, int index, Qt::KeyboardModifiers held)
+{
+    if (m_closed || !handles(command)) {
+        return false;
+    }
+    return runFileCommand(command, index, held) || runNoteCommand(command, index) || runFormatCommand(command, index)
+           || runEditCommand(command, index, held);
+}
+
+bool Note::runFileCommand(Command command, int index, Qt::KeyboardModifiers held)
+{
+    Q_UNUSED(index)
+    Q_UNUSED(held)
+    switch (command) {
+    case Command::NewNote:
+        newNote();
+        return true;
+    case Command::OpenNote:
+        openFile();
+        return true;
+    case Command::Save:
+        save(SaveMode::Save);
+        return true;
+    case Command::SaveAs:
+        save(SaveMode::SaveAs);
+        return true;
+    case Command::AppendTo:
+        save(SaveMode::AppendTo);
+        return true;
+    case Command::CloseNote:
+        close();
+        return true;
+    case Command::AutoSave:
+        setAutoSave(!autoSave());
+        return true;
+    case Command::SaveNewNoteOnClose:
+        setSaveNewNoteOnClose(!saveNewNoteOnClose());
+        return true;
+    case Command::SaveSettings:
+        setSaveSettings(!saveSettingsChecked());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Note::runNoteCommand(Command command, int index)
+{
+    switch (command) {
+    case Command::StopSpecialNote:
+        m_text->setLocked(false);
+        m_text->setSelColor(0);
+        stopSpecialNote();
+        return true;
+    case Command::ShowHelp:
+        showNotImplemented();
+        return true;
+    case Command::NoteColor:
+        if (index >= 0 && index < int(std::size(kNoteColors))) {
+            setColor(QString::number(kNoteColors[index].value), true);
+        } else if (index == 9) {
+            chooseCustomColor();
         }
-    }
-    const std::optional<qint32> number = settingToInt32(text);
-    if (!number || *number < 0 || *number > 0xFFFFFF) {
-        return std::nullopt;
-    }
-    return quint32(*number);
-}
-
-int fontSizeForIndex(int index)
-{
-    return index >= 0 && index < 5 ? kFontSizes[index] : 0;
-}
-
-bool fontSizeChecked(int index, int points)
-{
-    return fontSizeForIndex(index) == points && points != 0;
-}
-
-void toggleStyle(RichTextBox& box, StyleChecks& checks, Style style)
-{
-    bool& mark = style == Style::Italic ? checks.italic : style == Style::Underline ? checks.underline : checks.bold;
-    mark = !mark;
-    checks.normal = false;
-    applyStyle(box, style, mark);
-}
-
-void styleNormal(RichTextBox& box, StyleChecks& checks)
-{
-    checks.normal = !checks.normal;
-    checks.italic = checks.bold = checks.underline = false;
-    box.setSelUnderline(false);
-    box.setSelBold(false);
-    box.setSelItalic(false);
-}
-
-void setSelectionStyle(RichTextBox& box, int index)
-{
-    if (index >= 0 && index <= 2) {
-        applyStyle(box, index == 0 ? Style::Italic : index == 1 ? Style::Underline : Style::Bold, true);
-    }
-}
-
-void removeFormat(RichTextBox& box)
-{
-    box.setSelBold(false);
-    box.setSelItalic(false);
-    box.setSelUnderline(false);
-    box.setSelStrikeThru(false);
-}
-
-std::optional<int> alignmentForIndex(int index)
-{
-    switch (index) {
-    case 0:
-        return 0;
-    case 1:
-        return 2; // "Center"
-    case 2:
-        return 1; // "Right"
+        return true;
+    case Command::Transparency:
+        setTransparency(index);
+        return true;
+    case Command::AlwaysOnTop:
+        setOnTop(!isOnTop());
+        return true;
+    case Command::CaptionType:
+        setCaptionType(index);
+        return true;
+    case Command::RollUp:
+        rollUp();
+        return true;
+    case Command::RestoreSize:
+        restore();
+        return true;
+    case Command::ToggleRollUp:
+        toggleRollUp();
+        return true;
+    case Command::DefaultSize:
+        defaultSize();
+        return true;
+    case Command::ResetNote:
+        reset();
+        return true;
+    case Command::ShowSystemMenu:
+        emit viewCommand(command);
+        return true;
     default:
-        return std::nullopt;
+        return false;
     }
 }
 
-void alignWholeNote(RichTextBox& box, int index)
+bool Note::runFormatCommand(Command command, int index)
 {
-    const int start = box.SelStart();
-    box.setSelStart(0);
-    box.setSelLength(int(box.Text().size()));
-    if (const auto alignment = alignmentForIndex(index)) {
-        box.setSelAlignment(*alignment);
-    }
-    box.setSelStart(start);
-}
-
-void alignSelection(RichTextBox& box, int index)
-{
-    if (const auto alignment = alignmentForIndex(index)) {
-        box.setSelAlignment(*alignment);
-    }
-}
-
-void setBullets(RichTextBox& box, int index)
-{
-    if (index == 0 || index == 1) {
-        box.setSelBullet(index == 0);
-        box.setSelIndent(index == 0 ? kIndentStep : -kIndentStep);
-    }
-}
-
-void changeIndent(RichTextBox& box, int index)
-{
-    if (index == 0 || index == 1) {
-        box.setSelIndent(box.SelIndent() + (index == 0 ? kIndentStep : -kIndentStep));
-    }
-}
-
-void pastePlainText(RichTextBox& box)
-{
-    const QClipboard* clipboard = QGuiApplication::clipboard();
-    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    box.setSelText(data && data->hasText() ? data->text() : QString());
-}
-
-QString specialCharacter(int index)
-{
-    constexpr char16_t kCharacters[] = {0, 0x00B0, 0x00A9, 0x2026, 0x00AE, 0x00A3};
-    return index >= 1 && index <= 5 ? QString(QChar(kCharacters[index])) : QString();
-}
-
-QString dateStamp(int index, const QDateTime& when, const QLocale& locale)
-{
-    switch (index) {
-    case 0:
-        return generalDateTimeText(when, locale);
-    case 1:
-        return locale.toString(when.date(), QLocale::LongFormat);
-    case 2:
-        return shortDateText(when.date(), locale);
+    NoteText& text = *m_text;
+    switch (command) {
+    case Command::StyleNormal:
+        styleNormal(text, m_styleChecks);
+        return true;
+    case Command::StyleItalic:
+        toggleStyle(text, m_styleChecks, Style::Italic);
+        return true;
+    case Command::StyleUnderline:
+        toggleStyle(text, m_styleChecks, Style::Underline);
+        return true;
+    case Command::StyleBold:
+        toggleStyle(text, m_styleChecks, Style::Bold);
+        return true;
+    case Command::NoteFontSize:
+        m_record.FontSize = fontSizeForIndex(index);
+        text.setFontSize(m_record.FontSize);
+        return true;
+    case Command::SelectionFontSize:
+        text.setSelFontSize(fontSizeForIndex(index));
+        return true;
+    case Command::SelectionStyle:
+        setSelectionStyle(text, index);
+        return true;
+    case Command::RemoveFormat:
+        removeFormat(text);
+        return true;
+    case Command::StrikeOut:
+        text.setSelStrikeThrough(index == 0);
+        return true;
+    case Command::AlignNote:
+        alignWholeNote(text, index);
+        return true;
+    case Command::AlignSelection:
+        alignSelection(text, index);
+        return true;
+    case Command::Bullets:
+        setBullets(text, index);
+        return true;
+    case Command::Indent:
+        changeIndent(text, index);
+        return true;
+    case Command::FontFamily:
+        chooseFontFamily();
+        return true;
+    case Command::TextColor:
+        chooseTextColor();
+        return true;
     default:
-        return QString();
+        return false;
     }
 }
 
-void insertAtCaret(RichTextBox& box, const QString& text)
+bool Note::runEditCommand(Command command, int index, Qt::KeyboardModifiers held)
 {
-    if (!text.isEmpty()) {
-        box.setSelText(text);
-    }
-}
-
-QString aboutJotletText()
-{
-    return QStringLiteral("Jotlet keeps your notes on the desktop, where you can see them. "
-                          "Right-click a note for everything it can do: special notes, colours, printing and more. "
-                          "Notes left open when you log off come back the next time you start.");
-}
-
-KeyCommand keyUpCommand(int key, Qt::KeyboardModifiers modifiers)
-{
-    const bool ctrl = modifiers & Qt::ControlModifier;
-    const bool shift = modifiers & Qt::ShiftModifier;
-    const bool alt = modifiers & Qt::AltModifier;
-    switch (key) {
-    case Qt::Key_Escape:
-        return KeyCommand::ToggleMinimize;
-    case Qt::Key_Space:
-        return alt ? KeyCommand::SystemMenu : KeyCommand::None;
-    case Qt::Key_F4:
-        return alt ? KeyCommand::Close : KeyCommand::None;
-    case Qt::Key_F7:
-        return KeyCommand::CheckSpelling;
-    case Qt::Key_F6:
-        return ctrl ? KeyCommand::ShortDateStamp : shift ? KeyCommand::LongDateStamp : KeyCommand::DateTimeStamp;
-    case Qt::Key_O:
-        return ctrl ? KeyCommand::Open : KeyCommand::None;
-    case Qt::Key_N:
-        return ctrl ? KeyCommand::New : KeyCommand::None;
-    case Qt::Key_S:
-        return ctrl ? KeyCommand::Save : KeyCommand::None;
-    case Qt::Key_P:
-        return ctrl ? KeyCommand::Print : KeyCommand::None;
-    case Qt::Key_Y:
-        return ctrl ? KeyCommand::Email : KeyCommand::None;
-    case Qt::Key_V:
-        return ctrl && shift ? KeyCommand::PastePlainText : KeyCommand::None;
+    switch (command) {
+    case Command::PastePlainText:
+        pastePlainText(*m_text);
+        return true;
+    case Command::ClearAll:
+        clearAll(index == 1 || (held & Qt::ControlModifier));
+        return true;
+    case Command::InsertCharacter:
+        insertAtCaret(*m_text, specialCharacter(index));
+        return true;
+    case Command::InsertDateStamp:
+        insertAtCaret(*m_text, dateStamp(index, QDateTime::currentDateTime()));
+        return true;
+    case Command::Paste:
+    case Command::Undo:
+    case Command::Cut:
+    case Command::Copy:
+        emit viewCommand(command); // the clipboard and the undo stack belong to the view showing the text
+        return true;
     default:
-        return KeyCommand::None;
+        return false;
     }
+}
+
+bool Note::isChecked(Command command, int index) const
+{
+    switch (command) {
+    case Command::AutoSave:
+        return autoSave();
+    case Command::SaveNewNoteOnClose:
+        return saveNewNoteOnClose();
+    case Command::SaveSettings:
+        return saveSettingsChecked();
+    case Command::AlwaysOnTop:
+        return isOnTop();
+    case Command::StyleNormal:
+        return m_styleChecks.normal;
+    case Command::StyleItalic:
+        return m_styleChecks.italic;
+    case Command::StyleUnderline:
+        return m_styleChecks.underline;
+    case Command::StyleBold:
+        return m_styleChecks.bold;
+    case Command::NoteFontSize:
+        return fontSizeChecked(index, m_record.FontSize);
+    case Command::NoteColor:
+        // The mark follows the colour itself, so "Peach" chosen from the menu (stored as its number) is checked.
+        return index >= 0 && index < int(std::size(kNoteColors)) && kNoteColors[index].value == m_colorValue;
+    case Command::Transparency:
+        return index >= 0 && index < 4 && kTransparencyLevels[index] == m_record.Alpha;
+    case Command::CaptionType:
+        return index == m_captionType;
+    default:
+        return false;
+    }
+}
+
+bool Note::isEnabled(Command command, int index) const
+{
+    Q_UNUSED(index)
+    switch (command) {
+    case Command::RollUp:
+        return !m_rolledUp;
+    case Command::Save:
+    case Command::SaveAs:
+        return m_saveEnabled;
+    default:
+        return true;
+    }
+}
+
+void Note::chooseCustomColor()
+{
+    StayOnTopPause pause(*this);
+    CommonDialog dialog;
+    dialog.setOwner(m_dialogOwner);
+    const long chosen = dialog.showColor(true, 255);
+    if (chosen != -1) {
+        setColor(QString::number(chosen), true);
+    }
+}
+
+void Note::chooseTextColor()
+{
+    StayOnTopPause pause(*this);
+    CommonDialog dialog;
+    dialog.setOwner(m_dialogOwner);
+    const long chosen = dialog.showColor(true, 255);
+    if (chosen != -1) {
+        changeForeColor(qint32(chosen));
+    }
+}
+
+void Note::chooseFontFamily()
+{
+    StayOnTopPause pause(*this);
+    CommonDialog dialog;
+    dialog.setOwner(m_dialogOwner);
+    dialog.setFontName(QStringLiteral("Comic Sans MS"));
+    if (dialog.showFont() && !dialog.fontName().isEmpty()) {
+        m_text->setFontName(dialog.fontName());
+    }
+}
+
+void Note::showNotImplemented()
+{
+    dialogResponder().information(m_dialogOwner,
+                                  QStringLiteral("This feature has not been implemented in this release"));
 }
 
 } // namespace jotlet

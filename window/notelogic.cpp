@@ -54,25 +54,6 @@ QString rollUpTooltip(const QString& text)
     return text.left(35).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
 }
 
-StartupChoice chooseStartup(const QString& commandLine, bool mainNoteFileExists)
-{
-    if (commandLine.isEmpty()) {
-        return {mainNoteFileExists ? StartupChoice::MainNoteFile : StartupChoice::NewNote, QString()};
-    }
-    QString path = commandLine;
-    if (path.startsWith(QLatin1Char('"'))) {
-        path.remove(0, 1);
-    }
-    if (path.endsWith(QLatin1Char('"'))) {
-        path.chop(1);
-    }
-    // Only the last three letters are tested: "meeting.not" and "knot" both name note files.
-    if (path.right(3).compare(QLatin1String("not"), Qt::CaseInsensitive) != 0) {
-        return {StartupChoice::NewNote, QString()};
-    }
-    return {StartupChoice::CommandLineFile, path};
-}
-
 QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas)
 {
     if (availableAreas.isEmpty()) {

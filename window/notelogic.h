@@ -36,16 +36,7 @@ QString subCaptionText(int captionType, const QString& timeDate, qint32 words, i
 // The icon's tooltip of a rolled-up note: the first 35 characters of its text on one line.
 QString rollUpTooltip(const QString& text);
 
-// Where a note starts: a note file named on the command line, the main note file, or a new note.
-struct StartupChoice
-{
-    enum Kind { NewNote, CommandLineFile, MainNoteFile };
-    Kind kind = NewNote;
-    QString path;
-};
-StartupChoice chooseStartup(const QString& commandLine, bool mainNoteFileExists);
-
-// A window place (pixels) moved into the nearest available screen area when no part of it is on any screen;
+// A window place moved into the nearest available screen area when no part of it is on any screen;
 // a window at least partly visible stays where it is.
 QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas);
 

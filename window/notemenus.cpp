@@ -1,19 +1,25 @@
 #include "window/notemenus.h"
 
+#include "window/note.h"
+#include "window/translucency.h"
+
+#include <QApplication>
+
 #include <QMenu>
 #include <QPainter>
-#include <QRegularExpression>
-#include <QSignalBlocker>
 
 namespace jotlet {
 
 // One row of a menu table: its depth under the menu (a submenu's items follow it one level deeper), the caption
-// ("-" for a separator), the control name, the shortcut label, and the item's flags and icon key.
+// ("-" for a separator), the control name, the command and its index, the shortcut label, and the item's flags and
+// icon key.
 struct MenuSpec
 {
     int depth;
     const char* caption;
     const char* control;
+    Command command = Command::None;
+    int index = -1;
     const char* label = nullptr;
     int flags = 0;
     const char* icon = nullptr;
@@ -24,155 +30,162 @@ namespace {
 enum : int { Checkable = 1, Checked = 2 | Checkable, Hidden = 4 };
 
 const MenuSpec kMainMenu[] = {
-    {0, "&New", "mnuNew", "Ctrl+N", 0, "NewNote"},
-    {0, "&Open", "mnuOpen", "Ctrl+O", 0, "Open"},
-    {0, "Special Note", "mnuSpecial"},
-    {1, "Time", "mnuSNTime"},
-    {1, "Reminder (alarm)", "mnuSNReminder"},
+    {0, "&New", "mnuNew", Command::NewNote, -1, "Ctrl+N", 0, "NewNote"},
+    {0, "&Open", "mnuOpen", Command::OpenNote, -1, "Ctrl+O", 0, "Open"},
+    {0, "Special Note", "mnuSpecial", Command::None, -1, nullptr, 0, nullptr},
+    {1, "Time", "mnuSNTime", Command::SpecialTime, -1, nullptr, 0, nullptr},
+    {1, "Reminder (alarm)", "mnuSNReminder", Command::SpecialReminder, -1, nullptr, 0, nullptr},
     {1, "-", nullptr},
-    {1, "RSS Feed", "mnuSNRSSFeed"},
-    {1, "Stocks", "mnuSNStockQuote"},
+    {1, "RSS Feed", "mnuSNRSSFeed", Command::SpecialRssFeed, -1, nullptr, 0, nullptr},
+    {1, "Stocks", "mnuSNStockQuote", Command::SpecialStocks, -1, nullptr, 0, nullptr},
     {1, "-", nullptr},
-    {1, "Clipboard Viewer (text)", "mnuSNClipboard"},
-    {1, "Clipboard Log", "mnuSNClipboardLog"},
-    {1, "Computer Memory", "mnuSNComputerMemory"},
-    {1, "Drive Information", "mnuSNDrives"},
+    {1, "Clipboard Viewer (text)", "mnuSNClipboard", Command::SpecialClipboardViewer, -1, nullptr, 0, nullptr},
+    {1, "Clipboard Log", "mnuSNClipboardLog", Command::SpecialClipboardLog, -1, nullptr, 0, nullptr},
+    {1, "Computer Memory", "mnuSNComputerMemory", Command::SpecialMemory, -1, nullptr, 0, nullptr},
+    {1, "Drive Information", "mnuSNDrives", Command::SpecialDrives, -1, nullptr, 0, nullptr},
     {1, "-", nullptr},
-    {1, "Stop Special Note", "mnuClearSpecial", nullptr, 0, "Stop"},
-    {0, "Multi-Note Manager", "mnuMulitNote"},
+    {1, "Stop Special Note", "mnuClearSpecial", Command::StopSpecialNote, -1, nullptr, 0, "Stop"},
+    {0, "Multi-Note Manager", "mnuMulitNote", Command::MultiNoteManager, -1, nullptr, 0, nullptr},
     {0, "-", nullptr},
-    {0, "&Save", "mnuSave(0)", "Ctrl+S", 0, "Save"},
-    {0, "Save As", "mnuSave(1)"},
-    {0, "Append To", "mnuSave(2)"},
+    {0, "&Save", "mnuSave(0)", Command::Save, -1, "Ctrl+S", 0, "Save"},
+    {0, "Save As", "mnuSave(1)", Command::SaveAs, -1, nullptr, 0, nullptr},
+    {0, "Append To", "mnuSave(2)", Command::AppendTo, -1, nullptr, 0, nullptr},
     {0, "-", nullptr},
-    {0, "Email Content", "mnuEmail", "Ctrl+Y", 0, "Email"},
-    {0, "&Print", "mnuPrint", "Ctrl+P", 0, "Print"},
+    {0, "Email Content", "mnuEmail", Command::EmailNote, -1, "Ctrl+Y", 0, "Email"},
+    {0, "&Print", "mnuPrint", Command::PrintNote, -1, "Ctrl+P", 0, "Print"},
     {0, "-", nullptr},
-    {0, "&Paste", "mnuEdit(0)", "Ctrl+V", 0, "Paste"},
-    {0, "Paste Plain Text", "mnuEdit(1)", nullptr, 0, "PasteAsText"},
-    {0, "Undo", "mnuEdit(2)", "Ctrl+Z", 0, "Undo"},
-    {0, "Clear All", "mnuEdit(3)", nullptr, 0, "Clear"},
+    {0, "&Paste", "mnuEdit(0)", Command::Paste, -1, "Ctrl+V", 0, "Paste"},
+    {0, "Paste Plain Text", "mnuEdit(1)", Command::PastePlainText, -1, nullptr, 0, "PasteAsText"},
+    {0, "Undo", "mnuEdit(2)", Command::Undo, -1, "Ctrl+Z", 0, "Undo"},
+    {0, "Clear All", "mnuEdit(3)", Command::ClearAll, 0, nullptr, 0, "Clear"},
     {0, "-", nullptr},
-    {0, "Insert Special", "mnuInsertmain"},
-    {1, "Date / Time Stamp", "mnuInsert(0)"},
-    {2, "Date / Time", "mnuInsertDateTime(0)", "F6"},
-    {2, "Date (long)", "mnuInsertDateTime(1)", "Shift+F6"},
-    {2, "Date (short)", "mnuInsertDateTime(2)", "Ctrl+F6"},
-    {1, "Degree", "mnuInsert(1)"},
-    {1, "Copyright", "mnuInsert(2)"},
-    {1, "Ellipsis", "mnuInsert(3)"},
-    {1, "Registered Trademark", "mnuInsert(4)"},
-    {1, "Pound", "mnuInsert(5)"},
+    {0, "Insert Special", "mnuInsertmain", Command::None, -1, nullptr, 0, nullptr},
+    {1, "Date / Time Stamp", "mnuInsert(0)", Command::None, -1, nullptr, 0, nullptr},
+    {2, "Date / Time", "mnuInsertDateTime(0)", Command::InsertDateStamp, 0, "F6", 0, nullptr},
+    {2, "Date (long)", "mnuInsertDateTime(1)", Command::InsertDateStamp, 1, "Shift+F6", 0, nullptr},
+    {2, "Date (short)", "mnuInsertDateTime(2)", Command::InsertDateStamp, 2, "Ctrl+F6", 0, nullptr},
+    {1, "Degree", "mnuInsert(1)", Command::InsertCharacter, 1, nullptr, 0, nullptr},
+    {1, "Copyright", "mnuInsert(2)", Command::InsertCharacter, 2, nullptr, 0, nullptr},
+    {1, "Ellipsis", "mnuInsert(3)", Command::InsertCharacter, 3, nullptr, 0, nullptr},
+    {1, "Registered Trademark", "mnuInsert(4)", Command::InsertCharacter, 4, nullptr, 0, nullptr},
+    {1, "Pound", "mnuInsert(5)", Command::InsertCharacter, 5, nullptr, 0, nullptr},
     {0, "-", nullptr},
-    {0, "Check Spelling", "mnuCheckSpelling", "F7", 0, "Spell"},
-    {0, "Content Options", "mnuContentOptions"},
-    {1, "Font", "mnuFont", nullptr, 0, "FontStyle"},
-    {2, "Style", "mnuFontStyle"},
-    {3, "Normal", "mnuFontNormal", nullptr, Checked},
-    {3, "Italic", "mnuFontItalic", nullptr, Checkable, "Italic"},
-    {3, "Underline", "mnuFontUnderline", nullptr, Checkable, "Underline"},
-    {3, "Bold", "mnuFontBold", nullptr, Checkable, "Bold"},
-    {2, "Size", "mnuFontSizes"},
-    {3, "Small", "mnuFontSize(0)", nullptr, Checkable},
-    {3, "Normal", "mnuFontSize(1)", nullptr, Checked},
-    {3, "Medium", "mnuFontSize(2)", nullptr, Checkable},
-    {3, "Large", "mnuFontSize(3)", nullptr, Checkable},
-    {3, "Largest", "mnuFontSize(4)", nullptr, Checkable},
-    {2, "Color", "mnuFontColors"},
-    {1, "Paragraph", "mnuParagraph"},
-    {2, "Alignment", "mnuAlignmentMain"},
-    {3, "Left", "mnuAlignment(0)"},
-    {3, "Center", "mnuAlignment(1)"},
-    {3, "Right", "mnuAlignment(2)"},
-    {2, "Bullets", "mnuBulletsMain", nullptr, 0, "Bullets"},
-    {3, "Add New", "mnuBullets(0)"},
-    {3, "Remove existing", "mnuBullets(1)"},
-    {2, "Indent", "mnuIndentMain"},
-    {3, "Increase", "mnuIndent(0)", nullptr, 0, "IncreaseIndent"},
-    {3, "Decrease", "mnuIndent(1)", nullptr, 0, "DecreaseIndent"},
-    {0, "Note Options", "mnuNoteOptions", nullptr, 0, "Options"},
-    {1, "Font Family", "mnuFontFamily"},
-    {1, "Color", "mnuColor", nullptr, 0, "Color"},
-    {2, "Yellow", "mnuSetColor(0)", nullptr, Checked},
-    {2, "Blue", "mnuSetColor(1)", nullptr, Checkable},
-    {2, "Green", "mnuSetColor(2)", nullptr, Checkable},
-    {2, "Red", "mnuSetColor(3)", nullptr, Checkable},
-    {2, "Grey", "mnuSetColor(4)", nullptr, Checkable},
-    {2, "Peach", "mnuSetColor(5)", nullptr, Checkable},
-    {2, "Purple", "mnuSetColor(6)", nullptr, Checkable},
-    {2, "Tang", "mnuSetColor(7)", nullptr, Checkable},
-    {2, "-", "mnuSetColor(8)"},
-    {2, "Custom Color", "mnuSetColor(9)", nullptr, 0, "Color"},
-    {1, "Transparency", "mnuTransparentMain"},
-    {2, "Low", "mnuTransparent(0)", nullptr, Checkable},
-    {2, "Medium", "mnuTransparent(1)", nullptr, Checkable},
-    {2, "High", "mnuTransparent(2)", nullptr, Checkable},
-    {2, "Off", "mnuTransparent(3)", nullptr, Checked},
-    {1, "Always on Top", "mnuTop", nullptr, Checked, "Ontop"},
-    {1, "Autosave Note on Close", "mnuAutoSave", nullptr, Checkable},
-    {1, "Save New Note on Close", "mnuNewNoteSaveOnClose", nullptr, Checkable},
-    {1, "Save Settings", "mnuSaveSettings", nullptr, Checkable},
+    {0, "Check Spelling", "mnuCheckSpelling", Command::CheckSpelling, -1, "F7", 0, "Spell"},
+    {0, "Content Options", "mnuContentOptions", Command::None, -1, nullptr, 0, nullptr},
+    {1, "Font", "mnuFont", Command::None, -1, nullptr, 0, "FontStyle"},
+    {2, "Style", "mnuFontStyle", Command::None, -1, nullptr, 0, nullptr},
+    {3, "Normal", "mnuFontNormal", Command::StyleNormal, -1, nullptr, Checked, nullptr},
+    {3, "Italic", "mnuFontItalic", Command::StyleItalic, -1, nullptr, Checkable, "Italic"},
+    {3, "Underline", "mnuFontUnderline", Command::StyleUnderline, -1, nullptr, Checkable, "Underline"},
+    {3, "Bold", "mnuFontBold", Command::StyleBold, -1, nullptr, Checkable, "Bold"},
+    {2, "Size", "mnuFontSizes", Command::None, -1, nullptr, 0, nullptr},
+    {3, "Small", "mnuFontSize(0)", Command::NoteFontSize, 0, nullptr, Checkable, nullptr},
+    {3, "Normal", "mnuFontSize(1)", Command::NoteFontSize, 1, nullptr, Checked, nullptr},
+    {3, "Medium", "mnuFontSize(2)", Command::NoteFontSize, 2, nullptr, Checkable, nullptr},
+    {3, "Large", "mnuFontSize(3)", Command::NoteFontSize, 3, nullptr, Checkable, nullptr},
+    {3, "Largest", "mnuFontSize(4)", Command::NoteFontSize, 4, nullptr, Checkable, nullptr},
+    {2, "Color", "mnuFontColors", Command::TextColor, -1, nullptr, 0, nullptr},
+    {1, "Paragraph", "mnuParagraph", Command::None, -1, nullptr, 0, nullptr},
+    {2, "Alignment", "mnuAlignmentMain", Command::None, -1, nullptr, 0, nullptr},
+    {3, "Left", "mnuAlignment(0)", Command::AlignNote, 0, nullptr, 0, nullptr},
+    {3, "Center", "mnuAlignment(1)", Command::AlignNote, 1, nullptr, 0, nullptr},
+    {3, "Right", "mnuAlignment(2)", Command::AlignNote, 2, nullptr, 0, nullptr},
+    {2, "Bullets", "mnuBulletsMain", Command::None, -1, nullptr, 0, "Bullets"},
+    {3, "Add New", "mnuBullets(0)", Command::Bullets, 0, nullptr, 0, nullptr},
+    {3, "Remove existing", "mnuBullets(1)", Command::Bullets, 1, nullptr, 0, nullptr},
+    {2, "Indent", "mnuIndentMain", Command::None, -1, nullptr, 0, nullptr},
+    {3, "Increase", "mnuIndent(0)", Command::Indent, 0, nullptr, 0, "IncreaseIndent"},
+    {3, "Decrease", "mnuIndent(1)", Command::Indent, 1, nullptr, 0, "DecreaseIndent"},
+    {0, "Note Options", "mnuNoteOptions", Command::None, -1, nullptr, 0, "Options"},
+    {1, "Font Family", "mnuFontFamily", Command::FontFamily, -1, nullptr, 0, nullptr},
+    {1, "Color", "mnuColor", Command::None, -1, nullptr, 0, "Color"},
+    {2, "Yellow", "mnuSetColor(0)", Command::NoteColor, 0, nullptr, Checked, nullptr},
+    {2, "Blue", "mnuSetColor(1)", Command::NoteColor, 1, nullptr, Checkable, nullptr},
+    {2, "Green", "mnuSetColor(2)", Command::NoteColor, 2, nullptr, Checkable, nullptr},
+    {2, "Red", "mnuSetColor(3)", Command::NoteColor, 3, nullptr, Checkable, nullptr},
+    {2, "Grey", "mnuSetColor(4)", Command::NoteColor, 4, nullptr, Checkable, nullptr},
+    {2, "Peach", "mnuSetColor(5)", Command::NoteColor, 5, nullptr, Checkable, nullptr},
+    {2, "Purple", "mnuSetColor(6)", Command::NoteColor, 6, nullptr, Checkable, nullptr},
+    {2, "Tang", "mnuSetColor(7)", Command::NoteColor, 7, nullptr, Checkable, nullptr},
+    {2, "-", "mnuSetColor(8)", Command::None, -1, nullptr, 0, nullptr},
+    {2, "Custom Color", "mnuSetColor(9)", Command::NoteColor, 9, nullptr, 0, "Color"},
+    {1, "Transparency", "mnuTransparentMain", Command::None, -1, nullptr, 0, nullptr},
+    {2, "Low", "mnuTransparent(0)", Command::Transparency, 0, nullptr, Checkable, nullptr},
+    {2, "Medium", "mnuTransparent(1)", Command::Transparency, 1, nullptr, Checkable, nullptr},
+    {2, "High", "mnuTransparent(2)", Command::Transparency, 2, nullptr, Checkable, nullptr},
+    {2, "Off", "mnuTransparent(3)", Command::Transparency, 3, nullptr, Checked, nullptr},
+    {1, "Always on Top", "mnuTop", Command::AlwaysOnTop, -1, nullptr, Checked, "Ontop"},
+    {1, "Autosave Note on Close", "mnuAutoSave", Command::AutoSave, -1, nullptr, Checkable, nullptr},
+    {1,
+     "Save New Note on Close",
+     "mnuNewNoteSaveOnClose",
+     Command::SaveNewNoteOnClose,
+     -1,
+     nullptr,
+     Checkable,
+     nullptr},
+    {1, "Save Settings", "mnuSaveSettings", Command::SaveSettings, -1, nullptr, Checkable, nullptr},
     {0, "-", nullptr},
-    {0, "About", "mnuAboutMain", nullptr, 0, "About"},
-    {1, "Help", "mnuHelp", nullptr, Hidden, "Help"},
-    {1, "Quorvel's Website", "mnuQuorvel"},
-    {1, "Jotlet", "mnuAbout", nullptr, 0, "NewNote"},
+    {0, "About", "mnuAboutMain", Command::None, -1, nullptr, 0, "About"},
+    {1, "Help", "mnuHelp", Command::ShowHelp, -1, nullptr, Hidden, "Help"},
+    {1, "Quorvel's Website", "mnuQuorvel", Command::OpenWebsite, -1, nullptr, 0, nullptr},
+    {1, "Jotlet", "mnuAbout", Command::ShowAbout, -1, nullptr, 0, "NewNote"},
     {0, "-", nullptr},
-    {0, "Close", "mnuClose"},
+    {0, "Close", "mnuClose", Command::CloseNote, -1, nullptr, 0, nullptr},
 };
 
 const MenuSpec kSystemMenu[] = {
-    {0, "&New", "mnuSystemNew"},
-    {0, "Minimize", "mnuSystemMinimize", nullptr, 0, "Minimize"},
-    {0, "Default Size", "mnuSystemDefaultSize"},
-    {0, "Restore Size", "mnuSystemRestore", nullptr, 0, "Restore"},
+    {0, "&New", "mnuSystemNew", Command::NewNote, -1, nullptr, 0, nullptr},
+    {0, "Minimize", "mnuSystemMinimize", Command::RollUp, -1, nullptr, 0, "Minimize"},
+    {0, "Default Size", "mnuSystemDefaultSize", Command::DefaultSize, -1, nullptr, 0, nullptr},
+    {0, "Restore Size", "mnuSystemRestore", Command::RestoreSize, -1, nullptr, 0, "Restore"},
     {0, "-", nullptr},
-    {0, "Reset", "mnuSystemReset"},
-    {0, "Close (Alt-F4)", "mnuSystemClose"},
+    {0, "Reset", "mnuSystemReset", Command::ResetNote, -1, nullptr, 0, nullptr},
+    {0, "Close (Alt-F4)", "mnuSystemClose", Command::CloseNote, -1, nullptr, 0, nullptr},
 };
 
 const MenuSpec kSelectMenu[] = {
-    {0, "Strike-Out", "mnuStrikeOut(0)", nullptr, 0, "Strike"},
-    {0, "Remove", "mnuStrikeOut(1)", nullptr, 0, "Font"},
+    {0, "Strike-Out", "mnuStrikeOut(0)", Command::StrikeOut, 0, nullptr, 0, "Strike"},
+    {0, "Remove", "mnuStrikeOut(1)", Command::StrikeOut, 1, nullptr, 0, "Font"},
     {0, "-", nullptr},
-    {0, "Check Spelling", "mnuSelectSpelling"},
-    {0, "Email Selection", "mnuEmailSelection", nullptr, 0, "Email"},
+    {0, "Check Spelling", "mnuSelectSpelling", Command::CheckSelectionSpelling, -1, nullptr, 0, nullptr},
+    {0, "Email Selection", "mnuEmailSelection", Command::EmailSelection, -1, nullptr, 0, "Email"},
     {0, "-", nullptr},
-    {0, "Cut", "mnuSelectEdit(0)", "Ctrl+X", 0, "Cut"},
-    {0, "Copy", "mnuSelectEdit(1)", "Ctrl+C", 0, "Copy"},
-    {0, "Paste", "mnuSelectEdit(2)"},
-    {0, "Undo", "mnuSelectEdit(3)"},
+    {0, "Cut", "mnuSelectEdit(0)", Command::Cut, -1, "Ctrl+X", 0, "Cut"},
+    {0, "Copy", "mnuSelectEdit(1)", Command::Copy, -1, "Ctrl+C", 0, "Copy"},
+    {0, "Paste", "mnuSelectEdit(2)", Command::Paste, -1, nullptr, 0, nullptr},
+    {0, "Undo", "mnuSelectEdit(3)", Command::Undo, -1, nullptr, 0, nullptr},
     {0, "-", nullptr},
-    {0, "Font Size", "mnuSelectSize"},
-    {1, "Small", "mnuSelectFontSize(0)"},
-    {1, "Normal", "mnuSelectFontSize(1)"},
-    {1, "Medium", "mnuSelectFontSize(2)"},
-    {1, "Large", "mnuSelectFontSize(3)"},
-    {1, "Largest", "mnuSelectFontSize(4)"},
-    {0, "Font Style", "mnuSelectFontStyle"},
-    {1, "Italic", "mnuSelectStyle(0)"},
-    {1, "Underline", "mnuSelectStyle(1)"},
-    {1, "Bold", "mnuSelectStyle(2)"},
-    {0, "No Format", "mnuRemoveFormat", nullptr, 0, "Clear"},
+    {0, "Font Size", "mnuSelectSize", Command::None, -1, nullptr, 0, nullptr},
+    {1, "Small", "mnuSelectFontSize(0)", Command::SelectionFontSize, 0, nullptr, 0, nullptr},
+    {1, "Normal", "mnuSelectFontSize(1)", Command::SelectionFontSize, 1, nullptr, 0, nullptr},
+    {1, "Medium", "mnuSelectFontSize(2)", Command::SelectionFontSize, 2, nullptr, 0, nullptr},
+    {1, "Large", "mnuSelectFontSize(3)", Command::SelectionFontSize, 3, nullptr, 0, nullptr},
+    {1, "Largest", "mnuSelectFontSize(4)", Command::SelectionFontSize, 4, nullptr, 0, nullptr},
+    {0, "Font Style", "mnuSelectFontStyle", Command::None, -1, nullptr, 0, nullptr},
+    {1, "Italic", "mnuSelectStyle(0)", Command::SelectionStyle, 0, nullptr, 0, nullptr},
+    {1, "Underline", "mnuSelectStyle(1)", Command::SelectionStyle, 1, nullptr, 0, nullptr},
+    {1, "Bold", "mnuSelectStyle(2)", Command::SelectionStyle, 2, nullptr, 0, nullptr},
+    {0, "No Format", "mnuRemoveFormat", Command::RemoveFormat, -1, nullptr, 0, "Clear"},
     {0, "-", nullptr},
-    {0, "Paragraph", "mnuSelectParagraph"},
-    {1, "Alignment", "mnuSelectAlignmentMain"},
-    {2, "Left", "mnuSelectAlignment(0)"},
-    {2, "Center", "mnuSelectAlignment(1)"},
-    {2, "Right", "mnuSelectAlignment(2)"},
-    {1, "Bullets", "mnuSelectBulletMain"},
-    {2, "Add new", "mnuSelectBullet(0)"},
-    {2, "Remove existing", "mnuSelectBullet(1)"},
-    {1, "Indent", "mnuSelectIndentMain"},
-    {2, "Increase", "mnuSelectIndent(0)"},
-    {2, "Decrease", "mnuSelectIndent(1)"},
+    {0, "Paragraph", "mnuSelectParagraph", Command::None, -1, nullptr, 0, nullptr},
+    {1, "Alignment", "mnuSelectAlignmentMain", Command::None, -1, nullptr, 0, nullptr},
+    {2, "Left", "mnuSelectAlignment(0)", Command::AlignSelection, 0, nullptr, 0, nullptr},
+    {2, "Center", "mnuSelectAlignment(1)", Command::AlignSelection, 1, nullptr, 0, nullptr},
+    {2, "Right", "mnuSelectAlignment(2)", Command::AlignSelection, 2, nullptr, 0, nullptr},
+    {1, "Bullets", "mnuSelectBulletMain", Command::None, -1, nullptr, 0, nullptr},
+    {2, "Add new", "mnuSelectBullet(0)", Command::Bullets, 0, nullptr, 0, nullptr},
+    {2, "Remove existing", "mnuSelectBullet(1)", Command::Bullets, 1, nullptr, 0, nullptr},
+    {1, "Indent", "mnuSelectIndentMain", Command::None, -1, nullptr, 0, nullptr},
+    {2, "Increase", "mnuSelectIndent(0)", Command::Indent, 0, nullptr, 0, nullptr},
+    {2, "Decrease", "mnuSelectIndent(1)", Command::Indent, 1, nullptr, 0, nullptr},
 };
 
 const MenuSpec kCaptionMenu[] = {
-    {0, "Time / Date Stamp", "mnuCaptionType(0)", nullptr, Checked},
-    {0, "Word Count", "mnuCaptionType(1)", nullptr, Checkable},
-    {0, "Character Count", "mnuCaptionType(2)", nullptr, Checkable},
-    {0, "Note Filename", "mnuCaptionType(3)", nullptr, Checkable},
+    {0, "Time / Date Stamp", "mnuCaptionType(0)", Command::CaptionType, 0, nullptr, Checked, nullptr},
+    {0, "Word Count", "mnuCaptionType(1)", Command::CaptionType, 1, nullptr, Checkable, nullptr},
+    {0, "Character Count", "mnuCaptionType(2)", Command::CaptionType, 2, nullptr, Checkable, nullptr},
+    {0, "Note Filename", "mnuCaptionType(3)", Command::CaptionType, 3, nullptr, Checkable, nullptr},
 };
 
 // The icon theme's name for each image key.
@@ -232,17 +245,6 @@ QIcon drawnMenuIcon(const QString& key)
     return QIcon(pixmap);
 }
 
-// "mnuSave(2)" -> "mnuSave", 2; "mnuTop" -> "mnuTop", -1.
-std::pair<QString, int> splitControl(const QString& control)
-{
-    static const QRegularExpression indexed(QStringLiteral(R"(^(\w+)\((\d+)\)$)"));
-    const QRegularExpressionMatch match = indexed.match(control);
-    if (!match.hasMatch()) {
-        return {control, -1};
-    }
-    return {match.captured(1), match.captured(2).toInt()};
-}
-
 } // namespace
 
 QIcon menuIcon(const QString& key)
@@ -255,22 +257,34 @@ QIcon menuIcon(const QString& key)
     return drawnMenuIcon(key);
 }
 
-NoteMenus::NoteMenus(QWidget* owner)
-    : QObject(owner)
+NoteMenus::NoteMenus(QObject* parent)
+    : QObject(parent)
 {
-    m_main = build(kMainMenu, int(std::size(kMainMenu)), owner);
-    m_system = build(kSystemMenu, int(std::size(kSystemMenu)), owner);
-    m_select = build(kSelectMenu, int(std::size(kSelectMenu)), owner);
-    m_caption = build(kCaptionMenu, int(std::size(kCaptionMenu)), owner);
-    m_main->setObjectName(QStringLiteral("mnuPopUpMenu"));
-    m_system->setObjectName(QStringLiteral("mnuSystemMenu"));
-    m_select->setObjectName(QStringLiteral("mnuPopUpSelect"));
-    m_caption->setObjectName(QStringLiteral("mnuPopupCaption"));
+    m_menus[int(NoteMenu::Main)] = build(kMainMenu, int(std::size(kMainMenu)), QStringLiteral("mnuPopUpMenu"));
+    m_menus[int(NoteMenu::System)] = build(kSystemMenu, int(std::size(kSystemMenu)), QStringLiteral("mnuSystemMenu"));
+    m_menus[int(NoteMenu::Selection)]
+        = build(kSelectMenu, int(std::size(kSelectMenu)), QStringLiteral("mnuPopUpSelect"));
+    m_menus[int(NoteMenu::Caption)]
+        = build(kCaptionMenu, int(std::size(kCaptionMenu)), QStringLiteral("mnuPopupCaption"));
 }
 
-QMenu* NoteMenus::build(const MenuSpec* specs, int count, QWidget* owner)
+NoteMenus::~NoteMenus()
 {
-    auto* top = new QMenu(owner);
+    for (QMenu* menu : m_menus) {
+        delete menu;
+    }
+}
+
+NoteMenus& NoteMenus::shared()
+{
+    static NoteMenus* menus = new NoteMenus(qApp); // goes with the application
+    return *menus;
+}
+
+QMenu* NoteMenus::build(const MenuSpec* specs, int count, const QString& name)
+{
+    auto* top = new QMenu;
+    top->setObjectName(name);
     QList<QMenu*> levels {top};
     for (int i = 0; i < count; ++i) {
         const MenuSpec& spec = specs[i];
@@ -288,14 +302,12 @@ QMenu* NoteMenus::build(const MenuSpec* specs, int count, QWidget* owner)
         } else {
             const QString label = spec.label ? QLatin1Char('\t') + QLatin1String(spec.label) : QString();
             action = parent->addAction(QString::fromUtf8(spec.caption) + label);
-            const auto [name, index] = splitControl(control);
-            connect(action, &QAction::triggered, this, [this, action, name = name, index = index] {
-                // The commands keep their own check marks: undo the flip Qt makes before they run.
-                if (action->isCheckable()) {
-                    const QSignalBlocker blocker(action);
-                    action->setChecked(!action->isChecked());
+            const CommandCall call {spec.command, spec.index};
+            m_commands.insert(action, call);
+            connect(action, &QAction::triggered, this, [this, call] {
+                if (m_run) {
+                    m_run(call);
                 }
-                emit triggered(name, index);
             });
         }
         action->setObjectName(control);
@@ -312,25 +324,43 @@ QMenu* NoteMenus::build(const MenuSpec* specs, int count, QWidget* owner)
     return top;
 }
 
-bool NoteMenus::isChecked(const QString& control) const
+QList<QAction*> NoteMenus::commandItems() const
 {
-    const QAction* action = item(control);
-    return action && action->isChecked();
+    return m_commands.keys();
 }
 
-void NoteMenus::setChecked(const QString& control, bool checked)
+CommandCall NoteMenus::commandOf(const QAction* item) const
 {
-    if (QAction* action = item(control)) {
-        action->setChecked(checked);
+    return m_commands.value(const_cast<QAction*>(item));
+}
+
+void NoteMenus::showStateOf(const Note& note)
+{
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it) {
+        QAction* action = it.key();
+        if (action->isCheckable()) {
+            action->setChecked(note.isChecked(it->command, it->index));
+        }
+        action->setEnabled(note.isEnabled(it->command, it->index));
+    }
+    if (QAction* onTop = item(QStringLiteral("mnuTop"))) {
+        const QString key = note.isOnTop() ? QStringLiteral("Ontop") : QStringLiteral("Normal");
+        onTop->setIcon(menuIcon(key));
+        onTop->setProperty("iconKey", key);
+    }
+    if (QAction* transparency = item(QStringLiteral("mnuTransparentMain"))) {
+        transparency->setVisible(Translucency::isSupported());
     }
 }
 
-void NoteMenus::setOnTopIcon(bool onTop)
+void NoteMenus::popUp(NoteMenu which, const Note& note, const QPoint& at, Runner run)
 {
-    if (QAction* action = item(QStringLiteral("mnuTop"))) {
-        action->setIcon(menuIcon(onTop ? QStringLiteral("Ontop") : QStringLiteral("Normal")));
-        action->setProperty("iconKey", onTop ? QStringLiteral("Ontop") : QStringLiteral("Normal"));
+    for (QMenu* menu : m_menus) {
+        menu->hide(); // one popup at a time
     }
+    showStateOf(note);
+    m_run = std::move(run);
+    m_menus[int(which)]->popup(at);
 }
 
 } // namespace jotlet

@@ -1,53 +1,63 @@
 #pragma once
 
+#include "window/command.h"
+
 #include <QHash>
 #include <QIcon>
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class QMenu;
-class QWidget;
 
 namespace jotlet {
 
-// The four popup menus of a note window: the main menu, the note's system menu, the selection menu and the
-// sub-caption menu. Every item is a QAction named after its control ("mnuSave(0)", "mnuTop"); submenus are named
-// too. Shortcut texts are labels only: the keys act through the window's key table.
+class Note;
+
+// The four popup menus of a note: the main menu, the note's system menu, the selection menu and the sub-caption
+// menu.
+enum class NoteMenu { Main, System, Selection, Caption };
+
+// One set of the four menus, shared by every note: when a menu pops up for a note its items show that note's
+// state (check marks, enabled items, the "Always on Top" icon), and the chosen item's command goes to that note.
+// Every item is a QAction named after its control ("mnuSave(0)", "mnuTop"); submenus are named too. Shortcut
+// texts are labels only: the keys act through the note window's key table.
 class NoteMenus : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit NoteMenus(QWidget* owner);
+    explicit NoteMenus(QObject* parent = nullptr);
+    ~NoteMenus() override;
 
-    QMenu* mnuPopUpMenu() const { return m_main; }
-    QMenu* mnuSystemMenu() const { return m_system; }
-    QMenu* mnuPopUpSelect() const { return m_select; }
-    QMenu* mnuPopupCaption() const { return m_caption; }
+    // The program's menus, made on first use.
+    static NoteMenus& shared();
 
-    // The item of a control name, or nullptr.
+    QMenu* menu(NoteMenu which) const { return m_menus[int(which)]; }
+    // The item of a control name ("mnuSave(2)"), or nullptr.
     QAction* item(const QString& control) const { return m_items.value(control); }
-    bool isChecked(const QString& control) const;
-    void setChecked(const QString& control, bool checked);
+    // The items that stand for a command, and the command of each.
+    QList<QAction*> commandItems() const;
+    CommandCall commandOf(const QAction* item) const;
 
-    // Sets the "Always on Top" icon for the note's on-top state.
-    void setOnTopIcon(bool onTop);
+    // Shows the note's state on the items.
+    void showStateOf(const Note& note);
 
-signals:
-    // An item was chosen: its control name without the index, and the index (-1 for an item of no array).
-    void triggered(const QString& control, int index);
+    // Pops a menu up at a screen position for a note; the chosen item's command goes to run.
+    using Runner = std::function<void(CommandCall)>;
+    void popUp(NoteMenu which, const Note& note, const QPoint& at, Runner run);
 
 private:
-    QMenu* build(const struct MenuSpec* specs, int count, QWidget* owner);
+    QMenu* build(const struct MenuSpec* specs, int count, const QString& name);
 
+    QMenu* m_menus[4] = {};
     QHash<QString, QAction*> m_items;
-    QMenu* m_main;
-    QMenu* m_system;
-    QMenu* m_select;
-    QMenu* m_caption;
+    QHash<QAction*, CommandCall> m_commands;
+    Runner m_run;
 };
 
-// A menu icon by the image list's key ("Save", "Bold" ...): the icon theme's where it has one, else one drawn here.
+// A menu icon by its image key ("Save", "Bold" ...): the icon theme's where it has one, else one drawn here.
 QIcon menuIcon(const QString& key);
 
 } // namespace jotlet

@@ -14,12 +14,11 @@
 
 namespace jotlet {
 
-bool SetTopMost(QWidget* window, int mode)
+bool setStaysOnTop(QWidget* window, bool on)
 {
-    if (!window || (mode != TopMostOn && mode != TopMostOff)) {
+    if (!window) {
         return false;
     }
-    const bool on = mode == TopMostOn;
     QWindow* handle = window->windowHandle();
     if (!handle) {
         // Not created yet: the flag takes effect when the window is first shown.
@@ -35,7 +34,7 @@ bool SetTopMost(QWidget* window, int mode)
     return true;
 }
 
-void AddDropShadow(QWidget* window)
+void addDropShadow(QWidget* window)
 {
 #ifdef Q_OS_WIN
     if (window) {
@@ -48,7 +47,7 @@ void AddDropShadow(QWidget* window)
 #endif
 }
 
-QUrl shellOpenUrl(const QString& file, const QString& folder)
+QUrl desktopUrlFor(const QString& file, const QString& folder)
 {
     // Two or more letters before the colon make a scheme; one letter is a drive.
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
@@ -65,15 +64,12 @@ QUrl shellOpenUrl(const QString& file, const QString& folder)
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
 }
 
-bool ShellOpen(const QString& verb, const QString& file, const QString& parameters, const QString& folder, int showMode)
+bool openWithDesktop(const QString& file, const QString& folder)
 {
-    Q_UNUSED(verb);
-    Q_UNUSED(parameters);
-    Q_UNUSED(showMode);
     if (file.isEmpty()) {
         return false;
     }
-    return QDesktopServices::openUrl(shellOpenUrl(file, folder));
+    return QDesktopServices::openUrl(desktopUrlFor(file, folder));
 }
 
 } // namespace jotlet

@@ -2,6 +2,7 @@
 #include "logcapture.h"
 #include "notes/notestore.h"
 #include "rtf/reader.h"
+#include "testdata.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -12,10 +13,10 @@ using namespace jotlet;
 
 namespace {
 
+// A copy of the shared corpus's note files, kept with the tests so they run wherever the project is cloned.
 QString corpusFile(const QString& name)
 {
-    // A copy of the shared corpus's note files, kept with the tests so they run wherever the project is cloned.
-    return QStringLiteral(JOTLET_TEST_DATA_DIR "/not/") + name;
+    return testDataPath(QStringLiteral("not/") + name);
 }
 
 QString fields(const NoteRecord& note)
@@ -99,6 +100,7 @@ void TestNoteCorpus::readsFieldForField()
     QFETCH(QStringList, expectedFields);
     QFETCH(QStringList, expectedText);
 
+    REQUIRE_TEST_DATA(corpusFile(file));
     const NoteList notes = loadNoteFile(corpusFile(file));
     QStringList actualFields;
     QStringList actualText;
@@ -115,6 +117,7 @@ void TestNoteCorpus::readsFieldForField()
 
 void TestNoteCorpus::richEdit1Formats()
 {
+    REQUIRE_TEST_DATA(corpusFile(QStringLiteral("legacy-one-note-richedit1.not")));
     const NoteList notes = loadNoteFile(corpusFile(QStringLiteral("legacy-one-note-richedit1.not")));
     QCOMPARE(notes.size(), 1);
     QTextDocument doc;
@@ -131,6 +134,7 @@ void TestNoteCorpus::richEdit1Formats()
 
 void TestNoteCorpus::richEdit2Formats()
 {
+    REQUIRE_TEST_DATA(corpusFile(QStringLiteral("legacy-one-note-richedit2.not")));
     const NoteList notes = loadNoteFile(corpusFile(QStringLiteral("legacy-one-note-richedit2.not")));
     QCOMPARE(notes.size(), 1);
     QTextDocument doc;

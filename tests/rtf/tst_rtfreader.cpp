@@ -1,6 +1,7 @@
 #include "rtf/format.h"
 #include "rtf/reader.h"
 #include "rtf/writer.h"
+#include "testdata.h"
 
 #include <QDir>
 #include <QFile>
@@ -260,9 +261,10 @@ void TestRtfReader::oversizedInputIsRefused()
 // Inputs the fuzzer (fuzz/run.sh) once found troublesome, and hand-made ones like them.
 void TestRtfReader::fuzzFindingsReplay()
 {
-    const QDir dir(QStringLiteral(JOTLET_TEST_DATA_DIR "/rtf-fuzz"));
+    REQUIRE_TEST_DATA(testDataPath(QStringLiteral("rtf-fuzz")));
+    const QDir dir(testDataPath(QStringLiteral("rtf-fuzz")));
     const QStringList files = dir.entryList(QDir::Files, QDir::Name);
-    QVERIFY(!files.isEmpty());
+    QVERIFY2(!files.isEmpty(), "tests/data/rtf-fuzz holds no inputs");
     for (const QString& name : files) {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,9 +1,11 @@
 // A note window on a real X server: a right click on the text opens the selection menu or the main menu at the
 // pointer, "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window, and a dropped file
 // replaces the text and marks the note changed.
-#include "window/frmmain.h"
+#include "window/noteboard.h"
 #include "window/notemenus.h"
-#include "window/richtextbox.h"
+#include "window/notetext.h"
+#include "window/notetextbox.h"
+#include "window/notewindow.h"
 #include "xtools.h"
 
 #include <QApplication>
@@ -42,7 +44,9 @@ private slots:
     void droppedFileReplacesTheText();
 
 private:
-    frmMain* m_note = nullptr;
+    NoteBoard m_board;
+    Note* m_note = nullptr;
+    NoteWindow* m_window = nullptr;
 };
 
 void TestMenusX11::initTestCase()
@@ -52,14 +56,13 @@ void TestMenusX11::initTestCase()
 
 void TestMenusX11::init()
 {
-    m_note = new frmMain;
-    m_note->Show();
+    m_board.setViewFactory([this](Note* note) { m_window = new NoteWindow(note); });
+    m_note = m_board.createNote();
     m_note->setSaveNewNoteOnClose(false);
-    m_note->setWidth(6000);
-    m_note->setHeight(4500);
-    m_note->move(300, 200);
-    QVERIFY(QTest::qWaitForWindowExposed(m_note));
-    m_note->activateWindow();
+    m_note->setGeometry(QRect(4500, 3000, 6000, 4500));
+    m_note->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
     QTest::qWait(200);
 }
 
@@ -68,8 +71,7 @@ void TestMenusX11::cleanup()
     if (QWidget* popup = QApplication::activePopupWidget()) {
         popup->close();
     }
-    m_note->setCaption(QStringLiteral("Jotlet"));
-    m_note->close();
+    m_note->discard();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -91,10 +93,10 @@ void TestMenusX11::rightClickOpensTheMenuAtThePointer()
     QFETCH(bool, selected);
     QFETCH(QString, button);
     QFETCH(QString, menu);
-    RichTextBox* box = m_note->RTB1();
-    box->setText(QStringLiteral("two words"));
-    box->setSelStart(0);
-    box->setSelLength(selected ? 9 : 0);
+    NoteTextBox* box = m_window->textBox();
+    m_note->text().setText(QStringLiteral("two words"));
+    m_note->text().setSelStart(0);
+    m_note->text().setSelLength(selected ? 9 : 0);
     // Below the text, so that the click keeps the selection.
     const QPoint pointer
         = box->viewport()->mapToGlobal(QPoint(box->viewport()->width() / 2, box->viewport()->height() - 10));
@@ -125,13 +127,13 @@ void TestMenusX11::rightClickOpensTheMenuAtThePointer()
 
 void TestMenusX11::alwaysOnTopOnTheSameWindow()
 {
-    const WId id = m_note->winId();
+    const WId id = m_window->winId();
     QTRY_VERIFY_WITH_TIMEOUT(wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
-    m_note->runMenuCommand(QStringLiteral("mnuTop"), -1);
+    m_window->runCommand({Command::AlwaysOnTop});
     QTRY_VERIFY_WITH_TIMEOUT(!wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
-    m_note->runMenuCommand(QStringLiteral("mnuTop"), -1);
+    m_window->runCommand({Command::AlwaysOnTop});
     QTRY_VERIFY_WITH_TIMEOUT(wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
-    QCOMPARE(m_note->winId(), id);
+    QCOMPARE(m_window->winId(), id);
 }
 
 void TestMenusX11::droppedFileReplacesTheText()
@@ -142,11 +144,11 @@ void TestMenusX11::droppedFileReplacesTheText()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("dropped text");
     file.close();
-    m_note->RTB1()->setText(QStringLiteral("old"));
+    m_note->text().setText(QStringLiteral("old"));
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
-    QWidget* target = m_note->RTB1()->viewport();
+    QWidget* target = m_window->textBox()->viewport();
     const QPointF at(20, 20);
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -155,9 +157,9 @@ void TestMenusX11::droppedFileReplacesTheText()
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
 
-    QCOMPARE(m_note->RTB1()->Text(), QStringLiteral("dropped text"));
-    QVERIFY(m_note->IsDirty());
-    QVERIFY(m_note->lblCaption()->text().endsWith(QLatin1Char('*')));
+    QCOMPARE(m_note->text().text(), QStringLiteral("dropped text"));
+    QVERIFY(m_note->isUnsaved());
+    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("lblCaption"))->text().endsWith(QLatin1Char('*')));
 }
 
 QTEST_MAIN(TestMenusX11)

@@ -1,31 +1,31 @@
-// The formatting and edit commands on a text box that is never shown, the key table and the colour texts.
-#include "window/notecommands.h"
-#include "window/richtextbox.h"
+// The note's commands without a window: colours and their check marks, transparency, the main Size menu, on-top,
+// Clear All, file drops, the help notice, and that every menu item reaches a command.
+#include "fakedialogs.h"
+#include "logcapture.h"
+#include "support/settings.h"
+#include "window/note.h"
+#include "window/notemenus.h"
+#include "window/notetext.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
+#include <QAction>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace jotlet;
 
 namespace {
 
-// Three paragraphs: "one two" / "three" / "four".
-void fill(RichTextBox& box)
+QStringList checkedIndexes(const Note& note, Command command, int count)
 {
-    box.setText(QStringLiteral("one two\nthree\nfour"));
-}
-
-QString alignments(RichTextBox& box)
-{
-    QString result;
-    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
-        const Qt::Alignment a = b.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        result += a == Qt::AlignHCenter ? QLatin1Char('C') : a == Qt::AlignRight ? QLatin1Char('R') : QLatin1Char('L');
+    QStringList checked;
+    for (int i = 0; i < count; ++i) {
+        if (note.isChecked(command, i)) {
+            checked << QString::number(i);
+        }
     }
-    return result;
+    return checked;
 }
 
 } // namespace
@@ -35,252 +35,253 @@ class TestNoteCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void boldWithNothingSelectedFormatsTyping();
-    void normalClearsWhateverItsMark_data();
-    void normalClearsWhateverItsMark();
-    void alignment_data();
-    void alignment();
-    void bulletsAndIndent_data();
-    void bulletsAndIndent();
-    void pastePlainTextKeepsInsertionFormat();
-    void insertions_data();
-    void insertions();
-    void keyTable_data();
-    void keyTable();
-    void colorTexts_data();
-    void colorTexts();
-    void sizeChecks();
+    void init();
+    void setColor_data();
+    void setColor();
+    void colorMenu_data();
+    void colorMenu();
+    void transparency_data();
+    void transparency();
+    void mainSizeSetsBaseSizeAndSetting();
+    void alwaysOnTop();
+    void clearAll_data();
+    void clearAll();
+    void fileDrop_data();
+    void fileDrop();
+    void helpShowsNotice();
+    void everyMenuItemHasACommand();
+
+private:
+    QTemporaryDir m_dir;
 };
 
-void TestNoteCommands::boldWithNothingSelectedFormatsTyping()
+void TestNoteCommands::init()
 {
-    RichTextBox box;
-    box.setText(QStringLiteral("plain"));
-    box.setSelStart(5);
-    StyleChecks checks;
-    toggleStyle(box, checks, Style::Bold);
-    QVERIFY(checks.bold);
-    QVERIFY(!checks.normal);
-    QTest::keyClicks(&box, QStringLiteral("er"));
-    box.setSelStart(2);
-    QVERIFY(!box.SelBold()); // the old text is not bold
-    box.setSelStart(6);
-    QVERIFY(box.SelBold()); // what was typed next is
-    // Bold again: the mark goes and bold is removed from the selection, whatever the selection was.
-    box.setSelStart(5);
-    box.setSelLength(2);
-    toggleStyle(box, checks, Style::Bold);
-    QVERIFY(!checks.bold);
-    QVERIFY(!box.SelBold());
+    clearErrorLog();
+    writeSetting(Setting::SaveSetting, QStringLiteral("False"));
+    writeSetting(Setting::SaveNewNoteOnClose, QStringLiteral("False"));
 }
 
-void TestNoteCommands::normalClearsWhateverItsMark_data()
+void TestNoteCommands::setColor_data()
 {
-    QTest::addColumn<bool>("normalChecked");
-    QTest::newRow("Normal checked") << true;
-    QTest::newRow("Normal unchecked") << false;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<quint32>("painted");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("checked");
+    QTest::newRow("YELLOW") << "YELLOW" << true << 0xC0FFFFu << "YELLOW" << QStringList {"0"};
+    QTest::newRow("blue as a number") << "16763955" << true << 0xFFCC33u << "16763955" << QStringList {"1"};
+    QTest::newRow("a custom number") << "1193046" << true << 0x123456u << "1193046" << QStringList {};
+    QTest::newRow("bad text changes nothing") << "sky" << false << 0xCCFFABu << "green" << QStringList {"2"};
+    QTest::newRow("a number past 24 bits changes nothing")
+        << "16777216" << false << 0xCCFFABu << "green" << QStringList {"2"};
 }
 
-void TestNoteCommands::normalClearsWhateverItsMark()
+void TestNoteCommands::setColor()
 {
-    QFETCH(bool, normalChecked);
-    RichTextBox box;
-    fill(box);
-    box.setSelStart(0);
-    box.setSelLength(7);
-    box.setSelBold(true);
-    box.setSelItalic(true);
-    box.setSelUnderline(true);
-    box.setSelStrikeThru(true);
-    StyleChecks checks {normalChecked, true, true, true};
-    styleNormal(box, checks);
-    QCOMPARE(checks.normal, !normalChecked);
-    QVERIFY(!checks.bold && !checks.italic && !checks.underline);
-    QVERIFY(!box.SelBold() && !box.SelItalic() && !box.SelUnderline());
-    QVERIFY(box.SelStrikeThru()); // not touched
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(quint32, painted);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, checked);
+    Note note;
+    QVERIFY(note.setColor(QStringLiteral("green"), false));
+    note.text().setSelColor(0xFF0000);
+    QCOMPARE(note.setColor(text, false), accepted);
+    QCOMPARE(note.text().selColor(), 0u); // what is typed next is black, whatever the colour text
+    QCOMPARE(note.colorValue(), painted);
+    QCOMPARE(note.colorText(), stored);
+    QCOMPARE(checkedIndexes(note, Command::NoteColor, 8), checked);
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), accepted ? 0 : 1); // a colour the note cannot show is reported, not guessed at
+    if (!accepted) {
+        QVERIFY2(log.first().contains(QLatin1String("frmMain: SetNoteColor")), qPrintable(log.first()));
+    }
 }
 
-void TestNoteCommands::alignment_data()
+void TestNoteCommands::colorMenu_data()
 {
-    QTest::addColumn<bool>("wholeNote");
     QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("main Center: every paragraph") << true << 1 << "CCC";
-    QTest::newRow("main Right") << true << 2 << "RRR";
-    QTest::newRow("main, unknown index") << true << 7 << "LLL";
-    QTest::newRow("selection Center: touched paragraphs") << false << 1 << "CCL";
+    QTest::addColumn<QColor>("dialogAnswer"); // for "Custom Color"; invalid: cancelled
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("checked");
+    QTest::newRow("Peach") << 5 << QColor() << "10079487" << QStringList {"5"};
+    QTest::newRow("Custom Color") << 9 << QColor(1, 2, 3) << "197121" << QStringList {};
+    QTest::newRow("Custom Color cancelled") << 9 << QColor() << "yellow" << QStringList {"0"};
 }
 
-void TestNoteCommands::alignment()
+void TestNoteCommands::colorMenu()
 {
-    QFETCH(bool, wholeNote);
     QFETCH(int, index);
-    QFETCH(QString, expected);
-    RichTextBox box;
-    fill(box);
-    box.setSelStart(5); // "two" plus the paragraph break and "t" of the next paragraph
-    box.setSelLength(5);
-    if (wholeNote) {
-        alignWholeNote(box, index);
-        QCOMPARE(box.SelStart(), 5);
-        QCOMPARE(box.SelLength(), 0);
-    } else {
-        alignSelection(box, index);
+    QFETCH(QColor, dialogAnswer);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, checked);
+    FakeDialogs dialogs;
+    if (dialogAnswer.isValid()) {
+        dialogs.colorAnswer = dialogAnswer;
     }
-    QCOMPARE(alignments(box), expected);
-}
-
-void TestNoteCommands::bulletsAndIndent_data()
-{
-    QTest::addColumn<QList<int>>("bulletCommands"); // 0 add, 1 remove
-    QTest::addColumn<QList<int>>("indentCommands"); // 0 increase, 1 decrease
-    QTest::addColumn<bool>("bullet");
-    QTest::addColumn<int>("indent");
-    QTest::newRow("add new") << QList<int> {0} << QList<int> {} << true << 200;
-    QTest::newRow("remove existing: -200, not 0") << QList<int> {0, 1} << QList<int> {} << false << -200;
-    QTest::newRow("increase, increase, decrease") << QList<int> {} << QList<int> {0, 0, 1} << false << 200;
-    QTest::newRow("decrease has no floor") << QList<int> {} << QList<int> {1, 1} << false << -400;
-}
-
-void TestNoteCommands::bulletsAndIndent()
-{
-    QFETCH(QList<int>, bulletCommands);
-    QFETCH(QList<int>, indentCommands);
-    QFETCH(bool, bullet);
-    QFETCH(int, indent);
-    RichTextBox box;
-    fill(box);
-    box.setSelStart(9); // in "three"
-    for (int command : bulletCommands) {
-        setBullets(box, command);
-    }
-    for (int command : indentCommands) {
-        changeIndent(box, command);
-    }
-    QCOMPARE(box.SelBullet(), bullet);
-    QCOMPARE(box.SelIndent(), indent);
-    box.setSelStart(0);
-    QCOMPARE(box.SelIndent(), 0); // other paragraphs keep theirs
-}
-
-void TestNoteCommands::pastePlainTextKeepsInsertionFormat()
-{
-    auto* data = new QMimeData;
-    data->setHtml(QStringLiteral("<b style=\"font-size:30pt\">big</b> <i>words</i>"));
-    data->setText(QStringLiteral("big words"));
-    QApplication::clipboard()->setMimeData(data);
-    RichTextBox box;
-    box.setText(QStringLiteral("ab"));
-    box.setSelStart(1);
-    box.setSelItalic(false);
-    pastePlainText(box);
-    QCOMPARE(box.Text(), QStringLiteral("abig wordsb"));
-    box.setSelStart(3);
-    QVERIFY(!box.SelBold());
-    QCOMPARE(box.SelFontSize(), box.FontSize());
-    QApplication::clipboard()->clear();
-    box.setSelStart(0);
-    box.setSelLength(1);
-    pastePlainText(box); // an empty clipboard deletes the selection
-    QCOMPARE(box.Text(), QStringLiteral("big wordsb"));
-}
-
-void TestNoteCommands::insertions_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    const QDateTime when(QDate(2026, 12, 6), QTime(15, 4, 5));
-    const QLocale us(QLocale::English, QLocale::UnitedStates);
-    QTest::newRow("ellipsis is one character") << specialCharacter(3) << QStringLiteral("\u2026");
-    QTest::newRow("degree") << specialCharacter(1) << QStringLiteral("\u00b0");
-    QTest::newRow("pound") << specialCharacter(5) << QStringLiteral("\u00a3");
-    QTest::newRow("index 0 inserts nothing") << specialCharacter(0) << QString();
-    QTest::newRow("short date, en_US") << dateStamp(2, when, us) << QStringLiteral("12/6/2026");
-    QTest::newRow("long date, en_US") << dateStamp(1, when, us) << QStringLiteral("Sunday, December 6, 2026");
-    QTest::newRow("date and time, en_US") << dateStamp(0, when, us) << QStringLiteral("12/6/2026 3:04:05\u202fPM");
-}
-
-void TestNoteCommands::insertions()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    // CLDR may put a narrow no-break space before PM; either space is the locale's own.
-    text.replace(QChar(0x202F), QLatin1Char(' '));
-    expected.replace(QChar(0x202F), QLatin1Char(' '));
-    QCOMPARE(text, expected);
-    RichTextBox box;
-    box.setText(QStringLiteral("a-b"));
-    box.setSelStart(1);
-    box.setSelLength(1);
-    insertAtCaret(box, text);
-    QCOMPARE(box.Text(), text.isEmpty() ? QStringLiteral("a-b") : QStringLiteral("a") + text + QStringLiteral("b"));
-    if (!text.isEmpty()) {
-        QCOMPARE(box.SelStart(), 1 + text.size());
+    Note note;
+    note.text().setText(QStringLiteral("red text"));
+    note.changeForeColor(0x0000FF);
+    QSignalSpy onTop(&note, &Note::stayOnTopChanged);
+    QVERIFY(note.run(Command::NoteColor, index));
+    QCOMPARE(note.colorText(), stored);
+    QCOMPARE(checkedIndexes(note, Command::NoteColor, 8), checked);
+    const bool changed = stored != QLatin1String("yellow");
+    QCOMPARE(note.foreColor(), changed ? 0 : 0x0000FF); // a chosen colour turns the text black
+    note.text().setSelStart(3);
+    QCOMPARE(note.text().selColor(), changed ? 0u : 0x0000FFu);
+    if (index == 9) { // off the top while the dialog is open, back on top afterwards
+        QCOMPARE(onTop.size(), 2);
+        QVERIFY(note.staysOnTopNow());
     }
 }
 
-void TestNoteCommands::keyTable_data()
+void TestNoteCommands::transparency_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("command");
-    const int ctrl = Qt::ControlModifier;
-    const int shift = Qt::ShiftModifier;
-    const int alt = Qt::AltModifier;
-    QTest::newRow("Ctrl+Alt+S saves") << int(Qt::Key_S) << (ctrl | alt) << int(KeyCommand::Save);
-    QTest::newRow("Alt+S does nothing") << int(Qt::Key_S) << alt << int(KeyCommand::None);
-    QTest::newRow("plain S does nothing") << int(Qt::Key_S) << 0 << int(KeyCommand::None);
-    QTest::newRow("Shift+Ctrl+F6 is the short date")
-        << int(Qt::Key_F6) << (ctrl | shift) << int(KeyCommand::ShortDateStamp);
-    QTest::newRow("Shift+F6 is the long date") << int(Qt::Key_F6) << shift << int(KeyCommand::LongDateStamp);
-    QTest::newRow("F6 is date and time") << int(Qt::Key_F6) << 0 << int(KeyCommand::DateTimeStamp);
-    QTest::newRow("Esc with anything rolls up") << int(Qt::Key_Escape) << ctrl << int(KeyCommand::ToggleMinimize);
-    QTest::newRow("Alt+Space: system menu") << int(Qt::Key_Space) << alt << int(KeyCommand::SystemMenu);
-    QTest::newRow("Ctrl+Space does nothing") << int(Qt::Key_Space) << ctrl << int(KeyCommand::None);
-    QTest::newRow("Alt+F4 closes") << int(Qt::Key_F4) << alt << int(KeyCommand::Close);
-    QTest::newRow("plain F4 does nothing") << int(Qt::Key_F4) << 0 << int(KeyCommand::None);
-    QTest::newRow("Ctrl+V is the box's own") << int(Qt::Key_V) << ctrl << int(KeyCommand::None);
-    QTest::newRow("Ctrl+Shift+V pastes plain") << int(Qt::Key_V) << (ctrl | shift) << int(KeyCommand::PastePlainText);
-    QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << int(KeyCommand::New);
-    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << int(KeyCommand::Open);
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("alpha");
+    QTest::addColumn<QStringList>("checked");
+    QTest::newRow("Low") << 0 << 225 << QStringList {"0"};
+    QTest::newRow("Medium") << 1 << 150 << QStringList {"1"};
+    QTest::newRow("High") << 2 << 50 << QStringList {"2"};
+    QTest::newRow("Off") << 3 << 255 << QStringList {"3"};
 }
 
-void TestNoteCommands::keyTable()
+void TestNoteCommands::transparency()
 {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, command);
-    QCOMPARE(int(keyUpCommand(key, Qt::KeyboardModifiers(modifiers))), command);
+    QFETCH(int, index);
+    QFETCH(int, alpha);
+    QFETCH(QStringList, checked);
+    Note note;
+    QVERIFY(note.run(Command::Transparency, index));
+    QCOMPARE(note.alpha(), alpha);
+    QCOMPARE(checkedIndexes(note, Command::Transparency, 4), checked);
 }
 
-void TestNoteCommands::colorTexts_data()
+void TestNoteCommands::mainSizeSetsBaseSizeAndSetting()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("value"); // -1: not a colour
-    QTest::newRow("YELLOW") << "YELLOW" << qint64(0xC0FFFF);
-    QTest::newRow("decimal blue") << "16763955" << qint64(0xFFCC33);
-    QTest::newRow("tang") << "Tang" << qint64(0x5FC2F0);
-    QTest::newRow("bad text") << "sky" << qint64(-1);
-    QTest::newRow("too large") << "16777216" << qint64(-1);
-    QTest::newRow("negative") << "-5" << qint64(-1);
+    Note note;
+    note.text().setText(QStringLiteral("some text"));
+    QVERIFY(note.run(Command::NoteFontSize, 3)); // "Large"
+    QCOMPARE(note.text().fontSize(), 14.0);
+    QCOMPARE(note.fontSize(), 14);
+    QCOMPARE(checkedIndexes(note, Command::NoteFontSize, 5), QStringList {QStringLiteral("3")});
+    QVERIFY(note.run(Command::SaveSettings));
+    QVERIFY(note.isChecked(Command::SaveSettings));
+    QCOMPARE(readSetting(Setting::DefaultFontSize), QStringLiteral("14"));
 }
 
-void TestNoteCommands::colorTexts()
+void TestNoteCommands::alwaysOnTop()
 {
-    QFETCH(QString, text);
-    QFETCH(qint64, value);
-    const std::optional<quint32> color = noteColorValue(text);
-    QCOMPARE(color ? qint64(*color) : qint64(-1), value);
+    Note note;
+    QSignalSpy applied(&note, &Note::stayOnTopChanged);
+    QVERIFY(note.run(Command::AlwaysOnTop));
+    QVERIFY(!note.isOnTop() && !note.isChecked(Command::AlwaysOnTop));
+    QVERIFY(note.run(Command::AlwaysOnTop));
+    QVERIFY(note.isOnTop() && note.isChecked(Command::AlwaysOnTop));
+    QCOMPARE(applied.size(), 2);
+    QCOMPARE(applied.at(0).at(0).toBool(), false);
+    QCOMPARE(applied.at(1).at(0).toBool(), true);
 }
 
-void TestNoteCommands::sizeChecks()
+void TestNoteCommands::clearAll_data()
 {
-    QCOMPARE(fontSizeForIndex(3), 14);
-    QCOMPARE(fontSizeForIndex(5), 0);
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(fontSizeChecked(i, 14), i == 3);
-        QVERIFY(!fontSizeChecked(i, 11));
+    QTest::addColumn<bool>("ctrlHeld");
+    QTest::newRow("empty plain note") << false;
+    QTest::newRow("Ctrl held: a text about the program") << true;
+}
+
+void TestNoteCommands::clearAll()
+{
+    QFETCH(bool, ctrlHeld);
+    Note note;
+    note.text().setText(QStringLiteral("12:00:00 PM"));
+    note.changeForeColor(0x00FF00);
+    note.text().setLocked(true); // as a time note is
+    QVERIFY(note.run(Command::ClearAll, -1, ctrlHeld ? Qt::ControlModifier : Qt::NoModifier));
+    QVERIFY(!note.text().isLocked());
+    QCOMPARE(note.text().text().isEmpty(), !ctrlHeld);
+    QCOMPARE(note.text().selColor(), 0u);
+}
+
+void TestNoteCommands::fileDrop_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("text file") << QByteArray("from a file\r\nsecond line") << true;
+    QTest::newRow("binary file") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false;
+    QTest::newRow("larger than 1 MB") << QByteArray(1024 * 1024 + 1, 'a') << false;
+    QTest::newRow("missing file") << QByteArray() << false;
+}
+
+void TestNoteCommands::fileDrop()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, replaced);
+    const QString path = m_dir.filePath(QStringLiteral("dropped.txt"));
+    QFile::remove(path);
+    if (!content.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
     }
+    Note note;
+    note.text().setText(QStringLiteral("before"));
+    note.dropFiles({path, m_dir.filePath(QStringLiteral("second.txt"))});
+    QCOMPARE(note.text().text(), replaced ? QStringLiteral("from a file\r\nsecond line") : QStringLiteral("before"));
+    QCOMPARE(note.isUnsaved(), replaced);
+    QCOMPARE(note.title().endsWith(QLatin1Char('*')), replaced);
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), replaced ? 0 : 1);
+    if (!replaced) {
+        QVERIFY(log.first().contains(QLatin1String("frmMain: RTB1_OLEDragDrop")));
+    }
+}
+
+void TestNoteCommands::helpShowsNotice()
+{
+    FakeDialogs dialogs;
+    Note note;
+    QObject owner;
+    note.setDialogOwner(&owner);
+    QVERIFY(note.run(Command::ShowHelp));
+    QCOMPARE(dialogs.notices, QStringList {QStringLiteral("This feature has not been implemented in this release")});
+    QCOMPARE(dialogs.owners, QList<QObject*> {&owner}); // the notice belongs to the note's window
+}
+
+void TestNoteCommands::everyMenuItemHasACommand()
+{
+    // Every item of the four menus stands for a command the note runs, or one on the list of those still to come.
+    NoteMenus menus;
+    const QList<QAction*> items = menus.commandItems();
+    QVERIFY(items.size() > 100);
+    QStringList toCome;
+    for (const QAction* item : items) {
+        const CommandCall call = menus.commandOf(item);
+        QVERIFY2(call.command != Command::None, qPrintable(item->objectName()));
+        if (!Note::handles(call.command)) {
+            toCome << item->objectName();
+        }
+    }
+    toCome.sort();
+    QCOMPARE(toCome,
+             (QStringList {"mnuAbout",
+                           "mnuCheckSpelling",
+                           "mnuEmail",
+                           "mnuEmailSelection",
+                           "mnuMulitNote",
+                           "mnuPrint",
+                           "mnuQuorvel",
+                           "mnuSNClipboard",
+                           "mnuSNClipboardLog",
+                           "mnuSNComputerMemory",
+                           "mnuSNDrives",
+                           "mnuSNRSSFeed",
+                           "mnuSNReminder",
+                           "mnuSNStockQuote",
+                           "mnuSNTime",
+                           "mnuSelectSpelling"}));
 }
 
 QTEST_MAIN(TestNoteCommands)

@@ -1,5 +1,5 @@
 // The note window's rules that need no window: counts, titles, start-up sources, snapping and screen places.
-#include "window/dockinghandler.h"
+#include "window/edgesnapper.h"
 #include "window/notelogic.h"
 
 #include <QTest>
@@ -13,8 +13,6 @@ class TestNoteLogic : public QObject
 private slots:
     void wordCount_data();
     void wordCount();
-    void startup_data();
-    void startup();
     void snapping_data();
     void snapping();
     void keepOnScreen_data();
@@ -38,34 +36,6 @@ void TestNoteLogic::wordCount()
     QFETCH(QString, text);
     QFETCH(int, words);
     QCOMPARE(countWords(text), words);
-}
-
-void TestNoteLogic::startup_data()
-{
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<bool>("mainFile");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("quoted path") << "\"/home/ann/my notes/a.not\"" << false << int(StartupChoice::CommandLineFile)
-                                 << "/home/ann/my notes/a.not";
-    QTest::newRow("upper case NOT") << "/tmp/A.NOT" << true << int(StartupChoice::CommandLineFile) << "/tmp/A.NOT";
-    QTest::newRow("knot, no dot") << "knot" << false << int(StartupChoice::CommandLineFile) << "knot";
-    QTest::newRow("other file") << "/tmp/a.txt" << true << int(StartupChoice::NewNote) << "";
-    QTest::newRow("blanks kept") << " a.not " << false << int(StartupChoice::NewNote) << "";
-    QTest::newRow("only a leading quote") << "\"a.not" << false << int(StartupChoice::CommandLineFile) << "a.not";
-    QTest::newRow("main note file") << "" << true << int(StartupChoice::MainNoteFile) << "";
-    QTest::newRow("nothing at all") << "" << false << int(StartupChoice::NewNote) << "";
-}
-
-void TestNoteLogic::startup()
-{
-    QFETCH(QString, commandLine);
-    QFETCH(bool, mainFile);
-    QFETCH(int, kind);
-    QFETCH(QString, path);
-    const StartupChoice choice = chooseStartup(commandLine, mainFile);
-    QCOMPARE(int(choice.kind), kind);
-    QCOMPARE(choice.path, path);
 }
 
 void TestNoteLogic::snapping_data()

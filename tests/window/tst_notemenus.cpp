@@ -1,6 +1,7 @@
 // Walks the four menus of a note and compares them with the tables they are built from: captions with their
 // access keys, order, separators, shortcut labels, initial check marks and hidden items. A missing, renamed or
 // moved item fails.
+#include "window/note.h"
 #include "window/notemenus.h"
 
 #include <QAction>
@@ -208,35 +209,32 @@ private slots:
     void menusMatchTheirTables_data();
     void menusMatchTheirTables();
     void itemsAreNamedAndIconed();
-    void choosingAnItemReportsItsControl();
+    void itemsShowTheNotesState();
+    void choosingAnItemRunsItsCommand();
 };
 
 void TestNoteMenus::menusMatchTheirTables_data()
 {
     QTest::addColumn<int>("menu");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("mnuPopUpMenu") << 0 << kMainMenu;
-    QTest::newRow("mnuSystemMenu") << 1 << kSystemMenu;
-    QTest::newRow("mnuPopUpSelect") << 2 << kSelectMenu;
-    QTest::newRow("mnuPopupCaption") << 3 << kCaptionMenu;
+    QTest::newRow("mnuPopUpMenu") << int(NoteMenu::Main) << kMainMenu;
+    QTest::newRow("mnuSystemMenu") << int(NoteMenu::System) << kSystemMenu;
+    QTest::newRow("mnuPopUpSelect") << int(NoteMenu::Selection) << kSelectMenu;
+    QTest::newRow("mnuPopupCaption") << int(NoteMenu::Caption) << kCaptionMenu;
 }
 
 void TestNoteMenus::menusMatchTheirTables()
 {
     QFETCH(int, menu);
     QFETCH(QStringList, expected);
-    QWidget owner;
-    NoteMenus menus(&owner);
-    const QMenu* menus4[]
-        = {menus.mnuPopUpMenu(), menus.mnuSystemMenu(), menus.mnuPopUpSelect(), menus.mnuPopupCaption()};
-    QCOMPARE(rendered(menus4[menu]), expected);
-    QCOMPARE(menus4[menu]->objectName(), QString::fromLatin1(QTest::currentDataTag()));
+    NoteMenus menus;
+    QCOMPARE(rendered(menus.menu(NoteMenu(menu))), expected);
+    QCOMPARE(menus.menu(NoteMenu(menu))->objectName(), QString::fromLatin1(QTest::currentDataTag()));
 }
 
 void TestNoteMenus::itemsAreNamedAndIconed()
 {
-    QWidget owner;
-    NoteMenus menus(&owner);
+    NoteMenus menus;
     for (const char* control : {"mnuSave(0)",
                                 "mnuSave(2)",
                                 "mnuTop",
@@ -260,25 +258,46 @@ void TestNoteMenus::itemsAreNamedAndIconed()
         QVERIFY2(!menus.item(QLatin1String(withIcon))->icon().isNull(), withIcon);
     }
     QVERIFY(menus.item(QStringLiteral("mnuSave(1)"))->icon().isNull());
-    menus.setOnTopIcon(false);
-    QCOMPARE(menus.item(QStringLiteral("mnuTop"))->property("iconKey").toString(), QStringLiteral("Normal"));
-    menus.setOnTopIcon(true);
-    QCOMPARE(menus.item(QStringLiteral("mnuTop"))->property("iconKey").toString(), QStringLiteral("Ontop"));
 }
 
-void TestNoteMenus::choosingAnItemReportsItsControl()
+void TestNoteMenus::itemsShowTheNotesState()
 {
-    QWidget owner;
-    NoteMenus menus(&owner);
-    QSignalSpy spy(&menus, &NoteMenus::triggered);
+    // One set of menus serves every note: each popup shows the state of the note it is for.
+    NoteMenus menus;
+    Note onTop;
+    Note other;
+    other.setOnTop(false);
+    other.run(Command::NoteColor, 6);
+    other.run(Command::CaptionType, 1);
+    other.rollUp();
+    menus.showStateOf(other);
+    QVERIFY(!menus.item(QStringLiteral("mnuTop"))->isChecked());
+    QCOMPARE(menus.item(QStringLiteral("mnuTop"))->property("iconKey").toString(), QStringLiteral("Normal"));
+    QVERIFY(menus.item(QStringLiteral("mnuSetColor(6)"))->isChecked());
+    QVERIFY(!menus.item(QStringLiteral("mnuSetColor(0)"))->isChecked());
+    QVERIFY(menus.item(QStringLiteral("mnuCaptionType(1)"))->isChecked());
+    QVERIFY(!menus.item(QStringLiteral("mnuSystemMinimize"))->isEnabled());
+    menus.showStateOf(onTop);
+    QVERIFY(menus.item(QStringLiteral("mnuTop"))->isChecked());
+    QCOMPARE(menus.item(QStringLiteral("mnuTop"))->property("iconKey").toString(), QStringLiteral("Ontop"));
+    QVERIFY(menus.item(QStringLiteral("mnuSetColor(0)"))->isChecked());
+    QVERIFY(menus.item(QStringLiteral("mnuCaptionType(0)"))->isChecked());
+    QVERIFY(menus.item(QStringLiteral("mnuSystemMinimize"))->isEnabled());
+}
+
+void TestNoteMenus::choosingAnItemRunsItsCommand()
+{
+    NoteMenus menus;
+    Note note;
+    QList<CommandCall> chosen;
+    menus.popUp(NoteMenu::Main, note, QPoint(10, 10), [&chosen](CommandCall call) { chosen << call; });
     menus.item(QStringLiteral("mnuSave(2)"))->trigger();
-    menus.item(QStringLiteral("mnuTop"))->trigger();
-    QCOMPARE(spy.size(), 2);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("mnuSave"));
-    QCOMPARE(spy.at(0).at(1).toInt(), 2);
-    QCOMPARE(spy.at(1).at(0).toString(), QStringLiteral("mnuTop"));
-    QCOMPARE(spy.at(1).at(1).toInt(), -1);
-    QVERIFY(menus.isChecked(QStringLiteral("mnuTop"))); // the command, not the menu, changes the mark
+    menus.item(QStringLiteral("mnuSetColor(5)"))->trigger();
+    menus.menu(NoteMenu::Main)->hide();
+    QCOMPARE(chosen.size(), 2);
+    QCOMPARE(int(chosen.at(0).command), int(Command::AppendTo));
+    QCOMPARE(int(chosen.at(1).command), int(Command::NoteColor));
+    QCOMPARE(chosen.at(1).index, 5);
 }
 
 QTEST_MAIN(TestNoteMenus)

@@ -35,12 +35,12 @@ void TestTopMostX11::toggleAboveOnFramelessWindow()
     const QWindow* handle = note.windowHandle();
     QVERIFY(!wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")));
 
-    QVERIFY(SetTopMost(&note, TopMostOn));
+    QVERIFY(setStaysOnTop(&note, true));
     QTRY_VERIFY_WITH_TIMEOUT(wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
     QCOMPARE(note.winId(), id);
     QCOMPARE(note.windowHandle(), handle);
 
-    QVERIFY(SetTopMost(&note, TopMostOff));
+    QVERIFY(setStaysOnTop(&note, false));
     QTRY_VERIFY_WITH_TIMEOUT(!wmState(id).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
     QCOMPARE(note.winId(), id);
     QVERIFY(note.isVisible());

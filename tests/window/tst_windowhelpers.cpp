@@ -17,26 +17,20 @@ private slots:
     void topMostModes_data();
     void topMostModes();
     void topMostBeforeShow();
-    void shellOpenUrl_data();
-    void shellOpenUrl();
+    void desktopUrls_data();
+    void desktopUrls();
     void shellOpenHandsOver();
 };
 
 void TestWindowHelpers::topMostModes_data()
 {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("accepted");
     QTest::addColumn<bool>("onTop");
-    QTest::newRow("on") << 0 << true << true;
-    QTest::newRow("off") << 1 << true << false;
-    QTest::newRow("other mode does nothing") << 2 << false << true;
-    QTest::newRow("negative mode does nothing") << -1 << false << true;
+    QTest::newRow("on") << true;
+    QTest::newRow("off") << false;
 }
 
 void TestWindowHelpers::topMostModes()
 {
-    QFETCH(int, mode);
-    QFETCH(bool, accepted);
     QFETCH(bool, onTop);
     QWidget note(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     note.setGeometry(40, 50, 160, 140);
@@ -44,26 +38,26 @@ void TestWindowHelpers::topMostModes()
     QVERIFY(QTest::qWaitForWindowExposed(&note));
     const WId id = note.winId();
     const QRect geometry = note.geometry();
-    QCOMPARE(SetTopMost(&note, mode), accepted);
+    QVERIFY(setStaysOnTop(&note, onTop));
     QCOMPARE(note.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
     QCOMPARE(note.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
     QVERIFY(note.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(note.winId(), id); // not recreated
     QCOMPARE(note.geometry(), geometry);
     QVERIFY(note.isVisible());
-    QVERIFY(!SetTopMost(nullptr, 0));
+    QVERIFY(!setStaysOnTop(nullptr, true));
 }
 
 void TestWindowHelpers::topMostBeforeShow()
 {
     QWidget note(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    QVERIFY(SetTopMost(&note, TopMostOn));
+    QVERIFY(setStaysOnTop(&note, true));
     note.show();
     QVERIFY(QTest::qWaitForWindowExposed(&note));
     QVERIFY(note.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-void TestWindowHelpers::shellOpenUrl_data()
+void TestWindowHelpers::desktopUrls_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("folder");
@@ -85,20 +79,20 @@ void TestWindowHelpers::shellOpenUrl_data()
                                         << "file:///tmp/x/a.not";
 }
 
-void TestWindowHelpers::shellOpenUrl()
+void TestWindowHelpers::desktopUrls()
 {
     QFETCH(QString, file);
     QFETCH(QString, folder);
     QFETCH(QString, expected);
-    QCOMPARE(jotlet::shellOpenUrl(file, folder).toString(), expected);
+    QCOMPARE(jotlet::desktopUrlFor(file, folder).toString(), expected);
 }
 
 void TestWindowHelpers::shellOpenHandsOver()
 {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-    QVERIFY(ShellOpen(QStringLiteral("open"), QStringLiteral("https://example.org/notes")));
-    QVERIFY(!ShellOpen(QStringLiteral("open"), QString()));
+    QVERIFY(openWithDesktop(QStringLiteral("https://example.org/notes")));
+    QVERIFY(!openWithDesktop(QString()));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.urls, QList<QUrl> {QUrl(QStringLiteral("https://example.org/notes"))});
 }

@@ -1,4 +1,6 @@
-#include "window/dockinghandler.h"
+#include "window/edgesnapper.h"
+
+#include "window/screens.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,10 +31,12 @@ int edgeRule(bool& stuck, int distance, int snapDistance, int current, int candi
 
 QScreen* screenOf(const QWidget* widget)
 {
-    if (widget && widget->screen()) {
-        return widget->screen();
-    }
-    return QGuiApplication::primaryScreen();
+    return widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+}
+
+QPointF inTwips(const QPointF& pixels, const TwipsPerPixel& perPixel)
+{
+    return {pixels.x() * perPixel.x, pixels.y() * perPixel.y};
 }
 
 } // namespace
@@ -58,60 +62,39 @@ QPoint dockPosition(const DockStep& step, int snapDistance, DockEdges* edges)
     return {newLeft, newTop};
 }
 
-TwipsPerPixel twipsPerPixel(const QWidget* widget)
-{
-    const QScreen* screen = screenOf(widget);
-    if (!screen) {
-        return {};
-    }
-    return {1440.0 / screen->logicalDotsPerInchX(), 1440.0 / screen->logicalDotsPerInchY()};
-}
-
-clsDockingHandler::clsDockingHandler()
-    : m_snapDistance(int(std::lround(10 * twipsPerPixel().x)))
+EdgeSnapper::EdgeSnapper(QWidget* window, int snapPixels)
+    : m_window(window)
+    , m_snapDistance(int(std::lround(snapPixels * twipsPerPixel(screenOf(window)).x)))
 {
 }
 
-void clsDockingHandler::setParentForm(QWidget* form)
+void EdgeSnapper::startDrag(const QPointF& at)
 {
-    m_form = form;
-}
-
-void clsDockingHandler::StartDockDrag(float X, float Y)
-{
-    const QScreen* screen = screenOf(m_form);
-    const TwipsPerPixel tpp = twipsPerPixel(m_form);
+    const QScreen* screen = screenOf(m_window);
+    const TwipsPerPixel perPixel = twipsPerPixel(screen);
     if (screen) {
-        const QRect px = screen->availableGeometry();
-        m_WorkArea = QRect(int(std::lround(px.left() * tpp.x)),
-                           int(std::lround(px.top() * tpp.y)),
-                           int(std::lround(px.width() * tpp.x)),
-                           int(std::lround(px.height() * tpp.y)));
+        m_workArea = toTwips(screen->availableGeometry(), perPixel);
     }
-    m_sngStartX = X;
-    m_sngStartY = Y;
+    m_start = inTwips(at, perPixel);
 }
 
-void clsDockingHandler::UpdateDockDrag(float X, float Y)
+void EdgeSnapper::dragTo(const QPointF& at)
 {
-    if (!m_form) {
+    if (!m_window) {
         return;
     }
+    const TwipsPerPixel perPixel = twipsPerPixel(screenOf(m_window));
+    const QPointF twips = inTwips(at, perPixel);
     DockStep step;
-    step.dx = int(std::nearbyint(X - m_sngStartX));
-    step.dy = int(std::nearbyint(Y - m_sngStartY));
+    step.dx = int(std::nearbyint(twips.x() - m_start.x()));
+    step.dy = int(std::nearbyint(twips.y() - m_start.y()));
     if (step.dx == 0 && step.dy == 0) {
         return;
     }
-    const TwipsPerPixel tpp = twipsPerPixel(m_form);
-    const QRect px = m_form->frameGeometry();
-    step.window = QRect(int(std::lround(px.left() * tpp.x)),
-                        int(std::lround(px.top() * tpp.y)),
-                        int(std::lround(px.width() * tpp.x)),
-                        int(std::lround(px.height() * tpp.y)));
-    step.workArea = m_WorkArea;
-    const QPoint twips = dockPosition(step, m_snapDistance, &m_edges);
-    m_form->move(int(std::lround(twips.x() / tpp.x)), int(std::lround(twips.y() / tpp.y)));
+    step.window = toTwips(m_window->frameGeometry(), perPixel);
+    step.workArea = m_workArea;
+    const QPoint place = dockPosition(step, m_snapDistance, &m_edges);
+    m_window->move(int(std::lround(place.x() / perPixel.x)), int(std::lround(place.y() / perPixel.y)));
 }
 
 } // namespace jotlet

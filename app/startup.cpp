@@ -1,4 +1,4 @@
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include "dialogs/dialogresponder.h"
 #include "notes/notestore.h"
@@ -6,14 +6,11 @@
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/files.h"
-#include "window/frmmain.h"
-#include "window/notelogic.h"
+#include "window/noteboard.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 
 namespace jotlet {
 
@@ -21,34 +18,21 @@ namespace {
 
 const QString kMain = QStringLiteral("modMain: Main");
 
-void showNewNote()
-{
-    (new frmMain)->Show();
-}
-
-bool openCommandLineFile(const QString& path)
+bool openCommandLineFile(NoteBoard& board, const QString& path)
 {
     const NoteList notes = loadNoteFile(path);
     if (notes.isEmpty()) {
         return false;
     }
-    const NoteRecord& note = notes.first();
-    auto* window = new frmMain;
-    window->setNoteFileName(path);
-    if (!window->setData(note.Data, path)) {
-        delete window;
+    const NoteRecord& stored = notes.first();
+    Note* note = board.createNote(NoteOrigin::FromFile);
+    if (!note->setFromRecord(stored, path)) {
+        note->discard();
         return false;
     }
-    window->SetNoteColor(note.Color, false);
-    window->lblSubCaption()->setText(note.TimeDate);
-    window->setHeight(note.Height);
-    window->setWidth(note.Width);
-    window->setTop(note.Top);
-    window->setLeft(note.Left);
-    window->setTag(note.FileName);
-    window->setIsDirty(false);
-    window->setCaption(QStringLiteral("Jotlet - ") + fileNamePart(path));
-    window->Show();
+    note->setTimeStamp(stored.TimeDate);
+    note->setSavedAs(path);
+    note->show();
     return true;
 }
 
@@ -81,35 +65,32 @@ void setMainNoteFileAside(const QString& what)
 
 enum class MainFileResult { Opened, NothingOpened, Interrupted };
 
-MainFileResult openMainNoteFile()
+MainFileResult openMainNoteFile(NoteBoard& board)
 {
     const NoteList notes = loadMainNoteFile();
     if (notes.isEmpty()) {
         setMainNoteFileAside(QStringLiteral("The notes kept from the last session could not be read"));
         return MainFileResult::NothingOpened;
     }
-    QList<frmMain*> opened;
+    QList<Note*> opened;
     int refused = 0;
-    for (const NoteRecord& note : notes) {
+    for (const NoteRecord& stored : notes) {
         if (sessionEndPending()) {
             // The session ends while the notes come back: the file still holds every one of them.
-            qDeleteAll(opened);
+            for (Note* note : opened) {
+                note->discard();
+            }
             return MainFileResult::Interrupted;
         }
-        auto* window = new frmMain;
-        if (!window->setData(note.Data, mainNoteFilePath())) {
-            delete window;
+        Note* note = board.createNote(NoteOrigin::FromFile);
+        note->setMarksEveryEdit(true); // they have no file of their own now: every edit is unsaved
+        if (!note->setFromRecord(stored, mainNoteFilePath())) {
+            note->discard();
             ++refused;
             continue;
         }
-        window->SetNoteColor(note.Color, false);
-        window->setHeight(note.Height);
-        window->setWidth(note.Width);
-        window->setTop(note.Top);
-        window->setLeft(note.Left);
-        window->setIsDirty(true);
-        window->Show();
-        opened << window;
+        note->show();
+        opened << note;
     }
     if (refused > 0) {
         setMainNoteFileAside(
@@ -122,16 +103,34 @@ MainFileResult openMainNoteFile()
 
 } // namespace
 
-void Main(const QString& commandLine)
+StartupChoice chooseStartup(const QString& commandLine, bool mainNoteFileExists)
+{
+    if (commandLine.isEmpty()) {
+        return {mainNoteFileExists ? StartupChoice::MainNoteFile : StartupChoice::NewNote, QString()};
+    }
+    QString path = commandLine;
+    if (path.startsWith(QLatin1Char('"'))) {
+        path.remove(0, 1);
+    }
+    if (path.endsWith(QLatin1Char('"'))) {
+        path.chop(1);
+    }
+    if (path.right(3).compare(QLatin1String("not"), Qt::CaseInsensitive) != 0) {
+        return {StartupChoice::NewNote, QString()};
+    }
+    return {StartupChoice::CommandLineFile, path};
+}
+
+void openStartingNotes(NoteBoard& board, const QString& commandLine)
 {
     const StartupChoice choice = chooseStartup(commandLine, fileExists(mainNoteFilePath()));
     bool opened = false;
     switch (choice.kind) {
     case StartupChoice::CommandLineFile:
-        opened = openCommandLineFile(choice.path);
+        opened = openCommandLineFile(board, choice.path);
         break;
     case StartupChoice::MainNoteFile: {
-        const MainFileResult result = openMainNoteFile();
+        const MainFileResult result = openMainNoteFile(board);
         if (result == MainFileResult::Interrupted) {
             return; // the event loop ends the program at once
         }
@@ -142,18 +141,8 @@ void Main(const QString& commandLine)
         break;
     }
     if (!opened) {
-        showNewNote();
+        board.createNote()->show();
     }
-}
-
-void endSession()
-{
-    // Nothing modal while the session ends: a log entry that cannot be written goes to standard error.
-    setLogFailureHandler(nullptr);
-    for (frmMain* window : frmMain::openWindows()) {
-        window->closeForSessionEnd();
-    }
-    QCoreApplication::quit();
 }
 
 } // namespace jotlet

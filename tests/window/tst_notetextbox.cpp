@@ -1,6 +1,7 @@
 #include "urlcatcher.h"
 #include "window/links.h"
-#include "window/richtextbox.h"
+#include "window/notetext.h"
+#include "window/notetextbox.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -14,7 +15,7 @@
 
 using namespace jotlet;
 
-class TestRichTextBox : public QObject
+class TestNoteTextBox : public QObject
 {
     Q_OBJECT
 
@@ -36,15 +37,18 @@ private slots:
     void fileDropIsReported();
 
 private:
-    RichTextBox* m_box = nullptr;
+    NoteText* m_text = nullptr;
+    NoteTextBox* m_box = nullptr;
     UrlCatcher m_catcher;
 };
 
-void TestRichTextBox::init()
+void TestNoteTextBox::init()
 {
-    m_box = new RichTextBox;
-    m_box->setFontName(QStringLiteral("DejaVu Sans"));
-    m_box->setFontSize(10);
+    m_text = new NoteText;
+    m_text->setFontName(QStringLiteral("DejaVu Sans"));
+    m_text->setFontSize(10);
+    m_box = new NoteTextBox;
+    m_box->showText(m_text);
     m_box->resize(400, 300);
     m_box->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_box));
@@ -54,24 +58,25 @@ void TestRichTextBox::init()
     }
 }
 
-void TestRichTextBox::cleanup()
+void TestNoteTextBox::cleanup()
 {
     for (const char* scheme : {"http", "https", "ftp", "mailto", "javascript", "file"}) {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
     delete m_box;
+    delete m_text;
 }
 
-void TestRichTextBox::typingFormatWithEmptySelection()
+void TestNoteTextBox::typingFormatWithEmptySelection()
 {
-    m_box->setSelBold(true);
-    m_box->setSelColor(0x0000FF); // red as 0x00BBGGRR
-    m_box->setSelFontSize(14);
+    m_text->setSelBold(true);
+    m_text->setSelColor(0x0000FF); // red as 0x00BBGGRR
+    m_text->setSelFontSize(14);
     QTest::keyClicks(m_box, "bold");
-    m_box->setSelBold(false);
-    m_box->setSelText(QStringLiteral(" plain"));
-    QCOMPARE(m_box->Text(), QStringLiteral("bold plain"));
-    QTextCursor c(m_box->document());
+    m_text->setSelBold(false);
+    m_text->setSelText(QStringLiteral(" plain"));
+    QCOMPARE(m_text->text(), QStringLiteral("bold plain"));
+    QTextCursor c(m_text->document());
     c.setPosition(2);
     QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold));
     QCOMPARE(c.charFormat().foreground().color(), QColor(255, 0, 0));
@@ -81,106 +86,106 @@ void TestRichTextBox::typingFormatWithEmptySelection()
     QCOMPARE(c.charFormat().foreground().color(), QColor(255, 0, 0)); // still the chosen colour
 }
 
-void TestRichTextBox::selTextReplacesAndLeavesCaretAfter()
+void TestNoteTextBox::selTextReplacesAndLeavesCaretAfter()
 {
-    m_box->setText(QStringLiteral("hello world"));
-    m_box->setSelStart(6);
-    m_box->setSelLength(5);
-    QCOMPARE(m_box->SelText(), QStringLiteral("world"));
-    m_box->setSelText(QStringLiteral("notes"));
-    QCOMPARE(m_box->Text(), QStringLiteral("hello notes"));
-    QCOMPARE(m_box->SelStart(), 11);
-    QCOMPARE(m_box->SelLength(), 0);
-    m_box->setSelStart(0);
-    m_box->setSelText(QStringLiteral(">> "));
-    QCOMPARE(m_box->Text(), QStringLiteral(">> hello notes"));
-    QCOMPARE(m_box->SelStart(), 3);
-    m_box->setSelStart(1000); // past the end: clamped
-    QCOMPARE(m_box->SelStart(), 14);
+    m_text->setText(QStringLiteral("hello world"));
+    m_text->setSelStart(6);
+    m_text->setSelLength(5);
+    QCOMPARE(m_text->selText(), QStringLiteral("world"));
+    m_text->setSelText(QStringLiteral("notes"));
+    QCOMPARE(m_text->text(), QStringLiteral("hello notes"));
+    QCOMPARE(m_text->selStart(), 11);
+    QCOMPARE(m_text->selLength(), 0);
+    m_text->setSelStart(0);
+    m_text->setSelText(QStringLiteral(">> "));
+    QCOMPARE(m_text->text(), QStringLiteral(">> hello notes"));
+    QCOMPARE(m_text->selStart(), 3);
+    m_text->setSelStart(1000); // past the end: clamped
+    QCOMPARE(m_text->selStart(), 14);
 }
 
-void TestRichTextBox::selectionProperties()
+void TestNoteTextBox::selectionProperties()
 {
-    m_box->setText(QStringLiteral("one two"));
-    m_box->setSelStart(4);
-    m_box->setSelLength(3);
-    m_box->setSelItalic(true);
-    m_box->setSelUnderline(true);
-    m_box->setSelStrikeThru(true);
-    QVERIFY(m_box->SelItalic() && m_box->SelUnderline() && m_box->SelStrikeThru());
-    m_box->setSelStart(1);
-    QVERIFY(!m_box->SelItalic());
-    QCOMPARE(m_box->SelFontSize(), 10.0);
-    QCOMPARE(m_box->SelColor(), 0u);
+    m_text->setText(QStringLiteral("one two"));
+    m_text->setSelStart(4);
+    m_text->setSelLength(3);
+    m_text->setSelItalic(true);
+    m_text->setSelUnderline(true);
+    m_text->setSelStrikeThrough(true);
+    QVERIFY(m_text->selItalic() && m_text->selUnderline() && m_text->selStrikeThrough());
+    m_text->setSelStart(1);
+    QVERIFY(!m_text->selItalic());
+    QCOMPARE(m_text->selFontSize(), 10.0);
+    QCOMPARE(m_text->selColor(), 0u);
 }
 
-void TestRichTextBox::paragraphProperties()
+void TestNoteTextBox::paragraphProperties()
 {
-    m_box->setText(QStringLiteral("a\nb\nc"));
-    m_box->setSelStart(0);
-    m_box->setSelLength(3); // a and b
-    m_box->setSelAlignment(2);
-    m_box->setSelIndent(720);
-    m_box->setSelBullet(true);
-    QCOMPARE(m_box->SelAlignment(), 2);
-    QCOMPARE(m_box->SelIndent(), 720);
-    QVERIFY(m_box->SelBullet());
-    QTextDocument* doc = m_box->document();
+    m_text->setText(QStringLiteral("a\nb\nc"));
+    m_text->setSelStart(0);
+    m_text->setSelLength(3); // a and b
+    m_text->setSelAlignment(2);
+    m_text->setSelIndent(720);
+    m_text->setSelBullet(true);
+    QCOMPARE(m_text->selAlignment(), 2);
+    QCOMPARE(m_text->selIndent(), 720);
+    QVERIFY(m_text->selBullet());
+    QTextDocument* doc = m_text->document();
     QVERIFY(doc->findBlockByNumber(1).textList());
     QVERIFY(!doc->findBlockByNumber(2).textList());
     QCOMPARE(doc->findBlockByNumber(2).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    m_box->setSelBullet(false);
+    m_text->setSelBullet(false);
     QVERIFY(!doc->findBlockByNumber(0).textList());
     QVERIFY(!doc->findBlockByNumber(1).textList());
-    m_box->setSelAlignment(1);
-    QCOMPARE(m_box->SelAlignment(), 1);
+    m_text->setSelAlignment(1);
+    QCOMPARE(m_text->selAlignment(), 1);
 }
 
-void TestRichTextBox::textUsesCrLf()
+void TestNoteTextBox::textUsesCrLf()
 {
-    m_box->setText(QStringLiteral("line one\r\nline two\nthree"));
-    QCOMPARE(m_box->document()->blockCount(), 3);
-    QCOMPARE(m_box->Text(), QStringLiteral("line one\r\nline two\r\nthree"));
-    m_box->setText(QString());
-    QCOMPARE(m_box->Text(), QString());
+    m_text->setText(QStringLiteral("line one\r\nline two\nthree"));
+    QCOMPARE(m_text->document()->blockCount(), 3);
+    QCOMPARE(m_text->text(), QStringLiteral("line one\r\nline two\r\nthree"));
+    m_text->setText(QString());
+    QCOMPARE(m_text->text(), QString());
 }
 
-void TestRichTextBox::lockedStopsOnlyTheUser()
+void TestNoteTextBox::lockedStopsOnlyTheUser()
 {
-    m_box->setText(QStringLiteral("12:00:00"));
-    m_box->setLocked(true);
+    m_text->setText(QStringLiteral("12:00:00"));
+    m_text->setLocked(true);
     m_box->setFocus();
     QTest::keyClicks(m_box, "typed");
     QTest::keyClick(m_box, Qt::Key_Backspace);
-    QCOMPARE(m_box->Text(), QStringLiteral("12:00:00"));
-    m_box->setSelStart(0);
-    m_box->setSelLength(8);
-    m_box->setSelText(QStringLiteral("12:00:01"));
-    QCOMPARE(m_box->Text(), QStringLiteral("12:00:01"));
-    m_box->setLocked(false);
+    QCOMPARE(m_text->text(), QStringLiteral("12:00:00"));
+    m_text->setSelStart(0);
+    m_text->setSelLength(8);
+    m_text->setSelText(QStringLiteral("12:00:01"));
+    QCOMPARE(m_text->text(), QStringLiteral("12:00:01"));
+    m_text->setLocked(false);
     m_box->moveCursor(QTextCursor::End);
     QTest::keyClicks(m_box, "!");
-    QCOMPARE(m_box->Text(), QStringLiteral("12:00:01!"));
+    QCOMPARE(m_text->text(), QStringLiteral("12:00:01!"));
 }
 
-void TestRichTextBox::rtfRoundTripAndChangeSignal()
+void TestNoteTextBox::rtfRoundTripAndChangeSignal()
 {
-    QSignalSpy changes(m_box, &RichTextBox::Change);
+    QSignalSpy changes(m_text, &NoteText::changed);
     const QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\qc\\b Title\\b0\\par\\pard body\\par}";
-    QVERIFY(m_box->setTextRTF(rtf));
+    QVERIFY(m_text->setRtf(rtf));
     QVERIFY(changes.count() >= 1);
-    QCOMPARE(m_box->Text(), QStringLiteral("Title\r\nbody"));
-    QCOMPARE(m_box->document()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    const QByteArray written = m_box->TextRTF();
-    RichTextBox other;
-    other.setFontName(m_box->FontName());
-    other.setFontSize(m_box->FontSize());
-    QVERIFY(other.setTextRTF(written));
-    QCOMPARE(other.TextRTF(), written);
-    QCOMPARE(other.Text(), m_box->Text());
+    QCOMPARE(m_text->text(), QStringLiteral("Title\r\nbody"));
+    QCOMPARE(m_text->document()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QByteArray written = m_text->rtf();
+    NoteText other;
+    other.setFontName(m_text->fontName());
+    other.setFontSize(m_text->fontSize());
+    QVERIFY(other.setRtf(written));
+    QCOMPARE(other.rtf(), written);
+    QCOMPARE(other.text(), m_text->text());
 }
 
-void TestRichTextBox::findLinks_data()
+void TestNoteTextBox::findLinks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("urls");
@@ -193,7 +198,7 @@ void TestRichTextBox::findLinks_data()
     QTest::newRow("no scheme") << "example.org and javascript:alert(1)" << QStringList {};
 }
 
-void TestRichTextBox::findLinks()
+void TestNoteTextBox::findLinks()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, urls);
@@ -204,7 +209,7 @@ void TestRichTextBox::findLinks()
     QCOMPARE(found, urls);
 }
 
-void TestRichTextBox::clickOpensOnlySafeLinks_data()
+void TestNoteTextBox::clickOpensOnlySafeLinks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("opened");
@@ -222,12 +227,12 @@ void TestRichTextBox::clickOpensOnlySafeLinks_data()
                                  << "";
 }
 
-void TestRichTextBox::clickOpensOnlySafeLinks()
+void TestNoteTextBox::clickOpensOnlySafeLinks()
 {
     QFETCH(QString, text);
     QFETCH(QString, opened);
-    m_box->setText(text);
-    QTextCursor at(m_box->document());
+    m_text->setText(text);
+    QTextCursor at(m_text->document());
     at.setPosition(3);
     const QPoint point = m_box->cursorRect(at).center();
     QTest::mouseClick(m_box->viewport(), Qt::LeftButton, Qt::NoModifier, point);
@@ -235,20 +240,20 @@ void TestRichTextBox::clickOpensOnlySafeLinks()
     QCOMPARE(m_catcher.urls, expected);
 }
 
-void TestRichTextBox::linksAreNotWrittenToRtf()
+void TestNoteTextBox::linksAreNotWrittenToRtf()
 {
-    m_box->setText(QStringLiteral("go to https://example.org now"));
-    const QByteArray rtf = m_box->TextRTF();
+    m_text->setText(QStringLiteral("go to https://example.org now"));
+    const QByteArray rtf = m_text->rtf();
     QVERIFY(rtf.contains("https://example.org"));
     QVERIFY(!rtf.contains("\\ul"));
     QVERIFY(!rtf.contains("\\cf1"));
     QVERIFY(!rtf.contains("HYPERLINK"));
 }
 
-void TestRichTextBox::fileDropIsReported()
+void TestNoteTextBox::fileDropIsReported()
 {
-    m_box->setText(QStringLiteral("before"));
-    QSignalSpy dropped(m_box, &RichTextBox::FilesDropped);
+    m_text->setText(QStringLiteral("before"));
+    QSignalSpy dropped(m_box, &NoteTextBox::filesDropped);
     // Pasting goes through the same path as a drop.
     auto* files = new QMimeData;
     files->setUrls(
@@ -257,8 +262,8 @@ void TestRichTextBox::fileDropIsReported()
     m_box->paste();
     QCOMPARE(dropped.count(), 1);
     QCOMPARE(dropped.first().first().toStringList(), (QStringList {"/tmp/a.txt", "/tmp/b.txt"}));
-    QCOMPARE(m_box->Text(), QStringLiteral("before"));
+    QCOMPARE(m_text->text(), QStringLiteral("before"));
 }
 
-QTEST_MAIN(TestRichTextBox)
-#include "tst_richtextbox.moc"
+QTEST_MAIN(TestNoteTextBox)
+#include "tst_notetextbox.moc"

@@ -1,18 +1,12 @@
 #pragma once
 
+#include <QPointF>
 #include <QPointer>
 #include <QRect>
 
 class QWidget;
 
 namespace jotlet {
-
-// Twips per pixel on each axis (15 at 96 dots per inch).
-struct TwipsPerPixel
-{
-    double x = 15.0;
-    double y = 15.0;
-};
 
 // The snapping of one drag step, without a window: everything in twips.
 struct DockStep
@@ -37,34 +31,28 @@ struct DockEdges
 // only beyond it; while stuck, the window does not move along that axis.
 QPoint dockPosition(const DockStep& step, int snapDistance, DockEdges* edges);
 
-// Moves a note while the user drags its caption, icon or background, sticking to the edges of the work area of
-// the screen the note is on.
-class clsDockingHandler
+// Moves a window while the user drags it by its caption, icon or background, sticking to the edges of the work
+// area of the screen it is on. Edges stuck at the end of one drag are still stuck at the start of the next.
+class EdgeSnapper
 {
 public:
-    clsDockingHandler();
+    // The window and how close an edge must come to snap, in pixels.
+    explicit EdgeSnapper(QWidget* window, int snapPixels = 20);
 
-    QWidget* ParentForm() const { return m_form; }
-    void setParentForm(QWidget* form);
-    int SnapDistance() const { return m_snapDistance; }
-    void setSnapDistance(int twips) { m_snapDistance = twips; }
+    int snapDistance() const { return m_snapDistance; } // twips
 
-    // X and Y: the mouse in the pressed element's coordinates, in twips.
-    void StartDockDrag(float X, float Y);
-    void UpdateDockDrag(float X, float Y);
+    // The mouse in the pressed element's coordinates, in pixels (the element moves with the window).
+    void startDrag(const QPointF& at);
+    void dragTo(const QPointF& at);
 
     const DockEdges& edges() const { return m_edges; }
 
 private:
-    QPointer<QWidget> m_form;
+    QPointer<QWidget> m_window;
     int m_snapDistance;
-    float m_sngStartX = 0;
-    float m_sngStartY = 0;
-    QRect m_WorkArea; // twips
+    QPointF m_start;  // twips
+    QRect m_workArea; // twips
     DockEdges m_edges;
 };
-
-// The twips per pixel of the screen the widget is on (of the primary screen when it has none).
-TwipsPerPixel twipsPerPixel(const QWidget* widget = nullptr);
 
 } // namespace jotlet

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "window/noteboard.h"
+
+#include <QObject>
+
+namespace jotlet {
+
+class SessionEndWatcher;
+
+// The running program: it owns the open notes (each shown in its own window), opens the notes it starts with,
+// keeps every note for the next start when the session ends, and ends when the last note has closed.
+class JotletApplication : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit JotletApplication(QObject* parent = nullptr);
+    ~JotletApplication() override;
+
+    NoteBoard& board() { return m_board; }
+
+    // Opens the notes the program starts with (the command line is one text).
+    void start(const QString& commandLine);
+    // Every open note goes to the main note file, then the program ends.
+    void endSession();
+
+private:
+    NoteBoard m_board;
+    SessionEndWatcher* m_sessionEnd;
+};
+
+} // namespace jotlet

@@ -1,0 +1,267 @@
+// What the program starts with (without windows): the command line, the main note file, a new note; main note
+// files that cannot be read, hostile note files, and saves that meet a full disk.
+#include "app/startup.h"
+#include "fakedialogs.h"
+#include "filefaults.h"
+#include "logcapture.h"
+#include "notes/notestore.h"
+#include "support/appinfo.h"
+#include "support/settings.h"
+#include "window/noteboard.h"
+#include "window/notetext.h"
+#include "window/screens.h"
+
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace jotlet;
+
+namespace {
+
+NoteRecord fileNote(const QString& text, const QString& color, int left)
+{
+    NoteRecord note;
+    note.Color = color;
+    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
+    note.Height = 2500;
+    note.Width = 3000;
+    note.Left = left;
+    note.Top = 1500;
+    return note;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void choice_data();
+    void choice();
+    void startFromCommandLine();
+    void startFromMainNoteFile();
+    void unreadableMainNoteFileIsSetAside();
+    void hostileFilesGiveANewNote_data();
+    void hostileFilesGiveANewNote();
+    void fullDiskKeepsTheNoteUnsaved_data();
+    void fullDiskKeepsTheNoteUnsaved();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestStartup::init()
+{
+    QFile::remove(mainNoteFilePath());
+    writeSetting(Setting::SaveSetting, QStringLiteral("False"));
+    writeSetting(Setting::SaveNewNoteOnClose, QStringLiteral("True"));
+    clearErrorLog();
+}
+
+void TestStartup::choice_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<bool>("mainFile");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("quoted path") << "\"/home/ann/my notes/a.not\"" << false << int(StartupChoice::CommandLineFile)
+                                 << "/home/ann/my notes/a.not";
+    QTest::newRow("upper case NOT") << "/tmp/A.NOT" << true << int(StartupChoice::CommandLineFile) << "/tmp/A.NOT";
+    QTest::newRow("knot, no dot") << "knot" << false << int(StartupChoice::CommandLineFile) << "knot";
+    QTest::newRow("other file") << "/tmp/a.txt" << true << int(StartupChoice::NewNote) << "";
+    QTest::newRow("blanks kept") << " a.not " << false << int(StartupChoice::NewNote) << "";
+    QTest::newRow("only a leading quote") << "\"a.not" << false << int(StartupChoice::CommandLineFile) << "a.not";
+    QTest::newRow("main note file") << "" << true << int(StartupChoice::MainNoteFile) << "";
+    QTest::newRow("nothing at all") << "" << false << int(StartupChoice::NewNote) << "";
+}
+
+void TestStartup::choice()
+{
+    QFETCH(QString, commandLine);
+    QFETCH(bool, mainFile);
+    QFETCH(int, kind);
+    QFETCH(QString, path);
+    const StartupChoice choice = chooseStartup(commandLine, mainFile);
+    QCOMPARE(int(choice.kind), kind);
+    QCOMPARE(choice.path, path);
+}
+
+void TestStartup::startFromCommandLine()
+{
+    const QString path = m_dir.filePath(QStringLiteral("three.not"));
+    QVERIFY(saveNoteFile(fileNote(QStringLiteral("first"), QStringLiteral("green"), 600), path));
+    QVERIFY(appendToNoteFile(fileNote(QStringLiteral("second"), QStringLiteral("red"), 900), path));
+    NoteBoard board;
+    openStartingNotes(board, QLatin1Char('"') + path + QLatin1Char('"'));
+    QCOMPARE(board.count(), 1);
+    const Note* note = board.notes().first();
+    QCOMPARE(note->text().text(), QStringLiteral("first"));
+    QCOMPARE(note->title(), QStringLiteral("Jotlet - three.not"));
+    QCOMPARE(note->filePath(), path);
+    QCOMPARE(note->colorText(), QStringLiteral("green"));
+    QCOMPARE(note->geometry(), QRect(600, 1500, 3000, 2500));
+    QCOMPARE(note->subCaption(), QStringLiteral("12/6/2026 3:04:05 PM"));
+    QVERIFY(!note->isUnsaved() && !note->marksEveryEdit());
+}
+
+void TestStartup::startFromMainNoteFile()
+{
+    QVERIFY(addToMainNoteFile(fileNote(QStringLiteral("one"), QStringLiteral("red"), 300)));
+    QVERIFY(addToMainNoteFile(fileNote(QStringLiteral("two"), QStringLiteral("purple"), 4500)));
+    NoteBoard board;
+    openStartingNotes(board, QString());
+    const QList<Note*> notes = board.notes();
+    QCOMPARE(notes.size(), 2);
+    QCOMPARE(notes.at(0)->text().text(), QStringLiteral("one"));
+    QCOMPARE(notes.at(1)->text().text(), QStringLiteral("two"));
+    QCOMPARE(notes.at(1)->geometry().left(), 4500);
+    QVERIFY(notes.at(0)->isUnsaved() && notes.at(1)->marksEveryEdit());
+    QVERIFY(notes.at(0)->filePath().isEmpty());
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+}
+
+void TestStartup::unreadableMainNoteFileIsSetAside()
+{
+    FakeDialogs dialogs;
+    QFile broken(mainNoteFilePath());
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<NOTES><NOTE><DATA>cut short") > 0);
+    broken.close();
+    NoteBoard board;
+    openStartingNotes(board, QString());
+    QCOMPARE(board.count(), 1);
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+    const QString aside = mainNoteFilePath() + QStringLiteral(".bad");
+    QCOMPARE(readBytes(aside), QByteArray("<NOTES><NOTE><DATA>cut short"));
+    QCOMPARE(dialogs.warnings.size(), 1);
+    QCOMPARE(errorLogLines().size(), 2); // why it could not be read, and where it was kept
+
+    // The next end of the session writes a new main note file, which the next start reads.
+    board.notes().first()->text().setText(QStringLiteral("kept"));
+    board.endSession();
+    QCOMPARE(loadMainNoteFile().size(), 1);
+    QFile::remove(aside);
+}
+
+void TestStartup::hostileFilesGiveANewNote_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("NOTE elements 100,000 deep") << "deep"
+                                                << "nested more than 8 deep";
+    QTest::newRow("a pipe") << "fifo"
+                            << "not a regular file";
+    QTest::newRow("50 MB") << "big"
+                           << "too large for a note file";
+    QTest::newRow("a million paragraphs") << "paragraphs"
+                                          << "more than 100000 paragraphs";
+    QTest::newRow("a size of 2^31 twips") << "size"
+                                          << "";
+}
+
+void TestStartup::hostileFilesGiveANewNote()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, logged);
+    const QString path = m_dir.filePath(kind + QStringLiteral(".not"));
+    QByteArray bytes;
+    NoteRecord note = fileNote(QStringLiteral("text"), QStringLiteral("blue"), 100);
+    if (kind == QLatin1String("deep")) {
+        bytes = "<NOTES>" + QByteArray("<NOTE>").repeated(100000) + QByteArray("</NOTE>").repeated(100000) + "</NOTES>";
+    } else if (kind == QLatin1String("big")) {
+        bytes = QByteArray(50 * 1024 * 1024, ' ');
+    } else if (kind == QLatin1String("paragraphs")) {
+        note.Data = QStringLiteral("{\\rtf1\\ansi %1}").arg(QStringLiteral("x\\par\r\n").repeated(1000000));
+    } else if (kind == QLatin1String("size")) {
+        note.Height = note.Width = std::numeric_limits<qint32>::max();
+    }
+    if (kind == QLatin1String("fifo")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (bytes.isEmpty()) {
+        QVERIFY(saveNoteFile(note, path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    NoteBoard board;
+    openStartingNotes(board, path);
+    QCOMPARE(board.count(), 1);
+    const Note* opened = board.notes().first();
+    const QRect desktop = screenTwips().desktop;
+    QVERIFY(opened->geometry().width() <= desktop.width() && opened->geometry().height() <= desktop.height());
+    if (logged.isEmpty()) {
+        QCOMPARE(opened->text().text(), QStringLiteral("text"));
+        return;
+    }
+    QVERIFY(opened->text().text().isEmpty());
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(logged) && log.first().contains(path), qPrintable(log.first()));
+    QFile::remove(path);
+}
+
+void TestStartup::fullDiskKeepsTheNoteUnsaved_data()
+{
+    QTest::addColumn<int>("mode"); // SaveMode, or -1 for the end of the session
+    QTest::newRow("Save") << int(SaveMode::Save);
+    QTest::newRow("Save As") << int(SaveMode::SaveAs);
+    QTest::newRow("Append To") << int(SaveMode::AppendTo);
+    QTest::newRow("log-off") << -1;
+}
+
+void TestStartup::fullDiskKeepsTheNoteUnsaved()
+{
+    QFETCH(int, mode);
+    SmallFileSystem disk(256 * 1024);
+    if (!disk.isMounted()) {
+        QSKIP(qPrintable(disk.reason()));
+    }
+    const QByteArray home = qgetenv("JOTLET_HOME");
+    qputenv("JOTLET_HOME", QFile::encodeName(disk.path()));
+    const auto restoreHome = qScopeGuard([&] { qputenv("JOTLET_HOME", home); });
+    FakeDialogs dialogs;
+    const QString path = mode < 0 ? mainNoteFilePath() : disk.filePath(QStringLiteral("todo.not"));
+    QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path));
+    dialogs.fileAnswers << path;
+    NoteBoard board;
+    openStartingNotes(board, mode < 0 ? QString() : path);
+    Note* note = board.notes().value(0);
+    QVERIFY(note);
+    note->setMarksEveryEdit(true);
+    note->text().setText(QString(15 * 1024, QLatin1Char('x'))); // small enough to sit in a write buffer
+    if (mode < 0) { // the notes came from the main note file, now gone: an earlier note was kept at log-off
+        QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path));
+    }
+    QFile log(errorLogPath());
+    QVERIFY(log.open(QIODevice::WriteOnly) && log.write("\r\n") == 2);
+    log.close();
+    const QByteArray before = readBytes(path);
+    disk.fillLeaving(0);
+
+    if (mode < 0) {
+        board.endSession();
+        QVERIFY(dialogs.warnings.isEmpty()); // nothing modal while the session ends
+    } else {
+        note->save(SaveMode(mode));
+        QVERIFY(note->title().endsWith(QLatin1String(" *")));
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY2(dialogs.warnings.first().contains(QLatin1String("No space left on device")),
+                 qPrintable(dialogs.warnings.first()));
+    }
+    QCOMPARE(readBytes(path), before);
+    QCOMPARE(errorLogLines().size(), 1);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

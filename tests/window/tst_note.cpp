@@ -1,0 +1,385 @@
+// A note without a window: the look it starts with, the unsaved mark and the close question, saving, opening,
+// roll-up, and what it keeps at the end of the session.
+#include "fakedialogs.h"
+#include "logcapture.h"
+#include "notes/notestore.h"
+#include "platform/autostart.h"
+#include "support/appinfo.h"
+#include "support/settings.h"
+#include "window/noteboard.h"
+#include "window/notetext.h"
+
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace jotlet;
+
+namespace {
+
+NoteRecord fileNote(const QString& text, const QString& color, int left, int top = 1500)
+{
+    NoteRecord note;
+    note.Color = color;
+    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
+    note.Height = 2500;
+    note.Width = 3000;
+    note.Left = left;
+    note.Top = top;
+    return note;
+}
+
+QString autostartEntry()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/jotlet.desktop");
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestNote : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void newNoteLook();
+    void rememberedLook();
+    void unsavedMarkAndQuestion_data();
+    void unsavedMarkAndQuestion();
+    void yesThenCancelKeepsTheNote();
+    void autoSaveWithoutAsking();
+    void saveAsThenSave();
+    void saveAsCancelled();
+    void appendToKeepsFileAndMark_data();
+    void appendToKeepsFileAndMark();
+    void openPutsEveryNoteInPlace();
+    void rollUpKeepsTheSizeToSave();
+    void captionTypes();
+    void saveSettingsWritesAtOnce();
+    void resetLeavesAFreshNote();
+    void sessionEndWritesEveryNote();
+    void closingTheLastNoteRemovesAutostart();
+
+private:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void TestNote::init()
+{
+    QFile::remove(mainNoteFilePath());
+    QFile::remove(autostartEntry());
+    QFile::remove(SettingsStore::location());
+    writeSetting(Setting::SaveSetting, QStringLiteral("False"));
+    writeSetting(Setting::SaveNewNoteOnClose, QStringLiteral("True"));
+    writeSetting(Setting::AutoSave, QStringLiteral("True"));
+    clearErrorLog();
+}
+
+void TestNote::newNoteLook()
+{
+    const Note note;
+    QCOMPARE(note.geometry().size(), QSize(2325, 2085));
+    QCOMPARE(note.colorText(), QStringLiteral("yellow"));
+    QCOMPARE(note.colorValue(), 0xC0FFFFu);
+    QCOMPARE(note.text().fontName(), QStringLiteral("Comic Sans MS"));
+    QCOMPARE(note.text().fontSize(), 10.0);
+    QVERIFY(note.isOnTop());
+    QVERIFY(!note.subCaption().isEmpty());
+    QCOMPARE(note.title(), QStringLiteral("Jotlet"));
+    QVERIFY(!note.isUnsaved());
+}
+
+void TestNote::rememberedLook()
+{
+    writeSetting(Setting::SaveSetting, QStringLiteral("TRUE"));
+    writeSetting(Setting::Color, QStringLiteral("blue"));
+    writeSetting(Setting::Width, QStringLiteral("4000"));
+    writeSetting(Setting::Height, QStringLiteral("3000"));
+    writeSetting(Setting::Left, QStringLiteral("600"));
+    writeSetting(Setting::Top, QStringLiteral("900"));
+    writeSetting(Setting::IsOnTop, QStringLiteral("False"));
+    const Note fresh;
+    QCOMPARE(fresh.geometry(), QRect(600, 900, 4000, 3000));
+    QCOMPARE(fresh.colorText(), QStringLiteral("blue"));
+    QVERIFY(!fresh.isOnTop());
+    // A note from a file keeps the file's colour, size and place; the options still come from the settings.
+    const Note fromFile(NoteOrigin::FromFile);
+    QCOMPARE(fromFile.colorText(), QStringLiteral("yellow"));
+    QCOMPARE(fromFile.geometry().size(), QSize(2325, 2085));
+    QVERIFY(!fromFile.isOnTop());
+}
+
+void TestNote::unsavedMarkAndQuestion_data()
+{
+    QTest::addColumn<bool>("saveNewOnClose");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("stillOpen");
+    QTest::newRow("marked, Cancel keeps it open") << true << int(QMessageBox::Cancel) << true << true;
+    QTest::newRow("marked, No closes without saving") << true << int(QMessageBox::No) << true << false;
+    QTest::newRow("not marked: closes without asking") << false << int(QMessageBox::Cancel) << false << false;
+}
+
+void TestNote::unsavedMarkAndQuestion()
+{
+    QFETCH(bool, saveNewOnClose);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, stillOpen);
+    FakeDialogs dialogs;
+    dialogs.questionAnswers << answer;
+    NoteBoard board;
+    Note* note = board.createNote();
+    note->setSaveNewNoteOnClose(saveNewOnClose);
+    note->text().setText(QStringLiteral("milk"));
+    QCOMPARE(note->title(), saveNewOnClose ? QStringLiteral("Jotlet -  *") : QStringLiteral("Jotlet - "));
+    QSignalSpy paused(note, &Note::stayOnTopChanged);
+
+    QCOMPARE(note->close(), !stillOpen);
+    QCOMPARE(dialogs.questionsAsked.size(), asked ? 1 : 0);
+    if (asked) {
+        QCOMPARE(dialogs.questionsAsked.first(),
+                 QStringLiteral("Perform Save|Changes have been made to this note.\nWould you like to save now?"));
+        // Off the top while the question is open, on top again afterwards.
+        QCOMPARE(paused.size(), 2);
+        QCOMPARE(paused.at(0).at(0).toBool(), false);
+        QCOMPARE(paused.at(1).at(0).toBool(), true);
+    }
+    QCOMPARE(board.count(), stillOpen ? 1 : 0);
+}
+
+void TestNote::yesThenCancelKeepsTheNote()
+{
+    // Yes, then the Save As dialog cancelled: the note is not saved, so it must not go.
+    FakeDialogs dialogs;
+    dialogs.questionAnswers << QMessageBox::Yes;
+    NoteBoard board;
+    Note* note = board.createNote();
+    note->text().setText(QStringLiteral("do not lose me"));
+    QVERIFY(!note->close());
+    QCOMPARE(dialogs.fileRequests.size(), 1);
+    QCOMPARE(board.count(), 1);
+    QVERIFY(note->isUnsaved());
+}
+
+void TestNote::autoSaveWithoutAsking()
+{
+    FakeDialogs dialogs;
+    const QString file = path(QStringLiteral("auto.not"));
+    QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), file));
+    Note note(NoteOrigin::FromFile);
+    QVERIFY(note.setFromRecord(loadNoteFile(file).first(), file));
+    note.setSavedAs(file);
+    note.setMarksEveryEdit(true);
+    note.text().setText(QStringLiteral("new text"));
+    QVERIFY(note.title().endsWith(QLatin1Char('*')));
+    QVERIFY(note.close());
+    QVERIFY(dialogs.questionsAsked.isEmpty());
+    const NoteList saved = loadNoteFile(file);
+    QCOMPARE(saved.size(), 1);
+    QVERIFY(saved.first().Data.contains(QLatin1String("new text")));
+    QCOMPARE(saved.first().Color, QStringLiteral("blue"));
+}
+
+void TestNote::saveAsThenSave()
+{
+    FakeDialogs dialogs;
+    const QString first = path(QStringLiteral("first.not"));
+    const QString second = path(QStringLiteral("second.not"));
+    dialogs.fileAnswers << first << second;
+    Note note;
+    note.text().setText(QStringLiteral("one"));
+    note.save(SaveMode::Save); // no file yet: asks
+    QCOMPARE(note.filePath(), first);
+    QCOMPARE(note.title(), QStringLiteral("Jotlet - first.not"));
+    note.save(SaveMode::SaveAs);
+    note.text().setText(QStringLiteral("two"));
+    note.save(SaveMode::Save); // goes where Save As put it, without asking
+    QCOMPARE(dialogs.fileRequests.size(), 2);
+    QVERIFY(loadNoteFile(second).value(0).Data.contains(QLatin1String("two")));
+    QVERIFY(loadNoteFile(first).value(0).Data.contains(QLatin1String("one")));
+    QCOMPARE(note.title(), QStringLiteral("Jotlet - second.not"));
+}
+
+void TestNote::saveAsCancelled()
+{
+    FakeDialogs dialogs;
+    const QString kept = path(QStringLiteral("kept.not"));
+    Note note;
+    note.setSavedAs(kept);
+    note.text().setText(QStringLiteral("changed"));
+    note.save(SaveMode::SaveAs);
+    QCOMPARE(dialogs.fileRequests.size(), 1);
+    QCOMPARE(note.filePath(), kept);
+    QCOMPARE(note.title(), QStringLiteral("Jotlet - kept.not *"));
+}
+
+void TestNote::appendToKeepsFileAndMark_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("appended: saved") << true;
+    QTest::newRow("cancelled: still unsaved") << false;
+}
+
+void TestNote::appendToKeepsFileAndMark()
+{
+    QFETCH(bool, confirm);
+    FakeDialogs dialogs;
+    const QString own = path(QStringLiteral("own.not"));
+    const QString other = path(QStringLiteral("other.not"));
+    QVERIFY(saveNoteFile(fileNote(QStringLiteral("there"), QStringLiteral("red"), 100), other));
+    dialogs.fileAnswers << (confirm ? std::optional<QString>(other) : std::nullopt);
+    Note note;
+    note.setSavedAs(own);
+    note.text().setText(QStringLiteral("appended"));
+    note.save(SaveMode::AppendTo);
+    QCOMPARE(note.filePath(), own); // an append is a copy elsewhere
+    QCOMPARE(note.isUnsaved(), !confirm);
+    QCOMPARE(loadNoteFile(other).size(), confirm ? 2 : 1);
+}
+
+void TestNote::openPutsEveryNoteInPlace()
+{
+    FakeDialogs dialogs;
+    const QString file = path(QStringLiteral("three.not"));
+    QVERIFY(saveNoteFile(fileNote(QStringLiteral("first"), QStringLiteral("green"), 600, 700), file));
+    QVERIFY(appendToNoteFile(fileNote(QStringLiteral("second"), QStringLiteral("red"), 900, 1000), file));
+    QVERIFY(appendToNoteFile(fileNote(QStringLiteral("third"), QStringLiteral("tang"), 1200, 1300), file));
+    dialogs.fileAnswers << file;
+    NoteBoard board;
+    Note* note = board.createNote();
+    const QPoint place = note->geometry().topLeft();
+    note->openFile();
+    const QList<Note*> notes = board.notes();
+    QCOMPARE(notes.size(), 3);
+    QCOMPARE(note->text().text(), QStringLiteral("first"));
+    QCOMPARE(note->geometry(), QRect(place, QSize(3000, 2500))); // the file's size, this note's place
+    QCOMPARE(note->filePath(), file);
+    QCOMPARE(notes.at(1)->text().text(), QStringLiteral("second"));
+    QCOMPARE(notes.at(1)->geometry(), QRect(900, 1000, 3000, 2500));
+    QCOMPARE(notes.at(2)->geometry().topLeft(), QPoint(1200, 1300));
+    QCOMPARE(notes.at(2)->colorText(), QStringLiteral("tang"));
+    QVERIFY(notes.at(1)->filePath().isEmpty()); // copies: saving one never replaces the three-note file
+}
+
+void TestNote::rollUpKeepsTheSizeToSave()
+{
+    FakeDialogs dialogs;
+    const QString file = path(QStringLiteral("rolled.not"));
+    Note note;
+    note.resize(QSize(3000, 2500));
+    note.text().setText(QStringLiteral("Buy milk\nCall Anna about the trip to Berlin"));
+    note.toggleRollUp();
+    QCOMPARE(note.geometry().size(), QSize(500, 425));
+    QCOMPARE(note.iconTooltip(), QStringLiteral("Buy milk Call Anna about the trip "));
+    QVERIFY(!note.isEnabled(Command::RollUp));
+    QCOMPARE(note.record().Width, 3000); // what a save writes: the size it rolls back to
+    QCOMPARE(note.record().Height, 2500);
+    dialogs.fileAnswers << file;
+    note.save(SaveMode::Save);
+    QCOMPARE(loadNoteFile(file).value(0).Width, 3000);
+    note.toggleRollUp();
+    QCOMPARE(note.geometry().size(), QSize(3000, 2500));
+    QVERIFY(note.isEnabled(Command::RollUp));
+    note.resize(QSize(200, 100)); // below the minimum
+    QCOMPARE(note.geometry().size(), QSize(500, 425));
+}
+
+void TestNote::captionTypes()
+{
+    Note note;
+    note.text().setText(QStringLiteral("two  spaces"));
+    note.run(Command::CaptionType, 1);
+    QCOMPARE(note.subCaption(), QStringLiteral("Word Count: 3"));
+    QVERIFY(note.isChecked(Command::CaptionType, 1) && !note.isChecked(Command::CaptionType, 0));
+    note.run(Command::CaptionType, 2);
+    QCOMPARE(note.subCaption(), QStringLiteral("Character Count: 11"));
+    note.run(Command::CaptionType, 3);
+    QCOMPARE(note.subCaption(), QStringLiteral("File: "));
+    note.setSavedAs(path(QStringLiteral("named.not")));
+    QCOMPARE(note.subCaption(), QStringLiteral("File: named.not"));
+    // The chosen type is what "Save Settings" remembers.
+    note.setSaveSettings(true);
+    QCOMPARE(readSetting(Setting::CaptionType), QStringLiteral("3"));
+}
+
+void TestNote::saveSettingsWritesAtOnce()
+{
+    Note note;
+    note.setColor(QStringLiteral("purple"), true);
+    note.resize(QSize(3100, 2200));
+    note.run(Command::SaveSettings);
+    QCOMPARE(readSetting(Setting::SaveSetting), QStringLiteral("True"));
+    QCOMPARE(readSetting(Setting::Color), QStringLiteral("purple"));
+    const Note next; // takes this look without the first one closing
+    QCOMPARE(next.colorText(), QStringLiteral("purple"));
+    QCOMPARE(next.geometry().size(), QSize(3100, 2200));
+    note.run(Command::SaveSettings);
+    QCOMPARE(readSetting(Setting::SaveSetting), QStringLiteral("False"));
+}
+
+void TestNote::resetLeavesAFreshNote()
+{
+    Note note;
+    note.setColor(QStringLiteral("blue"), false);
+    note.text().setText(QStringLiteral("text"));
+    note.changeForeColor(0x0000FF);
+    note.setSavedAs(path(QStringLiteral("a.not")));
+    note.resize(QSize(4000, 2085));
+    note.reset();
+    QCOMPARE(note.geometry().size(), QSize(2325, 2085));
+    QCOMPARE(note.colorText(), QStringLiteral("yellow"));
+    QCOMPARE(note.title(), QStringLiteral("Jotlet - "));
+    QVERIFY(note.filePath().isEmpty());
+    note.text().setSelStart(1);
+    QCOMPARE(note.text().selColor(), 0u);
+}
+
+void TestNote::sessionEndWritesEveryNote()
+{
+    FakeDialogs dialogs;
+    NoteBoard board;
+    Note* first = board.createNote();
+    first->text().setText(QStringLiteral("first"));
+    first->setColor(QStringLiteral("green"), false);
+    first->resize(QSize(3300, 2085));
+    Note* second = board.createNote();
+    second->text().setText(QStringLiteral("second"));
+    second->moveTo(QPoint(900, 1200));
+    second->rollUp();
+    board.endSession();
+    flushDeletes();
+    QVERIFY(dialogs.questionsAsked.isEmpty());
+    QCOMPARE(board.count(), 0);
+    QVERIFY(QFile::exists(autostartEntry()));
+    const NoteList notes = loadMainNoteFile();
+    QCOMPARE(notes.size(), 2);
+    QCOMPARE(notes.at(0).Color, QStringLiteral("green"));
+    QCOMPARE(notes.at(0).Width, 3300); // the size it has now, not the size it was made with
+    QCOMPARE(notes.at(1).Left, 900);
+    QCOMPARE(notes.at(1).Width, 2325); // rolled up: the size it comes back to
+}
+
+void TestNote::closingTheLastNoteRemovesAutostart()
+{
+    QVERIFY(registerAutostart());
+    NoteBoard board;
+    Note* first = board.createNote();
+    Note* second = board.createNote();
+    QVERIFY(first->close());
+    QVERIFY(QFile::exists(autostartEntry()));
+    QVERIFY(second->close());
+    QVERIFY(!QFile::exists(autostartEntry()));
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+}
+
+QTEST_MAIN(TestNote)
+#include "tst_note.moc"

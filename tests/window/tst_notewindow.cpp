@@ -1,0 +1,174 @@
+// The note window's wiring without a real screen: it shows what the note holds, follows the note's geometry and
+// reports the user's own moves, and turns keys, typing and closing into calls on the note.
+#include "fakedialogs.h"
+#include "notes/notestore.h"
+#include "support/settings.h"
+#include "window/noteboard.h"
+#include "window/notetext.h"
+#include "window/notetextbox.h"
+#include "window/notewindow.h"
+#include "window/screens.h"
+#include "window/textcommands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+using namespace jotlet;
+
+class TestNoteWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void showsTheNote();
+    void geometryBothWays();
+    void keys();
+    void typingFollowsTheNotesFormat();
+    void plainPasteGuard();
+    void alwaysOnTopOnTheSameWindow();
+    void closeAsksTheNote();
+
+private:
+    QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QLatin1String(name)); }
+    NoteBoard* m_board = nullptr;
+    Note* m_note = nullptr;
+    NoteWindow* m_window = nullptr;
+    QTemporaryDir m_dir;
+};
+
+void TestNoteWindow::init()
+{
+    writeSetting(Setting::SaveSetting, QStringLiteral("False"));
+    writeSetting(Setting::SaveNewNoteOnClose, QStringLiteral("False"));
+    m_board = new NoteBoard;
+    m_board->setViewFactory([this](Note* note) { m_window = new NoteWindow(note); });
+    m_note = m_board->createNote();
+    m_note->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestNoteWindow::cleanup()
+{
+    m_note->discard();
+    delete m_board;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestNoteWindow::showsTheNote()
+{
+    m_note->setColor(QStringLiteral("blue"), false);
+    m_note->setSavedAs(m_dir.filePath(QStringLiteral("shown.not")));
+    m_note->setTimeStamp(QStringLiteral("stamp"));
+    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(51, 204, 255));
+    QCOMPARE(m_window->textBox()->palette().color(QPalette::Base), QColor(51, 204, 255));
+    QCOMPARE(label("lblCaption")->text(), QStringLiteral("Jotlet - shown.not"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Jotlet - shown.not"));
+    QCOMPARE(label("lblSubCaption")->text(), QStringLiteral("stamp"));
+    QVERIFY(m_window->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(m_window->textBox()->objectName(), QStringLiteral("RTB1"));
+}
+
+void TestNoteWindow::geometryBothWays()
+{
+    const TwipsPerPixel perPixel = twipsPerPixel(m_window->screen());
+    QCOMPARE(perPixel.x, 15.0);
+    m_note->setGeometry(QRect(1500, 3000, 500, 425)); // 500 twips is 33.3 pixels
+    QCOMPARE(m_window->geometry(), QRect(100, 200, 33, 28));
+    QCOMPARE(m_note->geometry(), QRect(1500, 3000, 500, 425)); // not rounded by the window
+    m_window->move(110, 200);                                  // the user drags it
+    QCOMPARE(m_note->geometry(), QRect(1650, 3000, 500, 425));
+    m_window->resize(200, 150);
+    QCOMPARE(m_note->geometry().size(), QSize(3000, 2250));
+}
+
+void TestNoteWindow::keys()
+{
+    const QString path = m_dir.filePath(QStringLiteral("keys.not"));
+    m_note->setSavedAs(path);
+    m_note->text().setText(QStringLiteral("saved by key"));
+    NoteTextBox* box = m_window->textBox();
+    QTest::keyRelease(box, Qt::Key_S, Qt::AltModifier);
+    QVERIFY(!QFile::exists(path)); // Alt+S does nothing
+    QTest::keyRelease(box, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(loadNoteFile(path).value(0).Data.contains(QLatin1String("saved by key")));
+
+    const int width = m_window->width();
+    QTest::keyRelease(box, Qt::Key_Escape);
+    QCOMPARE(m_note->geometry().width(), 500);
+    QCOMPARE(m_window->width(), 33);
+    QTest::keyRelease(box, Qt::Key_Escape);
+    QCOMPARE(m_window->width(), width);
+
+    m_note->text().setText(QString());
+    QTest::keyRelease(box, Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(m_note->text().text(), dateStamp(2, QDateTime::currentDateTime()));
+}
+
+void TestNoteWindow::typingFollowsTheNotesFormat()
+{
+    m_note->text().setText(QStringLiteral("plain "));
+    m_note->text().setSelStart(6);
+    QVERIFY(m_note->run(Command::StyleBold)); // nothing selected: what is typed next
+    QTest::keyClicks(m_window->textBox(), QStringLiteral("bold"));
+    QCOMPARE(m_note->text().text(), QStringLiteral("plain bold"));
+    QTextCursor at(m_note->text().document());
+    at.setPosition(8);
+    QCOMPARE(at.charFormat().fontWeight(), int(QFont::Bold));
+    at.setPosition(3);
+    QCOMPARE(at.charFormat().fontWeight() > QFont::Medium, false);
+    // And the note's selection follows the user's: a command acts where the user is.
+    QTest::keyClick(m_window->textBox(), Qt::Key_Home);
+    QCOMPARE(m_note->text().selStart(), 0);
+}
+
+void TestNoteWindow::plainPasteGuard()
+{
+    auto* data = new QMimeData;
+    data->setHtml(QStringLiteral("<b>bold</b>"));
+    data->setText(QStringLiteral("bold"));
+    QApplication::clipboard()->setMimeData(data);
+    QTest::keyClick(m_window->textBox(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_note->text().text(), QStringLiteral("bold")); // once, from the key release
+    m_note->text().setSelStart(2);
+    QVERIFY(!m_note->text().selBold());
+}
+
+void TestNoteWindow::alwaysOnTopOnTheSameWindow()
+{
+    QWindow* native = m_window->windowHandle();
+    QVERIFY(native->flags() & Qt::WindowStaysOnTopHint);
+    m_window->runCommand({Command::AlwaysOnTop});
+    QVERIFY(!(native->flags() & Qt::WindowStaysOnTopHint));
+    m_window->runCommand({Command::AlwaysOnTop});
+    QVERIFY(native->flags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(m_window->windowHandle(), native);
+}
+
+void TestNoteWindow::closeAsksTheNote()
+{
+    FakeDialogs dialogs;
+    dialogs.questionAnswers << QMessageBox::Cancel << QMessageBox::No;
+    m_note->setSaveNewNoteOnClose(true);
+    QTest::keyClicks(m_window->textBox(), QStringLiteral("unsaved"));
+    QVERIFY(m_window->windowTitle().endsWith(QLatin1String(" *")));
+    QVERIFY(!m_window->close());                 // Cancel: the window stays
+    QCOMPARE(dialogs.owners.value(0), m_window); // the question belongs to the note's window
+    QVERIFY(m_window->isVisible());
+    QPointer<NoteWindow> window(m_window);
+    QVERIFY(m_window->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window);
+    QCOMPARE(m_board->count(), 0);
+    m_note = m_board->createNote(); // for cleanup
+}
+
+QTEST_MAIN(TestNoteWindow)
+#include "tst_notewindow.moc"

@@ -1,0 +1,41 @@
+#include "window/command.h"
+
+namespace jotlet {
+
+CommandCall keyCommand(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const bool alt = modifiers & Qt::AltModifier;
+    const auto when = [](bool condition, Command command, int index = -1) {
+        return condition ? CommandCall {command, index} : CommandCall {};
+    };
+    switch (key) {
+    case Qt::Key_Escape:
+        return {Command::ToggleRollUp};
+    case Qt::Key_Space:
+        return when(alt, Command::ShowSystemMenu);
+    case Qt::Key_F4:
+        return when(alt, Command::CloseNote);
+    case Qt::Key_F7:
+        return {Command::CheckSpelling};
+    case Qt::Key_F6:
+        return {Command::InsertDateStamp, ctrl ? 2 : shift ? 1 : 0}; // Ctrl wins over Shift
+    case Qt::Key_O:
+        return when(ctrl, Command::OpenNote);
+    case Qt::Key_N:
+        return when(ctrl, Command::NewNote);
+    case Qt::Key_S:
+        return when(ctrl, Command::Save);
+    case Qt::Key_P:
+        return when(ctrl, Command::PrintNote);
+    case Qt::Key_Y:
+        return when(ctrl, Command::EmailNote);
+    case Qt::Key_V:
+        return when(ctrl && shift, Command::PastePlainText);
+    default:
+        return {};
+    }
+}
+
+} // namespace jotlet

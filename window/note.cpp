@@ -1,0 +1,534 @@
+// A note's life: its look at creation, its text and title, geometry, saving, opening and closing.
+#include "window/note.h"
+
+#include "dialogs/dialogresponder.h"
+#include "dialogs/notefiledialog.h"
+#include "notes/notestore.h"
+#include "platform/autostart.h"
+#include "support/codepage.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "support/settings.h"
+#include "window/noteboard.h"
+#include "window/notecolors.h"
+#include "window/notelogic.h"
+#include "window/notetext.h"
+#include "window/screens.h"
+
+#include <QMessageBox>
+
+namespace jotlet {
+
+namespace {
+
+QString currentTimeText()
+{
+    return generalDateTimeText(QDateTime::currentDateTime());
+}
+
+// Rich text is 7-bit; stray 8-bit characters from older files go back to their Windows-1252 bytes.
+QByteArray rtfBytes(const QString& rtf)
+{
+    QByteArray bytes;
+    bytes.reserve(rtf.size());
+    for (const QChar c : rtf) {
+        const int byte = windows1252Byte(c.unicode());
+        if (byte < 0) {
+            return rtf.toUtf8();
+        }
+        bytes.append(char(byte));
+    }
+    return bytes;
+}
+
+const QString kIconHint = QStringLiteral("Right-click for options");
+
+} // namespace
+
+StayOnTopPause::StayOnTopPause(Note& note)
+    : m_note(note)
+{
+    if (m_note.m_onTopPauses++ == 0 && m_note.isOnTop()) {
+        emit m_note.stayOnTopChanged(false);
+    }
+}
+
+StayOnTopPause::~StayOnTopPause()
+{
+    if (--m_note.m_onTopPauses == 0 && m_note.isOnTop()) {
+        emit m_note.stayOnTopChanged(true);
+    }
+}
+
+Note::Note(NoteOrigin origin, NoteBoard* board)
+    : m_board(board)
+    , m_text(new NoteText(this))
+    , m_iconTooltip(kIconHint)
+{
+    connect(m_text, &NoteText::changed, this, &Note::onTextChanged);
+    applyLook(origin);
+    m_loading = false;
+}
+
+Note::~Note() = default;
+
+void Note::applyLook(NoteOrigin origin)
+{
+    const ScreenTwips screens = screenTwips();
+    NoteLook look;
+    readNoteLook(look, origin == NoteOrigin::FromFile, screens.primary);
+    m_saveSettings = look.saveSetting;
+    m_record.Alpha = look.alpha;
+    m_record.ForeColor = look.foreColor;
+    m_record.FontSize = look.fontSize;
+    m_record.IsOnTop = look.isOnTop;
+    m_record.AutoSave = look.autoSave;
+    m_record.SaveNewNoteOnClose = look.saveNewNoteOnClose;
+    m_record.TimeDate = currentTimeText();
+    const bool remembered = look.saveSetting && origin == NoteOrigin::New;
+    m_record.Width = remembered ? look.width : kDefaultWidthTwips;
+    m_record.Height = remembered ? look.height : kDefaultHeightTwips;
+    // The default place centres a window of the size notes have before their own is applied.
+    const QPoint place(look.left.value_or((screens.primary.width() - kInitialWidthTwips) / 2),
+                       look.top.value_or((screens.primary.height() - kInitialHeightTwips) / 2));
+    m_geometry = QRect(place, restoreSize());
+    m_text->setFontName(look.fontName);
+    m_text->setFontSize(m_record.FontSize);
+    if (!setColor(look.color, false)) {
+        setColor(QStringLiteral("yellow"), false);
+    }
+    changeForeColor(m_record.ForeColor);
+    setCaptionType(look.captionType < 0 ? 0 : look.captionType);
+    setSubCaptionText(m_record.TimeDate);
+}
+
+QString Note::title() const
+{
+    return m_titleShown ? noteTitle(m_filePath, m_unsaved) : QStringLiteral("Jotlet");
+}
+
+void Note::setUnsaved(bool unsaved)
+{
+    m_unsaved = unsaved;
+    m_titleShown = true;
+    emit changed(Title);
+}
+
+void Note::setSubCaptionText(const QString& text)
+{
+    m_subCaption = text;
+    emit changed(SubCaption);
+}
+
+void Note::onTextChanged()
+{
+    if (m_loading) {
+        return;
+    }
+    if (m_record.SaveNewNoteOnClose || m_marksEveryEdit) {
+        setUnsaved(true);
+    }
+    const QString plain = m_text->text();
+    m_wordCount = countWords(plain);
+    if (m_captionType == WordCount) {
+        setSubCaptionText(subCaptionText(WordCount, {}, m_wordCount, 0, m_filePath));
+    } else if (m_captionType == CharacterCount) {
+        const int characters = shownCharacterCount(int(plain.size()), m_record.SpecialType);
+        setSubCaptionText(subCaptionText(CharacterCount, {}, 0, characters, m_filePath));
+    }
+}
+
+void Note::setGeometry(const QRect& twips)
+{
+    const ScreenTwips screens = screenTwips();
+    const QSize size(sizeWithinDesktop(twips.width(), kMinimumWidthTwips, screens.desktop.width()),
+                     sizeWithinDesktop(twips.height(), kMinimumHeightTwips, screens.desktop.height()));
+    const QRect limited(twips.topLeft(), size);
+    if (limited != m_geometry) {
+        m_geometry = limited;
+        emit changed(Geometry);
+    }
+}
+
+void Note::moveTo(const QPoint& twips)
+{
+    setGeometry(QRect(twips, m_geometry.size()));
+}
+
+void Note::resize(const QSize& twips)
+{
+    setGeometry(QRect(m_geometry.topLeft(), twips));
+}
+
+bool Note::setFromRecord(const NoteRecord& record, const QString& source)
+{
+    QString error;
+    if (!m_text->setRtf(rtfBytes(record.Data), &error)) {
+        const QString from = source.isEmpty() ? QString() : QStringLiteral(" from '%1'").arg(source);
+        logError(
+            QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
+        return false;
+    }
+    setColor(record.Color, false);
+    setGeometry(QRect(record.Left, record.Top, record.Width, record.Height));
+    m_record.Width = m_geometry.width();
+    m_record.Height = m_geometry.height();
+    return true;
+}
+
+void Note::setSavedAs(const QString& path)
+{
+    m_filePath = path;
+    if (m_captionType == NoteFilename) {
+        setSubCaptionText(subCaptionText(NoteFilename, {}, 0, 0, m_filePath));
+    }
+    setUnsaved(false);
+}
+
+void Note::setTimeStamp(const QString& text)
+{
+    m_record.TimeDate = text;
+    setSubCaptionText(text);
+}
+
+NoteRecord Note::record() const
+{
+    NoteRecord record = m_record;
+    record.Data = QString::fromLatin1(m_text->rtf());
+    record.TimeDate = m_subCaption;
+    record.FileName = m_filePath;
+    record.Left = m_geometry.left();
+    record.Top = m_geometry.top();
+    // A rolled-up note keeps the size it rolls back to.
+    if (!m_rolledUp) {
+        record.Width = m_geometry.width();
+        record.Height = m_geometry.height();
+    }
+    return record;
+}
+
+bool Note::setColor(const QString& colorText, bool allowForeColorChange)
+{
+    m_text->setSelColor(0); // the selection, or what is typed next, in black
+    const std::optional<quint32> value = noteColorValue(colorText);
+    if (!value) {
+        if (!m_loading) {
+            logError(QStringLiteral("frmMain: SetNoteColor"),
+                     13,
+                     QStringLiteral("'%1' is not a note colour; the note keeps its colour").arg(colorText.left(40)));
+        }
+        return false;
+    }
+    m_colorValue = *value;
+    if (allowForeColorChange) {
+        changeForeColor(0);
+    }
+    m_record.Color = colorText;
+    emit changed(Colors);
+    return true;
+}
+
+void Note::changeForeColor(qint32 color)
+{
+    const QTextCursor before = m_text->cursor();
+    QTextCursor all(m_text->document());
+    all.select(QTextCursor::Document);
+    m_text->setCursor(all);
+    m_text->setSelColor(quint32(color));
+    m_text->setCursor(before);
+    m_record.ForeColor = color;
+}
+
+void Note::save(SaveMode mode)
+{
+    StayOnTopPause pause(*this);
+    const NoteRecord note = record();
+    QString failure;
+    if (mode == SaveMode::AppendTo) {
+        // An append is a copy elsewhere: the note keeps its own file, and its mark unless the note was written.
+        const std::optional<QString> target = askForNoteFile(NoteFileDialog::Save, m_dialogOwner);
+        if (target && appendToNoteFile(note, *target, &failure)) {
+            setUnsaved(false);
+        }
+    } else {
+        const bool ask = mode == SaveMode::SaveAs || m_filePath.isEmpty();
+        const std::optional<QString> target
+            = ask ? askForNoteFile(NoteFileDialog::Save, m_dialogOwner) : std::optional<QString>(m_filePath);
+        if (target && saveNoteFile(note, *target, &failure)) {
+            setSavedAs(*target);
+        }
+    }
+    if (!failure.isEmpty()) {
+        dialogResponder().warning(m_dialogOwner,
+                                  QStringLiteral("Note Not Saved"),
+                                  QStringLiteral("The note could not be saved.\n\n%1\n\nIt is still open with all its "
+                                                 "changes; try saving it somewhere else with Save As.")
+                                      .arg(failure));
+    }
+}
+
+void Note::newNote()
+{
+    if (!m_board) {
+        return;
+    }
+    Note* note = m_board->createNote();
+    note->moveTo(m_geometry.topLeft() + QPoint(200, 200));
+    note->show();
+}
+
+void Note::openFile()
+{
+    StayOnTopPause pause(*this);
+    const std::optional<QString> path = askForNoteFile(NoteFileDialog::Open, m_dialogOwner);
+    if (path) {
+        openRecords(loadNoteFile(*path));
+    }
+}
+
+void Note::openRecords(const NoteList& notes)
+{
+    for (int i = 0; i < notes.size(); ++i) {
+        const NoteRecord& stored = notes.at(i);
+        if (i == 0) {
+            // The first note comes into this one, which keeps its place.
+            const QPoint place = m_geometry.topLeft();
+            if (setFromRecord(stored, stored.FileName)) {
+                moveTo(place);
+                setTimeStamp(stored.TimeDate);
+                m_marksEveryEdit = true;
+                setSavedAs(stored.FileName);
+            }
+            continue;
+        }
+        // Further notes are copies, not tied to the file: saving one never replaces the whole file.
+        if (!m_board) {
+            break;
+        }
+        Note* note = m_board->createNote();
+        if (note->setFromRecord(stored, stored.FileName)) {
+            note->m_marksEveryEdit = true;
+            note->show();
+        } else {
+            note->discard();
+        }
+    }
+}
+
+void Note::show()
+{
+    // A note stored on a monitor that is gone, or beyond a smaller resolution, comes back onto a screen.
+    moveTo(keepOnScreen(m_geometry, screenTwips().available));
+    emit showRequested();
+    emit stayOnTopChanged(staysOnTopNow());
+}
+
+void Note::rollUp()
+{
+    m_record.Width = m_geometry.width();
+    m_record.Height = m_geometry.height();
+    resize(QSize(kMinimumWidthTwips, kMinimumHeightTwips));
+    m_iconTooltip = rollUpTooltip(m_text->text());
+    m_rolledUp = true;
+    emit changed(RolledUp);
+}
+
+void Note::restore()
+{
+    resize(restoreSize());
+    m_iconTooltip = kIconHint;
+    m_rolledUp = false;
+    emit changed(RolledUp);
+}
+
+void Note::toggleRollUp()
+{
+    // A note exactly as narrow as a rolled-up one counts as rolled up.
+    if (m_geometry.width() == kMinimumWidthTwips) {
+        restore();
+    } else {
+        rollUp();
+    }
+}
+
+void Note::defaultSize()
+{
+    resize(QSize(kDefaultWidthTwips, kDefaultHeightTwips));
+}
+
+void Note::reset()
+{
+    defaultSize();
+    setColor(QStringLiteral("yellow"), true);
+    setTimeStamp(currentTimeText());
+    m_filePath.clear(); // a reset note belongs to no file: Save asks where
+    setUnsaved(false);
+}
+
+void Note::setCaptionType(int type)
+{
+    if (type < 0 || type > 3) {
+        return;
+    }
+    m_captionType = type;
+    m_record.CaptionType = type;
+    setSubCaptionText(subCaptionText(type, m_record.TimeDate, m_wordCount, int(m_text->text().size()), m_filePath));
+}
+
+void Note::refreshSubCaption()
+{
+    if (m_captionType == TimeDateStamp) {
+        setTimeStamp(currentTimeText());
+    } else if (m_captionType == WordCount || m_captionType == CharacterCount) {
+        onTextChanged();
+    }
+}
+
+void Note::setOnTop(bool on)
+{
+    m_record.IsOnTop = on;
+    emit stayOnTopChanged(staysOnTopNow());
+}
+
+void Note::setTransparency(int index)
+{
+    if (index >= 0 && index < 4) {
+        // Applied the next time the note stops being the active window.
+        m_record.Alpha = kTransparencyLevels[index];
+    }
+}
+
+void Note::setAutoSave(bool on)
+{
+    m_record.AutoSave = on;
+}
+
+void Note::setSaveNewNoteOnClose(bool on)
+{
+    m_record.SaveNewNoteOnClose = on;
+    if (on && !m_text->text().isEmpty() && m_filePath.isEmpty()) {
+        setUnsaved(true);
+    } else if (!on && m_filePath.isEmpty()) {
+        setUnsaved(false);
+        m_marksEveryEdit = false;
+    }
+}
+
+void Note::setSaveSettings(bool on)
+{
+    m_saveSettings = on;
+    writeSettings(); // the next new note takes this look at once
+}
+
+void Note::writeSettings()
+{
+    NoteLook look;
+    look.color = m_record.Color;
+    look.height = m_rolledUp ? m_record.Height : m_geometry.height();
+    look.width = m_rolledUp ? m_record.Width : m_geometry.width();
+    look.top = m_geometry.top();
+    look.left = m_geometry.left();
+    look.alpha = m_record.Alpha;
+    look.captionType = m_captionType;
+    look.isOnTop = m_record.IsOnTop;
+    look.foreColor = m_record.ForeColor;
+    look.fontName = m_text->fontName();
+    look.fontSize = m_record.FontSize;
+    look.autoSave = m_record.AutoSave;
+    look.saveNewNoteOnClose = m_record.SaveNewNoteOnClose;
+    SettingsError error;
+    if (!writeNoteLook(look, m_saveSettings, &error)) {
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+    }
+}
+
+void Note::stopSpecialNote()
+{
+    m_saveEnabled = true;
+    setUnsaved(false); // the title names the note's file again, without the mark
+}
+
+void Note::clearAll(bool ctrlHeld)
+{
+    m_text->setLocked(false);
+    m_text->setText(QString());
+    m_text->setSelColor(0);
+    stopSpecialNote();
+    if (ctrlHeld) {
+        m_text->setText(aboutJotletText());
+    }
+}
+
+void Note::dropFiles(const QStringList& paths)
+{
+    constexpr qint64 kMaxDroppedFileBytes = 1024 * 1024;
+    if (paths.isEmpty()) {
+        return;
+    }
+    QString text;
+    QString error;
+    if (!readFileText(paths.first(), &text, &error, kMaxDroppedFileBytes)) {
+        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 75, error);
+        return;
+    }
+    if (text.contains(QChar(0))) {
+        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"),
+                 13,
+                 QStringLiteral("'%1' is not a text file; the note is left as it was").arg(paths.first()));
+        return;
+    }
+    m_marksEveryEdit = true;
+    m_text->setText(text);
+}
+
+bool Note::askToSaveBeforeClose()
+{
+    StayOnTopPause pause(*this);
+    int answer = QMessageBox::Yes;
+    if (m_filePath.isEmpty() || !m_record.AutoSave) {
+        answer = dialogResponder().question(
+            m_dialogOwner,
+            QStringLiteral("Perform Save"),
+            QStringLiteral("Changes have been made to this note.\nWould you like to save now?"));
+    }
+    if (answer == QMessageBox::Yes) {
+        save(m_filePath.isEmpty() ? SaveMode::SaveAs : SaveMode::Save);
+        return !m_unsaved; // a save that was cancelled or failed keeps the note open
+    }
+    return answer == QMessageBox::No;
+}
+
+bool Note::close()
+{
+    if (m_closed) {
+        return true;
+    }
+    writeSettings();
+    if (m_unsaved && !askToSaveBeforeClose()) {
+        return false;
+    }
+    if (m_board && m_board->isLast(this)) {
+        removeAutostart();
+    }
+    finishClose();
+    return true;
+}
+
+void Note::closeForSessionEnd()
+{
+    if (m_closed) {
+        return;
+    }
+    writeSettings();
+    registerAutostart();
+    addToMainNoteFile(record());
+    finishClose();
+}
+
+void Note::finishClose()
+{
+    m_closed = true;
+    emit closed();
+}
+
+} // namespace jotlet

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "window/note.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace jotlet {
+
+// The open notes of the program, in the order they were made. The board owns them; each note leaves it when it
+// closes. With a view factory (the program's: one note window each) every note gets a window as it is made;
+// without one (tests, the manager's previews) notes live without windows.
+class NoteBoard : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NoteBoard(QObject* parent = nullptr);
+    ~NoteBoard() override;
+
+    using ViewFactory = std::function<void(Note*)>;
+    void setViewFactory(ViewFactory factory) { m_viewFactory = std::move(factory); }
+
+    // A new note on the board (not shown yet).
+    Note* createNote(NoteOrigin origin = NoteOrigin::New);
+
+    QList<Note*> notes() const;
+    int count() const { return int(m_notes.size()); }
+    // True when no other note is open.
+    bool isLast(const Note* note) const;
+
+    // The session ends: every note goes to the main note file, in order, without a question.
+    void endSession();
+
+signals:
+    // The last note closed.
+    void emptied();
+
+private:
+    void remove(Note* note);
+
+    std::vector<std::unique_ptr<Note>> m_notes;
+    ViewFactory m_viewFactory;
+};
+
+} // namespace jotlet

@@ -1,0 +1,311 @@
+#include "window/notetext.h"
+
+#include "rtf/format.h"
+#include "rtf/reader.h"
+#include "rtf/writer.h"
+#include "support/colors.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextList>
+
+namespace jotlet {
+
+NoteText::NoteText(QObject* parent)
+    : QObject(parent)
+    , m_document(new QTextDocument(this))
+    , m_cursor(m_document)
+{
+    connect(m_document, &QTextDocument::contentsChanged, this, &NoteText::changed);
+}
+
+NoteText::~NoteText() = default;
+
+void NoteText::setCursor(const QTextCursor& cursor)
+{
+    if (cursor.document() == m_document) {
+        m_cursor = cursor;
+    }
+}
+
+QByteArray NoteText::rtf() const
+{
+    return writeRtf(*m_document);
+}
+
+bool NoteText::setRtf(const QByteArray& rtf, QString* error)
+{
+    QTextDocument incoming;
+    incoming.setDefaultFont(m_document->defaultFont());
+    if (!readRtf(rtf, &incoming, error)) {
+        return false;
+    }
+    // Replace the content in one edit, so it is one undo step and one change.
+    QTextCursor all(m_document);
+    all.select(QTextCursor::Document);
+    all.insertFragment(QTextDocumentFragment(&incoming));
+    // insertFragment merges the first paragraph into the existing one; take its format too.
+    QTextCursor first(m_document);
+    first.setBlockFormat(incoming.begin().blockFormat());
+    m_cursor = QTextCursor(m_document);
+    emit cursorChanged();
+    return true;
+}
+
+QString NoteText::text() const
+{
+    QString text = m_document->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::Nbsp, QLatin1Char(' '));
+    return text;
+}
+
+void NoteText::setText(const QString& text)
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QTextCharFormat typing = typingFormat();
+    QTextCursor all(m_document);
+    all.select(QTextCursor::Document);
+    all.setBlockFormat(QTextBlockFormat());
+    all.insertText(plain, typing);
+    emit cursorChanged();
+}
+
+QTextCharFormat NoteText::typingFormat() const
+{
+    return m_cursor.charFormat();
+}
+
+int NoteText::selStart() const
+{
+    return m_cursor.selectionStart();
+}
+
+void NoteText::setSelStart(int start)
+{
+    m_cursor.setPosition(qBound(0, start, m_document->characterCount() - 1));
+    emit cursorChanged();
+}
+
+int NoteText::selLength() const
+{
+    return m_cursor.selectionEnd() - m_cursor.selectionStart();
+}
+
+void NoteText::setSelLength(int length)
+{
+    const int start = m_cursor.selectionStart();
+    m_cursor.setPosition(start);
+    m_cursor.setPosition(qBound(0, start + length, m_document->characterCount() - 1), QTextCursor::KeepAnchor);
+    emit cursorChanged();
+}
+
+QString NoteText::selText() const
+{
+    QString text = m_cursor.selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void NoteText::setSelText(const QString& text)
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    m_cursor.insertText(plain, typingFormat()); // the caret stands after the inserted text
+    emit cursorChanged();
+}
+
+void NoteText::mergeSelectionFormat(const QTextCharFormat& format)
+{
+    // With a selection the format goes onto it; without one it becomes the format of what is typed next.
+    m_cursor.mergeCharFormat(format);
+    emit cursorChanged();
+}
+
+bool NoteText::selBold() const
+{
+    return typingFormat().fontWeight() > QFont::Medium;
+}
+
+void NoteText::setSelBold(bool on)
+{
+    QTextCharFormat format;
+    format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeSelectionFormat(format);
+}
+
+bool NoteText::selItalic() const
+{
+    return typingFormat().fontItalic();
+}
+
+void NoteText::setSelItalic(bool on)
+{
+    QTextCharFormat format;
+    format.setFontItalic(on);
+    mergeSelectionFormat(format);
+}
+
+bool NoteText::selUnderline() const
+{
+    return typingFormat().fontUnderline();
+}
+
+void NoteText::setSelUnderline(bool on)
+{
+    QTextCharFormat format;
+    format.setFontUnderline(on);
+    mergeSelectionFormat(format);
+}
+
+bool NoteText::selStrikeThrough() const
+{
+    return typingFormat().fontStrikeOut();
+}
+
+void NoteText::setSelStrikeThrough(bool on)
+{
+    QTextCharFormat format;
+    format.setFontStrikeOut(on);
+    mergeSelectionFormat(format);
+}
+
+double NoteText::selFontSize() const
+{
+    const QTextCharFormat format = typingFormat();
+    return format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : fontSize();
+}
+
+void NoteText::setSelFontSize(double points)
+{
+    if (points <= 0) {
+        return;
+    }
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    mergeSelectionFormat(format);
+}
+
+quint32 NoteText::selColor() const
+{
+    const QTextCharFormat format = typingFormat();
+    return format.hasProperty(QTextFormat::ForegroundBrush) ? bgrFromColor(format.foreground().color()) : 0;
+}
+
+void NoteText::setSelColor(quint32 color)
+{
+    QTextCharFormat format;
+    format.setForeground(colorFromBgr(color));
+    mergeSelectionFormat(format);
+}
+
+void NoteText::applyToSelectedBlocks(const std::function<void(QTextBlockFormat&)>& change)
+{
+    QTextBlock block = m_document->findBlock(m_cursor.selectionStart());
+    const QTextBlock last = m_document->findBlock(m_cursor.selectionEnd());
+    QTextCursor edit(m_document);
+    edit.beginEditBlock();
+    while (block.isValid()) {
+        QTextBlockFormat format = block.blockFormat();
+        change(format);
+        edit.setPosition(block.position());
+        edit.setBlockFormat(format);
+        if (block == last) {
+            break;
+        }
+        block = block.next();
+    }
+    edit.endEditBlock();
+}
+
+bool NoteText::selBullet() const
+{
+    return m_cursor.currentList() != nullptr;
+}
+
+void NoteText::setSelBullet(bool on)
+{
+    if (on == (m_cursor.currentList() != nullptr)) {
+        return;
+    }
+    if (on) {
+        QTextListFormat list;
+        list.setStyle(QTextListFormat::ListDisc);
+        list.setIndent(1);
+        m_cursor.createList(list);
+        return;
+    }
+    applyToSelectedBlocks([](QTextBlockFormat& format) { format.setObjectIndex(-1); });
+}
+
+int NoteText::selIndent() const
+{
+    const QTextBlockFormat format = m_cursor.blockFormat();
+    if (format.hasProperty(RtfProperty::LeftIndentTwips)) {
+        return format.intProperty(RtfProperty::LeftIndentTwips);
+    }
+    return qRound(format.leftMargin() * kTwipsPerPixel);
+}
+
+void NoteText::setSelIndent(int twips)
+{
+    applyToSelectedBlocks([twips](QTextBlockFormat& format) {
+        // A negative indent is kept for the RTF but shown at the left edge, where the text can still be read.
+        format.setLeftMargin(qMax(0, twips) / kTwipsPerPixel);
+        format.setProperty(RtfProperty::LeftIndentTwips, twips);
+    });
+}
+
+int NoteText::selAlignment() const
+{
+    const Qt::Alignment align = m_cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    return align == Qt::AlignRight ? 1 : align == Qt::AlignHCenter ? 2 : 0;
+}
+
+void NoteText::setSelAlignment(int alignment)
+{
+    const Qt::Alignment align = alignment == 1 ? Qt::AlignRight : alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    applyToSelectedBlocks([align](QTextBlockFormat& format) { format.setAlignment(align); });
+}
+
+QString NoteText::fontName() const
+{
+    return m_document->defaultFont().family();
+}
+
+void NoteText::setFontName(const QString& name)
+{
+    QFont font = m_document->defaultFont();
+    font.setFamilies(QStringList {name});
+    m_document->setDefaultFont(font);
+}
+
+double NoteText::fontSize() const
+{
+    return m_document->defaultFont().pointSizeF();
+}
+
+void NoteText::setFontSize(double points)
+{
+    if (points <= 0) {
+        return;
+    }
+    QFont font = m_document->defaultFont();
+    font.setPointSizeF(points);
+    m_document->setDefaultFont(font);
+}
+
+void NoteText::setLocked(bool locked)
+{
+    if (locked != m_locked) {
+        m_locked = locked;
+        emit lockedChanged(locked);
+    }
+}
+
+} // namespace jotlet

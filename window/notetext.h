@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QObject>
+#include <QTextCursor>
+
+#include <functional>
+
+class QTextBlockFormat;
+class QTextCharFormat;
+class QTextDocument;
+
+namespace jotlet {
+
+// A note's text: the rich-text document and the selection the note's commands act on. A view showing the note
+// edits the same document; it hands its own selection over before a command runs and takes it back afterwards.
+//
+// With nothing selected the selection setters set the format of what is typed (or inserted) next. Sizes are
+// points, indents twips, colours 0x00BBGGRR; alignment is 0 left, 1 right, 2 centre.
+class NoteText : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NoteText(QObject* parent = nullptr);
+    ~NoteText() override;
+
+    QTextDocument* document() const { return m_document; }
+    const QTextCursor& cursor() const { return m_cursor; }
+    void setCursor(const QTextCursor& cursor);
+
+    // The text as rich-edit RTF. Setting replaces the content in one edit; input past the reader's limits leaves
+    // the content alone and gives false with the reason in *error.
+    QByteArray rtf() const;
+    bool setRtf(const QByteArray& rtf, QString* error = nullptr);
+
+    // The plain text with paragraphs separated by CR LF, as rich-edit controls give it. Setting replaces the
+    // content with plain text in the format of the insertion point.
+    QString text() const;
+    void setText(const QString& text);
+
+    int selStart() const;
+    void setSelStart(int start);
+    int selLength() const;
+    void setSelLength(int length);
+    QString selText() const;
+    void setSelText(const QString& text);
+
+    bool selBold() const;
+    void setSelBold(bool on);
+    bool selItalic() const;
+    void setSelItalic(bool on);
+    bool selUnderline() const;
+    void setSelUnderline(bool on);
+    bool selStrikeThrough() const;
+    void setSelStrikeThrough(bool on);
+    bool selBullet() const;
+    void setSelBullet(bool on);
+    double selFontSize() const;
+    void setSelFontSize(double points);
+    quint32 selColor() const;
+    void setSelColor(quint32 color);
+    int selIndent() const;
+    void setSelIndent(int twips);
+    int selAlignment() const;
+    void setSelAlignment(int alignment);
+
+    // The face and size of all text that has none of its own.
+    QString fontName() const;
+    void setFontName(const QString& name);
+    double fontSize() const;
+    void setFontSize(double points);
+
+    // While locked the user cannot edit the text (a view makes itself read-only); the program still can.
+    bool isLocked() const { return m_locked; }
+    void setLocked(bool locked);
+
+signals:
+    // The content or its format changed.
+    void changed();
+    // A command moved the selection or changed the format of what is typed next: a view takes cursor() over.
+    void cursorChanged();
+    void lockedChanged(bool locked);
+
+private:
+    void mergeSelectionFormat(const QTextCharFormat& format);
+    void applyToSelectedBlocks(const std::function<void(QTextBlockFormat&)>& change);
+    QTextCharFormat typingFormat() const;
+
+    QTextDocument* m_document;
+    QTextCursor m_cursor;
+    bool m_locked = false;
+};
+
+} // namespace jotlet

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QTextEdit>
+
+class QSyntaxHighlighter;
+
+namespace jotlet {
+
+class NoteText;
+
+// The text box of a note window: it edits the note's own document and keeps the note's selection in step with
+// its own. Addresses in the text are shown as links while displayed (never written into the RTF); a left click
+// opens one. Dropped files are handed to the window rather than inserted.
+class NoteTextBox : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit NoteTextBox(QWidget* parent = nullptr);
+
+    // Shows and edits this text from now on.
+    void showText(NoteText* text);
+
+    // Opens the link at a document position when it is one the program may open.
+    bool openLinkAt(int position);
+
+signals:
+    // Before the box handles a key; a receiver may set *consume to keep the box from handling it.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers, bool* consume);
+    void mousePressed(Qt::MouseButton button);
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void takeCursorFromText();
+    void applyLocked(bool locked);
+
+    NoteText* m_text = nullptr;
+    QSyntaxHighlighter* m_links = nullptr;
+    QPoint m_pressPosition;
+    bool m_syncing = false;
+};
+
+} // namespace jotlet

@@ -1,0 +1,246 @@
+// The note window: it follows its note and hands the user's commands to it.
+#include "window/notewindow.h"
+
+#include "window/edgesnapper.h"
+#include "window/notetext.h"
+#include "window/notetextbox.h"
+#include "window/screens.h"
+#include "window/translucency.h"
+#include "window/windowhelpers.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+
+namespace jotlet {
+
+NoteWindow::NoteWindow(Note* note)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_note(note)
+{
+    setObjectName(QStringLiteral("NoteWindow"));
+    createChrome();
+    m_textBox->showText(&note->text());
+    m_snapper = std::make_unique<EdgeSnapper>(this);
+    note->setDialogOwner(this);
+    connect(note, &Note::changed, this, &NoteWindow::render);
+    connect(note, &Note::stayOnTopChanged, this, &NoteWindow::applyStayOnTop);
+    connect(note, &Note::showRequested, this, &NoteWindow::showNote);
+    connect(note, &Note::viewCommand, this, &NoteWindow::onViewCommand);
+    connect(note, &Note::closed, this, [this] {
+        hide();
+        deleteLater();
+    });
+    connect(note, &QObject::destroyed, this, &QObject::deleteLater);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, &NoteWindow::onApplicationStateChanged);
+    setStaysOnTop(this, note->staysOnTopNow());
+    render(Note::Title | Note::SubCaption | Note::Colors | Note::Geometry | Note::RolledUp);
+    addDropShadow(this);
+}
+
+NoteWindow::~NoteWindow() = default;
+
+void NoteWindow::render(Note::Aspects aspects)
+{
+    if (!m_note) {
+        return;
+    }
+    if (aspects & Note::Title) {
+        m_caption->setText(m_note->title());
+        setWindowTitle(m_note->title()); // task bars and window lists show the caption
+    }
+    if (aspects & Note::SubCaption) {
+        m_subCaption->setText(m_note->subCaption());
+    }
+    if (aspects & Note::Colors) {
+        renderColors();
+    }
+    if (aspects & Note::Geometry) {
+        applyGeometry();
+    }
+    if (aspects & Note::RolledUp) {
+        m_icon->setToolTip(m_note->iconTooltip());
+    }
+}
+
+void NoteWindow::applyGeometry()
+{
+    const QRect pixels = toPixels(m_note->geometry(), twipsPerPixel(screen()));
+    if (pixels == m_appliedPixels && geometry() == pixels) {
+        return;
+    }
+    m_appliedPixels = pixels;
+    m_applying = true;
+    move(pixels.topLeft());
+    resize(pixels.size());
+    m_applying = false;
+}
+
+void NoteWindow::reportGeometry()
+{
+    if (m_applying || !m_note || !isVisible()) {
+        return;
+    }
+    // Only what the user (or the window manager) changed goes back: a place or size that is no whole number of
+    // pixels (500 twips at 15 per pixel) stays exact in the note.
+    const TwipsPerPixel perPixel = twipsPerPixel(screen());
+    QRect twips = m_note->geometry();
+    const QRect now = geometry();
+    if (now.topLeft() != m_appliedPixels.topLeft()) {
+        twips.moveTopLeft(toTwips(now, perPixel).topLeft());
+    }
+    if (now.size() != m_appliedPixels.size()) {
+        twips.setSize(toTwips(now, perPixel).size());
+    }
+    m_appliedPixels = now;
+    m_note->setGeometry(twips);
+}
+
+void NoteWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    reportGeometry();
+}
+
+void NoteWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    reportGeometry();
+    layoutChrome();
+}
+
+void NoteWindow::showNote()
+{
+    applyGeometry();
+    show();
+    applyStayOnTop(m_note->staysOnTopNow());
+    activateWindow();
+    m_textBox->setFocus();
+}
+
+void NoteWindow::applyStayOnTop(bool on)
+{
+    setStaysOnTop(this, on);
+}
+
+void NoteWindow::runCommand(CommandCall call)
+{
+    if (m_note) {
+        m_note->run(call.command, call.index, QGuiApplication::queryKeyboardModifiers());
+    }
+}
+
+void NoteWindow::popUp(NoteMenu which, const QPoint& at)
+{
+    if (!m_note) {
+        return;
+    }
+    QPointer<NoteWindow> self(this);
+    NoteMenus::shared().popUp(which, *m_note, at, [self](CommandCall call) {
+        if (self) {
+            self->runCommand(call);
+        }
+    });
+}
+
+void NoteWindow::popUpForText()
+{
+    popUp(m_textBox->textCursor().hasSelection() ? NoteMenu::Selection : NoteMenu::Main, QCursor::pos());
+}
+
+void NoteWindow::onViewCommand(Command command)
+{
+    switch (command) {
+    case Command::Paste:
+        m_textBox->paste();
+        break;
+    case Command::Undo:
+        m_textBox->undo();
+        break;
+    case Command::Cut:
+        m_textBox->cut();
+        break;
+    case Command::Copy:
+        m_textBox->copy();
+        break;
+    case Command::ShowSystemMenu:
+        popUp(NoteMenu::System, QCursor::pos());
+        break;
+    default:
+        break;
+    }
+}
+
+void NoteWindow::onTextKeyPressed(int key, Qt::KeyboardModifiers modifiers, bool* consume)
+{
+    if (key == Qt::Key_Menu) {
+        popUpForText();
+    } else if (key == Qt::Key_F10 && (modifiers & Qt::ShiftModifier)) {
+        popUpForText();
+        *consume = true;
+    } else if (key == Qt::Key_V && (modifiers & Qt::ControlModifier) && (modifiers & Qt::ShiftModifier)) {
+        *consume = true; // the plain paste happens when the key is released
+    }
+}
+
+void NoteWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    // Keys released in the text box reach the window too: the box leaves key releases to its parent.
+    const CommandCall call = keyCommand(event->key(), event->modifiers());
+    if (call.command != Command::None) {
+        runCommand(call);
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void NoteWindow::closeEvent(QCloseEvent* event)
+{
+    // Alt+F4 from the window manager, or the end of the program: the note decides.
+    if (m_note && !m_note->isClosed() && !m_note->close()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void NoteWindow::applyActivation(bool active)
+{
+    if (active) {
+        m_translucency.reset();
+        return;
+    }
+    if (!m_note || m_note->alpha() == 255 || !isVisible()) {
+        return;
+    }
+    if (!m_translucency) {
+        m_translucency = std::make_unique<Translucency>(this, m_note->alpha());
+    } else {
+        m_translucency->setAlpha(m_note->alpha());
+    }
+}
+
+void NoteWindow::onApplicationStateChanged(Qt::ApplicationState state)
+{
+    if (!m_note || !isVisible()) {
+        return;
+    }
+    if (state == Qt::ApplicationActive) {
+        m_translucency.reset();
+        applyStayOnTop(m_note->staysOnTopNow());
+    } else if (state == Qt::ApplicationInactive) {
+        applyActivation(false);
+    }
+}
+
+void NoteWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        applyActivation(isActiveWindow());
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace jotlet

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "window/command.h"
+#include "window/note.h"
+#include "window/notemenus.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+class QLabel;
+
+namespace jotlet {
+
+class EdgeSnapper;
+class NoteTextBox;
+class Translucency;
+
+// A note on the desktop: a frameless window that shows a Note and turns the user's mouse and keys into calls on
+// it. Its chrome: the note icon, the caption line, help and close buttons, the text box, a separator, the
+// sub-caption and the resize grip. The window goes when its note closes.
+class NoteWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit NoteWindow(Note* note);
+    ~NoteWindow() override;
+
+    Note* note() const { return m_note; }
+    NoteTextBox* textBox() const { return m_textBox; }
+
+    // Runs a command from a menu or a key on the note.
+    void runCommand(CommandCall call);
+    // Pops one of the note's menus up at a screen position.
+    void popUp(NoteMenu which, const QPoint& at);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createChrome();
+    void layoutChrome();
+    void render(Note::Aspects aspects);
+    void renderColors();
+    void applyGeometry();
+    void reportGeometry();
+    void showNote();
+    void applyStayOnTop(bool on);
+    void applyActivation(bool active);
+    void onApplicationStateChanged(Qt::ApplicationState state);
+    void onViewCommand(Command command);
+    void onTextKeyPressed(int key, Qt::KeyboardModifiers modifiers, bool* consume);
+    void popUpForText();
+    bool chromeMouseEvent(QObject* watched, QMouseEvent* event);
+    void resizeByGrip(QMouseEvent* event);
+
+    QPointer<Note> m_note;
+    NoteTextBox* m_textBox = nullptr;
+    QLabel* m_caption = nullptr;
+    QLabel* m_subCaption = nullptr;
+    QLabel* m_icon = nullptr;
+    QLabel* m_help = nullptr;
+    QLabel* m_close = nullptr;
+    QLabel* m_grip = nullptr;
+    QFrame* m_line = nullptr;
+    std::unique_ptr<EdgeSnapper> m_snapper;
+    std::unique_ptr<Translucency> m_translucency;
+    QRect m_appliedPixels; // the geometry last taken from the note, so moves of the user's own can be told apart
+    bool m_applying = false;
+    QPoint m_gripStart;
+    QSize m_gripStartSize;
+};
+
+} // namespace jotlet

@@ -1,0 +1,287 @@
+// The note window's chrome: its controls and their layout, and what the mouse does on them.
+#include "support/colors.h"
+#include "window/edgesnapper.h"
+#include "window/notelogic.h"
+#include "window/notetextbox.h"
+#include "window/notewindow.h"
+#include "window/screens.h"
+
+#include <QFrame>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <cmath>
+
+namespace jotlet {
+
+namespace {
+
+constexpr int kIconTwips = 480;
+constexpr int kButtonTwips = 255;
+constexpr int kGripTwips = 180;
+
+// Small pictures for the chrome, drawn here (once per kind and size) so the note looks the same with any theme.
+QPixmap drawChromePicture(const QString& kind, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (kind == QLatin1String("note")) {
+        p.setBrush(QColor(255, 236, 120));
+        p.setPen(QPen(QColor(120, 100, 20), 1));
+        p.drawRect(QRectF(3.5, 3.5, size - 7, size - 7));
+        p.drawLine(QPointF(7, size * 0.4), QPointF(size - 7, size * 0.4));
+        p.drawLine(QPointF(7, size * 0.6), QPointF(size - 10, size * 0.6));
+    } else if (kind == QLatin1String("close") || kind == QLatin1String("help")) {
+        p.setBrush(QColor(128, 128, 128));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+        p.setPen(QPen(Qt::white, 1.6));
+        if (kind == QLatin1String("close")) {
+            p.drawLine(QPointF(size * 0.3, size * 0.3), QPointF(size * 0.7, size * 0.7));
+            p.drawLine(QPointF(size * 0.7, size * 0.3), QPointF(size * 0.3, size * 0.7));
+        } else {
+            p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
+        }
+    } else { // grip
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        for (int i = 1; i <= 3; ++i) {
+            p.drawLine(QPointF(size - 1, size - 1 - i * size / 4.0), QPointF(size - 1 - i * size / 4.0, size - 1));
+        }
+    }
+    return pixmap;
+}
+
+QPixmap chromePicture(const QString& kind, int size)
+{
+    static QHash<QString, QPixmap> pictures;
+    const QString key = kind + QLatin1Char('/') + QString::number(size);
+    auto it = pictures.constFind(key);
+    if (it == pictures.constEnd()) {
+        it = pictures.insert(key, drawChromePicture(kind, size));
+    }
+    return *it;
+}
+
+QLabel* pictureLabel(QWidget* parent, const QString& name, const QString& tooltip)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setToolTip(tooltip);
+    label->setScaledContents(true);
+    label->installEventFilter(parent);
+    return label;
+}
+
+void setTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void NoteWindow::createChrome()
+{
+    m_textBox = new NoteTextBox(this);
+    m_textBox->setObjectName(QStringLiteral("RTB1"));
+    m_textBox->setFrameShape(QFrame::NoFrame);
+    m_textBox->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(m_textBox, &NoteTextBox::keyPressed, this, &NoteWindow::onTextKeyPressed);
+    connect(m_textBox, &NoteTextBox::mousePressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton) {
+            popUpForText();
+        }
+    });
+    connect(m_textBox, &NoteTextBox::filesDropped, this, [this](const QStringList& paths) {
+        if (m_note) {
+            m_note->dropFiles(paths);
+        }
+    });
+
+    m_caption = new QLabel(QStringLiteral("Jotlet"), this);
+    m_caption->setObjectName(QStringLiteral("lblCaption"));
+    m_caption->setFont(QFont(QStringLiteral("Verdana"), 9));
+    m_caption->setAutoFillBackground(true);
+    QPalette captionColors = m_caption->palette();
+    captionColors.setColor(QPalette::Window, QColor(128, 128, 128));
+    captionColors.setColor(QPalette::WindowText, Qt::white);
+    m_caption->setPalette(captionColors);
+    m_caption->installEventFilter(this);
+
+    m_subCaption = new QLabel(this);
+    m_subCaption->setObjectName(QStringLiteral("lblSubCaption"));
+    m_subCaption->setFont(QFont(QStringLiteral("Verdana"), 8));
+    m_subCaption->setToolTip(QStringLiteral("Double-click to refresh caption"));
+    m_subCaption->installEventFilter(this);
+
+    m_icon = pictureLabel(this, QStringLiteral("imgIcon"), QStringLiteral("Right-click for options"));
+    m_help = pictureLabel(this, QStringLiteral("imgHelp"), QStringLiteral("Display help"));
+    m_close = pictureLabel(this, QStringLiteral("CloseImage"), QStringLiteral("Close note"));
+    m_grip = pictureLabel(this, QStringLiteral("imgResize"), QStringLiteral("Resize note"));
+    m_grip->setCursor(Qt::SizeFDiagCursor);
+    m_line = new QFrame(this);
+    m_line->setObjectName(QStringLiteral("Line1"));
+    m_line->setFrameShape(QFrame::HLine);
+    m_line->setFrameShadow(QFrame::Plain);
+}
+
+void NoteWindow::renderColors()
+{
+    const QColor color = colorFromBgr(m_note->colorValue());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, color);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    QPalette box = m_textBox->palette();
+    box.setColor(QPalette::Base, color);
+    m_textBox->setPalette(box);
+    setTextColor(m_subCaption, Qt::black);
+    setTextColor(m_line, Qt::black);
+}
+
+void NoteWindow::layoutChrome()
+{
+    const TwipsPerPixel perPixel = twipsPerPixel(screen());
+    const auto px = [&perPixel](double twips, bool vertical) {
+        return int(std::lround(twips / (vertical ? perPixel.y : perPixel.x)));
+    };
+    const auto place = [&](QWidget* w, double left, double top, double wide, double high) {
+        w->setGeometry(px(left, false), px(top, true), qMax(0, px(wide, false)), qMax(0, px(high, true)));
+    };
+    // The window manager keeps the minimum during its own sizing; the note holds it for everything else.
+    const QSize minimum(px(kMinimumWidthTwips, false), px(kMinimumHeightTwips, true));
+    if (minimumSize() != minimum) {
+        setMinimumSize(minimum);
+    }
+    const QRect twips = m_note ? m_note->geometry() : toTwips(geometry(), perPixel);
+    const int w = twips.width();
+    const int h = twips.height();
+    place(m_textBox, 45, 360, w - 220, h - 700);
+    place(m_subCaption, 40, h - 320, w - kGripTwips, 255);
+    place(m_line, 50, h - 350, w - 220 - 50, 15);
+    place(m_grip, w - kGripTwips - 50, h - kGripTwips - 50, kGripTwips, kGripTwips);
+    place(m_caption, kIconTwips, 10, w - 1100, 250);
+    place(m_close, w - kButtonTwips - 30, 10, kButtonTwips, kButtonTwips);
+    place(m_help, w - 2 * kButtonTwips - 50, 10, kButtonTwips, kButtonTwips);
+    place(m_icon, 0, 15, kIconTwips, kIconTwips);
+    m_icon->setPixmap(chromePicture(QStringLiteral("note"), px(kIconTwips, false)));
+    m_close->setPixmap(chromePicture(QStringLiteral("close"), px(kButtonTwips, false)));
+    m_help->setPixmap(chromePicture(QStringLiteral("help"), px(kButtonTwips, false)));
+    m_grip->setPixmap(chromePicture(QStringLiteral("grip"), px(kGripTwips, false)));
+}
+
+void NoteWindow::mousePressEvent(QMouseEvent* event)
+{
+    NoteMenus::shared().menu(NoteMenu::Main)->hide();
+    if (event->button() == Qt::RightButton) {
+        popUp(NoteMenu::Main, event->globalPosition().toPoint());
+    } else if (event->button() == Qt::LeftButton) {
+        m_snapper->startDrag(event->position());
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void NoteWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton) {
+        m_snapper->dragTo(event->position());
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+bool NoteWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        if (chromeMouseEvent(watched, static_cast<QMouseEvent*>(event))) {
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool NoteWindow::chromeMouseEvent(QObject* watched, QMouseEvent* mouse)
+{
+    const QEvent::Type type = mouse->type();
+    const bool press = type == QEvent::MouseButtonPress;
+    const bool release = type == QEvent::MouseButtonRelease;
+    const bool doubleClick = type == QEvent::MouseButtonDblClick;
+    const QPoint at = mouse->globalPosition().toPoint();
+    if (!m_note) {
+        return false;
+    }
+    if (watched == m_grip) {
+        resizeByGrip(mouse);
+        return true;
+    }
+    if (watched == m_close || watched == m_help) {
+        if (release && mouse->button() == Qt::LeftButton) {
+            runCommand({watched == m_close ? Command::CloseNote : Command::ShowHelp});
+        }
+        return true;
+    }
+    if (watched == m_subCaption) {
+        // Its own menu on a right click; it does not move the note.
+        if (release && mouse->button() == Qt::RightButton) {
+            popUp(NoteMenu::Caption, at);
+        } else if (doubleClick) {
+            m_note->refreshSubCaption();
+        }
+        return true;
+    }
+    if (watched == m_icon && press && mouse->button() == Qt::RightButton) {
+        popUp(NoteMenu::System, at);
+        return true;
+    }
+    if (watched == m_icon && doubleClick) {
+        m_note->toggleRollUp();
+        return true;
+    }
+    if (watched == m_icon || watched == m_caption) {
+        // The element moves with the window, so window coordinates serve as the element's.
+        const QPointF inWindow = static_cast<QWidget*>(watched)->mapTo(this, mouse->position());
+        if (press && mouse->button() == Qt::LeftButton) {
+            m_snapper->startDrag(inWindow);
+            return true;
+        }
+        if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+            m_snapper->dragTo(inWindow);
+            return true;
+        }
+    }
+    return false;
+}
+
+void NoteWindow::resizeByGrip(QMouseEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        // The window manager's own sizing loop where there is one; otherwise follow the mouse.
+        if (windowHandle() && windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge)) {
+            m_gripStartSize = QSize();
+            return;
+        }
+        m_gripStart = event->globalPosition().toPoint();
+        m_gripStartSize = size();
+    } else if (event->type() == QEvent::MouseMove && m_gripStartSize.isValid()) {
+        resize(m_gripStartSize
+               + QSize(event->globalPosition().toPoint().x() - m_gripStart.x(),
+                       event->globalPosition().toPoint().y() - m_gripStart.y()));
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        m_gripStartSize = QSize();
+    }
+}
+
+} // namespace jotlet

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPointer>
+
+class QWidget;
+
+namespace jotlet {
+
+// Makes one top-level window translucent while the object lives; when it goes, the window is opaque again.
+class Translucency
+{
+public:
+    // alpha: 0 (invisible) to 255 (opaque).
+    Translucency(QWidget* window, int alpha);
+    ~Translucency();
+    Translucency(const Translucency&) = delete;
+    Translucency& operator=(const Translucency&) = delete;
+
+    int alpha() const { return m_alpha; }
+    void setAlpha(int alpha);
+
+    // False where the platform cannot set a window's opacity (the offscreen platform of the tests).
+    static bool isSupported();
+
+private:
+    QPointer<QWidget> m_window;
+    int m_alpha;
+};
+
+} // namespace jotlet
