@@ -16,7 +16,18 @@ JotletApplication::JotletApplication(QObject* parent)
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
     // The program runs while a note is open; dialogs closing must not end it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    connect(&m_board, &NoteBoard::emptied, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Checked once control is back in the event loop: a note refused at start-up leaves the board empty for a
+    // moment before the new note that takes its place.
+    connect(
+        &m_board,
+        &NoteBoard::emptied,
+        this,
+        [this] {
+            if (m_board.count() == 0) {
+                QCoreApplication::quit();
+            }
+        },
+        Qt::QueuedConnection);
     connect(m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &JotletApplication::endSession);
 }
 

@@ -8,18 +8,7 @@ runs=${2:-5}
 jotlet="$build/jotlet"
 [ -x "$jotlet" ] || { echo "build $jotlet first" >&2; exit 1; }
 
-scratch=$(mktemp -d)
-display=:$((150 + RANDOM % 50))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-DISPLAY=$display openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
-sleep 1
-export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime JOTLET_HOME=$scratch/home
-mkdir -p "$XDG_RUNTIME_DIR" "$JOTLET_HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 note_file() { # data height width
     printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES version="1.0.0.1">\r\n<NOTE>\r\n<COLOR>yellow</COLOR>\r\n'
@@ -54,6 +43,7 @@ measure() { # file
     "$jotlet" "$1" >/dev/null 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "the program ended without showing a note" >&2; exit 1; }
         sleep 0.005
     done
     now=$(date +%s%N)
@@ -63,8 +53,6 @@ measure() { # file
     rm -f "$JOTLET_HOME/jotlet.dat"
     echo "$(((now - start) / 1000000)) $rss"
 }
-
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 printf '%-26s %8s %12s\n' file ms "peak RSS kB"
 for name in ordinary.not deep-100000.not 50MB.not fifo.not million-paragraphs.not million-words.not \

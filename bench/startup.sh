@@ -10,18 +10,7 @@ jotlet="$build/jotlet"
 floor="$build/bench/floor_notes"
 [ -x "$jotlet" ] && [ -x "$floor" ] || { echo "build $jotlet and $floor first" >&2; exit 1; }
 
-scratch=$(mktemp -d)
-display=:$((150 + RANDOM % 50))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-DISPLAY=$display openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
-sleep 1
-export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime JOTLET_HOME=$scratch/home
-mkdir -p "$XDG_RUNTIME_DIR" "$JOTLET_HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 main_note_file() { # n
     printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES version="1.0.0.1">\r\n'
@@ -43,6 +32,7 @@ measure() { # n command...
     while :; do
         shown=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
         [ "$shown" -ge "$n" ] && break
+        kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its windows" >&2; exit 1; }
         sleep 0.005
     done
     now=$(date +%s%N)
@@ -51,8 +41,6 @@ measure() { # n command...
     wait "$pid" 2>/dev/null || true
     echo "$(((now - start) / 1000000)) $rss"
 }
-
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 printf '%-6s %-8s %10s %10s\n' notes program "ms" "RSS kB"
 for n in 1 20 100; do

@@ -2,6 +2,7 @@
 // ends while the notes of the last one are still coming back.
 #include "logcapture.h"
 #include "notes/notestore.h"
+#include "signals.h"
 #include "support/appinfo.h"
 
 #include <QDir>
@@ -59,6 +60,7 @@ private slots:
     void fileSizeLimitFailsTheSaveOnly();
     void unwritableLogNeverBlocksTheSessionEnd();
     void sessionEndDuringStartKeepsEveryNote();
+    void refusedNoteLeavesANewNote();
 
 private:
     // Starts the program and ends the session with SIGTERM once it can be caught. False when it did not exit
@@ -79,7 +81,7 @@ bool TestProgram::runAndEndSession(QProcess& program, const QStringList& argumen
         return false;
     }
     QTest::qWait(msBeforeSignal);
-    ::kill(pid_t(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     return program.waitForFinished(10000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
 }
 
@@ -121,6 +123,18 @@ void TestProgram::sessionEndDuringStartKeepsEveryNote()
     QProcess program;
     QVERIFY2(runAndEndSession(program, {}), "the program did not end with the session");
     QCOMPARE(readBytes(mainNoteFilePath()), before);
+}
+
+void TestProgram::refusedNoteLeavesANewNote()
+{
+    // A note file whose text is refused: the program goes on with a new, empty note, which the session keeps.
+    const QString path = QDir(dataFolder()).filePath(QStringLiteral("huge.not"));
+    QVERIFY(saveNoteFile(note(QStringLiteral("x\\par\r\n").repeated(200000)), path));
+    QProcess program;
+    QVERIFY2(runAndEndSession(program, {path}, 1500), "the program did not run until the session ended");
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(!kept.first().Data.contains(QLatin1String("x\\par")));
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

@@ -5,6 +5,7 @@
 #include "filefaults.h"
 #include "logcapture.h"
 #include "notes/notestore.h"
+#include "samplenotes.h"
 #include "support/appinfo.h"
 #include "support/settings.h"
 #include "window/noteboard.h"
@@ -20,19 +21,6 @@
 using namespace jotlet;
 
 namespace {
-
-NoteRecord fileNote(const QString& text, const QString& color, int left)
-{
-    NoteRecord note;
-    note.Color = color;
-    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
-    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
-    note.Height = 2500;
-    note.Width = 3000;
-    note.Left = left;
-    note.Top = 1500;
-    return note;
-}
 
 QByteArray readBytes(const QString& path)
 {
@@ -101,8 +89,10 @@ void TestStartup::choice()
 void TestStartup::startFromCommandLine()
 {
     const QString path = m_dir.filePath(QStringLiteral("three.not"));
-    QVERIFY(saveNoteFile(fileNote(QStringLiteral("first"), QStringLiteral("green"), 600), path));
-    QVERIFY(appendToNoteFile(fileNote(QStringLiteral("second"), QStringLiteral("red"), 900), path));
+    QVERIFY(
+        saveNoteFile(sampleNote(QStringLiteral("first"), QStringLiteral("green"), QRect(600, 1500, 3000, 2500)), path));
+    QVERIFY(appendToNoteFile(sampleNote(QStringLiteral("second"), QStringLiteral("red"), QRect(900, 1500, 3000, 2500)),
+                             path));
     NoteBoard board;
     openStartingNotes(board, QLatin1Char('"') + path + QLatin1Char('"'));
     QCOMPARE(board.count(), 1);
@@ -118,8 +108,9 @@ void TestStartup::startFromCommandLine()
 
 void TestStartup::startFromMainNoteFile()
 {
-    QVERIFY(addToMainNoteFile(fileNote(QStringLiteral("one"), QStringLiteral("red"), 300)));
-    QVERIFY(addToMainNoteFile(fileNote(QStringLiteral("two"), QStringLiteral("purple"), 4500)));
+    QVERIFY(addToMainNoteFile(sampleNote(QStringLiteral("one"), QStringLiteral("red"), QRect(300, 1500, 3000, 2500))));
+    QVERIFY(
+        addToMainNoteFile(sampleNote(QStringLiteral("two"), QStringLiteral("purple"), QRect(4500, 1500, 3000, 2500))));
     NoteBoard board;
     openStartingNotes(board, QString());
     const QList<Note*> notes = board.notes();
@@ -176,7 +167,7 @@ void TestStartup::hostileFilesGiveANewNote()
     QFETCH(QString, logged);
     const QString path = m_dir.filePath(kind + QStringLiteral(".not"));
     QByteArray bytes;
-    NoteRecord note = fileNote(QStringLiteral("text"), QStringLiteral("blue"), 100);
+    NoteRecord note = sampleNote(QStringLiteral("text"), QStringLiteral("blue"), QRect(100, 1500, 3000, 2500));
     if (kind == QLatin1String("deep")) {
         bytes = "<NOTES>" + QByteArray("<NOTE>").repeated(100000) + QByteArray("</NOTE>").repeated(100000) + "</NOTES>";
     } else if (kind == QLatin1String("big")) {
@@ -232,7 +223,8 @@ void TestStartup::fullDiskKeepsTheNoteUnsaved()
     const auto restoreHome = qScopeGuard([&] { qputenv("JOTLET_HOME", home); });
     FakeDialogs dialogs;
     const QString path = mode < 0 ? mainNoteFilePath() : disk.filePath(QStringLiteral("todo.not"));
-    QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path));
+    QVERIFY(
+        saveNoteFile(sampleNote(QStringLiteral("old"), QStringLiteral("blue"), QRect(100, 1500, 3000, 2500)), path));
     dialogs.fileAnswers << path;
     NoteBoard board;
     openStartingNotes(board, mode < 0 ? QString() : path);
@@ -241,7 +233,8 @@ void TestStartup::fullDiskKeepsTheNoteUnsaved()
     note->setMarksEveryEdit(true);
     note->text().setText(QString(15 * 1024, QLatin1Char('x'))); // small enough to sit in a write buffer
     if (mode < 0) { // the notes came from the main note file, now gone: an earlier note was kept at log-off
-        QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), path));
+        QVERIFY(saveNoteFile(sampleNote(QStringLiteral("old"), QStringLiteral("blue"), QRect(100, 1500, 3000, 2500)),
+                             path));
     }
     QFile log(errorLogPath());
     QVERIFY(log.open(QIODevice::WriteOnly) && log.write("\r\n") == 2);

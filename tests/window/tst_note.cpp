@@ -4,6 +4,7 @@
 #include "logcapture.h"
 #include "notes/notestore.h"
 #include "platform/autostart.h"
+#include "samplenotes.h"
 #include "support/appinfo.h"
 #include "support/settings.h"
 #include "window/noteboard.h"
@@ -17,19 +18,6 @@
 using namespace jotlet;
 
 namespace {
-
-NoteRecord fileNote(const QString& text, const QString& color, int left, int top = 1500)
-{
-    NoteRecord note;
-    note.Color = color;
-    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
-    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
-    note.Height = 2500;
-    note.Width = 3000;
-    note.Left = left;
-    note.Top = top;
-    return note;
-}
 
 QString autostartEntry()
 {
@@ -174,7 +162,8 @@ void TestNote::autoSaveWithoutAsking()
 {
     FakeDialogs dialogs;
     const QString file = path(QStringLiteral("auto.not"));
-    QVERIFY(saveNoteFile(fileNote(QStringLiteral("old"), QStringLiteral("blue"), 100), file));
+    QVERIFY(
+        saveNoteFile(sampleNote(QStringLiteral("old"), QStringLiteral("blue"), QRect(100, 1500, 3000, 2500)), file));
     Note note(NoteOrigin::FromFile);
     QVERIFY(note.setFromRecord(loadNoteFile(file).first(), file));
     note.setSavedAs(file);
@@ -235,7 +224,8 @@ void TestNote::appendToKeepsFileAndMark()
     FakeDialogs dialogs;
     const QString own = path(QStringLiteral("own.not"));
     const QString other = path(QStringLiteral("other.not"));
-    QVERIFY(saveNoteFile(fileNote(QStringLiteral("there"), QStringLiteral("red"), 100), other));
+    QVERIFY(
+        saveNoteFile(sampleNote(QStringLiteral("there"), QStringLiteral("red"), QRect(100, 1500, 3000, 2500)), other));
     dialogs.fileAnswers << (confirm ? std::optional<QString>(other) : std::nullopt);
     Note note;
     note.setSavedAs(own);
@@ -250,9 +240,12 @@ void TestNote::openPutsEveryNoteInPlace()
 {
     FakeDialogs dialogs;
     const QString file = path(QStringLiteral("three.not"));
-    QVERIFY(saveNoteFile(fileNote(QStringLiteral("first"), QStringLiteral("green"), 600, 700), file));
-    QVERIFY(appendToNoteFile(fileNote(QStringLiteral("second"), QStringLiteral("red"), 900, 1000), file));
-    QVERIFY(appendToNoteFile(fileNote(QStringLiteral("third"), QStringLiteral("tang"), 1200, 1300), file));
+    QVERIFY(
+        saveNoteFile(sampleNote(QStringLiteral("first"), QStringLiteral("green"), QRect(600, 700, 3000, 2500)), file));
+    QVERIFY(appendToNoteFile(sampleNote(QStringLiteral("second"), QStringLiteral("red"), QRect(900, 1000, 3000, 2500)),
+                             file));
+    QVERIFY(appendToNoteFile(sampleNote(QStringLiteral("third"), QStringLiteral("tang"), QRect(1200, 1300, 3000, 2500)),
+                             file));
     dialogs.fileAnswers << file;
     NoteBoard board;
     Note* note = board.createNote();

@@ -2,6 +2,7 @@
 // dragging snaps to the work area (a strut shrinks it), and a translucent note is opaque only while active.
 #include "notes/notestore.h"
 #include "platform/autostart.h"
+#include "signals.h"
 #include "support/appinfo.h"
 #include "support/settingsstore.h"
 #include "xtools.h"
@@ -124,7 +125,7 @@ void TestSessionX11::sessionEndKeepsNotesForTheNextStart()
     places.sort();
     QCOMPARE(places, (QStringList {QStringLiteral("100,100"), QStringLiteral("400,200")}));
 
-    ::kill(pid_t(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitCode(), 0);
     const NoteList kept = loadMainNoteFile();
@@ -142,7 +143,7 @@ void TestSessionX11::sessionEndKeepsNotesForTheNextStart()
     // The next start brings them back and consumes the file again.
     QVERIFY(startProgram(program, 2));
     QVERIFY(!QFile::exists(mainNoteFilePath()));
-    ::kill(pid_t(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     QVERIFY(program.waitForFinished(10000));
     QFile::remove(mainNoteFilePath());
 }
@@ -185,7 +186,7 @@ void TestSessionX11::dragSnapsToTheWorkArea()
     QTest::qWait(300);
     QCOMPARE(windowPosition(id).x(), 40);
 
-    ::kill(pid_t(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     QVERIFY(program.waitForFinished(10000));
     QFile::remove(mainNoteFilePath());
 }
@@ -218,7 +219,7 @@ void TestSessionX11::translucentOnlyWhileInactive()
     };
     QTRY_VERIFY_WITH_TIMEOUT(opaque(), 5000);
 
-    ::kill(pid_t(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     QVERIFY(program.waitForFinished(10000));
     QFile::remove(mainNoteFilePath());
     SettingsStore::write(QStringLiteral("SaveSetting"), QStringLiteral("False"));
@@ -242,7 +243,7 @@ void TestSessionX11::gripResizesDownToTheMinimum()
     dragMouse(grown, origin);
     QTRY_COMPARE_WITH_TIMEOUT(windowSize(id), QSize(33, 28), 3000); // 500 x 425 twips
 
-    ::kill(pid_t(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     QVERIFY(program.waitForFinished(10000));
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);

@@ -1,0 +1,16 @@
+# Sourced by the benchmark scripts: a private Xvfb with openbox and a scratch home for the program, both gone
+# when the script ends. Sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR, JOTLET_HOME and $scratch.
+scratch=$(mktemp -d)
+display=:$((150 + RANDOM % 50))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+DISPLAY=$display openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
+sleep 1
+export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime JOTLET_HOME=$scratch/home
+mkdir -p "$XDG_RUNTIME_DIR" "$JOTLET_HOME"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }

@@ -1,0 +1,21 @@
+#pragma once
+
+// A stored note for tests: one paragraph of text, a colour, and a place and size in twips.
+#include "notes/noterecord.h"
+
+#include <QRect>
+
+inline jotlet::NoteRecord sampleNote(const QString& text,
+                                     const QString& color = QStringLiteral("yellow"),
+                                     const QRect& twips = QRect(1500, 1500, 3000, 2500))
+{
+    jotlet::NoteRecord note;
+    note.Color = color;
+    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
+    note.Left = twips.left();
+    note.Top = twips.top();
+    note.Width = twips.width();
+    note.Height = twips.height();
+    return note;
+}
