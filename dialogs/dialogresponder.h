@@ -29,7 +29,8 @@ struct FileDialogRequest
 
 // Answers the common dialogs. The program uses the one that shows Qt's dialogs; tests install their own, so that
 // no dialog ever waits for a user who is not there. Each dialog belongs to an owner, the window that asked (or
-// none): it opens over that window and stays above it while it is open.
+// none): it opens centred over that window, and stays above every window while it is open, so that a note kept
+// on top never hides it.
 class DialogResponder
 {
 public:
@@ -41,8 +42,9 @@ public:
     virtual std::optional<QString> fontDialog(QObject* owner, const QString& initialFace, int pointSize) = 0;
     // Lets the user set up the printer; true when confirmed.
     virtual bool printerDialog(QObject* owner, QPrinter& printer) = 0;
-    // A question with Yes, No and Cancel; returns the button pressed (QMessageBox::Yes, No or Cancel).
-    virtual int question(QObject* owner, const QString& title, const QString& text) = 0;
+    // A question with Yes, No and Cancel; returns the button pressed (QMessageBox::Yes, No or Cancel). The detail,
+    // when given, is shown under the question (what it is about).
+    virtual int question(QObject* owner, const QString& title, const QString& text, const QString& detail = {}) = 0;
     // A notice with the information icon and an OK button, under the application's name.
     virtual void information(QObject* owner, const QString& text) = 0;
     // Tells the user that something failed, with the warning icon and an OK button.

@@ -1,4 +1,4 @@
-// The dialogs the user sees: Qt's standard dialogs.
+// The dialogs the user sees: Qt's standard dialogs, each over the window that asked and above every note.
 #include "dialogs/dialogresponder.h"
 
 #include <QColorDialog>
@@ -16,6 +16,29 @@ namespace {
 QWidget* ownerWidget(QObject* owner)
 {
     return qobject_cast<QWidget*>(owner);
+}
+
+// Runs a dialog: transient for its owner and centred on it (a dialog with a parent), and kept above every window
+// while it is open, so that a note kept on top never covers it.
+int runDialog(QDialog& dialog)
+{
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    return dialog.exec();
+}
+
+int showMessage(QObject* owner,
+                QMessageBox::Icon icon,
+                const QString& title,
+                const QString& text,
+                QMessageBox::StandardButtons buttons,
+                const QString& detail = {})
+{
+    QMessageBox box(icon, title, text, buttons, ownerWidget(owner));
+    box.setInformativeText(detail);
+    if (buttons & QMessageBox::Yes) {
+        box.setDefaultButton(QMessageBox::Yes);
+    }
+    return runDialog(box);
 }
 
 class QtDialogResponder : public DialogResponder
@@ -37,7 +60,7 @@ public:
             dialog.selectNameFilter(request.nameFilters.value(request.selectedFilter, request.nameFilters.first()));
         }
         dialog.setDefaultSuffix(request.defaultSuffix);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return std::nullopt;
         }
         return dialog.selectedFiles().first();
@@ -46,50 +69,44 @@ public:
     std::optional<QColor> colorDialog(QObject* owner, const QColor& initial, bool fullOpen) override
     {
         Q_UNUSED(fullOpen) // Qt's colour dialog always shows the custom colour part
-        const QColor chosen = QColorDialog::getColor(initial, ownerWidget(owner));
-        if (!chosen.isValid()) {
+        QColorDialog dialog(initial, ownerWidget(owner));
+        if (runDialog(dialog) != QDialog::Accepted || !dialog.selectedColor().isValid()) {
             return std::nullopt;
         }
-        return chosen;
+        return dialog.selectedColor();
     }
 
     std::optional<QString> fontDialog(QObject* owner, const QString& initialFace, int pointSize) override
     {
-        bool ok = false;
         QFont initial(initialFace);
-        initial.setPointSize(pointSize);
-        const QFont chosen = QFontDialog::getFont(&ok, initial, ownerWidget(owner));
-        if (!ok) {
+        initial.setPointSize(qMax(1, pointSize));
+        QFontDialog dialog(initial, ownerWidget(owner));
+        if (runDialog(dialog) != QDialog::Accepted) {
             return std::nullopt;
         }
-        return chosen.family();
+        return dialog.selectedFont().family();
     }
 
     bool printerDialog(QObject* owner, QPrinter& printer) override
     {
         QPrintDialog dialog(&printer, ownerWidget(owner));
-        return dialog.exec() == QDialog::Accepted;
+        return runDialog(dialog) == QDialog::Accepted;
     }
 
-    int question(QObject* owner, const QString& title, const QString& text) override
+    int question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
     {
-        QMessageBox box(QMessageBox::NoIcon,
-                        title,
-                        text,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                        ownerWidget(owner));
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec();
+        return showMessage(
+            owner, QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, detail);
     }
 
     void information(QObject* owner, const QString& text) override
     {
-        QMessageBox::information(ownerWidget(owner), QGuiApplication::applicationDisplayName(), text);
+        showMessage(owner, QMessageBox::Information, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
     }
 
     void warning(QObject* owner, const QString& title, const QString& text) override
     {
-        QMessageBox::warning(ownerWidget(owner), title, text);
+        showMessage(owner, QMessageBox::Warning, title, text, QMessageBox::Ok);
     }
 };
 

@@ -17,4 +17,7 @@ enum : int {
 // Twips to document pixels and back (the document is laid out at 96 dots per inch).
 inline constexpr double kTwipsPerPixel = 15.0;
 
+// A list item's text starts at least this far in, so that its marker has room before it (rich-edit's own indent).
+inline constexpr int kMinimumListIndentTwips = 200;
+
 } // namespace jotlet

@@ -155,9 +155,12 @@ void Parser::finishBlock()
     block.setAlignment(m_para.align);
     block.setRightMargin(m_para.ri / kTwipsPerPixel);
     if (m_para.list == ListKind::None) {
-        // A list item is indented by its list; its RTF indents are only kept for saving.
         block.setLeftMargin(m_para.li / kTwipsPerPixel);
         block.setTextIndent(m_para.fi / kTwipsPerPixel);
+    } else {
+        // A list item's text starts at its left indent, as in rich-edit controls; its marker stands just before
+        // it, in the hanging first line (with room for it when the indent is too small).
+        block.setLeftMargin(qMax(m_para.li, kMinimumListIndentTwips) / kTwipsPerPixel);
     }
     block.setProperty(RtfProperty::LeftIndentTwips, m_para.li);
     block.setProperty(RtfProperty::RightIndentTwips, m_para.ri);
@@ -175,7 +178,7 @@ void Parser::finishBlock()
     } else {
         QTextListFormat format;
         format.setStyle(listStyle(m_para.list));
-        format.setIndent(1);
+        format.setIndent(0); // the block's own left margin places it
         if (m_para.list != ListKind::Bullet) {
             format.setNumberPrefix(m_para.listPrefix);
             format.setNumberSuffix(m_para.listSuffix);
@@ -184,6 +187,7 @@ void Parser::finishBlock()
         m_listProps = m_para;
     }
     m_lastListBlock = blockNumber;
+    colorListMarkerWithText(m_cursor.block());
 }
 
 void Parser::finish()

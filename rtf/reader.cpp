@@ -82,6 +82,22 @@ bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error, const Rt
     return true;
 }
 
+void colorListMarkerWithText(const QTextBlock& block)
+{
+    const QTextBlock::iterator first = block.begin();
+    if (first.atEnd()) {
+        return;
+    }
+    const QTextCharFormat text = first.fragment().charFormat();
+    QTextCharFormat marker;
+    if (text.hasProperty(QTextFormat::ForegroundBrush)) {
+        marker.setForeground(text.foreground());
+    } else {
+        marker.clearForeground();
+    }
+    QTextCursor(block).mergeBlockCharFormat(marker);
+}
+
 QString documentPlainTextWithMarkers(const QTextDocument& doc)
 {
     QString text;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QTextBlock;
 class QTextDocument;
 
 namespace jotlet {
@@ -28,6 +29,9 @@ QString rtfToPlainText(const QByteArray& rtf);
 
 // The document's text with list markers written out, one line per paragraph.
 QString documentPlainTextWithMarkers(const QTextDocument& doc);
+
+// A list marker is drawn in its block's own character format: this gives it the colour of the item's text.
+void colorListMarkerWithText(const QTextBlock& block);
 
 // True when the bytes start like RTF ("{\rtf", possibly after a few stray bytes).
 bool looksLikeRtf(const QByteArray& bytes);

@@ -248,11 +248,13 @@ ParaProps Writer::paraProps(const QTextBlock& block) const
     props.align = (horizontal & (Qt::AlignHCenter | Qt::AlignRight | Qt::AlignJustify)) ? horizontal : Qt::AlignLeft;
     props.ri = twips(format, RtfProperty::RightIndentTwips, format.rightMargin());
     if (const QTextList* list = block.textList()) {
-        // List items are indented by their list; write the indents they were read with, or
-        // those rich-edit controls give a new bullet.
+        // List items: the indents they were read with, or where they stand now and the hanging first line
+        // rich-edit controls give a new bullet.
         props.listStyle = list->format().style();
-        props.li
-            = format.hasProperty(RtfProperty::LeftIndentTwips) ? format.intProperty(RtfProperty::LeftIndentTwips) : 720;
+        // A list made here indents by its list level; a list read from RTF by the item's own margin.
+        const qreal shown = format.leftMargin() + list->format().indent() * block.document()->indentWidth();
+        props.li = format.hasProperty(RtfProperty::LeftIndentTwips) ? format.intProperty(RtfProperty::LeftIndentTwips)
+                                                                    : qRound(shown * kTwipsPerPixel);
         props.fi = format.hasProperty(RtfProperty::FirstIndentTwips) ? format.intProperty(RtfProperty::FirstIndentTwips)
                                                                      : -360;
     } else {

@@ -169,6 +169,11 @@ bool Note::setFromRecord(const NoteRecord& record, const QString& source)
             QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
         return false;
     }
+    // The face and size most of the note has are its own: Size and Font Family change them.
+    if (const double size = m_text->adoptCommonFont(); size > 0) {
+        m_record.FontSize = qRound(size);
+    }
+    m_text->document()->clearUndoRedoStacks(); // nothing before the stored text to undo to
     setColor(record.Color, false);
     setGeometry(QRect(record.Left, record.Top, record.Width, record.Height));
     m_record.Width = m_geometry.width();
@@ -234,7 +239,7 @@ void Note::changeForeColor(qint32 color)
     QTextCursor all(m_text->document());
     all.select(QTextCursor::Document);
     m_text->setCursor(all);
-    m_text->setSelColor(quint32(color));
+    m_text->setSelColor(quint32(color)); // bullets too
     m_text->setCursor(before);
     m_record.ForeColor = color;
 }
@@ -489,7 +494,8 @@ bool Note::askToSaveBeforeClose()
         answer = dialogResponder().question(
             m_dialogOwner,
             QStringLiteral("Perform Save"),
-            QStringLiteral("Changes have been made to this note.\nWould you like to save now?"));
+            QStringLiteral("Changes have been made to this note.\nWould you like to save now?"),
+            noteDisplayName(m_filePath, m_text->text()));
     }
     if (answer == QMessageBox::Yes) {
         save(m_filePath.isEmpty() ? SaveMode::SaveAs : SaveMode::Save);

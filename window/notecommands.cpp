@@ -292,8 +292,8 @@ void Note::chooseFontFamily()
     StayOnTopPause pause(*this);
     CommonDialog dialog;
     dialog.setOwner(m_dialogOwner);
-    dialog.setFontName(QStringLiteral("Comic Sans MS"));
-    if (dialog.showFont() && !dialog.fontName().isEmpty()) {
+    dialog.setFontName(m_text->fontName());
+    if (dialog.showFont(qRound(m_text->fontSize())) && !dialog.fontName().isEmpty()) {
         m_text->setFontName(dialog.fontName());
     }
 }

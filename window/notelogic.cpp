@@ -22,6 +22,20 @@ bool hasUnsavedMark(const QString& title)
     return title.endsWith(QLatin1Char('*'));
 }
 
+QString noteDisplayName(const QString& filePath, const QString& plainText)
+{
+    constexpr int kShown = 40;
+    if (!filePath.isEmpty()) {
+        return QStringLiteral("\u201C%1\u201D").arg(fileNamePart(filePath));
+    }
+    const QString firstLine = plainText.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (firstLine.isEmpty()) {
+        return QStringLiteral("An empty note");
+    }
+    const QString shown = firstLine.size() > kShown ? firstLine.left(kShown).trimmed() + QChar(0x2026) : firstLine;
+    return QStringLiteral("\u201C%1\u201D").arg(shown);
+}
+
 qint32 countWords(const QString& plainText)
 {
     return plainText.isEmpty() ? 0 : qint32(plainText.count(QLatin1Char(' ')) + 1);

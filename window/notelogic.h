@@ -23,6 +23,9 @@ enum CaptionType { TimeDateStamp = 0, WordCount = 1, CharacterCount = 2, NoteFil
 QString noteTitle(const QString& tag, bool unsaved);
 bool hasUnsavedMark(const QString& title);
 
+// What the user knows a note by: its file's name, else its first words (cut with "…"), else "an empty note".
+QString noteDisplayName(const QString& filePath, const QString& plainText);
+
 // The number of pieces the text splits into at each space (two spaces in a row make an empty piece, which
 // counts); an empty text counts 0.
 qint32 countWords(const QString& plainText);

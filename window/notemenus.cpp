@@ -1,12 +1,12 @@
 #include "window/notemenus.h"
 
+#include "window/menuicons.h"
 #include "window/note.h"
 #include "window/translucency.h"
 
 #include <QApplication>
 
 #include <QMenu>
-#include <QPainter>
 
 namespace jotlet {
 
@@ -188,78 +188,12 @@ const MenuSpec kCaptionMenu[] = {
     {0, "Note Filename", "mnuCaptionType(3)", Command::CaptionType, 3, nullptr, Checkable, nullptr},
 };
 
-// The icon theme's name for each image key.
-struct IconName
-{
-    const char* key;
-    const char* themeName;
-};
-constexpr IconName kIconNames[] = {
-    {"Paste", "edit-paste"},
-    {"PasteAsText", "edit-paste"},
-    {"Undo", "edit-undo"},
-    {"Clear", "edit-clear"},
-    {"Cut", "edit-cut"},
-    {"Copy", "edit-copy"},
-    {"NewNote", "document-new"},
-    {"Email", "mail-send"},
-    {"Open", "document-open"},
-    {"Restore", "view-restore"},
-    {"Minimize", "go-up"},
-    {"Save", "document-save"},
-    {"Print", "document-print"},
-    {"FontStyle", "preferences-desktop-font"},
-    {"Help", "help-contents"},
-    {"About", "help-about"},
-    {"Color", "preferences-desktop-color"},
-    {"Underline", "format-text-underline"},
-    {"Bold", "format-text-bold"},
-    {"Italic", "format-text-italic"},
-    {"Strike", "format-text-strikethrough"},
-    {"Font", "format-text-direction-ltr"},
-    {"Options", "preferences-system"},
-    {"Stop", "process-stop"},
-    {"Bullets", "format-list-unordered"},
-    {"IncreaseIndent", "format-indent-more"},
-    {"DecreaseIndent", "format-indent-less"},
-    {"Spell", "tools-check-spelling"},
-    {"Ontop", "go-top"},
-    {"Normal", "go-bottom"},
-};
-
-// A small icon of our own: the key's first letter on a rounded square, dark grey on white.
-QIcon drawnMenuIcon(const QString& key)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(0x33, 0x33, 0x33));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
-    QFont font = p.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, key.left(1));
-    return QIcon(pixmap);
-}
-
 } // namespace
-
-QIcon menuIcon(const QString& key)
-{
-    for (const IconName& name : kIconNames) {
-        if (key == QLatin1String(name.key)) {
-            return QIcon::fromTheme(QLatin1String(name.themeName), drawnMenuIcon(key));
-        }
-    }
-    return drawnMenuIcon(key);
-}
 
 NoteMenus::NoteMenus(QObject* parent)
     : QObject(parent)
 {
+    setUpIconTheme();
     m_menus[int(NoteMenu::Main)] = build(kMainMenu, int(std::size(kMainMenu)), QStringLiteral("mnuPopUpMenu"));
     m_menus[int(NoteMenu::System)] = build(kSystemMenu, int(std::size(kSystemMenu)), QStringLiteral("mnuSystemMenu"));
     m_menus[int(NoteMenu::Selection)]
@@ -315,7 +249,9 @@ QMenu* NoteMenus::build(const MenuSpec* specs, int count, const QString& name)
         action->setChecked((spec.flags & Checked) == Checked);
         action->setVisible(!(spec.flags & Hidden));
         if (spec.icon) {
-            action->setIcon(menuIcon(QLatin1String(spec.icon)));
+            const QIcon icon = menuIcon(QLatin1String(spec.icon));
+            action->setIcon(action->isCheckable() ? iconWithCheckState(icon) : icon);
+            action->setProperty("iconKey", QLatin1String(spec.icon));
         }
         if (!control.isEmpty()) {
             m_items.insert(control, action);
@@ -345,8 +281,10 @@ void NoteMenus::showStateOf(const Note& note)
     }
     if (QAction* onTop = item(QStringLiteral("mnuTop"))) {
         const QString key = note.isOnTop() ? QStringLiteral("Ontop") : QStringLiteral("Normal");
-        onTop->setIcon(menuIcon(key));
-        onTop->setProperty("iconKey", key);
+        if (onTop->property("iconKey").toString() != key) {
+            onTop->setIcon(iconWithCheckState(menuIcon(key)));
+            onTop->setProperty("iconKey", key);
+        }
     }
     if (QAction* transparency = item(QStringLiteral("mnuTransparentMain"))) {
         transparency->setVisible(Translucency::isSupported());

@@ -3,7 +3,6 @@
 #include "window/command.h"
 
 #include <QHash>
-#include <QIcon>
 #include <QObject>
 
 #include <functional>
@@ -56,8 +55,5 @@ private:
     QHash<QAction*, CommandCall> m_commands;
     Runner m_run;
 };
-
-// A menu icon by its image key ("Save", "Bold" ...): the icon theme's where it has one, else one drawn here.
-QIcon menuIcon(const QString& key);
 
 } // namespace jotlet

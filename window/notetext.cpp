@@ -5,6 +5,7 @@
 #include "rtf/writer.h"
 #include "support/colors.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -124,6 +125,19 @@ void NoteText::mergeSelectionFormat(const QTextCharFormat& format)
 {
     // With a selection the format goes onto it; without one it becomes the format of what is typed next.
     m_cursor.mergeCharFormat(format);
+    if (m_cursor.hasSelection() && format.hasProperty(QTextFormat::ForegroundBrush)) {
+        // Bullets take the colour of their text.
+        const QTextBlock last = m_document->findBlock(m_cursor.selectionEnd());
+        for (QTextBlock block = m_document->findBlock(m_cursor.selectionStart()); block.isValid();
+             block = block.next()) {
+            if (block.textList()) {
+                colorListMarkerWithText(block);
+            }
+            if (block == last) {
+                break;
+            }
+        }
+    }
     emit cursorChanged();
 }
 
@@ -236,8 +250,12 @@ void NoteText::setSelBullet(bool on)
     if (on) {
         QTextListFormat list;
         list.setStyle(QTextListFormat::ListDisc);
-        list.setIndent(1);
+        list.setIndent(0); // the text starts at the paragraph's own indent, the bullet just before it
+        applyToSelectedBlocks([](QTextBlockFormat& format) {
+            format.setLeftMargin(qMax(format.leftMargin(), kMinimumListIndentTwips / kTwipsPerPixel));
+        });
         m_cursor.createList(list);
+        colorListMarkerWithText(m_cursor.block());
         return;
     }
     applyToSelectedBlocks([](QTextBlockFormat& format) { format.setObjectIndex(-1); });
@@ -255,8 +273,10 @@ int NoteText::selIndent() const
 void NoteText::setSelIndent(int twips)
 {
     applyToSelectedBlocks([twips](QTextBlockFormat& format) {
-        // A negative indent is kept for the RTF but shown at the left edge, where the text can still be read.
-        format.setLeftMargin(qMax(0, twips) / kTwipsPerPixel);
+        // A negative indent is kept for the RTF but shown at the left edge, where the text can still be read; a
+        // list item keeps room for its bullet.
+        const int shown = format.objectIndex() >= 0 ? qMax(twips, kMinimumListIndentTwips) : qMax(0, twips);
+        format.setLeftMargin(shown / kTwipsPerPixel);
         format.setProperty(RtfProperty::LeftIndentTwips, twips);
     });
 }
@@ -271,6 +291,84 @@ void NoteText::setSelAlignment(int alignment)
 {
     const Qt::Alignment align = alignment == 1 ? Qt::AlignRight : alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     applyToSelectedBlocks([align](QTextBlockFormat& format) { format.setAlignment(align); });
+}
+
+namespace {
+
+QString fragmentFace(const QTextCharFormat& format)
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    return families.isEmpty() ? QString() : families.first();
+}
+
+template <typename Visit>
+void forEachFragment(QTextDocument* document, Visit visit)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            visit(it.fragment());
+        }
+    }
+}
+
+template <typename Key>
+Key mostCommon(const QHash<Key, int>& counts)
+{
+    Key best {};
+    int bestCount = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > bestCount) {
+            best = it.key();
+            bestCount = it.value();
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+double NoteText::adoptCommonFont()
+{
+    QHash<QString, int> faces;
+    QHash<double, int> sizes;
+    forEachFragment(m_document, [&](const QTextFragment& fragment) {
+        const QTextCharFormat format = fragment.charFormat();
+        if (!fragmentFace(format).isEmpty()) {
+            faces[fragmentFace(format)] += fragment.length();
+        }
+        if (format.hasProperty(QTextFormat::FontPointSize)) {
+            sizes[format.fontPointSize()] += fragment.length();
+        }
+    });
+    const QString face = mostCommon(faces);
+    const double size = mostCommon(sizes);
+    QTextCursor edit(m_document);
+    edit.beginEditBlock();
+    forEachFragment(m_document, [&](const QTextFragment& fragment) {
+        QTextCharFormat format = fragment.charFormat();
+        const bool ownFace = !face.isEmpty() && fragmentFace(format) == face;
+        const bool ownSize
+            = size > 0 && format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() == size;
+        if (!ownFace && !ownSize) {
+            return;
+        }
+        if (ownFace) {
+            format.clearProperty(QTextFormat::FontFamilies);
+            format.clearProperty(QTextFormat::FontFamily);
+        }
+        if (ownSize) {
+            format.clearProperty(QTextFormat::FontPointSize);
+        }
+        edit.setPosition(fragment.position());
+        edit.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        edit.setCharFormat(format);
+    });
+    edit.endEditBlock();
+    if (!face.isEmpty()) {
+        setFontName(face);
+    }
+    setFontSize(size);
+    return size;
 }
 
 QString NoteText::fontName() const

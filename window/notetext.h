@@ -70,6 +70,12 @@ public:
     double fontSize() const;
     void setFontSize(double points);
 
+    // Makes the face and size most of the text has the note's own: runs in them lose their explicit face and size,
+    // so that they follow the note's Size and Font Family as typed text does, while runs with a face or size of
+    // their own keep it. For a note read from a file, where every run names its face and size. Returns the size
+    // adopted (0 when the text has no sized run).
+    double adoptCommonFont();
+
     // While locked the user cannot edit the text (a view makes itself read-only); the program still can.
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked);

@@ -4,6 +4,7 @@
 #include "window/notetext.h"
 #include "window/windowhelpers.h"
 
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -98,7 +99,7 @@ bool NoteTextBox::openLinkAt(int position)
 void NoteTextBox::keyPressEvent(QKeyEvent* event)
 {
     bool consume = false;
-    emit keyPressed(event->key(), event->modifiers(), &consume);
+    emit keyPressed(event, &consume);
     if (consume) {
         event->accept();
         return;
@@ -136,6 +137,21 @@ void NoteTextBox::mouseMoveEvent(QMouseEvent* event)
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
 }
 
+namespace {
+
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            files << url.toLocalFile();
+        }
+    }
+    return files;
+}
+
+} // namespace
+
 bool NoteTextBox::canInsertFromMimeData(const QMimeData* source) const
 {
     return source->hasUrls() || QTextEdit::canInsertFromMimeData(source);
@@ -143,17 +159,28 @@ bool NoteTextBox::canInsertFromMimeData(const QMimeData* source) const
 
 void NoteTextBox::insertFromMimeData(const QMimeData* source)
 {
-    QStringList files;
-    for (const QUrl& url : source->urls()) {
-        if (url.isLocalFile()) {
-            files << url.toLocalFile();
-        }
-    }
-    if (!files.isEmpty()) {
-        emit filesDropped(files);
+    // A paste inserts what the clipboard holds: a copied file list (a file manager's copy) as its paths, one a line,
+    // other text as it is. Only a drop reads a file.
+    if (!source->hasUrls() || source->hasHtml()) {
+        QTextEdit::insertFromMimeData(source);
         return;
     }
-    QTextEdit::insertFromMimeData(source);
+    QStringList lines;
+    for (const QUrl& url : source->urls()) {
+        lines << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+    }
+    textCursor().insertText(lines.join(QLatin1Char('\n')));
+}
+
+void NoteTextBox::dropEvent(QDropEvent* event)
+{
+    const QStringList files = localFiles(event->mimeData());
+    if (files.isEmpty()) {
+        QTextEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(files);
 }
 
 } // namespace jotlet

@@ -10,7 +10,7 @@ class NoteText;
 
 // The text box of a note window: it edits the note's own document and keeps the note's selection in step with
 // its own. Addresses in the text are shown as links while displayed (never written into the RTF); a left click
-// opens one. Dropped files are handed to the window rather than inserted.
+// opens one. Dropped files are handed to the window rather than inserted; a pasted file list is its paths.
 class NoteTextBox : public QTextEdit
 {
     Q_OBJECT
@@ -26,7 +26,7 @@ public:
 
 signals:
     // Before the box handles a key; a receiver may set *consume to keep the box from handling it.
-    void keyPressed(int key, Qt::KeyboardModifiers modifiers, bool* consume);
+    void keyPressed(QKeyEvent* event, bool* consume);
     void mousePressed(Qt::MouseButton button);
     void filesDropped(const QStringList& paths);
 
@@ -37,6 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void takeCursorFromText();

@@ -49,8 +49,8 @@ void NoteWindow::render(Note::Aspects aspects)
         return;
     }
     if (aspects & Note::Title) {
-        m_caption->setText(m_note->title());
         setWindowTitle(m_note->title()); // task bars and window lists show the caption
+        showCaption();
     }
     if (aspects & Note::SubCaption) {
         m_subCaption->setText(m_note->subCaption());
@@ -63,6 +63,16 @@ void NoteWindow::render(Note::Aspects aspects)
     }
     if (aspects & Note::RolledUp) {
         m_icon->setToolTip(m_note->iconTooltip());
+        // Rolled up, a note is its icon alone: nothing else covers what the user double-clicks to restore it.
+        for (QWidget* part : {static_cast<QWidget*>(m_caption),
+                              static_cast<QWidget*>(m_help),
+                              static_cast<QWidget*>(m_close),
+                              static_cast<QWidget*>(m_textBox),
+                              static_cast<QWidget*>(m_line),
+                              static_cast<QWidget*>(m_subCaption),
+                              static_cast<QWidget*>(m_grip)}) {
+            part->setVisible(!m_note->isRolledUp());
+        }
     }
 }
 
@@ -174,8 +184,13 @@ void NoteWindow::onViewCommand(Command command)
     }
 }
 
-void NoteWindow::onTextKeyPressed(int key, Qt::KeyboardModifiers modifiers, bool* consume)
+void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
 {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (!event->isAutoRepeat()) {
+        m_pressedKeys.insert(key);
+    }
     if (key == Qt::Key_Menu) {
         popUpForText();
     } else if (key == Qt::Key_F10 && (modifiers & Qt::ShiftModifier)) {
@@ -186,12 +201,24 @@ void NoteWindow::onTextKeyPressed(int key, Qt::KeyboardModifiers modifiers, bool
     }
 }
 
+void NoteWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat()) {
+        m_pressedKeys.insert(event->key());
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void NoteWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    // Keys released in the text box reach the window too: the box leaves key releases to its parent.
-    const CommandCall call = keyCommand(event->key(), event->modifiers());
-    if (call.command != Command::None) {
-        runCommand(call);
+    // Keys released in the text box reach the window too: the box leaves key releases to its parent. A command acts
+    // once per key: not on the repeats of a held key, and not on the release of a key whose press went elsewhere (Esc
+    // that closed a menu or a dialog).
+    if (!event->isAutoRepeat() && m_pressedKeys.remove(event->key())) {
+        const CommandCall call = keyCommand(event->key(), event->modifiers());
+        if (call.command != Command::None) {
+            runCommand(call);
+        }
     }
     QWidget::keyReleaseEvent(event);
 }

@@ -5,6 +5,7 @@
 #include "window/notemenus.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <memory>
@@ -44,12 +45,14 @@ protected:
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createChrome();
     void layoutChrome();
+    void showCaption();
     void render(Note::Aspects aspects);
     void renderColors();
     void applyGeometry();
@@ -59,7 +62,7 @@ private:
     void applyActivation(bool active);
     void onApplicationStateChanged(Qt::ApplicationState state);
     void onViewCommand(Command command);
-    void onTextKeyPressed(int key, Qt::KeyboardModifiers modifiers, bool* consume);
+    void onTextKeyPressed(QKeyEvent* event, bool* consume);
     void popUpForText();
     bool chromeMouseEvent(QObject* watched, QMouseEvent* event);
     void resizeByGrip(QMouseEvent* event);
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<Translucency> m_translucency;
     QRect m_appliedPixels; // the geometry last taken from the note, so moves of the user's own can be told apart
     bool m_applying = false;
+    QSet<int> m_pressedKeys; // keys pressed in this note and not released yet
     QPoint m_gripStart;
     QSize m_gripStartSize;
 };

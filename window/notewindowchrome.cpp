@@ -109,6 +109,7 @@ void NoteWindow::createChrome()
     m_caption->setObjectName(QStringLiteral("lblCaption"));
     m_caption->setFont(QFont(QStringLiteral("Verdana"), 9));
     m_caption->setAutoFillBackground(true);
+    m_caption->setIndent(2);
     QPalette captionColors = m_caption->palette();
     captionColors.setColor(QPalette::Window, QColor(128, 128, 128));
     captionColors.setColor(QPalette::WindowText, Qt::white);
@@ -130,6 +131,15 @@ void NoteWindow::createChrome()
     m_line->setObjectName(QStringLiteral("Line1"));
     m_line->setFrameShape(QFrame::HLine);
     m_line->setFrameShadow(QFrame::Plain);
+}
+
+void NoteWindow::showCaption()
+{
+    // A long file name is cut with "…"; the whole caption is the tooltip.
+    const QString title = m_note ? m_note->title() : windowTitle();
+    const int room = m_caption->contentsRect().width() - m_caption->indent();
+    m_caption->setText(m_caption->fontMetrics().elidedText(title, Qt::ElideRight, qMax(0, room)));
+    m_caption->setToolTip(title);
 }
 
 void NoteWindow::renderColors()
@@ -175,6 +185,7 @@ void NoteWindow::layoutChrome()
     m_close->setPixmap(chromePicture(QStringLiteral("close"), px(kButtonTwips, false)));
     m_help->setPixmap(chromePicture(QStringLiteral("help"), px(kButtonTwips, false)));
     m_grip->setPixmap(chromePicture(QStringLiteral("grip"), px(kGripTwips, false)));
+    showCaption();
 }
 
 void NoteWindow::mousePressEvent(QMouseEvent* event)

@@ -46,9 +46,11 @@ public:
     }
     QList<int> questionAnswers; // QMessageBox::Yes, No or Cancel; Cancel when none is left
     QStringList questionsAsked; // "title|text"
-    int question(QObject* owner, const QString& title, const QString& text) override
+    QStringList questionDetails;
+    int question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
     {
         questionsAsked << title + QLatin1Char('|') + text;
+        questionDetails << detail;
         owners << owner;
         return questionAnswers.isEmpty() ? 0x00400000 /* QMessageBox::Cancel */ : questionAnswers.takeFirst();
     }

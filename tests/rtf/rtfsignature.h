@@ -15,9 +15,12 @@ inline QStringList documentSignature(const QTextDocument& doc)
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat bf = block.blockFormat();
         const int listStyle = block.textList() ? block.textList()->format().style() : 0;
+        // Where the text stands: a list indents by its level, or by the item's own margin.
+        const qreal indent
+            = bf.leftMargin() + (block.textList() ? block.textList()->format().indent() * doc.indentWidth() : 0);
         lines << QStringLiteral("P align=%1 li=%2 ri=%3 fi=%4 list=%5")
                      .arg(int(bf.alignment() & Qt::AlignHorizontal_Mask))
-                     .arg(qRound(bf.leftMargin() * jotlet::kTwipsPerPixel))
+                     .arg(qRound(indent * jotlet::kTwipsPerPixel))
                      .arg(qRound(bf.rightMargin() * jotlet::kTwipsPerPixel))
                      .arg(qRound(bf.textIndent() * jotlet::kTwipsPerPixel))
                      .arg(listStyle);

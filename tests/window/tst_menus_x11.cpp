@@ -1,6 +1,8 @@
 // A note window on a real X server: a right click on the text opens the selection menu or the main menu at the
-// pointer, "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window, and a dropped file
-// replaces the text and marks the note changed.
+// pointer, and on the sub-caption its own menu; a held key acts once and Esc that closes a menu only closes the
+// menu; a question of an on-top note stands above it and belongs to it; a rolled-up note is its icon alone;
+// "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window; a dropped file replaces the text.
+// Screenshots of the main menu, a rolled-up note and the "Perform Save" question go to build/screenshots.
 #include "window/noteboard.h"
 #include "window/notemenus.h"
 #include "window/notetext.h"
@@ -8,15 +10,19 @@
 #include "window/notewindow.h"
 #include "xtools.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace jotlet;
@@ -26,6 +32,32 @@ namespace {
 void xdotool(const QStringList& arguments)
 {
     runTool(QStringLiteral("xdotool"), arguments);
+}
+
+void moveMouseTo(const QPoint& at)
+{
+    xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+}
+
+void screenshot(const QString& name)
+{
+    QDir().mkpath(QStringLiteral(JOTLET_SCREENSHOT_DIR));
+    runTool(QStringLiteral("import"),
+            {QStringLiteral("-window"),
+             QStringLiteral("root"),
+             QStringLiteral(JOTLET_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")});
+}
+
+// The window ids of the root window's stacking list, bottom to top.
+QStringList stackingOrder()
+{
+    const QString out
+        = runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    QStringList ids;
+    for (const QString& part : out.section(QLatin1Char('#'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
+    }
+    return ids;
 }
 
 } // namespace
@@ -42,6 +74,11 @@ private slots:
     void rightClickOpensTheMenuAtThePointer();
     void alwaysOnTopOnTheSameWindow();
     void droppedFileReplacesTheText();
+    void subCaptionOpensTheCaptionMenu();
+    void heldKeyActsOnce();
+    void escapeClosingTheMenuLeavesTheNote();
+    void questionStandsAboveItsNote();
+    void rolledUpNoteIsItsIcon();
 
 private:
     NoteBoard m_board;
@@ -160,6 +197,104 @@ void TestMenusX11::droppedFileReplacesTheText()
     QCOMPARE(m_note->text().text(), QStringLiteral("dropped text"));
     QVERIFY(m_note->isUnsaved());
     QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("lblCaption"))->text().endsWith(QLatin1Char('*')));
+}
+
+void TestMenusX11::subCaptionOpensTheCaptionMenu()
+{
+    m_note->text().setText(QStringLiteral("three little words"));
+    QLabel* subCaption = m_window->findChild<QLabel*>(QStringLiteral("lblSubCaption"));
+    moveMouseTo(subCaption->mapToGlobal(subCaption->rect().center()));
+    xdotool({QStringLiteral("click"), QStringLiteral("3")});
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 5000);
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuPopupCaption"));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* wordCount = NoteMenus::shared().item(QStringLiteral("mnuCaptionType(1)"));
+    moveMouseTo(menu->mapToGlobal(menu->actionGeometry(wordCount).center()));
+    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_COMPARE_WITH_TIMEOUT(subCaption->text(), QStringLiteral("Word Count: 3"), 5000);
+}
+
+void TestMenusX11::heldKeyActsOnce()
+{
+    // Ctrl+N held for a second and a half, with the server's key repeat on: one new note.
+    runTool(QStringLiteral("xset"), {QStringLiteral("r"), QStringLiteral("on")});
+    xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl")});
+    xdotool({QStringLiteral("keydown"), QStringLiteral("n")});
+    QTest::qWait(1500);
+    xdotool({QStringLiteral("keyup"), QStringLiteral("n")});
+    xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl")});
+    QTest::qWait(500);
+    QCOMPARE(m_board.count(), 2);
+    m_board.notes().last()->discard();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestMenusX11::escapeClosingTheMenuLeavesTheNote()
+{
+    const QSize size = m_window->size();
+    const QPoint inside = m_window->textBox()->viewport()->mapToGlobal(QPoint(30, 30));
+    moveMouseTo(inside);
+    xdotool({QStringLiteral("click"), QStringLiteral("3")});
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 5000);
+    QTest::qWait(300); // painted
+    screenshot(QStringLiteral("main-menu"));
+    // As a person presses it: the menu closes on the press, the release comes a moment later to the note.
+    xdotool({QStringLiteral("keydown"), QStringLiteral("Escape")});
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), 5000);
+    QTest::qWait(200);
+    xdotool({QStringLiteral("keyup"), QStringLiteral("Escape")});
+    QTest::qWait(300);
+    QCOMPARE(m_window->size(), size);
+    QVERIFY(!m_note->isRolledUp());
+}
+
+void TestMenusX11::questionStandsAboveItsNote()
+{
+    m_note->setSaveNewNoteOnClose(true);
+    m_note->text().setText(QStringLiteral("Buy milk and eggs"));
+    QTRY_VERIFY_WITH_TIMEOUT(wmState(m_window->winId()).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
+    QString transientFor;
+    QStringList stacking;
+    QString boxId;
+    QString detail;
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), 5000);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QTest::qWait(500); // mapped and stacked by the window manager
+        transientFor
+            = runTool(QStringLiteral("xprop"),
+                      {QStringLiteral("-id"), QString::number(box->winId()), QStringLiteral("WM_TRANSIENT_FOR")});
+        stacking = stackingOrder();
+        boxId = QString::number(box->winId());
+        detail = box->informativeText();
+        screenshot(QStringLiteral("perform-save"));
+        box->done(QMessageBox::Cancel);
+    });
+    QVERIFY(!m_note->close()); // Cancel: the note stays
+    QVERIFY2(transientFor.contains(QStringLiteral("0x%1").arg(m_window->winId(), 0, 16)), qPrintable(transientFor));
+    const qsizetype noteAt = stacking.indexOf(QString::number(m_window->winId()));
+    const qsizetype boxAt = stacking.indexOf(boxId);
+    QVERIFY2(noteAt >= 0 && boxAt > noteAt, qPrintable(stacking.join(QLatin1Char(' '))));
+    QCOMPARE(detail, QStringLiteral("\u201CBuy milk and eggs\u201D"));
+}
+
+void TestMenusX11::rolledUpNoteIsItsIcon()
+{
+    m_note->rollUp();
+    QTest::qWait(300);
+    screenshot(QStringLiteral("rolled-up"));
+    QList<QWidget*> visible;
+    for (QWidget* child : m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible()) {
+            visible << child;
+        }
+    }
+    QCOMPARE(visible.size(), 1);
+    QCOMPARE(visible.first()->objectName(), QStringLiteral("imgIcon"));
+    // Double-clicking it brings the note back.
+    moveMouseTo(visible.first()->mapToGlobal(visible.first()->rect().center()));
+    xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")});
+    QTRY_VERIFY_WITH_TIMEOUT(!m_note->isRolledUp(), 5000);
 }
 
 QTEST_MAIN(TestMenusX11)

@@ -50,6 +50,7 @@ private slots:
     void openPutsEveryNoteInPlace();
     void rollUpKeepsTheSizeToSave();
     void captionTypes();
+    void reopenedTextFollowsTheNotesSize();
     void saveSettingsWritesAtOnce();
     void resetLeavesAFreshNote();
     void sessionEndWritesEveryNote();
@@ -136,6 +137,7 @@ void TestNote::unsavedMarkAndQuestion()
     if (asked) {
         QCOMPARE(dialogs.questionsAsked.first(),
                  QStringLiteral("Perform Save|Changes have been made to this note.\nWould you like to save now?"));
+        QCOMPARE(dialogs.questionDetails.first(), QStringLiteral("\u201Cmilk\u201D")); // which note it asks about
         // Off the top while the question is open, on top again afterwards.
         QCOMPARE(paused.size(), 2);
         QCOMPARE(paused.at(0).at(0).toBool(), false);
@@ -302,6 +304,26 @@ void TestNote::captionTypes()
     // The chosen type is what "Save Settings" remembers.
     note.setSaveSettings(true);
     QCOMPARE(readSetting(Setting::CaptionType), QStringLiteral("3"));
+}
+
+void TestNote::reopenedTextFollowsTheNotesSize()
+{
+    // Written by a note: typed text at the note's size and face, and one word sized through the selection menu.
+    Note writer;
+    writer.text().setText(QStringLiteral("typed big"));
+    writer.text().setSelStart(6);
+    writer.text().setSelLength(3);
+    writer.run(Command::SelectionFontSize, 4); // 16 points
+    Note reopened(NoteOrigin::FromFile);
+    QVERIFY(reopened.setFromRecord(writer.record(), QString()));
+    QCOMPARE(reopened.fontSize(), 10);
+    QVERIFY(reopened.run(Command::NoteFontSize, 3)); // "Large"
+    QTextCursor at(reopened.text().document());
+    at.setPosition(2);
+    QVERIFY(!at.charFormat().hasProperty(QTextFormat::FontPointSize)); // shown at the note's size, now 14
+    QCOMPARE(reopened.text().document()->defaultFont().pointSizeF(), 14.0);
+    at.setPosition(8);
+    QCOMPARE(at.charFormat().fontPointSize(), 16.0);
 }
 
 void TestNote::saveSettingsWritesAtOnce()

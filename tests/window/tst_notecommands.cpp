@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextList>
 
 using namespace jotlet;
 
@@ -49,6 +51,8 @@ private slots:
     void fileDrop_data();
     void fileDrop();
     void helpShowsNotice();
+    void fontFamilyStartsFromTheNotesFont();
+    void bulletsFollowTheFileAndTheTextColour();
     void everyMenuItemHasACommand();
 
 private:
@@ -248,6 +252,36 @@ void TestNoteCommands::helpShowsNotice()
     QVERIFY(note.run(Command::ShowHelp));
     QCOMPARE(dialogs.notices, QStringList {QStringLiteral("This feature has not been implemented in this release")});
     QCOMPARE(dialogs.owners, QList<QObject*> {&owner}); // the notice belongs to the note's window
+}
+
+void TestNoteCommands::fontFamilyStartsFromTheNotesFont()
+{
+    FakeDialogs dialogs;
+    dialogs.fontAnswer = QStringLiteral("DejaVu Serif");
+    Note note;
+    note.run(Command::NoteFontSize, 3);
+    QVERIFY(note.run(Command::FontFamily));
+    QCOMPARE(dialogs.fontShown, QStringLiteral("Comic Sans MS"));
+    QCOMPARE(dialogs.fontSizeShown, 14);
+    QCOMPARE(note.text().fontName(), QStringLiteral("DejaVu Serif"));
+}
+
+void TestNoteCommands::bulletsFollowTheFileAndTheTextColour()
+{
+    // Rich-edit bullets: the text 200 twips in, the bullet in the hanging first line before it.
+    NoteRecord stored;
+    stored.Color = QStringLiteral("yellow");
+    stored.Data = QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}\\pard first\\par"
+                                 "{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}"
+                                 "\\fi-200\\li200 eggs\\par}");
+    Note note(NoteOrigin::FromFile);
+    QVERIFY(note.setFromRecord(stored, QString()));
+    const QTextBlock bullet = note.text().document()->lastBlock();
+    QVERIFY(bullet.textList());
+    QCOMPARE(bullet.textList()->format().indent(), 0);
+    QCOMPARE(qRound(bullet.blockFormat().leftMargin() * 15), 200);
+    note.changeForeColor(0x0000FF); // red text: red bullets
+    QCOMPARE(bullet.charFormat().foreground().color(), QColor(255, 0, 0));
 }
 
 void TestNoteCommands::everyMenuItemHasACommand()

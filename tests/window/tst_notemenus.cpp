@@ -1,6 +1,7 @@
 // Walks the four menus of a note and compares them with the tables they are built from: captions with their
 // access keys, order, separators, shortcut labels, initial check marks and hidden items. A missing, renamed or
 // moved item fails.
+#include "window/menuicons.h"
 #include "window/note.h"
 #include "window/notemenus.h"
 
@@ -209,6 +210,7 @@ private slots:
     void menusMatchTheirTables_data();
     void menusMatchTheirTables();
     void itemsAreNamedAndIconed();
+    void iconsComeFromTheThemeAndShowTheirState();
     void itemsShowTheNotesState();
     void choosingAnItemRunsItsCommand();
 };
@@ -258,6 +260,29 @@ void TestNoteMenus::itemsAreNamedAndIconed()
         QVERIFY2(!menus.item(QLatin1String(withIcon))->icon().isNull(), withIcon);
     }
     QVERIFY(menus.item(QStringLiteral("mnuSave(1)"))->icon().isNull());
+}
+
+void TestNoteMenus::iconsComeFromTheThemeAndShowTheirState()
+{
+    // Every item that has an icon takes it from an icon theme (no drawn placeholder), each key its own; every
+    // checkable item shows its state: the style's check mark, or a mark drawn on its icon when checked.
+    NoteMenus menus;
+    QHash<QString, QString> namesByKey;
+    for (QAction* item : menus.commandItems()) {
+        const QString key = item->property("iconKey").toString();
+        if (!key.isEmpty()) {
+            QVERIFY2(QIcon::hasThemeIcon(menuIconName(key)), qPrintable(key));
+            QVERIFY2(!item->icon().isNull(), qPrintable(item->objectName()));
+            namesByKey.insert(key, menuIconName(key));
+        }
+        if (item->isCheckable() && !item->icon().isNull()) {
+            const QImage off = item->icon().pixmap(16, QIcon::Normal, QIcon::Off).toImage();
+            const QImage on = item->icon().pixmap(16, QIcon::Normal, QIcon::On).toImage();
+            QVERIFY2(off != on, qPrintable(item->objectName()));
+        }
+    }
+    const QStringList names = namesByKey.values();
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
 }
 
 void TestNoteMenus::itemsShowTheNotesState()

@@ -3,8 +3,10 @@
 #include "window/notetext.h"
 #include "window/notetextbox.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -34,7 +36,7 @@ private slots:
     void clickOpensOnlySafeLinks_data();
     void clickOpensOnlySafeLinks();
     void linksAreNotWrittenToRtf();
-    void fileDropIsReported();
+    void pasteAndDropOfFiles();
 
 private:
     NoteText* m_text = nullptr;
@@ -250,19 +252,28 @@ void TestNoteTextBox::linksAreNotWrittenToRtf()
     QVERIFY(!rtf.contains("HYPERLINK"));
 }
 
-void TestNoteTextBox::fileDropIsReported()
+void TestNoteTextBox::pasteAndDropOfFiles()
 {
-    m_text->setText(QStringLiteral("before"));
+    m_text->setText(QStringLiteral("before "));
+    m_text->setSelStart(7);
     QSignalSpy dropped(m_box, &NoteTextBox::filesDropped);
-    // Pasting goes through the same path as a drop.
+    // A file manager's copy pastes as the files' paths.
     auto* files = new QMimeData;
     files->setUrls(
         {QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt")), QUrl::fromLocalFile(QStringLiteral("/tmp/b.txt"))});
     QGuiApplication::clipboard()->setMimeData(files);
     m_box->paste();
+    QCOMPARE(m_text->text(), QStringLiteral("before /tmp/a.txt\r\n/tmp/b.txt"));
+    QCOMPARE(dropped.count(), 0);
+    // Dropped, the same list is handed on to be read.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_box->viewport(), &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_box->viewport(), &drop);
     QCOMPARE(dropped.count(), 1);
-    QCOMPARE(dropped.first().first().toStringList(), (QStringList {"/tmp/a.txt", "/tmp/b.txt"}));
-    QCOMPARE(m_text->text(), QStringLiteral("before"));
+    QCOMPARE(dropped.first().first().toStringList(), QStringList {"/tmp/a.txt"});
 }
 
 QTEST_MAIN(TestNoteTextBox)

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -65,6 +66,7 @@ void TestNoteWindow::cleanup()
 void TestNoteWindow::showsTheNote()
 {
     m_note->setColor(QStringLiteral("blue"), false);
+    m_note->resize(QSize(4500, 2085));
     m_note->setSavedAs(m_dir.filePath(QStringLiteral("shown.not")));
     m_note->setTimeStamp(QStringLiteral("stamp"));
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(51, 204, 255));
@@ -73,6 +75,10 @@ void TestNoteWindow::showsTheNote()
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Jotlet - shown.not"));
     QCOMPARE(label("lblSubCaption")->text(), QStringLiteral("stamp"));
     QVERIFY(m_window->windowFlags() & Qt::FramelessWindowHint);
+    // A name too long for the caption is cut with "…"; the whole caption is its tooltip.
+    m_note->setSavedAs(m_dir.filePath(QStringLiteral("a rather long name for a shopping list.not")));
+    QVERIFY2(label("lblCaption")->text().endsWith(QChar(0x2026)), qPrintable(label("lblCaption")->text()));
+    QCOMPARE(label("lblCaption")->toolTip(), QStringLiteral("Jotlet - a rather long name for a shopping list.not"));
     QCOMPARE(m_window->textBox()->objectName(), QStringLiteral("RTB1"));
 }
 
@@ -95,19 +101,29 @@ void TestNoteWindow::keys()
     m_note->setSavedAs(path);
     m_note->text().setText(QStringLiteral("saved by key"));
     NoteTextBox* box = m_window->textBox();
-    QTest::keyRelease(box, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
     QVERIFY(!QFile::exists(path)); // Alt+S does nothing
-    QTest::keyRelease(box, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
     QVERIFY(loadNoteFile(path).value(0).Data.contains(QLatin1String("saved by key")));
 
     const int width = m_window->width();
-    QTest::keyRelease(box, Qt::Key_Escape);
+    QTest::keyClick(box, Qt::Key_Escape);
     QCOMPARE(m_note->geometry().width(), 500);
     QCOMPARE(m_window->width(), 33);
-    QTest::keyRelease(box, Qt::Key_Escape);
+    QVERIFY(!box->isVisible()); // rolled up, the note is its icon alone
+    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("imgIcon"))->isVisible());
+    QTest::keyClick(m_window, Qt::Key_Escape);
     QCOMPARE(m_window->width(), width);
+    QVERIFY(box->isVisible());
 
+    // Once per key: not on the repeats of a held key, not for a release whose press went elsewhere.
     m_note->text().setText(QString());
+    QTest::keyRelease(box, Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier); // pressed in a closed menu
+    QCOMPARE(m_note->text().text(), QString());
+    QTest::keyPress(box, Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier);
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier, QString(), true);
+    QApplication::sendEvent(box, &repeat);
+    QCOMPARE(m_note->text().text(), QString());
     QTest::keyRelease(box, Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier);
     QCOMPARE(m_note->text().text(), dateStamp(2, QDateTime::currentDateTime()));
 }
