@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/recoveryjournal.h"
 #include "app/startup.h"
 #include "platform/sessionend.h"
 #include "support/errorlog.h"
@@ -12,37 +13,47 @@ namespace jotlet {
 JotletApplication::JotletApplication(QObject* parent)
     : QObject(parent)
     , m_sessionEnd(new SessionEndWatcher(this))
+    , m_journal(new RecoveryJournal(m_board, this))
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
     // The program runs while a note is open; dialogs closing must not end it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // Checked once control is back in the event loop: a note refused at start-up leaves the board empty for a
     // moment before the new note that takes its place.
-    connect(
-        &m_board,
-        &NoteBoard::emptied,
-        this,
-        [this] {
-            if (m_board.count() == 0) {
-                QCoreApplication::quit();
-            }
-        },
-        Qt::QueuedConnection);
+    connect(&m_board, &NoteBoard::emptied, this, &JotletApplication::onEmptied, Qt::QueuedConnection);
     connect(m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &JotletApplication::endSession);
+}
+
+void JotletApplication::onEmptied()
+{
+    if (m_board.count() == 0) {
+        m_journal->finish(true); // the last note closed as the user asked: nothing to recover
+        QCoreApplication::quit();
+    }
 }
 
 JotletApplication::~JotletApplication() = default;
 
 void JotletApplication::start(const QString& commandLine)
 {
-    openStartingNotes(m_board, commandLine);
+    openStartingNotes(m_board, commandLine, [this] { return m_journal->writeNow(); });
+}
+
+void JotletApplication::openAnother(const QString& commandLine)
+{
+    openForAnotherStart(m_board, commandLine);
 }
 
 void JotletApplication::endSession()
 {
     // Nothing modal while the session ends: a log entry that cannot be written goes to standard error.
     setLogFailureHandler(nullptr);
-    m_board.endSession();
+    // The journal holds the notes as they are now until the main note file does.
+    m_journal->writeNow();
+    m_journal->finish(false);
+    if (m_board.endSession()) {
+        m_journal->finish(true);
+    }
     QCoreApplication::quit();
 }
 

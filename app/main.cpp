@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/logerrorbox.h"
+#include "app/singleinstance.h"
 #include "support/appinfo.h"
 #include "support/files.h"
 
@@ -22,8 +23,15 @@ int main(int argc, char* argv[])
     jotlet::applyApplicationIdentity();
     jotlet::installLogErrorMessageBox();
 
-    jotlet::JotletApplication jotletApp;
     // The command line is one text: the arguments after the program's name, joined by single spaces.
-    jotletApp.start(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    jotlet::SingleInstance instance;
+    if (instance.handOver(commandLine)) {
+        return 0; // the program that runs already opens it
+    }
+    jotlet::JotletApplication jotletApp;
+    QObject::connect(
+        &instance, &jotlet::SingleInstance::commandLineReceived, &jotletApp, &jotlet::JotletApplication::openAnother);
+    jotletApp.start(commandLine);
     return app.exec();
 }

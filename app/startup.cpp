@@ -36,23 +36,23 @@ bool openCommandLineFile(NoteBoard& board, const QString& path)
     return true;
 }
 
-// A name beside the main note file that no earlier set-aside file has taken.
-QString setAsidePath()
+// A name beside the file that no earlier set-aside copy has taken: "jotlet.dat.bad", then "jotlet.dat.bad.2" ...
+QString setAsidePath(const QString& path)
 {
-    const QString base = mainNoteFilePath() + QStringLiteral(".bad");
-    QString path = base;
-    for (int n = 2; QFileInfo::exists(path); ++n) {
-        path = base + QLatin1Char('.') + QString::number(n);
+    const QString base = path + QStringLiteral(".bad");
+    QString aside = base;
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = base + QLatin1Char('.') + QString::number(n);
     }
-    return path;
+    return aside;
 }
 
-// Keeps a main note file the program could not fully read for the user, out of the way of the next session's.
-void setMainNoteFileAside(const QString& what)
+// Keeps a file of kept notes the program could not fully read for the user, out of the way of the next session's.
+void setAside(const QString& path, const QString& what)
 {
-    const QString aside = setAsidePath();
-    if (!QFile::rename(mainNoteFilePath(), aside)) {
-        logError(kMain, 75, QStringLiteral("Cannot set '%1' aside as '%2'").arg(mainNoteFilePath(), aside));
+    const QString aside = setAsidePath(path);
+    if (!QFile::rename(path, aside)) {
+        logError(kMain, 75, QStringLiteral("Cannot set '%1' aside as '%2'").arg(path, aside));
         return;
     }
     logError(kMain, 0, QStringLiteral("%1; the file was kept as '%2'").arg(what, aside));
@@ -63,42 +63,83 @@ void setMainNoteFileAside(const QString& what)
                                   .arg(what, QDir::toNativeSeparators(aside)));
 }
 
-enum class MainFileResult { Opened, NothingOpened, Interrupted };
+enum class Opened { Some, None, Interrupted };
 
-MainFileResult openMainNoteFile(NoteBoard& board)
+// Opens notes kept by the program itself (the main note file, the recovery journal): marked unsaved, at their
+// places. Refused notes are counted.
+Opened openKeptNotes(NoteBoard& board, const NoteList& notes, const QString& source, int* refused)
 {
-    const NoteList notes = loadMainNoteFile();
-    if (notes.isEmpty()) {
-        setMainNoteFileAside(QStringLiteral("The notes kept from the last session could not be read"));
-        return MainFileResult::NothingOpened;
-    }
     QList<Note*> opened;
-    int refused = 0;
     for (const NoteRecord& stored : notes) {
         if (sessionEndPending()) {
-            // The session ends while the notes come back: the file still holds every one of them.
+            // The session ends while the notes come back: the files still hold every one of them.
             for (Note* note : opened) {
                 note->discard();
             }
-            return MainFileResult::Interrupted;
+            return Opened::Interrupted;
         }
         Note* note = board.createNote(NoteOrigin::FromFile);
         note->setMarksEveryEdit(true); // they have no file of their own now: every edit is unsaved
-        if (!note->setFromRecord(stored, mainNoteFilePath())) {
+        if (!note->setFromRecord(stored, source)) {
             note->discard();
-            ++refused;
+            ++*refused;
             continue;
         }
+        note->restoreSession(stored.session);
         note->show();
         opened << note;
     }
-    if (refused > 0) {
-        setMainNoteFileAside(
-            QStringLiteral("%1 of the notes kept from the last session could not be opened").arg(refused));
-    } else {
-        QFile::remove(mainNoteFilePath());
+    return opened.isEmpty() ? Opened::None : Opened::Some;
+}
+
+Opened openMainNoteFile(NoteBoard& board, bool* keepFile)
+{
+    const NoteList notes = loadMainNoteFile();
+    if (notes.isEmpty()) {
+        setAside(mainNoteFilePath(), QStringLiteral("The notes kept from the last session could not be read"));
+        return Opened::None;
     }
-    return opened.isEmpty() ? MainFileResult::NothingOpened : MainFileResult::Opened;
+    int refused = 0;
+    const Opened result = openKeptNotes(board, notes, mainNoteFilePath(), &refused);
+    if (refused > 0) {
+        setAside(mainNoteFilePath(),
+                 QStringLiteral("%1 of the notes kept from the last session could not be opened").arg(refused));
+    }
+    *keepFile = refused > 0 || result == Opened::Interrupted;
+    return result;
+}
+
+// The notes of a run that did not end normally. Files they belong to are added to *files.
+Opened recoverJournal(NoteBoard& board, QStringList* files)
+{
+    bool damaged = false;
+    const NoteList notes = loadNoteFileLeniently(recoveryJournalPath(), &damaged);
+    int refused = 0;
+    const Opened result = openKeptNotes(board, notes, recoveryJournalPath(), &refused);
+    if (result == Opened::Interrupted) {
+        return result;
+    }
+    for (const NoteRecord& stored : notes) {
+        if (!stored.session.file.isEmpty()) {
+            *files << stored.session.file;
+        }
+    }
+    const int recovered = int(notes.size()) - refused;
+    logError(kMain,
+             0,
+             QStringLiteral("The last run did not end normally: %1 notes were recovered from '%2'")
+                 .arg(recovered)
+                 .arg(recoveryJournalPath()));
+    if (damaged || refused > 0) {
+        setAside(recoveryJournalPath(),
+                 QStringLiteral("Some notes of the last run, which did not end normally, could not be recovered"));
+    }
+    return result;
+}
+
+bool newerThan(const QString& path, const QString& other)
+{
+    return QFileInfo(path).lastModified() >= QFileInfo(other).lastModified();
 }
 
 } // namespace
@@ -121,27 +162,70 @@ StartupChoice chooseStartup(const QString& commandLine, bool mainNoteFileExists)
     return {StartupChoice::CommandLineFile, path};
 }
 
-void openStartingNotes(NoteBoard& board, const QString& commandLine)
+void openForAnotherStart(NoteBoard& board, const QString& commandLine)
 {
-    const StartupChoice choice = chooseStartup(commandLine, fileExists(mainNoteFilePath()));
+    const StartupChoice choice = chooseStartup(commandLine, false);
+    if (choice.kind == StartupChoice::CommandLineFile) {
+        for (Note* note : board.notes()) {
+            if (note->filePath() == choice.path) {
+                note->show();
+                return;
+            }
+        }
+        if (openCommandLineFile(board, choice.path)) {
+            return;
+        }
+    }
+    board.createNote()->show();
+}
+
+void openStartingNotes(NoteBoard& board, const QString& commandLine, const std::function<bool()>& keepSafe)
+{
+    // A journal and a main note file together: a run was killed between writing one and removing the other, so the
+    // newer holds every note and the older only an earlier state of them.
+    const bool journal = fileExists(recoveryJournalPath());
+    bool mainFile = fileExists(mainNoteFilePath());
+    const bool journalWins = journal && (!mainFile || newerThan(recoveryJournalPath(), mainNoteFilePath()));
+    const bool staleMainFile = mainFile && journalWins;
+    mainFile = mainFile && !journalWins;
+
+    QStringList recoveredFiles;
     bool opened = false;
-    switch (choice.kind) {
-    case StartupChoice::CommandLineFile:
-        opened = openCommandLineFile(board, choice.path);
-        break;
-    case StartupChoice::MainNoteFile: {
-        const MainFileResult result = openMainNoteFile(board);
-        if (result == MainFileResult::Interrupted) {
+    if (journalWins) {
+        const Opened result = recoverJournal(board, &recoveredFiles);
+        if (result == Opened::Interrupted) {
+            return;
+        }
+        opened = result == Opened::Some;
+    }
+    const StartupChoice choice = chooseStartup(commandLine, mainFile);
+    bool keepMainFile = true;
+    if (choice.kind == StartupChoice::CommandLineFile) {
+        // A file whose note came back from the journal is open already, with its unsaved changes.
+        const bool recovered = recoveredFiles.contains(choice.path);
+        opened = recovered || openCommandLineFile(board, choice.path) || opened;
+    } else if (choice.kind == StartupChoice::MainNoteFile) {
+        const Opened result = openMainNoteFile(board, &keepMainFile);
+        if (result == Opened::Interrupted) {
             return; // the event loop ends the program at once
         }
-        opened = result == MainFileResult::Opened;
-        break;
-    }
-    case StartupChoice::NewNote:
-        break;
+        opened = result == Opened::Some || opened;
     }
     if (!opened) {
         board.createNote()->show();
+    }
+    if (journal && !journalWins) {
+        QFile::remove(recoveryJournalPath()); // older than the main note file, which holds the same notes
+    }
+    // The notes are open; once they are safe in the journal, the files they came from can go.
+    if (keepSafe && !keepSafe()) {
+        return;
+    }
+    if ((choice.kind == StartupChoice::MainNoteFile && !keepMainFile) || staleMainFile) {
+        QFile::remove(mainNoteFilePath());
+    }
+    if (journalWins && !keepSafe) {
+        QFile::remove(recoveryJournalPath()); // nothing journals these notes: they were recovered once
     }
 }
 

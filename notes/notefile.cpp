@@ -21,10 +21,15 @@ QString element(const QString& name, const QString& value)
     return QLatin1Char('<') + name + QLatin1Char('>') + value + QStringLiteral("</") + name + QLatin1Char('>');
 }
 
+QString truthText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
 // The elements a writer puts into a NOTE, in the order they are written, values escaped.
 QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
 {
-    return {
+    QList<std::pair<QString, QString>> elements = {
         {QStringLiteral("COLOR"), escapeXml(xmlSafeText(note.Color))},
         {QStringLiteral("DATA"), escapeXml(xmlSafeText(note.Data))},
         {QStringLiteral("TIMEDATE"), escapeXml(xmlSafeText(note.TimeDate))},
@@ -33,6 +38,30 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
         {QStringLiteral("LEFT"), QString::number(note.Left)},
         {QStringLiteral("TOP"), QString::number(note.Top)},
     };
+    if (note.session.present) {
+        elements << std::pair {QStringLiteral("FILE"), escapeXml(xmlSafeText(note.session.file))}
+                 << std::pair {QStringLiteral("UNSAVED"), truthText(note.session.unsaved)}
+                 << std::pair {QStringLiteral("ONTOP"), truthText(note.session.onTop)}
+                 << std::pair {QStringLiteral("ALPHA"), QString::number(note.session.alpha)};
+    }
+    return elements;
+}
+
+// The session elements of a note read from the program's own session files; absent from other note files.
+void readSession(const QDomElement& note, NoteRecord::Session* session)
+{
+    const QDomElement unsaved = note.firstChildElement(QStringLiteral("UNSAVED"));
+    if (unsaved.isNull()) {
+        return;
+    }
+    session->present = true;
+    session->unsaved = unsaved.text() == QLatin1String("True");
+    session->file = note.firstChildElement(QStringLiteral("FILE")).text();
+    session->onTop = note.firstChildElement(QStringLiteral("ONTOP")).text() != QLatin1String("False");
+    qint32 alpha = 255;
+    if (noteNumber(note.firstChildElement(QStringLiteral("ALPHA")).text(), &alpha)) {
+        session->alpha = qBound(0, alpha, 255);
+    }
 }
 
 bool isXmlChar(char32_t c)
@@ -88,6 +117,7 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
     }
     note->FileName = path;
     note->Reminder = text("REMINDER");
+    readSession(self, &note->session);
     return true;
 }
 
@@ -265,16 +295,41 @@ bool noteNumber(const QString& text, qint32* value)
     return true;
 }
 
+QString noteFileHead(const QString& version)
+{
+    return QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + kCrLf + QStringLiteral("<NOTES version=\"")
+           + escapeXml(version) + QStringLiteral("\">") + kCrLf;
+}
+
+QString noteFileTail()
+{
+    return QStringLiteral("</NOTES>") + kCrLf;
+}
+
 QString oneNoteFileText(const NoteRecord& note, const QString& version)
 {
-    QString text = QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + kCrLf;
-    text += QStringLiteral("<NOTES version=\"") + escapeXml(version) + QStringLiteral("\">") + kCrLf;
+    QString text = noteFileHead(version);
     text += QStringLiteral("<NOTE>") + kCrLf;
     for (const auto& [name, value] : noteElements(note)) {
         text += element(name, value) + kCrLf;
     }
-    text += QStringLiteral("</NOTE>") + kCrLf + QStringLiteral("</NOTES>") + kCrLf;
+    text += QStringLiteral("</NOTE>") + kCrLf + noteFileTail();
     return text;
+}
+
+QString noteFileText(const NoteList& notes, const QString& version)
+{
+    if (notes.isEmpty()) {
+        return QString();
+    }
+    // The first note as a file of its own, then each further one as an append adds it.
+    QString text = oneNoteFileText(notes.first(), version);
+    const qsizetype rootEnd = text.lastIndexOf(QStringLiteral("</NOTES>"));
+    QString added;
+    for (qsizetype i = 1; i < notes.size(); ++i) {
+        added += appendedNoteText(notes.at(i));
+    }
+    return text.insert(rootEnd, added);
 }
 
 QString appendedNoteText(const NoteRecord& note)

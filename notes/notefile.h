@@ -65,6 +65,16 @@ bool noteNumber(const QString& text, qint32* value);
 // The text of a file holding one note, CR LF after every line. Every text element is escaped.
 QString oneNoteFileText(const NoteRecord& note, const QString& version);
 
+// The text of a file holding these notes, byte for byte what writing the first and appending the others gives.
+QString noteFileText(const NoteList& notes, const QString& version);
+
+// The start and the end of a note file, with the notes' appended texts between them.
+QString noteFileHead(const QString& version);
+QString noteFileTail();
+
+// The text one NOTE adds when it is appended (line breaks around it and each of its elements).
+QString appendedNoteText(const NoteRecord& note);
+
 // Adds a NOTE element at the end of the root of an existing note file's text, leaving everything before it as it
 // was. The result is to be written as UTF-8: a declared encoding is taken out of the declaration.
 bool appendNoteToText(const QString& fileText, const NoteRecord& note, QString* result, NoteFileError* error);

@@ -28,6 +28,16 @@ struct NoteRecord
     bool SaveNewNoteOnClose = false;
     QString StockSymbol;
     QString TimeDate; // the time stamp shown in the sub-caption
+
+    // What only the program's own session files keep (the recovery journal), so that a note comes back as it was.
+    struct Session
+    {
+        bool present = false; // read from, or to be written to, a session file
+        QString file;         // the file the note belongs to
+        bool unsaved = false;
+        bool onTop = true;
+        qint32 alpha = 255;
+    } session;
 };
 
 using NoteList = QList<NoteRecord>;

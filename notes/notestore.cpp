@@ -150,4 +150,41 @@ bool addToMainNoteFile(const NoteRecord& note, QString* failure)
     return true;
 }
 
+bool writeMainNoteFile(const NoteList& notes, QString* failure)
+{
+    NoteFileError error;
+    if (!writeNoteFile(mainNoteFilePath(), noteFileText(notes, programVersion()), &error)) {
+        reportFailure(kSaveMainNote, error, failure);
+        return false;
+    }
+    return true;
+}
+
+NoteList loadNoteFileLeniently(const QString& path, bool* damaged)
+{
+    *damaged = false;
+    QByteArray bytes;
+    NoteFileError error;
+    if (!readNoteFileBytes(path, &bytes, &error)) {
+        logFileError(kLoadNote, error);
+        *damaged = QFileInfo::exists(path);
+        return {};
+    }
+    NoteList notes;
+    if (readNoteFileContent(bytes, path, &notes, &error)) {
+        return notes;
+    }
+    // Cut short: the notes up to the last complete one, closed as the file would have been.
+    *damaged = true;
+    const qsizetype lastNote = bytes.lastIndexOf("</NOTE>");
+    NoteFileError repairError;
+    if (lastNote < 0
+        || !readNoteFileContent(bytes.left(lastNote + 7) + "\r\n</NOTES>\r\n", path, &notes, &repairError)) {
+        error.description += QStringLiteral(" ('%1')").arg(path);
+        logFileError(kProcessXMLData, error);
+        return {};
+    }
+    return notes;
+}
+
 } // namespace jotlet

@@ -27,4 +27,11 @@ bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* fail
 // Adds the note to the main note file, creating it for the first note.
 bool addToMainNoteFile(const NoteRecord& note, QString* failure = nullptr);
 
+// Writes the main note file holding exactly these notes, in one step: what the end of a session keeps.
+bool writeMainNoteFile(const NoteList& notes, QString* failure = nullptr);
+
+// The notes of a file that may have been cut short (the recovery journal): every complete note is read; *damaged
+// tells whether the file was anything but whole. Logged as LoadNote is, and only when nothing could be read.
+NoteList loadNoteFileLeniently(const QString& path, bool* damaged);
+
 } // namespace jotlet

@@ -57,4 +57,9 @@ QString mainNoteFilePath()
     return dataFilePath(QStringLiteral("jotlet.dat"));
 }
 
+QString recoveryJournalPath()
+{
+    return dataFilePath(QStringLiteral("recovery.dat"));
+}
+
 } // namespace jotlet

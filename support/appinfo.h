@@ -25,4 +25,7 @@ QString dataFilePath(const QString& fileName);
 // The main note file, always spelled in lower case.
 QString mainNoteFilePath();
 
+// The recovery journal: the open notes as they are now, while any of them is not safely in a file.
+QString recoveryJournalPath();
+
 } // namespace jotlet

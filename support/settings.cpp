@@ -168,9 +168,9 @@ void readNoteLook(NoteLook& look, bool noteHasFile, const QSize& screenTwips)
     readBool(Setting::SaveNewNoteOnClose, look.saveNewNoteOnClose);
 }
 
-bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError* error)
+SettingValues noteLookValues(const NoteLook& look, bool saveSettingsChecked)
 {
-    QList<QPair<Setting, QString>> values;
+    SettingValues values;
     if (saveSettingsChecked) {
         values = {
             {Setting::Color, look.color},
@@ -191,12 +191,21 @@ bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError
     values.append({Setting::SaveSetting, boolText(saveSettingsChecked)});
     values.append({Setting::AutoSave, boolText(look.autoSave)});
     values.append({Setting::SaveNewNoteOnClose, boolText(look.saveNewNoteOnClose)});
+    return values;
+}
+
+bool writeSettings(const SettingValues& values, SettingsError* error)
+{
+    QList<QPair<QString, QString>> named;
     for (const auto& [setting, value] : values) {
-        if (!writeSetting(setting, value, error)) {
-            return false;
-        }
+        named.append({settingName(setting), value});
     }
-    return true;
+    return SettingsStore::write(named, error);
+}
+
+bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError* error)
+{
+    return writeSettings(noteLookValues(look, saveSettingsChecked), error);
 }
 
 } // namespace jotlet

@@ -2,6 +2,8 @@
 
 #include "support/settingsstore.h"
 
+#include <QList>
+#include <QPair>
 #include <QSize>
 #include <QString>
 
@@ -87,5 +89,11 @@ void readNoteLook(NoteLook& look, bool noteHasFile, const QSize& screenTwips);
 // to caption type), then always "SaveSetting", "AutoSave" and "SaveNewNoteOnClose". Stops at the
 // first value that cannot be stored and returns false with *error filled.
 bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError* error = nullptr);
+
+// The values writeNoteLook writes, in order; and several values written in one go (the later of two values of the
+// same name is the one kept).
+using SettingValues = QList<QPair<Setting, QString>>;
+SettingValues noteLookValues(const NoteLook& look, bool saveSettingsChecked);
+bool writeSettings(const SettingValues& values, SettingsError* error = nullptr);
 
 } // namespace jotlet

@@ -119,13 +119,21 @@ QString SettingsStore::read(const QString& name, const QString& defaultValue)
 
 bool SettingsStore::write(const QString& name, const QString& value, SettingsError* error)
 {
+    return write(QList<QPair<QString, QString>> {{name, value}}, error);
+}
+
+bool SettingsStore::write(const QList<QPair<QString, QString>>& values, SettingsError* error)
+{
     if (!createSection()) {
         return fail(error, QStringLiteral("Failed to create registry Key: '") + sectionName());
     }
     Section settings;
-    settings.setValue(name, value.isNull() ? QLatin1String("") : value); // never a null text: empty is stored
+    for (const auto& [name, value] : values) {
+        settings.setValue(name, value.isNull() ? QLatin1String("") : value); // never a null text: empty is stored
+    }
     settings.sync();
     if (settings.status() != QSettings::NoError) {
+        const auto& [name, value] = values.isEmpty() ? QPair<QString, QString>() : values.first();
         return fail(error,
                     QStringLiteral("Failed to set registry value Key: '2147483649',Section: '%1',Key: '%2' to "
                                    "value: '%3'")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace jotlet {
@@ -29,6 +31,8 @@ public:
     // Stores the text, creating the section when needed; an empty text is stored, not removed. On failure the
     // stored value stays as it was.
     static bool write(const QString& name, const QString& value, SettingsError* error = nullptr);
+    // Several values in one write of the store.
+    static bool write(const QList<QPair<QString, QString>>& values, SettingsError* error = nullptr);
     static bool remove(const QString& name);
     // Where the section lives, for messages and tests.
     static QString location();

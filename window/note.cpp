@@ -181,6 +181,29 @@ bool Note::setFromRecord(const NoteRecord& record, const QString& source)
     return true;
 }
 
+NoteRecord Note::sessionRecord() const
+{
+    NoteRecord stored = record();
+    stored.session.present = true;
+    stored.session.file = m_filePath;
+    stored.session.unsaved = m_unsaved;
+    stored.session.onTop = m_record.IsOnTop;
+    stored.session.alpha = m_record.Alpha;
+    return stored;
+}
+
+void Note::restoreSession(const NoteRecord::Session& session)
+{
+    if (!session.present) {
+        return;
+    }
+    m_filePath = session.file;
+    m_marksEveryEdit = true;
+    setUnsaved(session.unsaved || session.file.isEmpty());
+    m_record.Alpha = session.alpha;
+    setOnTop(session.onTop);
+}
+
 void Note::setSavedAs(const QString& path)
 {
     m_filePath = path;
@@ -393,6 +416,7 @@ void Note::setOnTop(bool on)
 {
     m_record.IsOnTop = on;
     emit stayOnTopChanged(staysOnTopNow());
+    emit changed(Options);
 }
 
 void Note::setTransparency(int index)
@@ -400,6 +424,7 @@ void Note::setTransparency(int index)
     if (index >= 0 && index < 4) {
         // Applied the next time the note stops being the active window.
         m_record.Alpha = kTransparencyLevels[index];
+        emit changed(Options);
     }
 }
 
@@ -427,6 +452,14 @@ void Note::setSaveSettings(bool on)
 
 void Note::writeSettings()
 {
+    SettingsError error;
+    if (!jotlet::writeSettings(settingValues(), &error)) {
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+    }
+}
+
+SettingValues Note::settingValues() const
+{
     NoteLook look;
     look.color = m_record.Color;
     look.height = m_rolledUp ? m_record.Height : m_geometry.height();
@@ -441,10 +474,7 @@ void Note::writeSettings()
     look.fontSize = m_record.FontSize;
     look.autoSave = m_record.AutoSave;
     look.saveNewNoteOnClose = m_record.SaveNewNoteOnClose;
-    SettingsError error;
-    if (!writeNoteLook(look, m_saveSettings, &error)) {
-        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
-    }
+    return noteLookValues(look, m_saveSettings);
 }
 
 void Note::stopSpecialNote()
@@ -518,17 +548,6 @@ bool Note::close()
     }
     finishClose();
     return true;
-}
-
-void Note::closeForSessionEnd()
-{
-    if (m_closed) {
-        return;
-    }
-    writeSettings();
-    registerAutostart();
-    addToMainNoteFile(record());
-    finishClose();
 }
 
 void Note::finishClose()

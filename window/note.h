@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notes/noterecord.h"
+#include "support/settings.h"
 #include "window/command.h"
 #include "window/textcommands.h"
 
@@ -37,6 +38,7 @@ public:
         Colors = 0x4,
         Geometry = 0x8,
         RolledUp = 0x10,
+        Options = 0x20, // on top, transparency and the like: nothing a window shows at once
     };
     Q_DECLARE_FLAGS(Aspects, Aspect)
 
@@ -91,6 +93,11 @@ public:
     // The note as the writers store it: the text as RTF, the sub-caption as its time stamp, the current place,
     // and the size it has when not rolled up.
     NoteRecord record() const;
+    // The same with what only the program's own session files keep: its file, unsaved mark, on-top and
+    // transparency.
+    NoteRecord sessionRecord() const;
+    // Takes back what a session file kept (after setFromRecord).
+    void restoreSession(const NoteRecord::Session& session);
 
     // Commands from menus and keys. False when the command does nothing yet (a feature still to come).
     bool run(Command command, int index = -1, Qt::KeyboardModifiers held = {});
@@ -126,8 +133,8 @@ public:
     // The user closes the note: the settings are written and unsaved changes asked about. False when the user
     // chose to keep it open.
     bool close();
-    // The session ends: the note goes to the main note file and nothing is asked.
-    void closeForSessionEnd();
+    // What the note leaves in the settings when it closes ("Save Settings" decides which values).
+    SettingValues settingValues() const;
     bool isClosed() const { return m_closed; }
     // Closes without a word or a save: for a note that never came to be (its text was refused).
     void discard() { finishClose(); }

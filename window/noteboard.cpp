@@ -1,5 +1,9 @@
 #include "window/noteboard.h"
 
+#include "notes/notestore.h"
+#include "platform/autostart.h"
+#include "support/errorlog.h"
+
 namespace jotlet {
 
 NoteBoard::NoteBoard(QObject* parent)
@@ -17,6 +21,7 @@ Note* NoteBoard::createNote(NoteOrigin origin)
     if (m_viewFactory) {
         m_viewFactory(note);
     }
+    emit noteAdded(note);
     return note;
 }
 
@@ -34,11 +39,29 @@ bool NoteBoard::isLast(const Note* note) const
     return m_notes.size() == 1 && m_notes.front().get() == note;
 }
 
-void NoteBoard::endSession()
+bool NoteBoard::endSession()
 {
-    for (Note* note : notes()) {
-        note->closeForSessionEnd();
+    const QList<Note*> open = notes();
+    if (open.isEmpty()) {
+        return true; // nothing to keep: a main note file already there stays as it is
     }
+    // Each note leaves its settings as it closes, the later over the earlier: written once, as they end up.
+    NoteList records;
+    SettingValues settings;
+    for (Note* note : open) {
+        records << note->record();
+        settings << note->settingValues();
+    }
+    SettingsError error;
+    if (!writeSettings(settings, &error)) {
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+    }
+    registerAutostart();
+    const bool saved = writeMainNoteFile(records);
+    for (Note* note : open) {
+        note->discard();
+    }
+    return saved;
 }
 
 void NoteBoard::remove(Note* note)

@@ -32,10 +32,13 @@ public:
     // True when no other note is open.
     bool isLast(const Note* note) const;
 
-    // The session ends: every note goes to the main note file, in order, without a question.
-    void endSession();
+    // The session ends: every note goes to the main note file, in order, in one write, without a question, and the
+    // program is registered to start at the next log-on. False when the notes could not be written (the notes are
+    // gone from the board either way: the recovery journal still holds them).
+    bool endSession();
 
 signals:
+    void noteAdded(Note* note);
     // The last note closed.
     void emptied();
 

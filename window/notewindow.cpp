@@ -189,7 +189,7 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (!event->isAutoRepeat()) {
-        m_pressedKeys.insert(key);
+        m_pressedKeys.insert(key, modifiers);
     }
     if (key == Qt::Key_Menu) {
         popUpForText();
@@ -204,7 +204,7 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
 void NoteWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!event->isAutoRepeat()) {
-        m_pressedKeys.insert(event->key());
+        m_pressedKeys.insert(event->key(), event->modifiers());
     }
     QWidget::keyPressEvent(event);
 }
@@ -213,9 +213,13 @@ void NoteWindow::keyReleaseEvent(QKeyEvent* event)
 {
     // Keys released in the text box reach the window too: the box leaves key releases to its parent. A command acts
     // once per key: not on the repeats of a held key, and not on the release of a key whose press went elsewhere (Esc
-    // that closed a menu or a dialog).
-    if (!event->isAutoRepeat() && m_pressedKeys.remove(event->key())) {
-        const CommandCall call = keyCommand(event->key(), event->modifiers());
+    // that closed a menu or a dialog). Modifiers count when held at the press or at the release: Ctrl let go just
+    // before N still makes Ctrl+N.
+    const auto pressed = m_pressedKeys.constFind(event->key());
+    if (!event->isAutoRepeat() && pressed != m_pressedKeys.constEnd()) {
+        const Qt::KeyboardModifiers modifiers = *pressed | event->modifiers();
+        m_pressedKeys.erase(pressed);
+        const CommandCall call = keyCommand(event->key(), modifiers);
         if (call.command != Command::None) {
             runCommand(call);
         }

@@ -4,8 +4,8 @@
 #include "window/note.h"
 #include "window/notemenus.h"
 
+#include <QHash>
 #include <QPointer>
-#include <QSet>
 #include <QWidget>
 
 #include <memory>
@@ -80,7 +80,7 @@ private:
     std::unique_ptr<Translucency> m_translucency;
     QRect m_appliedPixels; // the geometry last taken from the note, so moves of the user's own can be told apart
     bool m_applying = false;
-    QSet<int> m_pressedKeys; // keys pressed in this note and not released yet
+    QHash<int, Qt::KeyboardModifiers> m_pressedKeys; // keys pressed in this note and not released yet
     QPoint m_gripStart;
     QSize m_gripStartSize;
 };

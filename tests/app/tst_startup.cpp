@@ -1,12 +1,15 @@
 // What the program starts with (without windows): the command line, the main note file, a new note; main note
 // files that cannot be read, hostile note files, and saves that meet a full disk.
+#include "app/recoveryjournal.h"
 #include "app/startup.h"
 #include "fakedialogs.h"
 #include "filefaults.h"
 #include "logcapture.h"
+#include "notes/notefile.h"
 #include "notes/notestore.h"
 #include "samplenotes.h"
 #include "support/appinfo.h"
+#include "support/files.h"
 #include "support/settings.h"
 #include "window/noteboard.h"
 #include "window/notetext.h"
@@ -45,6 +48,10 @@ private slots:
     void hostileFilesGiveANewNote();
     void fullDiskKeepsTheNoteUnsaved_data();
     void fullDiskKeepsTheNoteUnsaved();
+    void journalBringsNotesBack_data();
+    void journalBringsNotesBack();
+    void damagedJournalIsKeptAside();
+    void journalKeepsWhatNeedsKeeping();
 
 private:
     QTemporaryDir m_dir;
@@ -53,6 +60,7 @@ private:
 void TestStartup::init()
 {
     QFile::remove(mainNoteFilePath());
+    QFile::remove(recoveryJournalPath());
     writeSetting(Setting::SaveSetting, QStringLiteral("False"));
     writeSetting(Setting::SaveNewNoteOnClose, QStringLiteral("True"));
     clearErrorLog();
@@ -254,6 +262,106 @@ void TestStartup::fullDiskKeepsTheNoteUnsaved()
     }
     QCOMPARE(readBytes(path), before);
     QCOMPARE(errorLogLines().size(), 1);
+}
+
+void TestStartup::journalBringsNotesBack_data()
+{
+    QTest::addColumn<QString>("also"); // what is there besides the journal
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("the journal alone") << "" << QStringList {"typed", "file note"};
+    QTest::newRow("an older main note file") << "older main" << QStringList {"typed", "file note"};
+    QTest::newRow("a newer main note file") << "newer main" << QStringList {"from the main file"};
+    QTest::newRow("its file on the command line") << "command line" << QStringList {"typed", "file note"};
+    QTest::newRow("another file on the command line") << "other file" << QStringList {"typed", "file note", "other"};
+}
+
+void TestStartup::journalBringsNotesBack()
+{
+    QFETCH(QString, also);
+    QFETCH(QStringList, texts);
+    const QString file = m_dir.filePath(QStringLiteral("kept.not"));
+    const QString other = m_dir.filePath(QStringLiteral("other.not"));
+    QVERIFY(saveNoteFile(sampleNote(QStringLiteral("on disk")), file));
+    QVERIFY(saveNoteFile(sampleNote(QStringLiteral("other")), other));
+    NoteRecord typed = sampleNote(QStringLiteral("typed"), QStringLiteral("blue"), QRect(600, 700, 3000, 2500));
+    typed.session.present = true;
+    NoteRecord fileNote = sampleNote(QStringLiteral("file note"));
+    fileNote.session = {true, file, true, false, 150};
+    const QByteArray journal = noteFileText({typed, fileNote}, programVersion()).toUtf8();
+    QString error;
+    QVERIFY(writeFileAtomically(recoveryJournalPath(), journal, &error));
+    if (also.endsWith(QLatin1String("main"))) {
+        QVERIFY(saveNoteFile(sampleNote(QStringLiteral("from the main file")), mainNoteFilePath()));
+        // The newer of the two holds every note: the older is what was left by a run killed between them.
+        const QDateTime older = QDateTime::currentDateTime().addSecs(-60);
+        QFile aged(also == QLatin1String("older main") ? mainNoteFilePath() : recoveryJournalPath());
+        QVERIFY(aged.open(QIODevice::Append) && aged.setFileTime(older, QFileDevice::FileModificationTime));
+    }
+    const QString commandLine = also == QLatin1String("command line") ? file
+                                : also == QLatin1String("other file") ? other
+                                                                      : QString();
+    NoteBoard board;
+    openStartingNotes(board, commandLine);
+    QStringList opened;
+    for (const Note* note : board.notes()) {
+        opened << note->text().text();
+    }
+    QCOMPARE(opened, texts);
+    if (texts.contains(QStringLiteral("file note"))) {
+        const Note* restored = board.notes().at(1);
+        QCOMPARE(restored->filePath(), file); // still its file's note, with its changes unsaved
+        QVERIFY(restored->isUnsaved());
+        QVERIFY(!restored->isOnTop());
+        QCOMPARE(restored->alpha(), 150);
+        QCOMPARE(board.notes().first()->colorText(), QStringLiteral("blue"));
+        QCOMPARE(board.notes().first()->geometry().topLeft(), QPoint(600, 700));
+        QVERIFY(loadNoteFile(file).value(0).Data.contains(QLatin1String("on disk"))); // the file is untouched
+    }
+    QVERIFY(!QFile::exists(recoveryJournalPath())); // once
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+}
+
+void TestStartup::damagedJournalIsKeptAside()
+{
+    FakeDialogs dialogs;
+    const QByteArray whole
+        = noteFileText({sampleNote(QStringLiteral("first")), sampleNote(QStringLiteral("second"))}, programVersion())
+              .toUtf8();
+    const QByteArray cut = whole.left(whole.indexOf("second") + 3); // cut short inside the second note
+    QFile journal(recoveryJournalPath());
+    QVERIFY(journal.open(QIODevice::WriteOnly) && journal.write(cut) == cut.size());
+    journal.close();
+    NoteBoard board;
+    openStartingNotes(board, QString());
+    QCOMPARE(board.count(), 1);
+    QCOMPARE(board.notes().first()->text().text(), QStringLiteral("first"));
+    QCOMPARE(readBytes(recoveryJournalPath() + QStringLiteral(".bad")), cut);
+    QVERIFY(errorLogLines().join(QLatin1Char('\n')).contains(QLatin1String("recovery.dat.bad")));
+    QFile::remove(recoveryJournalPath() + QStringLiteral(".bad"));
+}
+
+void TestStartup::journalKeepsWhatNeedsKeeping()
+{
+    NoteBoard board;
+    RecoveryJournal journal(board);
+    Note* saved = board.createNote();
+    saved->setSavedAs(m_dir.filePath(QStringLiteral("saved.not")));
+    QVERIFY(journal.contents().isEmpty()); // every note is safe in its file: no journal
+    QVERIFY(journal.writeNow());
+    QVERIFY(!QFile::exists(recoveryJournalPath()));
+    Note* fresh = board.createNote();
+    fresh->text().setText(QStringLiteral("only here"));
+    QVERIFY(journal.writeNow());
+    const NoteList kept = loadNoteFile(recoveryJournalPath());
+    QCOMPARE(kept.size(), 2); // every open note, so that all come back in their places
+    QCOMPARE(kept.at(0).session.file, saved->filePath());
+    QVERIFY(!kept.at(0).session.unsaved);
+    QVERIFY(kept.at(1).Data.contains(QLatin1String("only here")));
+    // Closed without saving: gone from the journal at its next write.
+    fresh->discard();
+    QVERIFY(journal.writeNow());
+    QVERIFY(!QFile::exists(recoveryJournalPath()));
+    journal.finish(true);
 }
 
 QTEST_MAIN(TestStartup)

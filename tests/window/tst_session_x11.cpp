@@ -18,17 +18,6 @@ using namespace jotlet;
 
 namespace {
 
-// The visible note windows of the program, by their X window ids.
-QStringList noteWindows()
-{
-    return runTool(QStringLiteral("xdotool"),
-                   {QStringLiteral("search"),
-                    QStringLiteral("--onlyvisible"),
-                    QStringLiteral("--name"),
-                    QStringLiteral("^Jotlet")})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 QSize windowSize(const QString& id)
 {
     const QString out = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});

@@ -1,0 +1,173 @@
+#include "app/recoveryjournal.h"
+
+#include "notes/notefile.h"
+#include "support/appinfo.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "window/noteboard.h"
+#include "window/notetext.h"
+
+#include <QFile>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace jotlet {
+
+namespace {
+
+const QString kLocation = QStringLiteral("modMain: RecoveryJournal");
+
+// A note needs keeping while it has unsaved changes or belongs to no file.
+bool needsKeeping(const Note* note)
+{
+    return note->isUnsaved() || note->filePath().isEmpty();
+}
+
+} // namespace
+
+RecoveryJournal::RecoveryJournal(NoteBoard& board, QObject* parent)
+    : QObject(parent)
+    , m_board(board)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &RecoveryJournal::startWrite);
+    connect(&m_write, &QFutureWatcher<WriteResult>::finished, this, &RecoveryJournal::onWriteFinished);
+    connect(&board, &NoteBoard::noteAdded, this, &RecoveryJournal::watch);
+    for (Note* note : board.notes()) {
+        watch(note);
+    }
+}
+
+RecoveryJournal::~RecoveryJournal()
+{
+    waitForWrite();
+}
+
+void RecoveryJournal::watch(Note* note)
+{
+    connect(&note->text(), &NoteText::changed, this, [this, note] { noteChanged(note); });
+    connect(note, &Note::changed, this, [this, note] { noteChanged(note); });
+    connect(note, &Note::closed, this, [this, note] {
+        m_cache.remove(note); // a note closed without saving leaves the journal at the next write
+        schedule();
+    });
+    noteChanged(note);
+}
+
+void RecoveryJournal::noteChanged(Note* note)
+{
+    m_cache.remove(note);
+    schedule();
+}
+
+void RecoveryJournal::schedule()
+{
+    if (m_finished) {
+        return;
+    }
+    // About two seconds after the last change; typing that goes on is still written every five.
+    if (!m_pendingSince.isValid()) {
+        m_pendingSince.start();
+    }
+    const qint64 left = kLongestWaitMs - m_pendingSince.elapsed();
+    m_timer.start(int(qBound(qint64(0), left, qint64(kQuietMs))));
+}
+
+QByteArray RecoveryJournal::contents()
+{
+    const QList<Note*> notes = m_board.notes();
+    if (std::none_of(notes.begin(), notes.end(), needsKeeping)) {
+        return {};
+    }
+    QString text = noteFileHead(programVersion());
+    for (Note* note : notes) {
+        auto cached = m_cache.find(note);
+        if (cached == m_cache.end()) {
+            cached = m_cache.insert(note, appendedNoteText(note->sessionRecord()));
+        }
+        text += *cached;
+    }
+    text += noteFileTail();
+    return text.toUtf8();
+}
+
+void RecoveryJournal::startWrite()
+{
+    if (m_finished) {
+        return;
+    }
+    if (m_write.isRunning()) {
+        m_writeAgain = true; // once this write has ended
+        return;
+    }
+    m_pendingSince.invalidate();
+    const QByteArray bytes = contents();
+    if (bytes.isEmpty()) {
+        remove();
+        return;
+    }
+    const QString path = recoveryJournalPath();
+    m_write.setFuture(QtConcurrent::run([path, bytes] {
+        WriteResult result;
+        result.ok = writeFileAtomically(path, bytes, &result.error);
+        return result;
+    }));
+}
+
+void RecoveryJournal::onWriteFinished()
+{
+    const WriteResult result = m_write.result();
+    if (!result.ok && result.error != m_lastError) {
+        logError(kLocation, 75, result.error); // once for each new reason, not at every keystroke
+    }
+    m_lastError = result.ok ? QString() : result.error;
+    emit written(result.ok);
+    if (m_writeAgain) {
+        m_writeAgain = false;
+        startWrite();
+    }
+}
+
+void RecoveryJournal::waitForWrite()
+{
+    if (m_write.isRunning()) {
+        m_write.waitForFinished();
+    }
+}
+
+bool RecoveryJournal::writeNow()
+{
+    m_timer.stop();
+    m_pendingSince.invalidate();
+    m_writeAgain = false;
+    waitForWrite();
+    const QByteArray bytes = contents();
+    if (bytes.isEmpty()) {
+        remove();
+        return true;
+    }
+    QString error;
+    if (!writeFileAtomically(recoveryJournalPath(), bytes, &error)) {
+        logError(kLocation, 75, error);
+        m_lastError = error;
+        return false;
+    }
+    return true;
+}
+
+void RecoveryJournal::remove()
+{
+    waitForWrite();
+    QFile::remove(recoveryJournalPath());
+}
+
+void RecoveryJournal::finish(bool removeJournal)
+{
+    m_finished = true;
+    m_timer.stop();
+    waitForWrite();
+    if (removeJournal) {
+        remove();
+    }
+}
+
+} // namespace jotlet

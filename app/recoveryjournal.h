@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QFutureWatcher>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+namespace jotlet {
+
+class Note;
+class NoteBoard;
+
+// Keeps the open notes in the recovery journal (recovery.dat in the data folder, in the note file format) while
+// any of them has unsaved changes or no file of its own, so that a crash, a kill or a power cut loses at most the
+// last few seconds of typing. The journal is written about two seconds after the last change, and at least every
+// five seconds while changes go on, replaced in one step on a worker thread; only the notes that changed are
+// serialised again. When nothing needs keeping, or the session ends normally, the journal goes.
+class RecoveryJournal : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kQuietMs = 2000;
+    static constexpr int kLongestWaitMs = 5000;
+
+    explicit RecoveryJournal(NoteBoard& board, QObject* parent = nullptr);
+    ~RecoveryJournal() override;
+
+    // Writes the journal now and waits for it (or removes it when nothing needs keeping). True when the open notes
+    // are safe: journalled, or in their files.
+    bool writeNow();
+    // No more writes from now on; with removeJournal the journal goes too (the run ended normally and the notes are
+    // safe elsewhere), without it the journal stays as the last copy.
+    void finish(bool removeJournal);
+
+    // What the journal holds for the open notes now; empty when nothing needs keeping.
+    QByteArray contents();
+
+signals:
+    // A write ended (for tests and benchmarks).
+    void written(bool ok);
+
+private:
+    struct WriteResult
+    {
+        bool ok = false;
+        QString error;
+    };
+
+    void watch(Note* note);
+    void noteChanged(Note* note);
+    void schedule();
+    void startWrite();
+    void onWriteFinished();
+    void waitForWrite();
+    void remove();
+
+    NoteBoard& m_board;
+    QTimer m_timer;
+    QElapsedTimer m_pendingSince;
+    QHash<Note*, QString> m_cache; // each note's journal text, made again only when the note changed
+    QFutureWatcher<WriteResult> m_write;
+    bool m_writeAgain = false;
+    bool m_finished = false;
+    QString m_lastError;
+};
+
+} // namespace jotlet

@@ -1,0 +1,175 @@
+// The program as a process on a real X server, killed as a crash or a power cut would end it: typed notes come
+// back at the next start; a normal end leaves no journal; a second start hands its file to the running program.
+#include "notes/notestore.h"
+#include "samplenotes.h"
+#include "signals.h"
+#include "support/appinfo.h"
+#include "xtools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+using namespace jotlet;
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString windowName(const QString& id)
+{
+    return runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id});
+}
+
+} // namespace
+
+class TestRecoveryX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void killedRunComesBack();
+    void killRightAfterTypingKeepsWhatWasJournalled();
+    void normalEndsLeaveNoJournal();
+    void secondStartHandsItsFileOver();
+
+private:
+    bool start(QProcess& program, const QStringList& arguments, int windows);
+    void kill(QProcess& program, int signal);
+    QString m_file;
+};
+
+void TestRecoveryX11::init()
+{
+    QDir(dataFolder()).removeRecursively();
+    QDir().mkpath(dataFolder());
+    m_file = QDir(dataFolder()).filePath(QStringLiteral("shopping.not"));
+    QVERIFY(saveNoteFile(sampleNote(QStringLiteral("milk"), QStringLiteral("blue"), QRect(1500, 1500, 3000, 2500)),
+                         m_file));
+}
+
+bool TestRecoveryX11::start(QProcess& program, const QStringList& arguments, int windows)
+{
+    program.start(QStringLiteral(JOTLET_PROGRAM), arguments);
+    return program.waitForStarted(10000) && waitForNoteWindows(windows);
+}
+
+void TestRecoveryX11::kill(QProcess& program, int signal)
+{
+    signalProgram(program, signal);
+    QVERIFY(program.waitForFinished(10000));
+}
+
+void TestRecoveryX11::killedRunComesBack()
+{
+    const QByteArray fileBefore = readBytes(m_file);
+    QProcess program;
+    QVERIFY(start(program, {m_file}, 1));
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), noteWindows().first()});
+    pressKeys(QStringLiteral("ctrl+End"));
+    typeInto(noteWindows().first(), QStringLiteral(" and eggs"));
+    pressKeys(QStringLiteral("ctrl+n"));
+    QVERIFY(waitForNoteWindows(2));
+    typeInto(noteWindows().last(), QStringLiteral("call Anna"));
+    pressKeys(QStringLiteral("ctrl+n"));
+    QVERIFY(waitForNoteWindows(3));
+    typeInto(noteWindows().last(), QStringLiteral("dentist at 4"));
+    QTest::qWait(3000);
+    kill(program, SIGKILL);
+
+    QProcess again;
+    QVERIFY(start(again, {}, 3));
+    QStringList names;
+    for (const QString& id : noteWindows()) {
+        names << windowName(id);
+    }
+    QVERIFY2(names.contains(QStringLiteral("Jotlet - shopping.not *")), qPrintable(names.join(QLatin1Char('|'))));
+    QCOMPARE(readBytes(m_file), fileBefore); // the file itself is untouched
+    kill(again, SIGTERM);
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 3);
+    QVERIFY(kept.at(0).Data.contains(QLatin1String("milk and eggs")));
+    QCOMPARE(kept.at(0).Color, QStringLiteral("blue"));
+    QCOMPARE(QPoint(kept.at(0).Left, kept.at(0).Top), QPoint(1500, 1500));
+    QVERIFY(kept.at(1).Data.contains(QLatin1String("call Anna")));
+    QVERIFY(kept.at(2).Data.contains(QLatin1String("dentist at 4")));
+}
+
+void TestRecoveryX11::killRightAfterTypingKeepsWhatWasJournalled()
+{
+    QProcess program;
+    QVERIFY(start(program, {}, 1));
+    typeInto(noteWindows().first(), QStringLiteral("alpha"));
+    QTest::qWait(3000); // journalled
+    typeInto(noteWindows().first(), QStringLiteral(" beta"));
+    QTest::qWait(300);
+    kill(program, SIGKILL);
+    QProcess again;
+    QVERIFY(start(again, {}, 1));
+    kill(again, SIGTERM);
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(kept.first().Data.contains(QLatin1String("alpha")), qPrintable(kept.first().Data));
+    QVERIFY(!QFile::exists(recoveryJournalPath() + QStringLiteral(".bad"))); // never a damaged journal
+}
+
+void TestRecoveryX11::normalEndsLeaveNoJournal()
+{
+    QProcess program;
+    QVERIFY(start(program, {}, 1));
+    typeInto(noteWindows().first(), QStringLiteral("kept at log-off"));
+    QTest::qWait(2500);
+    QVERIFY(QFile::exists(recoveryJournalPath()));
+    kill(program, SIGTERM);
+    QVERIFY(!QFile::exists(recoveryJournalPath()));
+    QVERIFY(QFile::exists(mainNoteFilePath()));
+
+    QProcess again; // comes back from the main note file; closing it asks, and No ends the program
+    QVERIFY(start(again, {}, 1));
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), noteWindows().first()});
+    pressKeys(QStringLiteral("alt+F4"));
+    QTest::qWait(500);
+    pressKeys(QStringLiteral("alt+n")); // "No" in the save question
+    QVERIFY(again.waitForFinished(10000));
+    QVERIFY(!QFile::exists(recoveryJournalPath()));
+    QProcess third; // a normal start: a new empty note, not the closed one
+    QVERIFY(start(third, {}, 1));
+    QCOMPARE(windowName(noteWindows().first()), QStringLiteral("Jotlet"));
+    kill(third, SIGTERM);
+}
+
+void TestRecoveryX11::secondStartHandsItsFileOver()
+{
+    QProcess first;
+    QVERIFY(start(first, {}, 1));
+    QProcess second;
+    second.start(QStringLiteral(JOTLET_PROGRAM), {m_file});
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(waitForNoteWindows(2)); // opened by the first program
+    QCOMPARE(first.state(), QProcess::Running);
+    kill(first, SIGKILL);
+
+    QProcess third; // the socket the killed program left is replaced; both notes come back from the journal
+    QVERIFY(start(third, {m_file}, 2));
+    QStringList names;
+    for (const QString& id : noteWindows()) {
+        names << windowName(id);
+    }
+    QVERIFY2(names.contains(QStringLiteral("Jotlet - shopping.not")), qPrintable(names.join(QLatin1Char('|'))));
+    kill(third, SIGTERM);
+}
+
+QTEST_MAIN(TestRecoveryX11)
+#include "tst_recovery_x11.moc"
