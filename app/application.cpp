@@ -3,6 +3,7 @@
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
 #include "platform/sessionend.h"
+#include "special/specialcontent.h"
 #include "support/errorlog.h"
 #include "window/notewindow.h"
 
@@ -16,6 +17,7 @@ JotletApplication::JotletApplication(QObject* parent)
     , m_journal(new RecoveryJournal(m_board, this))
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
+    m_board.setSpecialContentFactory(specialContentFactory());
     // The program runs while a note is open; dialogs closing must not end it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // Checked once control is back in the event loop: a note refused at start-up leaves the board empty for a

@@ -44,7 +44,12 @@ RecoveryJournal::~RecoveryJournal()
 
 void RecoveryJournal::watch(Note* note)
 {
-    connect(&note->text(), &NoteText::changed, this, [this, note] { noteChanged(note); });
+    connect(&note->text(), &NoteText::changed, this, [this, note] {
+        // What the program writes into a locked special note is written again at its next refresh anyway.
+        if (!note->text().isLocked()) {
+            noteChanged(note);
+        }
+    });
     connect(note, &Note::changed, this, [this, note] { noteChanged(note); });
     connect(note, &Note::closed, this, [this, note] {
         m_cache.remove(note); // a note closed without saving leaves the journal at the next write

@@ -3,11 +3,16 @@
 #include "notes/noterecord.h"
 #include "support/settings.h"
 #include "window/command.h"
+#include "window/specialnote.h"
 #include "window/textcommands.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+
+#include <memory>
+
+class QTimer;
 
 namespace jotlet {
 
@@ -63,6 +68,10 @@ public:
     bool saveSettingsChecked() const { return m_saveSettings; }
     const StyleChecks& styleChecks() const { return m_styleChecks; }
     int specialType() const { return m_record.SpecialType; }
+    SpecialKind specialKind() const { return SpecialKind(m_record.SpecialType); }
+    // Whether the note's content is refreshed, and in how many milliseconds next (for tests and views).
+    bool isRefreshing() const;
+    int refreshDelay() const;
 
     // The file the note belongs to ("" when none): Save writes there and the title names it.
     QString filePath() const { return m_filePath; }
@@ -123,6 +132,10 @@ public:
     void setAutoSave(bool on);
     void setSaveNewNoteOnClose(bool on);
     void setSaveSettings(bool on);
+    // Makes the note a special note of the kind (or writes it again): the content is written, the text locked
+    // against typing (except for reminders), Save and Save As unavailable, and the refresh armed. A content that
+    // cannot be written is logged and stops the refresh.
+    void displaySpecialNote(SpecialKind kind);
     void stopSpecialNote();
     void clearAll(bool ctrlHeld);
     // Puts the first readable text file of a drop into the note.
@@ -175,6 +188,9 @@ private:
 
     NoteBoard* m_board;
     NoteText* m_text;
+    QTimer* m_refresh;
+    std::unique_ptr<SpecialContent> m_special;
+    SpecialKind m_specialContentKind = SpecialKind::None;
     NoteRecord m_record; // colour, size to restore, options; not the text
     QString m_filePath;
     QString m_subCaption;

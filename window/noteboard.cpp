@@ -25,6 +25,11 @@ Note* NoteBoard::createNote(NoteOrigin origin)
     return note;
 }
 
+std::unique_ptr<SpecialContent> NoteBoard::makeSpecialContent(SpecialKind kind) const
+{
+    return m_specialFactory ? m_specialFactory(kind) : nullptr;
+}
+
 QList<Note*> NoteBoard::notes() const
 {
     QList<Note*> list;

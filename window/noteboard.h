@@ -24,6 +24,10 @@ public:
     using ViewFactory = std::function<void(Note*)>;
     void setViewFactory(ViewFactory factory) { m_viewFactory = std::move(factory); }
 
+    // What writes special notes (the program's providers); without one, choosing a special kind writes nothing.
+    void setSpecialContentFactory(SpecialContentFactory factory) { m_specialFactory = std::move(factory); }
+    std::unique_ptr<SpecialContent> makeSpecialContent(SpecialKind kind) const;
+
     // A new note on the board (not shown yet).
     Note* createNote(NoteOrigin origin = NoteOrigin::New);
 
@@ -47,6 +51,7 @@ private:
 
     std::vector<std::unique_ptr<Note>> m_notes;
     ViewFactory m_viewFactory;
+    SpecialContentFactory m_specialFactory;
 };
 
 } // namespace jotlet

@@ -15,14 +15,11 @@ namespace {
 
 // Commands whose features are still to come: their menu items exist and do nothing yet.
 constexpr Command kCommandsToCome[] = {
-    Command::SpecialTime,
     Command::SpecialReminder,
     Command::SpecialRssFeed,
     Command::SpecialStocks,
     Command::SpecialClipboardViewer,
     Command::SpecialClipboardLog,
-    Command::SpecialMemory,
-    Command::SpecialDrives,
     Command::MultiNoteManager,
     Command::EmailNote,
     Command::EmailSelection,
@@ -90,6 +87,15 @@ bool Note::runFileCommand(Command command, int index, Qt::KeyboardModifiers held
 bool Note::runNoteCommand(Command command, int index)
 {
     switch (command) {
+    case Command::SpecialTime:
+        displaySpecialNote(SpecialKind::Time);
+        return true;
+    case Command::SpecialMemory:
+        displaySpecialNote(SpecialKind::Memory);
+        return true;
+    case Command::SpecialDrives:
+        displaySpecialNote(SpecialKind::Drives);
+        return true;
     case Command::StopSpecialNote:
         m_text->setLocked(false);
         m_text->setSelColor(0);

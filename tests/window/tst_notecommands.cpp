@@ -309,12 +309,9 @@ void TestNoteCommands::everyMenuItemHasACommand()
                            "mnuQuorvel",
                            "mnuSNClipboard",
                            "mnuSNClipboardLog",
-                           "mnuSNComputerMemory",
-                           "mnuSNDrives",
                            "mnuSNRSSFeed",
                            "mnuSNReminder",
                            "mnuSNStockQuote",
-                           "mnuSNTime",
                            "mnuSelectSpelling"}));
 }
 

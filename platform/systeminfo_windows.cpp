@@ -1,0 +1,82 @@
+// Memory from GlobalMemoryStatusEx and drives A: to Z: from the system's own calls.
+#include "platform/systeminfo.h"
+
+#include <windows.h>
+
+namespace jotlet {
+
+namespace {
+
+QString driveKind(UINT type)
+{
+    switch (type) {
+    case DRIVE_REMOVABLE:
+        return QStringLiteral("Removable Drive");
+    case DRIVE_FIXED:
+        return QStringLiteral("Local Hard Drive");
+    case DRIVE_REMOTE:
+        return QStringLiteral("Network");
+    case DRIVE_CDROM:
+        return QStringLiteral("CD-ROM");
+    case DRIVE_RAMDISK:
+        return QStringLiteral("RAM Disk");
+    default:
+        return QStringLiteral("Unknown");
+    }
+}
+
+class WindowsSystemInfo : public SystemInfo
+{
+public:
+    MemoryStatus memory() override
+    {
+        MEMORYSTATUSEX status = {};
+        status.dwLength = sizeof status;
+        if (!GlobalMemoryStatusEx(&status)) {
+            return {false, QStringLiteral("GlobalMemoryStatusEx failed (%1)").arg(GetLastError())};
+        }
+        // The page file figures include physical memory; the swap alone is the difference.
+        return {true,
+                QString(),
+                status.ullTotalPhys,
+                status.ullAvailPhys,
+                status.ullTotalPageFile - qMin(status.ullTotalPageFile, status.ullTotalPhys),
+                status.ullAvailPageFile - qMin(status.ullAvailPageFile, status.ullAvailPhys)};
+    }
+
+    QList<DriveStatus> drives() override
+    {
+        QList<DriveStatus> drives;
+        for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+            const wchar_t root[] = {letter, L':', L'\\', 0};
+            const UINT type = GetDriveTypeW(root);
+            if (type == DRIVE_NO_ROOT_DIR) {
+                continue;
+            }
+            DriveStatus drive;
+            drive.root = QString::fromWCharArray(root);
+            drive.kind = driveKind(type);
+            wchar_t label[MAX_PATH + 1] = {};
+            drive.readable = GetVolumeInformationW(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0);
+            drive.label = QString::fromWCharArray(label);
+            ULARGE_INTEGER freeBytes = {};
+            ULARGE_INTEGER totalBytes = {};
+            if (drive.readable && GetDiskFreeSpaceExW(root, nullptr, &totalBytes, &freeBytes)) {
+                drive.totalBytes = totalBytes.QuadPart;
+                drive.freeBytes = freeBytes.QuadPart;
+            }
+            drives << drive;
+        }
+        return drives;
+    }
+};
+
+} // namespace
+
+SystemInfo& platformSystemInfo()
+{
+    static WindowsSystemInfo info;
+    return info;
+}
+
+} // namespace jotlet

@@ -1,0 +1,160 @@
+#include "special/systemtexts.h"
+
+#include "support/clock.h"
+#include "window/note.h"
+#include "window/notetext.h"
+
+#include <cmath>
+
+namespace jotlet {
+
+namespace {
+
+constexpr double kMegabyte = 1024.0 * 1024.0;
+constexpr double kGigabyte = 1024.0 * 1024.0 * 1024.0;
+const QString kCrLf = QStringLiteral("\r\n");
+
+class TimeContent : public SpecialContent
+{
+public:
+    bool show(Note& note, QString*) override
+    {
+        writeTimeNote(note.text(), Clock::now().time());
+        return true;
+    }
+};
+
+class MemoryContent : public SpecialContent
+{
+public:
+    bool show(Note& note, QString* error) override
+    {
+        const MemoryStatus memory = systemInfo().memory(); // read once: the lines agree with each other
+        if (!memory.ok) {
+            *error = memory.error;
+            return false;
+        }
+        writeMemoryNote(note.text(), memory);
+        return true;
+    }
+};
+
+class DriveContent : public SpecialContent
+{
+public:
+    bool show(Note& note, QString*) override
+    {
+        writeDriveNote(note.text(), systemInfo().drives());
+        return true;
+    }
+};
+
+} // namespace
+
+QString timeOfDayText(const QTime& time, const QLocale& locale)
+{
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QStringLiteral("%1:%2:%3 %4")
+        .arg(hour12, 2, 10, QLatin1Char('0'))
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.second(), 2, 10, QLatin1Char('0'))
+        .arg(time.hour() < 12 ? locale.amText() : locale.pmText());
+}
+
+QString shortNumberText(double value, const QLocale& locale)
+{
+    QString text = QString::number(std::round(value * 100.0) / 100.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0'))) {
+        text.chop(1);
+    }
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    return text.replace(QLatin1Char('.'), locale.decimalPoint());
+}
+
+double bytesToMegabytes(quint64 bytes)
+{
+    return double(bytes) / kMegabyte;
+}
+
+double bytesToGigabytes(quint64 bytes)
+{
+    return double(bytes) / kGigabyte;
+}
+
+int percentFree(quint64 available, quint64 total)
+{
+    return total == 0 ? 0 : int(std::lround(double(available) / double(total) * 100.0));
+}
+
+QString memoryText(const MemoryStatus& memory, const QLocale& locale)
+{
+    const quint64 total = memory.totalPhysical + memory.totalPageFile;
+    const quint64 available = memory.availablePhysical + memory.availablePageFile;
+    const auto megabytes
+        = [&locale](quint64 bytes) { return shortNumberText(bytesToMegabytes(bytes), locale) + QLatin1Char('M'); };
+    return QStringList {QStringLiteral("Total Physical: ") + megabytes(memory.totalPhysical),
+                        QStringLiteral("Available Physical: ") + megabytes(memory.availablePhysical),
+                        QStringLiteral("Total Memory: ") + megabytes(total),
+                        QStringLiteral("Available Memory: ") + megabytes(available),
+                        QString(),
+                        QStringLiteral("Percent Free: %1%").arg(percentFree(available, total))}
+        .join(kCrLf);
+}
+
+QString driveText(const QList<DriveStatus>& drives, const QLocale& locale)
+{
+    QString text;
+    for (const DriveStatus& drive : drives) {
+        text += drive.root + QStringLiteral("  ") + drive.label.trimmed() + QStringLiteral(" (") + drive.kind
+                + QStringLiteral(")  ");
+        if (!drive.readable) {
+            text += kCrLf; // no medium, or its space cannot be read: the name line alone
+            continue;
+        }
+        text += kCrLf + QStringLiteral("      Total Space: ")
+                + shortNumberText(bytesToGigabytes(drive.totalBytes), locale) + QStringLiteral("GB  ") + kCrLf
+                + QStringLiteral("      Free Space: ") + shortNumberText(bytesToGigabytes(drive.freeBytes), locale)
+                + QStringLiteral("GB") + kCrLf;
+    }
+    return text;
+}
+
+void writeTimeNote(NoteText& text, const QTime& time)
+{
+    writeSpecialHeading(text, QStringLiteral("Time: "));
+    text.setSelFontSize(20);
+    text.setSelColor(0);
+    text.setSelText(kCrLf + timeOfDayText(time));
+}
+
+void writeMemoryNote(NoteText& text, const MemoryStatus& memory)
+{
+    writeSpecialHeading(text, QStringLiteral("Memory:"));
+    text.setSelColor(0);
+    text.setSelText(kCrLf + memoryText(memory));
+}
+
+void writeDriveNote(NoteText& text, const QList<DriveStatus>& drives)
+{
+    writeSpecialHeading(text, QStringLiteral("Drive(s):"));
+    text.setSelColor(0);
+    text.setSelText(kCrLf + driveText(drives));
+}
+
+std::unique_ptr<SpecialContent> makeSystemContent(SpecialKind kind)
+{
+    switch (kind) {
+    case SpecialKind::Time:
+        return std::make_unique<TimeContent>();
+    case SpecialKind::Memory:
+        return std::make_unique<MemoryContent>();
+    case SpecialKind::Drives:
+        return std::make_unique<DriveContent>();
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace jotlet

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/systeminfo.h"
+#include "window/specialnote.h"
+
+#include <QLocale>
+#include <QTime>
+
+namespace jotlet {
+
+class NoteText;
+
+// The time, memory and drive notes: what they write, given the figures (so that tests give any).
+
+// The time as "hh:mm:ss AMPM": the hour of the 12-hour clock in two digits (12 at noon and midnight, never 00), the
+// locale's morning or afternoon designator.
+QString timeOfDayText(const QTime& time, const QLocale& locale = QLocale::system());
+
+// A number of megabytes or gigabytes rounded to two decimals and shown in the shortest form: no thousands
+// separator, no trailing zeros (1024, 511.5, 0.25), with the locale's decimal point.
+QString shortNumberText(double value, const QLocale& locale = QLocale::system());
+double bytesToMegabytes(quint64 bytes);
+double bytesToGigabytes(quint64 bytes);
+// Available / total x 100, rounded to a whole number (0 when there is no total).
+int percentFree(quint64 available, quint64 total);
+
+// The memory note's six lines (without the heading), CR LF between them.
+QString memoryText(const MemoryStatus& memory, const QLocale& locale = QLocale::system());
+// The drive note's text (without the heading): three lines per readable drive, its name line alone otherwise.
+QString driveText(const QList<DriveStatus>& drives, const QLocale& locale = QLocale::system());
+
+void writeTimeNote(NoteText& text, const QTime& time);
+void writeMemoryNote(NoteText& text, const MemoryStatus& memory);
+void writeDriveNote(NoteText& text, const QList<DriveStatus>& drives);
+
+// The content writers of the time, memory and drive notes (nullptr for the other kinds).
+std::unique_ptr<SpecialContent> makeSystemContent(SpecialKind kind);
+
+} // namespace jotlet

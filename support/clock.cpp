@@ -1,0 +1,25 @@
+#include "support/clock.h"
+
+namespace jotlet {
+
+namespace {
+
+std::function<QDateTime()>& source()
+{
+    static std::function<QDateTime()> installed;
+    return installed;
+}
+
+} // namespace
+
+QDateTime Clock::now()
+{
+    return source() ? source()() : QDateTime::currentDateTime();
+}
+
+void Clock::setSource(std::function<QDateTime()> source)
+{
+    jotlet::source() = std::move(source);
+}
+
+} // namespace jotlet
