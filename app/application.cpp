@@ -2,12 +2,16 @@
 
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
+#include "platform/alertsound.h"
 #include "platform/sessionend.h"
 #include "special/specialcontent.h"
 #include "support/errorlog.h"
+#include "window/alertwindow.h"
 #include "window/notewindow.h"
+#include "window/screens.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 
 namespace jotlet {
 
@@ -15,9 +19,15 @@ JotletApplication::JotletApplication(QObject* parent)
     : QObject(parent)
     , m_sessionEnd(new SessionEndWatcher(this))
     , m_journal(new RecoveryJournal(m_board, this))
+    , m_alertSound(makeDesktopAlertSound())
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
     m_board.setSpecialContentFactory(specialContentFactory());
+    m_board.setAlertPresenter([sound = m_alertSound.get()](const QString& text, int durationMs, const Note& note) {
+        if (const QScreen* screen = screenOfNote(note.geometry())) {
+            AlertWindow::display(text, durationMs, screen->availableGeometry(), sound);
+        }
+    });
     // The program runs while a note is open; dialogs closing must not end it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // Checked once control is back in the event loop: a note refused at start-up leaves the board empty for a

@@ -4,8 +4,11 @@
 
 #include <QObject>
 
+#include <memory>
+
 namespace jotlet {
 
+class AlertSound;
 class RecoveryJournal;
 class SessionEndWatcher;
 
@@ -35,6 +38,7 @@ private:
     NoteBoard m_board;
     SessionEndWatcher* m_sessionEnd;
     RecoveryJournal* m_journal;
+    std::unique_ptr<AlertSound> m_alertSound;
 };
 
 } // namespace jotlet

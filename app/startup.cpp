@@ -87,6 +87,7 @@ Opened openKeptNotes(NoteBoard& board, const NoteList& notes, const QString& sou
         }
         note->restoreSession(stored.session);
         note->show();
+        note->resumeSpecial(stored);
         opened << note;
     }
     return opened.isEmpty() ? Opened::None : Opened::Some;

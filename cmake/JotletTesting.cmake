@@ -11,7 +11,8 @@ function(jotlet_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
     target_compile_definitions(${name} PRIVATE JOTLET_CORPUS_DIR="${JOTLET_CORPUS_DIR}"
-                                               JOTLET_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+                                               JOTLET_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+                                               JOTLET_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
     if(ARG_X11)
         set(platform x11)
     else()

@@ -1,5 +1,6 @@
 // The dialogs the user sees: Qt's standard dialogs, each over the window that asked and above every note.
 #include "dialogs/dialogresponder.h"
+#include "dialogs/timeinputdialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -107,6 +108,13 @@ public:
     void warning(QObject* owner, const QString& title, const QString& text) override
     {
         showMessage(owner, QMessageBox::Warning, title, text, QMessageBox::Ok);
+    }
+
+    std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) override
+    {
+        TimeInputDialog dialog(title, prompt, initial);
+        runDialog(dialog);
+        return dialog.answer();
     }
 };
 

@@ -38,6 +38,16 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
         {QStringLiteral("LEFT"), QString::number(note.Left)},
         {QStringLiteral("TOP"), QString::number(note.Top)},
     };
+    if (note.keepsSpecial && note.SpecialType != 0) {
+        elements << std::pair {QStringLiteral("SPECIALTYPE"), QString::number(note.SpecialType)};
+        for (const auto& [name, value] : {std::pair {QStringLiteral("REMINDER"), note.Reminder},
+                                          std::pair {QStringLiteral("FEEDURL"), note.FeedURL},
+                                          std::pair {QStringLiteral("STOCKSYMBOL"), note.StockSymbol}}) {
+            if (!value.isEmpty()) {
+                elements << std::pair {name, escapeXml(xmlSafeText(value))};
+            }
+        }
+    }
     if (note.session.present) {
         elements << std::pair {QStringLiteral("FILE"), escapeXml(xmlSafeText(note.session.file))}
                  << std::pair {QStringLiteral("UNSAVED"), truthText(note.session.unsaved)}
@@ -62,6 +72,21 @@ void readSession(const QDomElement& note, NoteRecord::Session* session)
     if (noteNumber(note.firstChildElement(QStringLiteral("ALPHA")).text(), &alpha)) {
         session->alpha = qBound(0, alpha, 255);
     }
+}
+
+// The special kind and its parameter kept by the program's own session files.
+void readSpecial(const QDomElement& note, NoteRecord* record)
+{
+    constexpr qint32 kLastSpecialType = 8;
+    qint32 type = 0;
+    if (!noteNumber(note.firstChildElement(QStringLiteral("SPECIALTYPE")).text(), &type) || type < 1
+        || type > kLastSpecialType) {
+        return;
+    }
+    record->SpecialType = type;
+    record->keepsSpecial = true;
+    record->FeedURL = note.firstChildElement(QStringLiteral("FEEDURL")).text();
+    record->StockSymbol = note.firstChildElement(QStringLiteral("STOCKSYMBOL")).text();
 }
 
 bool isXmlChar(char32_t c)
@@ -117,6 +142,7 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
     }
     note->FileName = path;
     note->Reminder = text("REMINDER");
+    readSpecial(self, note);
     readSession(self, &note->session);
     return true;
 }

@@ -28,6 +28,9 @@ struct NoteRecord
     bool SaveNewNoteOnClose = false;
     QString StockSymbol;
     QString TimeDate; // the time stamp shown in the sub-caption
+    // Only in the program's own session files (the main note file, the recovery journal): the note is a special
+    // note, and SpecialType with its parameter (Reminder, FeedURL, StockSymbol) is kept, so it comes back as one.
+    bool keepsSpecial = false;
 
     // What only the program's own session files keep (the recovery journal), so that a note comes back as it was.
     struct Session

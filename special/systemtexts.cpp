@@ -1,6 +1,7 @@
 #include "special/systemtexts.h"
 
 #include "support/clock.h"
+#include "support/timetext.h"
 #include "window/note.h"
 #include "window/notetext.h"
 
@@ -50,16 +51,6 @@ public:
 };
 
 } // namespace
-
-QString timeOfDayText(const QTime& time, const QLocale& locale)
-{
-    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QStringLiteral("%1:%2:%3 %4")
-        .arg(hour12, 2, 10, QLatin1Char('0'))
-        .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.second(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour() < 12 ? locale.amText() : locale.pmText());
-}
 
 QString shortNumberText(double value, const QLocale& locale)
 {

@@ -12,10 +12,6 @@ class NoteText;
 
 // The time, memory and drive notes: what they write, given the figures (so that tests give any).
 
-// The time as "hh:mm:ss AMPM": the hour of the 12-hour clock in two digits (12 at noon and midnight, never 00), the
-// locale's morning or afternoon designator.
-QString timeOfDayText(const QTime& time, const QLocale& locale = QLocale::system());
-
 // A number of megabytes or gigabytes rounded to two decimals and shown in the shortest form: no thousands
 // separator, no trailing zeros (1024, 511.5, 0.25), with the locale's decimal point.
 QString shortNumberText(double value, const QLocale& locale = QLocale::system());

@@ -188,7 +188,7 @@ bool Note::setFromRecord(const NoteRecord& record, const QString& source)
 
 NoteRecord Note::sessionRecord() const
 {
-    NoteRecord stored = record();
+    NoteRecord stored = keptRecord();
     stored.session.present = true;
     stored.session.file = m_filePath;
     stored.session.unsaved = m_unsaved;
@@ -480,58 +480,6 @@ SettingValues Note::settingValues() const
     look.autoSave = m_record.AutoSave;
     look.saveNewNoteOnClose = m_record.SaveNewNoteOnClose;
     return noteLookValues(look, m_saveSettings);
-}
-
-bool Note::isRefreshing() const
-{
-    return m_refresh->isActive();
-}
-
-int Note::refreshDelay() const
-{
-    return m_refresh->isActive() ? m_refresh->interval() : 0;
-}
-
-void Note::displaySpecialNote(SpecialKind kind)
-{
-    m_refresh->stop();
-    m_record.SpecialType = int(kind);
-    if (m_specialContentKind != kind || !m_special) {
-        m_special = m_board ? m_board->makeSpecialContent(kind) : nullptr;
-        m_specialContentKind = kind;
-    }
-    if (m_special) {
-        // The program writes this text again and again: nothing of it to undo, nothing to keep in the undo stack.
-        m_text->document()->setUndoRedoEnabled(kind == SpecialKind::Reminder);
-        QString error;
-        if (!m_special->show(*this, &error)) {
-            logError(QStringLiteral("frmMain: DisplaySpecialNote"), 5, error);
-            return; // the refresh stays off until a kind is chosen again
-        }
-    }
-    if (kind != SpecialKind::Reminder) {
-        m_text->setLocked(true);
-        m_marksEveryEdit = true;
-    }
-    m_saveEnabled = false;
-    if (kind != SpecialKind::ClipboardViewer) {
-        const int delay = nextRefreshDelay(kind, Clock::now(), !m_record.FeedURL.isEmpty());
-        if (delay > 0) {
-            // Time notes tick on the second itself, all of them together (one wake-up for them all).
-            m_refresh->setTimerType(kind == SpecialKind::Time ? Qt::PreciseTimer : Qt::CoarseTimer);
-            m_refresh->start(delay);
-        }
-    }
-}
-
-void Note::stopSpecialNote()
-{
-    m_refresh->stop();
-    m_special.reset();
-    m_specialContentKind = SpecialKind::None;
-    m_text->document()->setUndoRedoEnabled(true);
-    m_saveEnabled = true;
-    setUnsaved(false); // the title names the note's file again, without the mark
 }
 
 void Note::clearAll(bool ctrlHeld)

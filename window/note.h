@@ -25,6 +25,9 @@ enum class NoteOrigin { New, FromFile };
 
 enum class SaveMode { Save, SaveAs, AppendTo };
 
+// The icon of a reminder note, shown in place of the note icon: the reminder is set and waiting, or has gone off.
+enum class ReminderIcon { None, Waiting, Fired };
+
 // One note, without a window: its text, look, file and unsaved state, and everything the user can ask of it.
 // A window (NoteWindow) shows a note and turns its events into calls; the multi-note manager and the tests hold
 // notes without one. Lengths are twips; colours 0x00BBGGRR.
@@ -44,6 +47,7 @@ public:
         Geometry = 0x8,
         RolledUp = 0x10,
         Options = 0x20, // on top, transparency and the like: nothing a window shows at once
+        Icon = 0x40,    // the reminder icon in place of the note icon
     };
     Q_DECLARE_FLAGS(Aspects, Aspect)
 
@@ -69,6 +73,11 @@ public:
     const StyleChecks& styleChecks() const { return m_styleChecks; }
     int specialType() const { return m_record.SpecialType; }
     SpecialKind specialKind() const { return SpecialKind(m_record.SpecialType); }
+    // Whether the note is a special note now (the kind stays after "Stop Special Note"; this does not).
+    bool isSpecial() const { return m_specialContentKind != SpecialKind::None; }
+    // The reminder time as "hh:mm:ss AMPM" ("" when none was set).
+    QString reminder() const { return m_record.Reminder; }
+    ReminderIcon reminderIcon() const { return m_reminderIcon; }
     // Whether the note's content is refreshed, and in how many milliseconds next (for tests and views).
     bool isRefreshing() const;
     int refreshDelay() const;
@@ -105,8 +114,15 @@ public:
     // The same with what only the program's own session files keep: its file, unsaved mark, on-top and
     // transparency.
     NoteRecord sessionRecord() const;
+    // The note as the end of a session keeps it: with a special note's kind and parameter, so that it comes back
+    // as the same special note.
+    NoteRecord keptRecord() const;
     // Takes back what a session file kept (after setFromRecord).
     void restoreSession(const NoteRecord::Session& session);
+    // Makes the note again the special note a session file kept (after setFromRecord): armed, and making up for
+    // what it missed (a reminder that passed while the program was starting). A kind this program has no writer
+    // for leaves an ordinary note.
+    void resumeSpecial(const NoteRecord& kept);
 
     // Commands from menus and keys. False when the command does nothing yet (a feature still to come).
     bool run(Command command, int index = -1, Qt::KeyboardModifiers held = {});
@@ -137,6 +153,10 @@ public:
     // cannot be written is logged and stops the refresh.
     void displaySpecialNote(SpecialKind kind);
     void stopSpecialNote();
+    // Asks for a reminder time and makes the note a reminder note that goes off at that time every day.
+    void chooseReminder();
+    // The reminder goes off: the note comes to the front at its size; the first time, an alert tells the user.
+    void fireReminder();
     void clearAll(bool ctrlHeld);
     // Puts the first readable text file of a drop into the note.
     void dropFiles(const QStringList& paths);
@@ -163,6 +183,8 @@ signals:
     // The always-on-top state to apply to the window now.
     void stayOnTopChanged(bool on);
     void showRequested();
+    // Bring the window to the front without taking the keyboard from where the user types.
+    void raiseRequested();
     // A command that belongs to the view showing the note: the clipboard, undo, the system menu.
     void viewCommand(Command command);
     void closed();
@@ -184,6 +206,7 @@ private:
     void chooseTextColor();
     void chooseFontFamily();
     void showNotImplemented();
+    void setReminderIcon(ReminderIcon icon);
     void openRecords(const NoteList& notes);
 
     NoteBoard* m_board;
@@ -191,6 +214,7 @@ private:
     QTimer* m_refresh;
     std::unique_ptr<SpecialContent> m_special;
     SpecialKind m_specialContentKind = SpecialKind::None;
+    ReminderIcon m_reminderIcon = ReminderIcon::None;
     NoteRecord m_record; // colour, size to restore, options; not the text
     QString m_filePath;
     QString m_subCaption;

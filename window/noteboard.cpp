@@ -39,6 +39,13 @@ QList<Note*> NoteBoard::notes() const
     return list;
 }
 
+void NoteBoard::showAlert(const QString& text, int durationMs, const Note& note) const
+{
+    if (m_alertPresenter) {
+        m_alertPresenter(text, durationMs, note);
+    }
+}
+
 bool NoteBoard::isLast(const Note* note) const
 {
     return m_notes.size() == 1 && m_notes.front().get() == note;
@@ -54,7 +61,7 @@ bool NoteBoard::endSession()
     NoteList records;
     SettingValues settings;
     for (Note* note : open) {
-        records << note->record();
+        records << note->keptRecord();
         settings << note->settingValues();
     }
     SettingsError error;

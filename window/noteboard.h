@@ -28,6 +28,12 @@ public:
     void setSpecialContentFactory(SpecialContentFactory factory) { m_specialFactory = std::move(factory); }
     std::unique_ptr<SpecialContent> makeSpecialContent(SpecialKind kind) const;
 
+    // Shows a short message in a popup that slides up from the corner of the screen the note is on (the
+    // program's alert window); without a presenter, nothing is shown.
+    using AlertPresenter = std::function<void(const QString& text, int durationMs, const Note& note)>;
+    void setAlertPresenter(AlertPresenter presenter) { m_alertPresenter = std::move(presenter); }
+    void showAlert(const QString& text, int durationMs, const Note& note) const;
+
     // A new note on the board (not shown yet).
     Note* createNote(NoteOrigin origin = NoteOrigin::New);
 
@@ -52,6 +58,7 @@ private:
     std::vector<std::unique_ptr<Note>> m_notes;
     ViewFactory m_viewFactory;
     SpecialContentFactory m_specialFactory;
+    AlertPresenter m_alertPresenter;
 };
 
 } // namespace jotlet

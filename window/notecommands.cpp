@@ -15,7 +15,6 @@ namespace {
 
 // Commands whose features are still to come: their menu items exist and do nothing yet.
 constexpr Command kCommandsToCome[] = {
-    Command::SpecialReminder,
     Command::SpecialRssFeed,
     Command::SpecialStocks,
     Command::SpecialClipboardViewer,
@@ -89,6 +88,9 @@ bool Note::runNoteCommand(Command command, int index)
     switch (command) {
     case Command::SpecialTime:
         displaySpecialNote(SpecialKind::Time);
+        return true;
+    case Command::SpecialReminder:
+        chooseReminder();
         return true;
     case Command::SpecialMemory:
         displaySpecialNote(SpecialKind::Memory);

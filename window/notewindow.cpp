@@ -29,6 +29,7 @@ NoteWindow::NoteWindow(Note* note)
     connect(note, &Note::changed, this, &NoteWindow::render);
     connect(note, &Note::stayOnTopChanged, this, &NoteWindow::applyStayOnTop);
     connect(note, &Note::showRequested, this, &NoteWindow::showNote);
+    connect(note, &Note::raiseRequested, this, &QWidget::raise);
     connect(note, &Note::viewCommand, this, &NoteWindow::onViewCommand);
     connect(note, &Note::closed, this, [this] {
         hide();
@@ -60,6 +61,9 @@ void NoteWindow::render(Note::Aspects aspects)
     }
     if (aspects & Note::Geometry) {
         applyGeometry();
+    }
+    if (aspects & Note::Icon) {
+        showIcon();
     }
     if (aspects & Note::RolledUp) {
         m_icon->setToolTip(m_note->iconTooltip());

@@ -53,6 +53,7 @@ private:
     void createChrome();
     void layoutChrome();
     void showCaption();
+    void showIcon();
     void render(Note::Aspects aspects);
     void renderColors();
     void applyGeometry();

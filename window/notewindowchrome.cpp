@@ -24,6 +24,26 @@ constexpr int kIconTwips = 480;
 constexpr int kButtonTwips = 255;
 constexpr int kGripTwips = 180;
 
+// An alarm clock: waiting in quiet colours, gone off in red with its bells ringing.
+void drawAlarmClock(QPainter& p, int size, bool ringing)
+{
+    const QColor ink = ringing ? QColor(190, 30, 30) : QColor(60, 60, 60);
+    const QRectF face(size * 0.2, size * 0.25, size * 0.6, size * 0.6);
+    p.setPen(QPen(ink, 1.4));
+    p.setBrush(ringing ? QColor(255, 220, 210) : QColor(250, 250, 250));
+    p.drawEllipse(face);
+    p.setBrush(ink);
+    p.drawPie(QRectF(size * 0.08, size * 0.1, size * 0.3, size * 0.3), 45 * 16, 180 * 16);
+    p.drawPie(QRectF(size * 0.62, size * 0.1, size * 0.3, size * 0.3), -45 * 16, 180 * 16);
+    const QPointF centre = face.center();
+    p.drawLine(centre, centre + QPointF(0, -size * 0.2));
+    p.drawLine(centre, centre + QPointF(size * 0.14, 0));
+    if (ringing) {
+        p.drawLine(QPointF(size * 0.02, size * 0.55), QPointF(size * 0.12, size * 0.55));
+        p.drawLine(QPointF(size * 0.88, size * 0.55), QPointF(size * 0.98, size * 0.55));
+    }
+}
+
 // Small pictures for the chrome, drawn here (once per kind and size) so the note looks the same with any theme.
 QPixmap drawChromePicture(const QString& kind, int size)
 {
@@ -37,6 +57,8 @@ QPixmap drawChromePicture(const QString& kind, int size)
         p.drawRect(QRectF(3.5, 3.5, size - 7, size - 7));
         p.drawLine(QPointF(7, size * 0.4), QPointF(size - 7, size * 0.4));
         p.drawLine(QPointF(7, size * 0.6), QPointF(size - 10, size * 0.6));
+    } else if (kind.startsWith(QLatin1String("reminder"))) {
+        drawAlarmClock(p, size, kind == QLatin1String("reminder-fired"));
     } else if (kind == QLatin1String("close") || kind == QLatin1String("help")) {
         p.setBrush(QColor(128, 128, 128));
         p.setPen(Qt::NoPen);
@@ -133,6 +155,15 @@ void NoteWindow::createChrome()
     m_line->setFrameShadow(QFrame::Plain);
 }
 
+void NoteWindow::showIcon()
+{
+    // A reminder note shows whether its reminder waits or has gone off in place of the note icon.
+    static const QString kinds[]
+        = {QStringLiteral("note"), QStringLiteral("reminder-waiting"), QStringLiteral("reminder-fired")};
+    const ReminderIcon icon = m_note ? m_note->reminderIcon() : ReminderIcon::None;
+    m_icon->setPixmap(chromePicture(kinds[int(icon)], int(std::lround(kIconTwips / twipsPerPixel(screen()).x))));
+}
+
 void NoteWindow::showCaption()
 {
     // A long file name is cut with "…"; the whole caption is the tooltip.
@@ -181,7 +212,7 @@ void NoteWindow::layoutChrome()
     place(m_close, w - kButtonTwips - 30, 10, kButtonTwips, kButtonTwips);
     place(m_help, w - 2 * kButtonTwips - 50, 10, kButtonTwips, kButtonTwips);
     place(m_icon, 0, 15, kIconTwips, kIconTwips);
-    m_icon->setPixmap(chromePicture(QStringLiteral("note"), px(kIconTwips, false)));
+    showIcon();
     m_close->setPixmap(chromePicture(QStringLiteral("close"), px(kButtonTwips, false)));
     m_help->setPixmap(chromePicture(QStringLiteral("help"), px(kButtonTwips, false)));
     m_grip->setPixmap(chromePicture(QStringLiteral("grip"), px(kGripTwips, false)));

@@ -53,4 +53,11 @@ ScreenTwips screenTwips()
     return result;
 }
 
+QScreen* screenOfNote(const QRect& twips)
+{
+    const QPoint centre = toPixels(twips, twipsPerPixel()).center();
+    QScreen* screen = QGuiApplication::screenAt(centre);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
 } // namespace jotlet

@@ -30,4 +30,7 @@ struct ScreenTwips
 };
 ScreenTwips screenTwips();
 
+// The screen a note with this geometry (twips) is on: the one holding its centre, else the primary screen.
+QScreen* screenOfNote(const QRect& twips);
+
 } // namespace jotlet

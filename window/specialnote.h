@@ -35,6 +35,9 @@ public:
     // Writes the note's text. False, with the reason in *error, when it could not: the note's refresh then stops
     // until the user chooses a kind again.
     virtual bool show(Note& note, QString* error) = 0;
+    // The note came back at start, before its first refresh: make up for what was missed while the program was
+    // not running.
+    virtual void catchUp() { }
 };
 
 // Makes the content writer of a kind; nullptr for a kind there is none for (yet).

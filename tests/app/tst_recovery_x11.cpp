@@ -1,9 +1,11 @@
 // The program as a process on a real X server, killed as a crash or a power cut would end it: typed notes come
-// back at the next start; a normal end leaves no journal; a second start hands its file to the running program.
+// back at the next start; a normal end leaves no journal; a second start hands its file to the running program;
+// a reminder note open at log-off comes back armed and goes off.
 #include "notes/notestore.h"
 #include "samplenotes.h"
 #include "signals.h"
 #include "support/appinfo.h"
+#include "support/timetext.h"
 #include "xtools.h"
 
 #include <QDir>
@@ -40,6 +42,7 @@ private slots:
     void killRightAfterTypingKeepsWhatWasJournalled();
     void normalEndsLeaveNoJournal();
     void secondStartHandsItsFileOver();
+    void reminderOpenAtLogOffComesBackArmed();
 
 private:
     bool start(QProcess& program, const QStringList& arguments, int windows);
@@ -169,6 +172,31 @@ void TestRecoveryX11::secondStartHandsItsFileOver()
     }
     QVERIFY2(names.contains(QStringLiteral("Jotlet - shopping.not")), qPrintable(names.join(QLatin1Char('|'))));
     kill(third, SIGTERM);
+}
+
+void TestRecoveryX11::reminderOpenAtLogOffComesBackArmed()
+{
+    NoteRecord reminder = sampleNote(QStringLiteral("water the plants"));
+    reminder.keepsSpecial = true;
+    reminder.SpecialType = 8;
+    reminder.Reminder = timeOfDayText(QTime::currentTime().addSecs(10));
+    QVERIFY(writeMainNoteFile({reminder}));
+    QProcess first;
+    QVERIFY(start(first, {}, 1));
+    kill(first, SIGTERM);
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept.first().SpecialType, 8);
+    QCOMPARE(kept.first().Reminder, reminder.Reminder);
+
+    QProcess again;
+    QVERIFY(start(again, {}, 1));
+    const QStringList search = {QStringLiteral("search"),
+                                QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--name"),
+                                QStringLiteral("^Alert - Jotlet$")};
+    QTRY_VERIFY_WITH_TIMEOUT(!runTool(QStringLiteral("xdotool"), search).isEmpty(), 20000);
+    kill(again, SIGTERM);
 }
 
 QTEST_MAIN(TestRecoveryX11)

@@ -66,5 +66,12 @@ public:
         warnings << title + QLatin1Char('|') + text;
         owners << owner;
     }
-    QList<QObject*> owners; // the owner of each question, notice and warning, in order
+    QList<QObject*> owners;                  // the owner of each question, notice and warning, in order
+    QList<std::optional<QTime>> timeAnswers; // nothing: the window was closed without a button
+    QStringList timeRequests;                // "title|prompt|hh:mm:ss" of the time shown at first
+    std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) override
+    {
+        timeRequests << title + QLatin1Char('|') + prompt + QLatin1Char('|') + initial.toString(u"HH:mm:ss");
+        return timeAnswers.isEmpty() ? std::nullopt : timeAnswers.takeFirst();
+    }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 // The X tools the window-system tests ask: xdotool to move the mouse and find windows, xprop to read properties.
+#include <QDir>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,31 @@ inline QString runTool(const QString& program, const QStringList& arguments)
         return QStringLiteral("<%1 did not answer>").arg(program);
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+// A picture of the whole screen in build/screenshots/<name>.png, for a person to look at (where ImageMagick's
+// import is installed; nothing otherwise).
+inline void screenshot(const QString& name)
+{
+    QDir().mkpath(QStringLiteral(JOTLET_SCREENSHOT_DIR));
+    runTool(QStringLiteral("import"),
+            {QStringLiteral("-window"),
+             QStringLiteral("root"),
+             QStringLiteral(JOTLET_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")});
+}
+
+// Makes a window a panel that the work area leaves out: its _NET_WM_STRUT_PARTIAL ("left,right,top,bottom,...").
+inline void setStrut(WId id, const QString& strutPartial)
+{
+    runTool(QStringLiteral("xprop"),
+            {QStringLiteral("-id"),
+             QString::number(id),
+             QStringLiteral("-f"),
+             QStringLiteral("_NET_WM_STRUT_PARTIAL"),
+             QStringLiteral("32c"),
+             QStringLiteral("-set"),
+             QStringLiteral("_NET_WM_STRUT_PARTIAL"),
+             strutPartial});
 }
 
 // The window manager's state atoms of a window (_NET_WM_STATE_ABOVE ...), as xprop prints them.

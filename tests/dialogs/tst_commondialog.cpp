@@ -1,6 +1,7 @@
 #include "dialogs/commondialog.h"
 #include "dialogs/currentprinter.h"
 #include "dialogs/notefiledialog.h"
+#include "dialogs/timeinputdialog.h"
 #include "fakedialogs.h"
 #include "support/settings.h"
 
@@ -9,8 +10,10 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 
 using namespace jotlet;
 
@@ -31,6 +34,8 @@ private slots:
     void printerDialog();
     void noteFileDialog_data();
     void noteFileDialog();
+    void timeDialogKeys_data();
+    void timeDialogKeys();
 };
 
 void TestCommonDialog::filterConversion_data()
@@ -203,6 +208,43 @@ void TestCommonDialog::noteFileDialog()
     QVERIFY(!request.confirmOverwrite);
     QCOMPARE(result, confirm ? std::optional<QString>(chosen) : std::nullopt);
     QCOMPARE(readSetting(Setting::LastFolder), confirm ? dir.filePath(QStringLiteral("sub")) : dir.path());
+}
+
+void TestCommonDialog::timeDialogKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("Enter presses Ok") << int(Qt::Key_Return) << true;
+    QTest::newRow("Esc presses Cancel, which gives the time too") << int(Qt::Key_Escape) << true;
+    QTest::newRow("the close box gives nothing") << 0 << false;
+}
+
+void TestCommonDialog::timeDialogKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, answered);
+    TimeInputDialog dialog(QStringLiteral("Reminder Time"), QStringLiteral("When?"), QTime(19, 5, 0));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.picker()->text(), QStringLiteral("07:05:00 PM"));
+    // Tab order: the picker (Tab first goes through its hours, minutes, seconds and AM/PM), "&Ok", "&Cancel".
+    QCOMPARE(QApplication::focusWidget(), dialog.picker());
+    for (int i = 0; i < 6 && QApplication::focusWidget() == dialog.picker(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOk"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdCancel"));
+    if (key != 0) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    } else {
+        dialog.close();
+    }
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.answer().has_value(), answered);
+    if (answered) {
+        QCOMPARE(*dialog.answer(), QTime(19, 5, 0));
+    }
 }
 
 QTEST_MAIN(TestCommonDialog)

@@ -1,13 +1,21 @@
-// A time note on a real X server, chosen from the note's menu with the mouse and keys: its text follows the clock
-// from one second to the next; "Stop Special Note" freezes it and typing works again.
+// Special notes on a real X server. A time note chosen from the note's menu with the mouse and keys: its text
+// follows the clock from one second to the next; "Stop Special Note" freezes it and typing works again. A reminder
+// on a rolled-up note: the note comes back to its size and to the top, the alert slides up in the corner of the
+// work area above a panel, and what the user types still goes where it went.
+#include "fakealertsound.h"
+#include "fakedialogs.h"
 #include "special/specialcontent.h"
+#include "window/alertwindow.h"
 #include "window/noteboard.h"
 #include "window/notetext.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
+#include "window/screens.h"
 #include "xtools.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 using namespace jotlet;
@@ -18,7 +26,34 @@ class TestSpecialX11 : public QObject
 
 private slots:
     void timeNoteFromTheMenu();
+    void reminderOnARolledUpNote();
 };
+
+namespace {
+
+AlertWindow* openAlert()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* alert = qobject_cast<AlertWindow*>(widget); alert && alert->isVisible()) {
+            return alert;
+        }
+    }
+    return nullptr;
+}
+
+// A panel along the bottom of the screen, 40 pixels high, that the work area leaves out.
+void showPanel(QWidget& panel)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    panel.setGeometry(0, screen.height() - 40, screen.width(), 40);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    setStrut(panel.winId(), QStringLiteral("0,0,0,40,0,0,0,0,0,0,0,%1").arg(screen.width() - 1));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QGuiApplication::primaryScreen()->availableGeometry().bottom(), screen.height() - 41, 5000);
+}
+
+} // namespace
 
 void TestSpecialX11::timeNoteFromTheMenu()
 {
@@ -56,6 +91,58 @@ void TestSpecialX11::timeNoteFromTheMenu()
     QTest::qWait(200);
     runTool(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("!")});
     QTRY_VERIFY_WITH_TIMEOUT(note->text().text().contains(QLatin1Char('!')), 3000);
+    note->discard();
+}
+
+void TestSpecialX11::reminderOnARolledUpNote()
+{
+    QWidget panel(nullptr, Qt::FramelessWindowHint);
+    showPanel(panel);
+    FakeAlertSound sound;
+    NoteBoard board;
+    NoteWindow* window = nullptr;
+    board.setViewFactory([&window](Note* note) { window = new NoteWindow(note); });
+    board.setSpecialContentFactory(specialContentFactory());
+    board.setAlertPresenter([&sound](const QString& text, int ms, const Note& note) {
+        AlertWindow::display(text, ms, screenOfNote(note.geometry())->availableGeometry(), &sound);
+    });
+    Note* note = board.createNote();
+    note->setSaveNewNoteOnClose(false);
+    note->setGeometry(QRect(4500, 3000, 4500, 3000));
+    note->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    note->rollUp();
+
+    // The user types in another window while the reminder comes due.
+    QLineEdit typing;
+    typing.setGeometry(100, 100, 300, 30);
+    typing.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&typing));
+    typing.setFocus();
+    FakeDialogs dialogs;
+    dialogs.timeAnswers << QTime::currentTime().addSecs(3);
+    note->run(Command::SpecialReminder);
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(typing.winId())});
+    QTRY_VERIFY_WITH_TIMEOUT(typing.hasFocus(), 3000);
+
+    QTRY_VERIFY_WITH_TIMEOUT(openAlert(), 12000);
+    QPointer<AlertWindow> alert = openAlert();
+    QVERIFY(!note->isRolledUp());
+    QCOMPARE(window->size(), toPixels(QRect(0, 0, 4500, 3000), twipsPerPixel()).size());
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const int firstHeight = alert->height();
+    QTRY_COMPARE_WITH_TIMEOUT(alert->height(), 113, 3000); // it grows to its full height
+    QVERIFY(firstHeight < 113);
+    QCOMPARE(alert->frameGeometry().bottomRight(), area.bottomRight());
+    QTest::qWait(300);
+    screenshot(QStringLiteral("reminder-alert"));
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("abc")});
+    QTRY_COMPARE_WITH_TIMEOUT(typing.text(), QStringLiteral("abc"), 3000);
+    QVERIFY(typing.hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(alert.isNull(), 8000); // it stays three seconds and goes
+    QCOMPARE(sound.plays, 1);
+    QCOMPARE(note->reminderIcon(), ReminderIcon::Fired);
     note->discard();
 }
 

@@ -8,6 +8,7 @@
 #include "special/systemtexts.h"
 #include "support/appinfo.h"
 #include "support/clock.h"
+#include "support/timetext.h"
 #include "window/noteboard.h"
 #include "window/notetext.h"
 
@@ -55,7 +56,7 @@ private slots:
     void meminfo();
     void choosingRefreshingAndStopping();
     void failingContentStopsTheRefresh();
-    void timeNoteAtLogOffComesBackOrdinary();
+    void timeNoteAtLogOffComesBackAsATimeNote();
 };
 
 void TestSystemTexts::cleanup()
@@ -219,20 +220,26 @@ void TestSystemTexts::failingContentStopsTheRefresh()
             && log.first().contains(QLatin1String("Cannot read /proc/meminfo")));
 }
 
-void TestSystemTexts::timeNoteAtLogOffComesBackOrdinary()
+void TestSystemTexts::timeNoteAtLogOffComesBackAsATimeNote()
 {
     NoteBoard board;
     board.setSpecialContentFactory(specialContentFactory());
     board.createNote()->run(Command::SpecialTime);
-    const QString last = board.notes().first()->text().text();
+    board.createNote()->run(Command::SpecialMemory);
+    board.notes().last()->run(Command::StopSpecialNote); // an ordinary note again, with the last figures
     QVERIFY(board.endSession());
     const NoteList kept = loadMainNoteFile();
-    QCOMPARE(kept.size(), 1);
-    Note reopened(NoteOrigin::FromFile);
-    QVERIFY(reopened.setFromRecord(kept.first(), QString()));
-    QCOMPARE(reopened.specialKind(), SpecialKind::None); // the kind is never written to files
-    QCOMPARE(reopened.text().text(), last);
-    QVERIFY(!reopened.text().isLocked());
+    QCOMPARE(kept.size(), 2);
+    for (const NoteRecord& record : kept) {
+        Note* reopened = board.createNote(NoteOrigin::FromFile);
+        QVERIFY(reopened->setFromRecord(record, QString()));
+        reopened->resumeSpecial(record);
+    }
+    const Note* time = board.notes().first();
+    QCOMPARE(time->specialKind(), SpecialKind::Time);
+    QVERIFY(time->isRefreshing() && time->text().isLocked());
+    const Note* stopped = board.notes().last();
+    QVERIFY(!stopped->isSpecial() && !stopped->text().isLocked());
     QFile::remove(mainNoteFilePath());
 }
 

@@ -39,15 +39,6 @@ void moveMouseTo(const QPoint& at)
     xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
 }
 
-void screenshot(const QString& name)
-{
-    QDir().mkpath(QStringLiteral(JOTLET_SCREENSHOT_DIR));
-    runTool(QStringLiteral("import"),
-            {QStringLiteral("-window"),
-             QStringLiteral("root"),
-             QStringLiteral(JOTLET_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")});
-}
-
 // The window ids of the root window's stacking list, bottom to top.
 QStringList stackingOrder()
 {

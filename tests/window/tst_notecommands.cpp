@@ -310,7 +310,6 @@ void TestNoteCommands::everyMenuItemHasACommand()
                            "mnuSNClipboard",
                            "mnuSNClipboardLog",
                            "mnuSNRSSFeed",
-                           "mnuSNReminder",
                            "mnuSNStockQuote",
                            "mnuSelectSpelling"}));
 }

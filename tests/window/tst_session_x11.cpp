@@ -144,15 +144,7 @@ void TestSessionX11::dragSnapsToTheWorkArea()
     panel.setGeometry(0, 0, 40, 800);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    runTool(QStringLiteral("xprop"),
-            {QStringLiteral("-id"),
-             QString::number(panel.winId()),
-             QStringLiteral("-f"),
-             QStringLiteral("_NET_WM_STRUT_PARTIAL"),
-             QStringLiteral("32c"),
-             QStringLiteral("-set"),
-             QStringLiteral("_NET_WM_STRUT_PARTIAL"),
-             QStringLiteral("40,0,0,0,0,799,0,0,0,0,0,0")});
+    setStrut(panel.winId(), QStringLiteral("40,0,0,0,0,799,0,0,0,0,0,0"));
     QTest::qWait(300);
 
     QVERIFY(addToMainNoteFile(note(QStringLiteral("drag me"), QStringLiteral("yellow"), 6000, 3000)));

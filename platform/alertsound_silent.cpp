@@ -1,0 +1,21 @@
+// Built without a sound service: alerts are silent.
+#include "platform/alertsound.h"
+
+namespace jotlet {
+
+namespace {
+
+class SilentSound : public AlertSound
+{
+public:
+    void play() override { }
+};
+
+} // namespace
+
+std::unique_ptr<AlertSound> makeDesktopAlertSound()
+{
+    return std::make_unique<SilentSound>();
+}
+
+} // namespace jotlet

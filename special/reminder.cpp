@@ -1,0 +1,59 @@
+#include "special/reminder.h"
+
+#include "support/clock.h"
+#include "support/timetext.h"
+#include "window/note.h"
+
+namespace jotlet {
+
+bool ReminderSchedule::isDue(const QTime& reminder, const QDateTime& now)
+{
+    constexpr int kWindowSeconds = 10;
+    QDateTime due;
+    // Today's reminder, or yesterday's when the checks went across midnight.
+    for (int daysBack = 0; daysBack <= 1 && !due.isValid(); ++daysBack) {
+        const QDateTime at(now.date().addDays(-daysBack), reminder);
+        const bool justPassed = at < now && now < at.addSecs(kWindowSeconds);
+        const bool passedSinceLastCheck = m_previousCheck.isValid() && m_previousCheck <= at && at < now;
+        if ((justPassed || passedSinceLastCheck) && at != m_lastOccurrence) {
+            due = at;
+        }
+    }
+    m_previousCheck = now;
+    if (due.isValid()) {
+        m_lastOccurrence = due;
+    }
+    return due.isValid();
+}
+
+namespace {
+
+class ReminderContent : public SpecialContent
+{
+public:
+    bool show(Note& note, QString* error) override
+    {
+        const QTime reminder = parseTimeOfDay(note.reminder());
+        if (!reminder.isValid()) {
+            *error = QStringLiteral("The reminder time '%1' is not a time of day").arg(note.reminder());
+            return false;
+        }
+        if (m_schedule.isDue(reminder, Clock::now())) {
+            note.fireReminder();
+        }
+        return true;
+    }
+    void catchUp() override { m_schedule.catchUp(Clock::now()); }
+
+private:
+    ReminderSchedule m_schedule;
+};
+
+} // namespace
+
+std::unique_ptr<SpecialContent> makeReminderContent()
+{
+    return std::make_unique<ReminderContent>();
+}
+
+} // namespace jotlet

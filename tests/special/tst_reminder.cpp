@@ -1,0 +1,259 @@
+// Reminder notes with a clock the test sets: when a reminder goes off (also after a late check and across
+// midnight), what the note does then, the time dialog's answers, and a reminder kept over the end of a session.
+#include "dialogs/timeinput.h"
+#include "fakedialogs.h"
+#include "logcapture.h"
+#include "notes/notestore.h"
+#include "special/reminder.h"
+#include "special/specialcontent.h"
+#include "support/appinfo.h"
+#include "support/clock.h"
+#include "support/timetext.h"
+#include "window/noteboard.h"
+#include "window/notetext.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace jotlet;
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+QDateTime at(const QString& time, int days = 0)
+{
+    return QDateTime(kToday.addDays(days), QTime::fromString(time, u"HH:mm:ss"));
+}
+
+// A board as the program has it, with the alerts it was asked to show.
+struct ReminderBoard
+{
+    ReminderBoard()
+    {
+        board.setSpecialContentFactory(specialContentFactory());
+        board.setAlertPresenter([this](const QString& text, int ms, const Note&) {
+            alerts << text + QLatin1Char('|') + QString::number(ms);
+        });
+    }
+    Note* noteWithReminder(const QTime& time)
+    {
+        Note* note = board.createNote();
+        dialogs.timeAnswers << time;
+        note->run(Command::SpecialReminder);
+        return note;
+    }
+    NoteBoard board;
+    FakeDialogs dialogs;
+    QStringList alerts;
+};
+
+// One refresh of the note at a moment, as its timer gives it.
+void checkAt(Note* note, const QDateTime& now)
+{
+    Clock::setSource([now] { return now; });
+    note->displaySpecialNote(SpecialKind::Reminder);
+}
+
+} // namespace
+
+class TestReminder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void goesOff_data();
+    void goesOff();
+    void timeText_data();
+    void timeText();
+    void timeDialog();
+    void choosingAndGoingOff();
+    void noTimeChosenKeepsTheReminder();
+    void keptOverTheEndOfASession();
+};
+
+void TestReminder::init()
+{
+    clearErrorLog();
+    Clock::setSource([] { return at(QStringLiteral("15:40:00")); });
+}
+
+void TestReminder::cleanup()
+{
+    Clock::setSource({});
+    QFile::remove(mainNoteFilePath());
+}
+
+void TestReminder::goesOff_data()
+{
+    // Checks in order ("+" for the next day); the answers: "x" goes off, "-" not.
+    QTest::addColumn<QString>("reminder");
+    QTest::addColumn<QString>("checks");
+    QTest::addColumn<bool>("cameBack");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one second early") << "15:45:00"
+                                      << "15:44:59" << false << "-";
+    QTest::newRow("on the second") << "15:45:00"
+                                   << "15:45:00" << false << "-";
+    QTest::newRow("one second after") << "15:45:00"
+                                      << "15:45:01" << false << "x";
+    QTest::newRow("nine seconds after") << "15:45:00"
+                                        << "15:45:09" << false << "x";
+    QTest::newRow("ten seconds after") << "15:45:00"
+                                       << "15:45:10" << false << "-";
+    QTest::newRow("every six seconds, once") << "15:45:00"
+                                             << "15:44:56 15:45:02 15:45:08 15:45:14" << false << "-x--";
+    QTest::newRow("late check still goes off once") << "15:45:00"
+                                                    << "15:44:58 15:47:30 15:47:36" << false << "-x-";
+    QTest::newRow("again the next day") << "15:45:00"
+                                        << "15:45:03 +15:44:59 +15:45:05" << false << "x-x";
+    QTest::newRow("across midnight") << "23:59:58"
+                                     << "23:59:55 +00:00:30" << false << "-x";
+    QTest::newRow("came back 50 s after") << "15:45:00"
+                                          << "15:45:50" << true << "x";
+    QTest::newRow("came back 70 s after") << "15:45:00"
+                                          << "15:46:10" << true << "-";
+}
+
+void TestReminder::goesOff()
+{
+    QFETCH(QString, reminder);
+    QFETCH(QString, checks);
+    QFETCH(bool, cameBack);
+    QFETCH(QString, expected);
+    ReminderSchedule schedule;
+    QString answers;
+    for (QString check : checks.split(QLatin1Char(' '))) {
+        const int days = check.startsWith(QLatin1Char('+')) ? 1 : 0;
+        const QDateTime now = at(check.remove(QLatin1Char('+')), days);
+        if (cameBack && answers.isEmpty()) {
+            schedule.catchUp(now);
+        }
+        answers += schedule.isDue(QTime::fromString(reminder, u"HH:mm:ss"), now) ? QLatin1Char('x') : QLatin1Char('-');
+    }
+    QCOMPARE(answers, expected);
+}
+
+void TestReminder::timeText_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("text");
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale korean(QLocale::Korean, QLocale::SouthKorea);
+    QTest::newRow("en_US evening") << us << QTime(19, 5, 0) << "07:05:00 PM";
+    QTest::newRow("en_US midnight") << us << QTime(0, 0, 9) << "12:00:09 AM";
+    QTest::newRow("ko_KR afternoon") << korean << QTime(16, 16, 33) << QStringLiteral(u"04:16:33 오후");
+    QTest::newRow("ko_KR morning") << korean << QTime(9, 0, 0) << QStringLiteral(u"09:00:00 오전");
+}
+
+void TestReminder::timeText()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QTime, time);
+    QFETCH(QString, text);
+    QCOMPARE(timeOfDayText(time, locale), text);
+    QCOMPARE(parseTimeOfDay(text, locale), time);
+    // A text written in English is read in any locale; what is not a time is refused.
+    QCOMPARE(parseTimeOfDay(timeOfDayText(time, QLocale::c()), locale), time);
+    for (const char* bad : {"", "25:00:00", "13:00:00 PM", "00:10:00 AM", "noon", "10:00:00 XM"}) {
+        QVERIFY2(!parseTimeOfDay(QLatin1String(bad), locale).isValid(), bad);
+    }
+}
+
+void TestReminder::timeDialog()
+{
+    FakeDialogs dialogs;
+    dialogs.timeAnswers << QTime(19, 5, 0) << std::nullopt << QTime(8, 1, 2);
+    const QString cancelled = inputTime(QStringLiteral("When?"), QString(), QStringLiteral("07:05:00 PM"));
+    QCOMPARE(cancelled, timeOfDayText(QTime(19, 5, 0)));
+    QCOMPARE(inputTime(QStringLiteral("When?"), QStringLiteral("Reminder Time"), QString()), QString());
+    QCOMPARE(inputTime(QStringLiteral("When?"), QStringLiteral("Reminder Time"), QStringLiteral("nonsense")),
+             timeOfDayText(QTime(8, 1, 2)));
+    QCOMPARE(dialogs.timeRequests,
+             QStringList({"Jotlet|When?|19:05:00", "Reminder Time|When?|15:40:00", "Reminder Time|When?|15:40:00"}));
+}
+
+void TestReminder::choosingAndGoingOff()
+{
+    ReminderBoard fixture;
+    Note* note = fixture.noteWithReminder(QTime(15, 45, 0));
+    QCOMPARE(fixture.dialogs.timeRequests,
+             QStringList {"Reminder Time|Please enter the reminder time for this note|15:40:00"});
+    QCOMPARE(parseTimeOfDay(note->reminder()), QTime(15, 45, 0));
+    QCOMPARE(note->reminderIcon(), ReminderIcon::Waiting);
+    QCOMPARE(note->refreshDelay(), 6000);
+    QVERIFY(!note->text().isLocked()); // the user goes on typing in a reminder note
+    note->rollUp();
+
+    checkAt(note, at(QStringLiteral("15:45:04")));
+    QVERIFY(!note->isRolledUp());
+    QCOMPARE(note->reminderIcon(), ReminderIcon::Fired);
+    QCOMPARE(fixture.alerts, QStringList {"Your reminder note is now active|3000"});
+    checkAt(note, at(QStringLiteral("15:45:04"), 1)); // the next day: to the front again, without an alert
+    QCOMPARE(fixture.alerts.size(), 1);
+
+    fixture.dialogs.timeAnswers << QTime(15, 50, 0); // a new reminder is announced again
+    note->run(Command::SpecialReminder);
+    QCOMPARE(note->reminderIcon(), ReminderIcon::Waiting);
+    checkAt(note, at(QStringLiteral("15:50:02"), 1));
+    QCOMPARE(fixture.alerts.size(), 2);
+
+    note->run(Command::StopSpecialNote);
+    QCOMPARE(note->reminderIcon(), ReminderIcon::None);
+    QVERIFY(!note->isRefreshing());
+}
+
+void TestReminder::noTimeChosenKeepsTheReminder()
+{
+    ReminderBoard fixture;
+    Note* plain = fixture.board.createNote();
+    plain->run(Command::SpecialReminder); // closed without a button
+    QCOMPARE(plain->reminderIcon(), ReminderIcon::None);
+    QVERIFY(!plain->isSpecial());
+
+    Note* note = fixture.noteWithReminder(QTime(16, 0, 0));
+    const QString before = note->reminder();
+    note->run(Command::SpecialReminder);
+    QCOMPARE(note->reminder(), before);
+    QCOMPARE(note->reminderIcon(), ReminderIcon::Waiting);
+    QVERIFY(note->isRefreshing());
+    const QStringList log = errorLogLines();
+    QCOMPARE(log.size(), 2);
+    QVERIFY(log.at(1).contains(QLatin1String("frmMain: mnuSNReminder_Click")));
+    QVERIFY(log.at(1).contains(before));
+}
+
+void TestReminder::keptOverTheEndOfASession()
+{
+    QString saved;
+    {
+        ReminderBoard fixture;
+        Note* note = fixture.noteWithReminder(QTime(15, 45, 0));
+        note->text().setText(QStringLiteral("call the garage"));
+        // A file the user saves never holds the kind; the program's own session file does.
+        saved = dataFilePath(QStringLiteral("user.not"));
+        QVERIFY(saveNoteFile(note->record(), saved));
+        QVERIFY(fixture.board.endSession());
+    }
+    QVERIFY(!loadNoteFile(saved).first().keepsSpecial);
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 1);
+
+    // The next start, 20 seconds after the reminder: it comes back armed and goes off.
+    ReminderBoard fixture;
+    Clock::setSource([] { return at(QStringLiteral("15:45:20")); });
+    Note* note = fixture.board.createNote(NoteOrigin::FromFile);
+    QVERIFY(note->setFromRecord(kept.first(), QString()));
+    note->resumeSpecial(kept.first());
+    QCOMPARE(note->specialKind(), SpecialKind::Reminder);
+    QCOMPARE(note->text().text(), QStringLiteral("call the garage"));
+    QVERIFY(note->isRefreshing());
+    QCOMPARE(fixture.alerts.size(), 1);
+    QFile::remove(saved);
+}
+
+QTEST_MAIN(TestReminder)
+#include "tst_reminder.moc"
