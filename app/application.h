@@ -9,6 +9,7 @@
 namespace jotlet {
 
 class AlertSound;
+class HttpFetcher;
 class RecoveryJournal;
 class SessionEndWatcher;
 
@@ -38,6 +39,7 @@ private:
     NoteBoard m_board;
     SessionEndWatcher* m_sessionEnd;
     RecoveryJournal* m_journal;
+    HttpFetcher* m_fetcher;
     std::unique_ptr<AlertSound> m_alertSound;
 };
 

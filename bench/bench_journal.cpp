@@ -3,12 +3,12 @@
 // written, and the main note file written once against one read-append-replace per note.
 #include "app/recoveryjournal.h"
 #include "notes/notestore.h"
+#include "scratchmain.h"
 #include "support/appinfo.h"
 #include "window/noteboard.h"
 #include "window/notetext.h"
 
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -100,13 +100,8 @@ BENCHMARK(BM_SessionEndOneWrite)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecon
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir scratch;
-    qputenv("JOTLET_HOME", scratch.filePath(QStringLiteral("home")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toLocal8Bit());
+    const BenchScratch scratch;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

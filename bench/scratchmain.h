@@ -1,7 +1,7 @@
 #pragma once
 
-// The shared main of the benchmarks that touch notes or settings: they work in a scratch folder, so a run never
-// touches a user's notes or settings.
+// The benchmarks that touch notes or settings work in a scratch folder, so a run never touches a user's notes or
+// settings.
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
@@ -14,15 +14,32 @@ inline QString& benchScratchFolder()
     return folder;
 }
 
-inline int runBenchmarksInScratch(int argc, char** argv)
+// While it lives, the program's data folder and settings are in a scratch folder. Make it before the application.
+class BenchScratch
 {
-    QTemporaryDir scratch;
-    benchScratchFolder() = scratch.path();
-    qputenv("JOTLET_HOME", scratch.filePath(QStringLiteral("home")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toLocal8Bit());
-    QCoreApplication app(argc, argv);
+public:
+    BenchScratch()
+    {
+        benchScratchFolder() = m_folder.path();
+        qputenv("JOTLET_HOME", m_folder.filePath(QStringLiteral("home")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_folder.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+inline int runBenchmarks(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+inline int runBenchmarksInScratch(int argc, char** argv)
+{
+    const BenchScratch scratch;
+    QCoreApplication app(argc, argv);
+    return runBenchmarks(argc, argv);
 }

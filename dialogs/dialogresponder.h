@@ -50,6 +50,9 @@ public:
     virtual void information(QObject* owner, const QString& text) = 0;
     // Tells the user that something failed, with the warning icon and an OK button.
     virtual void warning(QObject* owner, const QString& title, const QString& text) = 0;
+    // Asks for one line of text, preset with defaultText; nothing when cancelled.
+    virtual std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText)
+        = 0;
     // Asks for a time of day: the picker starts at initial; either button gives the time it shows. Nothing when the
     // window was closed without a button.
     virtual std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) = 0;

@@ -1,6 +1,6 @@
 // The dialogs the user sees: Qt's standard dialogs, each over the window that asked and above every note.
 #include "dialogs/dialogresponder.h"
-#include "dialogs/timeinputdialog.h"
+#include "dialogs/inputdialogs.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -108,6 +108,13 @@ public:
     void warning(QObject* owner, const QString& title, const QString& text) override
     {
         showMessage(owner, QMessageBox::Warning, title, text, QMessageBox::Ok);
+    }
+
+    std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText) override
+    {
+        TextInputDialog dialog(title, prompt, defaultText);
+        runDialog(dialog);
+        return dialog.answer();
     }
 
     std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) override

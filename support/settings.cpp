@@ -28,6 +28,8 @@ constexpr SettingInfo kSettings[] = {
     {Setting::AutoSave, "AutoSave", "True"},
     {Setting::SaveNewNoteOnClose, "SaveNewNoteOnClose", "True"},
     {Setting::LastFolder, "LastFolder", nullptr},
+    {Setting::HttpProxy, "HTTPProxy", ""},
+    {Setting::QuoteServer, "QuoteServer", ""},
 };
 
 QString boolText(bool value)

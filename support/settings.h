@@ -28,6 +28,8 @@ enum class Setting {
     AutoSave,
     SaveNewNoteOnClose,
     LastFolder,
+    HttpProxy,   // "host:port" of the proxy for feeds and quotes; empty: the system's proxy settings
+    QuoteServer, // the address the quote requests start with ("http://quotes.example.com"); empty: none
 };
 
 struct SettingInfo

@@ -78,6 +78,8 @@ public:
     // The reminder time as "hh:mm:ss AMPM" ("" when none was set).
     QString reminder() const { return m_record.Reminder; }
     ReminderIcon reminderIcon() const { return m_reminderIcon; }
+    QString feedUrl() const { return m_record.FeedURL; }
+    QString stockSymbol() const { return m_record.StockSymbol; }
     // Whether the note's content is refreshed, and in how many milliseconds next (for tests and views).
     bool isRefreshing() const;
     int refreshDelay() const;
@@ -155,6 +157,11 @@ public:
     void stopSpecialNote();
     // Asks for a reminder time and makes the note a reminder note that goes off at that time every day.
     void chooseReminder();
+    // Asks for a feed's address and makes the note show its headlines. Cancelling changes nothing; an empty address
+    // leaves a feed note's last headlines and stops its refresh.
+    void chooseFeed();
+    // Asks for a stock symbol and makes the note show its quote. Cancelling or an empty symbol changes nothing.
+    void chooseStockSymbol();
     // The reminder goes off: the note comes to the front at its size; the first time, an alert tells the user.
     void fireReminder();
     void clearAll(bool ctrlHeld);

@@ -15,8 +15,6 @@ namespace {
 
 // Commands whose features are still to come: their menu items exist and do nothing yet.
 constexpr Command kCommandsToCome[] = {
-    Command::SpecialRssFeed,
-    Command::SpecialStocks,
     Command::SpecialClipboardViewer,
     Command::SpecialClipboardLog,
     Command::MultiNoteManager,
@@ -91,6 +89,12 @@ bool Note::runNoteCommand(Command command, int index)
         return true;
     case Command::SpecialReminder:
         chooseReminder();
+        return true;
+    case Command::SpecialRssFeed:
+        chooseFeed();
+        return true;
+    case Command::SpecialStocks:
+        chooseStockSymbol();
         return true;
     case Command::SpecialMemory:
         displaySpecialNote(SpecialKind::Memory);

@@ -1,5 +1,5 @@
 // The special notes: a note whose text the program writes and keeps up to date, and the reminder note.
-#include "dialogs/timeinput.h"
+#include "dialogs/inputbox.h"
 #include "support/clock.h"
 #include "support/errorlog.h"
 #include "support/timetext.h"
@@ -44,7 +44,12 @@ void Note::displaySpecialNote(SpecialKind kind)
         // The program writes this text again and again: nothing of it to undo, nothing to keep in the undo stack.
         m_text->document()->setUndoRedoEnabled(kind == SpecialKind::Reminder);
         QString error;
-        if (!m_special->show(*this, &error)) {
+        bool shown = false;
+        {
+            const NoteTextEdit edit(*m_text);
+            shown = m_special->show(*this, &error);
+        }
+        if (!shown) {
             logError(QStringLiteral("frmMain: DisplaySpecialNote"), 5, error);
             return; // the refresh stays off until a kind is chosen again
         }
@@ -100,6 +105,44 @@ void Note::chooseReminder()
     m_special.reset(); // a new reminder: checked afresh, and announced again when it goes off
     setReminderIcon(ReminderIcon::Waiting);
     displaySpecialNote(SpecialKind::Reminder);
+}
+
+void Note::chooseFeed()
+{
+    std::optional<QString> answer;
+    {
+        StayOnTopPause pause(*this);
+        answer = inputText(
+            QStringLiteral("Please enter the URL for an RSS feed"), QStringLiteral("RSS Feed URL"), m_record.FeedURL);
+    }
+    if (!answer) {
+        return;
+    }
+    m_record.FeedURL = answer->trimmed();
+    if (m_record.FeedURL.isEmpty()) {
+        return; // a feed note keeps its last headlines and no longer refreshes
+    }
+    m_special.reset(); // what was on its way for another address is dropped
+    m_text->setText(QStringLiteral("...loading RSS feed"));
+    displaySpecialNote(SpecialKind::RssFeed);
+}
+
+void Note::chooseStockSymbol()
+{
+    std::optional<QString> answer;
+    {
+        StayOnTopPause pause(*this);
+        answer = inputText(QStringLiteral("Please enter the Stock Symbol to look up."),
+                           QStringLiteral("Stock Symbol"),
+                           m_record.StockSymbol);
+    }
+    if (!answer || answer->trimmed().isEmpty()) {
+        return;
+    }
+    m_record.StockSymbol = answer->trimmed();
+    m_special.reset();
+    writeSpecialHeading(*m_text, QStringLiteral("Stock Symbol: ") + m_record.StockSymbol + QStringLiteral("\r\n"));
+    displaySpecialNote(SpecialKind::StockQuote);
 }
 
 void Note::fireReminder()

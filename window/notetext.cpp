@@ -25,7 +25,8 @@ NoteText::~NoteText() = default;
 
 void NoteText::setCursor(const QTextCursor& cursor)
 {
-    if (cursor.document() == m_document) {
+    // While an edit is told, a view's cursor moves with the text: the cursor of the edit stays what it left.
+    if (cursor.document() == m_document && m_editDepth == 0 && !m_endingEdit) {
         m_cursor = cursor;
     }
 }
@@ -50,7 +51,7 @@ bool NoteText::setRtf(const QByteArray& rtf, QString* error)
     QTextCursor first(m_document);
     first.setBlockFormat(incoming.begin().blockFormat());
     m_cursor = QTextCursor(m_document);
-    emit cursorChanged();
+    notifyCursor();
     return true;
 }
 
@@ -73,7 +74,7 @@ void NoteText::setText(const QString& text)
     all.select(QTextCursor::Document);
     all.setBlockFormat(QTextBlockFormat());
     all.insertText(plain, typing);
-    emit cursorChanged();
+    notifyCursor();
 }
 
 QTextCharFormat NoteText::typingFormat() const
@@ -89,7 +90,7 @@ int NoteText::selStart() const
 void NoteText::setSelStart(int start)
 {
     m_cursor.setPosition(qBound(0, start, m_document->characterCount() - 1));
-    emit cursorChanged();
+    notifyCursor();
 }
 
 int NoteText::selLength() const
@@ -102,7 +103,7 @@ void NoteText::setSelLength(int length)
     const int start = m_cursor.selectionStart();
     m_cursor.setPosition(start);
     m_cursor.setPosition(qBound(0, start + length, m_document->characterCount() - 1), QTextCursor::KeepAnchor);
-    emit cursorChanged();
+    notifyCursor();
 }
 
 QString NoteText::selText() const
@@ -118,7 +119,7 @@ void NoteText::setSelText(const QString& text)
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_cursor.insertText(plain, typingFormat()); // the caret stands after the inserted text
-    emit cursorChanged();
+    notifyCursor();
 }
 
 void NoteText::mergeSelectionFormat(const QTextCharFormat& format)
@@ -138,7 +139,7 @@ void NoteText::mergeSelectionFormat(const QTextCharFormat& format)
             }
         }
     }
-    emit cursorChanged();
+    notifyCursor();
 }
 
 bool NoteText::selBold() const
@@ -403,6 +404,36 @@ void NoteText::setLocked(bool locked)
     if (locked != m_locked) {
         m_locked = locked;
         emit lockedChanged(locked);
+    }
+}
+
+void NoteText::beginEdit()
+{
+    if (m_editDepth++ == 0) {
+        m_cursor.beginEditBlock();
+    }
+}
+
+void NoteText::endEdit()
+{
+    if (--m_editDepth > 0) {
+        return;
+    }
+    m_endingEdit = true;
+    m_cursor.endEditBlock(); // the document tells of its changes now, once
+    m_endingEdit = false;
+    if (m_cursorMoved) {
+        m_cursorMoved = false;
+        emit cursorChanged();
+    }
+}
+
+void NoteText::notifyCursor()
+{
+    if (m_editDepth > 0) {
+        m_cursorMoved = true;
+    } else {
+        emit cursorChanged();
     }
 }
 

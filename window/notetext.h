@@ -76,6 +76,11 @@ public:
     // adopted (0 when the text has no sized run).
     double adoptCommonFont();
 
+    // Everything written between beginEdit() and endEdit() is one edit: the note and its view hear of it once, at
+    // the end (the program writes a special note's whole text in many small steps). Use NoteTextEdit.
+    void beginEdit();
+    void endEdit();
+
     // While locked the user cannot edit the text (a view makes itself read-only); the program still can.
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked);
@@ -88,6 +93,7 @@ signals:
     void lockedChanged(bool locked);
 
 private:
+    void notifyCursor();
     void mergeSelectionFormat(const QTextCharFormat& format);
     void applyToSelectedBlocks(const std::function<void(QTextBlockFormat&)>& change);
     QTextCharFormat typingFormat() const;
@@ -95,6 +101,26 @@ private:
     QTextDocument* m_document;
     QTextCursor m_cursor;
     bool m_locked = false;
+    int m_editDepth = 0;
+    bool m_endingEdit = false;
+    bool m_cursorMoved = false;
+};
+
+// One edit of a note's text for as long as it lives.
+class NoteTextEdit
+{
+public:
+    explicit NoteTextEdit(NoteText& text)
+        : m_text(text)
+    {
+        m_text.beginEdit();
+    }
+    ~NoteTextEdit() { m_text.endEdit(); }
+    NoteTextEdit(const NoteTextEdit&) = delete;
+    NoteTextEdit& operator=(const NoteTextEdit&) = delete;
+
+private:
+    NoteText& m_text;
 };
 
 } // namespace jotlet

@@ -66,7 +66,14 @@ public:
         warnings << title + QLatin1Char('|') + text;
         owners << owner;
     }
-    QList<QObject*> owners;                  // the owner of each question, notice and warning, in order
+    QList<QObject*> owners;                    // the owner of each question, notice and warning, in order
+    QList<std::optional<QString>> textAnswers; // nothing (also when none is left): the user cancelled
+    QStringList textRequests;                  // "title|prompt|default"
+    std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText) override
+    {
+        textRequests << title + QLatin1Char('|') + prompt + QLatin1Char('|') + defaultText;
+        return textAnswers.isEmpty() ? std::nullopt : textAnswers.takeFirst();
+    }
     QList<std::optional<QTime>> timeAnswers; // nothing: the window was closed without a button
     QStringList timeRequests;                // "title|prompt|hh:mm:ss" of the time shown at first
     std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) override

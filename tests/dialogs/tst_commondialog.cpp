@@ -1,12 +1,14 @@
 #include "dialogs/commondialog.h"
 #include "dialogs/currentprinter.h"
+#include "dialogs/inputbox.h"
+#include "dialogs/inputdialogs.h"
 #include "dialogs/notefiledialog.h"
-#include "dialogs/timeinputdialog.h"
 #include "fakedialogs.h"
 #include "support/settings.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QPrinter>
@@ -34,6 +36,8 @@ private slots:
     void printerDialog();
     void noteFileDialog_data();
     void noteFileDialog();
+    void textDialogKeys_data();
+    void textDialogKeys();
     void timeDialogKeys_data();
     void timeDialogKeys();
 };
@@ -208,6 +212,37 @@ void TestCommonDialog::noteFileDialog()
     QVERIFY(!request.confirmOverwrite);
     QCOMPARE(result, confirm ? std::optional<QString>(chosen) : std::nullopt);
     QCOMPARE(readSetting(Setting::LastFolder), confirm ? dir.filePath(QStringLiteral("sub")) : dir.path());
+}
+
+void TestCommonDialog::textDialogKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::newRow("Enter presses Ok: the typed text replaced the selected default")
+        << int(Qt::Key_Return) << std::optional<QString>(QStringLiteral("xyz"));
+    QTest::newRow("Esc presses Cancel") << int(Qt::Key_Escape) << std::optional<QString>();
+    QTest::newRow("the close box") << 0 << std::optional<QString>();
+}
+
+void TestCommonDialog::textDialogKeys()
+{
+    QFETCH(int, key);
+    QFETCH(std::optional<QString>, answer);
+    TextInputDialog dialog(QStringLiteral("Stock Symbol"), QStringLiteral("Symbol?"), QStringLiteral("abcd"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(QApplication::focusWidget(), dialog.field());
+    QTest::keyClicks(dialog.field(), QStringLiteral("xyz"));
+    if (key != 0) {
+        QTest::keyClick(dialog.field(), Qt::Key(key));
+    } else {
+        dialog.close();
+    }
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.answer(), answer);
+    FakeDialogs dialogs;
+    inputText(QStringLiteral("Symbol?"), QString(), QStringLiteral("MSFT"));
+    QCOMPARE(dialogs.textRequests, QStringList {"Jotlet|Symbol?|MSFT"});
 }
 
 void TestCommonDialog::timeDialogKeys_data()

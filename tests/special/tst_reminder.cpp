@@ -1,6 +1,6 @@
 // Reminder notes with a clock the test sets: when a reminder goes off (also after a late check and across
 // midnight), what the note does then, the time dialog's answers, and a reminder kept over the end of a session.
-#include "dialogs/timeinput.h"
+#include "dialogs/inputbox.h"
 #include "fakedialogs.h"
 #include "logcapture.h"
 #include "notes/notestore.h"

@@ -1,10 +1,13 @@
 // Special notes on a real X server. A time note chosen from the note's menu with the mouse and keys: its text
 // follows the clock from one second to the next; "Stop Special Note" freezes it and typing works again. A reminder
 // on a rolled-up note: the note comes back to its size and to the top, the alert slides up in the corner of the
-// work area above a panel, and what the user types still goes where it went.
+// work area above a panel, and what the user types still goes where it went. Feed notes: headlines from a local
+// server, and typing in another note goes on while a feed note waits for a server that never answers.
 #include "fakealertsound.h"
 #include "fakedialogs.h"
+#include "special/httpfetcher.h"
 #include "special/specialcontent.h"
+#include "testhttpserver.h"
 #include "window/alertwindow.h"
 #include "window/noteboard.h"
 #include "window/notetext.h"
@@ -27,6 +30,7 @@ class TestSpecialX11 : public QObject
 private slots:
     void timeNoteFromTheMenu();
     void reminderOnARolledUpNote();
+    void feedNotesNeverHoldUpTyping();
 };
 
 namespace {
@@ -144,6 +148,44 @@ void TestSpecialX11::reminderOnARolledUpNote()
     QCOMPARE(sound.plays, 1);
     QCOMPARE(note->reminderIcon(), ReminderIcon::Fired);
     note->discard();
+}
+
+void TestSpecialX11::feedNotesNeverHoldUpTyping()
+{
+    TestHttpServer server;
+    server.route(QStringLiteral("/news.xml"),
+                 "<rss><channel><description>Town news</description><item><title>Bridge opens</title>"
+                 "<link>http://news/1</link></item></channel></rss>");
+    server.route(QStringLiteral("/silent.xml"), TestHttpServer::Reply {200, {}, {}, TestHttpServer::Mode::Silent});
+    HttpFetcher fetcher;
+    NoteBoard board;
+    QList<NoteWindow*> windows;
+    board.setViewFactory([&windows](Note* note) { windows << new NoteWindow(note); });
+    board.setSpecialContentFactory(specialContentFactory(&fetcher));
+    FakeDialogs dialogs;
+    for (int i = 0; i < 3; ++i) {
+        Note* note = board.createNote();
+        note->setSaveNewNoteOnClose(false);
+        note->setGeometry(QRect(1500 + i * 4000, 3000, 3600, 3000));
+        note->show();
+        QVERIFY(QTest::qWaitForWindowExposed(windows.last()));
+    }
+    const QList<Note*> notes = board.notes();
+    dialogs.textAnswers << server.url(QStringLiteral("/silent.xml")).toString()
+                        << server.url(QStringLiteral("/news.xml")).toString();
+    notes.at(0)->run(Command::SpecialRssFeed);
+    notes.at(1)->run(Command::SpecialRssFeed);
+    QTRY_VERIFY(notes.at(1)->text().text().contains(QLatin1String("Bridge opens")));
+
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(windows.at(2)->winId())});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("still typing")});
+    QTRY_COMPARE_WITH_TIMEOUT(notes.at(2)->text().text(), QStringLiteral("still typing"), 1000);
+    QCOMPARE(notes.at(0)->text().text(), QStringLiteral("...loading RSS feed")); // still waiting
+    screenshot(QStringLiteral("feed-notes"));
+    for (Note* note : notes) {
+        note->discard();
+    }
 }
 
 QTEST_MAIN(TestSpecialX11)

@@ -309,8 +309,6 @@ void TestNoteCommands::everyMenuItemHasACommand()
                            "mnuQuorvel",
                            "mnuSNClipboard",
                            "mnuSNClipboardLog",
-                           "mnuSNRSSFeed",
-                           "mnuSNStockQuote",
                            "mnuSelectSpelling"}));
 }
 

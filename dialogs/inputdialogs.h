@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <QTime>
+
+#include <optional>
+
+class QGridLayout;
+class QLineEdit;
+class QTimeEdit;
+
+namespace jotlet {
+
+// The windows that ask for one answer: an icon, the prompt, "&Ok" (Enter) and "&Cancel" (Esc), and the field the
+// kind of answer needs.
+class InputDialog : public QDialog
+{
+    Q_OBJECT
+
+protected:
+    InputDialog(const QString& title, const QString& prompt, const QString& iconName);
+    // Puts the field below the prompt, first in the tab order; the buttons call onAnswered(true/false).
+    void addField(QWidget* field);
+    virtual void onAnswered(bool ok) = 0;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QGridLayout* m_layout;
+    QWidget* m_ok;
+    QWidget* m_cancel;
+};
+
+// One line of text, preset and selected: "&Ok" gives it, "&Cancel" and the close box give nothing.
+class TextInputDialog : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    TextInputDialog(const QString& title, const QString& prompt, const QString& defaultText);
+    std::optional<QString> answer() const { return m_answer; }
+    QLineEdit* field() const { return m_field; }
+
+protected:
+    void onAnswered(bool ok) override;
+
+private:
+    QLineEdit* m_field;
+    std::optional<QString> m_answer;
+};
+
+// A time of day: both buttons give the time the picker shows; the close box leaves no answer.
+class TimeInputDialog : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    TimeInputDialog(const QString& title, const QString& prompt, const QTime& initial);
+    std::optional<QTime> answer() const { return m_answer; }
+    QTimeEdit* picker() const { return m_picker; }
+
+protected:
+    void onAnswered(bool ok) override;
+
+private:
+    QTimeEdit* m_picker;
+    std::optional<QTime> m_answer;
+};
+
+} // namespace jotlet

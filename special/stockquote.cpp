@@ -1,0 +1,86 @@
+#include "special/stockquote.h"
+
+#include "window/notetext.h"
+#include "window/specialnote.h"
+
+namespace jotlet {
+
+namespace {
+
+QString headingOf(const QString& symbol)
+{
+    return QStringLiteral("Stock Symbol: ") + symbol.toUpper() + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+QUrl quoteAddress(const QString& server, const QString& symbol)
+{
+    QString prefix = server.trimmed();
+    if (prefix.isEmpty()) {
+        return {};
+    }
+    while (prefix.endsWith(QLatin1Char('/'))) {
+        prefix.chop(1);
+    }
+    const QByteArray encoded = QUrl::toPercentEncoding(symbol.toUpper());
+    return QUrl(prefix + QStringLiteral("/d/quotes.csv?s=") + QString::fromLatin1(encoded)
+                + QStringLiteral("&f=sl1d1t1c1ohgv&e=.csv"));
+}
+
+QString quoteField(const QString& reply, int n)
+{
+    return reply.section(QLatin1Char(','), n, n).remove(QLatin1Char('"'));
+}
+
+bool isUnknownSymbol(const QString& reply)
+{
+    return quoteField(reply, 2) == QLatin1String("N/A");
+}
+
+bool writeQuoteNote(NoteText& text, const QString& symbol, const QString& reply, QString* error, const QLocale& locale)
+{
+    const NoteTextEdit edit(text);
+    writeSpecialHeading(text, headingOf(symbol));
+    appendLabelledLine(text, quoteField(reply, 2) + QLatin1Char(' ') + quoteField(reply, 3), QStringLiteral("Trade"));
+    const struct
+    {
+        const char* label;
+        int field;
+        bool number;
+    } lines[] = {{"Last Price", 1, true},
+                 {"Change", 4, false},
+                 {"Open Price", 5, true},
+                 {"Low Price", 7, true},
+                 {"High Price", 6, true}};
+    for (const auto& line : lines) {
+        QString value = quoteField(reply, line.field).trimmed();
+        if (line.number) {
+            bool ok = false;
+            const double number = QLocale::c().toDouble(value, &ok); // servers write numbers the C way
+            if (!ok) {
+                *error
+                    = QStringLiteral("Type mismatch: %1 is '%2', not a number").arg(QLatin1String(line.label), value);
+                return false;
+            }
+            value = locale.toString(number, 'g', QLocale::FloatingPointShortest);
+        }
+        appendLabelledLine(text, value, QLatin1String(line.label));
+    }
+    return true;
+}
+
+void writeQuoteError(NoteText& text, const QString& symbol)
+{
+    writeSpecialHeading(text, headingOf(symbol));
+    appendLabelledLine(text, QStringLiteral("error looking up symbol"), QString());
+}
+
+void writeNoQuoteServer(NoteText& text, const QString& symbol)
+{
+    writeSpecialHeading(text, headingOf(symbol));
+    appendLabelledLine(
+        text, QStringLiteral("No quote server is set up: give its address in the setting \"QuoteServer\"."), QString());
+}
+
+} // namespace jotlet
