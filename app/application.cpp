@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "platform/alertsound.h"
 #include "platform/sessionend.h"
+#include "special/clipboardsource.h"
 #include "special/httpfetcher.h"
 #include "special/specialcontent.h"
 #include "support/errorlog.h"
@@ -21,10 +22,11 @@ JotletApplication::JotletApplication(QObject* parent)
     , m_sessionEnd(new SessionEndWatcher(this))
     , m_journal(new RecoveryJournal(m_board, this))
     , m_fetcher(new HttpFetcher(this))
+    , m_clipboard(new SystemClipboard(this))
     , m_alertSound(makeDesktopAlertSound())
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
-    m_board.setSpecialContentFactory(specialContentFactory(m_fetcher));
+    m_board.setSpecialContentFactory(specialContentFactory({m_fetcher, m_clipboard}));
     m_board.setAlertPresenter([sound = m_alertSound.get()](const QString& text, int durationMs, const Note& note) {
         if (const QScreen* screen = screenOfNote(note.geometry())) {
             AlertWindow::display(text, durationMs, screen->availableGeometry(), sound);

@@ -9,6 +9,7 @@
 namespace jotlet {
 
 class AlertSound;
+class ClipboardSource;
 class HttpFetcher;
 class RecoveryJournal;
 class SessionEndWatcher;
@@ -40,6 +41,7 @@ private:
     SessionEndWatcher* m_sessionEnd;
     RecoveryJournal* m_journal;
     HttpFetcher* m_fetcher;
+    ClipboardSource* m_clipboard;
     std::unique_ptr<AlertSound> m_alertSound;
 };
 

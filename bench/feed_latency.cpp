@@ -93,7 +93,7 @@ void measureLateness()
 
     HttpFetcher fetcher;
     NoteBoard board;
-    board.setSpecialContentFactory(specialContentFactory(&fetcher));
+    board.setSpecialContentFactory(specialContentFactory({&fetcher, nullptr}));
     board.setViewFactory([](Note* note) { new NoteWindow(note); }); // each note laid out in its window, as shown
     FakeDialogs dialogs;
     QList<Note*> notes;

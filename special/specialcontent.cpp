@@ -1,21 +1,26 @@
 #include "special/specialcontent.h"
 
+#include "special/clipboardnotes.h"
 #include "special/networknotes.h"
 #include "special/reminder.h"
 #include "special/systemtexts.h"
 
 namespace jotlet {
 
-SpecialContentFactory specialContentFactory(HttpFetcher* fetcher)
+SpecialContentFactory specialContentFactory(const SpecialServices& services)
 {
-    return [fetcher](SpecialKind kind) -> std::unique_ptr<SpecialContent> {
+    return [services](SpecialKind kind) -> std::unique_ptr<SpecialContent> {
         switch (kind) {
         case SpecialKind::Reminder:
             return makeReminderContent();
         case SpecialKind::RssFeed:
-            return fetcher ? makeFeedContent(*fetcher) : nullptr;
+            return services.fetcher ? makeFeedContent(*services.fetcher) : nullptr;
         case SpecialKind::StockQuote:
-            return fetcher ? makeQuoteContent(*fetcher) : nullptr;
+            return services.fetcher ? makeQuoteContent(*services.fetcher) : nullptr;
+        case SpecialKind::ClipboardViewer:
+            return services.clipboard ? makeClipboardViewer(*services.clipboard) : nullptr;
+        case SpecialKind::ClipboardLog:
+            return services.clipboard ? makeClipboardLog(*services.clipboard) : nullptr;
         default:
             return makeSystemContent(kind);
         }

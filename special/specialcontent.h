@@ -4,10 +4,17 @@
 
 namespace jotlet {
 
+class ClipboardSource;
 class HttpFetcher;
 
-// The program's content writers for every kind of special note there is one for. The feed and quote notes ask
-// through the fetcher; without one they have no writer.
-SpecialContentFactory specialContentFactory(HttpFetcher* fetcher = nullptr);
+// What the special notes read from outside the program; a note kind whose service is missing has no writer.
+struct SpecialServices
+{
+    HttpFetcher* fetcher = nullptr;       // feeds and quotes
+    ClipboardSource* clipboard = nullptr; // the clipboard viewer and log
+};
+
+// The program's content writers for every kind of special note there is one for.
+SpecialContentFactory specialContentFactory(const SpecialServices& services = {});
 
 } // namespace jotlet

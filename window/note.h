@@ -162,6 +162,8 @@ public:
     void chooseFeed();
     // Asks for a stock symbol and makes the note show its quote. Cancelling or an empty symbol changes nothing.
     void chooseStockSymbol();
+    // Makes the note a clipboard viewer or log under its heading, following the clipboard from now on.
+    void startClipboardNote(SpecialKind kind);
     // The reminder goes off: the note comes to the front at its size; the first time, an alert tells the user.
     void fireReminder();
     void clearAll(bool ctrlHeld);

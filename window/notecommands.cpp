@@ -15,8 +15,6 @@ namespace {
 
 // Commands whose features are still to come: their menu items exist and do nothing yet.
 constexpr Command kCommandsToCome[] = {
-    Command::SpecialClipboardViewer,
-    Command::SpecialClipboardLog,
     Command::MultiNoteManager,
     Command::EmailNote,
     Command::EmailSelection,
@@ -95,6 +93,12 @@ bool Note::runNoteCommand(Command command, int index)
         return true;
     case Command::SpecialStocks:
         chooseStockSymbol();
+        return true;
+    case Command::SpecialClipboardViewer:
+        startClipboardNote(SpecialKind::ClipboardViewer);
+        return true;
+    case Command::SpecialClipboardLog:
+        startClipboardNote(SpecialKind::ClipboardLog);
         return true;
     case Command::SpecialMemory:
         displaySpecialNote(SpecialKind::Memory);

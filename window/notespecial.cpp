@@ -145,6 +145,15 @@ void Note::chooseStockSymbol()
     displaySpecialNote(SpecialKind::StockQuote);
 }
 
+void Note::startClipboardNote(SpecialKind kind)
+{
+    m_special.reset(); // a new clipboard kind starts afresh
+    const bool viewer = kind == SpecialKind::ClipboardViewer;
+    writeSpecialHeading(*m_text,
+                        viewer ? QStringLiteral("Clipboard Viewer:\r\n") : QStringLiteral("Clipboard Log:\r\n"));
+    displaySpecialNote(kind);
+}
+
 void Note::fireReminder()
 {
     emit stayOnTopChanged(true);

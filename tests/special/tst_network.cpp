@@ -34,7 +34,7 @@ struct NetworkBoard
     NetworkBoard()
     {
         fetcher.setTimeout(1500);
-        board.setSpecialContentFactory(specialContentFactory(&fetcher));
+        board.setSpecialContentFactory(specialContentFactory({&fetcher, nullptr}));
     }
     Note* feedNote(const QString& address)
     {

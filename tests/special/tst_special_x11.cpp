@@ -2,9 +2,11 @@
 // follows the clock from one second to the next; "Stop Special Note" freezes it and typing works again. A reminder
 // on a rolled-up note: the note comes back to its size and to the top, the alert slides up in the corner of the
 // work area above a panel, and what the user types still goes where it went. Feed notes: headlines from a local
-// server, and typing in another note goes on while a feed note waits for a server that never answers.
+// server, and typing in another note goes on while a feed note waits for a server that never answers. Clipboard
+// notes: copies made with xclip and from a note show in a viewer and a log; a stopped note no longer follows.
 #include "fakealertsound.h"
 #include "fakedialogs.h"
+#include "special/clipboardsource.h"
 #include "special/httpfetcher.h"
 #include "special/specialcontent.h"
 #include "testhttpserver.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace jotlet;
@@ -31,6 +34,7 @@ private slots:
     void timeNoteFromTheMenu();
     void reminderOnARolledUpNote();
     void feedNotesNeverHoldUpTyping();
+    void clipboardNotesFollowCopies();
 };
 
 namespace {
@@ -55,6 +59,46 @@ void showPanel(QWidget& panel)
     setStrut(panel.winId(), QStringLiteral("0,0,0,40,0,0,0,0,0,0,0,%1").arg(screen.width() - 1));
     QTRY_COMPARE_WITH_TIMEOUT(
         QGuiApplication::primaryScreen()->availableGeometry().bottom(), screen.height() - 41, 5000);
+}
+
+// Three notes side by side in their windows, for special notes to work in.
+struct ThreeNotes
+{
+    explicit ThreeNotes(const SpecialServices& services)
+    {
+        board.setViewFactory([this](Note* note) { windows << new NoteWindow(note); });
+        board.setSpecialContentFactory(specialContentFactory(services));
+        for (int i = 0; i < 3; ++i) {
+            Note* note = board.createNote();
+            note->setSaveNewNoteOnClose(false);
+            note->setGeometry(QRect(1500 + i * 4000, 3000, 3600, 3000));
+            note->show();
+            notes << note;
+        }
+    }
+    ~ThreeNotes()
+    {
+        for (Note* note : notes) {
+            note->discard();
+        }
+    }
+    bool shown() const
+    {
+        return std::all_of(windows.begin(), windows.end(), [](QWidget* w) { return QTest::qWaitForWindowExposed(w); });
+    }
+    NoteBoard board;
+    QList<Note*> notes;
+    QList<NoteWindow*> windows;
+};
+
+// Puts text on the CLIPBOARD selection from another program, as a user copying elsewhere would.
+void copyWithXclip(const QString& text)
+{
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(text.toUtf8());
+    file.close();
+    runTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), file.fileName()});
 }
 
 } // namespace
@@ -158,19 +202,11 @@ void TestSpecialX11::feedNotesNeverHoldUpTyping()
                  "<link>http://news/1</link></item></channel></rss>");
     server.route(QStringLiteral("/silent.xml"), TestHttpServer::Reply {200, {}, {}, TestHttpServer::Mode::Silent});
     HttpFetcher fetcher;
-    NoteBoard board;
-    QList<NoteWindow*> windows;
-    board.setViewFactory([&windows](Note* note) { windows << new NoteWindow(note); });
-    board.setSpecialContentFactory(specialContentFactory(&fetcher));
+    ThreeNotes board({&fetcher, nullptr});
+    QVERIFY(board.shown());
+    const QList<Note*>& notes = board.notes;
+    const QList<NoteWindow*>& windows = board.windows;
     FakeDialogs dialogs;
-    for (int i = 0; i < 3; ++i) {
-        Note* note = board.createNote();
-        note->setSaveNewNoteOnClose(false);
-        note->setGeometry(QRect(1500 + i * 4000, 3000, 3600, 3000));
-        note->show();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.last()));
-    }
-    const QList<Note*> notes = board.notes();
     dialogs.textAnswers << server.url(QStringLiteral("/silent.xml")).toString()
                         << server.url(QStringLiteral("/news.xml")).toString();
     notes.at(0)->run(Command::SpecialRssFeed);
@@ -183,9 +219,40 @@ void TestSpecialX11::feedNotesNeverHoldUpTyping()
     QTRY_COMPARE_WITH_TIMEOUT(notes.at(2)->text().text(), QStringLiteral("still typing"), 1000);
     QCOMPARE(notes.at(0)->text().text(), QStringLiteral("...loading RSS feed")); // still waiting
     screenshot(QStringLiteral("feed-notes"));
-    for (Note* note : notes) {
-        note->discard();
-    }
+}
+
+void TestSpecialX11::clipboardNotesFollowCopies()
+{
+    SystemClipboard clipboard;
+    ThreeNotes board({nullptr, &clipboard});
+    QVERIFY(board.shown());
+    const QList<Note*>& notes = board.notes;
+    const QList<NoteWindow*>& windows = board.windows;
+    notes.at(0)->run(Command::SpecialClipboardViewer);
+    notes.at(1)->run(Command::SpecialClipboardLog);
+
+    copyWithXclip(QStringLiteral("first copy"));
+    QTRY_COMPARE_WITH_TIMEOUT(notes.at(0)->text().text(), QStringLiteral("Clipboard Viewer:\r\nfirst copy"), 1000);
+    copyWithXclip(QStringLiteral("First Copy")); // the same, letter case aside
+    copyWithXclip(QStringLiteral("second copy"));
+    QTRY_VERIFY_WITH_TIMEOUT(notes.at(0)->text().text().endsWith(QLatin1String("second copy")), 1000);
+
+    // Copied from a note of the program itself.
+    notes.at(2)->text().setText(QStringLiteral("from a note"));
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(windows.at(2)->winId())});
+    pressKeys(QStringLiteral("ctrl+a"));
+    pressKeys(QStringLiteral("ctrl+c"));
+    QTRY_VERIFY_WITH_TIMEOUT(notes.at(1)->text().text().contains(QLatin1String("from a note")), 2000);
+    const QString log = notes.at(1)->text().text();
+    QCOMPARE(log.count(QStringLiteral("copy")), 2);
+    QVERIFY(log.indexOf(QLatin1String("first copy")) < log.indexOf(QLatin1String("second copy")));
+    screenshot(QStringLiteral("clipboard-notes"));
+
+    notes.at(0)->run(Command::StopSpecialNote);
+    copyWithXclip(QStringLiteral("after the stop"));
+    QTRY_VERIFY_WITH_TIMEOUT(notes.at(1)->text().text().contains(QLatin1String("after the stop")), 2000);
+    QVERIFY(notes.at(0)->text().text().endsWith(QLatin1String("from a note")));
 }
 
 QTEST_MAIN(TestSpecialX11)

@@ -307,8 +307,6 @@ void TestNoteCommands::everyMenuItemHasACommand()
                            "mnuMulitNote",
                            "mnuPrint",
                            "mnuQuorvel",
-                           "mnuSNClipboard",
-                           "mnuSNClipboardLog",
                            "mnuSelectSpelling"}));
 }
 
