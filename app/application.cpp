@@ -2,6 +2,7 @@
 
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
+#include "manager/notemanagerwindow.h"
 #include "platform/alertsound.h"
 #include "platform/sessionend.h"
 #include "special/clipboardsource.h"
@@ -27,6 +28,7 @@ JotletApplication::JotletApplication(QObject* parent)
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
     m_board.setSpecialContentFactory(specialContentFactory({m_fetcher, m_clipboard}));
+    m_board.setManagerOpener([this](Note& note) { NoteManagerWindow::open(note, m_board); });
     m_board.setAlertPresenter([sound = m_alertSound.get()](const QString& text, int durationMs, const Note& note) {
         if (const QScreen* screen = screenOfNote(note.geometry())) {
             AlertWindow::display(text, durationMs, screen->availableGeometry(), sound);

@@ -46,8 +46,10 @@ public:
     // A question with Yes, No and Cancel; returns the button pressed (QMessageBox::Yes, No or Cancel). The detail,
     // when given, is shown under the question (what it is about).
     virtual int question(QObject* owner, const QString& title, const QString& text, const QString& detail = {}) = 0;
-    // A notice with the information icon and an OK button, under the application's name.
-    virtual void information(QObject* owner, const QString& text) = 0;
+    // A notice with the information icon and an OK button, under the title (the application's name when empty).
+    virtual void information(QObject* owner, const QString& text, const QString& title = {}) = 0;
+    // A question with OK and Cancel; true for OK.
+    virtual bool confirm(QObject* owner, const QString& title, const QString& text) = 0;
     // Tells the user that something failed, with the warning icon and an OK button.
     virtual void warning(QObject* owner, const QString& title, const QString& text) = 0;
     // Asks for one line of text, preset with defaultText; nothing when cancelled.

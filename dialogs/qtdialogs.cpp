@@ -100,9 +100,20 @@ public:
             owner, QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, detail);
     }
 
-    void information(QObject* owner, const QString& text) override
+    void information(QObject* owner, const QString& text, const QString& title) override
     {
-        showMessage(owner, QMessageBox::Information, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+        showMessage(owner,
+                    QMessageBox::Information,
+                    title.isEmpty() ? QGuiApplication::applicationDisplayName() : title,
+                    text,
+                    QMessageBox::Ok);
+    }
+
+    bool confirm(QObject* owner, const QString& title, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, ownerWidget(owner));
+        box.setDefaultButton(QMessageBox::Ok);
+        return runDialog(box) == QMessageBox::Ok;
     }
 
     void warning(QObject* owner, const QString& title, const QString& text) override

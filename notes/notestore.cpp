@@ -117,12 +117,7 @@ NoteList loadMainNoteFile()
 
 bool saveNoteFile(const NoteRecord& note, const QString& path, QString* failure)
 {
-    NoteFileError error;
-    if (!writeNoteFile(path, oneNoteFileText(note, programVersion()), &error)) {
-        reportFailure(kSaveNote, error, failure);
-        return false;
-    }
-    return true;
+    return saveNotesFile({note}, path, failure);
 }
 
 bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* failure)
@@ -145,6 +140,16 @@ bool addToMainNoteFile(const NoteRecord& note, QString* failure)
     NoteFileError error;
     if (!writeNoteFile(target, oneNoteFileText(note, programVersion()), &error)) {
         reportFailure(kSaveMainNote, error, failure);
+        return false;
+    }
+    return true;
+}
+
+bool saveNotesFile(const NoteList& notes, const QString& path, QString* failure)
+{
+    NoteFileError error;
+    if (!writeNoteFile(path, noteFileText(notes, programVersion()), &error)) {
+        reportFailure(kSaveNote, error, failure);
         return false;
     }
     return true;

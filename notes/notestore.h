@@ -27,6 +27,10 @@ bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* fail
 // Adds the note to the main note file, creating it for the first note.
 bool addToMainNoteFile(const NoteRecord& note, QString* failure = nullptr);
 
+// Writes a file holding exactly these notes, in order, replacing what was at path in one step: the file is at every
+// moment either the old one or the new one.
+bool saveNotesFile(const NoteList& notes, const QString& path, QString* failure = nullptr);
+
 // Writes the main note file holding exactly these notes, in one step: what the end of a session keeps.
 bool writeMainNoteFile(const NoteList& notes, QString* failure = nullptr);
 

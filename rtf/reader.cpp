@@ -125,4 +125,18 @@ QString rtfToPlainText(const QByteArray& rtf)
     return documentPlainTextWithMarkers(doc);
 }
 
+QByteArray storedRtfBytes(const QString& rtf)
+{
+    QByteArray bytes;
+    bytes.reserve(rtf.size());
+    for (const QChar c : rtf) {
+        const int byte = windows1252Byte(c.unicode());
+        if (byte < 0) {
+            return rtf.toUtf8();
+        }
+        bytes.append(char(byte));
+    }
+    return bytes;
+}
+
 } // namespace jotlet

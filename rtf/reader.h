@@ -24,6 +24,10 @@ struct RtfReadLimits
 // input over one of the limits; doc is then left empty.
 bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error = nullptr, const RtfReadLimits& limits = {});
 
+// The bytes of rich text kept as text (a note record's DATA). Rich text is 7-bit; stray 8-bit characters from older
+// files go back to their Windows-1252 bytes.
+QByteArray storedRtfBytes(const QString& rtf);
+
 // The plain text of an RTF document, with list markers ("•", "1.") written out.
 QString rtfToPlainText(const QByteArray& rtf);
 

@@ -5,8 +5,8 @@
 #include "dialogs/notefiledialog.h"
 #include "notes/notestore.h"
 #include "platform/autostart.h"
+#include "rtf/reader.h"
 #include "support/clock.h"
-#include "support/codepage.h"
 #include "support/errorlog.h"
 #include "support/files.h"
 #include "support/settings.h"
@@ -26,21 +26,6 @@ namespace {
 QString currentTimeText()
 {
     return generalDateTimeText(QDateTime::currentDateTime());
-}
-
-// Rich text is 7-bit; stray 8-bit characters from older files go back to their Windows-1252 bytes.
-QByteArray rtfBytes(const QString& rtf)
-{
-    QByteArray bytes;
-    bytes.reserve(rtf.size());
-    for (const QChar c : rtf) {
-        const int byte = windows1252Byte(c.unicode());
-        if (byte < 0) {
-            return rtf.toUtf8();
-        }
-        bytes.append(char(byte));
-    }
-    return bytes;
 }
 
 const QString kIconHint = QStringLiteral("Right-click for options");
@@ -168,7 +153,7 @@ void Note::resize(const QSize& twips)
 bool Note::setFromRecord(const NoteRecord& record, const QString& source)
 {
     QString error;
-    if (!m_text->setRtf(rtfBytes(record.Data), &error)) {
+    if (!m_text->setRtf(storedRtfBytes(record.Data), &error)) {
         const QString from = source.isEmpty() ? QString() : QStringLiteral(" from '%1'").arg(source);
         logError(
             QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
@@ -183,6 +168,17 @@ bool Note::setFromRecord(const NoteRecord& record, const QString& source)
     setGeometry(QRect(record.Left, record.Top, record.Width, record.Height));
     m_record.Width = m_geometry.width();
     m_record.Height = m_geometry.height();
+    return true;
+}
+
+bool Note::takeCopyOf(const NoteRecord& stored)
+{
+    if (!setFromRecord(stored, stored.FileName)) {
+        return false;
+    }
+    setTimeStamp(stored.TimeDate);
+    m_marksEveryEdit = true;
+    setUnsaved(true);
     return true;
 }
 

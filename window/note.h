@@ -106,6 +106,9 @@ public:
     // Puts a stored note into this one: text, colour, size and place; the creator says what else it is. A text
     // past the reader's limits is refused (logged, naming where it came from) and nothing changes.
     bool setFromRecord(const NoteRecord& record, const QString& source);
+    // Makes the note a copy of a stored note (from the multi-note manager): its text, colour, time stamp, size and
+    // place, with unsaved changes and tied to no file, so that saving asks for one. False when the text is refused.
+    bool takeCopyOf(const NoteRecord& stored);
     // The note belongs to this file and has no unsaved changes.
     void setSavedAs(const QString& path);
     // The sub-caption's text as stored with the note (its time stamp).

@@ -46,6 +46,13 @@ void NoteBoard::showAlert(const QString& text, int durationMs, const Note& note)
     }
 }
 
+void NoteBoard::openManager(Note& note) const
+{
+    if (m_managerOpener) {
+        m_managerOpener(note);
+    }
+}
+
 bool NoteBoard::isLast(const Note* note) const
 {
     return m_notes.size() == 1 && m_notes.front().get() == note;

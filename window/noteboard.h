@@ -34,6 +34,11 @@ public:
     void setAlertPresenter(AlertPresenter presenter) { m_alertPresenter = std::move(presenter); }
     void showAlert(const QString& text, int durationMs, const Note& note) const;
 
+    // Opens the multi-note manager for a note (the program's manager window); without an opener, nothing opens.
+    using ManagerOpener = std::function<void(Note& note)>;
+    void setManagerOpener(ManagerOpener opener) { m_managerOpener = std::move(opener); }
+    void openManager(Note& note) const;
+
     // A new note on the board (not shown yet).
     Note* createNote(NoteOrigin origin = NoteOrigin::New);
 
@@ -59,6 +64,7 @@ private:
     ViewFactory m_viewFactory;
     SpecialContentFactory m_specialFactory;
     AlertPresenter m_alertPresenter;
+    ManagerOpener m_managerOpener;
 };
 
 } // namespace jotlet

@@ -2,6 +2,7 @@
 #include "dialogs/commondialog.h"
 #include "dialogs/dialogresponder.h"
 #include "window/note.h"
+#include "window/noteboard.h"
 #include "window/notecolors.h"
 #include "window/notetext.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 // Commands whose features are still to come: their menu items exist and do nothing yet.
 constexpr Command kCommandsToCome[] = {
-    Command::MultiNoteManager,
     Command::EmailNote,
     Command::EmailSelection,
     Command::PrintNote,
@@ -110,6 +110,12 @@ bool Note::runNoteCommand(Command command, int index)
         m_text->setLocked(false);
         m_text->setSelColor(0);
         stopSpecialNote();
+        return true;
+    case Command::MultiNoteManager:
+        if (m_board) {
+            StayOnTopPause pause(*this); // the manager opens above the note
+            m_board->openManager(*this);
+        }
         return true;
     case Command::ShowHelp:
         showNotImplemented();

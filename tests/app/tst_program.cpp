@@ -4,6 +4,7 @@
 #include "notes/notestore.h"
 #include "signals.h"
 #include "support/appinfo.h"
+#include "testdata.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,17 +30,11 @@ NoteRecord note(const QString& text)
     return n;
 }
 
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // True once the process has its handler for SIGTERM, so that the signal ends the session instead of the process.
 bool catchesSigterm(qint64 pid)
 {
     for (int i = 0; i < 200; ++i) {
-        const QByteArray status = readBytes(QStringLiteral("/proc/%1/status").arg(pid));
+        const QByteArray status = fileBytes(QStringLiteral("/proc/%1/status").arg(pid));
         const qsizetype at = status.indexOf("SigCgt:");
         if (at >= 0 && (status.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1)))) {
             return true;
@@ -119,10 +114,10 @@ void TestProgram::sessionEndDuringStartKeepsEveryNote()
     for (int i = 0; i < 20; ++i) {
         QVERIFY(addToMainNoteFile(note(heavy)));
     }
-    const QByteArray before = readBytes(mainNoteFilePath());
+    const QByteArray before = fileBytes(mainNoteFilePath());
     QProcess program;
     QVERIFY2(runAndEndSession(program, {}), "the program did not end with the session");
-    QCOMPARE(readBytes(mainNoteFilePath()), before);
+    QCOMPARE(fileBytes(mainNoteFilePath()), before);
 }
 
 void TestProgram::refusedNoteLeavesANewNote()

@@ -6,6 +6,7 @@
 #include "signals.h"
 #include "support/appinfo.h"
 #include "support/timetext.h"
+#include "testdata.h"
 #include "xtools.h"
 
 #include <QDir>
@@ -18,12 +19,6 @@
 using namespace jotlet;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString windowName(const QString& id)
 {
@@ -73,7 +68,7 @@ void TestRecoveryX11::kill(QProcess& program, int signal)
 
 void TestRecoveryX11::killedRunComesBack()
 {
-    const QByteArray fileBefore = readBytes(m_file);
+    const QByteArray fileBefore = fileBytes(m_file);
     QProcess program;
     QVERIFY(start(program, {m_file}, 1));
     runTool(QStringLiteral("xdotool"),
@@ -96,7 +91,7 @@ void TestRecoveryX11::killedRunComesBack()
         names << windowName(id);
     }
     QVERIFY2(names.contains(QStringLiteral("Jotlet - shopping.not *")), qPrintable(names.join(QLatin1Char('|'))));
-    QCOMPARE(readBytes(m_file), fileBefore); // the file itself is untouched
+    QCOMPARE(fileBytes(m_file), fileBefore); // the file itself is untouched
     kill(again, SIGTERM);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 3);

@@ -11,6 +11,7 @@
 #include "support/appinfo.h"
 #include "support/files.h"
 #include "support/settings.h"
+#include "testdata.h"
 #include "window/noteboard.h"
 #include "window/notetext.h"
 #include "window/screens.h"
@@ -24,12 +25,6 @@
 using namespace jotlet;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -142,7 +137,7 @@ void TestStartup::unreadableMainNoteFileIsSetAside()
     QCOMPARE(board.count(), 1);
     QVERIFY(!QFile::exists(mainNoteFilePath()));
     const QString aside = mainNoteFilePath() + QStringLiteral(".bad");
-    QCOMPARE(readBytes(aside), QByteArray("<NOTES><NOTE><DATA>cut short"));
+    QCOMPARE(fileBytes(aside), QByteArray("<NOTES><NOTE><DATA>cut short"));
     QCOMPARE(dialogs.warnings.size(), 1);
     QCOMPARE(errorLogLines().size(), 2); // why it could not be read, and where it was kept
 
@@ -247,7 +242,7 @@ void TestStartup::fullDiskKeepsTheNoteUnsaved()
     QFile log(errorLogPath());
     QVERIFY(log.open(QIODevice::WriteOnly) && log.write("\r\n") == 2);
     log.close();
-    const QByteArray before = readBytes(path);
+    const QByteArray before = fileBytes(path);
     disk.fillLeaving(0);
 
     if (mode < 0) {
@@ -260,7 +255,7 @@ void TestStartup::fullDiskKeepsTheNoteUnsaved()
         QVERIFY2(dialogs.warnings.first().contains(QLatin1String("No space left on device")),
                  qPrintable(dialogs.warnings.first()));
     }
-    QCOMPARE(readBytes(path), before);
+    QCOMPARE(fileBytes(path), before);
     QCOMPARE(errorLogLines().size(), 1);
 }
 
@@ -335,7 +330,7 @@ void TestStartup::damagedJournalIsKeptAside()
     openStartingNotes(board, QString());
     QCOMPARE(board.count(), 1);
     QCOMPARE(board.notes().first()->text().text(), QStringLiteral("first"));
-    QCOMPARE(readBytes(recoveryJournalPath() + QStringLiteral(".bad")), cut);
+    QCOMPARE(fileBytes(recoveryJournalPath() + QStringLiteral(".bad")), cut);
     QVERIFY(errorLogLines().join(QLatin1Char('\n')).contains(QLatin1String("recovery.dat.bad")));
     QFile::remove(recoveryJournalPath() + QStringLiteral(".bad"));
 }

@@ -55,10 +55,20 @@ public:
         return questionAnswers.isEmpty() ? 0x00400000 /* QMessageBox::Cancel */ : questionAnswers.takeFirst();
     }
     QStringList notices;
-    void information(QObject* owner, const QString& text) override
+    QStringList noticeTitles;
+    void information(QObject* owner, const QString& text, const QString& title) override
     {
         notices << text;
+        noticeTitles << title;
         owners << owner;
+    }
+    QList<bool> confirmAnswers; // Cancel when none is left
+    QStringList confirmations;  // "title|text"
+    bool confirm(QObject* owner, const QString& title, const QString& text) override
+    {
+        confirmations << title + QLatin1Char('|') + text;
+        owners << owner;
+        return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
     }
     QStringList warnings; // "title|text"
     void warning(QObject* owner, const QString& title, const QString& text) override

@@ -1,9 +1,17 @@
 #pragma once
 
 // Files the tests keep in tests/data. A missing one means a broken checkout: the test fails and says which file.
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QTest>
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 inline QString testDataPath(const QString& relative)
 {

@@ -44,6 +44,18 @@ inline void setStrut(WId id, const QString& strutPartial)
              strutPartial});
 }
 
+// The window ids of the root window's stacking list, bottom to top.
+inline QStringList stackingOrder()
+{
+    const QString out
+        = runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    QStringList ids;
+    for (const QString& part : out.section(QLatin1Char('#'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
+    }
+    return ids;
+}
+
 // The window manager's state atoms of a window (_NET_WM_STATE_ABOVE ...), as xprop prints them.
 inline QString wmState(WId id)
 {

@@ -6,6 +6,7 @@
 #include "support/codepage.h"
 #include "support/files.h"
 #include "support/settings.h"
+#include "testdata.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,12 +33,6 @@ NoteRecord makeNote(const QString& text, const QString& color = QStringLiteral("
     note.Alpha = 128; // not stored: must not come back
     note.IsOnTop = true;
     return note;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList colors(const NoteList& notes)
@@ -112,7 +107,7 @@ void TestNoteWriters::oneNoteLayout()
           + "\">\r\n<NOTE>\r\n<COLOR>&lt;odd&gt;</COLOR>\r\n<DATA>{\\rtf1\\ansi a&amp;b\\par\r\n}</DATA>\r\n"
             "<TIMEDATE>File: a&amp;b.not</TIMEDATE>\r\n<HEIGHT>2085</HEIGHT>\r\n<WIDTH>2325</WIDTH>\r\n"
             "<LEFT>-4500</LEFT>\r\n<TOP>1500</TOP>\r\n</NOTE>\r\n</NOTES>\r\n";
-    QCOMPARE(readBytes(target), expected);
+    QCOMPARE(fileBytes(target), expected);
 }
 
 void TestNoteWriters::saveNoteReplacesThreeNotes()
@@ -172,11 +167,11 @@ void TestNoteWriters::appendTwiceKeepsOrderAndBytes()
 {
     const QString target = path(QStringLiteral("a.not"));
     QVERIFY(saveNoteFile(makeNote(QStringLiteral("first"), QStringLiteral("first")), target));
-    const QByteArray before = readBytes(target);
+    const QByteArray before = fileBytes(target);
     QVERIFY(appendToNoteFile(makeNote(QStringLiteral("second"), QStringLiteral("second")), target));
     QVERIFY(appendToNoteFile(makeNote(QStringLiteral("third"), QStringLiteral("third")), target));
 
-    const QByteArray after = readBytes(target);
+    const QByteArray after = fileBytes(target);
     const qsizetype rootEnd = before.lastIndexOf("</NOTES>");
     QCOMPARE(after.left(rootEnd), before.left(rootEnd)); // what was there is kept byte for byte
     QVERIFY(after.endsWith("</NOTE>\r\n</NOTES>\r\n"));
@@ -205,7 +200,7 @@ void TestNoteWriters::appendToLegacyAnsiFile()
     note.TimeDate = QStringLiteral("\u00fcber \U0001F600");
     QVERIFY(appendToNoteFile(note, target));
 
-    QVERIFY(isValidUtf8(readBytes(target)));
+    QVERIFY(isValidUtf8(fileBytes(target)));
     const NoteList notes = loadNoteFile(target);
     QCOMPARE(notes.size(), 2);
     QCOMPARE(notes.at(0).TimeDate, QStringLiteral("File: r\u00e9sum\u00e9.not"));
@@ -221,7 +216,7 @@ void TestNoteWriters::appendToEmptyRoot()
     f.close();
     QVERIFY(appendToNoteFile(makeNote(QStringLiteral("x"), QStringLiteral("tang")), target));
     QCOMPARE(colors(loadNoteFile(target)), QStringList {QStringLiteral("tang")});
-    QVERIFY(!readBytes(target).contains("encoding"));
+    QVERIFY(!fileBytes(target).contains("encoding"));
 }
 
 void TestNoteWriters::appendToBrokenFileChangesNothing()
@@ -231,9 +226,9 @@ void TestNoteWriters::appendToBrokenFileChangesNothing()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("<NOTES><NOTE><DATA>half a file");
     f.close();
-    const QByteArray before = readBytes(target);
+    const QByteArray before = fileBytes(target);
     QVERIFY(!appendToNoteFile(makeNote(QStringLiteral("x")), target));
-    QCOMPARE(readBytes(target), before);
+    QCOMPARE(fileBytes(target), before);
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
     QVERIFY(log.first().contains(QStringLiteral("modNote: AppendNote")));
@@ -277,7 +272,7 @@ void TestNoteWriters::failuresKeepTheOldFile()
     QFile logFile(errorLogPath());
     QVERIFY(logFile.open(QIODevice::Append));
     logFile.close();
-    const QByteArray before = readBytes(target);
+    const QByteArray before = fileBytes(target);
     const QStringList filesBefore = QDir(folderPart(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     // A note larger than the size limit below, so that a write cannot fit.
@@ -300,7 +295,7 @@ void TestNoteWriters::failuresKeepTheOldFile()
         }
     }
     QVERIFY(!saved);
-    QCOMPARE(readBytes(target), before);
+    QCOMPARE(fileBytes(target), before);
     QCOMPARE(QDir(folderPart(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
@@ -345,7 +340,7 @@ void TestNoteWriters::fullDiskKeepsTheOldFile()
     QFile logFile(errorLogPath()); // in use already, as after a day's work, so its entry still has room
     QVERIFY(logFile.open(QIODevice::Append) && logFile.write("\r\n") == 2);
     logFile.close();
-    const QByteArray before = readBytes(target);
+    const QByteArray before = fileBytes(target);
     disk.fillLeaving(freeBytes);
     const QStringList filesBefore = QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
@@ -360,7 +355,7 @@ void TestNoteWriters::fullDiskKeepsTheOldFile()
         saved = addToMainNoteFile(note, &failure);
     }
     QVERIFY(!saved);
-    QCOMPARE(readBytes(target), before);
+    QCOMPARE(fileBytes(target), before);
     QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
     QVERIFY2(failure.contains(QLatin1String("No space left on device")), qPrintable(failure));
     const QStringList log = errorLogLines();

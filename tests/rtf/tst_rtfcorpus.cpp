@@ -3,6 +3,7 @@
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 #include "rtfsignature.h"
+#include "testdata.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,12 +18,6 @@ namespace {
 QString corpusDir()
 {
     return QStringLiteral(JOTLET_CORPUS_DIR "/rtf");
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString normalized(QString text)
@@ -113,7 +108,7 @@ void TestRtfCorpus::everyFileLoads()
     QCOMPARE(files.size(), 124);
     for (const QString& name : files) {
         QTextDocument doc;
-        QVERIFY2(readRtf(readAll(corpusDir() + QLatin1Char('/') + name), &doc), qPrintable(name));
+        QVERIFY2(readRtf(fileBytes(corpusDir() + QLatin1Char('/') + name), &doc), qPrintable(name));
         // Whatever was read can be written and read again.
         QTextDocument again;
         QVERIFY2(readRtf(writeRtf(doc), &again), qPrintable(name));
@@ -132,9 +127,9 @@ void TestRtfCorpus::textAgreesWithPeer()
             continue;
         }
         ++compared;
-        const QString ours = normalized(rtfToPlainText(readAll(corpusDir() + QLatin1Char('/') + name)));
+        const QString ours = normalized(rtfToPlainText(fileBytes(corpusDir() + QLatin1Char('/') + name)));
         const QString peer
-            = normalized(QString::fromUtf8(readAll(corpusDir() + QLatin1Char('/') + base + ".unrtf-html.txt")));
+            = normalized(QString::fromUtf8(fileBytes(corpusDir() + QLatin1Char('/') + base + ".unrtf-html.txt")));
         if (ours != peer) {
             disagreeing << base;
         }
@@ -161,7 +156,7 @@ void TestRtfCorpus::richEditFilesKeepParagraphs()
 {
     QFETCH(QString, base);
     QTextDocument loaded;
-    QVERIFY(readRtf(readAll(corpusDir() + QLatin1Char('/') + base + ".rtf"), &loaded));
+    QVERIFY(readRtf(fileBytes(corpusDir() + QLatin1Char('/') + base + ".rtf"), &loaded));
     const QByteArray saved = writeRtf(loaded);
     QTextDocument reloaded;
     QVERIFY(readRtf(saved, &reloaded));

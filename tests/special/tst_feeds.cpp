@@ -35,12 +35,6 @@ QByteArray item(const QByteArray& title, const QByteArray& link, const QByteArra
     return xml + "</item>";
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestFeeds : public QObject
@@ -75,10 +69,10 @@ void TestFeeds::parse_data()
                       "\"http://my.netscape.com/publish/formats/rss-0.91.dtd\"><rss version=\"0.91\"><channel>"
                       + item("Old", "http://a/1") + "</channel></rss>")
         << true << QStringList {"Old|http://a/1"};
-    QTest::newRow("RSS 1.0") << readFile(testDataPath(QStringLiteral("feeds/rome__rss_1.0.xml"))) << true
+    QTest::newRow("RSS 1.0") << fileBytes(testDataPath(QStringLiteral("feeds/rome__rss_1.0.xml"))) << true
                              << QStringList {"rss_1.0.item[0].title|rss_1.0.item[0].link",
                                              "rss_1.0.item[1].title|rss_1.0.item[1].link"};
-    QTest::newRow("Atom") << readFile(testDataPath(QStringLiteral("feeds/rome__atom_1.0.xml"))) << true
+    QTest::newRow("Atom") << fileBytes(testDataPath(QStringLiteral("feeds/rome__atom_1.0.xml"))) << true
                           << QStringList {"atom_1.0.feed.entry[0].title|http://example.com/blog/entry1",
                                           "atom_1.0.feed.entry[1].title|http://example.com/blog/entry2"};
     QTest::newRow("not XML") << QByteArray("<html><body>Moved</body>") << false << QStringList();
@@ -118,7 +112,7 @@ void TestFeeds::descriptionsDecidedByTheFirstItem()
     QVERIFY(feed.items.at(1).description.isEmpty());
     // A real feed whose first item has no title: the channel is read, no item is.
     feed = Feed();
-    QVERIFY(parseFeed(readFile(testDataPath(QStringLiteral("feeds/feedrs__rss_2.0_spec_1.xml"))), &feed, &error));
+    QVERIFY(parseFeed(fileBytes(testDataPath(QStringLiteral("feeds/feedrs__rss_2.0_spec_1.xml"))), &feed, &error));
     QCOMPARE(feed.description, QStringLiteral("A weblog about scripting and stuff like that."));
     QCOMPARE(feed.items.size(), 0);
 }
@@ -170,7 +164,7 @@ void TestFeeds::corpus()
     for (const QString& name : corpus.entryList({QStringLiteral("*.xml"), QStringLiteral("*.rss")}, QDir::Files)) {
         Feed feed;
         QString error;
-        const bool ok = parseFeed(readFile(corpus.filePath(name)), &feed, &error);
+        const bool ok = parseFeed(fileBytes(corpus.filePath(name)), &feed, &error);
         qInfo("%s: %s, %d items %s",
               qPrintable(name),
               ok ? "read" : "refused",

@@ -4,6 +4,7 @@
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/settings.h"
+#include "testdata.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,12 +31,6 @@ QString settingsFile()
 QString autostartFile()
 {
     return configRoot() + QStringLiteral("/autostart/jotlet.desktop");
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void removePath(const QString& path)

@@ -39,18 +39,6 @@ void moveMouseTo(const QPoint& at)
     xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
 }
 
-// The window ids of the root window's stacking list, bottom to top.
-QStringList stackingOrder()
-{
-    const QString out
-        = runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
-    QStringList ids;
-    for (const QString& part : out.section(QLatin1Char('#'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
-    }
-    return ids;
-}
-
 } // namespace
 
 class TestMenusX11 : public QObject

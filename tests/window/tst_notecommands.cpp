@@ -304,7 +304,6 @@ void TestNoteCommands::everyMenuItemHasACommand()
                            "mnuCheckSpelling",
                            "mnuEmail",
                            "mnuEmailSelection",
-                           "mnuMulitNote",
                            "mnuPrint",
                            "mnuQuorvel",
                            "mnuSelectSpelling"}));

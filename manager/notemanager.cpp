@@ -1,0 +1,140 @@
+#include "manager/notemanager.h"
+
+#include "dialogs/dialogresponder.h"
+#include "dialogs/notefiledialog.h"
+#include "notes/notestore.h"
+#include "rtf/reader.h"
+#include "support/errorlog.h"
+#include "window/noteboard.h"
+
+#include <QFileInfo>
+
+namespace jotlet {
+
+namespace {
+
+const QString kRefreshLocation = QStringLiteral("frmNoteManager: RefreshDisplay");
+const QString kDeleteLocation = QStringLiteral("frmNoteManager: DeleteNote");
+constexpr int kFirstWordsLength = 40;
+
+QString firstWords(const NoteRecord& note)
+{
+    const QString plain = rtfToPlainText(storedRtfBytes(note.Data)).simplified();
+    return plain.size() > kFirstWordsLength ? plain.left(kFirstWordsLength).trimmed() + QChar(0x2026) : plain;
+}
+
+} // namespace
+
+NoteManager::NoteManager(NoteBoard& board, QObject* parent)
+    : QObject(parent)
+    , m_board(board)
+{
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &NoteManager::onFileChanged);
+}
+
+void NoteManager::refresh(const QString& path)
+{
+    QString chosen = path;
+    if (chosen.isEmpty()) {
+        const std::optional<QString> asked = askForNoteFile(NoteFileDialog::Open, m_dialogOwner);
+        if (!asked) {
+            return;
+        }
+        chosen = *asked;
+    }
+    load(chosen);
+    if (m_notes.isEmpty()) {
+        logError(kRefreshLocation, 53, QStringLiteral("No notes could be read from '%1'").arg(chosen));
+    }
+}
+
+void NoteManager::load(const QString& path)
+{
+    const int keep = m_selected;
+    m_notes = loadNoteFile(path);
+    m_path = path;
+    m_selected = m_notes.isEmpty() ? -1 : qBound(0, keep, int(m_notes.size()) - 1);
+    if (!m_watcher.files().isEmpty()) {
+        m_watcher.removePaths(m_watcher.files());
+    }
+    if (QFileInfo::exists(path)) {
+        m_watcher.addPath(path);
+    }
+    emit changed();
+}
+
+void NoteManager::onFileChanged()
+{
+    // Replaced in one step by a writer, the file is a new file: it is watched again as it is read.
+    if (QFileInfo::exists(m_path)) {
+        load(m_path);
+    }
+}
+
+QStringList NoteManager::entries() const
+{
+    QStringList entries;
+    for (int i = 0; i < m_notes.size(); ++i) {
+        const QString words = firstWords(m_notes.at(i));
+        entries << QStringLiteral("Note %1").arg(i + 1) + (words.isEmpty() ? QString() : QStringLiteral("  ") + words);
+    }
+    return entries;
+}
+
+void NoteManager::select(int index)
+{
+    if (index >= 0 && index < m_notes.size() && index != m_selected) {
+        m_selected = index;
+        emit changed();
+    }
+}
+
+Note* NoteManager::showNote()
+{
+    if (m_selected < 0) {
+        logError(QStringLiteral("frmNoteManager: ShowNote"), 9, QStringLiteral("No note is selected"));
+        return nullptr;
+    }
+    Note* note = m_board.createNote(NoteOrigin::FromFile);
+    if (!note->takeCopyOf(m_notes.at(m_selected))) {
+        note->discard();
+        return nullptr;
+    }
+    note->show();
+    return note;
+}
+
+bool NoteManager::deleteNote(int index)
+{
+    if (index < 0 || index >= m_notes.size()) {
+        logError(kDeleteLocation, 9, QStringLiteral("No note is selected"));
+        return false;
+    }
+    if (m_notes.size() == 1) {
+        dialogResponder().information(m_dialogOwner,
+                                      QStringLiteral("The last note in a Jotlet file can not be deleted."),
+                                      QStringLiteral("Jotlet Delete"));
+        return false;
+    }
+    if (!dialogResponder().confirm(m_dialogOwner,
+                                   QStringLiteral("Confirm Delete"),
+                                   QStringLiteral("Are you sure you want to delete this note?"))) {
+        return false;
+    }
+    NoteList remaining = m_notes;
+    remaining[index] = remaining.last(); // the former last note takes the deleted note's place
+    remaining.removeLast();
+    QString failure;
+    const bool written = saveNotesFile(remaining, m_path, &failure);
+    if (!written) {
+        logError(kDeleteLocation, 75, failure);
+        dialogResponder().warning(
+            m_dialogOwner,
+            QStringLiteral("Jotlet Delete"),
+            QStringLiteral("The note could not be deleted, and the file is as it was.\n\n%1").arg(failure));
+    }
+    load(m_path);
+    return written;
+}
+
+} // namespace jotlet

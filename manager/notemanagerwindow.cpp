@@ -1,0 +1,140 @@
+#include "manager/notemanagerwindow.h"
+
+#include "rtf/reader.h"
+#include "window/menuicons.h"
+#include "window/note.h"
+#include "window/windowhelpers.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace jotlet {
+
+namespace {
+
+QPointer<NoteManagerWindow> g_current;
+
+constexpr int kPreviewHeight = 140;
+
+QAction* action(QObject* parent, const char* name, const QString& text, const char* icon, const QString& tip)
+{
+    auto* created = new QAction(QIcon::fromTheme(QLatin1String(icon)), text, parent);
+    created->setObjectName(QLatin1String(name));
+    created->setToolTip(tip);
+    return created;
+}
+
+} // namespace
+
+NoteManagerWindow* NoteManagerWindow::open(Note& note, NoteBoard& board)
+{
+    if (!g_current) {
+        g_current = new NoteManagerWindow(board, qobject_cast<QWidget*>(note.dialogOwner()));
+    }
+    // It stands above the note that opened it: above other windows too when that note stays on top.
+    setStaysOnTop(g_current, note.isOnTop());
+    g_current->show();
+    g_current->raise();
+    g_current->activateWindow();
+    return g_current;
+}
+
+NoteManagerWindow* NoteManagerWindow::current()
+{
+    return g_current;
+}
+
+NoteManagerWindow::NoteManagerWindow(NoteBoard& board, QWidget* owner)
+    : QMainWindow(owner, Qt::Window)
+    , m_manager(board)
+    , m_list(new QListWidget(this))
+    , m_preview(new QTextEdit(this))
+{
+    setUpIconTheme();
+    setObjectName(QStringLiteral("frmNoteManager"));
+    setWindowTitle(QStringLiteral("Multi-Note Manager"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_manager.setDialogOwner(this);
+    m_list->setObjectName(QStringLiteral("lvNotes"));
+    m_preview->setObjectName(QStringLiteral("rtbPreview"));
+    m_preview->setReadOnly(true);
+    m_preview->setFixedHeight(kPreviewHeight); // the list takes what the window gives or takes
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_preview);
+    setCentralWidget(central);
+    createActions();
+    createMenus();
+    connect(&m_manager, &NoteManager::changed, this, &NoteManagerWindow::render);
+    connect(m_list, &QListWidget::currentRowChanged, &m_manager, &NoteManager::select);
+    connect(m_list, &QListWidget::itemActivated, this, [this] { m_manager.showNote(); });
+    resize(320, 420);
+    render();
+}
+
+void NoteManagerWindow::createActions()
+{
+    m_open = action(this, "mnuOpen", QStringLiteral("Open Note"), "document-open", QStringLiteral("Open a note"));
+    m_show = action(this, "mnuPreview", QStringLiteral("Show Note"), "window-new", QStringLiteral("Show note(s)"));
+    m_delete
+        = action(this, "mnuDelete", QStringLiteral("Delete Note"), "edit-delete", QStringLiteral("Delete note(s)"));
+    m_close = action(this, "mnuClose", QStringLiteral("Close"), "window-close", QStringLiteral("Close"));
+    connect(m_open, &QAction::triggered, this, [this] { m_manager.refresh(); });
+    connect(m_show, &QAction::triggered, this, [this] { m_manager.showNote(); });
+    connect(m_delete, &QAction::triggered, this, &NoteManagerWindow::deleteSelected);
+    connect(m_close, &QAction::triggered, this, &QWidget::close);
+    auto* toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->addAction(m_open);
+    toolbar->addAction(m_show);
+    toolbar->addAction(m_delete);
+}
+
+void NoteManagerWindow::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFileMain"));
+    file->addAction(m_open);
+    file->addSeparator();
+    file->addAction(m_close);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    tools->setObjectName(QStringLiteral("mnuToolsMain"));
+    tools->addAction(m_delete);
+    tools->addAction(m_show);
+}
+
+void NoteManagerWindow::render()
+{
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("text-x-generic"));
+    for (const QString& entry : m_manager.entries()) {
+        m_list->addItem(new QListWidgetItem(icon, entry));
+    }
+    m_list->setCurrentRow(m_manager.selected());
+    const int selected = m_manager.selected();
+    if (selected >= 0) {
+        readRtf(storedRtfBytes(m_manager.notes().at(selected).Data), m_preview->document());
+    } else {
+        m_preview->clear();
+    }
+    m_show->setEnabled(m_manager.canShowOrDelete());
+    m_delete->setEnabled(m_manager.canShowOrDelete());
+    setWindowFilePath(m_manager.filePath());
+}
+
+void NoteManagerWindow::deleteSelected()
+{
+    m_manager.deleteNote(m_manager.selected());
+}
+
+} // namespace jotlet
