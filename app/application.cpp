@@ -8,6 +8,7 @@
 #include "special/clipboardsource.h"
 #include "special/httpfetcher.h"
 #include "special/specialcontent.h"
+#include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "window/alertwindow.h"
 #include "window/notewindow.h"
@@ -28,6 +29,12 @@ JotletApplication::JotletApplication(QObject* parent)
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
     m_board.setSpecialContentFactory(specialContentFactory({m_fetcher, m_clipboard}));
+    m_board.setSpellEngineFactory([](QString* error) {
+        // The user's own words, and an extra word list the user may put beside them.
+        const QStringList wordLists
+            = {dataFilePath(QStringLiteral("default.dct")), dataFilePath(QStringLiteral("custom.dct"))};
+        return openSpellEngine(QLocale::system(), systemDictionaryFolders(), wordLists, error);
+    });
     m_board.setManagerOpener([this](Note& note) { NoteManagerWindow::open(note, m_board); });
     m_board.setAlertPresenter([sound = m_alertSound.get()](const QString& text, int durationMs, const Note& note) {
         if (const QScreen* screen = screenOfNote(note.geometry())) {

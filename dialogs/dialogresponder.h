@@ -28,6 +28,22 @@ struct FileDialogRequest
     bool multipleFiles = false;
 };
 
+// A word the spelling check does not know, for the correction dialog.
+struct SpellingQuestion
+{
+    QString word;
+    QString context;       // the paragraph the word stands in
+    int positionInContext; // where the word starts in it
+    QStringList suggestions;
+};
+
+struct SpellingAnswer
+{
+    enum class Action { Change, ChangeAll, Ignore, IgnoreAll, Add, Cancel };
+    Action action = Action::Cancel;
+    QString replacement; // for Change and Change All
+};
+
 // Answers the common dialogs. The program uses the one that shows Qt's dialogs; tests install their own, so that
 // no dialog ever waits for a user who is not there. Each dialog belongs to an owner, the window that asked (or
 // none): it opens centred over that window, and stays above every window while it is open, so that a note kept
@@ -52,6 +68,10 @@ public:
     virtual bool confirm(QObject* owner, const QString& title, const QString& text) = 0;
     // Tells the user that something failed, with the warning icon and an OK button.
     virtual void warning(QObject* owner, const QString& title, const QString& text) = 0;
+    // The spelling correction dialog: what to do with a word the check does not know.
+    virtual SpellingAnswer spellingDialog(QObject* owner, const SpellingQuestion& question) = 0;
+    // A notice with the critical-error icon and an OK button.
+    virtual void critical(QObject* owner, const QString& title, const QString& text) = 0;
     // Asks for one line of text, preset with defaultText; nothing when cancelled.
     virtual std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText)
         = 0;

@@ -1,6 +1,7 @@
 // The dialogs the user sees: Qt's standard dialogs, each over the window that asked and above every note.
 #include "dialogs/dialogresponder.h"
 #include "dialogs/inputdialogs.h"
+#include "dialogs/spellingdialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -119,6 +120,18 @@ public:
     void warning(QObject* owner, const QString& title, const QString& text) override
     {
         showMessage(owner, QMessageBox::Warning, title, text, QMessageBox::Ok);
+    }
+
+    SpellingAnswer spellingDialog(QObject* owner, const SpellingQuestion& question) override
+    {
+        SpellingDialog dialog(question, ownerWidget(owner));
+        runDialog(dialog);
+        return dialog.answer();
+    }
+
+    void critical(QObject* owner, const QString& title, const QString& text) override
+    {
+        showMessage(owner, QMessageBox::Critical, title, text, QMessageBox::Ok);
     }
 
     std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText) override

@@ -14,12 +14,45 @@ cmake --build --preset dev
 
 xvfb_pid=""
 openbox_pid=""
+cups_pid=""
 stop_x() {
     [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null && wait "$openbox_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    [ -n "$cups_pid" ] && kill "$cups_pid" 2>/dev/null && wait "$cups_pid" 2>/dev/null
     return 0
 }
 trap stop_x EXIT
+
+# A private CUPS server with a PDF queue for the print test: its own configuration and spool under the build
+# folder and its own socket (CUPS_SERVER), so the system's printers are neither used nor changed.
+start_cups() {
+    local ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd dir="$build/cups"
+    if [ ! -x /usr/sbin/cupsd ] || [ ! -f "$ppd" ]; then
+        echo "CUPS or cups-pdf is not installed: the print-queue test will be skipped"
+        return 0
+    fi
+    rm -rf "$dir"
+    mkdir -p "$dir"/etc/ppd "$dir"/spool/tmp "$dir"/cache "$dir"/state "$dir"/log "$dir"/run
+    printf '%s\n' "ServerRoot $dir/etc" "RequestRoot $dir/spool" "CacheDir $dir/cache" "StateDir $dir/state" \
+        "TempDir $dir/spool/tmp" "ErrorLog $dir/log/error_log" "AccessLog $dir/log/access_log" \
+        "PageLog $dir/log/page_log" "ServerBin /usr/lib/cups" "DataDir /usr/share/cups" >"$dir/etc/cups-files.conf"
+    printf '%s\n' "Listen $dir/run/cups.sock" "LogLevel warn" "WebInterface No" \
+        "<Location />" "Order allow,deny" "Allow all" "</Location>" \
+        "<Location /admin>" "Order allow,deny" "Allow all" "</Location>" >"$dir/etc/cupsd.conf"
+    /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
+    cups_pid=$!
+    for _ in $(seq 1 50); do
+        [ -S "$dir/run/cups.sock" ] && break
+        sleep 0.1
+    done
+    export CUPS_SERVER="$dir/run/cups.sock"
+    if lpadmin -p JotletPDF -v cups-pdf:/ -E -P "$ppd" 2>/dev/null; then
+        export JOTLET_CUPS_QUEUE=JotletPDF
+    else
+        echo "the private CUPS server did not take a PDF queue: the print-queue test will be skipped"
+    fi
+}
+start_cups
 
 # A private X server on a display number nobody uses; when one is taken after all (a server still going away),
 # the next number is tried.

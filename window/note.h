@@ -173,6 +173,14 @@ public:
     // Puts the first readable text file of a drop into the note.
     void dropFiles(const QStringList& paths);
 
+    // Prints the note on the printer chosen in the print dialog, with margins of an inch.
+    void printNote();
+    // Hands the selection, or the whole text when nothing is selected, to the mail program as a new message.
+    void emailNote();
+    // Checks the spelling of the selection, or of the whole note when nothing is selected; the caret goes back to
+    // where it was.
+    void checkSpelling();
+
     // Shows the note: on a screen, whatever its stored place.
     void show();
     // The user closes the note: the settings are written and unsaved changes asked about. False when the user

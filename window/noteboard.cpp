@@ -46,6 +46,15 @@ void NoteBoard::showAlert(const QString& text, int durationMs, const Note& note)
     }
 }
 
+std::unique_ptr<SpellEngine> NoteBoard::openSpellEngine(QString* error) const
+{
+    if (!m_spellEngineFactory) {
+        *error = QStringLiteral("no spelling checker is set up");
+        return nullptr;
+    }
+    return m_spellEngineFactory(error);
+}
+
 void NoteBoard::openManager(Note& note) const
 {
     if (m_managerOpener) {

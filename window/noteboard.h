@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/spellengine.h"
 #include "window/note.h"
 
 #include <QObject>
@@ -39,6 +40,12 @@ public:
     void setManagerOpener(ManagerOpener opener) { m_managerOpener = std::move(opener); }
     void openManager(Note& note) const;
 
+    // Opens the spelling dictionary (the program's: Hunspell with the user's word lists); without a factory, or when
+    // it gives nullptr, spelling cannot be checked and *error says why.
+    using SpellEngineFactory = std::function<std::unique_ptr<SpellEngine>(QString* error)>;
+    void setSpellEngineFactory(SpellEngineFactory factory) { m_spellEngineFactory = std::move(factory); }
+    std::unique_ptr<SpellEngine> openSpellEngine(QString* error) const;
+
     // A new note on the board (not shown yet).
     Note* createNote(NoteOrigin origin = NoteOrigin::New);
 
@@ -65,6 +72,7 @@ private:
     SpecialContentFactory m_specialFactory;
     AlertPresenter m_alertPresenter;
     ManagerOpener m_managerOpener;
+    SpellEngineFactory m_spellEngineFactory;
 };
 
 } // namespace jotlet

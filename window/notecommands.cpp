@@ -16,11 +16,6 @@ namespace {
 
 // Commands whose features are still to come: their menu items exist and do nothing yet.
 constexpr Command kCommandsToCome[] = {
-    Command::EmailNote,
-    Command::EmailSelection,
-    Command::PrintNote,
-    Command::CheckSpelling,
-    Command::CheckSelectionSpelling,
     Command::OpenWebsite,
     Command::ShowAbout,
 };
@@ -110,6 +105,17 @@ bool Note::runNoteCommand(Command command, int index)
         m_text->setLocked(false);
         m_text->setSelColor(0);
         stopSpecialNote();
+        return true;
+    case Command::PrintNote:
+        printNote();
+        return true;
+    case Command::EmailNote:
+    case Command::EmailSelection:
+        emailNote(); // the selection decides, not the item
+        return true;
+    case Command::CheckSpelling:
+    case Command::CheckSelectionSpelling:
+        checkSpelling();
         return true;
     case Command::MultiNoteManager:
         if (m_board) {

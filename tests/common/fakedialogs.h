@@ -76,7 +76,20 @@ public:
         warnings << title + QLatin1Char('|') + text;
         owners << owner;
     }
-    QList<QObject*> owners;                    // the owner of each question, notice and warning, in order
+    QList<QObject*> owners;                        // the owner of each question, notice and warning, in order
+    QList<jotlet::SpellingAnswer> spellingAnswers; // Cancel when none is left
+    QList<jotlet::SpellingQuestion> spellingQuestions;
+    jotlet::SpellingAnswer spellingDialog(QObject*, const jotlet::SpellingQuestion& question) override
+    {
+        spellingQuestions << question;
+        return spellingAnswers.isEmpty() ? jotlet::SpellingAnswer() : spellingAnswers.takeFirst();
+    }
+    QStringList criticals; // "title|text"
+    void critical(QObject* owner, const QString& title, const QString& text) override
+    {
+        criticals << title + QLatin1Char('|') + text;
+        owners << owner;
+    }
     QList<std::optional<QString>> textAnswers; // nothing (also when none is left): the user cancelled
     QStringList textRequests;                  // "title|prompt|default"
     std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText) override

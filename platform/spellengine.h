@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace jotlet {
+
+// A spelling dictionary: whether a word is spelt right, and what it might have been.
+class SpellEngine
+{
+public:
+    virtual ~SpellEngine() = default;
+    virtual bool isCorrect(const QString& word) const = 0;
+    virtual QStringList suggestions(const QString& word) const = 0;
+    // Takes the word as spelt right from now on.
+    virtual void accept(const QString& word) = 0;
+};
+
+// Where Hunspell dictionaries are looked for, first to last: the system's folders.
+QStringList systemDictionaryFolders();
+
+// The dictionary ("<folder>/<name>", without .aff or .dic) for the locale in the folders: its language and country,
+// else its language in any country, else en_US. Empty when there is none.
+QString findDictionary(const QLocale& locale, const QStringList& folders);
+
+// The Hunspell dictionary for the locale, with the words of the word lists (one a line, UTF-8; lists that do not
+// exist are skipped) taken as spelt right. nullptr, with the reason, when no dictionary can be opened (or the
+// program was built without Hunspell).
+std::unique_ptr<SpellEngine>
+openSpellEngine(const QLocale& locale, const QStringList& folders, const QStringList& wordLists, QString* error);
+
+} // namespace jotlet

@@ -1,0 +1,12 @@
+// Built without Hunspell: there is nothing to check spelling with.
+#include "platform/spellengine.h"
+
+namespace jotlet {
+
+std::unique_ptr<SpellEngine> openSpellEngine(const QLocale&, const QStringList&, const QStringList&, QString* error)
+{
+    *error = QStringLiteral("this build of the program has no spelling checker");
+    return nullptr;
+}
+
+} // namespace jotlet

@@ -1,0 +1,101 @@
+// A note handed to the desktop's mail program and to a real print queue. The mail program is a stand-in registered
+// for mailto: in this test's own XDG folders; the print queue is the CUPS PDF queue the test command sets up
+// (JOTLET_CUPS_QUEUE), skipped when there is none.
+#include "dialogs/currentprinter.h"
+#include "fakedialogs.h"
+#include "testdata.h"
+#include "window/mailto.h"
+#include "window/note.h"
+#include "window/notetext.h"
+#include "xtools.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace jotlet;
+
+class TestOutputX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mailProgramReceivesTheEncodedNote();
+    void printsToACupsQueue();
+};
+
+void TestOutputX11::mailProgramReceivesTheEncodedNote()
+{
+    // A mail program that writes the address it is given to a file.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString received = QDir(data).filePath(QStringLiteral("received.txt"));
+    const QString script = QDir(data).filePath(QStringLiteral("fakemail.sh"));
+    QDir().mkpath(data + QStringLiteral("/applications"));
+    QFile program(script);
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    program.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(received).toUtf8());
+    program.close();
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile entry(data + QStringLiteral("/applications/fakemail.desktop"));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Fake Mail\nExec=%1 %u\n"
+                               "MimeType=x-scheme-handler/mailto;\n")
+                    .arg(script)
+                    .toUtf8());
+    entry.close();
+    runTool(QStringLiteral("xdg-mime"),
+            {QStringLiteral("default"), QStringLiteral("fakemail.desktop"), QStringLiteral("x-scheme-handler/mailto")});
+
+    Note note;
+    const QString text = QString::fromUtf8("Caf\u00e9 \u20ac5: 50% off?\r\na+b & c/d");
+    note.text().setText(text);
+    note.run(Command::EmailNote);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(received), 10000);
+    QTest::qWait(200);
+    QCOMPARE(QString::fromUtf8(fileBytes(received)), mailtoAddress(text).url);
+    QCOMPARE(
+        mailtoAddress(text).url,
+        QStringLiteral("mailto:?subject=Jotlet%20Note&Body=Caf%C3%A9%20%E2%82%AC5%3A%2050%25%20off%3F%0D%0Aa+b%20%26"
+                       "%20c%2Fd"));
+}
+
+void TestOutputX11::printsToACupsQueue()
+{
+    const QString queue = qEnvironmentVariable("JOTLET_CUPS_QUEUE");
+    if (queue.isEmpty()) {
+        QSKIP("no CUPS queue was set up for this run (JOTLET_CUPS_QUEUE)");
+    }
+    const QDir output(QDir::homePath() + QStringLiteral("/PDF"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    QPrinter& printer = currentPrinter();
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setOutputFileName(QString());
+    printer.setPrinterName(queue);
+    QCOMPARE(printer.printerName(), queue);
+    Note note;
+    note.text().setText(QStringLiteral("Printed through CUPS"));
+    FakeDialogs dialogs;
+    dialogs.printerAnswer = true;
+    note.run(Command::PrintNote);
+    QVERIFY(dialogs.criticals.isEmpty());
+    QString printed;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (const QFileInfo& file : output.entryInfoList({QStringLiteral("Jotlet_Note*.pdf")}, QDir::Files)) {
+                if (file.lastModified() >= before) {
+                    printed = file.filePath();
+                }
+            }
+            return !printed.isEmpty();
+        }(),
+        30000);
+    QTRY_VERIFY_WITH_TIMEOUT(fileBytes(printed).startsWith("%PDF") && fileBytes(printed).contains("%%EOF"), 10000);
+    QFile::remove(printed);
+}
+
+QTEST_MAIN(TestOutputX11)
+#include "tst_output_x11.moc"
