@@ -5,22 +5,55 @@
 #include "support/files.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
 
 #include <cstdio>
-#include <cstring>
+
+namespace {
+
+// --help and --version are answered at once, without a display. Anything else on the command line is the file to
+// open, taken as it is.
+bool answeredOption(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Sticky notes for the desktop."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("file"), QStringLiteral("A note file (.not) to open."), QStringLiteral("[file]"));
+    if (!parser.parse(arguments)) {
+        return false; // not an option of ours: a file name, perhaps one that starts with a dash
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("jotlet")); // there is no application yet
+        std::printf("%s", qPrintable(text));
+        return true;
+    }
+    if (parser.isSet(version)) {
+        std::printf("Jotlet %s\n", qPrintable(jotlet::programVersion()));
+        return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Jotlet %s\n", qPrintable(jotlet::programVersion()));
-            return 0;
-        }
+    if (answeredOption(argc, argv)) {
+        return 0;
     }
 
     jotlet::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     jotlet::applyApplicationIdentity();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/jotlet.svg")));
     jotlet::installLogErrorMessageBox();
 
     // The command line is one text: the arguments after the program's name, joined by single spaces.

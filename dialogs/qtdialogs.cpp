@@ -1,4 +1,5 @@
 // The dialogs the user sees: Qt's standard dialogs, each over the window that asked and above every note.
+#include "dialogs/aboutwindow.h"
 #include "dialogs/dialogresponder.h"
 #include "dialogs/inputdialogs.h"
 #include "dialogs/spellingdialog.h"
@@ -120,6 +121,12 @@ public:
     void warning(QObject* owner, const QString& title, const QString& text) override
     {
         showMessage(owner, QMessageBox::Warning, title, text, QMessageBox::Ok);
+    }
+
+    void showAbout(QObject* owner) override
+    {
+        AboutWindow window(ownerWidget(owner));
+        runDialog(window);
     }
 
     SpellingAnswer spellingDialog(QObject* owner, const SpellingQuestion& question) override

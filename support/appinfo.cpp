@@ -4,16 +4,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 namespace jotlet {
 
+QString versionText(int major, int minor, int revision)
+{
+    return QStringLiteral("%1.%2.0.%3").arg(major).arg(minor).arg(revision);
+}
+
 QString programVersion()
 {
-    return QStringLiteral("%1.%2.0.%3")
-        .arg(JOTLET_VERSION_MAJOR)
-        .arg(JOTLET_VERSION_MINOR)
-        .arg(JOTLET_VERSION_REVISION);
+    return versionText(JOTLET_VERSION_MAJOR, JOTLET_VERSION_MINOR, JOTLET_VERSION_REVISION);
 }
 
 void applyApplicationIdentity()

@@ -10,6 +10,7 @@ inline constexpr const char* kApplicationName = "Jotlet";
 
 // "major.minor.0.revision", the text a note file's NOTES version attribute carries.
 QString programVersion();
+QString versionText(int major, int minor, int revision);
 
 // Sets the organisation, application name and version on the running QCoreApplication.
 void applyApplicationIdentity();

@@ -129,7 +129,7 @@ public:
     // for leaves an ordinary note.
     void resumeSpecial(const NoteRecord& kept);
 
-    // Commands from menus and keys. False when the command does nothing yet (a feature still to come).
+    // Commands from menus and keys. False for no command, or when the note has closed.
     bool run(Command command, int index = -1, Qt::KeyboardModifiers held = {});
     static bool handles(Command command);
     // What a menu item of the command shows for this note.

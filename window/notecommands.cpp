@@ -1,10 +1,12 @@
 // What each command does to a note, and what its menu item shows for the note.
+#include "dialogs/aboutwindow.h"
 #include "dialogs/commondialog.h"
 #include "dialogs/dialogresponder.h"
 #include "window/note.h"
 #include "window/noteboard.h"
 #include "window/notecolors.h"
 #include "window/notetext.h"
+#include "window/windowhelpers.h"
 
 #include <QDateTime>
 
@@ -12,20 +14,9 @@
 
 namespace jotlet {
 
-namespace {
-
-// Commands whose features are still to come: their menu items exist and do nothing yet.
-constexpr Command kCommandsToCome[] = {
-    Command::OpenWebsite,
-    Command::ShowAbout,
-};
-
-} // namespace
-
 bool Note::handles(Command command)
 {
-    return command != Command::None
-           && std::find(std::begin(kCommandsToCome), std::end(kCommandsToCome), command) == std::end(kCommandsToCome);
+    return command != Command::None;
 }
 
 bool Note::run(Command command, int index, Qt::KeyboardModifiers held)
@@ -105,6 +96,14 @@ bool Note::runNoteCommand(Command command, int index)
         m_text->setLocked(false);
         m_text->setSelColor(0);
         stopSpecialNote();
+        return true;
+    case Command::ShowAbout: {
+        StayOnTopPause pause(*this);
+        dialogResponder().showAbout(m_dialogOwner);
+        return true;
+    }
+    case Command::OpenWebsite:
+        openWithDesktop(QString::fromLatin1(kMakerWebsite));
         return true;
     case Command::PrintNote:
         printNote();

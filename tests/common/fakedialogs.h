@@ -76,7 +76,9 @@ public:
         warnings << title + QLatin1Char('|') + text;
         owners << owner;
     }
-    QList<QObject*> owners;                        // the owner of each question, notice and warning, in order
+    QList<QObject*> owners; // the owner of each question, notice and warning, in order
+    int aboutShown = 0;
+    void showAbout(QObject*) override { ++aboutShown; }
     QList<jotlet::SpellingAnswer> spellingAnswers; // Cancel when none is left
     QList<jotlet::SpellingQuestion> spellingQuestions;
     jotlet::SpellingAnswer spellingDialog(QObject*, const jotlet::SpellingQuestion& question) override

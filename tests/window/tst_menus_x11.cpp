@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +58,7 @@ private slots:
     void heldKeyActsOnce();
     void escapeClosingTheMenuLeavesTheNote();
     void questionStandsAboveItsNote();
+    void aboutStandsAboveItsNote();
     void rolledUpNoteIsItsIcon();
 
 private:
@@ -255,6 +257,26 @@ void TestMenusX11::questionStandsAboveItsNote()
     const qsizetype boxAt = stacking.indexOf(boxId);
     QVERIFY2(noteAt >= 0 && boxAt > noteAt, qPrintable(stacking.join(QLatin1Char(' '))));
     QCOMPARE(detail, QStringLiteral("\u201CBuy milk and eggs\u201D"));
+}
+
+void TestMenusX11::aboutStandsAboveItsNote()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(wmState(m_window->winId()).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
+    QStringList stacking;
+    QString aboutId;
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), 5000);
+        QWidget* about = QApplication::activeModalWidget();
+        QTest::qWait(500); // mapped and stacked by the window manager
+        stacking = stackingOrder();
+        aboutId = QString::number(about->winId());
+        screenshot(QStringLiteral("about"));
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    m_window->runCommand({Command::ShowAbout});
+    const qsizetype noteAt = stacking.indexOf(QString::number(m_window->winId()));
+    QVERIFY2(noteAt >= 0 && stacking.indexOf(aboutId) > noteAt, qPrintable(stacking.join(QLatin1Char(' '))));
+    QTRY_VERIFY_WITH_TIMEOUT(wmState(m_window->winId()).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
 }
 
 void TestMenusX11::rolledUpNoteIsItsIcon()

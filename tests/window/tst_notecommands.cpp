@@ -299,7 +299,7 @@ void TestNoteCommands::everyMenuItemHasACommand()
         }
     }
     toCome.sort();
-    QCOMPARE(toCome, (QStringList {"mnuAbout", "mnuQuorvel"}));
+    QCOMPARE(toCome, QStringList()); // every item does what it says
 }
 
 QTEST_MAIN(TestNoteCommands)

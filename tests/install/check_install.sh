@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Jotlet as a user gets it: installed into a prefix, its desktop entry, AppStream file and file type valid, a .not
+# file recognised and given to Jotlet, the installed program started from its desktop entry with a file, and a
+# Debian package built with its dependencies listed.
+# Usage: check_install.sh <build folder> <source folder>   (run by CTest through tests/testenv.sh, on an X server)
+set -euo pipefail
+build=$1
+source=$2
+scratch=$(mktemp -d)
+launched=""
+cleanup() {
+    [ -n "$launched" ] && kill "$launched" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+prefix="$scratch/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+share="$prefix/share"
+for file in bin/jotlet share/applications/jotlet.desktop share/icons/hicolor/scalable/apps/jotlet.svg \
+    share/icons/hicolor/48x48/apps/jotlet.png share/mime/packages/jotlet.xml \
+    share/metainfo/com.quorvel.Jotlet.metainfo.xml; do
+    [ -e "$prefix/$file" ] || fail "$file was not installed"
+done
+desktop-file-validate "$share/applications/jotlet.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$share/metainfo/com.quorvel.Jotlet.metainfo.xml" || fail "appstreamcli validate"
+xmllint --noout "$share/mime/packages/jotlet.xml" || fail "xmllint"
+echo "PASS: installed files are in place and valid"
+
+# The desktop's view of the installed files (GNOME's tools: gio reads the MIME database and the desktop entries).
+export XDG_DATA_DIRS="$share:/usr/share" XDG_CURRENT_DESKTOP=GNOME
+update-mime-database "$share/mime"
+update-desktop-database "$share/applications"
+sample="$scratch/groceries.not"
+cp "$source/tests/data/not/legacy-one-note-richedit1.not" "$sample"
+type=$(xdg-mime query filetype "$sample")
+[ "$type" = application/x-jotlet-note ] || fail "a .not file is '$type'"
+cp "$sample" "$scratch/groceries-without-extension"
+type=$(xdg-mime query filetype "$scratch/groceries-without-extension")
+[ "$type" = application/x-jotlet-note ] || fail "a note file without its extension is '$type'"
+default=$(xdg-mime query default application/x-jotlet-note)
+[ "$default" = jotlet.desktop ] || fail "the default application for notes is '$default'"
+echo "PASS: .not files are notes and open with jotlet.desktop"
+
+# Started as the desktop starts it, with the file.
+PATH="$prefix/bin:$PATH" gio launch "$share/applications/jotlet.desktop" "$sample" &
+window=""
+for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --name '^Jotlet - groceries\.not' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the installed program did not show the note"
+launched=$(xdotool getwindowpid "$window")
+[ "$(readlink -f "/proc/$launched/exe")" = "$(readlink -f "$prefix/bin/jotlet")" ] || fail "not the installed program"
+kill "$launched"
+launched=""
+echo "PASS: the installed program opens a note from its desktop entry"
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log"; fail "cpack -G DEB"; }
+package=$(ls "$scratch"/package/*.deb)
+depends=$(dpkg-deb --field "$package" Depends)
+echo "$(basename "$package"): Depends: $depends"
+for needed in libqt6widgets6 libqt6svg6 libhunspell; do
+    [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed"
+done
+contents=$(dpkg-deb --contents "$package")
+[[ "$contents" == *' ./usr/bin/jotlet'* ]] || fail "the package holds no /usr/bin/jotlet"
+echo "PASS: the Debian package builds with its dependencies"
