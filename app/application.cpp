@@ -27,6 +27,19 @@ JotletApplication::JotletApplication(QObject* parent)
     , m_clipboard(new SystemClipboard(this))
     , m_alertSound(makeDesktopAlertSound())
 {
+    connectBoardServices();
+    // The program runs while a note is open; dialogs closing must not end it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Checked once control is back in the event loop: a note refused at start-up leaves the board empty for a
+    // moment before the new note that takes its place.
+    connect(&m_board, &NoteBoard::emptied, this, &JotletApplication::onEmptied, Qt::QueuedConnection);
+    connect(m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &JotletApplication::endSession);
+}
+
+// What the notes need of the program's windows and services: their windows, the writers of special notes, the
+// spelling dictionary, the note manager and the alert popup.
+void JotletApplication::connectBoardServices()
+{
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
     m_board.setSpecialContentFactory(specialContentFactory({m_fetcher, m_clipboard}));
     m_board.setSpellEngineFactory([](QString* error) {
@@ -41,12 +54,6 @@ JotletApplication::JotletApplication(QObject* parent)
             AlertWindow::display(text, durationMs, screen->availableGeometry(), sound);
         }
     });
-    // The program runs while a note is open; dialogs closing must not end it.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    // Checked once control is back in the event loop: a note refused at start-up leaves the board empty for a
-    // moment before the new note that takes its place.
-    connect(&m_board, &NoteBoard::emptied, this, &JotletApplication::onEmptied, Qt::QueuedConnection);
-    connect(m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &JotletApplication::endSession);
 }
 
 void JotletApplication::onEmptied()

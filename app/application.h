@@ -35,6 +35,7 @@ public:
     void endSession();
 
 private:
+    void connectBoardServices();
     void onEmptied();
 
     NoteBoard m_board;

@@ -14,8 +14,6 @@ namespace jotlet {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 QString shownText(const QString& text)
 {
     return text.size() > kMaxClipboardCharacters ? text.left(kMaxClipboardCharacters) + QChar(0x2026) : text;

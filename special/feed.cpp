@@ -2,6 +2,7 @@
 
 #include "notes/notefile.h"
 #include "window/notetext.h"
+#include "window/specialnote.h"
 
 #include <QXmlStreamReader>
 
@@ -11,9 +12,6 @@
 namespace jotlet {
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-constexpr quint32 kBlue = 0xFF0000; // 0x00BBGGRR
 
 // The elements down to an item's fields (rss / channel / item / title), each with all the text inside it; deeper
 // elements only add their text to the field they are in.
@@ -211,7 +209,7 @@ void writeFeedNote(NoteText& text, const Feed& feed, int maxItems)
         text.setSelBold(true);
         text.setSelItalic(false);
         text.setSelFontSize(9);
-        text.setSelColor(kBlue);
+        text.setSelColor(kSpecialBlue);
         text.setSelText(item.headline + kCrLf);
         text.setSelBold(false);
         text.setSelItalic(true);

@@ -9,7 +9,7 @@ namespace {
 
 QString headingOf(const QString& symbol)
 {
-    return QStringLiteral("Stock Symbol: ") + symbol.toUpper() + QStringLiteral("\r\n");
+    return QStringLiteral("Stock Symbol: ") + symbol.toUpper() + kCrLf;
 }
 
 } // namespace

@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr double kGigabyte = 1024.0 * 1024.0 * 1024.0;
-const QString kCrLf = QStringLiteral("\r\n");
 
 class TimeContent : public SpecialContent
 {

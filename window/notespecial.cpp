@@ -141,7 +141,7 @@ void Note::chooseStockSymbol()
     }
     m_record.StockSymbol = answer->trimmed();
     m_special.reset();
-    writeSpecialHeading(*m_text, QStringLiteral("Stock Symbol: ") + m_record.StockSymbol + QStringLiteral("\r\n"));
+    writeSpecialHeading(*m_text, QStringLiteral("Stock Symbol: ") + m_record.StockSymbol + kCrLf);
     displaySpecialNote(SpecialKind::StockQuote);
 }
 

@@ -7,7 +7,6 @@ namespace jotlet {
 namespace {
 
 constexpr int kLongestRefreshMs = 65535;
-constexpr quint32 kBlue = 0xFF0000; // 0x00BBGGRR
 constexpr quint32 kBlack = 0;
 
 } // namespace
@@ -43,7 +42,7 @@ void writeSpecialHeading(NoteText& text, const QString& heading)
     text.setText(QString());
     text.setSelBold(true);
     text.setSelFontSize(10);
-    text.setSelColor(kBlue);
+    text.setSelColor(kSpecialBlue);
     text.setSelText(heading);
     text.setSelBold(false);
 }
@@ -58,7 +57,7 @@ void appendLabelledLine(NoteText& text, const QString& value, const QString& lab
     }
     text.setSelBold(false);
     text.setSelFontSize(10);
-    text.setSelText(value + QStringLiteral("\r\n"));
+    text.setSelText(value + kCrLf);
 }
 
 } // namespace jotlet

@@ -51,6 +51,11 @@ int refreshInterval(SpecialKind kind, bool hasFeedAddress = true);
 // that every time note changes together; the other kinds wait their interval.
 int nextRefreshDelay(SpecialKind kind, const QDateTime& now, bool hasFeedAddress = true);
 
+// What special notes write: a line break as rich-edit controls separate paragraphs, and the blue of headings and
+// headlines (0x00BBGGRR).
+inline const QString kCrLf = QStringLiteral("\r\n");
+inline constexpr quint32 kSpecialBlue = 0xFF0000;
+
 // Replaces the whole text with one heading: bold, 10 pt, blue; then bold is off and 10 pt blue stays the format of
 // what is written next.
 void writeSpecialHeading(NoteText& text, const QString& heading);
