@@ -15,23 +15,29 @@ cmake --build --preset dev
 xvfb_pid=""
 openbox_pid=""
 cups_pid=""
+cups_dir=""
 stop_x() {
     [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null && wait "$openbox_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     [ -n "$cups_pid" ] && kill "$cups_pid" 2>/dev/null && wait "$cups_pid" 2>/dev/null
+    [ -n "$cups_dir" ] && rm -rf "$cups_dir"
     return 0
 }
 trap stop_x EXIT
 
-# A private CUPS server with a PDF queue for the print test: its own configuration and spool under the build
-# folder and its own socket (CUPS_SERVER), so the system's printers are neither used nor changed.
+# A private CUPS server with a PDF queue for the print test: its own configuration, spool and socket (CUPS_SERVER),
+# so the system's printers are neither used nor changed. Its folders are in a temporary folder of their own that
+# anyone may pass through: CUPS runs its filters as the unprivileged lp user, who could not reach a spool inside a
+# clone in a private (0700) folder.
 start_cups() {
-    local ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd dir="$build/cups"
+    local ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd dir
     if [ ! -x /usr/sbin/cupsd ] || [ ! -f "$ppd" ]; then
         echo "CUPS or cups-pdf is not installed: the print-queue test will be skipped"
         return 0
     fi
-    rm -rf "$dir"
+    cups_dir=$(mktemp -d /tmp/jotlet-cups.XXXXXX)
+    chmod 0755 "$cups_dir"
+    dir="$cups_dir"
     mkdir -p "$dir"/etc/ppd "$dir"/spool/tmp "$dir"/cache "$dir"/state "$dir"/log "$dir"/run
     printf '%s\n' "ServerRoot $dir/etc" "RequestRoot $dir/spool" "CacheDir $dir/cache" "StateDir $dir/state" \
         "TempDir $dir/spool/tmp" "ErrorLog $dir/log/error_log" "AccessLog $dir/log/access_log" \
@@ -45,7 +51,7 @@ start_cups() {
         [ -S "$dir/run/cups.sock" ] && break
         sleep 0.1
     done
-    export CUPS_SERVER="$dir/run/cups.sock"
+    export CUPS_SERVER="$dir/run/cups.sock" JOTLET_CUPS_LOG="$dir/log/error_log"
     if lpadmin -p JotletPDF -v cups-pdf:/ -E -P "$ppd" 2>/dev/null; then
         export JOTLET_CUPS_QUEUE=JotletPDF
     else

@@ -63,6 +63,25 @@ void TestOutputX11::mailProgramReceivesTheEncodedNote()
                        "%20c%2Fd"));
 }
 
+namespace {
+
+// The end of the private CUPS server's log when a job failed there (a filter that could not run), else "".
+QString failedPrintJob()
+{
+    const QStringList lines = QString::fromLocal8Bit(fileBytes(qEnvironmentVariable("JOTLET_CUPS_LOG")))
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const bool failed = std::any_of(lines.begin(), lines.end(), [](const QString& line) {
+        return line.contains(QLatin1String("[Job "))
+               && (line.contains(QLatin1String("Filter failed")) || line.contains(QLatin1String("stopped with status"))
+                   || line.contains(QLatin1String("Job stopped")));
+    });
+    return failed ? QStringLiteral("the print job failed; the CUPS log ends:\n")
+                        + lines.mid(lines.size() - 15).join(QLatin1Char('\n'))
+                  : QString();
+}
+
+} // namespace
+
 void TestOutputX11::printsToACupsQueue()
 {
     const QString queue = qEnvironmentVariable("JOTLET_CUPS_QUEUE");
@@ -83,6 +102,7 @@ void TestOutputX11::printsToACupsQueue()
     note.run(Command::PrintNote);
     QVERIFY(dialogs.criticals.isEmpty());
     QString printed;
+    QString failure;
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
             for (const QFileInfo& file : output.entryInfoList({QStringLiteral("Jotlet_Note*.pdf")}, QDir::Files)) {
@@ -90,9 +110,11 @@ void TestOutputX11::printsToACupsQueue()
                     printed = file.filePath();
                 }
             }
-            return !printed.isEmpty();
+            failure = failedPrintJob();
+            return !printed.isEmpty() || !failure.isEmpty();
         }(),
-        30000);
+        60000);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QTRY_VERIFY_WITH_TIMEOUT(fileBytes(printed).startsWith("%PDF") && fileBytes(printed).contains("%%EOF"), 10000);
     QFile::remove(printed);
 }
