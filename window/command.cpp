@@ -38,4 +38,28 @@ CommandCall keyCommand(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
+void KeyPresses::press(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat, quint64 timestamp)
+{
+    const bool serverRepeat = timestamp != 0 && m_releasedAt.value(key) == timestamp;
+    if (!autoRepeat && !serverRepeat) {
+        m_pressed.insert(key, modifiers);
+    }
+}
+
+std::optional<Qt::KeyboardModifiers>
+KeyPresses::release(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat, quint64 timestamp)
+{
+    if (autoRepeat) {
+        return std::nullopt;
+    }
+    m_releasedAt.insert(key, timestamp);
+    const auto pressed = m_pressed.constFind(key);
+    if (pressed == m_pressed.constEnd()) {
+        return std::nullopt;
+    }
+    const Qt::KeyboardModifiers held = *pressed | modifiers;
+    m_pressed.erase(pressed);
+    return held;
+}
+
 } // namespace jotlet

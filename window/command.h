@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <Qt>
+
+#include <optional>
 
 namespace jotlet {
 
@@ -87,5 +90,27 @@ struct CommandCall
 // What a key released in a note does: the first row of the key table that matches. A key whose modifier test
 // fails does nothing (Ctrl+Space, plain F4, plain S); a Ctrl test passes whatever else is held.
 CommandCall keyCommand(int key, Qt::KeyboardModifiers modifiers);
+
+// The keys pressed in a note and not released yet, so that a key's command acts once per press of the key: not on
+// the repeats of a held key, and not on the release of a key whose press went elsewhere (Esc that closed a menu).
+//
+// Qt marks the repeats of a held key only when the X server's release and the press that follows it arrive
+// together; on a busy machine they come apart and look like the key let go and pressed again. Both carry the
+// server's time of the repeat, which no real release and press share, so a press at the very time of the key's last
+// release is taken for the repeat it is.
+class KeyPresses
+{
+public:
+    // A key went down (timestamp: the window system's, 0 when unknown).
+    void press(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat, quint64 timestamp);
+    // A key went up: the modifiers its command acts with (held at the press or at the release: Ctrl let go just
+    // before N still makes Ctrl+N), or nothing when it was not pressed here or is a repeat.
+    std::optional<Qt::KeyboardModifiers>
+    release(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat, quint64 timestamp);
+
+private:
+    QHash<int, Qt::KeyboardModifiers> m_pressed;
+    QHash<int, quint64> m_releasedAt;
+};
 
 } // namespace jotlet

@@ -192,9 +192,7 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (!event->isAutoRepeat()) {
-        m_pressedKeys.insert(key, modifiers);
-    }
+    m_keys.press(key, modifiers, event->isAutoRepeat(), event->timestamp());
     if (key == Qt::Key_Menu) {
         popUpForText();
     } else if (key == Qt::Key_F10 && (modifiers & Qt::ShiftModifier)) {
@@ -207,23 +205,16 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
 
 void NoteWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat()) {
-        m_pressedKeys.insert(event->key(), event->modifiers());
-    }
+    m_keys.press(event->key(), event->modifiers(), event->isAutoRepeat(), event->timestamp());
     QWidget::keyPressEvent(event);
 }
 
 void NoteWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    // Keys released in the text box reach the window too: the box leaves key releases to its parent. A command acts
-    // once per key: not on the repeats of a held key, and not on the release of a key whose press went elsewhere (Esc
-    // that closed a menu or a dialog). Modifiers count when held at the press or at the release: Ctrl let go just
-    // before N still makes Ctrl+N.
-    const auto pressed = m_pressedKeys.constFind(event->key());
-    if (!event->isAutoRepeat() && pressed != m_pressedKeys.constEnd()) {
-        const Qt::KeyboardModifiers modifiers = *pressed | event->modifiers();
-        m_pressedKeys.erase(pressed);
-        const CommandCall call = keyCommand(event->key(), modifiers);
+    // Keys released in the text box reach the window too: the box leaves key releases to its parent.
+    const auto held = m_keys.release(event->key(), event->modifiers(), event->isAutoRepeat(), event->timestamp());
+    if (held) {
+        const CommandCall call = keyCommand(event->key(), *held);
         if (call.command != Command::None) {
             runCommand(call);
         }

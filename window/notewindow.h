@@ -81,7 +81,7 @@ private:
     std::unique_ptr<Translucency> m_translucency;
     QRect m_appliedPixels; // the geometry last taken from the note, so moves of the user's own can be told apart
     bool m_applying = false;
-    QHash<int, Qt::KeyboardModifiers> m_pressedKeys; // keys pressed in this note and not released yet
+    KeyPresses m_keys;
     QPoint m_gripStart;
     QSize m_gripStartSize;
 };

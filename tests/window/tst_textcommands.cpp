@@ -50,6 +50,8 @@ private slots:
     void insertions();
     void keyTable_data();
     void keyTable();
+    void keyActsOncePerPress_data();
+    void keyActsOncePerPress();
     void colorTexts_data();
     void colorTexts();
     void sizeChecks();
@@ -259,6 +261,40 @@ void TestTextCommands::keyTable()
     const CommandCall call = keyCommand(key, Qt::KeyboardModifiers(modifiers));
     QCOMPARE(int(call.command), command);
     QCOMPARE(call.index, index);
+}
+
+void TestTextCommands::keyActsOncePerPress_data()
+{
+    // Events of one key: P press, R release, * marked as a repeat by Qt; the number is the window system's time.
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<int>("acts");
+    QTest::newRow("pressed and released") << QStringList {"P100", "R200"} << 1;
+    QTest::newRow("pressed twice") << QStringList {"P100", "R200", "P300", "R400"} << 2;
+    QTest::newRow("held, repeats marked") << QStringList {"P100", "R*700", "P*700", "R*740", "P*740", "R900"} << 1;
+    QTest::newRow("held on a busy machine: repeats unmarked")
+        << QStringList {"P100", "R700", "P700", "R740", "P740", "R780", "P780", "R900"} << 1;
+    QTest::newRow("held, some repeats marked") << QStringList {"P100", "R*700", "P*700", "R740", "P740", "R900"} << 1;
+    QTest::newRow("released, its press went elsewhere") << QStringList {"R200"} << 0;
+    QTest::newRow("no times known") << QStringList {"P0", "R0", "P0", "R0"} << 2;
+}
+
+void TestTextCommands::keyActsOncePerPress()
+{
+    QFETCH(QStringList, events);
+    QFETCH(int, acts);
+    KeyPresses keys;
+    int acted = 0;
+    for (const QString& event : events) {
+        const bool repeat = event.at(1) == QLatin1Char('*');
+        const quint64 time = event.mid(repeat ? 2 : 1).toULongLong();
+        if (event.startsWith(QLatin1Char('P'))) {
+            keys.press(Qt::Key_N, Qt::ControlModifier, repeat, time);
+        } else if (const auto held = keys.release(Qt::Key_N, Qt::NoModifier, repeat, time)) {
+            QCOMPARE(*held, Qt::ControlModifier); // Ctrl held at the press counts
+            ++acted;
+        }
+    }
+    QCOMPARE(acted, acts);
 }
 
 void TestTextCommands::colorTexts_data()
