@@ -2,6 +2,7 @@
 
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
+#include "dialogs/dialogresponder.h"
 #include "manager/notemanagerwindow.h"
 #include "platform/alertsound.h"
 #include "platform/sessionend.h"
@@ -16,6 +17,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace jotlet {
 
@@ -58,7 +60,8 @@ void JotletApplication::connectBoardServices()
 
 void JotletApplication::onEmptied()
 {
-    if (m_board.count() == 0) {
+    if (!m_ended && m_board.count() == 0) {
+        m_ended = true;
         m_journal->finish(true); // the last note closed as the user asked: nothing to recover
         QCoreApplication::quit();
     }
@@ -66,27 +69,69 @@ void JotletApplication::onEmptied()
 
 JotletApplication::~JotletApplication() = default;
 
-void JotletApplication::start(const QString& commandLine)
+bool JotletApplication::start(const QString& commandLine)
 {
-    openStartingNotes(m_board, commandLine, [this] { return m_journal->writeNow(); });
+    const StartupOutcome outcome = openStartingNotes(m_board, commandLine, [this](bool mainFileOpened) {
+        m_journal->setMainFileOpened(mainFileOpened);
+        return m_journal->writeNow();
+    });
+    if (outcome.interrupted) {
+        // The session ended while the notes came back: the files still hold every one of them.
+        m_ended = true;
+        m_journal->finish(false);
+        return false;
+    }
+    m_mainFileOpened = outcome.mainFileOpened;
+    m_journal->setMainFileOpened(m_mainFileOpened);
+    tellLater(outcome.notices);
+    return true;
 }
 
 void JotletApplication::openAnother(const QString& commandLine)
 {
-    openForAnotherStart(m_board, commandLine);
+    if (m_ended) {
+        return;
+    }
+    tellLater(openForAnotherStart(m_board, commandLine, &m_mainFileOpened, [this](bool mainFileOpened) {
+        m_journal->setMainFileOpened(mainFileOpened);
+        return m_journal->writeNow();
+    }));
+    m_journal->setMainFileOpened(m_mainFileOpened);
+}
+
+void JotletApplication::tellLater(const QList<StartupNotice>& notices)
+{
+    if (notices.isEmpty()) {
+        return;
+    }
+    // Once control is back in the event loop, so that the end of a session can always end the program.
+    QTimer::singleShot(0, this, [this, notices] {
+        for (const StartupNotice& notice : notices) {
+            if (m_ended) {
+                return;
+            }
+            dialogResponder().warning(nullptr, notice.title, notice.text);
+        }
+    });
 }
 
 void JotletApplication::endSession()
 {
+    if (m_ended) {
+        QCoreApplication::exit(0); // whatever was opened since, the program ends
+        return;
+    }
+    m_ended = true;
     // Nothing modal while the session ends: a log entry that cannot be written goes to standard error.
     setLogFailureHandler(nullptr);
     // The journal holds the notes as they are now until the main note file does.
     m_journal->writeNow();
     m_journal->finish(false);
-    if (m_board.endSession()) {
+    if (m_board.endSession(m_mainFileOpened)) {
         m_journal->finish(true);
     }
-    QCoreApplication::quit();
+    // Every event loop ends, a message box's too.
+    QCoreApplication::exit(0);
 }
 
 } // namespace jotlet

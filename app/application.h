@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/startup.h"
 #include "window/noteboard.h"
 
 #include <QObject>
@@ -27,16 +28,19 @@ public:
 
     NoteBoard& board() { return m_board; }
 
-    // Opens the notes the program starts with (the command line is one text).
-    void start(const QString& commandLine);
+    // Opens the notes the program starts with (the command line is one text). False when the session ended while
+    // they came back: the program ends at once, leaving every file as it was.
+    bool start(const QString& commandLine);
     // A later start of the program handed its command line over.
     void openAnother(const QString& commandLine);
-    // Every open note goes to the main note file, then the program ends.
+    // Every open note goes to the main note file, then the program ends; a later call ends it again, whatever
+    // dialog is open then.
     void endSession();
 
 private:
     void connectBoardServices();
     void onEmptied();
+    void tellLater(const QList<StartupNotice>& notices);
 
     NoteBoard m_board;
     SessionEndWatcher* m_sessionEnd;
@@ -44,6 +48,8 @@ private:
     HttpFetcher* m_fetcher;
     ClipboardSource* m_clipboard;
     std::unique_ptr<AlertSound> m_alertSound;
+    bool m_mainFileOpened = false;
+    bool m_ended = false;
 };
 
 } // namespace jotlet

@@ -3,16 +3,25 @@
 #include "support/errorlog.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 namespace jotlet {
 
 void installLogErrorMessageBox()
 {
+    // Shown without waiting for it: an entry can fail anywhere, even while the notes come back at start-up or the
+    // session ends, and nothing may wait there for a click. One box at a time however many entries fail.
     setLogFailureHandler([](const QString&) {
-        QMessageBox::information(nullptr,
-                                 QStringLiteral("Log Error"),
-                                 QStringLiteral("There was an error in creating an error log entry"),
-                                 QMessageBox::Ok);
+        static QPointer<QMessageBox> open;
+        if (open) {
+            return;
+        }
+        open = new QMessageBox(QMessageBox::Information,
+                               QStringLiteral("Log Error"),
+                               QStringLiteral("There was an error in creating an error log entry"),
+                               QMessageBox::Ok);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+        open->show();
     });
 }
 

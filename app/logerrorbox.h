@@ -3,7 +3,7 @@
 namespace jotlet {
 
 // Shows "There was an error in creating an error log entry" (title "Log Error") when a log entry cannot be
-// written; until the session ends, when nothing modal may run.
+// written: one box at a time, and without waiting for it to be closed.
 void installLogErrorMessageBox();
 
 } // namespace jotlet

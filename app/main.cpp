@@ -59,12 +59,21 @@ int main(int argc, char* argv[])
     // The command line is one text: the arguments after the program's name, joined by single spaces.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     jotlet::SingleInstance instance;
-    if (instance.handOver(commandLine)) {
+    switch (instance.start(commandLine)) {
+    case jotlet::SingleInstance::Start::HandedOver:
         return 0; // the program that runs already opens it
+    case jotlet::SingleInstance::Start::NoAnswer:
+        std::fprintf(stderr, "Jotlet is already running but did not answer; nothing was opened.\n");
+        return 1;
+    case jotlet::SingleInstance::Start::Running:
+        break;
     }
     jotlet::JotletApplication jotletApp;
     QObject::connect(
         &instance, &jotlet::SingleInstance::commandLineReceived, &jotletApp, &jotlet::JotletApplication::openAnother);
-    jotletApp.start(commandLine);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &instance, &jotlet::SingleInstance::stopListening);
+    if (!jotletApp.start(commandLine)) {
+        return 0; // the session ended while the notes were coming back: the files still hold them
+    }
     return app.exec();
 }

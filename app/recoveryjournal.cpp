@@ -15,6 +15,7 @@ namespace jotlet {
 namespace {
 
 const QString kLocation = QStringLiteral("modMain: RecoveryJournal");
+const QString kMainFileAttribute = QStringLiteral("MAINFILE");
 
 // A note needs keeping while it has unsaved changes or belongs to no file.
 bool needsKeeping(const Note* note)
@@ -83,7 +84,8 @@ QByteArray RecoveryJournal::contents()
     if (std::none_of(notes.begin(), notes.end(), needsKeeping)) {
         return {};
     }
-    QString text = noteFileHead(programVersion());
+    QString text = noteFileHead(
+        programVersion(), {{kMainFileAttribute, m_mainFileOpened ? QStringLiteral("True") : QStringLiteral("False")}});
     for (Note* note : notes) {
         auto cached = m_cache.find(note);
         if (cached == m_cache.end()) {
@@ -93,6 +95,21 @@ QByteArray RecoveryJournal::contents()
     }
     text += noteFileTail();
     return text.toUtf8();
+}
+
+void RecoveryJournal::setMainFileOpened(bool opened)
+{
+    if (opened != m_mainFileOpened) {
+        m_mainFileOpened = opened;
+        schedule();
+    }
+}
+
+bool RecoveryJournal::saysMainFileOpened(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+           && noteFileRootAttribute(file.read(4096), kMainFileAttribute) == QLatin1String("True");
 }
 
 void RecoveryJournal::startWrite()

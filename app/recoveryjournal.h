@@ -38,6 +38,12 @@ public:
     // What the journal holds for the open notes now; empty when nothing needs keeping.
     QByteArray contents();
 
+    // Whether this run opened the notes of the main note file, so that the journal holds them in its place; the
+    // journal says so, and only then may it replace the main note file at the next start.
+    void setMainFileOpened(bool opened);
+    // What a journal says of its run.
+    static bool saysMainFileOpened(const QString& path);
+
 signals:
     // A write ended (for tests and benchmarks).
     void written(bool ok);
@@ -64,6 +70,7 @@ private:
     QFutureWatcher<WriteResult> m_write;
     bool m_writeAgain = false;
     bool m_finished = false;
+    bool m_mainFileOpened = false;
     QString m_lastError;
 };
 

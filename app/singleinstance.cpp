@@ -4,6 +4,7 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -13,7 +14,9 @@ namespace jotlet {
 
 namespace {
 
-constexpr int kWaitMs = 3000;
+constexpr int kConnectMs = 1000;
+constexpr int kAnswerMs = 5000;
+constexpr int kRetryMs = 100;
 const char kReceived = 'R';
 
 QString runtimeFolder()
@@ -27,13 +30,31 @@ bool sendTo(const QString& name, const QString& commandLine)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
-    if (!socket.waitForConnected(kWaitMs)) {
+    if (!socket.waitForConnected(kConnectMs)) {
         return false;
     }
     QDataStream out(&socket);
     out << commandLine;
     socket.flush();
-    return socket.waitForReadyRead(kWaitMs) && socket.read(1) == QByteArray(1, kReceived);
+    return socket.waitForReadyRead(kAnswerMs) && socket.read(1) == QByteArray(1, kReceived);
+}
+
+// Reads one command line from a later start, confirms it and passes it on.
+void serve(QLocalSocket* socket, const std::function<void(const QString&)>& deliver)
+{
+    QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, deliver] {
+        QDataStream in(socket);
+        in.startTransaction();
+        QString commandLine;
+        in >> commandLine;
+        if (!in.commitTransaction()) {
+            return; // the rest is still on its way
+        }
+        deliver(commandLine);
+        socket->write(QByteArray(1, kReceived));
+        socket->flush();
+    });
 }
 
 } // namespace
@@ -43,7 +64,10 @@ SingleInstance::SingleInstance(QObject* parent)
 {
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    stopListening();
+}
 
 QString SingleInstance::serverName()
 {
@@ -54,42 +78,77 @@ QString SingleInstance::serverName()
 #endif
 }
 
-bool SingleInstance::handOver(const QString& commandLine)
+QString SingleInstance::lockPath()
 {
-    // Two starts at once: the second waits while the first checks and starts listening.
-    QLockFile lock(runtimeFolder() + QStringLiteral("/jotlet.lock"));
-    lock.tryLock(kWaitMs);
-    if (sendTo(serverName(), commandLine)) {
-        return true;
-    }
-    QLocalServer::removeServer(serverName()); // left by a run that ended without closing it
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(serverName())) {
-        qCWarning(lcApp) << "cannot listen for later starts:" << m_server->errorString();
-        return false;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::readConnection);
-    return false;
+    return runtimeFolder() + QStringLiteral("/jotlet.lock");
 }
 
-void SingleInstance::readConnection()
+SingleInstance::Start SingleInstance::start(const QString& commandLine, int giveUpMs)
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            QDataStream in(socket);
-            in.startTransaction();
-            QString commandLine;
-            in >> commandLine;
-            if (!in.commitTransaction()) {
-                return; // the rest is still on its way
-            }
-            socket->write(QByteArray(1, kReceived));
-            socket->flush();
-            emit commandLineReceived(commandLine);
-        });
+    m_lock = std::make_unique<QLockFile>(lockPath());
+    m_lock->setStaleLockTime(0); // held for the whole run: stale only when its owner has gone
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_lock->tryLock(0)) {
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            qCWarning(lcApp) << "cannot take the lock" << lockPath() << "- running without it";
+            break;
+        }
+        // Another program owns the lock: it listens from its first moment, or will in a moment.
+        if (sendTo(serverName(), commandLine)) {
+            return Start::HandedOver;
+        }
+        if (waited.elapsed() > giveUpMs) {
+            return Start::NoAnswer;
+        }
+        QThread::msleep(kRetryMs);
     }
+    if (!listen()) {
+        qCWarning(lcApp) << "cannot listen for later starts on" << serverName();
+    }
+    return Start::Running;
+}
+
+bool SingleInstance::listen()
+{
+    m_thread.setObjectName(QStringLiteral("later starts"));
+    m_thread.start();
+    m_listener = new QObject;
+    m_listener->moveToThread(&m_thread);
+    const auto deliver = [this](const QString& commandLine) {
+        QMetaObject::invokeMethod(
+            this, [this, commandLine] { emit commandLineReceived(commandLine); }, Qt::QueuedConnection);
+    };
+    bool listening = false;
+    QMetaObject::invokeMethod(
+        m_listener,
+        [this, deliver, &listening] {
+            // The lock is ours: a socket still there was left by a run that has gone.
+            QLocalServer::removeServer(serverName());
+            auto* server = new QLocalServer(m_listener);
+            server->setSocketOptions(QLocalServer::UserAccessOption);
+            listening = server->listen(serverName());
+            connect(server, &QLocalServer::newConnection, server, [server, deliver] {
+                while (QLocalSocket* socket = server->nextPendingConnection()) {
+                    serve(socket, deliver);
+                }
+            });
+        },
+        Qt::BlockingQueuedConnection);
+    return listening;
+}
+
+void SingleInstance::stopListening()
+{
+    if (!m_listener) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        m_listener, [this] { qDeleteAll(m_listener->children()); }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+    delete m_listener;
+    m_listener = nullptr;
 }
 
 } // namespace jotlet

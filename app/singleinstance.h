@@ -1,36 +1,56 @@
 #pragma once
 
 #include <QObject>
+#include <QThread>
 
-class QLocalServer;
+#include <memory>
+
+class QLockFile;
 
 namespace jotlet {
 
-// One program per user session. A second start (a double-click on a note file, an autostart entry racing a start by
-// hand) hands its command line to the running program through a local socket in the user's runtime folder and
-// ends; otherwise this program listens for later starts. A socket left by a run that was killed is replaced.
+// One program per user session. The running program holds a lock file in the user's runtime folder for as long as
+// it runs and listens on a local socket beside it from its first moment, on a thread of its own, so that it answers
+// even while its notes are still coming back; what arrives is handed to the program once its event loop runs.
+//
+// A second start (a double-click on a note file, an autostart entry racing a start by hand) hands its command line
+// over and ends. It never takes over while the lock's owner is alive: it waits for the owner to listen. Only when
+// the owner has gone (the system released its lock) does it become the running program, replacing the socket left
+// behind.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
+    enum class Start {
+        Running,    // this program runs and listens for later starts
+        HandedOver, // a running program took the command line: this one ends now
+        NoAnswer,   // a program runs but did not take the command line in time: this one ends too
+    };
+
+    // How long a second start waits for a running program that does not answer.
+    static constexpr int kGiveUpMs = 30000;
+
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when a running program took the command line: this one should end now. Otherwise this program is the
-    // one that runs and listens from now on.
-    bool handOver(const QString& commandLine);
+    Start start(const QString& commandLine, int giveUpMs = kGiveUpMs);
+    // No more hand-overs are taken (the program is ending): a later start waits until this one has gone.
+    void stopListening();
 
-    // Where the running program listens.
+    // Where the running program listens, and its lock.
     static QString serverName();
+    static QString lockPath();
 
 signals:
     void commandLineReceived(const QString& commandLine);
 
 private:
-    void readConnection();
+    bool listen();
 
-    QLocalServer* m_server = nullptr;
+    std::unique_ptr<QLockFile> m_lock;
+    QThread m_thread;
+    QObject* m_listener = nullptr; // lives on m_thread, owns the server
 };
 
 } // namespace jotlet

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "dialogs/dialogresponder.h"
+#include "app/recoveryjournal.h"
 #include "notes/notestore.h"
 #include "platform/sessionend.h"
 #include "support/appinfo.h"
@@ -36,31 +36,19 @@ bool openCommandLineFile(NoteBoard& board, const QString& path)
     return true;
 }
 
-// A name beside the file that no earlier set-aside copy has taken: "jotlet.dat.bad", then "jotlet.dat.bad.2" ...
-QString setAsidePath(const QString& path)
-{
-    const QString base = path + QStringLiteral(".bad");
-    QString aside = base;
-    for (int n = 2; QFileInfo::exists(aside); ++n) {
-        aside = base + QLatin1Char('.') + QString::number(n);
-    }
-    return aside;
-}
-
 // Keeps a file of kept notes the program could not fully read for the user, out of the way of the next session's.
-void setAside(const QString& path, const QString& what)
+void setAside(const QString& path, const QString& what, QList<StartupNotice>* notices)
 {
-    const QString aside = setAsidePath(path);
-    if (!QFile::rename(path, aside)) {
-        logError(kMain, 75, QStringLiteral("Cannot set '%1' aside as '%2'").arg(path, aside));
+    const QString aside = setFileAside(path);
+    if (aside.isEmpty()) {
+        logError(kMain, 75, QStringLiteral("Cannot set '%1' aside").arg(path));
         return;
     }
     logError(kMain, 0, QStringLiteral("%1; the file was kept as '%2'").arg(what, aside));
-    dialogResponder().warning(nullptr,
-                              QStringLiteral("Notes Not Restored"),
-                              QStringLiteral("%1.\n\nThe file was kept as:\n%2\n\nNotes you close at the end of "
-                                             "this session will be kept as usual.")
-                                  .arg(what, QDir::toNativeSeparators(aside)));
+    *notices << StartupNotice {QStringLiteral("Notes Not Restored"),
+                               QStringLiteral("%1.\n\nThe file was kept as:\n%2\n\nNotes you close at the end of "
+                                              "this session will be kept as usual.")
+                                   .arg(what, QDir::toNativeSeparators(aside))};
 }
 
 enum class Opened { Some, None, Interrupted };
@@ -93,25 +81,26 @@ Opened openKeptNotes(NoteBoard& board, const NoteList& notes, const QString& sou
     return opened.isEmpty() ? Opened::None : Opened::Some;
 }
 
-Opened openMainNoteFile(NoteBoard& board, bool* keepFile)
+Opened openMainNoteFile(NoteBoard& board, bool* keepFile, QList<StartupNotice>* notices)
 {
     const NoteList notes = loadMainNoteFile();
     if (notes.isEmpty()) {
-        setAside(mainNoteFilePath(), QStringLiteral("The notes kept from the last session could not be read"));
+        setAside(mainNoteFilePath(), QStringLiteral("The notes kept from the last session could not be read"), notices);
         return Opened::None;
     }
     int refused = 0;
     const Opened result = openKeptNotes(board, notes, mainNoteFilePath(), &refused);
     if (refused > 0) {
         setAside(mainNoteFilePath(),
-                 QStringLiteral("%1 of the notes kept from the last session could not be opened").arg(refused));
+                 QStringLiteral("%1 of the notes kept from the last session could not be opened").arg(refused),
+                 notices);
     }
     *keepFile = refused > 0 || result == Opened::Interrupted;
     return result;
 }
 
 // The notes of a run that did not end normally. Files they belong to are added to *files.
-Opened recoverJournal(NoteBoard& board, QStringList* files)
+Opened recoverJournal(NoteBoard& board, QStringList* files, QList<StartupNotice>* notices)
 {
     bool damaged = false;
     const NoteList notes = loadNoteFileLeniently(recoveryJournalPath(), &damaged);
@@ -133,7 +122,8 @@ Opened recoverJournal(NoteBoard& board, QStringList* files)
                  .arg(recoveryJournalPath()));
     if (damaged || refused > 0) {
         setAside(recoveryJournalPath(),
-                 QStringLiteral("Some notes of the last run, which did not end normally, could not be recovered"));
+                 QStringLiteral("Some notes of the last run, which did not end normally, could not be recovered"),
+                 notices);
     }
     return result;
 }
@@ -163,53 +153,78 @@ StartupChoice chooseStartup(const QString& commandLine, bool mainNoteFileExists)
     return {StartupChoice::CommandLineFile, path};
 }
 
-void openForAnotherStart(NoteBoard& board, const QString& commandLine)
+QList<StartupNotice> openForAnotherStart(NoteBoard& board,
+                                         const QString& commandLine,
+                                         bool* mainFileOpened,
+                                         const std::function<bool(bool)>& keepSafe)
 {
-    const StartupChoice choice = chooseStartup(commandLine, false);
+    QList<StartupNotice> notices;
+    const StartupChoice choice = chooseStartup(commandLine, !*mainFileOpened && fileExists(mainNoteFilePath()));
     if (choice.kind == StartupChoice::CommandLineFile) {
         for (Note* note : board.notes()) {
             if (note->filePath() == choice.path) {
                 note->show();
-                return;
+                return notices;
             }
         }
         if (openCommandLineFile(board, choice.path)) {
-            return;
+            return notices;
+        }
+    } else if (choice.kind == StartupChoice::MainNoteFile) {
+        // This run started with a file; the notes kept from the last session come now (an autostart entry's start).
+        bool keepFile = true;
+        const Opened result = openMainNoteFile(board, &keepFile, &notices);
+        if (result == Opened::Interrupted) {
+            return notices; // the session ends: the main note file still holds them
+        }
+        *mainFileOpened = true;
+        if (!keepFile && (!keepSafe || keepSafe(true))) {
+            QFile::remove(mainNoteFilePath());
+        }
+        if (result == Opened::Some) {
+            return notices;
         }
     }
     board.createNote()->show();
+    return notices;
 }
 
-void openStartingNotes(NoteBoard& board, const QString& commandLine, const std::function<bool()>& keepSafe)
+StartupOutcome
+openStartingNotes(NoteBoard& board, const QString& commandLine, const std::function<bool(bool)>& keepSafe)
 {
+    StartupOutcome outcome;
     // A journal and a main note file together: a run was killed between writing one and removing the other, so the
-    // newer holds every note and the older only an earlier state of them.
+    // newer is current. A newer journal replaces the main note file only when its run had opened it; a journal of a
+    // run that started with a file of its own holds none of the main note file's notes.
     const bool journal = fileExists(recoveryJournalPath());
-    bool mainFile = fileExists(mainNoteFilePath());
+    const bool mainFile = fileExists(mainNoteFilePath());
     const bool journalWins = journal && (!mainFile || newerThan(recoveryJournalPath(), mainNoteFilePath()));
-    const bool staleMainFile = mainFile && journalWins;
-    mainFile = mainFile && !journalWins;
+    outcome.mainFileOpened = journalWins && RecoveryJournal::saysMainFileOpened(recoveryJournalPath());
+    const bool staleMainFile = mainFile && outcome.mainFileOpened;
 
     QStringList recoveredFiles;
     bool opened = false;
     if (journalWins) {
-        const Opened result = recoverJournal(board, &recoveredFiles);
+        const Opened result = recoverJournal(board, &recoveredFiles, &outcome.notices);
         if (result == Opened::Interrupted) {
-            return;
+            outcome.interrupted = true;
+            return outcome;
         }
         opened = result == Opened::Some;
     }
-    const StartupChoice choice = chooseStartup(commandLine, mainFile);
+    const StartupChoice choice = chooseStartup(commandLine, mainFile && !staleMainFile);
     bool keepMainFile = true;
     if (choice.kind == StartupChoice::CommandLineFile) {
         // A file whose note came back from the journal is open already, with its unsaved changes.
         const bool recovered = recoveredFiles.contains(choice.path);
         opened = recovered || openCommandLineFile(board, choice.path) || opened;
     } else if (choice.kind == StartupChoice::MainNoteFile) {
-        const Opened result = openMainNoteFile(board, &keepMainFile);
+        const Opened result = openMainNoteFile(board, &keepMainFile, &outcome.notices);
         if (result == Opened::Interrupted) {
-            return; // the event loop ends the program at once
+            outcome.interrupted = true;
+            return outcome;
         }
+        outcome.mainFileOpened = true;
         opened = result == Opened::Some || opened;
     }
     if (!opened) {
@@ -219,8 +234,8 @@ void openStartingNotes(NoteBoard& board, const QString& commandLine, const std::
         QFile::remove(recoveryJournalPath()); // older than the main note file, which holds the same notes
     }
     // The notes are open; once they are safe in the journal, the files they came from can go.
-    if (keepSafe && !keepSafe()) {
-        return;
+    if (keepSafe && !keepSafe(outcome.mainFileOpened)) {
+        return outcome;
     }
     if ((choice.kind == StartupChoice::MainNoteFile && !keepMainFile) || staleMainFile) {
         QFile::remove(mainNoteFilePath());
@@ -228,6 +243,7 @@ void openStartingNotes(NoteBoard& board, const QString& commandLine, const std::
     if (journalWins && !keepSafe) {
         QFile::remove(recoveryJournalPath()); // nothing journals these notes: they were recovered once
     }
+    return outcome;
 }
 
 } // namespace jotlet

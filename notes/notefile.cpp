@@ -181,6 +181,22 @@ bool findRootEnd(const QString& text, RootEnd* end, NoteFileError* error)
     return true;
 }
 
+bool insertAtRootEnd(const QString& fileText, const QString& added, QString* result, NoteFileError* error)
+{
+    RootEnd end;
+    if (!findRootEnd(fileText, &end, error)) {
+        return false;
+    }
+    QString text = fileText;
+    if (end.selfClosing) {
+        text.replace(end.offset, 2, QLatin1Char('>') + added + QStringLiteral("</") + end.rootName + QLatin1Char('>'));
+    } else {
+        text.insert(end.offset, added);
+    }
+    *result = withoutDeclaredEncoding(text);
+    return true;
+}
+
 } // namespace
 
 QString escapeXml(const QString& text)
@@ -321,10 +337,25 @@ bool noteNumber(const QString& text, qint32* value)
     return true;
 }
 
-QString noteFileHead(const QString& version)
+QString noteFileHead(const QString& version, const QList<std::pair<QString, QString>>& attributes)
 {
-    return QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + kCrLf + QStringLiteral("<NOTES version=\"")
-           + escapeXml(version) + QStringLiteral("\">") + kCrLf;
+    QString head = QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + kCrLf
+                   + QStringLiteral("<NOTES version=\"") + escapeXml(version) + QLatin1Char('"');
+    for (const auto& [name, value] : attributes) {
+        head += QLatin1Char(' ') + name + QStringLiteral("=\"") + escapeXml(value) + QLatin1Char('"');
+    }
+    return head + QLatin1Char('>') + kCrLf;
+}
+
+QString noteFileRootAttribute(const QByteArray& bytes, const QString& name)
+{
+    QXmlStreamReader reader(decodeNoteFileBytes(bytes.left(4096)));
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement) {
+            return reader.attributes().value(name).toString();
+        }
+    }
+    return QString();
 }
 
 QString noteFileTail()
@@ -371,28 +402,25 @@ QString appendedNoteText(const NoteRecord& note)
 
 bool appendNoteToText(const QString& fileText, const NoteRecord& note, QString* result, NoteFileError* error)
 {
-    RootEnd end;
-    if (!findRootEnd(fileText, &end, error)) {
-        return false;
-    }
-    const QString added = appendedNoteText(note);
-    QString text = fileText;
-    if (end.selfClosing) {
-        text.replace(end.offset, 2, QLatin1Char('>') + added + QStringLiteral("</") + end.rootName + QLatin1Char('>'));
-    } else {
-        text.insert(end.offset, added);
-    }
-    *result = withoutDeclaredEncoding(text);
-    return true;
+    return insertAtRootEnd(fileText, appendedNoteText(note), result, error);
 }
 
 bool appendNoteToBytes(const QByteArray& bytes, const NoteRecord& note, QByteArray* result, NoteFileError* error)
 {
+    return appendNotesToBytes(bytes, {note}, result, error);
+}
+
+bool appendNotesToBytes(const QByteArray& bytes, const NoteList& notes, QByteArray* result, NoteFileError* error)
+{
+    QString appendedText;
+    for (const NoteRecord& note : notes) {
+        appendedText += appendedNoteText(note);
+    }
     // The usual case, a UTF-8 file: one quick pass finds the root's end and the bytes before and after it stay.
     if (isValidUtf8(bytes)) {
         const QuickXmlScan scan = quickScanXml(bytes);
         if (scan.wellFormed) {
-            const QByteArray added = appendedNoteText(note).toUtf8();
+            const QByteArray added = appendedText.toUtf8();
             QByteArray out;
             out.reserve(bytes.size() + added.size() + scan.rootName.size() + 4);
             out.append(QByteArrayView(bytes).first(scan.rootEnd));
@@ -407,7 +435,7 @@ bool appendNoteToBytes(const QByteArray& bytes, const NoteRecord& note, QByteArr
         }
     }
     QString appended;
-    if (!appendNoteToText(decodeNoteFileBytes(bytes), note, &appended, error)) {
+    if (!insertAtRootEnd(decodeNoteFileBytes(bytes), appendedText, &appended, error)) {
         return false;
     }
     *result = appended.toUtf8();

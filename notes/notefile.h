@@ -69,7 +69,11 @@ QString oneNoteFileText(const NoteRecord& note, const QString& version);
 QString noteFileText(const NoteList& notes, const QString& version);
 
 // The start and the end of a note file, with the notes' appended texts between them.
-QString noteFileHead(const QString& version);
+QString noteFileHead(const QString& version, const QList<std::pair<QString, QString>>& attributes = {});
+
+// An attribute of the root element, read from the start of a note file's bytes ("" when absent): what the program's
+// own session files say of themselves.
+QString noteFileRootAttribute(const QByteArray& bytes, const QString& name);
 QString noteFileTail();
 
 // The text one NOTE adds when it is appended (line breaks around it and each of its elements).
@@ -81,5 +85,7 @@ bool appendNoteToText(const QString& fileText, const NoteRecord& note, QString* 
 
 // The same on a file's bytes, written back as UTF-8. A UTF-8 file keeps every byte before and after the new note.
 bool appendNoteToBytes(const QByteArray& bytes, const NoteRecord& note, QByteArray* result, NoteFileError* error);
+// The same for several notes at once, in order.
+bool appendNotesToBytes(const QByteArray& bytes, const NoteList& notes, QByteArray* result, NoteFileError* error);
 
 } // namespace jotlet

@@ -145,6 +145,37 @@ bool addToMainNoteFile(const NoteRecord& note, QString* failure)
     return true;
 }
 
+bool addNotesToMainNoteFile(const NoteList& notes, QString* failure)
+{
+    const QString target = mainNoteFilePath();
+    if (!fileExists(target)) {
+        return writeMainNoteFile(notes, failure);
+    }
+    QByteArray bytes;
+    QByteArray appended;
+    NoteFileError error;
+    if (!readNoteFileBytes(target, &bytes, &error)) {
+        reportFailure(kSaveMainNote, error, failure);
+        return false;
+    }
+    if (appendNotesToBytes(bytes, notes, &appended, &error)) {
+        if (!writeNoteBytes(target, appended, &error)) {
+            reportFailure(kSaveMainNote, error, failure);
+            return false;
+        }
+        return true;
+    }
+    // Not a note file the notes can be added to: it is kept for the user beside the new one.
+    const QString aside = setFileAside(target);
+    if (aside.isEmpty()) {
+        reportFailure(kSaveMainNote, error, failure);
+        return false;
+    }
+    logError(
+        kSaveMainNote, error.number, QStringLiteral("%1; the file was kept as '%2'").arg(error.description, aside));
+    return writeMainNoteFile(notes, failure);
+}
+
 bool saveNotesFile(const NoteList& notes, const QString& path, QString* failure)
 {
     NoteFileError error;

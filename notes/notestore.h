@@ -27,6 +27,10 @@ bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* fail
 // Adds the note to the main note file, creating it for the first note.
 bool addToMainNoteFile(const NoteRecord& note, QString* failure = nullptr);
 
+// Adds the notes at the end of the main note file in one write, keeping every note it holds; creates it when there is
+// none. A main note file that is not a note file is set aside (jotlet.dat.bad) and a new one holds the notes.
+bool addNotesToMainNoteFile(const NoteList& notes, QString* failure = nullptr);
+
 // Writes a file holding exactly these notes, in order, replacing what was at path in one step: the file is at every
 // moment either the old one or the new one.
 bool saveNotesFile(const NoteList& notes, const QString& path, QString* failure = nullptr);

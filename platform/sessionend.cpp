@@ -74,10 +74,7 @@ SessionEndWatcher::SessionEndWatcher(QObject* parent)
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
             manager.setRestartHint(QSessionManager::RestartNever); // the autostart entry brings the notes back
-            if (!m_ended) {
-                m_ended = true;
-                emit sessionEnding();
-            }
+            emit sessionEnding();
         });
     }
 }
@@ -91,10 +88,7 @@ void SessionEndWatcher::readSignal()
     while (::read(g_signalFds[1], buffer, sizeof buffer) > 0) {
     }
 #endif
-    if (!m_ended) {
-        m_ended = true;
-        emit sessionEnding();
-    }
+    emit sessionEnding();
 }
 
 } // namespace jotlet

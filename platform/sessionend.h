@@ -12,7 +12,8 @@ bool sessionEndPending();
 
 // Tells the program that the desktop session is ending: the session manager asks to save (commit data), or the
 // process gets SIGTERM, SIGHUP or SIGINT (display managers and systemd send SIGTERM at shutdown). The signals are
-// carried into the event loop through a pipe; the handler itself only writes one byte.
+// carried into the event loop through a pipe; the handler itself only writes one byte. Every signal is told: a
+// second one must still end a program that the first did not.
 class SessionEndWatcher : public QObject
 {
     Q_OBJECT
@@ -28,7 +29,6 @@ private:
     void readSignal();
 
     QSocketNotifier* m_notifier = nullptr;
-    bool m_ended = false;
 };
 
 } // namespace jotlet

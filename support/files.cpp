@@ -191,6 +191,16 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     return true;
 }
 
+QString setFileAside(const QString& path)
+{
+    const QString base = path + QStringLiteral(".bad");
+    QString aside = base;
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = base + QLatin1Char('.') + QString::number(n);
+    }
+    return QFile::rename(path, aside) ? aside : QString();
+}
+
 void ignoreFileSizeSignal()
 {
 #ifdef Q_OS_UNIX

@@ -45,6 +45,11 @@ bool writeFileAtomically(const QString& path,
                          QString* error,
                          QFileDevice::FileError* code = nullptr);
 
+// Renames a file the program could not read out of the way, to a name beside it that no earlier set-aside copy has
+// taken ("jotlet.dat.bad", then "jotlet.dat.bad.2" ...), so that nothing the user had is lost. The new path, or ""
+// when the file could not be renamed.
+QString setFileAside(const QString& path);
+
 // Lets a write past the process's file-size limit fail with an error instead of ending the program.
 void ignoreFileSizeSignal();
 

@@ -67,7 +67,7 @@ bool NoteBoard::isLast(const Note* note) const
     return m_notes.size() == 1 && m_notes.front().get() == note;
 }
 
-bool NoteBoard::endSession()
+bool NoteBoard::endSession(bool mainFileOpened)
 {
     const QList<Note*> open = notes();
     if (open.isEmpty()) {
@@ -85,7 +85,8 @@ bool NoteBoard::endSession()
         logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
     }
     registerAutostart();
-    const bool saved = writeMainNoteFile(records);
+    // A run that did not open the main note file leaves the notes in it as they are and adds its own.
+    const bool saved = mainFileOpened ? writeMainNoteFile(records) : addNotesToMainNoteFile(records);
     for (Note* note : open) {
         note->discard();
     }

@@ -1,5 +1,6 @@
-// The program as a process (offscreen): how it ends the session when files cannot be written, and when the session
-// ends while the notes of the last one are still coming back.
+// The program as a process (offscreen): how it ends the session when files cannot be written, when the session ends
+// while the notes of the last one are still coming back or while a message box of the start is open; a start with
+// a file keeps the notes of the last session; a second start during a slow first one hands its file over.
 #include "logcapture.h"
 #include "notes/notestore.h"
 #include "signals.h"
@@ -56,6 +57,10 @@ private slots:
     void unwritableLogNeverBlocksTheSessionEnd();
     void sessionEndDuringStartKeepsEveryNote();
     void refusedNoteLeavesANewNote();
+    void aStartWithAFileKeepsTheKeptNotes();
+    void secondStartDuringASlowStartHandsOver();
+    void sessionEndClosesAStartupBox_data();
+    void sessionEndClosesAStartupBox();
 
 private:
     // Starts the program and ends the session with SIGTERM once it can be caught. False when it did not exit
@@ -130,6 +135,83 @@ void TestProgram::refusedNoteLeavesANewNote()
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
     QVERIFY(!kept.first().Data.contains(QLatin1String("x\\par")));
+}
+
+void TestProgram::aStartWithAFileKeepsTheKeptNotes()
+{
+    // Started with a note file (a double-click before the autostart entry ran): the notes kept from the last session
+    // stay in the main note file, and the file's note joins them.
+    QVERIFY(addToMainNoteFile(note(QStringLiteral("kept one"))));
+    QVERIFY(addToMainNoteFile(note(QStringLiteral("kept two"))));
+    const QByteArray kept = fileBytes(mainNoteFilePath());
+    const QString path = QDir(dataFolder()).filePath(QStringLiteral("x.not"));
+    QVERIFY(saveNoteFile(note(QStringLiteral("from x")), path));
+    QProcess program;
+    QVERIFY2(runAndEndSession(program, {path}, 300), program.readAllStandardError().constData());
+    const NoteList notes = loadMainNoteFile();
+    QCOMPARE(notes.size(), 3);
+    QVERIFY(notes.at(2).Data.contains(QLatin1String("from x")));
+    const QByteArray now = fileBytes(mainNoteFilePath());
+    QCOMPARE(now.left(kept.lastIndexOf("</NOTES>")), kept.left(kept.lastIndexOf("</NOTES>"))); // byte for byte
+}
+
+void TestProgram::secondStartDuringASlowStartHandsOver()
+{
+    // Forty notes of 200 KB: seconds of work before the first start's event loop runs.
+    const QString heavy = QStringLiteral("some words on a line\\par\r\n").repeated(8000);
+    for (int i = 0; i < 40; ++i) {
+        QVERIFY(addToMainNoteFile(note(heavy)));
+    }
+    const QString path = QDir(dataFolder()).filePath(QStringLiteral("late.not"));
+    QVERIFY(saveNoteFile(note(QStringLiteral("handed over")), path));
+    QProcess first;
+    first.start(QStringLiteral(JOTLET_PROGRAM), QStringList());
+    QVERIFY(first.waitForStarted(10000) && catchesSigterm(first.processId())); // listening, the notes coming back
+    QProcess second;
+    second.start(QStringLiteral(JOTLET_PROGRAM), {path});
+    QVERIFY2(second.waitForFinished(60000), "the second start did not end");
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    // The first has opened its notes once the main note file is in the journal; the file handed over comes next.
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(mainNoteFilePath()), 120000);
+    QTest::qWait(1000);
+    signalProgram(first, SIGTERM);
+    QVERIFY(first.waitForFinished(30000));
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 41);
+    QVERIFY(kept.last().Data.contains(QLatin1String("handed over")));
+}
+
+void TestProgram::sessionEndClosesAStartupBox_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Notes Not Restored") << "restore";
+    QTest::newRow("Log Error") << "log";
+}
+
+void TestProgram::sessionEndClosesAStartupBox()
+{
+    QFETCH(QString, box);
+    QStringList arguments;
+    if (box == QLatin1String("restore")) {
+        QFile broken(mainNoteFilePath());
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<NOTES><NOTE>cut short") > 0);
+        broken.close();
+    } else {
+        QVERIFY(QDir().mkpath(errorLogPath())); // the log cannot be written: the first entry fails
+        arguments << QDir(dataFolder()).filePath(QStringLiteral("missing.not"));
+    }
+    QProcess program;
+    program.start(QStringLiteral(JOTLET_PROGRAM), arguments);
+    QVERIFY(program.waitForStarted(10000) && catchesSigterm(program.processId()));
+    QTest::qWait(1500); // the box is up
+    signalProgram(program, SIGTERM);
+    QTest::qWait(50);
+    signalProgram(program, SIGTERM); // a second signal changes nothing
+    QVERIFY2(program.state() == QProcess::NotRunning || program.waitForFinished(10000),
+             "the program did not end with the session");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(loadMainNoteFile().size(), 1); // the new note the program started with
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

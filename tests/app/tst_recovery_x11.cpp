@@ -1,6 +1,8 @@
 // The program as a process on a real X server, killed as a crash or a power cut would end it: typed notes come
-// back at the next start; a normal end leaves no journal; a second start hands its file to the running program;
-// a reminder note open at log-off comes back armed and goes off.
+// back at the next start, and so do the notes kept from the last session when the killed run started with a file; a
+// normal end leaves no journal; a second start hands its file to the running program; a reminder note open at
+// log-off comes back armed and goes off; a key held on a busy machine acts once.
+#include "busycores.h"
 #include "notes/notestore.h"
 #include "samplenotes.h"
 #include "signals.h"
@@ -35,9 +37,11 @@ private slots:
     void init();
     void killedRunComesBack();
     void killRightAfterTypingKeepsWhatWasJournalled();
+    void killedRunStartedWithAFileKeepsTheKeptNotes();
     void normalEndsLeaveNoJournal();
     void secondStartHandsItsFileOver();
     void reminderOpenAtLogOffComesBackArmed();
+    void heldKeyOnABusyMachineActsOnce();
 
 private:
     bool start(QProcess& program, const QStringList& arguments, int windows);
@@ -120,6 +124,31 @@ void TestRecoveryX11::killRightAfterTypingKeepsWhatWasJournalled()
     QVERIFY(!QFile::exists(recoveryJournalPath() + QStringLiteral(".bad"))); // never a damaged journal
 }
 
+void TestRecoveryX11::killedRunStartedWithAFileKeepsTheKeptNotes()
+{
+    // Three notes kept from the last session; a run started with a file never opened them, then was killed.
+    for (const QString& text : {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}) {
+        QVERIFY(addToMainNoteFile(sampleNote(text)));
+    }
+    QProcess program;
+    QVERIFY(start(program, {m_file}, 1));
+    typeInto(noteWindows().first(), QStringLiteral("bread "));
+    QTest::qWait(3000); // journalled
+    kill(program, SIGKILL);
+
+    QProcess again; // the typing comes back, and so do the three kept notes
+    QVERIFY(start(again, {}, 4));
+    kill(again, SIGTERM);
+    const NoteList kept = loadMainNoteFile();
+    QStringList texts;
+    for (const NoteRecord& note : kept) {
+        texts << note.Data;
+    }
+    QCOMPARE(kept.size(), 4);
+    QVERIFY2(texts.join(QLatin1Char('|')).contains(QLatin1String("bread")), qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY(texts.join(QLatin1Char('|')).contains(QLatin1String("three")));
+}
+
 void TestRecoveryX11::normalEndsLeaveNoJournal()
 {
     QProcess program;
@@ -192,6 +221,32 @@ void TestRecoveryX11::reminderOpenAtLogOffComesBackArmed()
                                 QStringLiteral("^Alert - Jotlet$")};
     QTRY_VERIFY_WITH_TIMEOUT(!runTool(QStringLiteral("xdotool"), search).isEmpty(), 20000);
     kill(again, SIGTERM);
+}
+
+void TestRecoveryX11::heldKeyOnABusyMachineActsOnce()
+{
+    // Ctrl+N held with the server's key repeat on and every core busy: the repeats reach the program apart from
+    // each other, and each hold still makes one note.
+    QProcess program;
+    QVERIFY(start(program, {}, 1));
+    runTool(QStringLiteral("xset"), {QStringLiteral("r"), QStringLiteral("on")});
+    {
+        BusyCores load;
+        for (int hold = 1; hold <= 3; ++hold) {
+            runTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), noteWindows().last()});
+            QTest::qWait(300);
+            runTool(
+                QStringLiteral("xdotool"),
+                {QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("keydown"), QStringLiteral("n")});
+            QTest::qWait(1500);
+            runTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("keyup"), QStringLiteral("n"), QStringLiteral("keyup"), QStringLiteral("ctrl")});
+            QTest::qWait(1500);
+        }
+    }
+    QVERIFY(waitForNoteWindows(4));
+    kill(program, SIGTERM);
 }
 
 QTEST_MAIN(TestRecoveryX11)

@@ -47,6 +47,8 @@ private slots:
     void journalBringsNotesBack();
     void damagedJournalIsKeptAside();
     void journalKeepsWhatNeedsKeeping();
+    void sessionEndAddsToAMainNoteFileItDidNotOpen_data();
+    void sessionEndAddsToAMainNoteFileItDidNotOpen();
 
 private:
     QTemporaryDir m_dir;
@@ -133,12 +135,14 @@ void TestStartup::unreadableMainNoteFileIsSetAside()
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<NOTES><NOTE><DATA>cut short") > 0);
     broken.close();
     NoteBoard board;
-    openStartingNotes(board, QString());
+    const StartupOutcome outcome = openStartingNotes(board, QString());
     QCOMPARE(board.count(), 1);
     QVERIFY(!QFile::exists(mainNoteFilePath()));
     const QString aside = mainNoteFilePath() + QStringLiteral(".bad");
     QCOMPARE(fileBytes(aside), QByteArray("<NOTES><NOTE><DATA>cut short"));
-    QCOMPARE(dialogs.warnings.size(), 1);
+    QVERIFY(dialogs.warnings.isEmpty()); // told once the program runs, not in the middle of its start
+    QCOMPARE(outcome.notices.size(), 1);
+    QCOMPARE(outcome.notices.first().title, QStringLiteral("Notes Not Restored"));
     QCOMPARE(errorLogLines().size(), 2); // why it could not be read, and where it was kept
 
     // The next end of the session writes a new main note file, which the next start reads.
@@ -264,7 +268,10 @@ void TestStartup::journalBringsNotesBack_data()
     QTest::addColumn<QString>("also"); // what is there besides the journal
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("the journal alone") << "" << QStringList {"typed", "file note"};
-    QTest::newRow("an older main note file") << "older main" << QStringList {"typed", "file note"};
+    QTest::newRow("an older main note file its run had opened")
+        << "older main, opened" << QStringList {"typed", "file note"};
+    QTest::newRow("an older main note file its run had not opened")
+        << "older main" << QStringList {"typed", "file note", "from the main file"};
     QTest::newRow("a newer main note file") << "newer main" << QStringList {"from the main file"};
     QTest::newRow("its file on the command line") << "command line" << QStringList {"typed", "file note"};
     QTest::newRow("another file on the command line") << "other file" << QStringList {"typed", "file note", "other"};
@@ -282,14 +289,17 @@ void TestStartup::journalBringsNotesBack()
     typed.session.present = true;
     NoteRecord fileNote = sampleNote(QStringLiteral("file note"));
     fileNote.session = {true, file, true, false, 150};
-    const QByteArray journal = noteFileText({typed, fileNote}, programVersion()).toUtf8();
+    QByteArray journal = noteFileText({typed, fileNote}, programVersion()).toUtf8();
+    if (also.endsWith(QLatin1String("opened"))) {
+        journal.replace("<NOTES ", "<NOTES MAINFILE=\"True\" ");
+    }
     QString error;
     QVERIFY(writeFileAtomically(recoveryJournalPath(), journal, &error));
-    if (also.endsWith(QLatin1String("main"))) {
+    if (also.contains(QLatin1String("main"))) {
         QVERIFY(saveNoteFile(sampleNote(QStringLiteral("from the main file")), mainNoteFilePath()));
         // The newer of the two holds every note: the older is what was left by a run killed between them.
         const QDateTime older = QDateTime::currentDateTime().addSecs(-60);
-        QFile aged(also == QLatin1String("older main") ? mainNoteFilePath() : recoveryJournalPath());
+        QFile aged(also.startsWith(QLatin1String("older")) ? mainNoteFilePath() : recoveryJournalPath());
         QVERIFY(aged.open(QIODevice::Append) && aged.setFileTime(older, QFileDevice::FileModificationTime));
     }
     const QString commandLine = also == QLatin1String("command line") ? file
@@ -357,6 +367,39 @@ void TestStartup::journalKeepsWhatNeedsKeeping()
     QVERIFY(journal.writeNow());
     QVERIFY(!QFile::exists(recoveryJournalPath()));
     journal.finish(true);
+}
+
+void TestStartup::sessionEndAddsToAMainNoteFileItDidNotOpen_data()
+{
+    QTest::addColumn<QByteArray>("mainFile");
+    QTest::addColumn<int>("kept");
+    const QByteArray two
+        = noteFileText({sampleNote(QStringLiteral("one")), sampleNote(QStringLiteral("two"))}, programVersion())
+              .toUtf8();
+    QTest::newRow("two kept notes") << two << 3;
+    QTest::newRow("not a note file: set aside") << QByteArray("<NOTES><NOTE>cut short") << 1;
+}
+
+void TestStartup::sessionEndAddsToAMainNoteFileItDidNotOpen()
+{
+    QFETCH(QByteArray, mainFile);
+    QFETCH(int, kept);
+    QString error;
+    QVERIFY(writeFileAtomically(mainNoteFilePath(), mainFile, &error));
+    const QString path = m_dir.filePath(QStringLiteral("x.not"));
+    QVERIFY(saveNoteFile(sampleNote(QStringLiteral("from x")), path));
+    NoteBoard board;
+    const StartupOutcome outcome = openStartingNotes(board, path);
+    QVERIFY(!outcome.mainFileOpened);
+    QVERIFY(board.endSession(outcome.mainFileOpened));
+    const NoteList notes = loadMainNoteFile();
+    QCOMPARE(notes.size(), kept);
+    QVERIFY(notes.last().Data.contains(QLatin1String("from x")));
+    const QString aside = mainNoteFilePath() + QStringLiteral(".bad");
+    if (kept == 1) {
+        QCOMPARE(fileBytes(aside), mainFile); // nothing the user had is lost
+        QFile::remove(aside);
+    }
 }
 
 QTEST_MAIN(TestStartup)
