@@ -6,15 +6,18 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-// --help and --version are answered at once, without a display. Anything else on the command line is the file to
-// open, taken as it is.
-bool answeredOption(int argc, char* argv[])
+// --help and --version are answered at once, without a display, and so is an option the program does not know.
+// Anything else on the command line is the file to open, taken as it is. The exit code when answered.
+std::optional<int> answeredOption(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -27,27 +30,49 @@ bool answeredOption(int argc, char* argv[])
     parser.addPositionalArgument(
         QStringLiteral("file"), QStringLiteral("A note file (.not) to open."), QStringLiteral("[file]"));
     if (!parser.parse(arguments)) {
-        return false; // not an option of ours: a file name, perhaps one that starts with a dash
+        // Not an option of ours: a file name, perhaps one that starts with a dash, else a mistake.
+        const QString first = arguments.value(1);
+        if (first.startsWith(QLatin1Char('-')) && !QFileInfo::exists(first)) {
+            std::fprintf(stderr, "jotlet: %s\nTry 'jotlet --help'.\n", qPrintable(parser.errorText()));
+            return 2;
+        }
+        return std::nullopt;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QStringLiteral("jotlet")); // there is no application yet
         std::printf("%s", qPrintable(text));
-        return true;
+        return 0;
     }
     if (parser.isSet(version)) {
         std::printf("Jotlet %s\n", qPrintable(jotlet::programVersion()));
-        return true;
+        return 0;
     }
-    return false;
+    return std::nullopt;
+}
+
+// The command line is one text: the arguments after the program's name, joined by single spaces. A relative path
+// is made absolute here, so that a program already running elsewhere opens the file this start meant.
+QString commandLineText()
+{
+    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    QString path = commandLine;
+    const bool quoted = path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')) && path.size() > 1;
+    if (quoted) {
+        path = path.mid(1, path.size() - 2);
+    }
+    if (path.isEmpty() || !QFileInfo(path).isRelative()) {
+        return commandLine;
+    }
+    return QDir::current().absoluteFilePath(path);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (answeredOption(argc, argv)) {
-        return 0;
+    if (const std::optional<int> exitCode = answeredOption(argc, argv)) {
+        return *exitCode;
     }
 
     jotlet::ignoreFileSizeSignal();
@@ -56,8 +81,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jotlet.svg")));
     jotlet::installLogErrorMessageBox();
 
-    // The command line is one text: the arguments after the program's name, joined by single spaces.
-    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    const QString commandLine = commandLineText();
     jotlet::SingleInstance instance;
     switch (instance.start(commandLine)) {
     case jotlet::SingleInstance::Start::HandedOver:

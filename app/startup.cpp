@@ -18,16 +18,41 @@ namespace {
 
 const QString kMain = QStringLiteral("modMain: Main");
 
-bool openCommandLineFile(NoteBoard& board, const QString& path)
+// Tells the user (once the program runs) why the note file named on the command line did not open.
+void tellNotOpened(const QString& path, const QString& reason, QList<StartupNotice>* notices)
 {
-    const NoteList notes = loadNoteFile(path);
+    *notices << StartupNotice {QStringLiteral("Note Not Opened"),
+                               QStringLiteral("The note file could not be opened:\n%1\n\n%2\n\nA new note was "
+                                              "opened instead.")
+                                   .arg(QDir::toNativeSeparators(path), reason)};
+}
+
+// A command line that names no note file: a new note opens, and the user hears why.
+void tellNotANoteFile(const StartupChoice& choice, const QString& commandLine, QList<StartupNotice>* notices)
+{
+    if (choice.kind != StartupChoice::NewNote || commandLine.isEmpty()) {
+        return;
+    }
+    logError(kMain, 0, QStringLiteral("'%1' is not a note file (.not); a new note was opened").arg(commandLine));
+    *notices << StartupNotice {QStringLiteral("Note Not Opened"),
+                               QStringLiteral("Jotlet opens note files (.not), and this is not one:\n%1\n\nA new "
+                                              "note was opened instead.")
+                                   .arg(QDir::toNativeSeparators(commandLine))};
+}
+
+bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNotice>* notices)
+{
+    QString failure;
+    const NoteList notes = loadNoteFile(path, &failure);
     if (notes.isEmpty()) {
+        tellNotOpened(path, failure, notices);
         return false;
     }
     const NoteRecord& stored = notes.first();
     Note* note = board.createNote(NoteOrigin::FromFile);
     if (!note->setFromRecord(stored, path)) {
         note->discard();
+        tellNotOpened(path, QStringLiteral("Its note holds more than a note can show."), notices);
         return false;
     }
     note->setTimeStamp(stored.TimeDate);
@@ -160,6 +185,7 @@ QList<StartupNotice> openForAnotherStart(NoteBoard& board,
 {
     QList<StartupNotice> notices;
     const StartupChoice choice = chooseStartup(commandLine, !*mainFileOpened && fileExists(mainNoteFilePath()));
+    tellNotANoteFile(choice, commandLine, &notices);
     if (choice.kind == StartupChoice::CommandLineFile) {
         for (Note* note : board.notes()) {
             if (note->filePath() == choice.path) {
@@ -167,7 +193,7 @@ QList<StartupNotice> openForAnotherStart(NoteBoard& board,
                 return notices;
             }
         }
-        if (openCommandLineFile(board, choice.path)) {
+        if (openCommandLineFile(board, choice.path, &notices)) {
             return notices;
         }
     } else if (choice.kind == StartupChoice::MainNoteFile) {
@@ -213,11 +239,12 @@ openStartingNotes(NoteBoard& board, const QString& commandLine, const std::funct
         opened = result == Opened::Some;
     }
     const StartupChoice choice = chooseStartup(commandLine, mainFile && !staleMainFile);
+    tellNotANoteFile(choice, commandLine, &outcome.notices);
     bool keepMainFile = true;
     if (choice.kind == StartupChoice::CommandLineFile) {
         // A file whose note came back from the journal is open already, with its unsaved changes.
         const bool recovered = recoveredFiles.contains(choice.path);
-        opened = recovered || openCommandLineFile(board, choice.path) || opened;
+        opened = recovered || openCommandLineFile(board, choice.path, &outcome.notices) || opened;
     } else if (choice.kind == StartupChoice::MainNoteFile) {
         const Opened result = openMainNoteFile(board, &keepMainFile, &outcome.notices);
         if (result == Opened::Interrupted) {

@@ -1,12 +1,15 @@
 #include "dialogs/aboutwindow.h"
 
+#include "dialogs/dialogresponder.h"
+#include "platform/desktopopener.h"
 #include "support/appinfo.h"
+#include "support/errorlog.h"
 #include "version.h"
 
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -80,7 +83,15 @@ AboutWindow::AboutWindow(QWidget* owner)
     auto* contact = label(
         QStringLiteral("<a href=\"mailto:%1?subject=Jotlet\">%1</a>").arg(QLatin1String(kMakerEmail)), this, "Label4");
     contact->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    connect(contact, &QLabel::linkActivated, this, [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+    connect(contact, &QLabel::linkActivated, this, [this](const QString& link) {
+        const QPointer<AboutWindow> self(this);
+        desktopOpener().open(link, [self, link](const QString& reason) {
+            logError(QStringLiteral("frmAbout: Label4_Click"), 31, QStringLiteral("'%1': %2").arg(link, reason));
+            dialogResponder().warning(self.data(),
+                                      QStringLiteral("Email"),
+                                      QStringLiteral("No mail program could be started: %1.").arg(reason));
+        });
+    });
     auto* postcard = new QPushButton(QStringLiteral("Postcard Ware"), this);
     postcard->setObjectName(QStringLiteral("Command2"));
     postcard->setToolTip(QStringLiteral("Click for information about PostcardWare"));

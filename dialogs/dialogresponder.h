@@ -35,6 +35,7 @@ struct SpellingQuestion
     QString context;       // the paragraph the word stands in
     int positionInContext; // where the word starts in it
     QStringList suggestions;
+    QString dictionary; // what the check uses, as the user is told ("English (United States)")
 };
 
 struct SpellingAnswer
@@ -77,8 +78,8 @@ public:
     // Asks for one line of text, preset with defaultText; nothing when cancelled.
     virtual std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText)
         = 0;
-    // Asks for a time of day: the picker starts at initial; either button gives the time it shows. Nothing when the
-    // window was closed without a button.
+    // Asks for a time of day: the picker starts at initial; Ok gives the time it shows. Nothing for Cancel or the
+    // close box.
     virtual std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) = 0;
 };
 

@@ -14,8 +14,8 @@ namespace jotlet {
 std::optional<QString> inputText(const QString& prompt, const QString& title, const QString& defaultText);
 
 // Asks for a time of day with a time picker that starts at defaultTime ("hh:mm:ss AMPM"), or at the current time
-// when that is empty or not a time. Both buttons give the time the picker shows, as "hh:mm:ss AMPM"; closing the
-// window without a button gives "".
+// when that is empty or not a time. Ok gives the time the picker shows, as "hh:mm:ss AMPM"; Cancel and the close
+// box give "".
 QString inputTime(const QString& prompt, const QString& title, const QString& defaultTime);
 
 } // namespace jotlet

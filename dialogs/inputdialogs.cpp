@@ -85,9 +85,11 @@ TimeInputDialog::TimeInputDialog(const QString& title, const QString& prompt, co
     addField(m_picker);
 }
 
-void TimeInputDialog::onAnswered(bool)
+void TimeInputDialog::onAnswered(bool ok)
 {
-    m_answer = m_picker->time(); // "&Cancel" takes the time as "&Ok" does
+    if (ok) {
+        m_answer = m_picker->time();
+    }
     accept();
 }
 

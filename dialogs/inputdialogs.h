@@ -48,7 +48,7 @@ private:
     std::optional<QString> m_answer;
 };
 
-// A time of day: both buttons give the time the picker shows; the close box leaves no answer.
+// A time of day: "&Ok" gives the time the picker shows; "&Cancel" and the close box give nothing.
 class TimeInputDialog : public InputDialog
 {
     Q_OBJECT

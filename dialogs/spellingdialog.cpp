@@ -72,6 +72,12 @@ SpellingDialog::SpellingDialog(const SpellingQuestion& question, QWidget* owner)
     }
     buttons->addStretch();
     layout->addLayout(buttons, 3, 1, 3, 1);
+    if (!question.dictionary.isEmpty()) {
+        auto* dictionary = new QLabel(QStringLiteral("Dictionary: %1").arg(question.dictionary), this);
+        dictionary->setObjectName(QStringLiteral("lblDictionary"));
+        dictionary->setWordWrap(true);
+        layout->addWidget(dictionary, 6, 0, 1, 2);
+    }
     m_replacement->setFocus();
 }
 

@@ -93,16 +93,19 @@ bool appendNoteToFile(const NoteRecord& note, const QString& path, NoteFileError
 
 } // namespace
 
-NoteList loadNoteFile(const QString& path)
+NoteList loadNoteFile(const QString& path, QString* failure)
 {
     QByteArray bytes;
     NoteFileError error;
     if (!readNoteFileBytes(path, &bytes, &error)) {
-        logFileError(kLoadNote, error);
+        reportFailure(kLoadNote, error, failure);
         return {};
     }
     NoteList notes;
     if (!readNoteFileContent(bytes, path, &notes, &error)) {
+        if (failure) {
+            *failure = error.description;
+        }
         error.description += QStringLiteral(" ('%1')").arg(path);
         logFileError(kProcessXMLData, error);
         return {};

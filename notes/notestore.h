@@ -12,8 +12,8 @@ namespace jotlet {
 // in *failure for a caller that tells the user. A writer replaces the file in one step, so a failed write leaves
 // the file as it was.
 
-// The notes of a file, in file order; an empty list when nothing could be read.
-NoteList loadNoteFile(const QString& path);
+// The notes of a file, in file order; an empty list when nothing could be read (*failure says why).
+NoteList loadNoteFile(const QString& path, QString* failure = nullptr);
 
 // The notes kept at the end of the last session (jotlet.dat in the data folder).
 NoteList loadMainNoteFile();

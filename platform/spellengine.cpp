@@ -34,4 +34,21 @@ QString findDictionary(const QLocale& locale, const QStringList& folders)
     return {};
 }
 
+QString dictionaryDescription(const QString& dictionaryName, const QLocale& userLocale)
+{
+    if (dictionaryName.isEmpty()) {
+        return QString();
+    }
+    const QLocale dictionary(dictionaryName);
+    QString text = QLocale::languageToString(dictionary.language());
+    if (dictionaryName.contains(QLatin1Char('_'))) {
+        text += QStringLiteral(" (%1)").arg(QLocale::territoryToString(dictionary.territory()));
+    }
+    if (dictionary.language() != userLocale.language() && userLocale.language() != QLocale::C) {
+        text += QStringLiteral(" \u2013 no dictionary for %1 is installed")
+                    .arg(QLocale::languageToString(userLocale.language()));
+    }
+    return text;
+}
+
 } // namespace jotlet

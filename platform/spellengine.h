@@ -17,7 +17,13 @@ public:
     virtual QStringList suggestions(const QString& word) const = 0;
     // Takes the word as spelt right from now on.
     virtual void accept(const QString& word) = 0;
+    // The dictionary's language and country ("en_US"); "" when unknown.
+    virtual QString dictionaryName() const { return QString(); }
 };
+
+// What the user is told of the dictionary a check uses: "English (United States)", and when the user's own
+// language has none, that the check uses another ("... - no dictionary for German is installed").
+QString dictionaryDescription(const QString& dictionaryName, const QLocale& userLocale);
 
 // Where Hunspell dictionaries are looked for, first to last: the system's folders.
 QStringList systemDictionaryFolders();

@@ -2,6 +2,7 @@
 #include "platform/spellengine.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -15,7 +16,8 @@ class HunspellEngine : public SpellEngine
 {
 public:
     explicit HunspellEngine(const QString& dictionary)
-        : m_hunspell(QFile::encodeName(dictionary + QStringLiteral(".aff")).constData(),
+        : m_name(QFileInfo(dictionary).fileName())
+        , m_hunspell(QFile::encodeName(dictionary + QStringLiteral(".aff")).constData(),
                      QFile::encodeName(dictionary + QStringLiteral(".dic")).constData())
     {
         // The dictionary says how its words are written; UTF-8 when it names nothing Qt knows.
@@ -41,9 +43,12 @@ public:
 
     void accept(const QString& word) override { m_hunspell.add(encoded(word)); }
 
+    QString dictionaryName() const override { return m_name; }
+
 private:
     std::string encoded(const QString& word) const { return QByteArray(m_encoder.encode(word)).toStdString(); }
 
+    QString m_name;
     mutable Hunspell m_hunspell; // its lookups are not const
     mutable QStringEncoder m_encoder;
     mutable QStringDecoder m_decoder;

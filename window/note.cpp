@@ -184,7 +184,8 @@ bool Note::takeCopyOf(const NoteRecord& stored)
 
 NoteRecord Note::sessionRecord() const
 {
-    NoteRecord stored = keptRecord();
+    NoteRecord stored = record();
+    stored.keepsSpecial = isSpecial(); // it comes back as the same special note
     stored.session.present = true;
     stored.session.file = m_filePath;
     stored.session.unsaved = m_unsaved;
@@ -259,12 +260,7 @@ bool Note::setColor(const QString& colorText, bool allowForeColorChange)
 
 void Note::changeForeColor(qint32 color)
 {
-    const QTextCursor before = m_text->cursor();
-    QTextCursor all(m_text->document());
-    all.select(QTextCursor::Document);
-    m_text->setCursor(all);
-    m_text->setSelColor(quint32(color)); // bullets too
-    m_text->setCursor(before);
+    m_text->setAllColor(quint32(color));
     m_record.ForeColor = color;
 }
 
@@ -317,31 +313,42 @@ void Note::openFile()
 
 void Note::openRecords(const NoteList& notes)
 {
+    // Text that is in no file is never replaced: then the file's first note opens in a note of its own, beside this.
+    const bool keepThis = m_unsaved || isSpecial() || (m_filePath.isEmpty() && !m_text->text().isEmpty());
     for (int i = 0; i < notes.size(); ++i) {
         const NoteRecord& stored = notes.at(i);
-        if (i == 0) {
+        if (i == 0 && !keepThis) {
             // The first note comes into this one, which keeps its place.
             const QPoint place = m_geometry.topLeft();
             if (setFromRecord(stored, stored.FileName)) {
                 moveTo(place);
-                setTimeStamp(stored.TimeDate);
-                m_marksEveryEdit = true;
-                setSavedAs(stored.FileName);
+                takeFileNote(stored);
             }
             continue;
         }
-        // Further notes are copies, not tied to the file: saving one never replaces the whole file.
         if (!m_board) {
             break;
         }
         Note* note = m_board->createNote();
-        if (note->setFromRecord(stored, stored.FileName)) {
-            note->m_marksEveryEdit = true;
-            note->show();
-        } else {
+        if (!note->setFromRecord(stored, stored.FileName)) {
             note->discard();
+            continue;
         }
+        if (i == 0) {
+            note->moveTo(m_geometry.topLeft() + QPoint(200, 200));
+            note->takeFileNote(stored);
+        }
+        // Further notes are copies, not tied to the file: saving one never replaces the whole file.
+        note->m_marksEveryEdit = true;
+        note->show();
     }
+}
+
+void Note::takeFileNote(const NoteRecord& stored)
+{
+    setTimeStamp(stored.TimeDate);
+    m_marksEveryEdit = true;
+    setSavedAs(stored.FileName);
 }
 
 void Note::show()

@@ -116,12 +116,10 @@ public:
     // The note as the writers store it: the text as RTF, the sub-caption as its time stamp, the current place,
     // and the size it has when not rolled up.
     NoteRecord record() const;
-    // The same with what only the program's own session files keep: its file, unsaved mark, on-top and
-    // transparency.
+    // The note as the program's own session files keep it (the main note file, the recovery journal): with its
+    // file, unsaved mark, on-top and transparency, and a special note's kind and parameter, so that it comes back
+    // as it was.
     NoteRecord sessionRecord() const;
-    // The note as the end of a session keeps it: with a special note's kind and parameter, so that it comes back
-    // as the same special note.
-    NoteRecord keptRecord() const;
     // Takes back what a session file kept (after setFromRecord).
     void restoreSession(const NoteRecord::Session& session);
     // Makes the note again the special note a session file kept (after setFromRecord): armed, and making up for
@@ -228,6 +226,8 @@ private:
     void showNotImplemented();
     void setReminderIcon(ReminderIcon icon);
     void openRecords(const NoteList& notes);
+    // After setFromRecord: the note is the first note of its file, as stored there.
+    void takeFileNote(const NoteRecord& stored);
 
     NoteBoard* m_board;
     NoteText* m_text;

@@ -77,7 +77,7 @@ bool NoteBoard::endSession(bool mainFileOpened)
     NoteList records;
     SettingValues settings;
     for (Note* note : open) {
-        records << note->keptRecord();
+        records << note->sessionRecord(); // with its file, unsaved mark, on-top and transparency
         settings << note->settingValues();
     }
     SettingsError error;

@@ -21,7 +21,8 @@ bool Note::handles(Command command)
 
 bool Note::run(Command command, int index, Qt::KeyboardModifiers held)
 {
-    if (m_closed || !handles(command)) {
+    // A key acts only where its menu item would: Ctrl+S does not save a note whose Save is unavailable.
+    if (m_closed || !handles(command) || !isEnabled(command, index)) {
         return false;
     }
     return runFileCommand(command, index, held) || runNoteCommand(command, index) || runFormatCommand(command, index)
@@ -103,7 +104,11 @@ bool Note::runNoteCommand(Command command, int index)
         return true;
     }
     case Command::OpenWebsite:
-        openWithDesktop(QString::fromLatin1(kMakerWebsite));
+        openForUser(QString::fromLatin1(kMakerWebsite),
+                    m_dialogOwner,
+                    {QStringLiteral("Quorvel's Website"),
+                     QStringLiteral("The website could not be opened: %1."),
+                     QStringLiteral("frmMain: OpenWebsite")});
         return true;
     case Command::PrintNote:
         printNote();

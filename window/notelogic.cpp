@@ -38,7 +38,24 @@ QString noteDisplayName(const QString& filePath, const QString& plainText)
 
 qint32 countWords(const QString& plainText)
 {
-    return plainText.isEmpty() ? 0 : qint32(plainText.count(QLatin1Char(' ')) + 1);
+    qint32 words = 0;
+    bool inWord = false;
+    bool counted = false;
+    for (const QChar c : plainText) {
+        if (c.isSpace()) {
+            inWord = false;
+            continue;
+        }
+        if (!inWord) {
+            inWord = true;
+            counted = false;
+        }
+        if (!counted && c.isLetterOrNumber()) {
+            counted = true;
+            ++words;
+        }
+    }
+    return words;
 }
 
 int shownCharacterCount(int length, int specialType)

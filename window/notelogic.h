@@ -26,8 +26,8 @@ bool hasUnsavedMark(const QString& title);
 // What the user knows a note by: its file's name, else its first words (cut with "…"), else "an empty note".
 QString noteDisplayName(const QString& filePath, const QString& plainText);
 
-// The number of pieces the text splits into at each space (two spaces in a row make an empty piece, which
-// counts); an empty text counts 0.
+// The number of words: pieces of text between white space (blanks, tabs, line breaks) that hold a letter or a
+// digit ("don't" is one word, a lone "-" none).
 qint32 countWords(const QString& plainText);
 
 // The character count shown for a note; clipboard notes (kinds 5 and 6) do not count their 19-character heading.

@@ -76,7 +76,11 @@ void Note::emailNote()
                                                      "its first %1 characters.")
                                           .arg(address.keptCharacters));
     }
-    openWithDesktop(address.url);
+    openForUser(address.url,
+                m_dialogOwner,
+                {QStringLiteral("Email Note"),
+                 QStringLiteral("The note could not be handed to a mail program: %1."),
+                 QStringLiteral("frmMain: EmailNote")});
 }
 
 void Note::checkSpelling()
@@ -95,11 +99,14 @@ void Note::checkSpelling()
                                       QStringLiteral("Spell Check"));
         return;
     }
+    bool cancelled = false;
     {
         StayOnTopPause pause(*this);
+        const QString dictionary = dictionaryDescription(engine->dictionaryName(), QLocale::system());
         SpellCheck check(
             *engine,
-            [this](const SpellingQuestion& question) {
+            [this, dictionary](SpellingQuestion question) {
+                question.dictionary = dictionary;
                 return dialogResponder().spellingDialog(m_dialogOwner, question);
             },
             addToCustomDictionary);
@@ -107,10 +114,13 @@ void Note::checkSpelling()
         check.run(*m_text->document(),
                   selected ? caret : 0,
                   selected ? caret + length : m_text->document()->characterCount() - 1);
+        cancelled = check.cancelled();
     }
     m_text->setSelStart(caret);
-    dialogResponder().information(
-        m_dialogOwner, QStringLiteral("Spell Check has been completed!"), QStringLiteral("Spell Check"));
+    if (!cancelled) {
+        dialogResponder().information(
+            m_dialogOwner, QStringLiteral("Spell Check has been completed!"), QStringLiteral("Spell Check"));
+    }
 }
 
 } // namespace jotlet

@@ -177,13 +177,6 @@ void Note::setReminderIcon(ReminderIcon icon)
     }
 }
 
-NoteRecord Note::keptRecord() const
-{
-    NoteRecord kept = record();
-    kept.keepsSpecial = isSpecial();
-    return kept;
-}
-
 void Note::resumeSpecial(const NoteRecord& kept)
 {
     const auto kind = SpecialKind(kept.SpecialType);

@@ -125,12 +125,17 @@ void NoteText::setSelText(const QString& text)
 void NoteText::mergeSelectionFormat(const QTextCharFormat& format)
 {
     // With a selection the format goes onto it; without one it becomes the format of what is typed next.
-    m_cursor.mergeCharFormat(format);
-    if (m_cursor.hasSelection() && format.hasProperty(QTextFormat::ForegroundBrush)) {
+    mergeFormat(m_cursor, format);
+    notifyCursor();
+}
+
+void NoteText::mergeFormat(QTextCursor& cursor, const QTextCharFormat& format)
+{
+    cursor.mergeCharFormat(format);
+    if (cursor.hasSelection() && format.hasProperty(QTextFormat::ForegroundBrush)) {
         // Bullets take the colour of their text.
-        const QTextBlock last = m_document->findBlock(m_cursor.selectionEnd());
-        for (QTextBlock block = m_document->findBlock(m_cursor.selectionStart()); block.isValid();
-             block = block.next()) {
+        const QTextBlock last = m_document->findBlock(cursor.selectionEnd());
+        for (QTextBlock block = m_document->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
             if (block.textList()) {
                 colorListMarkerWithText(block);
             }
@@ -139,7 +144,6 @@ void NoteText::mergeSelectionFormat(const QTextCharFormat& format)
             }
         }
     }
-    notifyCursor();
 }
 
 bool NoteText::selBold() const
@@ -217,6 +221,15 @@ void NoteText::setSelColor(quint32 color)
     QTextCharFormat format;
     format.setForeground(colorFromBgr(color));
     mergeSelectionFormat(format);
+}
+
+void NoteText::setAllColor(quint32 color)
+{
+    QTextCursor all(m_document);
+    all.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setForeground(colorFromBgr(color));
+    mergeFormat(all, format); // the selection stays where the user had it
 }
 
 void NoteText::applyToSelectedBlocks(const std::function<void(QTextBlockFormat&)>& change)

@@ -59,6 +59,8 @@ public:
     void setSelFontSize(double points);
     quint32 selColor() const;
     void setSelColor(quint32 color);
+    // Colours the whole text, bullets too, leaving the selection and the caret where they are.
+    void setAllColor(quint32 color);
     int selIndent() const;
     void setSelIndent(int twips);
     int selAlignment() const;
@@ -95,6 +97,7 @@ signals:
 private:
     void notifyCursor();
     void mergeSelectionFormat(const QTextCharFormat& format);
+    void mergeFormat(QTextCursor& cursor, const QTextCharFormat& format);
     void applyToSelectedBlocks(const std::function<void(QTextBlockFormat&)>& change);
     QTextCharFormat typingFormat() const;
 

@@ -93,7 +93,13 @@ bool NoteTextBox::openLinkAt(int position)
     if (link.url.isEmpty() || !isOpenableLink(link.url)) {
         return false;
     }
-    return openWithDesktop(link.url);
+    openForUser(link.url,
+                window(),
+                {QStringLiteral("Open Link"),
+                 QStringLiteral("The link could not be opened: %1."),
+                 QStringLiteral("frmMain: OpenLink"),
+                 true});
+    return true;
 }
 
 void NoteTextBox::keyPressEvent(QKeyEvent* event)

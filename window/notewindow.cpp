@@ -17,6 +17,17 @@
 
 namespace jotlet {
 
+namespace {
+
+// A key that types text, rather than a command or a move.
+bool isTyping(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return !event->text().isEmpty() && event->text().front().isPrint() && !(event->modifiers() & commandKeys);
+}
+
+} // namespace
+
 NoteWindow::NoteWindow(Note* note)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_note(note)
@@ -193,6 +204,14 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     m_keys.press(key, modifiers, event->isAutoRepeat(), event->timestamp());
+    if (m_note && m_note->isRolledUp()) {
+        // Text the user cannot see is never edited: typing unrolls the note first, other keys do nothing to it.
+        if (!isTyping(event)) {
+            *consume = true;
+            return;
+        }
+        m_note->restore();
+    }
     if (key == Qt::Key_Menu) {
         popUpForText();
     } else if (key == Qt::Key_F10 && (modifiers & Qt::ShiftModifier)) {
@@ -205,6 +224,11 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
 
 void NoteWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (m_note && m_note->isRolledUp() && isTyping(event)) {
+        m_textBox->setFocus(); // the text box takes it from here, unrolling the note
+        QCoreApplication::sendEvent(m_textBox, event);
+        return;
+    }
     m_keys.press(event->key(), event->modifiers(), event->isAutoRepeat(), event->timestamp());
     QWidget::keyPressEvent(event);
 }

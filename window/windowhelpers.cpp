@@ -1,8 +1,11 @@
 #include "window/windowhelpers.h"
 
-#include <QDesktopServices>
+#include "dialogs/dialogresponder.h"
+#include "support/errorlog.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QUrl>
 #include <QWidget>
@@ -64,12 +67,28 @@ QUrl desktopUrlFor(const QString& file, const QString& folder)
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
 }
 
-bool openWithDesktop(const QString& file, const QString& folder)
+bool openWithDesktop(const QString& file, const QString& folder, const DesktopOpener::Failed& failed)
 {
     if (file.isEmpty()) {
         return false;
     }
-    return QDesktopServices::openUrl(desktopUrlFor(file, folder));
+    const QUrl url = desktopUrlFor(file, folder);
+    // An address goes exactly as it was written (a mail address's encoding matters to the mail program).
+    const QString target = url.isLocalFile() ? url.toString(QUrl::FullyEncoded) : file;
+    desktopOpener().open(
+        target, failed ? failed : [](const QString&) {});
+    return true;
+}
+
+void openForUser(const QString& target, QObject* owner, const OpenFailureText& text)
+{
+    const QPointer<QObject> guardedOwner(owner);
+    openWithDesktop(target, QString(), [guardedOwner, target, text](const QString& reason) {
+        constexpr long kNoAssociation = 31; // as the Windows shell numbers "no program for it"
+        logError(text.location, kNoAssociation, QStringLiteral("'%1' could not be opened: %2").arg(target, reason));
+        const QString shown = text.showTarget ? QStringLiteral("\n\n") + target : QString();
+        dialogResponder().warning(guardedOwner.data(), text.title, text.sentence.arg(reason) + shown);
+    });
 }
 
 } // namespace jotlet

@@ -61,6 +61,8 @@ private slots:
     void secondStartDuringASlowStartHandsOver();
     void sessionEndClosesAStartupBox_data();
     void sessionEndClosesAStartupBox();
+    void unknownOptionIsRefused();
+    void secondStartResolvesARelativePath();
 
 private:
     // Starts the program and ends the session with SIGTERM once it can be caught. False when it did not exit
@@ -151,6 +153,7 @@ void TestProgram::aStartWithAFileKeepsTheKeptNotes()
     const NoteList notes = loadMainNoteFile();
     QCOMPARE(notes.size(), 3);
     QVERIFY(notes.at(2).Data.contains(QLatin1String("from x")));
+    QCOMPARE(notes.at(2).session.file, path); // it comes back as x's note
     const QByteArray now = fileBytes(mainNoteFilePath());
     QCOMPARE(now.left(kept.lastIndexOf("</NOTES>")), kept.left(kept.lastIndexOf("</NOTES>"))); // byte for byte
 }
@@ -212,6 +215,38 @@ void TestProgram::sessionEndClosesAStartupBox()
              "the program did not end with the session");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(loadMainNoteFile().size(), 1); // the new note the program started with
+}
+
+void TestProgram::unknownOptionIsRefused()
+{
+    QProcess program;
+    program.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("--bogus")});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 2);
+    QVERIFY(program.readAllStandardError().contains("Unknown option 'bogus'"));
+}
+
+void TestProgram::secondStartResolvesARelativePath()
+{
+    // A second start in another folder names a file relative to that folder.
+    const QString folder = QDir(dataFolder()).filePath(QStringLiteral("elsewhere"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(saveNoteFile(note(QStringLiteral("relative")), QDir(folder).filePath(QStringLiteral("rel.not"))));
+    QProcess first;
+    first.start(QStringLiteral(JOTLET_PROGRAM), QStringList());
+    QVERIFY(first.waitForStarted(10000) && catchesSigterm(first.processId()));
+    QProcess second;
+    second.setWorkingDirectory(folder);
+    second.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("rel.not")});
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 0);
+    QTest::qWait(1000);
+    signalProgram(first, SIGTERM);
+    QVERIFY(first.waitForFinished(10000));
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 2);
+    QVERIFY(kept.last().Data.contains(QLatin1String("relative")));
+    QCOMPARE(kept.last().session.file, QDir(folder).filePath(QStringLiteral("rel.not")));
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

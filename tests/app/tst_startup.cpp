@@ -13,6 +13,7 @@
 #include "support/settings.h"
 #include "testdata.h"
 #include "window/noteboard.h"
+#include "window/notecolors.h"
 #include "window/notetext.h"
 #include "window/screens.h"
 
@@ -48,6 +49,9 @@ private slots:
     void damagedJournalIsKeptAside();
     void journalKeepsWhatNeedsKeeping();
     void sessionEndAddsToAMainNoteFileItDidNotOpen_data();
+    void aNoteKeepsItsFileAcrossALogOff();
+    void commandLineFailuresAreTold_data();
+    void commandLineFailuresAreTold();
     void sessionEndAddsToAMainNoteFileItDidNotOpen();
 
 private:
@@ -400,6 +404,53 @@ void TestStartup::sessionEndAddsToAMainNoteFileItDidNotOpen()
         QCOMPARE(fileBytes(aside), mainFile); // nothing the user had is lost
         QFile::remove(aside);
     }
+}
+
+void TestStartup::aNoteKeepsItsFileAcrossALogOff()
+{
+    const QString path = m_dir.filePath(QStringLiteral("shopping.not"));
+    QVERIFY(saveNoteFile(sampleNote(QStringLiteral("milk")), path));
+    {
+        NoteBoard board;
+        openStartingNotes(board, path);
+        board.notes().first()->setTransparency(2);
+        board.createNote()->text().setText(QStringLiteral("a new note"));
+        QVERIFY(board.endSession(false));
+    }
+    NoteBoard board;
+    openStartingNotes(board, QString());
+    QCOMPARE(board.count(), 2);
+    const Note* kept = board.notes().first();
+    QCOMPARE(kept->filePath(), path); // Save writes to its file, not to a second copy elsewhere
+    QCOMPARE(kept->title(), QStringLiteral("Jotlet - shopping.not"));
+    QCOMPARE(kept->alpha(), kTransparencyLevels[2]);
+    QCOMPARE(board.notes().last()->title(), QStringLiteral("Jotlet -  *")); // still in no file
+    QVERIFY(!loadNoteFile(path).first().session.present); // the user's own file never holds what the session keeps
+}
+
+void TestStartup::commandLineFailuresAreTold_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("a note file that is not there") << "missing.not"
+                                                   << "File not found";
+    QTest::newRow("not a note file") << "todo.txt"
+                                     << "this is not one";
+}
+
+void TestStartup::commandLineFailuresAreTold()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, told);
+    NoteBoard board;
+    const StartupOutcome outcome = openStartingNotes(board, m_dir.filePath(name));
+    QCOMPARE(board.count(), 1); // a new note in its place
+    QVERIFY(board.notes().first()->text().text().isEmpty());
+    QCOMPARE(outcome.notices.size(), 1);
+    QCOMPARE(outcome.notices.first().title, QStringLiteral("Note Not Opened"));
+    QVERIFY2(outcome.notices.first().text.contains(told) && outcome.notices.first().text.contains(name),
+             qPrintable(outcome.notices.first().text));
+    QCOMPARE(errorLogLines().size(), 1);
 }
 
 QTEST_MAIN(TestStartup)

@@ -99,7 +99,7 @@ public:
         textRequests << title + QLatin1Char('|') + prompt + QLatin1Char('|') + defaultText;
         return textAnswers.isEmpty() ? std::nullopt : textAnswers.takeFirst();
     }
-    QList<std::optional<QTime>> timeAnswers; // nothing: the window was closed without a button
+    QList<std::optional<QTime>> timeAnswers; // nothing: Cancel or the close box
     QStringList timeRequests;                // "title|prompt|hh:mm:ss" of the time shown at first
     std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) override
     {

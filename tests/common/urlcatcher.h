@@ -1,16 +1,30 @@
 #pragma once
 
-// Stands in for the desktop's URL handlers: registered with QDesktopServices::setUrlHandler,
-// it records every address the program hands over instead of opening it.
+// Stands in for the desktop's opener: it records every address the program hands over instead of opening it, and
+// can answer that the desktop has no program for it. Installed for its lifetime.
+#include "platform/desktopopener.h"
+
 #include <QList>
-#include <QObject>
 #include <QUrl>
 
-class UrlCatcher : public QObject
+class UrlCatcher : public jotlet::DesktopOpener
 {
-    Q_OBJECT
 public:
+    UrlCatcher() { jotlet::setDesktopOpener(this); }
+    ~UrlCatcher() override { jotlet::setDesktopOpener(nullptr); }
+    UrlCatcher(const UrlCatcher&) = delete;
+    UrlCatcher& operator=(const UrlCatcher&) = delete;
+
+    QStringList targets; // exactly as handed over
     QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
+    QString failure; // when set, the desktop answers that it could not open anything, for this reason
+
+    void open(const QString& target, Failed failed) override
+    {
+        targets << target;
+        urls << QUrl(target, QUrl::TolerantMode);
+        if (!failure.isEmpty()) {
+            failed(failure);
+        }
+    }
 };

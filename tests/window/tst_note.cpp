@@ -48,6 +48,8 @@ private slots:
     void appendToKeepsFileAndMark_data();
     void appendToKeepsFileAndMark();
     void openPutsEveryNoteInPlace();
+    void openNeverReplacesUnsavedText_data();
+    void openNeverReplacesUnsavedText();
     void rollUpKeepsTheSizeToSave();
     void captionTypes();
     void reopenedTextFollowsTheNotesSize();
@@ -265,6 +267,49 @@ void TestNote::openPutsEveryNoteInPlace()
     QVERIFY(notes.at(1)->filePath().isEmpty()); // copies: saving one never replaces the three-note file
 }
 
+void TestNote::openNeverReplacesUnsavedText_data()
+{
+    QTest::addColumn<QString>("before"); // what the note holds when Open is chosen
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("an empty new note") << "empty" << true;
+    QTest::newRow("typed text in no file") << "typed" << false;
+    QTest::newRow("a file's note as saved") << "saved" << true;
+    QTest::newRow("a file's note with unsaved changes") << "changed" << false;
+}
+
+void TestNote::openNeverReplacesUnsavedText()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, replaced);
+    writeSetting(Setting::SaveNewNoteOnClose, QStringLiteral("False")); // typed text is not even marked unsaved
+    FakeDialogs dialogs;
+    const QString file = path(QStringLiteral("opened.not"));
+    QVERIFY(saveNoteFile(sampleNote(QStringLiteral("from the file")), file));
+    NoteBoard board;
+    Note* note = board.createNote();
+    if (before != QLatin1String("empty")) {
+        const QString own = path(QStringLiteral("own.not"));
+        if (before != QLatin1String("typed")) {
+            QVERIFY(saveNoteFile(sampleNote(QStringLiteral("own text")), own));
+            QVERIFY(note->setFromRecord(loadNoteFile(own).first(), own));
+            note->setSavedAs(own);
+            note->setMarksEveryEdit(true);
+        }
+        if (before != QLatin1String("saved")) {
+            note->text().setText(QStringLiteral("own text"));
+        }
+    }
+    const QString textBefore = note->text().text();
+    dialogs.fileAnswers << file;
+    note->run(Command::OpenNote);
+    QCOMPARE(board.count(), replaced ? 1 : 2);
+    QCOMPARE(note->text().text(), replaced ? QStringLiteral("from the file") : textBefore);
+    Note* opened = board.notes().last();
+    QCOMPARE(opened->text().text(), QStringLiteral("from the file"));
+    QCOMPARE(opened->filePath(), file);
+    QVERIFY(!opened->isUnsaved());
+}
+
 void TestNote::rollUpKeepsTheSizeToSave()
 {
     FakeDialogs dialogs;
@@ -293,7 +338,7 @@ void TestNote::captionTypes()
     Note note;
     note.text().setText(QStringLiteral("two  spaces"));
     note.run(Command::CaptionType, 1);
-    QCOMPARE(note.subCaption(), QStringLiteral("Word Count: 3"));
+    QCOMPARE(note.subCaption(), QStringLiteral("Word Count: 2"));
     QVERIFY(note.isChecked(Command::CaptionType, 1) && !note.isChecked(Command::CaptionType, 0));
     note.run(Command::CaptionType, 2);
     QCOMPARE(note.subCaption(), QStringLiteral("Character Count: 11"));

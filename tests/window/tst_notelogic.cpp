@@ -27,8 +27,14 @@ void TestNoteLogic::wordCount_data()
     QTest::newRow("two words") << "two words" << 2;
     QTest::newRow("one word") << "one" << 1;
     QTest::newRow("empty") << "" << 0;
-    QTest::newRow("two spaces count an empty piece") << "two  words" << 3;
-    QTest::newRow("line break is not a space") << "one\r\ntwo" << 1;
+    QTest::newRow("two spaces between words") << "two  words" << 2;
+    QTest::newRow("words on two lines") << "one\r\ntwo" << 2;
+    QTest::newRow("blanks and tabs around") << " \tone two\t " << 2;
+    QTest::newRow("five lines of eight words") << QStringLiteral("a b c d e f g h\r\n").repeated(5) << 40;
+    QTest::newRow("a dash alone is no word") << "this - that" << 2;
+    QTest::newRow("apostrophe and digits") << "don't buy 12 eggs" << 4;
+    QTest::newRow("accented letters") << "Grüße aus Köln" << 3;
+    QTest::newRow("blank lines only") << "\r\n\r\n" << 0;
 }
 
 void TestNoteLogic::wordCount()

@@ -12,8 +12,8 @@
 #include "window/mailto.h"
 #include "window/noteboard.h"
 #include "window/notetext.h"
+#include "window/notetextbox.h"
 
-#include <QDesktopServices>
 #include <QImage>
 #include <QPageSize>
 #include <QPrinter>
@@ -77,6 +77,10 @@ private slots:
     void spellingCorrectsInPlace();
     void spellingAddAndIgnoreAll();
     void spellingWithoutADictionary();
+    void failuresAreTold_data();
+    void failuresAreTold();
+    void dictionaryDescriptions_data();
+    void dictionaryDescriptions();
 
 private:
     QTemporaryDir m_folder;
@@ -209,7 +213,6 @@ void TestNoteOutput::mailEncoding()
 void TestNoteOutput::mailSendsSelectionOrWhole()
 {
     UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     FakeDialogs dialogs;
     Note note;
     note.text().setText(QStringLiteral("first line\r\nsecond"));
@@ -220,7 +223,6 @@ void TestNoteOutput::mailSendsSelectionOrWhole()
     note.run(Command::EmailSelection); // "Email Selection" without one sends the whole note
     note.text().setText(QStringLiteral("x").repeated(40000));
     note.run(Command::EmailNote);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QCOMPARE(catcher.urls.size(), 3);
     QCOMPARE(catcher.urls.at(0).toString(QUrl::FullyEncoded),
              QStringLiteral("mailto:?subject=Jotlet%20Note&Body=first"));
@@ -252,6 +254,8 @@ void TestNoteOutput::spellingCorrectsInPlace()
     QVERIFY(!bold.charFormat().font().bold());
     QCOMPARE(note->text().selStart(), 7); // the caret went back
     QCOMPARE(dialogs.notices, QStringList {"Spell Check has been completed!"});
+    QVERIFY2(dialogs.spellingQuestions.first().dictionary.startsWith(QLatin1String("English (United States)")),
+             qPrintable(dialogs.spellingQuestions.first().dictionary)); // the dialog names it
 }
 
 void TestNoteOutput::spellingAddAndIgnoreAll()
@@ -285,6 +289,82 @@ void TestNoteOutput::spellingWithoutADictionary()
     QVERIFY(dialogs.notices.first().startsWith(QLatin1String("The spelling could not be checked")));
     QVERIFY(errorLogLines().first().contains(QLatin1String("frmMain: CheckSpelling")));
     QCOMPARE(note->text().text(), QStringLiteral("Teh cat"));
+}
+
+void TestNoteOutput::failuresAreTold_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("told"); // the start of the warning's "title|text", or "" for nothing at all
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("e-mail without a mail program")
+        << "email"
+        << "Email Note|The note could not be handed to a mail program: no program"
+        << "frmMain: EmailNote";
+    QTest::newRow("the website without a browser") << "website"
+                                                   << "Quorvel's Website|The website could not be opened: no program"
+                                                   << "frmMain: OpenWebsite";
+    QTest::newRow("a link without a browser") << "link"
+                                              << "Open Link|The link could not be opened: no program"
+                                              << "frmMain: OpenLink";
+    QTest::newRow("a spell check cancelled: no word of completion") << "spelling"
+                                                                    << ""
+                                                                    << "";
+}
+
+void TestNoteOutput::failuresAreTold()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, told);
+    QFETCH(QString, logged);
+    UrlCatcher desktop;
+    desktop.failure = QStringLiteral("no program is set up on this computer to open it");
+    FakeDialogs dialogs;
+    NoteBoard board;
+    board.setSpellEngineFactory(englishEngine);
+    Note* note = board.createNote();
+    note->text().setText(QStringLiteral("Teh https://example.org/page"));
+    if (action == QLatin1String("email")) {
+        note->run(Command::EmailNote);
+    } else if (action == QLatin1String("website")) {
+        note->run(Command::OpenWebsite);
+    } else if (action == QLatin1String("link")) {
+        NoteTextBox box;
+        box.showText(&note->text());
+        QVERIFY(box.openLinkAt(10));
+    } else {
+        note->run(Command::CheckSpelling); // Cancel at the first word
+        QCOMPARE(dialogs.spellingQuestions.size(), 1);
+        QVERIFY(dialogs.notices.isEmpty());
+    }
+    QCOMPARE(dialogs.warnings.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty()) {
+        QVERIFY2(dialogs.warnings.first().startsWith(told), qPrintable(dialogs.warnings.first()));
+        QVERIFY(errorLogLines().join(QLatin1Char('\n')).contains(logged));
+    }
+}
+
+void TestNoteOutput::dictionaryDescriptions_data()
+{
+    QTest::addColumn<QString>("dictionary");
+    QTest::addColumn<QString>("userLocale");
+    QTest::addColumn<QString>("described");
+    QTest::newRow("the user's own language") << "en_US"
+                                             << "en_GB"
+                                             << "English (United States)";
+    QTest::newRow("no dictionary for German") << "en_US"
+                                              << "de_DE"
+                                              << "English (United States) \u2013 no dictionary for German is installed";
+    QTest::newRow("a language alone") << "de"
+                                      << "de_AT"
+                                      << "German";
+}
+
+void TestNoteOutput::dictionaryDescriptions()
+{
+    QFETCH(QString, dictionary);
+    QFETCH(QString, userLocale);
+    QFETCH(QString, described);
+    QCOMPARE(dictionaryDescription(dictionary, QLocale(userLocale)), described);
 }
 
 QTEST_MAIN(TestNoteOutput)

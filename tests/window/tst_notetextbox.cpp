@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -55,16 +54,10 @@ void TestNoteTextBox::init()
     m_box->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_box));
     m_catcher.urls.clear();
-    for (const char* scheme : {"http", "https", "ftp", "mailto", "javascript", "file"}) {
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_catcher, "open");
-    }
 }
 
 void TestNoteTextBox::cleanup()
 {
-    for (const char* scheme : {"http", "https", "ftp", "mailto", "javascript", "file"}) {
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
     delete m_box;
     delete m_text;
 }

@@ -36,6 +36,9 @@ private slots:
     void plainPasteGuard();
     void alwaysOnTopOnTheSameWindow();
     void closeAsksTheNote();
+    void colourChangeKeepsTheSelection_data();
+    void colourChangeKeepsTheSelection();
+    void typingIntoARolledUpNote();
 
 private:
     QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QLatin1String(name)); }
@@ -184,6 +187,43 @@ void TestNoteWindow::closeAsksTheNote()
     QVERIFY(!window);
     QCOMPARE(m_board->count(), 0);
     m_note = m_board->createNote(); // for cleanup
+}
+
+void TestNoteWindow::colourChangeKeepsTheSelection_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("index");
+    QTest::newRow("note colour") << int(Command::NoteColor) << 2;
+    QTest::newRow("text colour") << int(Command::TextColor) << -1;
+    QTest::newRow("reset") << int(Command::ResetNote) << -1;
+}
+
+void TestNoteWindow::colourChangeKeepsTheSelection()
+{
+    QFETCH(int, command);
+    QFETCH(int, index);
+    FakeDialogs dialogs;
+    dialogs.colorAnswer = QColor(Qt::red);
+    NoteTextBox* box = m_window->textBox();
+    QTest::keyClicks(box, QStringLiteral("hello world"));
+    QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier); // "d" selected
+    m_window->runCommand({Command(command), index});
+    QTest::keyClicks(box, QStringLiteral("D"));
+    QCOMPARE(m_note->text().text(), QStringLiteral("hello worlD"));
+}
+
+void TestNoteWindow::typingIntoARolledUpNote()
+{
+    QTest::keyClicks(m_window->textBox(), QStringLiteral("kept"));
+    m_note->rollUp();
+    QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : m_window;
+    QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(keys, Qt::Key_Delete);
+    QCOMPARE(m_note->text().text(), QStringLiteral("kept")); // nothing the user cannot see was changed
+    QVERIFY(m_note->isRolledUp());
+    QTest::keyClicks(keys, QStringLiteral("!"));
+    QVERIFY(!m_note->isRolledUp()); // typing unrolls it, and the text goes where the user now sees it
+    QCOMPARE(m_note->text().text(), QStringLiteral("kept!"));
 }
 
 QTEST_MAIN(TestNoteWindow)
