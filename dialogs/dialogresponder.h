@@ -71,6 +71,8 @@ public:
     virtual void warning(QObject* owner, const QString& title, const QString& text) = 0;
     // The about window (and from it the postcard window), until the user closes it.
     virtual void showAbout(QObject* owner) = 0;
+    // The settings window, until the user closes it.
+    virtual void showSettings(QObject* owner) = 0;
     // The spelling correction dialog: what to do with a word the check does not know.
     virtual SpellingAnswer spellingDialog(QObject* owner, const SpellingQuestion& question) = 0;
     // A notice with the critical-error icon and an OK button.

@@ -2,6 +2,7 @@
 #include "dialogs/aboutwindow.h"
 #include "dialogs/dialogresponder.h"
 #include "dialogs/inputdialogs.h"
+#include "dialogs/settingswindow.h"
 #include "dialogs/spellingdialog.h"
 
 #include <QColorDialog>
@@ -126,6 +127,12 @@ public:
     void showAbout(QObject* owner) override
     {
         AboutWindow window(ownerWidget(owner));
+        runDialog(window);
+    }
+
+    void showSettings(QObject* owner) override
+    {
+        SettingsWindow window(ownerWidget(owner));
         runDialog(window);
     }
 

@@ -80,7 +80,7 @@ void writeNoQuoteServer(NoteText& text, const QString& symbol)
 {
     writeSpecialHeading(text, headingOf(symbol));
     appendLabelledLine(
-        text, QStringLiteral("No quote server is set up: give its address in the setting \"QuoteServer\"."), QString());
+        text, QStringLiteral("No quote server is set up: choose Settings... in the note's menu."), QString());
 }
 
 } // namespace jotlet

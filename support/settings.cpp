@@ -4,6 +4,7 @@
 #include "support/files.h"
 
 #include <QLocale>
+#include <QUrl>
 
 #include <cmath>
 #include <limits>
@@ -98,6 +99,35 @@ QString readSetting(Setting setting, const SettingContext& context)
 bool writeSetting(Setting setting, const QString& value, SettingsError* error)
 {
     return SettingsStore::write(settingName(setting), value, error);
+}
+
+QString quoteServerProblem(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return QString();
+    }
+    const QUrl url(trimmed, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        || url.host().isEmpty()) {
+        return QStringLiteral("The quote server must be an address that starts with http:// or https://, for "
+                              "example http://quotes.example.com");
+    }
+    return QString();
+}
+
+QString httpProxyProblem(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return QString();
+    }
+    const QUrl url = QUrl::fromUserInput(trimmed);
+    if (!url.isValid() || url.host().isEmpty() || trimmed.contains(QLatin1Char(' '))) {
+        return QStringLiteral("The proxy must be a host name and a port, for example proxy.example.com:3128");
+    }
+    return QString();
 }
 
 bool isTrueText(const QString& text)

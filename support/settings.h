@@ -57,6 +57,12 @@ QString settingDefault(Setting setting, const SettingContext& context = {});
 QString readSetting(Setting setting, const SettingContext& context = {});
 bool writeSetting(Setting setting, const QString& value, SettingsError* error = nullptr);
 
+// What is wrong with a value the user typed in the settings window, or "" when it can be kept: the quote server is
+// an http or https address (or empty: none), the proxy a host with an optional port ("proxy.example.com:3128", or
+// empty: the system's proxy settings).
+QString quoteServerProblem(const QString& text);
+QString httpProxyProblem(const QString& text);
+
 // Conversions of stored texts, as the note window applies them.
 bool isTrueText(const QString& text);                      // "True" in any case, nothing else
 std::optional<bool> settingToBool(const QString& text);    // "True"/"False" in any case, or a number

@@ -41,6 +41,7 @@ enum class Command {
     ShowHelp,
     OpenWebsite,
     ShowAbout,
+    ShowSettings,
     // Editing
     Paste,
     PastePlainText,

@@ -40,6 +40,7 @@ constexpr IconName kIconNames[] = {
     {"Strike", "format-text-strikethrough"},
     {"Font", "format-text-direction-ltr"},
     {"Options", "preferences-system"},
+    {"Settings", "preferences-other"},
     {"Stop", "process-stop"},
     {"Bullets", "view-list-bullet-symbolic"},
     {"IncreaseIndent", "format-indent-more"},

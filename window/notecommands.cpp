@@ -103,6 +103,11 @@ bool Note::runNoteCommand(Command command, int index)
         dialogResponder().showAbout(m_dialogOwner);
         return true;
     }
+    case Command::ShowSettings: {
+        StayOnTopPause pause(*this);
+        dialogResponder().showSettings(m_dialogOwner);
+        return true;
+    }
     case Command::OpenWebsite:
         openForUser(QString::fromLatin1(kMakerWebsite),
                     m_dialogOwner,

@@ -125,6 +125,7 @@ const MenuSpec kMainMenu[] = {
      Checkable,
      nullptr},
     {1, "Save Settings", "mnuSaveSettings", Command::SaveSettings, -1, nullptr, Checkable, nullptr},
+    {0, "Settings...", "mnuSettings", Command::ShowSettings, -1, nullptr, 0, "Settings"},
     {0, "-", nullptr},
     {0, "About", "mnuAboutMain", Command::None, -1, nullptr, 0, "About"},
     {1, "Help", "mnuHelp", Command::ShowHelp, -1, nullptr, Hidden, "Help"},

@@ -1,7 +1,9 @@
 // The special notes: a note whose text the program writes and keeps up to date, and the reminder note.
+#include "dialogs/dialogresponder.h"
 #include "dialogs/inputbox.h"
 #include "support/clock.h"
 #include "support/errorlog.h"
+#include "support/settings.h"
 #include "support/timetext.h"
 #include "window/note.h"
 #include "window/noteboard.h"
@@ -132,6 +134,13 @@ void Note::chooseStockSymbol()
     std::optional<QString> answer;
     {
         StayOnTopPause pause(*this);
+        if (readSetting(Setting::QuoteServer).trimmed().isEmpty()
+            && dialogResponder().confirm(m_dialogOwner,
+                                         QStringLiteral("Stock Symbol"),
+                                         QStringLiteral("No quote server is set up yet, so a stock note cannot show "
+                                                        "quotes.\n\nSet one up in the settings now?"))) {
+            dialogResponder().showSettings(m_dialogOwner);
+        }
         answer = inputText(QStringLiteral("Please enter the Stock Symbol to look up."),
                            QStringLiteral("Stock Symbol"),
                            m_record.StockSymbol);

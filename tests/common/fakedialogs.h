@@ -78,6 +78,8 @@ public:
     }
     QList<QObject*> owners; // the owner of each question, notice and warning, in order
     int aboutShown = 0;
+    int settingsShown = 0;
+    void showSettings(QObject*) override { ++settingsShown; }
     void showAbout(QObject*) override { ++aboutShown; }
     QList<jotlet::SpellingAnswer> spellingAnswers; // Cancel when none is left
     QList<jotlet::SpellingQuestion> spellingQuestions;

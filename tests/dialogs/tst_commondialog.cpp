@@ -3,11 +3,13 @@
 #include "dialogs/inputbox.h"
 #include "dialogs/inputdialogs.h"
 #include "dialogs/notefiledialog.h"
+#include "dialogs/settingswindow.h"
 #include "fakedialogs.h"
 #include "support/settings.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
@@ -40,6 +42,8 @@ private slots:
     void textDialogKeys();
     void timeDialogKeys_data();
     void timeDialogKeys();
+    void settingsKeepOnlyUsableValues_data();
+    void settingsKeepOnlyUsableValues();
 };
 
 void TestCommonDialog::filterConversion_data()
@@ -281,6 +285,44 @@ void TestCommonDialog::timeDialogKeys()
     if (answered) {
         QCOMPARE(*dialog.answer(), QTime(19, 5, 0));
     }
+}
+
+void TestCommonDialog::settingsKeepOnlyUsableValues_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("proxy");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("both set") << " http://quotes.example.com/ "
+                              << "proxy.example.com:3128" << true;
+    QTest::newRow("both empty") << ""
+                                << "" << true;
+    QTest::newRow("https server, proxy without a port") << "https://q.example.org"
+                                                        << "proxy" << true;
+    QTest::newRow("a server without a scheme") << "quotes.example.com"
+                                               << "" << false;
+    QTest::newRow("an ftp server") << "ftp://quotes.example.com"
+                                   << "" << false;
+    QTest::newRow("a proxy with a bad port") << ""
+                                             << "proxy.example.com:99999" << false;
+    QTest::newRow("a proxy with a blank") << ""
+                                          << "proxy example" << false;
+}
+
+void TestCommonDialog::settingsKeepOnlyUsableValues()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, proxy);
+    QFETCH(bool, kept);
+    writeSetting(Setting::QuoteServer, QStringLiteral("http://before.example.com"));
+    writeSetting(Setting::HttpProxy, QString());
+    SettingsWindow window;
+    QCOMPARE(window.quoteServerField()->text(), QStringLiteral("http://before.example.com"));
+    window.quoteServerField()->setText(server);
+    window.proxyField()->setText(proxy);
+    QCOMPARE(window.keep(), kept);
+    QCOMPARE(readSetting(Setting::QuoteServer), kept ? server.trimmed() : QStringLiteral("http://before.example.com"));
+    QCOMPARE(readSetting(Setting::HttpProxy), kept ? proxy : QString());
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblProblem"))->isHidden(), kept); // what is wrong is shown
 }
 
 QTEST_MAIN(TestCommonDialog)

@@ -235,8 +235,12 @@ void TestNetwork::noQuoteServer()
 {
     writeSetting(Setting::QuoteServer, QString());
     NetworkBoard fixture;
+    fixture.dialogs.confirmAnswers << true; // the Stocks dialog offers the settings, and the user takes them
     Note* note = fixture.quoteNote(QStringLiteral("IBM"));
-    QVERIFY(note->text().text().contains(QLatin1String("QuoteServer")));
+    QCOMPARE(fixture.dialogs.confirmations.size(), 1);
+    QVERIFY(fixture.dialogs.confirmations.first().contains(QLatin1String("No quote server is set up")));
+    QCOMPARE(fixture.dialogs.settingsShown, 1);
+    QVERIFY(note->text().text().contains(QLatin1String("choose Settings...")));
     QVERIFY(note->isRefreshing());
 }
 

@@ -137,6 +137,7 @@ const QStringList kMainMenu = {
     "  Autosave Note on Close",
     "  Save New Note on Close",
     "  Save Settings",
+    "Settings...",
     "-",
     "About",
     "  Help (hidden)",

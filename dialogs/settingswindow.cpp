@@ -1,0 +1,117 @@
+#include "dialogs/settingswindow.h"
+
+#include "support/settings.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace jotlet {
+
+namespace {
+
+QLabel* explanation(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLineEdit* field(const QString& name, const QString& value, const QString& placeholder, QWidget* parent)
+{
+    auto* edit = new QLineEdit(value, parent);
+    edit->setObjectName(name);
+    edit->setPlaceholderText(placeholder);
+    edit->setClearButtonEnabled(true);
+    edit->setMinimumWidth(320);
+    return edit;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(QWidget* owner)
+    : QDialog(owner)
+    , m_quoteServer(field(QStringLiteral("txtQuoteServer"),
+                          readSetting(Setting::QuoteServer),
+                          QStringLiteral("http://quotes.example.com"),
+                          this))
+    , m_proxy(field(QStringLiteral("txtHttpProxy"),
+                    readSetting(Setting::HttpProxy),
+                    QStringLiteral("proxy.example.com:3128"),
+                    this))
+    , m_problem(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmSettings"));
+    setWindowTitle(QStringLiteral("Jotlet Settings"));
+
+    auto* quotes = new QGroupBox(QStringLiteral("Stock quotes"), this);
+    auto* quotesLayout = new QFormLayout(quotes);
+    quotesLayout->addRow(QStringLiteral("&Quote server:"), m_quoteServer);
+    quotesLayout->addRow(explanation(
+        QStringLiteral("Stock notes ask this server for their quotes, as <i>address</i>/d/quotes.csv?s=SYMBOL"
+                       "&amp;f=sl1d1t1c1ohgv&amp;e=.csv, and show the line of values it answers. Jotlet comes with "
+                       "no server of its own; while this is empty, a stock note says that none is set up."),
+        quotes));
+
+    auto* network = new QGroupBox(QStringLiteral("Network"), this);
+    auto* networkLayout = new QFormLayout(network);
+    networkLayout->addRow(QStringLiteral("HTTP &proxy:"), m_proxy);
+    networkLayout->addRow(explanation(QStringLiteral("Feeds and quotes go through this proxy, given as host:port. "
+                                                     "Leave it empty to use the system's proxy settings."),
+                                      network));
+
+    m_problem->setObjectName(QStringLiteral("lblProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #a40000"));
+    m_problem->hide();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (keep()) {
+            accept();
+        }
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(quotes);
+    layout->addWidget(network);
+    layout->addWidget(m_problem);
+    layout->addStretch();
+    layout->addWidget(buttons);
+}
+
+bool SettingsWindow::keep()
+{
+    const struct
+    {
+        QLineEdit* field;
+        Setting setting;
+        QString problem;
+    } values[] = {{m_quoteServer, Setting::QuoteServer, quoteServerProblem(m_quoteServer->text())},
+                  {m_proxy, Setting::HttpProxy, httpProxyProblem(m_proxy->text())}};
+    for (const auto& value : values) {
+        if (!value.problem.isEmpty()) {
+            m_problem->setText(value.problem + QLatin1Char('.'));
+            m_problem->show();
+            value.field->setFocus();
+            value.field->selectAll();
+            return false;
+        }
+    }
+    for (const auto& value : values) {
+        SettingsError error;
+        if (!writeSetting(value.setting, value.field->text().trimmed(), &error)) {
+            m_problem->setText(QStringLiteral("The settings could not be saved: %1").arg(error.description));
+            m_problem->show();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace jotlet
