@@ -11,6 +11,7 @@
 #include "special/specialcontent.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"
+#include "support/settings.h"
 #include "window/alertwindow.h"
 #include "window/notewindow.h"
 #include "window/screens.h"
@@ -127,8 +128,11 @@ void JotletApplication::endSession()
     // The journal holds the notes as they are now until the main note file does.
     m_journal->writeNow();
     m_journal->finish(false);
-    if (m_board.endSession(m_mainFileOpened)) {
+    QString failure;
+    if (m_board.endSession(m_mainFileOpened, &failure)) {
         m_journal->finish(true);
+    } else if (!failure.isEmpty()) {
+        writeSetting(Setting::NotesNotKept, failure); // told at the next start, in the settings' own folder
     }
     // Every event loop ends, a message box's too.
     QCoreApplication::exit(0);

@@ -6,6 +6,7 @@
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/files.h"
+#include "support/settings.h"
 #include "window/noteboard.h"
 
 #include <QDir>
@@ -74,6 +75,31 @@ void setAside(const QString& path, const QString& what, QList<StartupNotice>* no
                                QStringLiteral("%1.\n\nThe file was kept as:\n%2\n\nNotes you close at the end of "
                                               "this session will be kept as usual.")
                                    .arg(what, QDir::toNativeSeparators(aside))};
+}
+
+// What the user must hear of the data folder: the notes of the last session could not be kept there, or it cannot
+// be written now (a full disk, a folder made read-only).
+void tellOfTheDataFolder(bool recovered, QList<StartupNotice>* notices)
+{
+    const QString notKept = readSetting(Setting::NotesNotKept);
+    if (!notKept.isEmpty()) {
+        writeSetting(Setting::NotesNotKept, QString());
+        *notices << StartupNotice {
+            QStringLiteral("Notes Not Kept"),
+            QStringLiteral("The notes open when your last session ended could not be kept:\n%1\n\n%2")
+                .arg(notKept,
+                     recovered ? QStringLiteral("What the recovery journal held of them has come back.")
+                               : QStringLiteral("Nothing of them could be recovered."))};
+    }
+    QString problem;
+    if (!canWriteInFolder(dataFolder(), &problem)) {
+        logError(kMain, 75, QStringLiteral("The data folder '%1' cannot be written: %2").arg(dataFolder(), problem));
+        *notices << StartupNotice {QStringLiteral("Notes Cannot Be Kept"),
+                                   QStringLiteral("Jotlet cannot write to its data folder:\n%1\n\n%2\n\nUntil this "
+                                                  "is mended, the notes open at the end of this session cannot be kept "
+                                                  "and nothing typed can be recovered after a crash.")
+                                       .arg(QDir::toNativeSeparators(dataFolder()), problem)};
+    }
 }
 
 enum class Opened { Some, None, Interrupted };
@@ -260,6 +286,7 @@ openStartingNotes(NoteBoard& board, const QString& commandLine, const std::funct
     if (journal && !journalWins) {
         QFile::remove(recoveryJournalPath()); // older than the main note file, which holds the same notes
     }
+    tellOfTheDataFolder(journalWins, &outcome.notices);
     // The notes are open; once they are safe in the journal, the files they came from can go.
     if (keepSafe && !keepSafe(outcome.mainFileOpened)) {
         return outcome;

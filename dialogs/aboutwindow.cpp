@@ -117,6 +117,8 @@ AboutWindow::AboutWindow(QWidget* owner)
     buttons->addStretch();
     buttons->addWidget(ok);
     layout->addLayout(buttons, 5, 0, 1, 2);
+    // As tall as the wrapped terms need at the width the window takes, so that nothing is drawn over them.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_scroller.tick();

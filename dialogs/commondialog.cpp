@@ -96,10 +96,11 @@ long CommonDialog::showColor(bool fullOpen, long initialColor)
 
 bool CommonDialog::showFont(int pointSize)
 {
-    const std::optional<QString> chosen = dialogResponder().fontDialog(m_owner, m_fontName, pointSize);
-    if (chosen && !chosen->isEmpty()) {
-        m_fontName = *chosen;
+    const std::optional<FontChoice> chosen = dialogResponder().fontDialog(m_owner, m_fontName, pointSize);
+    if (chosen && !chosen->family.isEmpty()) {
+        m_fontName = chosen->family;
     }
+    m_fontSize = chosen && chosen->pointSize > 0 ? chosen->pointSize : pointSize;
     return chosen.has_value();
 }
 

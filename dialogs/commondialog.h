@@ -56,8 +56,10 @@ public:
     bool showSave();
     // The chosen colour 0x00BBGGRR, or -1 when cancelled. initialColor may name a system colour (top bit set).
     long showColor(bool fullOpen, long initialColor);
-    // True when confirmed; fontName() is then the chosen face (which may equal the preset).
+    // True when confirmed; fontName() and fontSize() are then the chosen face and size (which may equal the
+    // preset).
     bool showFont(int pointSize = 12);
+    int fontSize() const { return m_fontSize; }
     // Lets the user choose and set up the printer; true when confirmed.
     bool showPrinter();
     // Ends the current printer's document so that it prints when the last showPrinter() was confirmed; discards it
@@ -75,6 +77,7 @@ private:
     QString m_defaultExtension;
     QString m_fileName;
     QString m_fontName;
+    int m_fontSize = 0;
     long m_flags = 0;
     bool m_printerConfirmed = false;
 };

@@ -28,6 +28,13 @@ struct FileDialogRequest
     bool multipleFiles = false;
 };
 
+// What the font dialog shows when it is confirmed.
+struct FontChoice
+{
+    QString family;
+    int pointSize = 0;
+};
+
 // A word the spelling check does not know, for the correction dialog.
 struct SpellingQuestion
 {
@@ -56,8 +63,9 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> fileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<QColor> colorDialog(QObject* owner, const QColor& initial, bool fullOpen) = 0;
-    // The chosen face, or nothing when cancelled.
-    virtual std::optional<QString> fontDialog(QObject* owner, const QString& initialFace, int pointSize) = 0;
+    // The chosen face and size, or nothing when cancelled. The dialog opens on the face the name stands for (the
+    // face the system shows for "Comic Sans MS").
+    virtual std::optional<FontChoice> fontDialog(QObject* owner, const QString& initialFace, int pointSize) = 0;
     // Lets the user set up the printer; true when confirmed.
     virtual bool printerDialog(QObject* owner, QPrinter& printer) = 0;
     // A question with Yes, No and Cancel; returns the button pressed (QMessageBox::Yes, No or Cancel). The detail,

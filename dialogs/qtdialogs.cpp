@@ -80,15 +80,17 @@ public:
         return dialog.selectedColor();
     }
 
-    std::optional<QString> fontDialog(QObject* owner, const QString& initialFace, int pointSize) override
+    std::optional<FontChoice> fontDialog(QObject* owner, const QString& initialFace, int pointSize) override
     {
-        QFont initial(initialFace);
+        // The dialog lists the faces installed; a name the system maps to another face opens on that face.
+        QFont initial(QFontInfo(QFont(initialFace)).family());
         initial.setPointSize(qMax(1, pointSize));
         QFontDialog dialog(initial, ownerWidget(owner));
         if (runDialog(dialog) != QDialog::Accepted) {
             return std::nullopt;
         }
-        return dialog.selectedFont().family();
+        const QFont chosen = dialog.selectedFont();
+        return FontChoice {chosen.family(), chosen.pointSize()};
     }
 
     bool printerDialog(QObject* owner, QPrinter& printer) override

@@ -1,8 +1,10 @@
 #include "manager/notemanagerwindow.h"
 
 #include "rtf/reader.h"
+#include "support/colors.h"
 #include "window/menuicons.h"
 #include "window/note.h"
+#include "window/notecolors.h"
 #include "window/windowhelpers.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -51,7 +54,7 @@ NoteManagerWindow* NoteManagerWindow::current()
 }
 
 NoteManagerWindow::NoteManagerWindow(NoteBoard& board, QWidget* owner)
-    : QMainWindow(owner, Qt::Window)
+    : QMainWindow(owner, Qt::Dialog) // a window of its note: the window manager keeps it with that note
     , m_manager(board)
     , m_list(new QListWidget(this))
     , m_preview(new QTextEdit(this))
@@ -76,8 +79,26 @@ NoteManagerWindow::NoteManagerWindow(NoteBoard& board, QWidget* owner)
     connect(&m_manager, &NoteManager::changed, this, &NoteManagerWindow::render);
     connect(m_list, &QListWidget::currentRowChanged, &m_manager, &NoteManager::select);
     connect(m_list, &QListWidget::itemActivated, this, [this] { m_manager.showNote(); });
-    resize(320, 420);
+    resize(initialSize());
     render();
+}
+
+QSize NoteManagerWindow::initialSize() const
+{
+    // Never taller or wider than the screen it opens on, whatever the scale.
+    const QScreen* on = parentWidget() ? parentWidget()->screen() : screen();
+    const QSize room = on ? on->availableGeometry().size() * 9 / 10 : QSize(320, 420);
+    return QSize(320, 420).boundedTo(room);
+}
+
+void NoteManagerWindow::showPreviewOf(const NoteRecord& stored)
+{
+    readRtf(storedRtfBytes(stored.Data), m_preview->document());
+    // On the note's own colour, as the note shows it, whatever the desktop's colours.
+    QPalette palette = m_preview->palette();
+    palette.setColor(QPalette::Base, colorFromBgr(noteColorValue(stored.Color).value_or(kNoteColors[0].value)));
+    palette.setColor(QPalette::Text, Qt::black);
+    m_preview->setPalette(palette);
 }
 
 void NoteManagerWindow::createActions()
@@ -123,7 +144,7 @@ void NoteManagerWindow::render()
     m_list->setCurrentRow(m_manager.selected());
     const int selected = m_manager.selected();
     if (selected >= 0) {
-        readRtf(storedRtfBytes(m_manager.notes().at(selected).Data), m_preview->document());
+        showPreviewOf(m_manager.notes().at(selected));
     } else {
         m_preview->clear();
     }

@@ -35,6 +35,8 @@ private:
     void createMenus();
     void render();
     void deleteSelected();
+    QSize initialSize() const;
+    void showPreviewOf(const NoteRecord& stored);
 
     NoteManager m_manager;
     QListWidget* m_list;

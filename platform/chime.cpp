@@ -8,7 +8,8 @@ namespace jotlet {
 namespace {
 
 constexpr int kSampleRate = 22050;
-constexpr int kSampleCount = 14532; // 0.66 s
+constexpr int kSampleCount = 14532;            // 0.66 s
+constexpr double kPi = 3.14159265358979323846; // M_PI is not standard C++: MinGW leaves it out under -std=c++17
 
 // One bell stroke at time t (seconds after it was struck): a tone with a bright overtone, dying away.
 double bell(double frequency, double t)
@@ -18,7 +19,7 @@ double bell(double frequency, double t)
     }
     const double attack = std::min(1.0, t / 0.004);
     const double tone
-        = std::sin(2 * M_PI * frequency * t) + 0.35 * std::sin(2 * M_PI * frequency * 2.76 * t) * std::exp(-t / 0.05);
+        = std::sin(2 * kPi * frequency * t) + 0.35 * std::sin(2 * kPi * frequency * 2.76 * t) * std::exp(-t / 0.05);
     return attack * tone * std::exp(-t / 0.16);
 }
 

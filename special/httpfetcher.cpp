@@ -44,6 +44,18 @@ struct Transfer
     QString tooLargeText() const { return QStringLiteral("The reply is larger than %1 KB").arg(maxBytes / 1024); }
 };
 
+// A redirect the request did not follow because it leads to an address that is not http or https ("" otherwise).
+QString refusedRedirect(const QNetworkReply& reply, int status)
+{
+    const QUrl target = QUrl::fromEncoded(reply.rawHeader("Location"));
+    if (status < 300 || status >= 400 || target.isEmpty()) {
+        return QString();
+    }
+    return QStringLiteral("Redirect not followed: the server sends the request on to '%1', which is not an http or "
+                          "https address")
+        .arg(reply.url().resolved(target).toDisplayString());
+}
+
 void finish(const std::shared_ptr<Transfer>& transfer)
 {
     QNetworkReply* reply = transfer->reply;
@@ -58,6 +70,8 @@ void finish(const std::shared_ptr<Transfer>& transfer)
         } else if (reply->error() == QNetworkReply::TooManyRedirectsError
                    || reply->error() == QNetworkReply::InsecureRedirectError) {
             transfer->failure = QStringLiteral("Redirect not followed: %1").arg(reply->errorString());
+        } else if (const QString refused = refusedRedirect(*reply, result.status); !refused.isEmpty()) {
+            transfer->failure = refused;
         } else if (result.status > 0 && result.status != 200) {
             transfer->failure = QStringLiteral("The server answered %1 %2")
                                     .arg(result.status)
@@ -140,6 +154,9 @@ void HttpFetcher::get(const QUrl& url, qint64 maxBytes, QObject* context, std::f
     applyProxySetting();
     QNetworkRequest request(url);
     request.setRawHeader("Content-type", "text/html");
+    // Bodies come as they are, never compressed: the size limit then holds for what is read, and a small compressed
+    // reply cannot unpack into gigabytes.
+    request.setRawHeader("Accept-Encoding", "identity");
     // http to http or https, https to https only; anything else is refused.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(kMaxRedirects);

@@ -2,6 +2,7 @@
 
 #include "support/codepage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -199,6 +200,21 @@ QString setFileAside(const QString& path)
         aside = base + QLatin1Char('.') + QString::number(n);
     }
     return QFile::rename(path, aside) ? aside : QString();
+}
+
+bool canWriteInFolder(const QString& folder, QString* problem)
+{
+    QDir().mkpath(folder);
+    QFile probe(QDir(folder).filePath(QStringLiteral(".write-test-%1").arg(QCoreApplication::applicationPid())));
+    const QByteArray bytes(4096, ' ');
+    errno = 0;
+    const bool written = probe.open(QIODevice::WriteOnly) && probe.write(bytes) == bytes.size() && probe.flush();
+    if (!written) {
+        *problem = fileErrorText(probe, errno);
+    }
+    probe.close();
+    probe.remove();
+    return written;
 }
 
 void ignoreFileSizeSignal()

@@ -50,6 +50,10 @@ bool writeFileAtomically(const QString& path,
 // when the file could not be renamed.
 QString setFileAside(const QString& path);
 
+// Whether a file can be written in the folder now: a few kilobytes are written to a temporary file there and
+// removed. *problem says why not (a full disk, a read-only folder).
+bool canWriteInFolder(const QString& folder, QString* problem);
+
 // Lets a write past the process's file-size limit fail with an error instead of ending the program.
 void ignoreFileSizeSignal();
 

@@ -31,6 +31,7 @@ constexpr SettingInfo kSettings[] = {
     {Setting::LastFolder, "LastFolder", nullptr},
     {Setting::HttpProxy, "HTTPProxy", ""},
     {Setting::QuoteServer, "QuoteServer", ""},
+    {Setting::NotesNotKept, "NotesNotKept", ""},
 };
 
 QString boolText(bool value)

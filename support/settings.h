@@ -28,8 +28,9 @@ enum class Setting {
     AutoSave,
     SaveNewNoteOnClose,
     LastFolder,
-    HttpProxy,   // "host:port" of the proxy for feeds and quotes; empty: the system's proxy settings
-    QuoteServer, // the address the quote requests start with ("http://quotes.example.com"); empty: none
+    HttpProxy,    // "host:port" of the proxy for feeds and quotes; empty: the system's proxy settings
+    QuoteServer,  // the address the quote requests start with ("http://quotes.example.com"); empty: none
+    NotesNotKept, // why the notes open at the end of the last session could not be kept; told at the next start
 };
 
 struct SettingInfo

@@ -33,6 +33,12 @@ CommandCall keyCommand(int key, Qt::KeyboardModifiers modifiers)
         return when(ctrl, Command::EmailNote);
     case Qt::Key_V:
         return when(ctrl && shift, Command::PastePlainText);
+    case Qt::Key_B:
+        return when(ctrl, Command::StyleBold);
+    case Qt::Key_I:
+        return when(ctrl, Command::StyleItalic);
+    case Qt::Key_U:
+        return when(ctrl, Command::StyleUnderline);
     default:
         return {};
     }

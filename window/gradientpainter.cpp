@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QtMath> // M_PI, which MinGW leaves out under -std=c++17
 
 #include <cmath>
 

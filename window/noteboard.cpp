@@ -67,7 +67,7 @@ bool NoteBoard::isLast(const Note* note) const
     return m_notes.size() == 1 && m_notes.front().get() == note;
 }
 
-bool NoteBoard::endSession(bool mainFileOpened)
+bool NoteBoard::endSession(bool mainFileOpened, QString* failure)
 {
     const QList<Note*> open = notes();
     if (open.isEmpty()) {
@@ -86,7 +86,7 @@ bool NoteBoard::endSession(bool mainFileOpened)
     }
     registerAutostart();
     // A run that did not open the main note file leaves the notes in it as they are and adds its own.
-    const bool saved = mainFileOpened ? writeMainNoteFile(records) : addNotesToMainNoteFile(records);
+    const bool saved = mainFileOpened ? writeMainNoteFile(records, failure) : addNotesToMainNoteFile(records, failure);
     for (Note* note : open) {
         note->discard();
     }

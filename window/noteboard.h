@@ -57,9 +57,9 @@ public:
     // The session ends: every note goes to the main note file, in order, in one write, without a question, and the
     // program is registered to start at the next log-on. The main note file then holds exactly the open notes when
     // this run opened it; otherwise the notes it holds stay and the open notes are added after them. False when the
-    // notes could not be written (the notes are gone from the board either way: the recovery journal still holds
-    // them).
-    bool endSession(bool mainFileOpened = true);
+    // notes could not be written, *failure saying why (the notes are gone from the board either way: the recovery
+    // journal still holds them).
+    bool endSession(bool mainFileOpened = true, QString* failure = nullptr);
 
 signals:
     void noteAdded(Note* note);

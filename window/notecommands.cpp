@@ -331,7 +331,10 @@ void Note::chooseFontFamily()
     dialog.setOwner(m_dialogOwner);
     dialog.setFontName(m_text->fontName());
     if (dialog.showFont(qRound(m_text->fontSize())) && !dialog.fontName().isEmpty()) {
+        // What the dialog showed: the face and its size.
         m_text->setFontName(dialog.fontName());
+        m_record.FontSize = dialog.fontSize();
+        m_text->setFontSize(m_record.FontSize);
     }
 }
 

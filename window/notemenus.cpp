@@ -75,9 +75,9 @@ const MenuSpec kMainMenu[] = {
     {1, "Font", "mnuFont", Command::None, -1, nullptr, 0, "FontStyle"},
     {2, "Style", "mnuFontStyle", Command::None, -1, nullptr, 0, nullptr},
     {3, "Normal", "mnuFontNormal", Command::StyleNormal, -1, nullptr, Checked, nullptr},
-    {3, "Italic", "mnuFontItalic", Command::StyleItalic, -1, nullptr, Checkable, "Italic"},
-    {3, "Underline", "mnuFontUnderline", Command::StyleUnderline, -1, nullptr, Checkable, "Underline"},
-    {3, "Bold", "mnuFontBold", Command::StyleBold, -1, nullptr, Checkable, "Bold"},
+    {3, "Italic", "mnuFontItalic", Command::StyleItalic, -1, "Ctrl+I", Checkable, "Italic"},
+    {3, "Underline", "mnuFontUnderline", Command::StyleUnderline, -1, "Ctrl+U", Checkable, "Underline"},
+    {3, "Bold", "mnuFontBold", Command::StyleBold, -1, "Ctrl+B", Checkable, "Bold"},
     {2, "Size", "mnuFontSizes", Command::None, -1, nullptr, 0, nullptr},
     {3, "Small", "mnuFontSize(0)", Command::NoteFontSize, 0, nullptr, Checkable, nullptr},
     {3, "Normal", "mnuFontSize(1)", Command::NoteFontSize, 1, nullptr, Checked, nullptr},
@@ -288,7 +288,8 @@ void NoteMenus::showStateOf(const Note& note)
         }
     }
     if (QAction* transparency = item(QStringLiteral("mnuTransparentMain"))) {
-        transparency->setVisible(Translucency::isSupported());
+        // Shown unavailable where the desktop cannot draw it (X11 without a compositing manager).
+        transparency->setEnabled(Translucency::isAvailable());
     }
 }
 

@@ -292,6 +292,9 @@ bool NoteWindow::chromeMouseEvent(QObject* watched, QMouseEvent* mouse)
         m_note->toggleRollUp();
         return true;
     }
+    if (watched == m_caption && mouse->button() == Qt::RightButton) {
+        return true; // the caption takes the left button only: it drags the note
+    }
     if (watched == m_icon || watched == m_caption) {
         // The element moves with the window, so window coordinates serve as the element's.
         const QPointF inWindow = static_cast<QWidget*>(watched)->mapTo(this, mouse->position());

@@ -3,6 +3,12 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#ifdef JOTLET_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 namespace jotlet {
 
 bool Translucency::isSupported()
@@ -10,6 +16,39 @@ bool Translucency::isSupported()
     // The offscreen platform and some Wayland compositors cannot; X11 and Windows can.
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1String("xcb") || platform == QLatin1String("windows");
+}
+
+bool Translucency::isAvailable()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return isSupported();
+    }
+#ifdef JOTLET_HAVE_XCB
+    // On X11 only a compositing manager draws windows translucent; it owns the selection _NET_WM_CM_S<screen>.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) {
+        return false;
+    }
+    // The screen of DISPLAY (":0.1" is screen 1), 0 when it names none.
+    const QByteArray display = qgetenv("DISPLAY");
+    const qsizetype dot = display.lastIndexOf('.');
+    const int screen = dot > display.lastIndexOf(':') ? display.mid(dot + 1).toInt() : 0;
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData()), nullptr);
+    if (!atom) {
+        return false;
+    }
+    xcb_get_selection_owner_reply_t* owner
+        = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    const bool composited = owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    std::free(atom);
+    return composited;
+#else
+    return true;
+#endif
 }
 
 Translucency::Translucency(QWidget* window, int alpha)

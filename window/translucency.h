@@ -21,6 +21,8 @@ public:
 
     // False where the platform cannot set a window's opacity (the offscreen platform of the tests).
     static bool isSupported();
+    // Whether the user would see it now: on X11 only while a compositing manager runs.
+    static bool isAvailable();
 
 private:
     QPointer<QWidget> m_window;

@@ -5,6 +5,7 @@
 #include "notes/notestore.h"
 #include "signals.h"
 #include "support/appinfo.h"
+#include "support/settingsstore.h"
 #include "testdata.h"
 
 #include <QDir>
@@ -103,6 +104,9 @@ void TestProgram::fileSizeLimitFailsTheSaveOnly()
     QVERIFY2(log.first().contains(QLatin1String("modNote: SaveMainNote"))
                  && log.first().contains(QLatin1String("large")),
              qPrintable(log.first()));
+    // The next start tells the user why the notes were not kept.
+    const QByteArray settings = fileBytes(SettingsStore::location());
+    QVERIFY2(settings.contains("NotesNotKept=") && settings.contains("File too large"), settings.constData());
 }
 
 void TestProgram::unwritableLogNeverBlocksTheSessionEnd()

@@ -18,8 +18,10 @@
 #include "window/screens.h"
 
 #include <QScopeGuard>
+
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -52,6 +54,8 @@ private slots:
     void aNoteKeepsItsFileAcrossALogOff();
     void commandLineFailuresAreTold_data();
     void commandLineFailuresAreTold();
+    void dataFolderTroubleIsTold_data();
+    void dataFolderTroubleIsTold();
     void sessionEndAddsToAMainNoteFileItDidNotOpen();
 
 private:
@@ -451,6 +455,38 @@ void TestStartup::commandLineFailuresAreTold()
     QVERIFY2(outcome.notices.first().text.contains(told) && outcome.notices.first().text.contains(name),
              qPrintable(outcome.notices.first().text));
     QCOMPARE(errorLogLines().size(), 1);
+}
+
+void TestStartup::dataFolderTroubleIsTold_data()
+{
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("the last log-off could not keep the notes") << "last session"
+                                                               << "Notes Not Kept"
+                                                               << "No space left on device";
+    QTest::newRow("a data folder that cannot be written") << "read-only"
+                                                          << "Notes Cannot Be Kept"
+                                                          << "Permission denied";
+}
+
+void TestStartup::dataFolderTroubleIsTold()
+{
+    QFETCH(QString, trouble);
+    QFETCH(QString, title);
+    QFETCH(QString, told);
+    std::optional<ReadOnlyFolder> readOnly;
+    if (trouble == QLatin1String("read-only")) {
+        readOnly.emplace(dataFolder());
+    } else {
+        writeSetting(Setting::NotesNotKept, QStringLiteral("No space left on device"));
+    }
+    NoteBoard board;
+    const StartupOutcome outcome = openStartingNotes(board, QString());
+    QCOMPARE(outcome.notices.size(), 1);
+    QCOMPARE(outcome.notices.first().title, title);
+    QVERIFY2(outcome.notices.first().text.contains(told), qPrintable(outcome.notices.first().text));
+    QCOMPARE(readSetting(Setting::NotesNotKept), QString()); // told once
 }
 
 QTEST_MAIN(TestStartup)

@@ -18,6 +18,7 @@ public:
     std::optional<QColor> colorAnswer;
     QColor colorShown;
     std::optional<QString> fontAnswer;
+    int fontSizeAnswer = 0; // 0: the size shown
     QString fontShown;
     int fontSizeShown = 0;
     bool printerAnswer = false;
@@ -33,11 +34,14 @@ public:
         colorShown = initial;
         return colorAnswer;
     }
-    std::optional<QString> fontDialog(QObject*, const QString& initialFace, int pointSize) override
+    std::optional<jotlet::FontChoice> fontDialog(QObject*, const QString& initialFace, int pointSize) override
     {
         fontShown = initialFace;
         fontSizeShown = pointSize;
-        return fontAnswer;
+        if (!fontAnswer) {
+            return std::nullopt;
+        }
+        return jotlet::FontChoice {*fontAnswer, fontSizeAnswer > 0 ? fontSizeAnswer : pointSize};
     }
     bool printerDialog(QObject*, QPrinter&) override
     {

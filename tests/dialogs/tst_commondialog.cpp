@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
+#include <QTimer>
 
 using namespace jotlet;
 
@@ -34,6 +37,7 @@ private slots:
     void colorDialog();
     void fontDialog_data();
     void fontDialog();
+    void fontDialogOpensOnTheFaceShown();
     void printerDialog_data();
     void printerDialog();
     void noteFileDialog_data();
@@ -156,6 +160,24 @@ void TestCommonDialog::fontDialog()
     QCOMPARE(dialog.showFont(), !answer.isNull());
     QCOMPARE(fake.fontShown, QStringLiteral("Comic Sans MS"));
     QCOMPARE(dialog.fontName(), fontName);
+}
+
+void TestCommonDialog::fontDialogOpensOnTheFaceShown()
+{
+    // "Comic Sans MS" is shown in the face the system has for it; the dialog lists that face, not the name.
+    const QString shownFace = QFontInfo(QFont(QStringLiteral("Comic Sans MS"))).family();
+    QString listed;
+    int size = 0;
+    QTimer::singleShot(0, this, [&] {
+        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            listed = dialog->currentFont().family();
+            size = dialog->currentFont().pointSize();
+            dialog->reject();
+        }
+    });
+    QVERIFY(!dialogResponder().fontDialog(nullptr, QStringLiteral("Comic Sans MS"), 14));
+    QCOMPARE(listed, shownFace);
+    QCOMPARE(size, 14);
 }
 
 void TestCommonDialog::printerDialog_data()

@@ -1,5 +1,6 @@
-// The multi-note manager on a real X server: it opens from an always-on-top note and stands above it, lists a file
-// of three notes, and opens the second one as a note window at its stored place.
+// The multi-note manager on a real X server: it opens from an always-on-top note and stands above it as a window of
+// that note, lists a file of three notes, previews the second on its own colour and opens it as a note window at
+// its stored place.
 #include "fakedialogs.h"
 #include "manager/notemanagerwindow.h"
 #include "notes/notestore.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace jotlet;
 
@@ -55,12 +57,21 @@ void TestManagerX11::opensAboveAnOnTopNoteAndShowsANote()
                  > stacking.indexOf(QString::number(windows.first()->winId())),
              qPrintable(stacking.join(QLatin1Char(' '))));
     QVERIFY(wmState(windows.first()->winId()).contains(QLatin1String("_NET_WM_STATE_ABOVE"))); // on top again
+    const QString transientFor
+        = runTool(QStringLiteral("xprop"),
+                  {QStringLiteral("-id"), QString::number(manager->winId()), QStringLiteral("WM_TRANSIENT_FOR")});
+    QVERIFY2(transientFor.endsWith(QStringLiteral("0x%1").arg(windows.first()->winId(), 0, 16)),
+             qPrintable(transientFor));
 
     FakeDialogs dialogs;
     dialogs.fileAnswers << file;
     manager->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     QCOMPARE(manager->list()->count(), 3);
     manager->list()->setCurrentRow(1);
+    // The preview shows the note on its own colour.
+    const auto* preview = manager->findChild<QTextEdit*>(QStringLiteral("rtbPreview"));
+    QCOMPARE(preview->palette().color(QPalette::Base), QColor(0xAB, 0xFF, 0xCC));
+    QCOMPARE(preview->palette().color(QPalette::Text), QColor(Qt::black));
     manager->findChild<QAction*>(QStringLiteral("mnuPreview"))->trigger();
     QCOMPARE(windows.size(), 2);
     NoteWindow* shown = windows.last();

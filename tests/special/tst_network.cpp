@@ -130,16 +130,20 @@ void TestNetwork::hostileServers_data()
     QTest::newRow("1 GB announced")
         << "/huge" << TestHttpServer::Reply {200, kFeed, "Content-Length: 1073741824\r\n", Mode::Normal}
         << "larger than 2048 KB";
-    QTest::newRow("deflate bomb")
+    QTest::newRow("deflate bomb: never unpacked")
         << "/bomb" << TestHttpServer::Reply {200, deflateBomb(), "Content-Encoding: deflate\r\n", Mode::Normal}
-        << "Decompression";
+        << "well-formed";
+    QTest::newRow("gzip bomb: never unpacked")
+        << "/gzbomb" << TestHttpServer::Reply {200, deflateBomb(), "Content-Encoding: gzip\r\n", Mode::Normal}
+        << "well-formed";
     QTest::newRow("redirect once") << "/once"
                                    << TestHttpServer::Reply {302, {}, "Location: /missing2\r\n", Mode::Normal}
                                    << "answered 404";
     QTest::newRow("redirect loop") << "/loop" << TestHttpServer::Reply {302, {}, "Location: /loop2\r\n", Mode::Normal}
                                    << "redirect";
-    QTest::newRow("redirect to ftp") << "/ftp" << TestHttpServer::Reply {302, {}, "Location: ftp://127.0.0.1/feed\r\n"}
-                                     << "answered 302";
+    QTest::newRow("redirect to ftp")
+        << "/ftp" << TestHttpServer::Reply {302, {}, "Location: ftp://127.0.0.1/feed\r\n"}
+        << "Redirect not followed: the server sends the request on to 'ftp://127.0.0.1/feed'";
     QTest::newRow("https to http") << "https" << TestHttpServer::Reply() << "Redirect not followed";
     QTest::newRow("not http") << "file:///etc/passwd" << TestHttpServer::Reply() << "Only http and https";
     QTest::newRow("connection refused") << "http://127.0.0.1:1/feed.xml" << TestHttpServer::Reply() << "refused";

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 

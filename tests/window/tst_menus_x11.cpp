@@ -26,6 +26,12 @@
 #include <QTimer>
 #include <QUrl>
 
+#ifdef JOTLET_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 using namespace jotlet;
 
 namespace {
@@ -60,6 +66,8 @@ private slots:
     void questionStandsAboveItsNote();
     void aboutStandsAboveItsNote();
     void rolledUpNoteIsItsIcon();
+    void captionTakesTheLeftButtonOnly();
+    void transparencyNeedsACompositor();
 
 private:
     NoteBoard m_board;
@@ -296,6 +304,53 @@ void TestMenusX11::rolledUpNoteIsItsIcon()
     moveMouseTo(visible.first()->mapToGlobal(visible.first()->rect().center()));
     xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")});
     QTRY_VERIFY_WITH_TIMEOUT(!m_note->isRolledUp(), 5000);
+}
+
+void TestMenusX11::captionTakesTheLeftButtonOnly()
+{
+    auto* caption = m_window->findChild<QLabel*>(QStringLiteral("lblCaption"));
+    moveMouseTo(caption->mapToGlobal(caption->rect().center()));
+    xdotool({QStringLiteral("click"), QStringLiteral("3")});
+    QTest::qWait(500);
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
+void TestMenusX11::transparencyNeedsACompositor()
+{
+    NoteMenus& menus = NoteMenus::shared();
+    menus.showStateOf(*m_note);
+    QAction* transparency = menus.item(QStringLiteral("mnuTransparentMain"));
+    QVERIFY(!transparency->isEnabled()); // openbox alone draws no translucent window
+#ifdef JOTLET_HAVE_XCB
+    // A compositing manager starts: it owns the selection _NET_WM_CM_S0.
+    xcb_connection_t* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const xcb_window_t owner = xcb_generate_id(connection);
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_create_window(connection,
+                      XCB_COPY_FROM_PARENT,
+                      owner,
+                      screen->root,
+                      0,
+                      0,
+                      1,
+                      1,
+                      0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT,
+                      0,
+                      nullptr);
+    xcb_intern_atom_reply_t* atom
+        = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, 13, "_NET_WM_CM_S0"), nullptr);
+    QVERIFY(atom);
+    xcb_set_selection_owner(connection, owner, atom->atom, XCB_CURRENT_TIME);
+    xcb_flush(connection);
+    menus.showStateOf(*m_note);
+    const bool shownWithCompositor = transparency->isEnabled();
+    xcb_destroy_window(connection, owner);
+    xcb_flush(connection);
+    std::free(atom);
+    QVERIFY(shownWithCompositor);
+#endif
 }
 
 QTEST_MAIN(TestMenusX11)

@@ -258,12 +258,15 @@ void TestNoteCommands::fontFamilyStartsFromTheNotesFont()
 {
     FakeDialogs dialogs;
     dialogs.fontAnswer = QStringLiteral("DejaVu Serif");
+    dialogs.fontSizeAnswer = 16;
     Note note;
     note.run(Command::NoteFontSize, 3);
     QVERIFY(note.run(Command::FontFamily));
     QCOMPARE(dialogs.fontShown, QStringLiteral("Comic Sans MS"));
     QCOMPARE(dialogs.fontSizeShown, 14);
-    QCOMPARE(note.text().fontName(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(note.text().fontName(), QStringLiteral("DejaVu Serif")); // what the dialog showed: face and size
+    QCOMPARE(note.text().fontSize(), 16.0);
+    QCOMPARE(note.fontSize(), 16);
 }
 
 void TestNoteCommands::bulletsFollowTheFileAndTheTextColour()

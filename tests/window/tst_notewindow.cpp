@@ -129,6 +129,14 @@ void TestNoteWindow::keys()
     QCOMPARE(m_note->text().text(), QString());
     QTest::keyRelease(box, Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier);
     QCOMPARE(m_note->text().text(), dateStamp(2, QDateTime::currentDateTime()));
+
+    // A key acts only where its menu item would: a special note's Save is unavailable, and so is Ctrl+S.
+    FakeDialogs dialogs;
+    m_note->setSavedAs(QString());
+    m_note->displaySpecialNote(SpecialKind::Time);
+    QVERIFY(!m_note->isEnabled(Command::Save));
+    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(dialogs.fileRequests.isEmpty());
 }
 
 void TestNoteWindow::typingFollowsTheNotesFormat()

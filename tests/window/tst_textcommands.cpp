@@ -250,6 +250,10 @@ void TestTextCommands::keyTable_data()
         << int(Qt::Key_V) << (ctrl | shift) << int(Command::PastePlainText) << -1;
     QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << int(Command::NewNote) << -1;
     QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << int(Command::OpenNote) << -1;
+    QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << ctrl << int(Command::StyleBold) << -1;
+    QTest::newRow("Ctrl+I italic") << int(Qt::Key_I) << ctrl << int(Command::StyleItalic) << -1;
+    QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << ctrl << int(Command::StyleUnderline) << -1;
+    QTest::newRow("plain B types") << int(Qt::Key_B) << 0 << int(Command::None) << -1;
 }
 
 void TestTextCommands::keyTable()
