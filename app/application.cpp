@@ -1,20 +1,22 @@
 #include "app/application.h"
 
+#include "app/logoff.h"
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
-#include "dialogs/dialogresponder.h"
 #include "manager/notemanagerwindow.h"
+#include "note/dialogresponder.h"
+#include "note/screens.h"
 #include "platform/alertsound.h"
 #include "platform/sessionend.h"
+#include "special/alert/alertwindow.h"
 #include "special/clipboardsource.h"
 #include "special/httpfetcher.h"
 #include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/settings.h"
-#include "window/alertwindow.h"
 #include "window/notewindow.h"
-#include "window/screens.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -44,7 +46,13 @@ JotletApplication::JotletApplication(QObject* parent)
 void JotletApplication::connectBoardServices()
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
-    m_board.setSpecialContentFactory(specialContentFactory({m_fetcher, m_clipboard}));
+    m_board.setSpecialNoteFactory(
+        specialNoteFactory(specialContentFactory({m_fetcher, m_clipboard}),
+                           [sound = m_alertSound.get()](const QString& text, int durationMs, const Note& note) {
+                               if (const QScreen* screen = screenOfNote(note.geometry())) {
+                                   AlertWindow::display(text, durationMs, screen->availableGeometry(), sound);
+                               }
+                           }));
     m_board.setSpellEngineFactory([](QString* error) {
         // The user's own words, and an extra word list the user may put beside them.
         const QStringList wordLists
@@ -52,11 +60,6 @@ void JotletApplication::connectBoardServices()
         return openSpellEngine(QLocale::system(), systemDictionaryFolders(), wordLists, error);
     });
     m_board.setManagerOpener([this](Note& note) { NoteManagerWindow::open(note, m_board); });
-    m_board.setAlertPresenter([sound = m_alertSound.get()](const QString& text, int durationMs, const Note& note) {
-        if (const QScreen* screen = screenOfNote(note.geometry())) {
-            AlertWindow::display(text, durationMs, screen->availableGeometry(), sound);
-        }
-    });
 }
 
 void JotletApplication::onEmptied()
@@ -64,6 +67,7 @@ void JotletApplication::onEmptied()
     if (!m_ended && m_board.count() == 0) {
         m_ended = true;
         m_journal->finish(true); // the last note closed as the user asked: nothing to recover
+        forgetNotesForNextSession();
         QCoreApplication::quit();
     }
 }
@@ -129,7 +133,7 @@ void JotletApplication::endSession()
     m_journal->writeNow();
     m_journal->finish(false);
     QString failure;
-    if (m_board.endSession(m_mainFileOpened, &failure)) {
+    if (keepNotesForNextSession(m_board, m_mainFileOpened, &failure)) {
         m_journal->finish(true);
     } else if (!failure.isEmpty()) {
         writeSetting(Setting::NotesNotKept, failure); // told at the next start, in the settings' own folder

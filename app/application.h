@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/startup.h"
-#include "window/noteboard.h"
+#include "note/noteboard.h"
 
 #include <QObject>
 

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/logerrorbox.h"
 #include "app/singleinstance.h"
+#include "dialogs/qtdialogs.h"
 #include "support/appinfo.h"
 #include "support/files.h"
 
@@ -80,6 +81,7 @@ int main(int argc, char* argv[])
     jotlet::applyApplicationIdentity();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jotlet.svg")));
     jotlet::installLogErrorMessageBox();
+    jotlet::installQtDialogs();
 
     const QString commandLine = commandLineText();
     jotlet::SingleInstance instance;

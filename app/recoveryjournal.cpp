@@ -1,11 +1,11 @@
 #include "app/recoveryjournal.h"
 
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "notes/notefile.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/files.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 
 #include <QFile>
 #include <QtConcurrent/QtConcurrentRun>

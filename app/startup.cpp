@@ -1,13 +1,13 @@
 #include "app/startup.h"
 
 #include "app/recoveryjournal.h"
+#include "note/noteboard.h"
 #include "notes/notestore.h"
 #include "platform/sessionend.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/files.h"
 #include "support/settings.h"
-#include "window/noteboard.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,7 @@ bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNot
         return false;
     }
     const NoteRecord& stored = notes.first();
-    Note* note = board.createNote(NoteOrigin::FromFile);
+    Note* note = board.createNote(NoteOrigin::OpenedFile);
     if (!note->setFromRecord(stored, path)) {
         note->discard();
         tellNotOpened(path, QStringLiteral("Its note holds more than a note can show."), notices);
@@ -117,8 +117,7 @@ Opened openKeptNotes(NoteBoard& board, const NoteList& notes, const QString& sou
             }
             return Opened::Interrupted;
         }
-        Note* note = board.createNote(NoteOrigin::FromFile);
-        note->setMarksEveryEdit(true); // they have no file of their own now: every edit is unsaved
+        Note* note = board.createNote(NoteOrigin::Kept); // its text is nowhere else now: every edit is unsaved
         if (!note->setFromRecord(stored, source)) {
             note->discard();
             ++*refused;

@@ -2,11 +2,11 @@
 // spends on the journal while one note is typed into (the other notes' texts are cached), the whole journal
 // written, and the main note file written once against one read-append-replace per note.
 #include "app/recoveryjournal.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "notes/notestore.h"
 #include "scratchmain.h"
 #include "support/appinfo.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 
 #include <QGuiApplication>
 

@@ -2,11 +2,12 @@
 // what writing one copy costs, and how much memory a log note in its window takes with 1,000 entries.
 // Run: build/bench/clipboard_notes
 #include "fakeclipboard.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "scratchmain.h"
 #include "special/clipboardnotes.h"
 #include "special/specialcontent.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
+#include "special/specialnotedriver.h"
 #include "window/notewindow.h"
 
 #include <QApplication>
@@ -52,7 +53,7 @@ int main(int argc, char** argv)
     FakeClipboard clipboard;
     NoteBoard board;
     board.setViewFactory([](Note* note) { new NoteWindow(note); });
-    board.setSpecialContentFactory(specialContentFactory({nullptr, &clipboard}));
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory({nullptr, &clipboard}), {}));
     Note* viewer = board.createNote();
     viewer->show();
     viewer->run(Command::SpecialClipboardViewer);
@@ -80,7 +81,7 @@ int main(int argc, char** argv)
     writing.start();
     for (int i = 0; i < kMaxClipboardLogEntries; ++i) {
         clipboard.current = typicalCopy(i);
-        log->displaySpecialNote(SpecialKind::ClipboardLog); // one copy read and written, as after a change
+        specialDriverOf(*log)->display(SpecialKind::ClipboardLog); // one copy read and written, as after a change
     }
     QCoreApplication::processEvents();
     std::printf("writing one copy into a log note: %.2f ms on average over %d copies\n",

@@ -3,14 +3,15 @@
 // ticks. Then the time to read the largest feed of the shared corpus (when it is beside the checkout). Run:
 // build/bench/feed_latency
 #include "fakedialogs.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "scratchmain.h"
 #include "special/feed.h"
 #include "special/httpfetcher.h"
 #include "special/networknotes.h"
 #include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
 #include "testhttpserver.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 #include "window/notewindow.h"
 
 #include <QApplication>
@@ -93,7 +94,7 @@ void measureLateness()
 
     HttpFetcher fetcher;
     NoteBoard board;
-    board.setSpecialContentFactory(specialContentFactory({&fetcher, nullptr}));
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory({&fetcher, nullptr}), {}));
     board.setViewFactory([](Note* note) { new NoteWindow(note); }); // each note laid out in its window, as shown
     FakeDialogs dialogs;
     QList<Note*> notes;

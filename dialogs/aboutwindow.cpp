@@ -1,6 +1,6 @@
 #include "dialogs/aboutwindow.h"
 
-#include "dialogs/dialogresponder.h"
+#include "note/dialogresponder.h"
 #include "platform/desktopopener.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"

@@ -55,8 +55,4 @@ public:
     explicit PostcardWindow(QWidget* owner = nullptr);
 };
 
-// The maker's web site and contact address.
-inline constexpr const char* kMakerWebsite = "https://www.quorvel.example/jotlet";
-inline constexpr const char* kMakerEmail = "jotlet@quorvel.example";
-
 } // namespace jotlet

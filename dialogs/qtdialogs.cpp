@@ -1,7 +1,10 @@
 // The dialogs the user sees: Qt's standard dialogs, each over the window that asked and above every note.
+#include "dialogs/qtdialogs.h"
+
 #include "dialogs/aboutwindow.h"
-#include "dialogs/dialogresponder.h"
+#include "dialogs/currentprinter.h"
 #include "dialogs/inputdialogs.h"
+#include "dialogs/noteprinter.h"
 #include "dialogs/settingswindow.h"
 #include "dialogs/spellingdialog.h"
 
@@ -10,6 +13,7 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -99,10 +103,11 @@ public:
         return runDialog(dialog) == QDialog::Accepted;
     }
 
-    int question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
+    Answer question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
     {
-        return showMessage(
+        const int button = showMessage(
             owner, QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, detail);
+        return button == QMessageBox::Yes ? Answer::Yes : button == QMessageBox::No ? Answer::No : Answer::Cancel;
     }
 
     void information(QObject* owner, const QString& text, const QString& title) override
@@ -165,19 +170,50 @@ public:
     }
 };
 
-DialogResponder* g_installed = nullptr;
+// Qt's printer: the one chosen in the print dialog, kept for the rest of the run.
+class QtPrinting : public NotePrinting
+{
+public:
+    Result print(const QTextDocument& text, QObject* owner, QString* error) override
+    {
+        constexpr double kInchTwips = 1440;
+        QPrinter& printer = currentPrinter();
+        if (!dialogResponder().printerDialog(owner, printer)) {
+            return Result::Cancelled; // nothing is printed
+        }
+        printer.setFullPage(true); // margins count from the paper's edges
+        printer.setDocName(QStringLiteral("Jotlet Note"));
+        QPainter* painter = currentPrintPainter();
+        *error = QStringLiteral("The printer could not start a document");
+        if (painter
+            && printRichText(
+                text, printer, *painter, QMarginsF(kInchTwips, kInchTwips, kInchTwips, kInchTwips), error)) {
+            endCurrentPrintDocument(true);
+            return Result::Printed;
+        }
+        endCurrentPrintDocument(false); // nothing half printed goes to the printer
+        return Result::Failed;
+    }
+};
 
 } // namespace
 
-DialogResponder& dialogResponder()
+DialogResponder& qtDialogResponder()
 {
-    static QtDialogResponder qtDialogs;
-    return g_installed ? *g_installed : qtDialogs;
+    static QtDialogResponder dialogs;
+    return dialogs;
 }
 
-void setDialogResponder(DialogResponder* responder)
+NotePrinting& qtNotePrinting()
 {
-    g_installed = responder;
+    static QtPrinting printing;
+    return printing;
+}
+
+void installQtDialogs()
+{
+    setDialogResponder(&qtDialogResponder());
+    setNotePrinting(&qtNotePrinting());
 }
 
 } // namespace jotlet

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/dialogresponder.h"
+#include "note/dialogresponder.h"
 
 #include <QDialog>
 

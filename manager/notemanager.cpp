@@ -1,11 +1,11 @@
 #include "manager/notemanager.h"
 
-#include "dialogs/dialogresponder.h"
-#include "dialogs/notefiledialog.h"
+#include "note/dialogresponder.h"
+#include "note/noteboard.h"
+#include "note/notefiledialog.h"
 #include "notes/notestore.h"
 #include "rtf/reader.h"
 #include "support/errorlog.h"
-#include "window/noteboard.h"
 
 #include <QFileInfo>
 
@@ -95,8 +95,9 @@ Note* NoteManager::showNote()
         logError(QStringLiteral("frmNoteManager: ShowNote"), 9, QStringLiteral("No note is selected"));
         return nullptr;
     }
-    Note* note = m_board.createNote(NoteOrigin::FromFile);
-    if (!note->takeCopyOf(m_notes.at(m_selected))) {
+    Note* note = m_board.createNote(NoteOrigin::ManagerCopy);
+    const NoteRecord& stored = m_notes.at(m_selected);
+    if (!note->setFromRecord(stored, stored.FileName)) {
         note->discard();
         return nullptr;
     }

@@ -1,10 +1,10 @@
 #include "manager/notemanagerwindow.h"
 
+#include "note/note.h"
+#include "note/notecolors.h"
 #include "rtf/reader.h"
 #include "support/colors.h"
 #include "window/menuicons.h"
-#include "window/note.h"
-#include "window/notecolors.h"
 #include "window/windowhelpers.h"
 
 #include <QAction>

@@ -1,10 +1,9 @@
 #include "special/clipboardnotes.h"
 
+#include "note/notetext.h"
 #include "special/clipboardsource.h"
 #include "support/clock.h"
 #include "support/errorlog.h"
-#include "window/note.h"
-#include "window/notetext.h"
 
 #include <QTimer>
 
@@ -49,7 +48,7 @@ public:
         });
     }
 
-    bool show(Note& note, QString*) override
+    bool show(SpecialTarget& note, QString*) override
     {
         m_note = &note;
         write(note, m_clipboard.content());
@@ -57,10 +56,10 @@ public:
     }
 
 protected:
-    virtual void write(Note& note, const ClipboardContent& content) = 0;
+    virtual void write(SpecialTarget& note, const ClipboardContent& content) = 0;
 
     ClipboardSource& m_clipboard;
-    Note* m_note = nullptr;
+    SpecialTarget* m_note = nullptr;
     QTimer m_settle;
 };
 
@@ -70,7 +69,7 @@ public:
     using ClipboardFollower::ClipboardFollower;
 
 private:
-    void write(Note& note, const ClipboardContent& content) override
+    void write(SpecialTarget& note, const ClipboardContent& content) override
     {
         NoteText& text = note.text();
         writeSpecialHeading(text, QStringLiteral("Clipboard Viewer:") + kCrLf);
@@ -92,7 +91,7 @@ public:
     void catchUp() override { m_skipNext = true; }
 
 private:
-    void write(Note& note, const ClipboardContent& content) override
+    void write(SpecialTarget& note, const ClipboardContent& content) override
     {
         NoteText& text = note.text();
         if (m_entriesStart < 0) {

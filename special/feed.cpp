@@ -1,8 +1,8 @@
 #include "special/feed.h"
 
+#include "note/notetext.h"
 #include "notes/notefile.h"
-#include "window/notetext.h"
-#include "window/specialnote.h"
+#include "special/specialtext.h"
 
 #include <QXmlStreamReader>
 

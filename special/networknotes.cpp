@@ -6,7 +6,6 @@
 #include "support/codepage.h"
 #include "support/errorlog.h"
 #include "support/settings.h"
-#include "window/note.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
@@ -60,12 +59,12 @@ class FeedContent : public NetworkContent
 public:
     using NetworkContent::NetworkContent;
 
-    bool show(Note& note, QString*) override
+    bool show(SpecialTarget& note, QString*) override
     {
-        if (note.feedUrl().isEmpty() || m_waiting) {
+        if (note.parameter().isEmpty() || m_waiting) {
             return true; // nothing to ask, or the last question is still on its way
         }
-        fetch(QUrl::fromUserInput(note.feedUrl()), kMaxFeedBytes, [this, &note](const FetchResult& result) {
+        fetch(QUrl::fromUserInput(note.parameter()), kMaxFeedBytes, [this, &note](const FetchResult& result) {
             if (result.ok) {
                 parse(note, result.body);
             } else {
@@ -76,7 +75,7 @@ public:
     }
 
 private:
-    void parse(Note& note, const QByteArray& body)
+    void parse(SpecialTarget& note, const QByteArray& body)
     {
         m_waiting = true;
         auto* watcher = new QFutureWatcher<ParsedFeed>(&m_context);
@@ -97,10 +96,10 @@ private:
             return parsed;
         }));
     }
-    void failed(Note& note, int status, const QString& reason)
+    void failed(SpecialTarget& note, int status, const QString& reason)
     {
         writeFeedFailure(note.text());
-        logOnce(QStringLiteral("DisplayRSSFeed"), status, QStringLiteral("%1: %2").arg(note.feedUrl(), reason));
+        logOnce(QStringLiteral("DisplayRSSFeed"), status, QStringLiteral("%1: %2").arg(note.parameter(), reason));
     }
 };
 
@@ -109,9 +108,9 @@ class QuoteContent : public NetworkContent
 public:
     using NetworkContent::NetworkContent;
 
-    bool show(Note& note, QString*) override
+    bool show(SpecialTarget& note, QString*) override
     {
-        const QString symbol = note.stockSymbol();
+        const QString symbol = note.parameter();
         if (symbol.isEmpty() || m_waiting) {
             return true;
         }

@@ -2,7 +2,6 @@
 
 #include "support/clock.h"
 #include "support/timetext.h"
-#include "window/note.h"
 
 namespace jotlet {
 
@@ -31,15 +30,15 @@ namespace {
 class ReminderContent : public SpecialContent
 {
 public:
-    bool show(Note& note, QString* error) override
+    bool show(SpecialTarget& note, QString* error) override
     {
-        const QTime reminder = parseTimeOfDay(note.reminder());
+        const QTime reminder = parseTimeOfDay(note.parameter());
         if (!reminder.isValid()) {
-            *error = QStringLiteral("The reminder time '%1' is not a time of day").arg(note.reminder());
+            *error = QStringLiteral("The reminder time '%1' is not a time of day").arg(note.parameter());
             return false;
         }
         if (m_schedule.isDue(reminder, Clock::now())) {
-            note.fireReminder();
+            note.remind();
         }
         return true;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/specialnote.h"
+#include "special/specialtext.h"
 
 namespace jotlet {
 

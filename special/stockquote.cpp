@@ -1,7 +1,7 @@
 #include "special/stockquote.h"
 
-#include "window/notetext.h"
-#include "window/specialnote.h"
+#include "note/notetext.h"
+#include "special/specialtext.h"
 
 namespace jotlet {
 

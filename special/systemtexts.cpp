@@ -1,9 +1,8 @@
 #include "special/systemtexts.h"
 
+#include "note/notetext.h"
 #include "support/clock.h"
 #include "support/timetext.h"
-#include "window/note.h"
-#include "window/notetext.h"
 
 #include <cmath>
 
@@ -17,7 +16,7 @@ constexpr double kGigabyte = 1024.0 * 1024.0 * 1024.0;
 class TimeContent : public SpecialContent
 {
 public:
-    bool show(Note& note, QString*) override
+    bool show(SpecialTarget& note, QString*) override
     {
         writeTimeNote(note.text(), Clock::now().time());
         return true;
@@ -27,7 +26,7 @@ public:
 class MemoryContent : public SpecialContent
 {
 public:
-    bool show(Note& note, QString* error) override
+    bool show(SpecialTarget& note, QString* error) override
     {
         const MemoryStatus memory = systemInfo().memory(); // read once: the lines agree with each other
         if (!memory.ok) {
@@ -42,7 +41,7 @@ public:
 class DriveContent : public SpecialContent
 {
 public:
-    bool show(Note& note, QString*) override
+    bool show(SpecialTarget& note, QString*) override
     {
         writeDriveNote(note.text(), systemInfo().drives());
         return true;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/systeminfo.h"
-#include "window/specialnote.h"
+#include "special/specialtext.h"
 
 #include <QLocale>
 #include <QTime>

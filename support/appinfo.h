@@ -29,4 +29,8 @@ QString mainNoteFilePath();
 // The recovery journal: the open notes as they are now, while any of them is not safely in a file.
 QString recoveryJournalPath();
 
+// The maker's web site and contact address.
+inline constexpr const char* kMakerWebsite = "https://www.quorvel.example/jotlet";
+inline constexpr const char* kMakerEmail = "jotlet@quorvel.example";
+
 } // namespace jotlet

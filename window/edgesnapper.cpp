@@ -1,6 +1,6 @@
 #include "window/edgesnapper.h"
 
-#include "window/screens.h"
+#include "note/screens.h"
 
 #include <QGuiApplication>
 #include <QScreen>

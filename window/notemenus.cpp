@@ -1,7 +1,7 @@
 #include "window/notemenus.h"
 
+#include "note/note.h"
 #include "window/menuicons.h"
-#include "window/note.h"
 #include "window/translucency.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/command.h"
+#include "note/command.h"
 
 #include <QHash>
 #include <QObject>

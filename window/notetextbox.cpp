@@ -1,8 +1,8 @@
 #include "window/notetextbox.h"
 
+#include "note/desktop.h"
+#include "note/notetext.h"
 #include "window/links.h"
-#include "window/notetext.h"
-#include "window/windowhelpers.h"
 
 #include <QDropEvent>
 #include <QGuiApplication>

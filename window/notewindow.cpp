@@ -1,10 +1,10 @@
 // The note window: it follows its note and hands the user's commands to it.
 #include "window/notewindow.h"
 
+#include "note/notetext.h"
+#include "note/screens.h"
 #include "window/edgesnapper.h"
-#include "window/notetext.h"
 #include "window/notetextbox.h"
-#include "window/screens.h"
 #include "window/translucency.h"
 #include "window/windowhelpers.h"
 
@@ -210,7 +210,7 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
             *consume = true;
             return;
         }
-        m_note->restore();
+        m_note->run(Command::RestoreSize);
     }
     if (key == Qt::Key_Menu) {
         popUpForText();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/command.h"
-#include "window/note.h"
+#include "note/command.h"
+#include "note/note.h"
 #include "window/notemenus.h"
 
 #include <QHash>

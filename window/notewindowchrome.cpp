@@ -1,10 +1,10 @@
 // The note window's chrome: its controls and their layout, and what the mouse does on them.
+#include "note/notelogic.h"
+#include "note/screens.h"
 #include "support/colors.h"
 #include "window/edgesnapper.h"
-#include "window/notelogic.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
-#include "window/screens.h"
 
 #include <QFrame>
 #include <QHash>
@@ -160,7 +160,7 @@ void NoteWindow::showIcon()
     // A reminder note shows whether its reminder waits or has gone off in place of the note icon.
     static const QString kinds[]
         = {QStringLiteral("note"), QStringLiteral("reminder-waiting"), QStringLiteral("reminder-fired")};
-    const ReminderIcon icon = m_note ? m_note->reminderIcon() : ReminderIcon::None;
+    const ReminderIcon icon = m_note && m_note->special() ? m_note->special()->reminderIcon() : ReminderIcon::None;
     m_icon->setPixmap(chromePicture(kinds[int(icon)], int(std::lround(kIconTwips / twipsPerPixel(screen()).x))));
 }
 
@@ -289,7 +289,7 @@ bool NoteWindow::chromeMouseEvent(QObject* watched, QMouseEvent* mouse)
         return true;
     }
     if (watched == m_icon && doubleClick) {
-        m_note->toggleRollUp();
+        m_note->run(Command::ToggleRollUp);
         return true;
     }
     if (watched == m_caption && mouse->button() == Qt::RightButton) {

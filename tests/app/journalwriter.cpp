@@ -1,8 +1,8 @@
 // Helper of tst_journalkill: journals ten notes again and again, each time with every note saying "version N",
 // until it is killed.
 #include "app/recoveryjournal.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 
 #include <QGuiApplication>
 

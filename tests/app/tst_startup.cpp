@@ -1,21 +1,24 @@
 // What the program starts with (without windows): the command line, the main note file, a new note; main note
 // files that cannot be read, hostile note files, and saves that meet a full disk.
+#include "app/application.h"
+#include "app/logoff.h"
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
 #include "fakedialogs.h"
 #include "filefaults.h"
 #include "logcapture.h"
+#include "note/noteboard.h"
+#include "note/notecolors.h"
+#include "note/notetext.h"
+#include "note/screens.h"
 #include "notes/notefile.h"
 #include "notes/notestore.h"
+#include "platform/autostart.h"
 #include "samplenotes.h"
 #include "support/appinfo.h"
 #include "support/files.h"
 #include "support/settings.h"
 #include "testdata.h"
-#include "window/noteboard.h"
-#include "window/notecolors.h"
-#include "window/notetext.h"
-#include "window/screens.h"
 
 #include <QScopeGuard>
 
@@ -28,6 +31,11 @@
 using namespace jotlet;
 
 namespace {
+
+QString autostartEntry()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/jotlet.desktop");
+}
 
 } // namespace
 
@@ -56,6 +64,8 @@ private slots:
     void commandLineFailuresAreTold();
     void dataFolderTroubleIsTold_data();
     void dataFolderTroubleIsTold();
+    void sessionEndWritesEveryNote();
+    void closingTheLastNoteRemovesAutostart();
     void sessionEndAddsToAMainNoteFileItDidNotOpen();
 
 private:
@@ -116,7 +126,7 @@ void TestStartup::startFromCommandLine()
     QCOMPARE(note->colorText(), QStringLiteral("green"));
     QCOMPARE(note->geometry(), QRect(600, 1500, 3000, 2500));
     QCOMPARE(note->subCaption(), QStringLiteral("12/6/2026 3:04:05 PM"));
-    QVERIFY(!note->isUnsaved() && !note->marksEveryEdit());
+    QVERIFY(!note->isUnsaved());
 }
 
 void TestStartup::startFromMainNoteFile()
@@ -131,7 +141,7 @@ void TestStartup::startFromMainNoteFile()
     QCOMPARE(notes.at(0)->text().text(), QStringLiteral("one"));
     QCOMPARE(notes.at(1)->text().text(), QStringLiteral("two"));
     QCOMPARE(notes.at(1)->geometry().left(), 4500);
-    QVERIFY(notes.at(0)->isUnsaved() && notes.at(1)->marksEveryEdit());
+    QVERIFY(notes.at(0)->isUnsaved() && notes.at(1)->isUnsaved()); // their text is nowhere else now
     QVERIFY(notes.at(0)->filePath().isEmpty());
     QVERIFY(!QFile::exists(mainNoteFilePath()));
 }
@@ -155,7 +165,7 @@ void TestStartup::unreadableMainNoteFileIsSetAside()
 
     // The next end of the session writes a new main note file, which the next start reads.
     board.notes().first()->text().setText(QStringLiteral("kept"));
-    board.endSession();
+    keepNotesForNextSession(board, outcome.mainFileOpened);
     QCOMPARE(loadMainNoteFile().size(), 1);
     QFile::remove(aside);
 }
@@ -245,7 +255,6 @@ void TestStartup::fullDiskKeepsTheNoteUnsaved()
     openStartingNotes(board, mode < 0 ? QString() : path);
     Note* note = board.notes().value(0);
     QVERIFY(note);
-    note->setMarksEveryEdit(true);
     note->text().setText(QString(15 * 1024, QLatin1Char('x'))); // small enough to sit in a write buffer
     if (mode < 0) { // the notes came from the main note file, now gone: an earlier note was kept at log-off
         QVERIFY(saveNoteFile(sampleNote(QStringLiteral("old"), QStringLiteral("blue"), QRect(100, 1500, 3000, 2500)),
@@ -258,10 +267,12 @@ void TestStartup::fullDiskKeepsTheNoteUnsaved()
     disk.fillLeaving(0);
 
     if (mode < 0) {
-        board.endSession();
+        keepNotesForNextSession(board, true);
         QVERIFY(dialogs.warnings.isEmpty()); // nothing modal while the session ends
     } else {
-        note->save(SaveMode(mode));
+        note->run(mode == int(SaveMode::Save)     ? Command::Save
+                  : mode == int(SaveMode::SaveAs) ? Command::SaveAs
+                                                  : Command::AppendTo);
         QVERIFY(note->title().endsWith(QLatin1String(" *")));
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY2(dialogs.warnings.first().contains(QLatin1String("No space left on device")),
@@ -399,7 +410,7 @@ void TestStartup::sessionEndAddsToAMainNoteFileItDidNotOpen()
     NoteBoard board;
     const StartupOutcome outcome = openStartingNotes(board, path);
     QVERIFY(!outcome.mainFileOpened);
-    QVERIFY(board.endSession(outcome.mainFileOpened));
+    QVERIFY(keepNotesForNextSession(board, outcome.mainFileOpened));
     const NoteList notes = loadMainNoteFile();
     QCOMPARE(notes.size(), kept);
     QVERIFY(notes.last().Data.contains(QLatin1String("from x")));
@@ -417,9 +428,9 @@ void TestStartup::aNoteKeepsItsFileAcrossALogOff()
     {
         NoteBoard board;
         openStartingNotes(board, path);
-        board.notes().first()->setTransparency(2);
+        board.notes().first()->run(Command::Transparency, 2);
         board.createNote()->text().setText(QStringLiteral("a new note"));
-        QVERIFY(board.endSession(false));
+        QVERIFY(keepNotesForNextSession(board, false));
     }
     NoteBoard board;
     openStartingNotes(board, QString());
@@ -487,6 +498,46 @@ void TestStartup::dataFolderTroubleIsTold()
     QCOMPARE(outcome.notices.first().title, title);
     QVERIFY2(outcome.notices.first().text.contains(told), qPrintable(outcome.notices.first().text));
     QCOMPARE(readSetting(Setting::NotesNotKept), QString()); // told once
+}
+
+void TestStartup::sessionEndWritesEveryNote()
+{
+    FakeDialogs dialogs;
+    NoteBoard board;
+    Note* first = board.createNote();
+    first->text().setText(QStringLiteral("first"));
+    first->setColor(QStringLiteral("green"), false);
+    first->resize(QSize(3300, 2085));
+    Note* second = board.createNote();
+    second->text().setText(QStringLiteral("second"));
+    second->moveTo(QPoint(900, 1200));
+    second->run(Command::RollUp);
+    keepNotesForNextSession(board, true);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(dialogs.questionsAsked.isEmpty());
+    QCOMPARE(board.count(), 0);
+    QVERIFY(QFile::exists(autostartEntry()));
+    const NoteList notes = loadMainNoteFile();
+    QCOMPARE(notes.size(), 2);
+    QCOMPARE(notes.at(0).Color, QStringLiteral("green"));
+    QCOMPARE(notes.at(0).Width, 3300); // the size it has now, not the size it was made with
+    QCOMPARE(notes.at(1).Left, 900);
+    QCOMPARE(notes.at(1).Width, 2325); // rolled up: the size it comes back to
+}
+
+void TestStartup::closingTheLastNoteRemovesAutostart()
+{
+    QVERIFY(registerAutostart());
+    JotletApplication program;
+    QVERIFY(program.start(QString()));
+    Note* first = program.board().notes().first();
+    Note* second = program.board().createNote();
+    QVERIFY(first->close());
+    QCoreApplication::processEvents();
+    QVERIFY(QFile::exists(autostartEntry()));
+    QVERIFY(second->close());
+    QTRY_VERIFY(!QFile::exists(autostartEntry()));
+    QVERIFY(!QFile::exists(mainNoteFilePath()));
 }
 
 QTEST_MAIN(TestStartup)

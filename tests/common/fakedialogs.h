@@ -2,10 +2,9 @@
 
 // Answers the common dialogs in place of a user: each answer is taken from a queue, and every request is kept
 // so a test can check what the dialog was asked to show. Installed for its lifetime.
-#include "dialogs/dialogresponder.h"
+#include "note/dialogresponder.h"
 
 #include <QList>
-#include <QPrinter>
 
 class FakeDialogs : public jotlet::DialogResponder
 {
@@ -48,15 +47,15 @@ public:
         ++printerDialogs;
         return printerAnswer;
     }
-    QList<int> questionAnswers; // QMessageBox::Yes, No or Cancel; Cancel when none is left
-    QStringList questionsAsked; // "title|text"
+    QList<jotlet::Answer> questionAnswers; // Cancel when none is left
+    QStringList questionsAsked;            // "title|text"
     QStringList questionDetails;
-    int question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
+    jotlet::Answer question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
     {
         questionsAsked << title + QLatin1Char('|') + text;
         questionDetails << detail;
         owners << owner;
-        return questionAnswers.isEmpty() ? 0x00400000 /* QMessageBox::Cancel */ : questionAnswers.takeFirst();
+        return questionAnswers.isEmpty() ? jotlet::Answer::Cancel : questionAnswers.takeFirst();
     }
     QStringList notices;
     QStringList noticeTitles;

@@ -1,10 +1,11 @@
-#include "dialogs/commondialog.h"
 #include "dialogs/currentprinter.h"
-#include "dialogs/inputbox.h"
 #include "dialogs/inputdialogs.h"
-#include "dialogs/notefiledialog.h"
+#include "dialogs/qtdialogs.h"
 #include "dialogs/settingswindow.h"
 #include "fakedialogs.h"
+#include "note/commondialog.h"
+#include "note/inputbox.h"
+#include "note/notefiledialog.h"
 #include "support/settings.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -175,7 +177,7 @@ void TestCommonDialog::fontDialogOpensOnTheFaceShown()
             dialog->reject();
         }
     });
-    QVERIFY(!dialogResponder().fontDialog(nullptr, QStringLiteral("Comic Sans MS"), 14));
+    QVERIFY(!qtDialogResponder().fontDialog(nullptr, QStringLiteral("Comic Sans MS"), 14));
     QCOMPARE(listed, shownFace);
     QCOMPARE(size, 14);
 }
@@ -197,12 +199,11 @@ void TestCommonDialog::printerDialog()
 
     FakeDialogs fake;
     fake.printerAnswer = confirm;
-    CommonDialog dialog;
-    QCOMPARE(dialog.showPrinter(), confirm);
-    QPainter* painter = currentPrintPainter();
-    QVERIFY(painter);
-    painter->drawText(100, 100, QStringLiteral("page"));
-    dialog.printDocument();
+    QTextDocument page;
+    page.setPlainText(QStringLiteral("page"));
+    QString error;
+    QCOMPARE(qtNotePrinting().print(page, nullptr, &error),
+             confirm ? NotePrinting::Result::Printed : NotePrinting::Result::Cancelled);
 
     QFile out(pdf);
     const bool printed = out.open(QIODevice::ReadOnly) && out.readAll().startsWith("%PDF");

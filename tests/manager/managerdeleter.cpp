@@ -2,7 +2,7 @@
 // again, until one note is left or it is killed.
 #include "fakedialogs.h"
 #include "manager/notemanager.h"
-#include "window/noteboard.h"
+#include "note/noteboard.h"
 
 #include <QGuiApplication>
 

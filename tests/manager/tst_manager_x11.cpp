@@ -3,12 +3,12 @@
 // its stored place.
 #include "fakedialogs.h"
 #include "manager/notemanagerwindow.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "note/screens.h"
 #include "notes/notestore.h"
 #include "samplenotes.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 #include "window/notewindow.h"
-#include "window/screens.h"
 #include "xtools.h"
 
 #include <QAction>

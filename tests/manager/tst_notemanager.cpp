@@ -5,11 +5,11 @@
 #include "filefaults.h"
 #include "manager/notemanager.h"
 #include "manager/notemanagerwindow.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "notes/notestore.h"
 #include "samplenotes.h"
 #include "testdata.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 
 #include <QDir>
 #include <QListWidget>

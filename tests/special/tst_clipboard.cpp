@@ -1,12 +1,13 @@
 // The clipboard viewer and log with a clipboard the test copies to: what each shows for texts, pictures, repeated
 // and secret copies, long texts, many copies and bursts of changes.
 #include "fakeclipboard.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "special/clipboardnotes.h"
 #include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
 #include "support/clock.h"
 #include "support/errorlog.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 
 #include <QTest>
 
@@ -21,7 +22,10 @@ const ClipboardContent kPicture {false, {}, false};
 
 struct ClipboardBoard
 {
-    ClipboardBoard() { board.setSpecialContentFactory(specialContentFactory({nullptr, &clipboard})); }
+    ClipboardBoard()
+    {
+        board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory({nullptr, &clipboard}), {}));
+    }
     Note* note(Command kind)
     {
         Note* created = board.createNote();
@@ -38,7 +42,7 @@ void copyAll(ClipboardBoard& fixture, const QList<ClipboardContent>& copies, con
     for (const ClipboardContent& copy : copies) {
         fixture.clipboard.current = copy;
         for (Note* note : notes) {
-            note->displaySpecialNote(note->specialKind());
+            specialDriverOf(*note)->display(specialDriverOf(*note)->kind());
         }
     }
 }
@@ -102,7 +106,8 @@ void TestClipboard::viewerAndLog()
         log += logEntry(entry);
     }
     QCOMPARE(logNote->text().text(), log);
-    QVERIFY(!viewerNote->isRefreshing() && !logNote->isRefreshing()); // they follow changes, not a timer
+    QVERIFY(!specialDriverOf(*viewerNote)->isRefreshing()
+            && !specialDriverOf(*logNote)->isRefreshing()); // they follow changes, not a timer
 }
 
 void TestClipboard::longTextIsCut()

@@ -3,13 +3,14 @@
 // dropped.
 #include "fakedialogs.h"
 #include "logcapture.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "special/httpfetcher.h"
 #include "special/networknotes.h"
 #include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
 #include "support/settings.h"
 #include "testhttpserver.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 
 #include <QTest>
 
@@ -34,7 +35,7 @@ struct NetworkBoard
     NetworkBoard()
     {
         fetcher.setTimeout(1500);
-        board.setSpecialContentFactory(specialContentFactory({&fetcher, nullptr}));
+        board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory({&fetcher, nullptr}), {}));
     }
     Note* feedNote(const QString& address)
     {
@@ -97,18 +98,18 @@ void TestNetwork::feedNote()
     QCOMPARE(fixture.dialogs.textRequests.first(),
              QStringLiteral("RSS Feed URL|Please enter the URL for an RSS feed|"));
     QCOMPARE(note->text().text(), QStringLiteral("...loading RSS feed")); // at once, before any reply
-    QCOMPARE(note->refreshDelay(), 65535);
+    QCOMPARE(specialDriverOf(*note)->refreshDelay(), 65535);
     QTRY_COMPARE(
         note->text().text(),
         QStringLiteral("Local news\r\nBridge opens\r\nhttp://news/1\r\n\r\nRain & wind\r\nhttp://news/2\r\n\r\n"));
 
     // Cancelling the dialog changes nothing; confirming an empty address keeps the headlines and stops the refresh.
     note->run(Command::SpecialRssFeed);
-    QCOMPARE(note->feedUrl(), m_server.url(QStringLiteral("/feed.xml")).toString());
+    QCOMPARE(specialDriverOf(*note)->feedUrl(), m_server.url(QStringLiteral("/feed.xml")).toString());
     fixture.dialogs.textAnswers << QString();
     note->run(Command::SpecialRssFeed);
-    note->displaySpecialNote(SpecialKind::RssFeed); // the next tick
-    QVERIFY(!note->isRefreshing());
+    specialDriverOf(*note)->display(SpecialKind::RssFeed); // the next tick
+    QVERIFY(!specialDriverOf(*note)->isRefreshing());
     QVERIFY(note->text().text().startsWith(QLatin1String("Local news")));
 }
 
@@ -174,7 +175,7 @@ void TestNetwork::hostileServers()
     QCOMPARE(log.size(), 1);
     QVERIFY2(log.first().contains(QLatin1String("DisplayRSSFeed")) && log.first().contains(reason, Qt::CaseInsensitive),
              qPrintable(log.first()));
-    QVERIFY(note->isRefreshing()); // it tries again at the next refresh
+    QVERIFY(specialDriverOf(*note)->isRefreshing()); // it tries again at the next refresh
 }
 
 void TestNetwork::replyForAnotherKindIsDropped()
@@ -245,7 +246,7 @@ void TestNetwork::noQuoteServer()
     QVERIFY(fixture.dialogs.confirmations.first().contains(QLatin1String("No quote server is set up")));
     QCOMPARE(fixture.dialogs.settingsShown, 1);
     QVERIFY(note->text().text().contains(QLatin1String("choose Settings...")));
-    QVERIFY(note->isRefreshing());
+    QVERIFY(specialDriverOf(*note)->isRefreshing());
 }
 
 QTEST_MAIN(TestNetwork)

@@ -1,16 +1,17 @@
 // Reminder notes with a clock the test sets: when a reminder goes off (also after a late check and across
 // midnight), what the note does then, the time dialog's answers, and a reminder kept over the end of a session.
-#include "dialogs/inputbox.h"
 #include "fakedialogs.h"
 #include "logcapture.h"
+#include "note/inputbox.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "notes/notestore.h"
 #include "special/reminder.h"
 #include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
 #include "support/appinfo.h"
 #include "support/clock.h"
 #include "support/timetext.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 
 #include <QFile>
 #include <QTest>
@@ -31,10 +32,10 @@ struct ReminderBoard
 {
     ReminderBoard()
     {
-        board.setSpecialContentFactory(specialContentFactory());
-        board.setAlertPresenter([this](const QString& text, int ms, const Note&) {
-            alerts << text + QLatin1Char('|') + QString::number(ms);
-        });
+        board.setSpecialNoteFactory(
+            specialNoteFactory(specialContentFactory(), [this](const QString& text, int ms, const Note&) {
+                alerts << text + QLatin1Char('|') + QString::number(ms);
+            }));
     }
     Note* noteWithReminder(const QTime& time)
     {
@@ -52,7 +53,7 @@ struct ReminderBoard
 void checkAt(Note* note, const QDateTime& now)
 {
     Clock::setSource([now] { return now; });
-    note->displaySpecialNote(SpecialKind::Reminder);
+    specialDriverOf(*note)->display(SpecialKind::Reminder);
 }
 
 } // namespace
@@ -182,28 +183,28 @@ void TestReminder::choosingAndGoingOff()
     Note* note = fixture.noteWithReminder(QTime(15, 45, 0));
     QCOMPARE(fixture.dialogs.timeRequests,
              QStringList {"Reminder Time|Please enter the reminder time for this note|15:40:00"});
-    QCOMPARE(parseTimeOfDay(note->reminder()), QTime(15, 45, 0));
-    QCOMPARE(note->reminderIcon(), ReminderIcon::Waiting);
-    QCOMPARE(note->refreshDelay(), 6000);
+    QCOMPARE(parseTimeOfDay(specialDriverOf(*note)->reminderTime()), QTime(15, 45, 0));
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Waiting);
+    QCOMPARE(specialDriverOf(*note)->refreshDelay(), 6000);
     QVERIFY(!note->text().isLocked()); // the user goes on typing in a reminder note
-    note->rollUp();
+    note->run(Command::RollUp);
 
     checkAt(note, at(QStringLiteral("15:45:04")));
     QVERIFY(!note->isRolledUp());
-    QCOMPARE(note->reminderIcon(), ReminderIcon::Fired);
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Fired);
     QCOMPARE(fixture.alerts, QStringList {"Your reminder note is now active|3000"});
     checkAt(note, at(QStringLiteral("15:45:04"), 1)); // the next day: to the front again, without an alert
     QCOMPARE(fixture.alerts.size(), 1);
 
     fixture.dialogs.timeAnswers << QTime(15, 50, 0); // a new reminder is announced again
     note->run(Command::SpecialReminder);
-    QCOMPARE(note->reminderIcon(), ReminderIcon::Waiting);
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Waiting);
     checkAt(note, at(QStringLiteral("15:50:02"), 1));
     QCOMPARE(fixture.alerts.size(), 2);
 
     note->run(Command::StopSpecialNote);
-    QCOMPARE(note->reminderIcon(), ReminderIcon::None);
-    QVERIFY(!note->isRefreshing());
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::None);
+    QVERIFY(!specialDriverOf(*note)->isRefreshing());
 }
 
 void TestReminder::noTimeChosenKeepsTheReminder()
@@ -211,15 +212,15 @@ void TestReminder::noTimeChosenKeepsTheReminder()
     ReminderBoard fixture;
     Note* plain = fixture.board.createNote();
     plain->run(Command::SpecialReminder); // closed without a button
-    QCOMPARE(plain->reminderIcon(), ReminderIcon::None);
+    QCOMPARE(specialDriverOf(*plain)->reminderIcon(), ReminderIcon::None);
     QVERIFY(!plain->isSpecial());
 
     Note* note = fixture.noteWithReminder(QTime(16, 0, 0));
-    const QString before = note->reminder();
+    const QString before = specialDriverOf(*note)->reminderTime();
     note->run(Command::SpecialReminder);
-    QCOMPARE(note->reminder(), before);
-    QCOMPARE(note->reminderIcon(), ReminderIcon::Waiting);
-    QVERIFY(note->isRefreshing());
+    QCOMPARE(specialDriverOf(*note)->reminderTime(), before);
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Waiting);
+    QVERIFY(specialDriverOf(*note)->isRefreshing());
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 2);
     QVERIFY(log.at(1).contains(QLatin1String("frmMain: mnuSNReminder_Click")));
@@ -236,7 +237,7 @@ void TestReminder::keptOverTheEndOfASession()
         // A file the user saves never holds the kind; the program's own session file does.
         saved = dataFilePath(QStringLiteral("user.not"));
         QVERIFY(saveNoteFile(note->record(), saved));
-        QVERIFY(fixture.board.endSession());
+        QVERIFY(writeMainNoteFile({note->sessionRecord()}));
     }
     QVERIFY(!loadNoteFile(saved).first().keepsSpecial);
     const NoteList kept = loadMainNoteFile();
@@ -245,12 +246,12 @@ void TestReminder::keptOverTheEndOfASession()
     // The next start, 20 seconds after the reminder: it comes back armed and goes off.
     ReminderBoard fixture;
     Clock::setSource([] { return at(QStringLiteral("15:45:20")); });
-    Note* note = fixture.board.createNote(NoteOrigin::FromFile);
+    Note* note = fixture.board.createNote(NoteOrigin::Kept);
     QVERIFY(note->setFromRecord(kept.first(), QString()));
     note->resumeSpecial(kept.first());
-    QCOMPARE(note->specialKind(), SpecialKind::Reminder);
+    QCOMPARE(specialDriverOf(*note)->kind(), SpecialKind::Reminder);
     QCOMPARE(note->text().text(), QStringLiteral("call the garage"));
-    QVERIFY(note->isRefreshing());
+    QVERIFY(specialDriverOf(*note)->isRefreshing());
     QCOMPARE(fixture.alerts.size(), 1);
     QFile::remove(saved);
 }

@@ -6,16 +6,17 @@
 // notes: copies made with xclip and from a note show in a viewer and a log; a stopped note no longer follows.
 #include "fakealertsound.h"
 #include "fakedialogs.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "note/screens.h"
+#include "special/alert/alertwindow.h"
 #include "special/clipboardsource.h"
 #include "special/httpfetcher.h"
 #include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
 #include "testhttpserver.h"
-#include "window/alertwindow.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
-#include "window/screens.h"
 #include "xtools.h"
 
 #include <QApplication>
@@ -67,7 +68,7 @@ struct ThreeNotes
     explicit ThreeNotes(const SpecialServices& services)
     {
         board.setViewFactory([this](Note* note) { windows << new NoteWindow(note); });
-        board.setSpecialContentFactory(specialContentFactory(services));
+        board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(services), {}));
         for (int i = 0; i < 3; ++i) {
             Note* note = board.createNote();
             note->setSaveNewNoteOnClose(false);
@@ -108,7 +109,7 @@ void TestSpecialX11::timeNoteFromTheMenu()
     NoteBoard board;
     NoteWindow* window = nullptr;
     board.setViewFactory([&window](Note* note) { window = new NoteWindow(note); });
-    board.setSpecialContentFactory(specialContentFactory());
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
     Note* note = board.createNote();
     note->setSaveNewNoteOnClose(false);
     note->setGeometry(QRect(4500, 3000, 4500, 3000));
@@ -150,16 +151,16 @@ void TestSpecialX11::reminderOnARolledUpNote()
     NoteBoard board;
     NoteWindow* window = nullptr;
     board.setViewFactory([&window](Note* note) { window = new NoteWindow(note); });
-    board.setSpecialContentFactory(specialContentFactory());
-    board.setAlertPresenter([&sound](const QString& text, int ms, const Note& note) {
-        AlertWindow::display(text, ms, screenOfNote(note.geometry())->availableGeometry(), &sound);
-    });
+    board.setSpecialNoteFactory(
+        specialNoteFactory(specialContentFactory(), [&sound](const QString& text, int ms, const Note& note) {
+            AlertWindow::display(text, ms, screenOfNote(note.geometry())->availableGeometry(), &sound);
+        }));
     Note* note = board.createNote();
     note->setSaveNewNoteOnClose(false);
     note->setGeometry(QRect(4500, 3000, 4500, 3000));
     note->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    note->rollUp();
+    note->run(Command::RollUp);
 
     // The user types in another window while the reminder comes due.
     QLineEdit typing;
@@ -190,7 +191,7 @@ void TestSpecialX11::reminderOnARolledUpNote()
     QVERIFY(typing.hasFocus());
     QTRY_VERIFY_WITH_TIMEOUT(alert.isNull(), 8000); // it stays three seconds and goes
     QCOMPARE(sound.plays, 1);
-    QCOMPARE(note->reminderIcon(), ReminderIcon::Fired);
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Fired);
     note->discard();
 }
 

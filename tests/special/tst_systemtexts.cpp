@@ -2,15 +2,16 @@
 // what choosing, refreshing, switching and stopping such a note does to it (with a clock the test sets).
 #include "fakesysteminfo.h"
 #include "logcapture.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "notes/notestore.h"
 #include "platform/drivefilter.h"
 #include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
 #include "special/systemtexts.h"
 #include "support/appinfo.h"
 #include "support/clock.h"
 #include "support/timetext.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 
 #include <QTest>
 
@@ -183,25 +184,25 @@ void TestSystemTexts::choosingRefreshingAndStopping()
     QDateTime now(QDate(2026, 12, 7), QTime(15, 4, 5, 250));
     Clock::setSource([&now] { return now; });
     NoteBoard board;
-    board.setSpecialContentFactory(specialContentFactory());
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
     Note* note = board.createNote();
     QVERIFY(note->run(Command::SpecialTime));
     QVERIFY(note->text().text().startsWith(QLatin1String("Time: \r\n03:04:05 ")));
     QVERIFY(note->text().isLocked());
     QVERIFY(!note->isEnabled(Command::Save) && !note->isEnabled(Command::SaveAs) && note->isEnabled(Command::AppendTo));
-    QCOMPARE(note->refreshDelay(), 750); // to the next whole second
+    QCOMPARE(specialDriverOf(*note)->refreshDelay(), 750); // to the next whole second
     now = now.addMSecs(750);
     QTRY_VERIFY(note->text().text().contains(QLatin1String("03:04:06")));
 
     QVERIFY(note->run(Command::SpecialMemory)); // replaces the time at once; one reading for all six lines
     QVERIFY(note->text().text().startsWith(QLatin1String("Memory:\r\nTotal Physical: 8192M")));
     QCOMPARE(system.memoryReads, 1);
-    QCOMPARE(note->refreshDelay(), 65535);
+    QCOMPARE(specialDriverOf(*note)->refreshDelay(), 65535);
 
     QVERIFY(note->run(Command::StopSpecialNote));
-    QVERIFY(!note->isRefreshing() && !note->text().isLocked());
+    QVERIFY(!specialDriverOf(*note)->isRefreshing() && !note->text().isLocked());
     QVERIFY(note->isEnabled(Command::Save));
-    QCOMPARE(note->specialKind(), SpecialKind::Memory); // the kind is remembered
+    QCOMPARE(specialDriverOf(*note)->kind(), SpecialKind::Memory); // the kind is remembered
 }
 
 void TestSystemTexts::failingContentStopsTheRefresh()
@@ -210,10 +211,10 @@ void TestSystemTexts::failingContentStopsTheRefresh()
     system.memoryStatus = {false, QStringLiteral("Cannot read /proc/meminfo")};
     clearErrorLog();
     NoteBoard board;
-    board.setSpecialContentFactory(specialContentFactory());
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
     Note* note = board.createNote();
     QVERIFY(note->run(Command::SpecialMemory));
-    QVERIFY(!note->isRefreshing());
+    QVERIFY(!specialDriverOf(*note)->isRefreshing());
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
     QVERIFY(log.first().contains(QLatin1String("frmMain: DisplaySpecialNote"))
@@ -223,22 +224,22 @@ void TestSystemTexts::failingContentStopsTheRefresh()
 void TestSystemTexts::timeNoteAtLogOffComesBackAsATimeNote()
 {
     NoteBoard board;
-    board.setSpecialContentFactory(specialContentFactory());
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
     board.createNote()->run(Command::SpecialTime);
     board.createNote()->run(Command::SpecialMemory);
     board.notes().last()->run(Command::StopSpecialNote); // an ordinary note again, with the last figures
-    QVERIFY(board.endSession());
+    QVERIFY(writeMainNoteFile({board.notes().first()->sessionRecord(), board.notes().last()->sessionRecord()}));
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 2);
     for (const NoteRecord& record : kept) {
-        Note* reopened = board.createNote(NoteOrigin::FromFile);
+        Note* reopened = board.createNote(NoteOrigin::Kept);
         QVERIFY(reopened->setFromRecord(record, QString()));
         reopened->resumeSpecial(record);
     }
-    const Note* time = board.notes().first();
-    QCOMPARE(time->specialKind(), SpecialKind::Time);
-    QVERIFY(time->isRefreshing() && time->text().isLocked());
-    const Note* stopped = board.notes().last();
+    Note* time = board.notes().at(2);
+    QCOMPARE(specialDriverOf(*time)->kind(), SpecialKind::Time);
+    QVERIFY(specialDriverOf(*time)->isRefreshing() && time->text().isLocked());
+    Note* stopped = board.notes().last();
     QVERIFY(!stopped->isSpecial() && !stopped->text().isLocked());
     QFile::remove(mainNoteFilePath());
 }

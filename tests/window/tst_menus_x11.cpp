@@ -3,9 +3,10 @@
 // menu; a question of an on-top note stands above it and belongs to it; a rolled-up note is its icon alone;
 // "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window; a dropped file replaces the text.
 // Screenshots of the main menu, a rolled-up note and the "Perform Save" question go to build/screenshots.
-#include "window/noteboard.h"
+#include "dialogs/qtdialogs.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "window/notemenus.h"
-#include "window/notetext.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
 #include "xtools.h"
@@ -78,6 +79,7 @@ private:
 void TestMenusX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    installQtDialogs(); // the real question and about boxes
 }
 
 void TestMenusX11::init()
@@ -289,7 +291,7 @@ void TestMenusX11::aboutStandsAboveItsNote()
 
 void TestMenusX11::rolledUpNoteIsItsIcon()
 {
-    m_note->rollUp();
+    m_note->run(Command::RollUp);
     QTest::qWait(300);
     screenshot(QStringLiteral("rolled-up"));
     QList<QWidget*> visible;

@@ -1,8 +1,8 @@
 // Walks the four menus of a note and compares them with the tables they are built from: captions with their
 // access keys, order, separators, shortcut labels, initial check marks and hidden items. A missing, renamed or
 // moved item fails.
+#include "note/note.h"
 #include "window/menuicons.h"
-#include "window/note.h"
 #include "window/notemenus.h"
 
 #include <QAction>
@@ -295,7 +295,7 @@ void TestNoteMenus::itemsShowTheNotesState()
     other.setOnTop(false);
     other.run(Command::NoteColor, 6);
     other.run(Command::CaptionType, 1);
-    other.rollUp();
+    other.run(Command::RollUp);
     menus.showStateOf(other);
     QVERIFY(!menus.item(QStringLiteral("mnuTop"))->isChecked());
     QCOMPARE(menus.item(QStringLiteral("mnuTop"))->property("iconKey").toString(), QStringLiteral("Normal"));

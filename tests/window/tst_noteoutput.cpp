@@ -2,16 +2,17 @@
 // code as to a printer and is measured with poppler's tools; the spelling check uses the system's en_US Hunspell
 // dictionary.
 #include "dialogs/currentprinter.h"
+#include "dialogs/qtdialogs.h"
 #include "fakedialogs.h"
 #include "logcapture.h"
+#include "note/mailto.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
 #include "pdfwords.h"
 #include "platform/spellengine.h"
 #include "support/appinfo.h"
 #include "testdata.h"
 #include "urlcatcher.h"
-#include "window/mailto.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 #include "window/notetextbox.h"
 
 #include <QImage>
@@ -65,6 +66,7 @@ class TestNoteOutput : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setNotePrinting(&qtNotePrinting()); } // on Qt's printer, answered by FakeDialogs
     void init() { clearErrorLog(); }
     void marginsFromThePaperEdges_data();
     void marginsFromThePaperEdges();

@@ -1,6 +1,6 @@
+#include "note/notetext.h"
 #include "urlcatcher.h"
 #include "window/links.h"
-#include "window/notetext.h"
 #include "window/notetextbox.h"
 
 #include <QApplication>

@@ -1,20 +1,20 @@
 // The note window's wiring without a real screen: it shows what the note holds, follows the note's geometry and
 // reports the user's own moves, and turns keys, typing and closing into calls on the note.
 #include "fakedialogs.h"
+#include "fakespecialnote.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "note/screens.h"
+#include "note/textcommands.h"
 #include "notes/notestore.h"
 #include "support/settings.h"
-#include "window/noteboard.h"
-#include "window/notetext.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
-#include "window/screens.h"
-#include "window/textcommands.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +54,7 @@ void TestNoteWindow::init()
     writeSetting(Setting::SaveNewNoteOnClose, QStringLiteral("False"));
     m_board = new NoteBoard;
     m_board->setViewFactory([this](Note* note) { m_window = new NoteWindow(note); });
+    m_board->setSpecialNoteFactory([](Note&) { return std::make_unique<FakeSpecialNote>(); });
     m_note = m_board->createNote();
     m_note->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -133,7 +134,7 @@ void TestNoteWindow::keys()
     // A key acts only where its menu item would: a special note's Save is unavailable, and so is Ctrl+S.
     FakeDialogs dialogs;
     m_note->setSavedAs(QString());
-    m_note->displaySpecialNote(SpecialKind::Time);
+    m_note->run(Command::SpecialTime);
     QVERIFY(!m_note->isEnabled(Command::Save));
     QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(dialogs.fileRequests.isEmpty());
@@ -182,7 +183,7 @@ void TestNoteWindow::alwaysOnTopOnTheSameWindow()
 void TestNoteWindow::closeAsksTheNote()
 {
     FakeDialogs dialogs;
-    dialogs.questionAnswers << QMessageBox::Cancel << QMessageBox::No;
+    dialogs.questionAnswers << Answer::Cancel << Answer::No;
     m_note->setSaveNewNoteOnClose(true);
     QTest::keyClicks(m_window->textBox(), QStringLiteral("unsaved"));
     QVERIFY(m_window->windowTitle().endsWith(QLatin1String(" *")));
@@ -223,7 +224,7 @@ void TestNoteWindow::colourChangeKeepsTheSelection()
 void TestNoteWindow::typingIntoARolledUpNote()
 {
     QTest::keyClicks(m_window->textBox(), QStringLiteral("kept"));
-    m_note->rollUp();
+    m_note->run(Command::RollUp);
     QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : m_window;
     QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(keys, Qt::Key_Delete);

@@ -2,11 +2,12 @@
 // for mailto: in this test's own XDG folders; the print queue is the CUPS PDF queue the test command sets up
 // (JOTLET_CUPS_QUEUE), skipped when there is none.
 #include "dialogs/currentprinter.h"
+#include "dialogs/qtdialogs.h"
 #include "fakedialogs.h"
+#include "note/mailto.h"
+#include "note/note.h"
+#include "note/notetext.h"
 #include "testdata.h"
-#include "window/mailto.h"
-#include "window/note.h"
-#include "window/notetext.h"
 #include "xtools.h"
 
 #include <QDateTime>
@@ -24,6 +25,7 @@ class TestOutputX11 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setNotePrinting(&qtNotePrinting()); } // on Qt's printer, answered by FakeDialogs
     void mailProgramReceivesTheEncodedNote();
     void printsToACupsQueue();
 };

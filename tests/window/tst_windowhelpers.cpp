@@ -1,3 +1,4 @@
+#include "note/desktop.h"
 #include "urlcatcher.h"
 #include "window/windowhelpers.h"
 

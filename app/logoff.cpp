@@ -1,0 +1,40 @@
+#include "app/logoff.h"
+
+#include "note/noteboard.h"
+#include "notes/notestore.h"
+#include "platform/autostart.h"
+#include "support/errorlog.h"
+
+namespace jotlet {
+
+bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, QString* failure)
+{
+    const QList<Note*> open = board.notes();
+    if (open.isEmpty()) {
+        return true; // nothing to keep: a main note file already there stays as it is
+    }
+    NoteList records;
+    SettingValues settings;
+    for (Note* note : open) {
+        records << note->sessionRecord(); // with its file, unsaved mark, on-top and transparency
+        settings << note->settingValues();
+    }
+    SettingsError error;
+    if (!writeSettings(settings, &error)) {
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+    }
+    registerAutostart();
+    // A run that did not open the main note file leaves the notes in it as they are and adds its own.
+    const bool saved = mainFileOpened ? writeMainNoteFile(records, failure) : addNotesToMainNoteFile(records, failure);
+    for (Note* note : open) {
+        note->discard();
+    }
+    return saved;
+}
+
+void forgetNotesForNextSession()
+{
+    removeAutostart();
+}
+
+} // namespace jotlet

@@ -1,0 +1,604 @@
+// A note's life: its look at creation, its text and title, geometry, saving, opening and closing.
+#include "note/note.h"
+
+#include "note/dialogresponder.h"
+#include "note/notecolors.h"
+#include "note/notefiledialog.h"
+#include "note/notelogic.h"
+#include "note/notetext.h"
+#include "note/screens.h"
+#include "notes/notestore.h"
+#include "rtf/reader.h"
+#include "support/clock.h"
+#include "support/errorlog.h"
+#include "support/files.h"
+#include "support/settings.h"
+
+namespace jotlet {
+
+namespace {
+
+QString currentTimeText()
+{
+    return generalDateTimeText(Clock::now());
+}
+
+const QString kIconHint = QStringLiteral("Right-click for options");
+
+} // namespace
+
+StayOnTopPause::StayOnTopPause(Note& note)
+    : m_note(note)
+{
+    if (m_note.m_onTopPauses++ == 0 && m_note.isOnTop()) {
+        emit m_note.stayOnTopChanged(false);
+    }
+}
+
+StayOnTopPause::~StayOnTopPause()
+{
+    if (--m_note.m_onTopPauses == 0 && m_note.isOnTop()) {
+        emit m_note.stayOnTopChanged(true);
+    }
+}
+
+Note::Note(NoteOrigin origin, NoteServices services)
+    : m_services(std::move(services))
+    , m_origin(origin)
+    , m_text(new NoteText(this))
+    , m_iconTooltip(kIconHint)
+    // Kept notes and the manager's copies hold text that is nowhere else: every change counts (a file's further
+    // notes once their text has come, openRecords()).
+    , m_keepsEveryChange(origin == NoteOrigin::ManagerCopy || origin == NoteOrigin::Kept)
+{
+    connect(m_text, &NoteText::changed, this, &Note::onTextChanged);
+    applyLook(origin);
+    if (m_services.makeSpecial) {
+        m_special = m_services.makeSpecial(*this);
+    }
+    m_loading = false;
+}
+
+Note::~Note() = default;
+
+void Note::applyLook(NoteOrigin origin)
+{
+    const ScreenTwips screens = screenTwips();
+    NoteLook look;
+    readNoteLook(look, origin != NoteOrigin::New, screens.primary);
+    m_saveSettings = look.saveSetting;
+    m_record.Alpha = look.alpha;
+    m_record.ForeColor = look.foreColor;
+    m_record.FontSize = look.fontSize;
+    m_record.IsOnTop = look.isOnTop;
+    m_record.AutoSave = look.autoSave;
+    m_record.SaveNewNoteOnClose = look.saveNewNoteOnClose;
+    m_record.TimeDate = currentTimeText();
+    const bool remembered = look.saveSetting && origin == NoteOrigin::New;
+    m_record.Width = remembered ? look.width : kDefaultWidthTwips;
+    m_record.Height = remembered ? look.height : kDefaultHeightTwips;
+    // The default place centres a window of the size notes have before their own is applied.
+    const QPoint place(look.left.value_or((screens.primary.width() - kInitialWidthTwips) / 2),
+                       look.top.value_or((screens.primary.height() - kInitialHeightTwips) / 2));
+    m_geometry = QRect(place, restoreSize());
+    m_text->setFontName(look.fontName);
+    m_text->setFontSize(m_record.FontSize);
+    if (!setColor(look.color, false)) {
+        setColor(QStringLiteral("yellow"), false);
+    }
+    changeForeColor(m_record.ForeColor);
+    setCaptionType(look.captionType < 0 ? 0 : look.captionType);
+    setSubCaptionText(m_record.TimeDate);
+}
+
+QString Note::title() const
+{
+    return m_titleShown ? noteTitle(m_filePath, isUnsaved()) : QStringLiteral("Jotlet");
+}
+
+bool Note::isUnsaved() const
+{
+    // The one rule for the mark: a change counts where the note has a file, where its text is nowhere else, or
+    // where the user asked to be asked about new notes.
+    return m_changed && (!m_filePath.isEmpty() || m_keepsEveryChange || m_record.SaveNewNoteOnClose);
+}
+
+void Note::noteMarkChange()
+{
+    m_titleShown = true;
+    emit changed(Title);
+}
+
+void Note::setSubCaptionText(const QString& text)
+{
+    m_subCaption = text;
+    emit changed(SubCaption);
+}
+
+void Note::onTextChanged()
+{
+    if (m_loading) {
+        return;
+    }
+    m_changed = true;
+    if (isUnsaved()) {
+        noteMarkChange();
+    }
+    const QString plain = m_text->text();
+    m_wordCount = countWords(plain);
+    if (m_captionType == WordCount) {
+        setSubCaptionText(subCaptionText(WordCount, {}, m_wordCount, 0, m_filePath));
+    } else if (m_captionType == CharacterCount) {
+        const int kind = m_special ? int(m_special->kind()) : 0;
+        const int characters = shownCharacterCount(int(plain.size()), kind);
+        setSubCaptionText(subCaptionText(CharacterCount, {}, 0, characters, m_filePath));
+    }
+}
+
+void Note::setGeometry(const QRect& twips)
+{
+    const ScreenTwips screens = screenTwips();
+    const QSize size(sizeWithinDesktop(twips.width(), kMinimumWidthTwips, screens.desktop.width()),
+                     sizeWithinDesktop(twips.height(), kMinimumHeightTwips, screens.desktop.height()));
+    const QRect limited(twips.topLeft(), size);
+    if (limited != m_geometry) {
+        m_geometry = limited;
+        emit changed(Geometry);
+    }
+}
+
+void Note::moveTo(const QPoint& twips)
+{
+    setGeometry(QRect(twips, m_geometry.size()));
+}
+
+void Note::resize(const QSize& twips)
+{
+    setGeometry(QRect(m_geometry.topLeft(), twips));
+}
+
+bool Note::setFromRecord(const NoteRecord& record, const QString& source)
+{
+    QString error;
+    if (!m_text->setRtf(storedRtfBytes(record.Data), &error)) {
+        const QString from = source.isEmpty() ? QString() : QStringLiteral(" from '%1'").arg(source);
+        logError(
+            QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
+        return false;
+    }
+    // The face and size most of the note has are its own: Size and Font Family change them.
+    if (const double size = m_text->adoptCommonFont(); size > 0) {
+        m_record.FontSize = qRound(size);
+    }
+    m_text->document()->clearUndoRedoStacks(); // nothing before the stored text to undo to
+    setColor(record.Color, false);
+    setGeometry(QRect(record.Left, record.Top, record.Width, record.Height));
+    m_record.Width = m_geometry.width();
+    m_record.Height = m_geometry.height();
+    if (m_origin == NoteOrigin::ManagerCopy) {
+        // A copy with unsaved changes, tied to no file, so that saving asks for one.
+        setTimeStamp(record.TimeDate);
+        m_changed = true;
+        noteMarkChange();
+    }
+    return true;
+}
+
+NoteRecord Note::sessionRecord() const
+{
+    NoteRecord stored = record();
+    if (m_special) {
+        m_special->keepIn(&stored); // it comes back as the same special note
+    }
+    stored.session.present = true;
+    stored.session.file = m_filePath;
+    stored.session.unsaved = isUnsaved();
+    stored.session.onTop = m_record.IsOnTop;
+    stored.session.alpha = m_record.Alpha;
+    return stored;
+}
+
+void Note::restoreSession(const NoteRecord::Session& session)
+{
+    if (!session.present) {
+        return;
+    }
+    m_filePath = session.file;
+    m_changed = session.unsaved || session.file.isEmpty();
+    noteMarkChange();
+    m_record.Alpha = session.alpha;
+    setOnTop(session.onTop);
+}
+
+void Note::resumeSpecial(const NoteRecord& kept)
+{
+    if (m_special) {
+        m_special->resume(kept);
+    }
+}
+
+void Note::setSavedAs(const QString& path)
+{
+    m_filePath = path;
+    if (m_captionType == NoteFilename) {
+        setSubCaptionText(subCaptionText(NoteFilename, {}, 0, 0, m_filePath));
+    }
+    m_changed = false;
+    noteMarkChange();
+}
+
+void Note::setTimeStamp(const QString& text)
+{
+    m_record.TimeDate = text;
+    setSubCaptionText(text);
+}
+
+NoteRecord Note::record() const
+{
+    NoteRecord record = m_record;
+    record.Data = QString::fromLatin1(m_text->rtf());
+    record.TimeDate = m_subCaption;
+    record.FileName = m_filePath;
+    record.Left = m_geometry.left();
+    record.Top = m_geometry.top();
+    // A rolled-up note keeps the size it rolls back to.
+    if (!m_rolledUp) {
+        record.Width = m_geometry.width();
+        record.Height = m_geometry.height();
+    }
+    return record;
+}
+
+bool Note::setColor(const QString& colorText, bool allowForeColorChange)
+{
+    m_text->setSelColor(0); // the selection, or what is typed next, in black
+    const std::optional<quint32> value = noteColorValue(colorText);
+    if (!value) {
+        if (!m_loading) {
+            logError(QStringLiteral("frmMain: SetNoteColor"),
+                     13,
+                     QStringLiteral("'%1' is not a note colour; the note keeps its colour").arg(colorText.left(40)));
+        }
+        return false;
+    }
+    m_colorValue = *value;
+    if (allowForeColorChange) {
+        changeForeColor(0);
+    }
+    m_record.Color = colorText;
+    emit changed(Colors);
+    return true;
+}
+
+void Note::changeForeColor(qint32 color)
+{
+    m_text->setAllColor(quint32(color));
+    m_record.ForeColor = color;
+}
+
+void Note::save(SaveMode mode)
+{
+    StayOnTopPause pause(*this);
+    const NoteRecord note = record();
+    QString failure;
+    if (mode == SaveMode::AppendTo) {
+        // An append is a copy elsewhere: the note keeps its own file, and its mark unless the note was written.
+        const std::optional<QString> target = askForNoteFile(NoteFileDialog::Save, m_dialogOwner);
+        if (target && appendToNoteFile(note, *target, &failure)) {
+            m_changed = false;
+            noteMarkChange();
+        }
+    } else {
+        const bool ask = mode == SaveMode::SaveAs || m_filePath.isEmpty();
+        const std::optional<QString> target
+            = ask ? askForNoteFile(NoteFileDialog::Save, m_dialogOwner) : std::optional<QString>(m_filePath);
+        if (target && saveNoteFile(note, *target, &failure)) {
+            setSavedAs(*target);
+        }
+    }
+    if (!failure.isEmpty()) {
+        dialogResponder().warning(m_dialogOwner,
+                                  QStringLiteral("Note Not Saved"),
+                                  QStringLiteral("The note could not be saved.\n\n%1\n\nIt is still open with all its "
+                                                 "changes; try saving it somewhere else with Save As.")
+                                      .arg(failure));
+    }
+}
+
+void Note::newNote()
+{
+    if (!m_services.createNote) {
+        return;
+    }
+    Note* note = m_services.createNote(NoteOrigin::New);
+    note->moveTo(m_geometry.topLeft() + QPoint(200, 200));
+    note->show();
+}
+
+void Note::openFile()
+{
+    StayOnTopPause pause(*this);
+    const std::optional<QString> path = askForNoteFile(NoteFileDialog::Open, m_dialogOwner);
+    if (path) {
+        openRecords(loadNoteFile(*path));
+    }
+}
+
+void Note::openRecords(const NoteList& notes)
+{
+    // Text that is in no file is never replaced: then the file's first note opens in a note of its own, beside this.
+    const bool keepThis = isUnsaved() || isSpecial() || (m_filePath.isEmpty() && !m_text->text().isEmpty());
+    for (int i = 0; i < notes.size(); ++i) {
+        const NoteRecord& stored = notes.at(i);
+        if (i == 0 && !keepThis) {
+            // The first note comes into this one, which keeps its place.
+            const QPoint place = m_geometry.topLeft();
+            if (setFromRecord(stored, stored.FileName)) {
+                moveTo(place);
+                takeFileNote(stored);
+            }
+            continue;
+        }
+        if (!m_services.createNote) {
+            break;
+        }
+        Note* note = m_services.createNote(i == 0 ? NoteOrigin::OpenedFile : NoteOrigin::FileCopy);
+        if (!note->setFromRecord(stored, stored.FileName)) {
+            note->discard();
+            continue;
+        }
+        if (i == 0) {
+            note->moveTo(m_geometry.topLeft() + QPoint(200, 200));
+            note->takeFileNote(stored);
+        }
+        // Further notes are copies, not tied to the file: saving one never replaces the whole file.
+        note->m_keepsEveryChange = true;
+        note->show();
+    }
+}
+
+void Note::takeFileNote(const NoteRecord& stored)
+{
+    setTimeStamp(stored.TimeDate);
+    setSavedAs(stored.FileName);
+}
+
+void Note::show()
+{
+    // A note stored on a monitor that is gone, or beyond a smaller resolution, comes back onto a screen.
+    moveTo(keepOnScreen(m_geometry, screenTwips().available));
+    emit showRequested();
+    emit stayOnTopChanged(staysOnTopNow());
+}
+
+void Note::rollUp()
+{
+    m_record.Width = m_geometry.width();
+    m_record.Height = m_geometry.height();
+    resize(QSize(kMinimumWidthTwips, kMinimumHeightTwips));
+    m_iconTooltip = rollUpTooltip(m_text->text());
+    m_rolledUp = true;
+    emit changed(RolledUp);
+}
+
+void Note::restore()
+{
+    resize(restoreSize());
+    m_iconTooltip = kIconHint;
+    m_rolledUp = false;
+    emit changed(RolledUp);
+}
+
+void Note::toggleRollUp()
+{
+    // A note exactly as narrow as a rolled-up one counts as rolled up.
+    if (m_geometry.width() == kMinimumWidthTwips) {
+        restore();
+    } else {
+        rollUp();
+    }
+}
+
+void Note::defaultSize()
+{
+    resize(QSize(kDefaultWidthTwips, kDefaultHeightTwips));
+}
+
+void Note::reset()
+{
+    defaultSize();
+    setColor(QStringLiteral("yellow"), true);
+    setTimeStamp(currentTimeText());
+    m_filePath.clear(); // a reset note belongs to no file: Save asks where
+    m_changed = false;
+    noteMarkChange();
+}
+
+void Note::setCaptionType(int type)
+{
+    if (type < 0 || type > 3) {
+        return;
+    }
+    m_captionType = type;
+    m_record.CaptionType = type;
+    setSubCaptionText(subCaptionText(type, m_record.TimeDate, m_wordCount, int(m_text->text().size()), m_filePath));
+}
+
+void Note::refreshSubCaption()
+{
+    if (m_captionType == TimeDateStamp) {
+        setTimeStamp(currentTimeText());
+    } else if (m_captionType == WordCount || m_captionType == CharacterCount) {
+        onTextChanged();
+    }
+}
+
+void Note::setOnTop(bool on)
+{
+    m_record.IsOnTop = on;
+    emit stayOnTopChanged(staysOnTopNow());
+    emit changed(Options);
+}
+
+void Note::setTransparency(int index)
+{
+    if (index >= 0 && index < 4) {
+        // Applied the next time the note stops being the active window.
+        m_record.Alpha = kTransparencyLevels[index];
+        emit changed(Options);
+    }
+}
+
+void Note::setSaveNewNoteOnClose(bool on)
+{
+    m_record.SaveNewNoteOnClose = on;
+    if (!m_filePath.isEmpty()) {
+        return;
+    }
+    // In no file: on, its text is an unsaved change at once; off, no change of it is asked about any more.
+    if (on && !m_text->text().isEmpty()) {
+        m_changed = true;
+        noteMarkChange();
+    } else if (!on) {
+        m_changed = false;
+        m_keepsEveryChange = false;
+        noteMarkChange();
+    }
+}
+
+void Note::setSaveSettings(bool on)
+{
+    m_saveSettings = on;
+    writeSettings(); // the next new note takes this look at once
+}
+
+void Note::writeSettings()
+{
+    SettingsError error;
+    if (!jotlet::writeSettings(settingValues(), &error)) {
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+    }
+}
+
+SettingValues Note::settingValues() const
+{
+    NoteLook look;
+    look.color = m_record.Color;
+    look.height = m_rolledUp ? m_record.Height : m_geometry.height();
+    look.width = m_rolledUp ? m_record.Width : m_geometry.width();
+    look.top = m_geometry.top();
+    look.left = m_geometry.left();
+    look.alpha = m_record.Alpha;
+    look.captionType = m_captionType;
+    look.isOnTop = m_record.IsOnTop;
+    look.foreColor = m_record.ForeColor;
+    look.fontName = m_text->fontName();
+    look.fontSize = m_record.FontSize;
+    look.autoSave = m_record.AutoSave;
+    look.saveNewNoteOnClose = m_record.SaveNewNoteOnClose;
+    return noteLookValues(look, m_saveSettings);
+}
+
+void Note::clearAll(bool ctrlHeld)
+{
+    m_text->setLocked(false);
+    m_text->setText(QString());
+    m_text->setSelColor(0);
+    if (m_special) {
+        m_special->run(Command::StopSpecialNote);
+    } else {
+        specialChanged(SpecialChange::Stopped);
+    }
+    if (ctrlHeld) {
+        m_text->setText(aboutJotletText());
+    }
+}
+
+void Note::specialChanged(SpecialChange change)
+{
+    switch (change) {
+    case SpecialChange::Kind:
+        emit changed(Options);
+        break;
+    case SpecialChange::Writing:
+        m_keepsEveryChange = true; // what the program writes is nowhere else either
+        break;
+    case SpecialChange::Icon:
+        emit changed(Icon);
+        break;
+    case SpecialChange::Stopped:
+        m_changed = false; // the title names the note's file again, without the mark
+        noteMarkChange();
+        break;
+    }
+}
+
+void Note::bringForward()
+{
+    emit stayOnTopChanged(true);
+    if (m_rolledUp) {
+        restore();
+    }
+    emit raiseRequested();
+}
+
+void Note::dropFiles(const QStringList& paths)
+{
+    constexpr qint64 kMaxDroppedFileBytes = 1024 * 1024;
+    if (paths.isEmpty()) {
+        return;
+    }
+    QString text;
+    QString error;
+    if (!readFileText(paths.first(), &text, &error, kMaxDroppedFileBytes)) {
+        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 75, error);
+        return;
+    }
+    if (text.contains(QChar(0))) {
+        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"),
+                 13,
+                 QStringLiteral("'%1' is not a text file; the note is left as it was").arg(paths.first()));
+        return;
+    }
+    m_keepsEveryChange = true;
+    m_text->setText(text);
+}
+
+bool Note::askToSaveBeforeClose()
+{
+    StayOnTopPause pause(*this);
+    Answer answer = Answer::Yes;
+    if (m_filePath.isEmpty() || !m_record.AutoSave) {
+        answer = dialogResponder().question(
+            m_dialogOwner,
+            QStringLiteral("Perform Save"),
+            QStringLiteral("Changes have been made to this note.\nWould you like to save now?"),
+            noteDisplayName(m_filePath, m_text->text()));
+    }
+    if (answer == Answer::Yes) {
+        save(m_filePath.isEmpty() ? SaveMode::SaveAs : SaveMode::Save);
+        return !isUnsaved(); // a save that was cancelled or failed keeps the note open
+    }
+    return answer == Answer::No;
+}
+
+bool Note::close()
+{
+    if (m_closed) {
+        return true;
+    }
+    writeSettings();
+    if (isUnsaved() && !askToSaveBeforeClose()) {
+        return false;
+    }
+    finishClose();
+    return true;
+}
+
+void Note::finishClose()
+{
+    m_closed = true;
+    emit closed();
+}
+
+} // namespace jotlet

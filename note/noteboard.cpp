@@ -1,0 +1,55 @@
+#include "note/noteboard.h"
+
+namespace jotlet {
+
+NoteBoard::NoteBoard(QObject* parent)
+    : QObject(parent)
+{
+}
+
+NoteBoard::~NoteBoard() = default;
+
+Note* NoteBoard::createNote(NoteOrigin origin)
+{
+    NoteServices services = m_services;
+    services.createNote = [this](NoteOrigin origin) { return createNote(origin); };
+    m_notes.push_back(std::make_unique<Note>(origin, std::move(services)));
+    Note* note = m_notes.back().get();
+    connect(note, &Note::closed, this, [this, note] { remove(note); });
+    if (m_viewFactory) {
+        m_viewFactory(note);
+    }
+    emit noteAdded(note);
+    return note;
+}
+
+QList<Note*> NoteBoard::notes() const
+{
+    QList<Note*> list;
+    for (const auto& note : m_notes) {
+        list << note.get();
+    }
+    return list;
+}
+
+bool NoteBoard::isLast(const Note* note) const
+{
+    return m_notes.size() == 1 && m_notes.front().get() == note;
+}
+
+void NoteBoard::remove(Note* note)
+{
+    for (auto it = m_notes.begin(); it != m_notes.end(); ++it) {
+        if (it->get() == note) {
+            // The note's signal is still being delivered: let it go once control is back in the event loop.
+            it->release()->deleteLater();
+            m_notes.erase(it);
+            break;
+        }
+    }
+    if (m_notes.empty()) {
+        emit emptied();
+    }
+}
+
+} // namespace jotlet

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "note/note.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace jotlet {
+
+// The open notes of the program, in the order they were made. The board owns them; each note leaves it when it
+// closes. It answers what the notes ask of the program around them (new notes beside them, the manager, spelling,
+// their special notes) with what the program gave it. With a view factory (the program's: one note window each)
+// every note gets a window as it is made; without one (tests, the manager's previews) notes live without windows.
+class NoteBoard : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NoteBoard(QObject* parent = nullptr);
+    ~NoteBoard() override;
+
+    using ViewFactory = std::function<void(Note*)>;
+    void setViewFactory(ViewFactory factory) { m_viewFactory = std::move(factory); }
+    // The special notes (the program's: refresh and content writers); without it no note becomes one.
+    void setSpecialNoteFactory(SpecialNoteFactory factory) { m_services.makeSpecial = std::move(factory); }
+    // Opens the multi-note manager for a note (the program's manager window); without it, nothing opens.
+    void setManagerOpener(std::function<void(Note&)> opener) { m_services.openManager = std::move(opener); }
+    // Opens the spelling dictionary (the program's: Hunspell with the user's word lists); without it, or when it
+    // gives nullptr, spelling cannot be checked and *error says why.
+    void setSpellEngineFactory(std::function<std::unique_ptr<SpellEngine>(QString* error)> factory)
+    {
+        m_services.openSpellEngine = std::move(factory);
+    }
+
+    // A new note on the board (not shown yet).
+    Note* createNote(NoteOrigin origin = NoteOrigin::New);
+
+    QList<Note*> notes() const;
+    int count() const { return int(m_notes.size()); }
+    // True when no other note is open.
+    bool isLast(const Note* note) const;
+
+signals:
+    void noteAdded(Note* note);
+    // The last note closed.
+    void emptied();
+
+private:
+    void remove(Note* note);
+
+    std::vector<std::unique_ptr<Note>> m_notes;
+    ViewFactory m_viewFactory;
+    NoteServices m_services;
+};
+
+} // namespace jotlet

@@ -1,0 +1,26 @@
+#include "note/notefiledialog.h"
+
+#include "note/commondialog.h"
+#include "support/files.h"
+#include "support/settings.h"
+
+namespace jotlet {
+
+std::optional<QString> askForNoteFile(NoteFileDialog kind, QObject* owner)
+{
+    CommonDialog dialog;
+    dialog.setOwner(owner);
+    dialog.setTitle(QStringLiteral("Select a file: "));
+    dialog.setDefaultExtension(QStringLiteral("not"));
+    dialog.setFilter(QStringLiteral("Jotlet Note (*.not)|*.not"));
+    dialog.setFlags(OFN_EXPLORER | OFN_HIDEREADONLY);
+    dialog.setInitialFolder(readSetting(Setting::LastFolder));
+    const bool confirmed = kind == NoteFileDialog::Save ? dialog.showSave() : dialog.showOpen();
+    if (!confirmed) {
+        return std::nullopt;
+    }
+    writeSetting(Setting::LastFolder, folderPart(dialog.fileName()));
+    return dialog.fileName();
+}
+
+} // namespace jotlet

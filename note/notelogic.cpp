@@ -1,0 +1,122 @@
+#include "note/notelogic.h"
+
+#include "support/files.h"
+
+#include <QSize>
+
+#include <limits>
+
+namespace jotlet {
+
+QString noteTitle(const QString& tag, bool unsaved)
+{
+    QString title = QStringLiteral("Jotlet - ") + fileNamePart(tag);
+    if (unsaved) {
+        title += QStringLiteral(" *");
+    }
+    return title;
+}
+
+bool hasUnsavedMark(const QString& title)
+{
+    return title.endsWith(QLatin1Char('*'));
+}
+
+QString noteDisplayName(const QString& filePath, const QString& plainText)
+{
+    constexpr int kShown = 40;
+    if (!filePath.isEmpty()) {
+        return QStringLiteral("\u201C%1\u201D").arg(fileNamePart(filePath));
+    }
+    const QString firstLine = plainText.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (firstLine.isEmpty()) {
+        return QStringLiteral("An empty note");
+    }
+    const QString shown = firstLine.size() > kShown ? firstLine.left(kShown).trimmed() + QChar(0x2026) : firstLine;
+    return QStringLiteral("\u201C%1\u201D").arg(shown);
+}
+
+qint32 countWords(const QString& plainText)
+{
+    qint32 words = 0;
+    bool inWord = false;
+    bool counted = false;
+    for (const QChar c : plainText) {
+        if (c.isSpace()) {
+            inWord = false;
+            continue;
+        }
+        if (!inWord) {
+            inWord = true;
+            counted = false;
+        }
+        if (!counted && c.isLetterOrNumber()) {
+            counted = true;
+            ++words;
+        }
+    }
+    return words;
+}
+
+int shownCharacterCount(int length, int specialType)
+{
+    constexpr int kClipboardViewer = 5;
+    constexpr int kClipboardLog = 6;
+    constexpr int kClipboardHeading = 19;
+    return (specialType == kClipboardViewer || specialType == kClipboardLog) ? length - kClipboardHeading : length;
+}
+
+QString subCaptionText(int captionType, const QString& timeDate, qint32 words, int characters, const QString& tag)
+{
+    switch (captionType) {
+    case WordCount:
+        return QStringLiteral("Word Count: %1").arg(words);
+    case CharacterCount:
+        return QStringLiteral("Character Count: %1").arg(characters);
+    case NoteFilename:
+        return QStringLiteral("File: ") + fileNamePart(tag);
+    default:
+        return timeDate;
+    }
+}
+
+QString rollUpTooltip(const QString& text)
+{
+    return text.left(35).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+}
+
+QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas)
+{
+    if (availableAreas.isEmpty()) {
+        return window.topLeft();
+    }
+    const QRect* nearest = nullptr;
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (const QRect& area : availableAreas) {
+        if (area.intersects(window)) {
+            return window.topLeft();
+        }
+        const QPoint d = area.center() - window.center();
+        const qint64 distance = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = &area;
+        }
+    }
+    // Into the nearest area, as close to the stored place as it fits.
+    const int x = qBound(nearest->left(), window.left(), qMax(nearest->left(), nearest->right() + 1 - window.width()));
+    const int y = qBound(nearest->top(), window.top(), qMax(nearest->top(), nearest->bottom() + 1 - window.height()));
+    return {x, y};
+}
+
+QSize limitedSize(const QSize& twips)
+{
+    return {qMax(twips.width(), kMinimumWidthTwips), qMax(twips.height(), kMinimumHeightTwips)};
+}
+
+qint32 sizeWithinDesktop(qint32 twips, qint32 minimumTwips, qint32 desktopTwips)
+{
+    return qBound(minimumTwips, twips, qMax(minimumTwips, desktopTwips));
+}
+
+} // namespace jotlet

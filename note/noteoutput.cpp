@@ -1,0 +1,104 @@
+// What a note sends out of the program: to the printer, to the mail program, and through the spelling check.
+#include "note/desktop.h"
+#include "note/dialogresponder.h"
+#include "note/mailto.h"
+#include "note/note.h"
+#include "note/notetext.h"
+#include "note/printing.h"
+#include "note/spellcheck.h"
+#include "support/appinfo.h"
+#include "support/errorlog.h"
+
+#include <QFile>
+
+namespace jotlet {
+
+namespace {
+
+// Adds a word to the user's own dictionary, "custom.dct" in the data folder, one word a line.
+void addToCustomDictionary(const QString& word)
+{
+    QFile custom(dataFilePath(QStringLiteral("custom.dct")));
+    if (!custom.open(QIODevice::WriteOnly | QIODevice::Append) || custom.write(word.toUtf8() + '\n') < 0) {
+        logError(
+            QStringLiteral("frmMain: CheckSpelling"),
+            75,
+            QStringLiteral("'%1' could not be added to '%2': %3").arg(word, custom.fileName(), custom.errorString()));
+    }
+}
+
+} // namespace
+
+void Note::printNote()
+{
+    StayOnTopPause pause(*this);
+    QString error;
+    if (notePrinting().print(*m_text->document(), m_dialogOwner, &error) != NotePrinting::Result::Failed) {
+        return; // printed, or cancelled in the print dialog
+    }
+    logError(QStringLiteral("cPrintRTB: PrintRTF"), 482, error);
+    logError(QStringLiteral("frmMain: PrintNote"), 482, error);
+    dialogResponder().critical(m_dialogOwner,
+                               QStringLiteral("Print Error"),
+                               QStringLiteral("There was an error printing your Note. Check to make sure your printer "
+                                              "is functioning properly"));
+}
+
+void Note::emailNote()
+{
+    const QString body = m_text->selLength() > 0 ? m_text->selText() : m_text->text();
+    const MailtoAddress address = mailtoAddress(body);
+    if (address.cut) {
+        dialogResponder().information(m_dialogOwner,
+                                      QStringLiteral("The note is too long for one mail message: the message holds "
+                                                     "its first %1 characters.")
+                                          .arg(address.keptCharacters));
+    }
+    openForUser(address.url,
+                m_dialogOwner,
+                {QStringLiteral("Email Note"),
+                 QStringLiteral("The note could not be handed to a mail program: %1."),
+                 QStringLiteral("frmMain: EmailNote")});
+}
+
+void Note::checkSpelling()
+{
+    const int caret = m_text->selStart();
+    const int length = m_text->selLength();
+    QString error;
+    std::unique_ptr<SpellEngine> engine = m_services.openSpellEngine ? m_services.openSpellEngine(&error) : nullptr;
+    if (!engine) {
+        if (error.isEmpty()) {
+            error = QStringLiteral("no spelling checker is set up");
+        }
+        logError(QStringLiteral("frmMain: CheckSpelling"), 5, error);
+        dialogResponder().information(m_dialogOwner,
+                                      QStringLiteral("The spelling could not be checked: %1.").arg(error),
+                                      QStringLiteral("Spell Check"));
+        return;
+    }
+    bool cancelled = false;
+    {
+        StayOnTopPause pause(*this);
+        const QString dictionary = dictionaryDescription(engine->dictionaryName(), QLocale::system());
+        SpellCheck check(
+            *engine,
+            [this, dictionary](SpellingQuestion question) {
+                question.dictionary = dictionary;
+                return dialogResponder().spellingDialog(m_dialogOwner, question);
+            },
+            addToCustomDictionary);
+        const bool selected = length > 0;
+        check.run(*m_text->document(),
+                  selected ? caret : 0,
+                  selected ? caret + length : m_text->document()->characterCount() - 1);
+        cancelled = check.cancelled();
+    }
+    m_text->setSelStart(caret);
+    if (!cancelled) {
+        dialogResponder().information(
+            m_dialogOwner, QStringLiteral("Spell Check has been completed!"), QStringLiteral("Spell Check"));
+    }
+}
+
+} // namespace jotlet

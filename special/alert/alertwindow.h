@@ -1,0 +1,51 @@
+#pragma once
+
+#include "special/alert/alertmotion.h"
+
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+
+namespace jotlet {
+
+class AlertSound;
+
+// A small popup that slides up from the bottom right corner of a work area with a message and a sound, stays a
+// while and slides away, above the popups still open. It never takes the keyboard from where the user types.
+// Pointing at the message underlines it; a click on it explains the alert; the close image hides the popup at
+// once (it still goes away in its own time).
+class AlertWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Shows a popup (deleted once it has gone) and plays the sound.
+    static AlertWindow* display(const QString& text, int durationMs, const QRect& workArea, AlertSound* sound);
+
+    int slot() const { return m_slot; }
+    const AlertMotion& motion() const { return m_motion; }
+    // One step of the popup's motion; its own timer takes one every 10 ms.
+    void advance();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AlertWindow(const QString& text, int durationMs, const QRect& workArea);
+    void place();
+    void setHovered(bool onMessage, bool onClose);
+
+    AlertMotion m_motion;
+    int m_slot;
+    QRect m_workArea;
+    double m_twipsPerPixel;
+    QPixmap m_background;
+    QLabel* m_message;
+    QLabel* m_close;
+    QTimer m_timer;
+};
+
+} // namespace jotlet

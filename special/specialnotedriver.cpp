@@ -1,0 +1,289 @@
+// The special notes: a note whose text the program writes and keeps up to date, and the reminder note.
+#include "special/specialnotedriver.h"
+
+#include "note/dialogresponder.h"
+#include "note/inputbox.h"
+#include "note/note.h"
+#include "note/notetext.h"
+#include "support/clock.h"
+#include "support/errorlog.h"
+#include "support/settings.h"
+#include "support/timetext.h"
+
+namespace jotlet {
+
+namespace {
+
+const QString kReminderLocation = QStringLiteral("frmMain: mnuSNReminder_Click");
+constexpr int kAlertDurationMs = 3000;
+
+} // namespace
+
+SpecialNoteDriver::SpecialNoteDriver(Note& note, SpecialContentFactory contents, AlertPresenter alert)
+    : m_note(note)
+    , m_contents(std::move(contents))
+    , m_alert(std::move(alert))
+{
+    m_refresh.setSingleShot(true);
+    QObject::connect(&m_refresh, &QTimer::timeout, &m_note, [this] { display(m_kind); });
+}
+
+SpecialNoteDriver::~SpecialNoteDriver() = default;
+
+void SpecialNoteDriver::run(Command command)
+{
+    switch (command) {
+    case Command::SpecialTime:
+        display(SpecialKind::Time);
+        break;
+    case Command::SpecialReminder:
+        chooseReminder();
+        break;
+    case Command::SpecialRssFeed:
+        chooseFeed();
+        break;
+    case Command::SpecialStocks:
+        chooseStockSymbol();
+        break;
+    case Command::SpecialClipboardViewer:
+        startClipboardNote(SpecialKind::ClipboardViewer);
+        break;
+    case Command::SpecialClipboardLog:
+        startClipboardNote(SpecialKind::ClipboardLog);
+        break;
+    case Command::SpecialMemory:
+        display(SpecialKind::Memory);
+        break;
+    case Command::SpecialDrives:
+        display(SpecialKind::Drives);
+        break;
+    case Command::StopSpecialNote:
+        stop();
+        break;
+    default:
+        break; // not a special note's command
+    }
+}
+
+void SpecialNoteDriver::display(SpecialKind kind)
+{
+    m_refresh.stop();
+    m_kind = kind;
+    if (m_contentKind != kind || !m_content) {
+        m_content = m_contents ? m_contents(kind) : nullptr;
+        m_contentKind = kind;
+        if (kind != SpecialKind::Reminder) {
+            setReminderIcon(ReminderIcon::None); // no longer a reminder: nothing waits to go off
+        }
+        m_note.specialChanged(Note::SpecialChange::Kind);
+    }
+    NoteText& text = m_note.text();
+    if (m_content) {
+        // The program writes this text again and again: nothing of it to undo, nothing to keep in the undo stack.
+        text.document()->setUndoRedoEnabled(kind == SpecialKind::Reminder);
+        QString error;
+        bool shown = false;
+        {
+            const NoteTextEdit edit(text);
+            shown = m_content->show(*this, &error);
+        }
+        if (!shown) {
+            logError(QStringLiteral("frmMain: DisplaySpecialNote"), 5, error);
+            return; // the refresh stays off until a kind is chosen again
+        }
+    }
+    if (kind != SpecialKind::Reminder) {
+        text.setLocked(true);
+        m_note.specialChanged(Note::SpecialChange::Writing);
+    }
+    m_savingBlocked = true;
+    if (kind != SpecialKind::ClipboardViewer) {
+        const int delay = nextRefreshDelay(kind, Clock::now(), !m_feedUrl.isEmpty());
+        if (delay > 0) {
+            // Time notes tick on the second itself, all of them together (one wake-up for them all).
+            m_refresh.setTimerType(kind == SpecialKind::Time ? Qt::PreciseTimer : Qt::CoarseTimer);
+            m_refresh.start(delay);
+        }
+    }
+}
+
+void SpecialNoteDriver::stop()
+{
+    m_refresh.stop();
+    m_content.reset();
+    NoteText& text = m_note.text();
+    text.setLocked(false);
+    text.setSelColor(0);
+    if (m_contentKind != SpecialKind::None) {
+        m_contentKind = SpecialKind::None;
+        m_note.specialChanged(Note::SpecialChange::Kind);
+    }
+    setReminderIcon(ReminderIcon::None);
+    text.document()->setUndoRedoEnabled(true);
+    m_savingBlocked = false;
+    m_note.specialChanged(Note::SpecialChange::Stopped);
+}
+
+void SpecialNoteDriver::chooseReminder()
+{
+    QString answer;
+    {
+        StayOnTopPause pause(m_note);
+        answer = inputTime(QStringLiteral("Please enter the reminder time for this note"),
+                           QStringLiteral("Reminder Time"),
+                           m_reminder);
+    }
+    if (!parseTimeOfDay(answer).isValid()) {
+        // A note that shows a waiting reminder must be one that goes off: the reminder stays as it was.
+        logError(kReminderLocation,
+                 13,
+                 m_reminder.isEmpty()
+                     ? QStringLiteral("No reminder time was chosen: no reminder was set")
+                     : QStringLiteral("No reminder time was chosen: the reminder stays at %1").arg(m_reminder));
+        return;
+    }
+    m_reminder = answer;
+    m_content.reset(); // a new reminder: checked afresh, and announced again when it goes off
+    setReminderIcon(ReminderIcon::Waiting);
+    display(SpecialKind::Reminder);
+}
+
+void SpecialNoteDriver::chooseFeed()
+{
+    std::optional<QString> answer;
+    {
+        StayOnTopPause pause(m_note);
+        answer = inputText(
+            QStringLiteral("Please enter the URL for an RSS feed"), QStringLiteral("RSS Feed URL"), m_feedUrl);
+    }
+    if (!answer) {
+        return;
+    }
+    m_feedUrl = answer->trimmed();
+    if (m_feedUrl.isEmpty()) {
+        return; // a feed note keeps its last headlines and no longer refreshes
+    }
+    m_content.reset(); // what was on its way for another address is dropped
+    m_note.text().setText(QStringLiteral("...loading RSS feed"));
+    display(SpecialKind::RssFeed);
+}
+
+void SpecialNoteDriver::chooseStockSymbol()
+{
+    std::optional<QString> answer;
+    {
+        StayOnTopPause pause(m_note);
+        if (readSetting(Setting::QuoteServer).trimmed().isEmpty()
+            && dialogResponder().confirm(m_note.dialogOwner(),
+                                         QStringLiteral("Stock Symbol"),
+                                         QStringLiteral("No quote server is set up yet, so a stock note cannot show "
+                                                        "quotes.\n\nSet one up in the settings now?"))) {
+            dialogResponder().showSettings(m_note.dialogOwner());
+        }
+        answer = inputText(
+            QStringLiteral("Please enter the Stock Symbol to look up."), QStringLiteral("Stock Symbol"), m_stockSymbol);
+    }
+    if (!answer || answer->trimmed().isEmpty()) {
+        return;
+    }
+    m_stockSymbol = answer->trimmed();
+    m_content.reset();
+    writeSpecialHeading(m_note.text(), QStringLiteral("Stock Symbol: ") + m_stockSymbol + kCrLf);
+    display(SpecialKind::StockQuote);
+}
+
+void SpecialNoteDriver::startClipboardNote(SpecialKind kind)
+{
+    m_content.reset(); // a new clipboard kind starts afresh
+    const bool viewer = kind == SpecialKind::ClipboardViewer;
+    writeSpecialHeading(m_note.text(),
+                        viewer ? QStringLiteral("Clipboard Viewer:\r\n") : QStringLiteral("Clipboard Log:\r\n"));
+    display(kind);
+}
+
+NoteText& SpecialNoteDriver::text()
+{
+    return m_note.text();
+}
+
+QString SpecialNoteDriver::parameter() const
+{
+    switch (m_kind) {
+    case SpecialKind::Reminder:
+        return m_reminder;
+    case SpecialKind::RssFeed:
+        return m_feedUrl;
+    case SpecialKind::StockQuote:
+        return m_stockSymbol;
+    default:
+        return QString();
+    }
+}
+
+void SpecialNoteDriver::remind()
+{
+    m_note.bringForward();
+    if (m_reminderIcon != ReminderIcon::Fired) {
+        if (m_alert) {
+            m_alert(QStringLiteral("Your reminder note is now active"), kAlertDurationMs, m_note);
+        }
+        setReminderIcon(ReminderIcon::Fired);
+    }
+}
+
+void SpecialNoteDriver::setReminderIcon(ReminderIcon icon)
+{
+    if (m_reminderIcon != icon) {
+        m_reminderIcon = icon;
+        m_note.specialChanged(Note::SpecialChange::Icon);
+    }
+}
+
+void SpecialNoteDriver::keepIn(NoteRecord* record) const
+{
+    record->SpecialType = int(m_kind);
+    record->keepsSpecial = isActive(); // it comes back as the same special note
+    record->Reminder = m_reminder;
+    record->FeedURL = m_feedUrl;
+    record->StockSymbol = m_stockSymbol;
+}
+
+void SpecialNoteDriver::resume(const NoteRecord& kept)
+{
+    const auto kind = SpecialKind(kept.SpecialType);
+    std::unique_ptr<SpecialContent> content = m_contents ? m_contents(kind) : nullptr;
+    if (!kept.keepsSpecial || !content) {
+        return;
+    }
+    if (kind == SpecialKind::Reminder && !parseTimeOfDay(kept.Reminder).isValid()) {
+        logError(QStringLiteral("frmMain: DisplaySpecialNote"),
+                 13,
+                 QStringLiteral("The reminder time '%1' is not a time of day: the note came back without it")
+                     .arg(kept.Reminder));
+        return;
+    }
+    m_reminder = kept.Reminder;
+    m_feedUrl = kept.FeedURL;
+    m_stockSymbol = kept.StockSymbol;
+    content->catchUp();
+    m_content = std::move(content);
+    m_contentKind = kind;
+    if (kind == SpecialKind::Reminder) {
+        setReminderIcon(ReminderIcon::Waiting);
+    }
+    display(kind);
+}
+
+SpecialNoteDriver* specialDriverOf(Note& note)
+{
+    return dynamic_cast<SpecialNoteDriver*>(note.special());
+}
+
+SpecialNoteFactory specialNoteFactory(SpecialContentFactory contents, AlertPresenter alert)
+{
+    return [contents = std::move(contents), alert = std::move(alert)](Note& note) {
+        return std::make_unique<SpecialNoteDriver>(note, contents, alert);
+    };
+}
+
+} // namespace jotlet

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "note/specialnote.h"
+#include "special/specialtext.h"
+
+#include <QTimer>
+
+namespace jotlet {
+
+class Note;
+
+// Shows a short message in a popup that slides up from the corner of the screen the note is on.
+using AlertPresenter = std::function<void(const QString& text, int durationMs, const Note& note)>;
+
+// A note's special state: the kind it is (or last was) and the parameters the user chose, the content writer of
+// that kind, and the refresh that writes the text again. Choosing a kind writes the content, locks the text against
+// typing (except for reminders), makes Save unavailable and arms the refresh; a content that cannot be written is
+// logged and stops the refresh until a kind is chosen again.
+class SpecialNoteDriver : public SpecialNote, private SpecialTarget
+{
+public:
+    SpecialNoteDriver(Note& note, SpecialContentFactory contents, AlertPresenter alert);
+    ~SpecialNoteDriver() override;
+
+    void run(Command command) override;
+    void resume(const NoteRecord& kept) override;
+    bool isActive() const override { return m_contentKind != SpecialKind::None; }
+    SpecialKind kind() const override { return m_kind; }
+    bool blocksSaving() const override { return m_savingBlocked; }
+    ReminderIcon reminderIcon() const override { return m_reminderIcon; }
+    void keepIn(NoteRecord* record) const override;
+
+    // Writes the kind's content now (as its refresh does).
+    void display(SpecialKind kind);
+    void stop();
+    // Whether the content is written again, and in how many milliseconds next.
+    bool isRefreshing() const { return m_refresh.isActive(); }
+    int refreshDelay() const { return m_refresh.isActive() ? m_refresh.interval() : 0; }
+    QString reminderTime() const { return m_reminder; }
+    QString feedUrl() const { return m_feedUrl; }
+    QString stockSymbol() const { return m_stockSymbol; }
+
+private:
+    NoteText& text() override;
+    QString parameter() const override;
+    void remind() override;
+
+    void chooseReminder();
+    void chooseFeed();
+    void chooseStockSymbol();
+    void startClipboardNote(SpecialKind kind);
+    void setReminderIcon(ReminderIcon icon);
+
+    Note& m_note;
+    SpecialContentFactory m_contents;
+    AlertPresenter m_alert;
+    QTimer m_refresh;
+    std::unique_ptr<SpecialContent> m_content;
+    SpecialKind m_kind = SpecialKind::None;        // the kind chosen last; it stays after "Stop Special Note"
+    SpecialKind m_contentKind = SpecialKind::None; // the kind the note is now
+    ReminderIcon m_reminderIcon = ReminderIcon::None;
+    bool m_savingBlocked = false;
+    QString m_reminder; // "hh:mm:ss AMPM"
+    QString m_feedUrl;
+    QString m_stockSymbol;
+};
+
+// The driver of a note's special state, for tests and views; nullptr when the note has none.
+SpecialNoteDriver* specialDriverOf(Note& note);
+
+// The program's special notes: the content writers of every kind and the reminder's alert.
+SpecialNoteFactory specialNoteFactory(SpecialContentFactory contents, AlertPresenter alert);
+
+} // namespace jotlet
