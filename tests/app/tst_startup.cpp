@@ -57,7 +57,6 @@ private slots:
     void journalBringsNotesBack_data();
     void journalBringsNotesBack();
     void damagedJournalIsKeptAside();
-    void journalKeepsWhatNeedsKeeping();
     void sessionEndAddsToAMainNoteFileItDidNotOpen_data();
     void aNoteKeepsItsFileAcrossALogOff();
     void commandLineFailuresAreTold_data();
@@ -362,30 +361,6 @@ void TestStartup::damagedJournalIsKeptAside()
     QCOMPARE(fileBytes(recoveryJournalPath() + QStringLiteral(".bad")), cut);
     QVERIFY(errorLogLines().join(QLatin1Char('\n')).contains(QLatin1String("recovery.dat.bad")));
     QFile::remove(recoveryJournalPath() + QStringLiteral(".bad"));
-}
-
-void TestStartup::journalKeepsWhatNeedsKeeping()
-{
-    NoteBoard board;
-    RecoveryJournal journal(board);
-    Note* saved = board.createNote();
-    saved->setSavedAs(m_dir.filePath(QStringLiteral("saved.not")));
-    QVERIFY(journal.contents().isEmpty()); // every note is safe in its file: no journal
-    QVERIFY(journal.writeNow());
-    QVERIFY(!QFile::exists(recoveryJournalPath()));
-    Note* fresh = board.createNote();
-    fresh->text().setText(QStringLiteral("only here"));
-    QVERIFY(journal.writeNow());
-    const NoteList kept = loadNoteFile(recoveryJournalPath());
-    QCOMPARE(kept.size(), 2); // every open note, so that all come back in their places
-    QCOMPARE(kept.at(0).session.file, saved->filePath());
-    QVERIFY(!kept.at(0).session.unsaved);
-    QVERIFY(kept.at(1).Data.contains(QLatin1String("only here")));
-    // Closed without saving: gone from the journal at its next write.
-    fresh->discard();
-    QVERIFY(journal.writeNow());
-    QVERIFY(!QFile::exists(recoveryJournalPath()));
-    journal.finish(true);
 }
 
 void TestStartup::sessionEndAddsToAMainNoteFileItDidNotOpen_data()

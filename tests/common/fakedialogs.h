@@ -12,6 +12,7 @@ public:
     FakeDialogs() { jotlet::setDialogResponder(this); }
     ~FakeDialogs() override { jotlet::setDialogResponder(nullptr); }
 
+    int calls = 0;                             // every dialog asked for, of any kind
     QList<std::optional<QString>> fileAnswers; // nothing: the user cancels
     QList<jotlet::FileDialogRequest> fileRequests;
     std::optional<QColor> colorAnswer;
@@ -25,16 +26,19 @@ public:
 
     std::optional<QString> fileDialog(const jotlet::FileDialogRequest& request) override
     {
+        ++calls;
         fileRequests << request;
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
     std::optional<QColor> colorDialog(QObject*, const QColor& initial, bool) override
     {
+        ++calls;
         colorShown = initial;
         return colorAnswer;
     }
     std::optional<jotlet::FontChoice> fontDialog(QObject*, const QString& initialFace, int pointSize) override
     {
+        ++calls;
         fontShown = initialFace;
         fontSizeShown = pointSize;
         if (!fontAnswer) {
@@ -44,6 +48,7 @@ public:
     }
     bool printerDialog(QObject*, QPrinter&) override
     {
+        ++calls;
         ++printerDialogs;
         return printerAnswer;
     }
@@ -52,6 +57,7 @@ public:
     QStringList questionDetails;
     jotlet::Answer question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
     {
+        ++calls;
         questionsAsked << title + QLatin1Char('|') + text;
         questionDetails << detail;
         owners << owner;
@@ -61,6 +67,7 @@ public:
     QStringList noticeTitles;
     void information(QObject* owner, const QString& text, const QString& title) override
     {
+        ++calls;
         notices << text;
         noticeTitles << title;
         owners << owner;
@@ -69,6 +76,7 @@ public:
     QStringList confirmations;  // "title|text"
     bool confirm(QObject* owner, const QString& title, const QString& text) override
     {
+        ++calls;
         confirmations << title + QLatin1Char('|') + text;
         owners << owner;
         return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
@@ -76,24 +84,27 @@ public:
     QStringList warnings; // "title|text"
     void warning(QObject* owner, const QString& title, const QString& text) override
     {
+        ++calls;
         warnings << title + QLatin1Char('|') + text;
         owners << owner;
     }
     QList<QObject*> owners; // the owner of each question, notice and warning, in order
     int aboutShown = 0;
     int settingsShown = 0;
-    void showSettings(QObject*) override { ++settingsShown; }
-    void showAbout(QObject*) override { ++aboutShown; }
+    void showSettings(QObject*) override { ++settingsShown, ++calls; }
+    void showAbout(QObject*) override { ++aboutShown, ++calls; }
     QList<jotlet::SpellingAnswer> spellingAnswers; // Cancel when none is left
     QList<jotlet::SpellingQuestion> spellingQuestions;
     jotlet::SpellingAnswer spellingDialog(QObject*, const jotlet::SpellingQuestion& question) override
     {
+        ++calls;
         spellingQuestions << question;
         return spellingAnswers.isEmpty() ? jotlet::SpellingAnswer() : spellingAnswers.takeFirst();
     }
     QStringList criticals; // "title|text"
     void critical(QObject* owner, const QString& title, const QString& text) override
     {
+        ++calls;
         criticals << title + QLatin1Char('|') + text;
         owners << owner;
     }
@@ -101,6 +112,7 @@ public:
     QStringList textRequests;                  // "title|prompt|default"
     std::optional<QString> textDialog(const QString& title, const QString& prompt, const QString& defaultText) override
     {
+        ++calls;
         textRequests << title + QLatin1Char('|') + prompt + QLatin1Char('|') + defaultText;
         return textAnswers.isEmpty() ? std::nullopt : textAnswers.takeFirst();
     }
@@ -108,6 +120,7 @@ public:
     QStringList timeRequests;                // "title|prompt|hh:mm:ss" of the time shown at first
     std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) override
     {
+        ++calls;
         timeRequests << title + QLatin1Char('|') + prompt + QLatin1Char('|') + initial.toString(u"HH:mm:ss");
         return timeAnswers.isEmpty() ? std::nullopt : timeAnswers.takeFirst();
     }

@@ -2,6 +2,7 @@
 // that note, lists a file of three notes, previews the second on its own colour and opens it as a note window at
 // its stored place.
 #include "fakedialogs.h"
+#include "freshfolders.h"
 #include "manager/notemanagerwindow.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
@@ -25,6 +26,7 @@ class TestManagerX11 : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { startFromEmptyFolders(); }
     void opensAboveAnOnTopNoteAndShowsANote();
 };
 

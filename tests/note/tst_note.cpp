@@ -9,6 +9,7 @@
 #include "support/appinfo.h"
 #include "support/settings.h"
 
+#include <QHash>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +26,8 @@ private slots:
     void rememberedLook();
     void unsavedMarkAndQuestion_data();
     void unsavedMarkAndQuestion();
+    void unsavedMarkFollowsOriginAndHistory_data();
+    void unsavedMarkFollowsOriginAndHistory();
     void yesThenCancelKeepsTheNote();
     void autoSaveWithoutAsking();
     void saveAsThenSave();
@@ -127,6 +130,78 @@ void TestNote::unsavedMarkAndQuestion()
         QCOMPARE(paused.at(1).at(0).toBool(), true);
     }
     QCOMPARE(board.count(), stillOpen ? 1 : 0);
+}
+
+void TestNote::unsavedMarkFollowsOriginAndHistory_data()
+{
+    QTest::addColumn<QString>("origin");
+    QTest::addColumn<bool>("saveNewOnClose");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("unsaved"); // and so the close asks
+    const struct
+    {
+        const char* origin;
+        bool asIs;  // unsaved as it comes
+        bool typed; // unsaved after typing, with "Save New Note on Close" off
+    } origins[] = {{"new", false, false},
+                   {"opened file", false, true},
+                   {"recovered", true, true},
+                   {"from jotlet.dat", true, true},
+                   {"manager copy", true, true}};
+    for (const auto& from : origins) {
+        for (bool saveNewOnClose : {true, false}) {
+            const QString name = QStringLiteral("%1, Save New Note on Close %2, ")
+                                     .arg(QLatin1String(from.origin), saveNewOnClose ? u"on" : u"off");
+            const bool typed = from.typed || saveNewOnClose;
+            QTest::newRow(qPrintable(name + QStringLiteral("as it came")))
+                << from.origin << saveNewOnClose << "nothing" << from.asIs;
+            QTest::newRow(qPrintable(name + QStringLiteral("typed")))
+                << from.origin << saveNewOnClose << "typed" << typed;
+            QTest::newRow(qPrintable(name + QStringLiteral("typed and saved")))
+                << from.origin << saveNewOnClose << "saved" << false;
+        }
+    }
+}
+
+void TestNote::unsavedMarkFollowsOriginAndHistory()
+{
+    QFETCH(QString, origin);
+    QFETCH(bool, saveNewOnClose);
+    QFETCH(QString, action);
+    QFETCH(bool, unsaved);
+    writeSetting(Setting::SaveNewNoteOnClose, saveNewOnClose ? QStringLiteral("True") : QStringLiteral("False"));
+    writeSetting(Setting::AutoSave, QStringLiteral("False")); // a note with a file asks too
+    const QString file = path(QStringLiteral("stored.not"));
+    QVERIFY(saveNoteFile(sampleNote(QStringLiteral("stored")), file));
+    const NoteRecord stored = loadNoteFile(file).first();
+    FakeDialogs dialogs;
+    const QHash<QString, NoteOrigin> origins = {{QStringLiteral("new"), NoteOrigin::New},
+                                                {QStringLiteral("opened file"), NoteOrigin::OpenedFile},
+                                                {QStringLiteral("recovered"), NoteOrigin::Kept},
+                                                {QStringLiteral("from jotlet.dat"), NoteOrigin::Kept},
+                                                {QStringLiteral("manager copy"), NoteOrigin::ManagerCopy}};
+    NoteBoard board;
+    Note* note = board.createNote(origins.value(origin));
+    if (origin != QLatin1String("new")) {
+        QVERIFY(note->setFromRecord(stored, file));
+    }
+    if (origin == QLatin1String("opened file")) {
+        note->setSavedAs(file);
+    } else if (origin == QLatin1String("recovered")) {
+        note->restoreSession({true, QString(), false, true, 255}); // a note in no file, as the journal keeps it
+    }
+    if (action != QLatin1String("nothing")) {
+        note->text().setText(QStringLiteral("typed"));
+    }
+    if (action == QLatin1String("saved")) {
+        dialogs.fileAnswers << path(QStringLiteral("saved.not"));
+        note->run(Command::Save);
+    }
+    QCOMPARE(note->isUnsaved(), unsaved);
+    QCOMPARE(note->title().endsWith(QLatin1String(" *")), unsaved);
+    dialogs.questionAnswers << Answer::No;
+    QVERIFY(note->close());
+    QCOMPARE(dialogs.questionsAsked.size(), unsaved ? 1 : 0); // nothing unsaved closes without a word
 }
 
 void TestNote::yesThenCancelKeepsTheNote()

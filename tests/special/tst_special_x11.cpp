@@ -6,6 +6,7 @@
 // notes: copies made with xclip and from a note show in a viewer and a log; a stopped note no longer follows.
 #include "fakealertsound.h"
 #include "fakedialogs.h"
+#include "freshfolders.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
 #include "note/screens.h"
@@ -32,6 +33,7 @@ class TestSpecialX11 : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { startFromEmptyFolders(); }
     void timeNoteFromTheMenu();
     void reminderOnARolledUpNote();
     void feedNotesNeverHoldUpTyping();

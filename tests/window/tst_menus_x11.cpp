@@ -4,6 +4,7 @@
 // "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window; a dropped file replaces the text.
 // Screenshots of the main menu, a rolled-up note and the "Perform Save" question go to build/screenshots.
 #include "dialogs/qtdialogs.h"
+#include "freshfolders.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
 #include "window/notemenus.h"
@@ -84,6 +85,7 @@ void TestMenusX11::initTestCase()
 
 void TestMenusX11::init()
 {
+    startFromEmptyFolders();
     m_board.setViewFactory([this](Note* note) { m_window = new NoteWindow(note); });
     m_note = m_board.createNote();
     m_note->setSaveNewNoteOnClose(false);

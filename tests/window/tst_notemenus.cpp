@@ -1,7 +1,15 @@
 // Walks the four menus of a note and compares them with the tables they are built from: captions with their
 // access keys, order, separators, shortcut labels, initial check marks and hidden items. A missing, renamed or
 // moved item fails.
-#include "note/note.h"
+#include "fakedialogs.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "note/printing.h"
+#include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
+#include "support/settingsstore.h"
+#include "testdata.h"
+#include "urlcatcher.h"
 #include "window/menuicons.h"
 #include "window/notemenus.h"
 
@@ -9,6 +17,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QWidget>
 
 using namespace jotlet;
@@ -201,6 +210,118 @@ const QStringList kCaptionMenu = {
     "Note Filename",
 };
 
+// Prints on no printer: counts what it was asked to print.
+class CountingPrinting : public NotePrinting
+{
+public:
+    CountingPrinting() { setNotePrinting(this); }
+    ~CountingPrinting() override { setNotePrinting(nullptr); }
+    Result print(const QTextDocument&, QObject*, QString*) override
+    {
+        ++printed;
+        return Result::Printed;
+    }
+    int printed = 0;
+};
+
+// Everything a command could do that a user or the program would notice.
+struct Observed
+{
+    QString html;
+    NoteRecord record;
+    QStringList state; // title, checks, geometry ...
+    int notes = 0;
+    int dialogs = 0;
+    int opened = 0;       // addresses handed to the desktop
+    int services = 0;     // printing, the manager, the spelling dictionary
+    int viewRequests = 0; // what the note asks of its view
+    QByteArray settings;
+
+    bool operator==(const Observed& other) const
+    {
+        return html == other.html && record.Data == other.record.Data && state == other.state && notes == other.notes
+               && dialogs == other.dialogs && opened == other.opened && services == other.services
+               && viewRequests == other.viewRequests && settings == other.settings;
+    }
+};
+
+// A board with every service a command can reach, each counting what it was asked.
+struct CommandBench
+{
+    CommandBench()
+    {
+        board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
+        board.setManagerOpener([this](Note&) { ++services; });
+        board.setSpellEngineFactory([this](QString* error) -> std::unique_ptr<SpellEngine> {
+            ++services;
+            *error = QStringLiteral("none here");
+            return nullptr;
+        });
+        note = board.createNote();
+        note->text().setText(QStringLiteral("Teh quick brown fox\r\nsecond line"));
+        QObject::connect(note, &Note::viewCommand, note, [this] { ++viewRequests; });
+        QObject::connect(note, &Note::closed, note, [this] { ++viewRequests; });
+        QObject::connect(note, &Note::stayOnTopChanged, note, [this] { ++viewRequests; });
+    }
+    // The other start: everything formatted, another colour and options.
+    void changeEverything()
+    {
+        note->text().setSelStart(0);
+        note->text().setSelLength(int(note->text().text().size()));
+        for (Command command : {Command::StyleBold, Command::StyleItalic, Command::StyleUnderline}) {
+            note->run(command);
+        }
+        const CommandCall calls[] = {{Command::StrikeOut, 0},
+                                     {Command::NoteFontSize, 3},
+                                     {Command::AlignNote, 1},
+                                     {Command::Bullets, 0},
+                                     {Command::Indent, 0},
+                                     {Command::NoteColor, 1},
+                                     {Command::Transparency, 0},
+                                     {Command::CaptionType, 1},
+                                     {Command::AlwaysOnTop},
+                                     {Command::AutoSave},
+                                     {Command::SaveNewNoteOnClose}};
+        for (const CommandCall& call : calls) {
+            note->run(call.command, call.index);
+        }
+        note->resize(QSize(4000, 3000));
+    }
+    Observed observe() const
+    {
+        Observed seen;
+        seen.html = note->text().document()->toHtml();
+        seen.record = note->sessionRecord();
+        const NoteRecord& r = seen.record;
+        seen.state << note->title() << note->subCaption() << r.Color << QString::number(r.ForeColor)
+                   << QString::number(r.FontSize) << QString::number(r.Alpha) << QString::number(r.IsOnTop)
+                   << QString::number(r.AutoSave) << QString::number(r.SaveNewNoteOnClose)
+                   << QString::number(r.CaptionType) << QString::number(r.SpecialType) << r.TimeDate
+                   << QString::number(note->geometry().width()) << QString::number(note->isRolledUp())
+                   << QString::number(note->text().isLocked()) << QString::number(note->isUnsaved())
+                   << QString::number(note->isChecked(Command::StyleBold))
+                   << QString::number(note->isChecked(Command::StyleItalic))
+                   << QString::number(note->isChecked(Command::StyleUnderline))
+                   << QString::number(note->isChecked(Command::StyleNormal))
+                   << QString::number(note->isChecked(Command::SaveSettings));
+        seen.notes = board.count();
+        seen.dialogs = dialogs.calls;
+        seen.opened = int(desktop.targets.size());
+        seen.services = services + printing.printed;
+        seen.viewRequests = viewRequests;
+        seen.settings = fileBytes(SettingsStore::location());
+        return seen;
+    }
+
+    FakeDialogs dialogs;
+    UrlCatcher desktop;
+    CountingPrinting printing;
+    NoteBoard board;
+    Note* note = nullptr;
+    int services = 0;
+    int viewRequests = 0;
+};
+
 } // namespace
 
 class TestNoteMenus : public QObject
@@ -214,6 +335,7 @@ private slots:
     void iconsComeFromTheThemeAndShowTheirState();
     void itemsShowTheNotesState();
     void choosingAnItemRunsItsCommand();
+    void everyItemDoesWhatItSays();
 };
 
 void TestNoteMenus::menusMatchTheirTables_data()
@@ -324,6 +446,35 @@ void TestNoteMenus::choosingAnItemRunsItsCommand()
     QCOMPARE(int(chosen.at(0).command), int(Command::AppendTo));
     QCOMPARE(int(chosen.at(1).command), int(Command::NoteColor));
     QCOMPARE(chosen.at(1).index, 5);
+}
+
+void TestNoteMenus::everyItemDoesWhatItSays()
+{
+    // Every item of the four menus, chosen on a note, changes something a user or the program would notice: on a
+    // plain note with a word selected, or else on one with everything formatted and its options changed.
+    NoteMenus menus;
+    QStringList didNothing;
+    for (const QAction* item : menus.commandItems()) {
+        const CommandCall call = menus.commandOf(item);
+        bool noticed = false;
+        for (bool changed : {false, true}) {
+            CommandBench bench;
+            if (changed) {
+                bench.changeEverything();
+            } else {
+                bench.note->text().setSelStart(4);
+                bench.note->text().setSelLength(5);
+            }
+            const Observed before = bench.observe();
+            bench.note->run(call.command, call.index);
+            noticed = noticed || !(bench.observe() == before); // a closed note is only deleted later
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (!noticed) {
+            didNothing << item->objectName();
+        }
+    }
+    QCOMPARE(didNothing, QStringList());
 }
 
 QTEST_MAIN(TestNoteMenus)

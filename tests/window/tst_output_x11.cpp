@@ -4,6 +4,7 @@
 #include "dialogs/currentprinter.h"
 #include "dialogs/qtdialogs.h"
 #include "fakedialogs.h"
+#include "freshfolders.h"
 #include "note/mailto.h"
 #include "note/note.h"
 #include "note/notetext.h"
@@ -25,6 +26,7 @@ class TestOutputX11 : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { startFromEmptyFolders(); }
     void initTestCase() { setNotePrinting(&qtNotePrinting()); } // on Qt's printer, answered by FakeDialogs
     void mailProgramReceivesTheEncodedNote();
     void printsToACupsQueue();

@@ -1,5 +1,6 @@
 // The program as a process on a real X server: notes left open at the end of the session come back at their places,
 // dragging snaps to the work area (a strut shrinks it), and a translucent note is opaque only while active.
+#include "freshfolders.h"
 #include "notes/notestore.h"
 #include "platform/autostart.h"
 #include "signals.h"
@@ -76,6 +77,7 @@ class TestSessionX11 : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { startFromEmptyFolders(); }
     void sessionEndKeepsNotesForTheNextStart();
     void dragSnapsToTheWorkArea();
     void translucentOnlyWhileInactive();

@@ -1,5 +1,6 @@
 // Runs on a real X server with a window manager: the on-top hint must reach the window
 // manager as _NET_WM_STATE_ABOVE and go away again, on the same native window.
+#include "freshfolders.h"
 #include "window/windowhelpers.h"
 #include "xtools.h"
 
@@ -15,6 +16,7 @@ class TestTopMostX11 : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { startFromEmptyFolders(); }
     void initTestCase();
     void toggleAboveOnFramelessWindow();
 };
