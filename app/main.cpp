@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/logerrorbox.h"
+#include "app/platformchoice.h"
 #include "app/singleinstance.h"
 #include "dialogs/qtdialogs.h"
 #include "support/appinfo.h"
@@ -10,9 +11,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -77,7 +80,21 @@ int main(int argc, char* argv[])
     }
 
     jotlet::ignoreFileSizeSignal();
-    QApplication app(argc, argv);
+    // In a Wayland session the notes run on Xwayland where they can: given as an argument, not in the environment,
+    // so that programs started from a note (the browser, the mail program) choose for themselves.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const QByteArray platform = jotlet::chosenPlatform(QProcessEnvironment::systemEnvironment(), arguments).toLatin1();
+    std::vector<char*> withPlatform(argv, argv + argc);
+    char platformOption[] = "-platform";
+    if (!platform.isEmpty()) {
+        withPlatform.insert(withPlatform.begin() + 1, {platformOption, const_cast<char*>(platform.constData())});
+    }
+    int withPlatformCount = int(withPlatform.size());
+    withPlatform.push_back(nullptr);
+    QApplication app(withPlatformCount, withPlatform.data());
     jotlet::applyApplicationIdentity();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jotlet.svg")));
     jotlet::installLogErrorMessageBox();

@@ -239,8 +239,10 @@ NoteRecord Note::record() const
     record.Data = QString::fromLatin1(m_text->rtf());
     record.TimeDate = m_subCaption;
     record.FileName = m_filePath;
-    record.Left = m_geometry.left();
-    record.Top = m_geometry.top();
+    // Never a place off every screen, whatever a window system reported.
+    const QPoint place = keepOnScreen(m_geometry, {screenTwips().desktop});
+    record.Left = place.x();
+    record.Top = place.y();
     // A rolled-up note keeps the size it rolls back to.
     if (!m_rolledUp) {
         record.Width = m_geometry.width();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, checks formatting and runs every test. Tests labelled x11
-# run on a private Xvfb server with the openbox window manager, started and stopped here.
+# Installs what is missing, builds, checks formatting and runs every test. Tests labelled x11 run on a private
+# Xvfb server with the openbox window manager, tests labelled wayland on a private headless weston with Xwayland,
+# both started and stopped here.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
@@ -16,11 +17,15 @@ xvfb_pid=""
 openbox_pid=""
 cups_pid=""
 cups_dir=""
+weston_pid=""
+weston_runtime=""
 stop_x() {
     [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null && wait "$openbox_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     [ -n "$cups_pid" ] && kill "$cups_pid" 2>/dev/null && wait "$cups_pid" 2>/dev/null
     [ -n "$cups_dir" ] && rm -rf "$cups_dir"
+    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+    [ -n "$weston_runtime" ] && rm -rf "$weston_runtime"
     return 0
 }
 trap stop_x EXIT
@@ -103,6 +108,33 @@ if [ "$wm_ready" != yes ] || ! kill -0 "$openbox_pid" 2>/dev/null; then
 fi
 
 export JOTLET_X11_DISPLAY="$display"
+
+# A private Wayland compositor with Xwayland, for the tests of Wayland sessions: headless weston, its sockets in a
+# runtime folder of its own; Xwayland starts on the display it names when an X client first connects.
+start_weston() {
+    if ! command -v weston >/dev/null || ! command -v Xwayland >/dev/null; then
+        echo "weston or Xwayland is not installed: the Wayland tests will be skipped"
+        return 0
+    fi
+    weston_runtime=$(mktemp -d)
+    chmod 0700 "$weston_runtime"
+    XDG_RUNTIME_DIR="$weston_runtime" weston --backend=headless-backend.so --xwayland --socket=wayland-jotlet \
+        --width=1280 --height=800 --idle-time=0 --log="$build/weston.log" >/dev/null 2>&1 &
+    weston_pid=$!
+    local xwayland=""
+    for _ in $(seq 1 100); do
+        xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$build/weston.log" 2>/dev/null | tail -n 1)
+        [ -S "$weston_runtime/wayland-jotlet" ] && [ -n "$xwayland" ] && break
+        sleep 0.1
+    done
+    if [ -S "$weston_runtime/wayland-jotlet" ] && [ -n "$xwayland" ]; then
+        export JOTLET_WAYLAND_DISPLAY="$weston_runtime/wayland-jotlet" JOTLET_XWAYLAND_DISPLAY="$xwayland"
+    else
+        echo "weston did not start: the Wayland tests will be skipped"
+        tail -n 20 "$build/weston.log" 2>/dev/null
+    fi
+}
+start_weston
 cd "$build"
 status=0
 ctest --output-on-failure -j2 || status=$?

@@ -26,6 +26,15 @@ x11)
     export DISPLAY="$JOTLET_X11_DISPLAY"
     export QT_QPA_PLATFORM=xcb
     ;;
+wayland)
+    if [ -z "${JOTLET_WAYLAND_DISPLAY:-}" ]; then
+        echo "SKIP: no Wayland compositor (scripts/test.sh starts one and sets JOTLET_WAYLAND_DISPLAY)"
+        exit 77
+    fi
+    unset DISPLAY
+    export WAYLAND_DISPLAY="$JOTLET_WAYLAND_DISPLAY"
+    export QT_QPA_PLATFORM=wayland
+    ;;
 *)
     unset DISPLAY WAYLAND_DISPLAY
     export QT_QPA_PLATFORM=offscreen

@@ -68,33 +68,49 @@ EdgeSnapper::EdgeSnapper(QWidget* window, int snapPixels)
 {
 }
 
-void EdgeSnapper::startDrag(const QPointF& at)
+void DragPlan::start(const QRect& window, const QPoint& pointer, const QRect& workArea)
+{
+    m_pressWindow = window;
+    m_placed = window;
+    m_pressPointer = pointer;
+    m_workArea = workArea;
+}
+
+QPoint DragPlan::placeFor(const QPoint& pointer, int snapDistance, DockEdges* edges)
+{
+    const QPoint target = m_pressWindow.topLeft() + (pointer - m_pressPointer);
+    DockStep step;
+    step.window = m_placed;
+    step.workArea = m_workArea;
+    step.dx = target.x() - m_placed.left();
+    step.dy = target.y() - m_placed.top();
+    if (step.dx == 0 && step.dy == 0) {
+        return m_placed.topLeft();
+    }
+    m_placed.moveTopLeft(dockPosition(step, snapDistance, edges));
+    return m_placed.topLeft();
+}
+
+void EdgeSnapper::startDrag(const QPointF& globalPointer)
 {
     const QScreen* screen = screenOf(m_window);
     const TwipsPerPixel perPixel = twipsPerPixel(screen);
-    if (screen) {
-        m_workArea = toTwips(screen->availableGeometry(), perPixel);
-    }
-    m_start = inTwips(at, perPixel);
+    const QRect workArea = screen ? toTwips(screen->availableGeometry(), perPixel) : QRect();
+    const QRect window = m_window ? toTwips(m_window->frameGeometry(), perPixel) : QRect();
+    m_plan.start(window, inTwips(globalPointer, perPixel).toPoint(), workArea);
 }
 
-void EdgeSnapper::dragTo(const QPointF& at)
+void EdgeSnapper::dragTo(const QPointF& globalPointer)
 {
     if (!m_window) {
         return;
     }
     const TwipsPerPixel perPixel = twipsPerPixel(screenOf(m_window));
-    const QPointF twips = inTwips(at, perPixel);
-    DockStep step;
-    step.dx = int(std::nearbyint(twips.x() - m_start.x()));
-    step.dy = int(std::nearbyint(twips.y() - m_start.y()));
-    if (step.dx == 0 && step.dy == 0) {
-        return;
+    const QPoint place = m_plan.placeFor(inTwips(globalPointer, perPixel).toPoint(), m_snapDistance, &m_edges);
+    const QPoint pixels(int(std::lround(place.x() / perPixel.x)), int(std::lround(place.y() / perPixel.y)));
+    if (pixels != m_window->pos()) {
+        m_window->move(pixels);
     }
-    step.window = toTwips(m_window->frameGeometry(), perPixel);
-    step.workArea = m_workArea;
-    const QPoint place = dockPosition(step, m_snapDistance, &m_edges);
-    m_window->move(int(std::lround(place.x() / perPixel.x)), int(std::lround(place.y() / perPixel.y)));
 }
 
 } // namespace jotlet

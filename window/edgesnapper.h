@@ -31,6 +31,24 @@ struct DockEdges
 // only beyond it; while stuck, the window does not move along that axis.
 QPoint dockPosition(const DockStep& step, int snapDistance, DockEdges* edges);
 
+// One drag of a window, without a window: each place comes from where the window was when the press started and
+// how far the pointer has moved since (both in twips, screen coordinates), never from where the window was last
+// asked to go, so a window system that refuses or delays moves cannot make the places compound. Snapping follows
+// dockPosition() from the place last given.
+class DragPlan
+{
+public:
+    void start(const QRect& window, const QPoint& pointer, const QRect& workArea);
+    // Where the window goes with the pointer here; the same place again when the pointer has not moved.
+    QPoint placeFor(const QPoint& pointer, int snapDistance, DockEdges* edges);
+
+private:
+    QRect m_pressWindow;
+    QPoint m_pressPointer;
+    QRect m_placed;
+    QRect m_workArea;
+};
+
 // Moves a window while the user drags it by its caption, icon or background, sticking to the edges of the work
 // area of the screen it is on. Edges stuck at the end of one drag are still stuck at the start of the next.
 class EdgeSnapper
@@ -41,17 +59,16 @@ public:
 
     int snapDistance() const { return m_snapDistance; } // twips
 
-    // The mouse in the pressed element's coordinates, in pixels (the element moves with the window).
-    void startDrag(const QPointF& at);
-    void dragTo(const QPointF& at);
+    // The pointer on the screen, in pixels.
+    void startDrag(const QPointF& globalPointer);
+    void dragTo(const QPointF& globalPointer);
 
     const DockEdges& edges() const { return m_edges; }
 
 private:
     QPointer<QWidget> m_window;
     int m_snapDistance;
-    QPointF m_start;  // twips
-    QRect m_workArea; // twips
+    DragPlan m_plan;
     DockEdges m_edges;
 };
 

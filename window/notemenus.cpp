@@ -3,6 +3,7 @@
 #include "note/note.h"
 #include "window/menuicons.h"
 #include "window/translucency.h"
+#include "window/windowhelpers.h"
 
 #include <QApplication>
 
@@ -286,6 +287,9 @@ void NoteMenus::showStateOf(const Note& note)
             onTop->setIcon(iconWithCheckState(menuIcon(key)));
             onTop->setProperty("iconKey", key);
         }
+    }
+    if (QAction* onTop = item(QStringLiteral("mnuTop"))) {
+        onTop->setEnabled(windowSystemPlacesWindows()); // the compositor decides what stays on top (Wayland)
     }
     if (QAction* transparency = item(QStringLiteral("mnuTransparentMain"))) {
         // Shown unavailable where the desktop cannot draw it (X11 without a compositing manager).

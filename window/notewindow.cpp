@@ -114,7 +114,8 @@ void NoteWindow::reportGeometry()
     const TwipsPerPixel perPixel = twipsPerPixel(screen());
     QRect twips = m_note->geometry();
     const QRect now = geometry();
-    if (now.topLeft() != m_appliedPixels.topLeft()) {
+    // Where the window system does not report a window's place (Wayland), the note keeps the place it has.
+    if (now.topLeft() != m_appliedPixels.topLeft() && windowSystemPlacesWindows()) {
         twips.moveTopLeft(toTwips(now, perPixel).topLeft());
     }
     if (now.size() != m_appliedPixels.size()) {

@@ -66,6 +66,7 @@ private:
     void onTextKeyPressed(QKeyEvent* event, bool* consume);
     void popUpForText();
     bool chromeMouseEvent(QObject* watched, QMouseEvent* event);
+    void startDrag(const QPointF& globalPointer);
     void resizeByGrip(QMouseEvent* event);
 
     QPointer<Note> m_note;

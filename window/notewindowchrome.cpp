@@ -5,6 +5,7 @@
 #include "window/edgesnapper.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
+#include "window/windowhelpers.h"
 
 #include <QFrame>
 #include <QHash>
@@ -225,7 +226,7 @@ void NoteWindow::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::RightButton) {
         popUp(NoteMenu::Main, event->globalPosition().toPoint());
     } else if (event->button() == Qt::LeftButton) {
-        m_snapper->startDrag(event->position());
+        startDrag(event->globalPosition());
     }
     QWidget::mousePressEvent(event);
 }
@@ -233,9 +234,18 @@ void NoteWindow::mousePressEvent(QMouseEvent* event)
 void NoteWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton) {
-        m_snapper->dragTo(event->position());
+        m_snapper->dragTo(event->globalPosition());
     }
     QWidget::mouseMoveEvent(event);
+}
+
+void NoteWindow::startDrag(const QPointF& globalPointer)
+{
+    // Where the compositor places windows (Wayland), it moves the note itself, snapping as it does for every window.
+    if (!windowSystemPlacesWindows() && windowHandle() && windowHandle()->startSystemMove()) {
+        return;
+    }
+    m_snapper->startDrag(globalPointer);
 }
 
 bool NoteWindow::eventFilter(QObject* watched, QEvent* event)
@@ -296,14 +306,12 @@ bool NoteWindow::chromeMouseEvent(QObject* watched, QMouseEvent* mouse)
         return true; // the caption takes the left button only: it drags the note
     }
     if (watched == m_icon || watched == m_caption) {
-        // The element moves with the window, so window coordinates serve as the element's.
-        const QPointF inWindow = static_cast<QWidget*>(watched)->mapTo(this, mouse->position());
         if (press && mouse->button() == Qt::LeftButton) {
-            m_snapper->startDrag(inWindow);
+            startDrag(mouse->globalPosition());
             return true;
         }
         if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
-            m_snapper->dragTo(inWindow);
+            m_snapper->dragTo(mouse->globalPosition());
             return true;
         }
     }

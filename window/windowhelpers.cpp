@@ -1,5 +1,6 @@
 #include "window/windowhelpers.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -27,6 +28,11 @@ bool setStaysOnTop(QWidget* window, bool on)
     flags.setFlag(Qt::WindowStaysOnTopHint, on);
     window->overrideWindowFlags(flags);
     return true;
+}
+
+bool windowSystemPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void addDropShadow(QWidget* window)

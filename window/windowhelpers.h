@@ -10,6 +10,10 @@ namespace jotlet {
 // recreated. Returns false for no window.
 bool setStaysOnTop(QWidget* window, bool on);
 
+// Whether the window system lets the program place its own windows and keep them on top: not native Wayland, where
+// the compositor decides (a window's place is not even reported there).
+bool windowSystemPlacesWindows();
+
 // Asks for a drop shadow under the window. Window managers draw shadows themselves on Linux, so this only matters
 // on Windows; failures are ignored.
 void addDropShadow(QWidget* window);

@@ -15,6 +15,7 @@ private slots:
     void wordCount();
     void snapping_data();
     void snapping();
+    void dragNeverCompounds();
     void keepOnScreen_data();
     void keepOnScreen();
     void captions();
@@ -88,6 +89,22 @@ void TestNoteLogic::snapping()
     const QPoint result = dockPosition(step, 300, &edges);
     QCOMPARE(QPoint(result.x() / 15, result.y() / 15), expected);
     QCOMPARE(edges.left, stuckLeftAfter);
+}
+
+void TestNoteLogic::dragNeverCompounds()
+{
+    // 100 pointer steps of 45 by 30 twips while the window system never moves the window: each place comes from
+    // where the press started, so the last is the press place plus the whole way, not a sum of sums.
+    DragPlan plan;
+    DockEdges edges;
+    const QRect window(3000, 3000, 2325, 2085);
+    plan.start(window, QPoint(3500, 3100), QRect(0, 0, 19200, 12000));
+    QPoint place;
+    for (int step = 1; step <= 100; ++step) {
+        place = plan.placeFor(QPoint(3500 + 45 * step, 3100 + 30 * step), 300, &edges);
+    }
+    QCOMPARE(place, QPoint(3000 + 4500, 3000 + 3000));
+    QCOMPARE(plan.placeFor(QPoint(3500 + 4500, 3100 + 3000), 300, &edges), place); // the same pointer, the same place
 }
 
 void TestNoteLogic::keepOnScreen_data()

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QStringList>
+
+namespace jotlet {
+
+// The Qt platform the program asks for: in a Wayland session ("WAYLAND_DISPLAY" or XDG_SESSION_TYPE=wayland) where
+// the user chose none (no QT_QPA_PLATFORM, no -platform argument) and Xwayland is reachable (DISPLAY), "xcb": only
+// there can notes be placed where they were, kept on top and made translucent. "" leaves the choice to Qt (and to
+// the user: QT_QPA_PLATFORM=wayland still runs natively).
+QString chosenPlatform(const QProcessEnvironment& environment, const QStringList& arguments);
+
+} // namespace jotlet
