@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/spellcheck.h"
 
 #include "platform/spellengine.h"
@@ -81,7 +83,7 @@ int SpellCheck::run(QTextDocument& document, int start, int end)
         if (replacement.isNull() && needsAsking(word)) {
             const QTextBlock block = document.findBlock(at);
             const SpellingAnswer answer
-                = m_ask({word, block.text(), at - block.position(), m_engine.suggestions(word)});
+                = m_ask({word, block.text(), at - block.position(), m_engine.suggestions(word), QString()});
             switch (answer.action) {
             case SpellingAnswer::Action::ChangeAll:
                 m_changeAll.insert(word, answer.replacement);

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, checks formatting and runs every test. Tests labelled x11 run on a private
 # Xvfb server with the openbox window manager, tests labelled wayland on a private headless weston with Xwayland,
 # both started and stopped here.
@@ -123,7 +125,7 @@ start_weston() {
     weston_pid=$!
     local xwayland=""
     for _ in $(seq 1 100); do
-        xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$build/weston.log" 2>/dev/null | tail -n 1)
+        xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$build/weston.log" 2>/dev/null | tail -n 1 || true)
         [ -S "$weston_runtime/wayland-jotlet" ] && [ -n "$xwayland" ] && break
         sleep 0.1
     done
