@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 #include "app/logerrorbox.h"
 #include "app/platformchoice.h"
@@ -29,7 +31,10 @@ std::optional<int> answeredOption(int argc, char* argv[])
     }
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Sticky notes for the desktop."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Only the program's own options: Qt's are not listed, so no --help-all promises them.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("file"), QStringLiteral("A note file (.not) to open."), QStringLiteral("[file]"));
@@ -42,7 +47,7 @@ std::optional<int> answeredOption(int argc, char* argv[])
         }
         return std::nullopt;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help)) {
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QStringLiteral("jotlet")); // there is no application yet
         std::printf("%s", qPrintable(text));

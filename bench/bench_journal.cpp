@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery journal and the end of the session with 20 and 100 notes of a few kilobytes: what the GUI thread
 // spends on the journal while one note is typed into (the other notes' texts are cached), the whole journal
 // written, and the main note file written once against one read-append-replace per note.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Note file reading and appending, side by side with their floors in the same run: LoadNote of a 10,000-note
 // file against a bare QDomDocument parse of the same bytes, and AppendNote to a 1,000-note file against one read
 // plus one (atomic) write of the same file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RTF read and write throughput, side by side with Qt's own HTML reading and writing of the
 // same document: a 1 MB note in the rich-edit style, and the whole shared RTF corpus.
 #include "rtf/reader.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the routines every note leans on take: an error log entry (opened, appended and
 // closed each time), a settings read as a note window's load does fourteen of, a settings write,
 // and the path helpers.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipboard notes: how long after a copy the note shows it (the wait that gathers a burst of changes included),
 // what writing one copy costs, and how much memory a log note in its window takes with 1,000 entries.
 // Run: build/bench/clipboard_notes

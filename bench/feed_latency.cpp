@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long feed notes hold up the event loop: ten feed notes (each in its window) refresh against a local server that
 // answers each request half a second late, and an eleventh reads a 2 MB feed, while a 10 ms timer measures how late it
 // ticks. Then the time to read the largest feed of the shared corpus (when it is beside the checkout). Run:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for start-up: a minimal Qt program that shows the given number of frameless QTextEdit
 // windows holding a line of rich text, as many as the notes Jotlet is started with.
 #include <QApplication>

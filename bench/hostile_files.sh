@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long the program takes to turn away a hostile note file named on the command line: time from launching the
 # process until its (new, empty) note is visible, and the peak resident memory, next to an ordinary one-note file.
 # Runs on a private Xvfb with openbox. Usage: bench/hostile_files.sh [build-dir] [runs]

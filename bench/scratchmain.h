@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The benchmarks that touch notes or settings work in a scratch folder, so a run never touches a user's notes or

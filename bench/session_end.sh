@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from SIGTERM (the end of the session) until the program has exited, with 20 and 100 open notes of a few
 # kilobytes each, every one of them written to the main note file. Runs on a private Xvfb with openbox.
 # Usage: bench/session_end.sh [jotlet-binary] [runs]

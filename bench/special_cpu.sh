@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU time and wake-ups of the program over a minute with 20 notes open and another window active, first as 20
 # ordinary notes, then as 20 time notes (turned into time notes through each note's menu with xdotool). Wake-ups
 # are counted as the process's voluntary context switches. Runs on a private Xvfb with openbox.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and memory of Jotlet with 1, 20 and 100 notes in the main note file, side by side with the
 # toolkit's floor (bench/floor_notes: the same number of frameless QTextEdit windows). Time is from launching the
 # process until all its windows are visible (polled with xdotool every 5 ms); memory is the resident set at that

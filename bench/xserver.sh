@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the benchmark scripts: a private Xvfb with openbox and a scratch home for the program, both gone
 # when the script ends. Sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR, JOTLET_HOME and $scratch.
 scratch=$(mktemp -d)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # jotlet_add_test(<name> SOURCES <files...> [LIBS <targets...>] [X11] [WAYLAND])
 #
 # Builds one test executable and registers it with CTest. Every test runs through

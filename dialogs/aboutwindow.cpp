@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/aboutwindow.h"
 
 #include "note/dialogresponder.h"
@@ -75,8 +77,9 @@ AboutWindow::AboutWindow(QWidget* owner)
                                 QStringLiteral("Written by the Jotlet developers")}) {
         m_credits << label(line, band, "Label1");
     }
-    auto* terms = label(QStringLiteral("Jotlet is provided as it is, without warranty of any kind. You may use it and "
-                                       "give copies of it to others free of charge; you may not sell it."),
+    auto* terms = label(QStringLiteral("Jotlet is free software: you may use it, share it and change it under the "
+                                       "terms of the GNU General Public License, version 3 or any later version. It "
+                                       "comes with no warranty of any kind."),
                         this,
                         "lblDisclaimer");
     terms->setWordWrap(true);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs the user sees: Qt's standard dialogs, each over the window that asked and above every note.
 #include "dialogs/qtdialogs.h"
 

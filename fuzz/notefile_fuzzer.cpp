@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes given as a note file must be read, or refused with an error, without a crash, a hang
 // or a sanitizer report; what is read must write and read back field for field, and an append must give a file
 // that reads back with one note more.

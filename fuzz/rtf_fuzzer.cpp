@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes given as a note's RTF must load, save and load again without a
 // crash, a hang or a sanitizer report.
 #include "rtf/reader.h"

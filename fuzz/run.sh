@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes with libFuzzer (clang from Debian). Usage: fuzz/run.sh [rtf|notefile] [seconds]   (default rtf, 120)
 #   rtf       the RTF reader and writer, seeded with the shared RTF corpus
 #   notefile  the note file reader, record extraction, writer and append, seeded with the legacy note files

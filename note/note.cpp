@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note's life: its look at creation, its text and title, geometry, saving, opening and closing.
 #include "note/note.h"
 

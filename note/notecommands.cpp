@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each command does to a note, and what its menu item shows for the note.
 #include "note/commondialog.h"
 #include "note/desktop.h"

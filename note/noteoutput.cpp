@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a note sends out of the program: to the printer, to the mail program, and through the spelling check.
 #include "note/desktop.h"
 #include "note/dialogresponder.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alert sound through libcanberra, the desktop's event sound service: played from a thread of its own, so that
 // a sound server that is slow to answer, or missing, never holds up the program.
 #include "platform/alertsound.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built without a sound service: alerts are silent.
 #include "platform/alertsound.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alert sound on Windows: the program's chime played from memory, asynchronously, never the default sound.
 #include "platform/alertsound.h"
 

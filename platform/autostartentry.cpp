@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/autostartentry.h"
 
 #include <QStringList>
@@ -37,6 +39,9 @@ QString autostartEntryText(const QString& name, const QString& program)
         QStringLiteral("Name=") + name,
         QStringLiteral("Comment=Reopens the notes that were open when the session ended"),
         QStringLiteral("Exec=") + quoteExecArgument(program),
+        // Skipped once the program is gone (the package removed): the session does not keep starting nothing.
+        QStringLiteral("TryExec=") + QString(program).replace(QLatin1String("\\"), QLatin1String("\\\\")),
+        QStringLiteral("Icon=jotlet"),
         QStringLiteral("Terminal=false"),
         QStringLiteral("X-GNOME-Autostart-enabled=true"),
     };

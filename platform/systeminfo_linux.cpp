@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory from /proc/meminfo and drives from the mounted file systems a user thinks of as drives.
 #include "platform/drivefilter.h"
 #include "platform/systeminfo.h"

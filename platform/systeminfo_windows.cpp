@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory from GlobalMemoryStatusEx and drives A: to Z: from the system's own calls.
 #include "platform/systeminfo.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control words the parser knows, and what each one is.
 #include "rtf/parser.h"
 

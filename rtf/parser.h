@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The RTF parser behind readRtf(), split by concern: the keyword table (keywords.cpp), groups, control words and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the document: paragraphs, list items and runs of text with their character format.
 #include "rtf/parser.h"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs the offscreen tests
 # (the RTF corpus among them). Usage: scripts/sanitize.sh
 set -euo pipefail

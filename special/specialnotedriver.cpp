@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The special notes: a note whose text the program writes and keeps up to date, and the reminder note.
 #include "special/specialnotedriver.h"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one test executable in a private environment: fresh data, config and runtime folders,
 # removed afterwards. Usage: testenv.sh offscreen|x11 <test-executable> [arguments...]
 set -u

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon to a square PNG of the given size, for the icon theme.
 // Usage: rendericon <icon.svg> <size> <out.png>
 #include <QGuiApplication>

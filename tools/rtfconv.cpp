@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rtfconv: reads an RTF file and prints its plain text (--text, the default) or the RTF this
 // program writes for it (--rtf). Handy for looking at what a note's text becomes.
 #include "rtf/reader.h"

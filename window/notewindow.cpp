@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note window: it follows its note and hands the user's commands to it.
 #include "window/notewindow.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note window's chrome: its controls and their layout, and what the mouse does on them.
 #include "note/notelogic.h"
 #include "note/screens.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helper of tst_journalkill: journals ten notes again and again, each time with every note saying "version N",
 // until it is killed.
 #include "app/recoveryjournal.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window manager that maps windows and lets them change size but never moves them: what a window system that
 // refuses or delays a program's moves looks like to the program. Runs until killed.
 #include <xcb/xcb.h>

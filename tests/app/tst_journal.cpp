@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery journal without a screen: one write for a burst of typing, what it holds and says of its run, that it
 // goes when nothing needs keeping, and that a start after a crash reads the notes back from it.
 #include "app/recoveryjournal.h"

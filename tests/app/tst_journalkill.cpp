@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery journal survives being killed at any moment of a write: it is always a whole journal, the one
 // before or the one after, never a mix or a stump.
 #include "notes/notestore.h"

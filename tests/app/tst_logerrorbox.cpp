@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box the program shows when its error log cannot be written.
 #include "app/logerrorbox.h"
 #include "support/errorlog.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where notes stand, as a process on window systems that do not do as asked: an X server whose window manager never
 // moves a window (a drag must not make the places compound), and a Wayland compositor with Xwayland (the program
 // chooses Xwayland and keeps every place; natively it never writes a place the compositor did not report).

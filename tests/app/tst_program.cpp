@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a process (offscreen): how it ends the session when files cannot be written, when the session ends
 // while the notes of the last one are still coming back or while a message box of the start is open; a start with
 // a file keeps the notes of the last session; a second start during a slow first one hands its file over.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a process on a real X server, killed as a crash or a power cut would end it: typed notes come
 // back at the next start, and so do the notes kept from the last session when the killed run started with a file; a
 // normal end leaves no journal; a second start hands its file to the running program; a reminder note open at

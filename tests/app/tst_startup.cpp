@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program starts with (without windows): the command line, the main note file, a new note; main note
 // files that cannot be read, hostile note files, and saves that meet a full disk.
 #include "app/application.h"

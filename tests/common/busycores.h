@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A busy loop on every core while it lives, as on a shared and slow machine, for behaviour that depends on timing.

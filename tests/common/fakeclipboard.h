@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A clipboard a test copies to: it tells of each copy as the desktop's would, and counts how often it was read.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Files the tests keep in tests/data. A missing one means a broken checkout: the test fails and says which file.

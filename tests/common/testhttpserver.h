@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A small HTTP server for tests, on 127.0.0.1 at a port the system picks, answering each path as it was told: a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The X tools the window-system tests ask: xdotool to move the mouse and find windows, xprop to read properties.

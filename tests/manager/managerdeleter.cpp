@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helper of tst_managerkill: deletes the first note of the given file through the multi-note manager, again and
 // again, until one note is left or it is killed.
 #include "fakedialogs.h"

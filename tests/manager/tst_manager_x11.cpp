@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-note manager on a real X server: it opens from an always-on-top note and stands above it as a window of
 // that note, lists a file of three notes, previews the second on its own colour and opens it as a note window at
 // its stored place.

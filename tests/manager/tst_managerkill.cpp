@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A delete from a multi-note file survives the program being killed at any moment: the file is always a whole note
 // file, the one before a delete or the one after it.
 #include "notes/notestore.h"

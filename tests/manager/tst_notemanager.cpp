@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-note manager without a screen: listing a file's notes, opening one as a note of its own, deleting with
 // its questions and its reordering, a delete that fails on a read-only folder or a full disk, and following a file
 // that changes on disk.

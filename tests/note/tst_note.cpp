@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note without a window: the look it starts with, the unsaved mark and the close question, saving, opening,
 // roll-up, and what it keeps at the end of the session.
 #include "fakedialogs.h"

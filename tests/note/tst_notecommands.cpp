@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note's commands without a window: colours and their check marks, transparency, the main Size menu, on-top,
 // Clear All, file drops, the help notice, and that every menu item reaches a command.
 #include "fakedialogs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note window's rules that need no window: counts, titles, start-up sources, snapping and screen places.
 #include "note/notelogic.h"
 #include "window/edgesnapper.h"

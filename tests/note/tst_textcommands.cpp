@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formatting and edit commands on a note's text alone, the key table and the colour texts.
 #include "note/command.h"
 #include "note/notecolors.h"

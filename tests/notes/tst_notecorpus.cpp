@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Note files in the older Windows program's byte layout: each reads field for field.
 #include "logcapture.h"
 #include "notes/notestore.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick scan may answer "unsure" whenever it likes, but "well-formed" only for a document Qt's parser accepts,
 // and then with the same end of the root element.
 #include "notes/notefile.h"

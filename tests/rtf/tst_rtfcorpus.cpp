@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real RTF written by other programs: every file loads, the text agrees with a peer
 // extraction, and rich-edit files keep their paragraphs through a load and save.
 #include "rtf/reader.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alert popup and what it is made of: the gradient of its background (against a line-by-line rendering), its
 // motion, how popups stack, and its sound.
 #include "fakealertsound.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard viewer and log with a clipboard the test copies to: what each shows for texts, pictures, repeated
 // and secret copies, long texts, many copies and bursts of changes.
 #include "fakeclipboard.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading feeds (RSS 0.9x, 1.0, 2.0 and Atom; the rules for items without what they need; hostile XML) and the text
 // a feed note shows. The corpus check reads every feed of the shared corpus when it is beside the checkout.
 #include "note/notetext.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feed and stock quote notes against a local HTTP server: what the note shows for good replies, failed lookups and
 // hostile servers (each bounded in time, with the failure text), and that a reply the note no longer waits for is
 // dropped.

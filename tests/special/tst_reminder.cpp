@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reminder notes with a clock the test sets: when a reminder goes off (also after a late check and across
 // midnight), what the note does then, the time dialog's answers, and a reminder kept over the end of a session.
 #include "fakedialogs.h"

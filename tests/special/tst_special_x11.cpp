@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Special notes on a real X server. A time note chosen from the note's menu with the mouse and keys: its text
 // follows the clock from one second to the next; "Stop Special Note" freezes it and typing works again. A reminder
 // on a rolled-up note: the note comes back to its size and to the top, the alert slides up in the corner of the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time, memory and drive notes: their texts for the figures a test gives, the drives a Linux system lists, and
 // what choosing, refreshing, switching and stopping such a note does to it (with a clock the test sets).
 #include "fakesysteminfo.h"

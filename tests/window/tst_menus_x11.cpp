@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note window on a real X server: a right click on the text opens the selection menu or the main menu at the
 // pointer, and on the sub-caption its own menu; a held key acts once and Esc that closes a menu only closes the
 // menu; a question of an on-top note stands above it and belongs to it; a rolled-up note is its icon alone;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note on paper, in a mail message and through the spelling check. Printing goes to PDF files through the same
 // code as to a printer and is measured with poppler's tools; the spelling check uses the system's en_US Hunspell
 // dictionary.

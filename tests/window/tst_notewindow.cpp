@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note window's wiring without a real screen: it shows what the note holds, follows the note's geometry and
 // reports the user's own moves, and turns keys, typing and closing into calls on the note.
 #include "fakedialogs.h"

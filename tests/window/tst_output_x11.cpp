@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note handed to the desktop's mail program and to a real print queue. The mail program is a stand-in registered
 // for mailto: in this test's own XDG folders; the print queue is the CUPS PDF queue the test command sets up
 // (JOTLET_CUPS_QUEUE), skipped when there is none.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a process on a real X server: notes left open at the end of the session come back at their places,
 // dragging snaps to the work area (a strut shrinks it), and a translucent note is opaque only while active.
 #include "freshfolders.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs on a real X server with a window manager: the on-top hint must reach the window
 // manager as _NET_WM_STATE_ABOVE and go away again, on the same native window.
 #include "freshfolders.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note window on native Wayland, where the compositor places windows and reports no place: a drag leaves the
 // move to the compositor, no place the note did not come with is ever written, and what the platform cannot do
 // (stay on top, translucency) shows unavailable.
