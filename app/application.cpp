@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/desktoppresence.h"
 #include "app/logoff.h"
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
@@ -32,6 +33,7 @@ JotletApplication::JotletApplication(QObject* parent)
     , m_journal(new RecoveryJournal(m_board, this))
     , m_fetcher(new HttpFetcher(this))
     , m_clipboard(new SystemClipboard(this))
+    , m_presence(new DesktopPresence(m_board, this))
     , m_alertSound(makeDesktopAlertSound())
 {
     connectBoardServices();
@@ -41,6 +43,8 @@ JotletApplication::JotletApplication(QObject* parent)
     // moment before the new note that takes its place.
     connect(&m_board, &NoteBoard::emptied, this, &JotletApplication::onEmptied, Qt::QueuedConnection);
     connect(m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &JotletApplication::endSession);
+    // "Quit" in the tray keeps the notes as the end of a session does.
+    connect(m_presence, &DesktopPresence::quitRequested, this, &JotletApplication::endSession);
 }
 
 // What the notes need of the program's windows and services: their windows, the writers of special notes, the
@@ -48,13 +52,13 @@ JotletApplication::JotletApplication(QObject* parent)
 void JotletApplication::connectBoardServices()
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
-    m_board.setSpecialNoteFactory(
-        specialNoteFactory(specialContentFactory({m_fetcher, m_clipboard}),
-                           [sound = m_alertSound.get()](const QString& text, int durationMs, const Note& note) {
-                               if (const QScreen* screen = screenOfNote(note.geometry())) {
-                                   AlertWindow::display(text, durationMs, screen->availableGeometry(), sound);
-                               }
-                           }));
+    m_board.setSpecialNoteFactory(specialNoteFactory(
+        specialContentFactory({m_fetcher, m_clipboard}), [this](const QString& text, int durationMs, Note& note) {
+            if (const QScreen* screen = screenOfNote(note.geometry())) {
+                AlertWindow::display(text, durationMs, screen->availableGeometry(), m_alertSound.get());
+            }
+            m_presence->remind(note); // in the notification centre too
+        }));
     m_board.setSpellEngineFactory([](QString* error) {
         // The user's own words, and an extra word list the user may put beside them.
         const QStringList wordLists
@@ -67,6 +71,10 @@ void JotletApplication::connectBoardServices()
 void JotletApplication::onEmptied()
 {
     if (!m_ended && m_board.count() == 0) {
+        if (m_presence->keepsRunning()) {
+            forgetNotesForNextSession(); // nothing to bring back; the tray icon stays
+            return;
+        }
         m_ended = true;
         m_journal->finish(true); // the last note closed as the user asked: nothing to recover
         forgetNotesForNextSession();
@@ -78,6 +86,8 @@ JotletApplication::~JotletApplication() = default;
 
 bool JotletApplication::start(const QString& commandLine)
 {
+    // Before the first note shows: whether it has a taskbar entry is decided as its window is mapped.
+    m_presence->start();
     const StartupOutcome outcome = openStartingNotes(m_board, commandLine, [this](bool mainFileOpened) {
         m_journal->setMainFileOpened(mainFileOpened);
         return m_journal->writeNow();

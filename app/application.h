@@ -13,13 +13,14 @@ namespace jotlet {
 
 class AlertSound;
 class ClipboardSource;
+class DesktopPresence;
 class HttpFetcher;
 class RecoveryJournal;
 class SessionEndWatcher;
 
 // The running program: it owns the open notes (each shown in its own window) and their recovery journal, opens the
 // notes it starts with, keeps every note for the next start when the session ends, and ends when the last note has
-// closed.
+// closed (unless the user keeps it in the tray).
 class JotletApplication : public QObject
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     ~JotletApplication() override;
 
     NoteBoard& board() { return m_board; }
+    DesktopPresence& presence() { return *m_presence; }
 
     // Opens the notes the program starts with (the command line is one text). False when the session ended while
     // they came back: the program ends at once, leaving every file as it was.
@@ -49,6 +51,7 @@ private:
     RecoveryJournal* m_journal;
     HttpFetcher* m_fetcher;
     ClipboardSource* m_clipboard;
+    DesktopPresence* m_presence;
     std::unique_ptr<AlertSound> m_alertSound;
     bool m_mainFileOpened = false;
     bool m_ended = false;

@@ -4,10 +4,15 @@
 
 namespace jotlet {
 
+bool isWaylandSession(const QProcessEnvironment& environment)
+{
+    return !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty()
+           || environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland");
+}
+
 QString chosenPlatform(const QProcessEnvironment& environment, const QStringList& arguments)
 {
-    const bool waylandSession = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty()
-                                || environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland");
+    const bool waylandSession = isWaylandSession(environment);
     const bool userChose = !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty()
                            || arguments.contains(QStringLiteral("-platform"))
                            || arguments.contains(QStringLiteral("--platform"));

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Quorvel
 # SPDX-License-Identifier: GPL-3.0-or-later
 # CPU time and wake-ups of the program over a minute with 20 notes open and another window active, first as 20
-# ordinary notes, then as 20 time notes (turned into time notes through each note's menu with xdotool). Wake-ups
-# are counted as the process's voluntary context switches. Runs on a private Xvfb with openbox.
+# ordinary notes, then the same beside a system tray (trayer: the tray icon shows and the new-note key is taken),
+# then as 20 time notes (turned into time notes through each note's menu with xdotool). Wake-ups are counted as the
+# process's voluntary context switches. Runs on a private Xvfb with openbox.
 # Usage: bench/special_cpu.sh [jotlet-binary] [seconds]
 set -eu
 jotlet=${1:-build/jotlet}
@@ -25,6 +26,12 @@ wakeups() { awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$1/status"; }
 
 measure() { # mode
     main_note_file > "$JOTLET_HOME/jotlet.dat"
+    local tray=""
+    if [ "$1" = tray ]; then
+        trayer --edge top --align right --widthtype pixel --width 200 --height 32 >/dev/null 2>&1 &
+        tray=$!
+        sleep 1
+    fi
     "$jotlet" >/dev/null 2>&1 &
     local pid=$!
     until [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 20 ]; do sleep 0.1; done
@@ -38,6 +45,13 @@ measure() { # mode
             sleep 0.2
         done
     fi
+    if [ -n "$tray" ]; then
+        local embedded=no
+        for host in $(xdotool search --class '^trayer$'); do
+            xwininfo -tree -id "$host" | grep -q '"jotlet" "Jotlet"' && embedded=yes
+        done
+        echo "tray icon embedded in trayer: $embedded"
+    fi
     xev -geometry 100x100+1100+650 >/dev/null 2>&1 & # another window, active: no note blinks a caret
     local other=$!
     sleep 3
@@ -49,6 +63,7 @@ measure() { # mode
     local ticks=$(($(cpu_ticks "$pid") - ticks0))
     local woke=$(($(wakeups "$pid") - wake0))
     kill "$other" 2>/dev/null || true
+    [ -n "$tray" ] && kill "$tray" 2>/dev/null
     kill -TERM "$pid"
     wait "$pid" 2>/dev/null || true
     rm -f "$JOTLET_HOME/jotlet.dat" "$JOTLET_HOME/recovery.dat"
@@ -58,4 +73,5 @@ measure() { # mode
 
 echo "20 notes, another window active:"
 measure ordinary
+command -v trayer >/dev/null && measure tray
 measure time

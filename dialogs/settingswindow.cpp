@@ -4,6 +4,7 @@
 
 #include "support/settings.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -82,9 +83,56 @@ SettingsWindow::SettingsWindow(QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(quotes);
     layout->addWidget(network);
+    layout->addWidget(createDesktopGroup());
     layout->addWidget(m_problem);
     layout->addStretch();
     layout->addWidget(buttons);
+}
+
+QWidget* SettingsWindow::createDesktopGroup()
+{
+    auto* desktop = new QGroupBox(tr("Desktop"), this);
+    auto* layout = new QVBoxLayout(desktop);
+    const DesktopOptions options = readDesktopOptions();
+    const auto box = [desktop, layout](const QString& name, const QString& text, bool checked) {
+        auto* check = new QCheckBox(text, desktop);
+        check->setObjectName(name);
+        check->setChecked(checked);
+        layout->addWidget(check);
+        return check;
+    };
+    m_trayIcon = box(QStringLiteral("chkShowTrayIcon"), tr("Show an icon in the &tray"), options.showTrayIcon);
+    m_outOfTaskbar = box(QStringLiteral("chkOutOfTaskbar"),
+                         tr("Keep notes out of the task&bar while the icon shows"),
+                         options.keepNotesOutOfTaskbar);
+    m_keepRunning = box(QStringLiteral("chkKeepRunning"),
+                        tr("Keep &running in the tray when the last note closes"),
+                        options.keepRunning);
+    layout->addWidget(explanation(tr("The tray icon's menu makes, shows and hides notes; the key that makes a new "
+                                     "note from anywhere (Ctrl+Alt+N at first) is chosen there too. Desktops "
+                                     "without a tray keep the notes in the taskbar."),
+                                  desktop));
+    return desktop;
+}
+
+bool SettingsWindow::keepDesktopOptions()
+{
+    DesktopOptions options = readDesktopOptions();
+    const DesktopOptions before = options;
+    options.showTrayIcon = m_trayIcon->isChecked();
+    options.keepNotesOutOfTaskbar = m_outOfTaskbar->isChecked();
+    options.keepRunning = m_keepRunning->isChecked();
+    if (options.showTrayIcon == before.showTrayIcon && options.keepNotesOutOfTaskbar == before.keepNotesOutOfTaskbar
+        && options.keepRunning == before.keepRunning) {
+        return true;
+    }
+    SettingsError error;
+    if (!writeDesktopOptions(options, &error)) {
+        m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
+        m_problem->show();
+        return false;
+    }
+    return true;
 }
 
 bool SettingsWindow::keep()
@@ -113,7 +161,7 @@ bool SettingsWindow::keep()
             return false;
         }
     }
-    return true;
+    return keepDesktopOptions();
 }
 
 } // namespace jotlet

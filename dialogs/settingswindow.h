@@ -4,14 +4,15 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
 namespace jotlet {
 
 // The program's own settings that belong to no note: where stock quotes come from and the proxy for feeds and
-// quotes, each explained. OK keeps them (a value that cannot be used is pointed out and the window stays open);
-// Cancel changes nothing.
+// quotes, each explained, and how the program sits on the desktop (tray icon, taskbar, running without notes). OK keeps
+// them (a value that cannot be used is pointed out and the window stays open); Cancel changes nothing.
 class SettingsWindow : public QDialog
 {
     Q_OBJECT
@@ -21,13 +22,22 @@ public:
 
     QLineEdit* quoteServerField() const { return m_quoteServer; }
     QLineEdit* proxyField() const { return m_proxy; }
+    QCheckBox* trayIconBox() const { return m_trayIcon; }
+    QCheckBox* outOfTaskbarBox() const { return m_outOfTaskbar; }
+    QCheckBox* keepRunningBox() const { return m_keepRunning; }
 
     // Checks and writes the values; false (and the problem shown) when one cannot be kept.
     bool keep();
 
 private:
+    QWidget* createDesktopGroup();
+    bool keepDesktopOptions();
+
     QLineEdit* m_quoteServer;
     QLineEdit* m_proxy;
+    QCheckBox* m_trayIcon = nullptr;
+    QCheckBox* m_outOfTaskbar = nullptr;
+    QCheckBox* m_keepRunning = nullptr;
     QLabel* m_problem;
 };
 

@@ -371,6 +371,7 @@ void Note::show()
 {
     // A note stored on a monitor that is gone, or beyond a smaller resolution, comes back onto a screen.
     moveTo(keepOnScreen(m_geometry, screenTwips().available));
+    m_hidden = false;
     emit showRequested();
     emit stayOnTopChanged(staysOnTopNow());
 }
@@ -539,11 +540,31 @@ void Note::specialChanged(SpecialChange change)
 
 void Note::bringForward()
 {
+    setHidden(false);
     emit stayOnTopChanged(true);
     if (m_rolledUp) {
         restore();
     }
     emit raiseRequested();
+}
+
+void Note::present()
+{
+    if (m_closed) {
+        return;
+    }
+    if (m_rolledUp) {
+        restore();
+    }
+    show();
+}
+
+void Note::setHidden(bool hidden)
+{
+    if (m_hidden != hidden && !m_closed) {
+        m_hidden = hidden;
+        emit changed(Hidden);
+    }
 }
 
 void Note::dropFiles(const QStringList& paths)

@@ -68,6 +68,7 @@ public:
         RolledUp = 0x10,
         Options = 0x20, // on top, transparency and the like: nothing a window shows at once
         Icon = 0x40,    // the reminder icon in place of the note icon
+        Hidden = 0x80,  // put away (all notes hidden from the tray) or back on the desktop
     };
     Q_DECLARE_FLAGS(Aspects, Aspect)
 
@@ -149,8 +150,16 @@ public:
     void dropFiles(const QStringList& paths);
     // The note's special note tells it what changed.
     void specialChanged(SpecialChange change);
-    // Comes to the front at its size, above every window for now (a reminder that goes off).
+    // Comes to the front at its size, above every window for now (a reminder that goes off); a hidden note shows
+    // again, without taking the keyboard.
     void bringForward();
+    // The user picked the note from a list (the tray menu, a notification): shown, at its size, in front, with the
+    // keyboard.
+    void present();
+    // Hidden, the note stays open with everything it does (its unsaved mark, its special note, its reminder); it
+    // is kept at log-off like any other and comes back shown.
+    void setHidden(bool hidden);
+    bool isHidden() const { return m_hidden; }
 
     // Shows the note: on a screen, whatever its stored place.
     void show();
@@ -234,6 +243,7 @@ private:
     bool m_keepsEveryChange = false;
     bool m_saveSettings = false;
     bool m_rolledUp = false;
+    bool m_hidden = false;
     bool m_loading = true;
     bool m_closed = false;
     int m_onTopPauses = 0;

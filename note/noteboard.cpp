@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/noteboard.h"
 
+#include <algorithm>
+
 namespace jotlet {
 
 NoteBoard::NoteBoard(QObject* parent)
@@ -51,6 +53,35 @@ void NoteBoard::remove(Note* note)
     }
     if (m_notes.empty()) {
         emit emptied();
+    }
+}
+
+void NoteBoard::showAll()
+{
+    for (Note* note : notes()) {
+        note->setHidden(false);
+        emit note->raiseRequested();
+    }
+}
+
+void NoteBoard::hideAll()
+{
+    for (Note* note : notes()) {
+        note->setHidden(true);
+    }
+}
+
+bool NoteBoard::allShowing() const
+{
+    return std::none_of(m_notes.begin(), m_notes.end(), [](const auto& note) { return note->isHidden(); });
+}
+
+void NoteBoard::toggleAll()
+{
+    if (count() > 0 && allShowing()) {
+        hideAll();
+    } else {
+        showAll();
     }
 }
 

@@ -45,6 +45,13 @@ public:
     // True when no other note is open.
     bool isLast(const Note* note) const;
 
+    // Every note back on the desktop and in front; every note put away (still open); whether none is put away.
+    void showAll();
+    void hideAll();
+    bool allShowing() const;
+    // What a click on the tray icon does: hides the notes when all are showing, else shows them all.
+    void toggleAll();
+
 signals:
     void noteAdded(Note* note);
     // The last note closed.

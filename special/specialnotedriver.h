@@ -12,7 +12,7 @@ namespace jotlet {
 class Note;
 
 // Shows a short message in a popup that slides up from the corner of the screen the note is on.
-using AlertPresenter = std::function<void(const QString& text, int durationMs, const Note& note)>;
+using AlertPresenter = std::function<void(const QString& text, int durationMs, Note& note)>;
 
 // A note's special state: the kind it is (or last was) and the parameters the user chose, the content writer of
 // that kind, and the refresh that writes the text again. Choosing a kind writes the content, locks the text against

@@ -34,6 +34,10 @@ constexpr SettingInfo kSettings[] = {
     {Setting::HttpProxy, "HTTPProxy", ""},
     {Setting::QuoteServer, "QuoteServer", ""},
     {Setting::NotesNotKept, "NotesNotKept", ""},
+    {Setting::ShowTrayIcon, "ShowTrayIcon", "True"},
+    {Setting::KeepNotesOutOfTaskbar, "KeepNotesOutOfTaskbar", "True"},
+    {Setting::KeepRunning, "KeepRunning", "False"},
+    {Setting::NewNoteKey, "NewNoteKey", "Ctrl+Alt+N"},
 };
 
 QString boolText(bool value)
@@ -167,6 +171,53 @@ std::optional<qint32> settingToInt32(const QString& text)
         return std::nullopt;
     }
     return static_cast<qint32>(rounded);
+}
+
+namespace {
+
+// A value added after the section was first written: missing (an empty text), or not a truth value, it is its
+// default.
+bool readOption(Setting setting)
+{
+    const QString text = readSetting(setting);
+    const auto value = settingToBool(text);
+    return value ? *value : isTrueText(QString::fromLatin1(settingInfo(setting).defaultText));
+}
+
+} // namespace
+
+DesktopOptions readDesktopOptions()
+{
+    DesktopOptions options;
+    options.showTrayIcon = readOption(Setting::ShowTrayIcon);
+    options.keepNotesOutOfTaskbar = readOption(Setting::KeepNotesOutOfTaskbar);
+    options.keepRunning = readOption(Setting::KeepRunning);
+    // "None" keeps the key off; a missing value is the default key.
+    const QString key = readSetting(Setting::NewNoteKey).trimmed();
+    if (!key.isEmpty()) {
+        options.newNoteKey = key.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0 ? QString() : key;
+    }
+    return options;
+}
+
+DesktopOptionsSignal& desktopOptionsSignal()
+{
+    static DesktopOptionsSignal signal;
+    return signal;
+}
+
+bool writeDesktopOptions(const DesktopOptions& options, SettingsError* error)
+{
+    const bool kept = writeSettings(
+        {{Setting::ShowTrayIcon, boolText(options.showTrayIcon)},
+         {Setting::KeepNotesOutOfTaskbar, boolText(options.keepNotesOutOfTaskbar)},
+         {Setting::KeepRunning, boolText(options.keepRunning)},
+         {Setting::NewNoteKey, options.newNoteKey.isEmpty() ? QStringLiteral("None") : options.newNoteKey}},
+        error);
+    if (kept) {
+        emit desktopOptionsSignal().changed();
+    }
+    return kept;
 }
 
 void readNoteLook(NoteLook& look, bool noteHasFile, const QSize& screenTwips)

@@ -5,6 +5,7 @@
 #include "support/settingsstore.h"
 
 #include <QList>
+#include <QObject>
 #include <QPair>
 #include <QSize>
 #include <QString>
@@ -33,6 +34,10 @@ enum class Setting {
     HttpProxy,    // "host:port" of the proxy for feeds and quotes; empty: the system's proxy settings
     QuoteServer,  // the address the quote requests start with ("http://quotes.example.com"); empty: none
     NotesNotKept, // why the notes open at the end of the last session could not be kept; told at the next start
+    ShowTrayIcon, // "True"/"False": the icon in the desktop's tray
+    KeepNotesOutOfTaskbar, // "True"/"False": notes have no taskbar entries while the tray icon shows
+    KeepRunning,           // "True"/"False": the program stays in the tray when the last note closes
+    NewNoteKey,            // the desktop-wide key for a new note ("Ctrl+Alt+N"); empty: none
 };
 
 struct SettingInfo
@@ -100,6 +105,35 @@ void readNoteLook(NoteLook& look, bool noteHasFile, const QSize& screenTwips);
 // to caption type), then always "SaveSetting", "AutoSave" and "SaveNewNoteOnClose". Stops at the
 // first value that cannot be stored and returns false with *error filled.
 bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError* error = nullptr);
+
+// How the program sits on the desktop: its tray icon, the notes' taskbar entries, whether it outlives its last
+// note, and the desktop-wide key for a new note. A value missing from the section, or one that does not convert,
+// reads as its default.
+struct DesktopOptions
+{
+    bool showTrayIcon = true;
+    bool keepNotesOutOfTaskbar = true;
+    bool keepRunning = false;
+    QString newNoteKey = QStringLiteral("Ctrl+Alt+N"); // QKeySequence's portable text
+};
+DesktopOptions readDesktopOptions();
+// Writes them and, when they could be kept, tells desktopOptionsSignal's listeners.
+bool writeDesktopOptions(const DesktopOptions& options, SettingsError* error = nullptr);
+
+// Emits changed() when the desktop options were written, so that every place showing them follows.
+class DesktopOptionsSignal : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void changed();
+
+private:
+    friend bool writeDesktopOptions(const DesktopOptions&, SettingsError*);
+    friend DesktopOptionsSignal& desktopOptionsSignal();
+    DesktopOptionsSignal() = default;
+};
+DesktopOptionsSignal& desktopOptionsSignal();
 
 // The values writeNoteLook writes, in order; and several values written in one go (the later of two values of the
 // same name is the one kept).

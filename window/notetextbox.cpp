@@ -57,12 +57,12 @@ void NoteTextBox::showText(NoteText* text)
     m_links = new LinkHighlighter(text->document());
     // The note's commands act on the note's selection: each side takes the other's over when it moves.
     connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
-        if (!m_syncing) {
+        if (!m_syncing && m_text) {
             m_text->setCursor(textCursor());
         }
     });
     connect(this, &QTextEdit::selectionChanged, this, [this] {
-        if (!m_syncing) {
+        if (!m_syncing && m_text) {
             m_text->setCursor(textCursor());
         }
     });
@@ -70,6 +70,20 @@ void NoteTextBox::showText(NoteText* text)
     connect(text, &NoteText::lockedChanged, this, &NoteTextBox::applyLocked);
     takeCursorFromText();
     applyLocked(text->isLocked());
+}
+
+void NoteTextBox::detachText()
+{
+    if (!m_text) {
+        return;
+    }
+    disconnect(m_text, nullptr, this, nullptr);
+    m_text = nullptr;
+    delete m_links;
+    m_links = nullptr;
+    m_syncing = true;
+    setDocument(new QTextDocument(this));
+    m_syncing = false;
 }
 
 void NoteTextBox::takeCursorFromText()

@@ -22,6 +22,9 @@ public:
 
     // Shows and edits this text from now on.
     void showText(NoteText* text);
+    // Lets go of the note's text before it goes (the box shows an empty text of its own from then on): a window
+    // deleted later must not reach a document deleted before it.
+    void detachText();
 
     // Opens the link at a document position when it is one the program may open.
     bool openLinkAt(int position);

@@ -10,6 +10,7 @@
 #include "window/translucency.h"
 #include "window/windowhelpers.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -27,6 +28,8 @@ bool isTyping(const QKeyEvent* event)
     const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     return !event->text().isEmpty() && event->text().front().isPrint() && !(event->modifiers() & commandKeys);
 }
+
+bool g_outOfTaskbar = false;
 
 } // namespace
 
@@ -46,9 +49,13 @@ NoteWindow::NoteWindow(Note* note)
     connect(note, &Note::viewCommand, this, &NoteWindow::onViewCommand);
     connect(note, &Note::closed, this, [this] {
         hide();
+        m_textBox->detachText();
         deleteLater();
     });
-    connect(note, &QObject::destroyed, this, &QObject::deleteLater);
+    connect(note, &QObject::destroyed, this, [this] {
+        m_textBox->detachText(); // the note's text goes after this signal, with the note's children
+        deleteLater();
+    });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &NoteWindow::onApplicationStateChanged);
     setStaysOnTop(this, note->staysOnTopNow());
     render(Note::Title | Note::SubCaption | Note::Colors | Note::Geometry | Note::RolledUp);
@@ -77,6 +84,9 @@ void NoteWindow::render(Note::Aspects aspects)
     }
     if (aspects & Note::Icon) {
         showIcon();
+    }
+    if (aspects & Note::Hidden) {
+        applyHidden();
     }
     if (aspects & Note::RolledUp) {
         m_icon->setToolTip(m_note->iconTooltip());
@@ -147,6 +157,42 @@ void NoteWindow::showNote()
     applyStayOnTop(m_note->staysOnTopNow());
     activateWindow();
     m_textBox->setFocus();
+}
+
+void NoteWindow::applyHidden()
+{
+    if (m_note->isHidden()) {
+        hide();
+        return;
+    }
+    // Back on the desktop where it was, without taking the keyboard from where the user types.
+    applyGeometry();
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    applyStayOnTop(m_note->staysOnTopNow());
+}
+
+void NoteWindow::showEvent(QShowEvent* event)
+{
+    // The window manager reads the taskbar state when it maps the window, which follows this event.
+    if (g_outOfTaskbar) {
+        setKeptOutOfTaskbar(this, true, WindowMapping::NotYet);
+    }
+    QWidget::showEvent(event);
+}
+
+void NoteWindow::keepOutOfTaskbar(bool out)
+{
+    if (g_outOfTaskbar == out) {
+        return;
+    }
+    g_outOfTaskbar = out;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<NoteWindow*>(widget); window && window->isVisible()) {
+            setKeptOutOfTaskbar(window, out, WindowMapping::Mapped);
+        }
+    }
 }
 
 void NoteWindow::applyStayOnTop(bool on)

@@ -40,8 +40,12 @@ public:
     // Pops one of the note's menus up at a screen position.
     void popUp(NoteMenu which, const QPoint& at);
 
+    // Whether note windows stay out of the taskbar and pager: those shown from now on, and those open now.
+    static void keepOutOfTaskbar(bool out);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -61,6 +65,7 @@ private:
     void applyGeometry();
     void reportGeometry();
     void showNote();
+    void applyHidden();
     void applyStayOnTop(bool on);
     void applyActivation(bool active);
     void onApplicationStateChanged(Qt::ApplicationState state);

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #ifdef JOTLET_HAVE_XCB
-#include <xcb/xcb.h>
+#include "platform/x11.h"
 
 #include <cstdlib>
 #endif
@@ -27,8 +27,7 @@ bool Translucency::isAvailable()
     }
 #ifdef JOTLET_HAVE_XCB
     // On X11 only a compositing manager draws windows translucent; it owns the selection _NET_WM_CM_S<screen>.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection) {
         return false;
     }
@@ -37,16 +36,14 @@ bool Translucency::isAvailable()
     const qsizetype dot = display.lastIndexOf('.');
     const int screen = dot > display.lastIndexOf(':') ? display.mid(dot + 1).toInt() : 0;
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData()), nullptr);
-    if (!atom) {
+    const xcb_atom_t atom = x11Atom(connection, name.constData(), true);
+    if (atom == XCB_ATOM_NONE) {
         return false;
     }
     xcb_get_selection_owner_reply_t* owner
-        = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+        = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom), nullptr);
     const bool composited = owner && owner->owner != XCB_NONE;
     std::free(owner);
-    std::free(atom);
     return composited;
 #else
     return true;

@@ -12,6 +12,13 @@ namespace jotlet {
 // recreated. Returns false for no window.
 bool setStaysOnTop(QWidget* window, bool on);
 
+// Keeps the window out of the taskbar and the pager (or lets it back in). On X11 these are the window manager's
+// _NET_WM_STATE_SKIP_TASKBAR and _NET_WM_STATE_SKIP_PAGER: set on the window while it is not mapped yet (call it
+// from showEvent), asked of the window manager once it is. Nothing happens where the window system has no such
+// request (native Wayland).
+enum class WindowMapping { NotYet, Mapped };
+void setKeptOutOfTaskbar(QWidget* window, bool out, WindowMapping mapping);
+
 // Whether the window system lets the program place its own windows and keep them on top: not native Wayland, where
 // the compositor decides (a window's place is not even reported there).
 bool windowSystemPlacesWindows();

@@ -46,6 +46,15 @@ inline void setStrut(WId id, const QString& strutPartial)
              strutPartial});
 }
 
+// Where a window is on the screen, by its X window id; (-1, -1) when xdotool does not know it.
+inline QPoint windowPosition(const QString& id)
+{
+    const QString out = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
+    const int at = out.indexOf(QLatin1String("Position: "));
+    const QStringList xy = out.mid(at + 10).section(QLatin1Char(' '), 0, 0).split(QLatin1Char(','));
+    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint(-1, -1);
+}
+
 // The window ids of the root window's stacking list, bottom to top.
 inline QStringList stackingOrder()
 {

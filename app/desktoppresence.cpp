@@ -1,0 +1,301 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/desktoppresence.h"
+
+#include "app/platformchoice.h"
+#include "dialogs/keydialog.h"
+#include "manager/notemanagerwindow.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "platform/desktopnotifier.h"
+#include "platform/globalkey.h"
+#include "support/errorlog.h"
+#include "window/notewindow.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace jotlet {
+
+namespace {
+
+constexpr int kMostNotesListed = 30;
+constexpr int kLongestMenuText = 40;
+constexpr int kLongestNotificationBody = 200;
+
+// The note's first line with any text.
+QString firstLine(const QString& text)
+{
+    const QStringList lines = QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString simplified = line.simplified();
+        if (!simplified.isEmpty()) {
+            return simplified;
+        }
+    }
+    return QString();
+}
+
+QString elided(const QString& text, int longest)
+{
+    return text.size() <= longest ? text : text.left(longest - 1).trimmed() + QChar(0x2026);
+}
+
+} // namespace
+
+QString noteMenuText(const QString& noteText)
+{
+    const QString line = firstLine(noteText);
+    if (line.isEmpty()) {
+        return DesktopPresence::tr("(empty note)");
+    }
+    return elided(line, kLongestMenuText).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+DesktopPresence::DesktopPresence(NoteBoard& board, QObject* parent)
+    : QObject(parent)
+    , m_board(board)
+    , m_key(new GlobalKey(this))
+    , m_notifier(new DesktopNotifier(this))
+{
+    connect(m_key, &GlobalKey::pressed, this, &DesktopPresence::newNote);
+    connect(&desktopOptionsSignal(), &DesktopOptionsSignal::changed, this, [this] {
+        const QString key = m_options.newNoteKey;
+        m_options = readDesktopOptions();
+        applyOptions();
+        if (m_options.newNoteKey != key) {
+            takeNewNoteKey();
+        }
+    });
+    // A panel that starts after the program brings its tray with it: the notes follow once the user is back.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &DesktopPresence::updateTaskbar);
+}
+
+DesktopPresence::~DesktopPresence() = default;
+
+void DesktopPresence::start()
+{
+    m_options = readDesktopOptions();
+    createMenu();
+    applyOptions();
+    takeNewNoteKey();
+}
+
+void DesktopPresence::createMenu()
+{
+    m_menu = std::make_unique<QMenu>();
+    const auto add = [this](QMenu* menu, const QString& name, const QString& text, auto slot) {
+        QAction* action = menu->addAction(text, this, slot);
+        action->setObjectName(name);
+        return action;
+    };
+    add(m_menu.get(), QStringLiteral("trayNewNote"), tr("&New Note"), &DesktopPresence::newNote);
+    add(m_menu.get(), QStringLiteral("trayShowAll"), tr("&Show All Notes"), [this] { m_board.showAll(); });
+    add(m_menu.get(), QStringLiteral("trayHideAll"), tr("&Hide All Notes"), [this] { m_board.hideAll(); });
+    m_notesStart = m_menu->addSeparator();
+    m_menu->addSeparator();
+    m_manager
+        = add(m_menu.get(), QStringLiteral("trayManager"), tr("Multi-Note &Manager..."), &DesktopPresence::openManager);
+    QMenu* options = m_menu->addMenu(tr("&Options"));
+    options->setObjectName(QStringLiteral("trayOptions"));
+    m_showIcon = add(options, QStringLiteral("trayShowIcon"), tr("Show &Tray Icon"), [this](bool on) {
+        setOption(&DesktopOptions::showTrayIcon, on);
+    });
+    m_outOfTaskbar
+        = add(options, QStringLiteral("trayOutOfTaskbar"), tr("Keep Notes Out of the Task&bar"), [this](bool on) {
+              setOption(&DesktopOptions::keepNotesOutOfTaskbar, on);
+          });
+    m_keepRunning = add(options,
+                        QStringLiteral("trayKeepRunning"),
+                        tr("Keep &Running When the Last Note Closes"),
+                        [this](bool on) { setOption(&DesktopOptions::keepRunning, on); });
+    for (QAction* option : {m_showIcon, m_outOfTaskbar, m_keepRunning}) {
+        option->setCheckable(true);
+    }
+    m_keyChoice = add(options, QStringLiteral("trayNewNoteKey"), QString(), &DesktopPresence::chooseNewNoteKey);
+    m_menu->addSeparator();
+    add(m_menu.get(), QStringLiteral("trayQuit"), tr("&Quit"), [this] { emit quitRequested(); });
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &DesktopPresence::fillNotes);
+}
+
+// The open notes by their first words, between the separators; the rest of the menu as the notes are now.
+void DesktopPresence::fillNotes()
+{
+    qDeleteAll(m_noteActions);
+    m_noteActions.clear();
+    const QList<Note*> notes = m_board.notes();
+    const QList<QAction*> all = m_menu->actions();
+    QAction* before = all.value(all.indexOf(m_notesStart) + 1);
+    for (int i = 0; i < notes.size() && i < kMostNotesListed; ++i) {
+        QPointer<Note> note = notes[i];
+        auto* action = new QAction(noteMenuText(note->text().text()), m_menu.get());
+        connect(action, &QAction::triggered, this, [this, note] {
+            if (note) {
+                m_lastPresented = note;
+                note->present();
+            }
+        });
+        m_menu->insertAction(before, action);
+        m_noteActions << action;
+    }
+    if (notes.size() > kMostNotesListed) {
+        auto* more = new QAction(tr("%n more note(s)", nullptr, int(notes.size() - kMostNotesListed)), m_menu.get());
+        more->setEnabled(false);
+        m_menu->insertAction(before, more);
+        m_noteActions << more;
+    }
+    m_manager->setEnabled(!notes.isEmpty());
+}
+
+void DesktopPresence::applyOptions()
+{
+    m_showIcon->setChecked(m_options.showTrayIcon);
+    m_outOfTaskbar->setChecked(m_options.keepNotesOutOfTaskbar);
+    m_keepRunning->setChecked(m_options.keepRunning);
+    if (m_options.showTrayIcon && !m_tray) {
+        m_tray = new QSystemTrayIcon(QIcon::fromTheme(QStringLiteral("jotlet"), QIcon(QStringLiteral(":/jotlet.svg"))),
+                                     this);
+        m_tray->setToolTip(QStringLiteral("Jotlet"));
+        m_tray->setContextMenu(m_menu.get());
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            onActivated(reason);
+        });
+    }
+    if (m_tray) {
+        m_tray->setVisible(m_options.showTrayIcon);
+    }
+    updateTaskbar();
+}
+
+bool DesktopPresence::trayShows() const
+{
+    return m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void DesktopPresence::updateTaskbar()
+{
+    // Without a tray icon the taskbar is the only way back to a note hidden behind other windows.
+    NoteWindow::keepOutOfTaskbar(m_options.keepNotesOutOfTaskbar && trayShows());
+}
+
+bool DesktopPresence::keepsRunning() const
+{
+    return m_options.keepRunning && trayShows();
+}
+
+void DesktopPresence::setOption(bool DesktopOptions::*option, bool on)
+{
+    DesktopOptions changed = m_options;
+    changed.*option = on;
+    SettingsError error;
+    if (!writeDesktopOptions(changed, &error)) {
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+        applyOptions(); // the menu shows what is in force
+    }
+}
+
+void DesktopPresence::takeNewNoteKey()
+{
+    const QKeySequence key = QKeySequence::fromString(m_options.newNoteKey, QKeySequence::PortableText);
+    GlobalKey::Outcome outcome = GlobalKey::Outcome::Unavailable;
+    if (!isWaylandSession()) { // the compositor keeps keys to itself; Xwayland sees only its own windows' keys
+        outcome = key.isEmpty() ? (m_key->release(), GlobalKey::Outcome::Taken) : m_key->setKey(key);
+    }
+    const QString keyText = key.toString(QKeySequence::NativeText);
+    switch (outcome) {
+    case GlobalKey::Outcome::Taken:
+        m_keyChoice->setText(key.isEmpty() ? tr("New-Note &Key (none)...") : tr("New-Note &Key (%1)...").arg(keyText));
+        m_keyChoice->setEnabled(true);
+        return;
+    case GlobalKey::Outcome::Unavailable:
+        m_keyChoice->setText(tr("New-Note Key: not available on this desktop"));
+        m_keyChoice->setEnabled(false);
+        return;
+    case GlobalKey::Outcome::InUse:
+    case GlobalKey::Outcome::Unsupported:
+        break;
+    }
+    m_keyChoice->setText(tr("New-Note &Key (%1, not working)...").arg(keyText));
+    m_keyChoice->setEnabled(true);
+    const QString why
+        = outcome == GlobalKey::Outcome::InUse
+              ? QStringLiteral("The new-note key %1 is in use by another program").arg(m_options.newNoteKey)
+              : QStringLiteral("The new-note key %1 cannot be used").arg(m_options.newNoteKey);
+    logError(QStringLiteral("modTray: NewNoteKey"), 5, why);
+    if (trayShows()) {
+        m_tray->showMessage(
+            QStringLiteral("Jotlet"),
+            outcome == GlobalKey::Outcome::InUse
+                ? tr("The key %1 is in use by another program. Choose another one for new notes "
+                     "under Options in this menu.")
+                      .arg(keyText)
+                : tr("The key %1 cannot be used for new notes. Choose one with Ctrl, Alt or Super.").arg(keyText));
+    }
+}
+
+void DesktopPresence::chooseNewNoteKey()
+{
+    const std::optional<QKeySequence> key
+        = KeyDialog::ask(QKeySequence::fromString(m_options.newNoteKey, QKeySequence::PortableText));
+    if (!key) {
+        return;
+    }
+    DesktopOptions changed = m_options;
+    changed.newNoteKey = key->toString(QKeySequence::PortableText);
+    SettingsError error;
+    if (!writeDesktopOptions(changed, &error)) {
+        logError(QStringLiteral("frmMain: WriteSettings"), error.number, error.description);
+    }
+}
+
+void DesktopPresence::newNote()
+{
+    Note* note = m_board.createNote();
+    note->show(); // in front, with the keyboard
+}
+
+void DesktopPresence::openManager()
+{
+    Note* note = m_lastPresented ? m_lastPresented.data() : m_board.notes().value(0);
+    if (note) {
+        note->setHidden(false);
+        NoteManagerWindow::open(*note, m_board);
+    }
+}
+
+void DesktopPresence::onActivated(int reason)
+{
+    if (reason != QSystemTrayIcon::Trigger) {
+        return;
+    }
+    if (m_board.count() == 0) {
+        newNote(); // the program kept running without notes
+    } else {
+        m_board.toggleAll();
+    }
+}
+
+void DesktopPresence::remind(Note& note)
+{
+    const QString line = elided(firstLine(note.text().text()), kLongestNotificationBody);
+#ifdef Q_OS_WIN
+    // Windows keeps the tray's balloons in its notification centre.
+    if (trayShows()) {
+        m_tray->showMessage(tr("Jotlet reminder"), line);
+    }
+#else
+    QPointer<Note> reminded(&note);
+    m_notifier->notify(tr("Jotlet reminder"),
+                       line.toHtmlEscaped(), // a body may be read as markup
+                       tr("Show Note"),
+                       [reminded] {
+                           if (reminded) {
+                               reminded->present();
+                           }
+                       });
+#endif
+}
+
+} // namespace jotlet

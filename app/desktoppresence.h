@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "support/settings.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace jotlet {
+
+class DesktopNotifier;
+class GlobalKey;
+class Note;
+class NoteBoard;
+
+// Where the program sits on the desktop beside its notes: the tray icon and its menu (new note, show and hide all,
+// the open notes, the manager, its options, quit), the desktop-wide key for a new note, and reminders in the
+// notification centre. Where the desktop has no tray, no icon shows and the notes keep their taskbar entries.
+class DesktopPresence : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DesktopPresence(NoteBoard& board, QObject* parent = nullptr);
+    ~DesktopPresence() override;
+
+    // Reads the options, shows the tray icon and takes the new-note key.
+    void start();
+
+    // Whether the program stays in the tray when its last note closes: the user asked for it and the icon shows.
+    bool keepsRunning() const;
+    // A reminder went off: one notification, which brings the note forward when the user picks it.
+    void remind(Note& note);
+
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    QMenu* menu() const { return m_menu.get(); }
+
+signals:
+    // "Quit": every note is kept as at the end of a session, then the program ends.
+    void quitRequested();
+
+private:
+    void createMenu();
+    void fillNotes();
+    void applyOptions();
+    void updateTaskbar();
+    // Takes the key of the options; one that cannot be taken is logged and told in the tray.
+    void takeNewNoteKey();
+    void chooseNewNoteKey();
+    void setOption(bool DesktopOptions::*option, bool on);
+    void newNote();
+    void openManager();
+    void onActivated(int reason);
+    bool trayShows() const;
+
+    NoteBoard& m_board;
+    DesktopOptions m_options;
+    std::unique_ptr<QMenu> m_menu;
+    QSystemTrayIcon* m_tray = nullptr;
+    GlobalKey* m_key;
+    DesktopNotifier* m_notifier;
+    QAction* m_notesStart = nullptr; // the separator the open notes follow
+    QList<QAction*> m_noteActions;
+    QAction* m_manager = nullptr;
+    QAction* m_showIcon = nullptr;
+    QAction* m_outOfTaskbar = nullptr;
+    QAction* m_keepRunning = nullptr;
+    QAction* m_keyChoice = nullptr;
+    QPointer<Note> m_lastPresented;
+};
+
+// The text a menu shows for a note: its first words on one line, "&" kept as it is; "(empty note)" when it has
+// none.
+QString noteMenuText(const QString& noteText);
+
+} // namespace jotlet

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/keydialog.h"
+
+#include <QDialogButtonBox>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace jotlet {
+
+KeyDialog::KeyDialog(const QKeySequence& current, QWidget* owner)
+    : QDialog(owner)
+    , m_field(new QKeySequenceEdit(current, this))
+{
+    setWindowTitle(tr("New-Note Key"));
+    auto* layout = new QVBoxLayout(this);
+    auto* prompt = new QLabel(tr("Press the keys that make a new note from anywhere on the desktop, for example "
+                                 "Ctrl+Alt+N. Use Ctrl, Alt or Super with a letter, digit or sign."),
+                              this);
+    prompt->setWordWrap(true);
+    prompt->setBuddy(m_field);
+    layout->addWidget(prompt);
+    layout->addWidget(m_field);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* none = buttons->addButton(tr("&No Key"), QDialogButtonBox::ResetRole);
+    layout->addWidget(buttons);
+    connect(m_field, &QKeySequenceEdit::editingFinished, this, &KeyDialog::keepFirstCombination);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        keepFirstCombination();
+        m_answer = m_field->keySequence();
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(none, &QPushButton::clicked, this, [this] {
+        m_answer = QKeySequence();
+        accept();
+    });
+    m_field->setFocus();
+}
+
+void KeyDialog::keepFirstCombination()
+{
+    const QKeySequence keys = m_field->keySequence();
+    if (keys.count() > 1) {
+        m_field->setKeySequence(QKeySequence(keys[0]));
+    }
+}
+
+std::optional<QKeySequence> KeyDialog::ask(const QKeySequence& current, QWidget* owner)
+{
+    KeyDialog dialog(current, owner);
+    dialog.exec();
+    return dialog.answer();
+}
+
+} // namespace jotlet

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+namespace jotlet {
+
+// Messages in the desktop's notification centre (org.freedesktop.Notifications on the session bus): they stay in
+// its history and follow its Do Not Disturb. Calls never wait for the service; where none answers, nothing
+// happens.
+class DesktopNotifier : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DesktopNotifier(QObject* parent = nullptr);
+    ~DesktopNotifier() override;
+
+    // Sends one notification with the program's icon and normal urgency. When the user picks it (its default
+    // action, labelled actionLabel), onPicked runs; it is forgotten once the notification closes.
+    void
+    notify(const QString& summary, const QString& body, const QString& actionLabel, std::function<void()> onPicked);
+
+private slots:
+    // The bus's signals, connected by name.
+    void onActionInvoked(uint id, const QString& action);
+    void onClosed(uint id, uint reason);
+
+private:
+    QHash<uint, std::function<void()>> m_pending;
+    bool m_connected = false;
+};
+
+} // namespace jotlet
