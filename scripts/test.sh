@@ -21,9 +21,11 @@ cups_pid=""
 cups_dir=""
 weston_pid=""
 weston_runtime=""
+wm_runtime=""
 stop_x() {
     [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null && wait "$openbox_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    [ -n "$wm_runtime" ] && rm -rf "$wm_runtime"
     [ -n "$cups_pid" ] && kill "$cups_pid" 2>/dev/null && wait "$cups_pid" 2>/dev/null
     [ -n "$cups_dir" ] && rm -rf "$cups_dir"
     [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
@@ -67,45 +69,60 @@ start_cups() {
 }
 start_cups
 
-# A private X server on a display number nobody uses; when one is taken after all (a server still going away),
-# the next number is tried.
+# A private X server with openbox. Xvfb picks a free display number itself (-displayfd): a number can look free
+# here and still be taken in another container sharing this network namespace (X's abstract sockets), which a
+# lock-file check cannot see. When the server or the window manager does not come up, both are stopped and the
+# pair is started again.
 display=""
-for n in $(seq 91 140); do
-    if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then
-        continue
-    fi
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$build/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 100); do
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        xdpyinfo -display ":$n" >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    if kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        display=":$n"
-        break
-    fi
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-done
-[ -n "$display" ] || { echo "Xvfb did not start:"; cat "$build/xvfb.log"; exit 1; }
-
 wm_runtime=$(mktemp -d)
 chmod 0700 "$wm_runtime"
-DISPLAY="$display" XDG_RUNTIME_DIR="$wm_runtime" openbox --sm-disable >"$build/openbox.log" 2>&1 &
-openbox_pid=$!
-wm_ready=no
-for _ in $(seq 1 100); do
-    if xprop -display "$display" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-        wm_ready=yes
+stop_display() {
+    [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null && wait "$openbox_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    openbox_pid=""
+    xvfb_pid=""
+    display=""
+    return 0
+}
+start_xvfb() {
+    local number_file="$build/xvfb.display"
+    : >"$number_file"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >"$build/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 100); do
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        if [ -s "$number_file" ]; then
+            display=":$(tr -dc '0-9' <"$number_file")"
+            xdpyinfo -display "$display" >/dev/null 2>&1 && return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+start_openbox() {
+    DISPLAY="$display" XDG_RUNTIME_DIR="$wm_runtime" openbox --sm-disable >"$build/openbox.log" 2>&1 &
+    openbox_pid=$!
+    for _ in $(seq 1 100); do
+        kill -0 "$openbox_pid" 2>/dev/null || return 1
+        xprop -display "$display" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    return 1
+}
+x_ready=no
+for attempt in 1 2 3 4 5; do
+    if start_xvfb && start_openbox && kill -0 "$xvfb_pid" 2>/dev/null; then
+        x_ready=yes
         break
     fi
-    sleep 0.1
+    echo "attempt $attempt: the X server or window manager did not come up on '${display}'; trying again"
+    tail -n 5 "$build/xvfb.log" "$build/openbox.log" 2>/dev/null || true
+    stop_display
+    sleep 1
 done
-if [ "$wm_ready" != yes ] || ! kill -0 "$openbox_pid" 2>/dev/null; then
-    echo "the window manager did not start on $display:"
-    cat "$build/openbox.log"
+if [ "$x_ready" != yes ]; then
+    echo "Xvfb with openbox did not start:"
+    cat "$build/xvfb.log" "$build/openbox.log" 2>/dev/null
     exit 1
 fi
 
@@ -141,5 +158,4 @@ cd "$build"
 status=0
 ctest --output-on-failure -j2 || status=$?
 stop_x
-rm -rf "$wm_runtime"
 exit $status
