@@ -11,6 +11,8 @@
 #include "note/screens.h"
 #include "platform/alertsound.h"
 #include "platform/sessionend.h"
+#include "search/findwindow.h"
+#include "search/trashwindow.h"
 #include "special/alert/alertwindow.h"
 #include "special/clipboardsource.h"
 #include "special/httpfetcher.h"
@@ -34,6 +36,7 @@ JotletApplication::JotletApplication(QObject* parent)
     , m_fetcher(new HttpFetcher(this))
     , m_clipboard(new SystemClipboard(this))
     , m_presence(new DesktopPresence(m_board, this))
+    , m_searchIndex(new SearchIndex(SearchIndex::defaultCachePath(), this))
     , m_alertSound(makeDesktopAlertSound())
 {
     connectBoardServices();
@@ -66,6 +69,11 @@ void JotletApplication::connectBoardServices()
         return openSpellEngine(QLocale::system(), systemDictionaryFolders(), wordLists, error);
     });
     m_board.setManagerOpener([this](Note& note) { NoteManagerWindow::open(note, m_board); });
+    m_board.setFinderOpener([this](Note* note) { FindWindow::open(note, m_board, *m_searchIndex); });
+    m_board.setTrashOpener([this](Note* note) { TrashWindow::open(note, m_board); });
+    connect(m_presence, &DesktopPresence::findRequested, this, [this] {
+        FindWindow::open(nullptr, m_board, *m_searchIndex);
+    });
 }
 
 void JotletApplication::onEmptied()
@@ -82,7 +90,12 @@ void JotletApplication::onEmptied()
     }
 }
 
-JotletApplication::~JotletApplication() = default;
+JotletApplication::~JotletApplication()
+{
+    // They search and restore into the board and the index, which go with the program.
+    delete FindWindow::current();
+    delete TrashWindow::current();
+}
 
 bool JotletApplication::start(const QString& commandLine)
 {

@@ -16,6 +16,7 @@ class ClipboardSource;
 class DesktopPresence;
 class HttpFetcher;
 class RecoveryJournal;
+class SearchIndex;
 class SessionEndWatcher;
 
 // The running program: it owns the open notes (each shown in its own window) and their recovery journal, opens the
@@ -52,6 +53,7 @@ private:
     HttpFetcher* m_fetcher;
     ClipboardSource* m_clipboard;
     DesktopPresence* m_presence;
+    SearchIndex* m_searchIndex;
     std::unique_ptr<AlertSound> m_alertSound;
     bool m_mainFileOpened = false;
     bool m_ended = false;

@@ -98,6 +98,7 @@ void DesktopPresence::createMenu()
     m_menu->addSeparator();
     m_manager
         = add(m_menu.get(), QStringLiteral("trayManager"), tr("Multi-Note &Manager..."), &DesktopPresence::openManager);
+    add(m_menu.get(), QStringLiteral("trayFind"), tr("&Find in Notes..."), &DesktopPresence::findRequested);
     QMenu* options = m_menu->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("trayOptions"));
     m_showIcon = add(options, QStringLiteral("trayShowIcon"), tr("Show &Tray Icon"), [this](bool on) {

@@ -45,6 +45,8 @@ public:
 signals:
     // "Quit": every note is kept as at the end of a session, then the program ends.
     void quitRequested();
+    // "Find in Notes..." was chosen.
+    void findRequested();
 
 private:
     void createMenu();

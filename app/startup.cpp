@@ -51,6 +51,7 @@ bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNot
         tellNotOpened(path, failure, notices);
         return false;
     }
+    rememberNoteFile(path);
     const NoteRecord& stored = notes.first();
     Note* note = board.createNote(NoteOrigin::OpenedFile);
     if (!note->setFromRecord(stored, path)) {

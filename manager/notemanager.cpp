@@ -6,8 +6,11 @@
 #include "note/noteboard.h"
 #include "note/notefiledialog.h"
 #include "notes/notestore.h"
+#include "notes/trash.h"
 #include "rtf/reader.h"
+#include "support/clock.h"
 #include "support/errorlog.h"
+#include "support/settings.h"
 
 #include <QFileInfo>
 
@@ -19,13 +22,13 @@ const QString kRefreshLocation = QStringLiteral("frmNoteManager: RefreshDisplay"
 const QString kDeleteLocation = QStringLiteral("frmNoteManager: DeleteNote");
 constexpr int kFirstWordsLength = 40;
 
-QString firstWords(const NoteRecord& note)
+} // namespace
+
+QString noteFirstWords(const NoteRecord& note, int length)
 {
     const QString plain = rtfToPlainText(storedRtfBytes(note.Data)).simplified();
-    return plain.size() > kFirstWordsLength ? plain.left(kFirstWordsLength).trimmed() + QChar(0x2026) : plain;
+    return plain.size() > length ? plain.left(length).trimmed() + QChar(0x2026) : plain;
 }
-
-} // namespace
 
 NoteManager::NoteManager(NoteBoard& board, QObject* parent)
     : QObject(parent)
@@ -47,6 +50,8 @@ void NoteManager::refresh(const QString& path)
     load(chosen);
     if (m_notes.isEmpty()) {
         logError(kRefreshLocation, 53, QStringLiteral("No notes could be read from '%1'").arg(chosen));
+    } else {
+        rememberNoteFile(chosen);
     }
 }
 
@@ -77,7 +82,7 @@ QStringList NoteManager::entries() const
 {
     QStringList entries;
     for (int i = 0; i < m_notes.size(); ++i) {
-        const QString words = firstWords(m_notes.at(i));
+        const QString words = noteFirstWords(m_notes.at(i), kFirstWordsLength);
         entries << QStringLiteral("Note %1").arg(i + 1) + (words.isEmpty() ? QString() : QStringLiteral("  ") + words);
     }
     return entries;
@@ -128,6 +133,10 @@ bool NoteManager::deleteNote(int index)
     remaining[index] = remaining.last(); // the former last note takes the deleted note's place
     remaining.removeLast();
     QString failure;
+    // In the trash first: a note must never be in neither place.
+    if (!Trash().put(m_notes.at(index), m_path, Clock::now(), &failure)) {
+        logError(QStringLiteral("modTrash: PutNote"), 75, failure);
+    }
     const bool written = saveNotesFile(remaining, m_path, &failure);
     if (!written) {
         logError(kDeleteLocation, 75, failure);

@@ -37,6 +37,16 @@ QAction* action(QObject* parent, const char* name, const QString& text, const ch
 
 } // namespace
 
+void showNotePreview(QTextEdit* preview, const NoteRecord& stored)
+{
+    readRtf(storedRtfBytes(stored.Data), preview->document());
+    // On the note's own colour, as the note shows it, whatever the desktop's colours.
+    QPalette palette = preview->palette();
+    palette.setColor(QPalette::Base, colorFromBgr(noteColorValue(stored.Color).value_or(kNoteColors[0].value)));
+    palette.setColor(QPalette::Text, Qt::black);
+    preview->setPalette(palette);
+}
+
 NoteManagerWindow* NoteManagerWindow::open(Note& note, NoteBoard& board)
 {
     if (!g_current) {
@@ -93,16 +103,6 @@ QSize NoteManagerWindow::initialSize() const
     return QSize(320, 420).boundedTo(room);
 }
 
-void NoteManagerWindow::showPreviewOf(const NoteRecord& stored)
-{
-    readRtf(storedRtfBytes(stored.Data), m_preview->document());
-    // On the note's own colour, as the note shows it, whatever the desktop's colours.
-    QPalette palette = m_preview->palette();
-    palette.setColor(QPalette::Base, colorFromBgr(noteColorValue(stored.Color).value_or(kNoteColors[0].value)));
-    palette.setColor(QPalette::Text, Qt::black);
-    m_preview->setPalette(palette);
-}
-
 void NoteManagerWindow::createActions()
 {
     m_open = action(this, "mnuOpen", QStringLiteral("Open Note"), "document-open", QStringLiteral("Open a note"));
@@ -146,7 +146,7 @@ void NoteManagerWindow::render()
     m_list->setCurrentRow(m_manager.selected());
     const int selected = m_manager.selected();
     if (selected >= 0) {
-        showPreviewOf(m_manager.notes().at(selected));
+        showNotePreview(m_preview, m_manager.notes().at(selected));
     } else {
         m_preview->clear();
     }

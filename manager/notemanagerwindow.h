@@ -14,6 +14,9 @@ namespace jotlet {
 
 class Note;
 
+// Shows a stored note's text in a preview, on the note's own colour.
+void showNotePreview(QTextEdit* preview, const NoteRecord& stored);
+
 // "Multi-Note Manager": a toolbar (open, show, delete), the list of a note file's notes and a preview of the one
 // selected, with the same commands in its File and Tools menus. One at a time: opening it again brings the open
 // one forward. It belongs to the note window that opened it and stays above it (above every window while that
@@ -38,7 +41,6 @@ private:
     void render();
     void deleteSelected();
     QSize initialSize() const;
-    void showPreviewOf(const NoteRecord& stored);
 
     NoteManager m_manager;
     QListWidget* m_list;

@@ -41,6 +41,8 @@ CommandCall keyCommand(int key, Qt::KeyboardModifiers modifiers)
         return when(ctrl, Command::StyleItalic);
     case Qt::Key_U:
         return when(ctrl, Command::StyleUnderline);
+    case Qt::Key_F:
+        return when(ctrl && shift, Command::FindInNotes);
     default:
         return {};
     }

@@ -35,6 +35,8 @@ enum class Command {
     StopSpecialNote,
     // Other windows and services
     MultiNoteManager,
+    FindInNotes,
+    ShowTrash,
     EmailNote,
     EmailSelection,
     PrintNote,

@@ -10,6 +10,7 @@
 #include "note/notetext.h"
 #include "note/screens.h"
 #include "notes/notestore.h"
+#include "notes/trash.h"
 #include "rtf/reader.h"
 #include "support/clock.h"
 #include "support/errorlog.h"
@@ -289,6 +290,7 @@ void Note::save(SaveMode mode)
         // An append is a copy elsewhere: the note keeps its own file, and its mark unless the note was written.
         const std::optional<QString> target = askForNoteFile(NoteFileDialog::Save, m_dialogOwner);
         if (target && appendToNoteFile(note, *target, &failure)) {
+            rememberNoteFile(*target);
             m_changed = false;
             noteMarkChange();
         }
@@ -297,6 +299,7 @@ void Note::save(SaveMode mode)
         const std::optional<QString> target
             = ask ? askForNoteFile(NoteFileDialog::Save, m_dialogOwner) : std::optional<QString>(m_filePath);
         if (target && saveNoteFile(note, *target, &failure)) {
+            rememberNoteFile(*target);
             setSavedAs(*target);
         }
     }
@@ -324,7 +327,11 @@ void Note::openFile()
     StayOnTopPause pause(*this);
     const std::optional<QString> path = askForNoteFile(NoteFileDialog::Open, m_dialogOwner);
     if (path) {
-        openRecords(loadNoteFile(*path));
+        const NoteList notes = loadNoteFile(*path);
+        if (!notes.isEmpty()) {
+            rememberNoteFile(*path);
+        }
+        openRecords(notes);
     }
 }
 
@@ -411,6 +418,7 @@ void Note::defaultSize()
 
 void Note::reset()
 {
+    putInTrash(); // the note as it was, with its colour, size and file
     defaultSize();
     setColor(QStringLiteral("yellow"), true);
     setTimeStamp(currentTimeText());
@@ -604,7 +612,21 @@ bool Note::askToSaveBeforeClose()
         save(m_filePath.isEmpty() ? SaveMode::SaveAs : SaveMode::Save);
         return !isUnsaved(); // a save that was cancelled or failed keeps the note open
     }
+    if (answer == Answer::No) {
+        putInTrash(); // before the window goes: the note closes unsaved as asked, and can still come back
+    }
     return answer == Answer::No;
+}
+
+void Note::putInTrash()
+{
+    if (m_text->text().trimmed().isEmpty()) {
+        return; // nothing to bring back
+    }
+    QString failure;
+    if (!Trash().put(record(), m_filePath, Clock::now(), &failure)) {
+        logError(QStringLiteral("modTrash: PutNote"), 75, failure);
+    }
 }
 
 bool Note::close()

@@ -41,6 +41,9 @@ struct NoteServices
     std::function<Note*(NoteOrigin)> createNote;
     // Opens the multi-note manager for the note.
     std::function<void(Note&)> openManager;
+    // Opens "Find in Notes" and the trash, from a note or (nullptr) from elsewhere.
+    std::function<void(Note*)> openFinder;
+    std::function<void(Note*)> openTrash;
     // The spelling dictionary; nullptr, with the reason, when none can be opened.
     std::function<std::unique_ptr<SpellEngine>(QString* error)> openSpellEngine;
     // The special note the note can be.
@@ -196,6 +199,8 @@ private:
     void noteMarkChange();
     void setSubCaptionText(const QString& text);
     bool askToSaveBeforeClose();
+    // Keeps the note as it is now in the trash (a note without text is not kept).
+    void putInTrash();
     void writeSettings();
     void finishClose();
     void openRecords(const NoteList& notes);

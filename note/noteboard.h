@@ -30,6 +30,11 @@ public:
     void setSpecialNoteFactory(SpecialNoteFactory factory) { m_services.makeSpecial = std::move(factory); }
     // Opens the multi-note manager for a note (the program's manager window); without it, nothing opens.
     void setManagerOpener(std::function<void(Note&)> opener) { m_services.openManager = std::move(opener); }
+    // Open "Find in Notes" and the trash (the program's windows); without them, nothing opens.
+    void setFinderOpener(std::function<void(Note*)> opener) { m_services.openFinder = std::move(opener); }
+    void setTrashOpener(std::function<void(Note*)> opener) { m_services.openTrash = std::move(opener); }
+    // What the notes were given, for the parts of the program that open the same windows.
+    const NoteServices& services() const { return m_services; }
     // Opens the spelling dictionary (the program's: Hunspell with the user's word lists); without it, or when it
     // gives nullptr, spelling cannot be checked and *error says why.
     void setSpellEngineFactory(std::function<std::unique_ptr<SpellEngine>(QString* error)> factory)

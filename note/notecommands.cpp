@@ -78,6 +78,16 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
             m_services.openManager(*this);
         }
         break;
+    case Command::FindInNotes:
+        if (m_services.openFinder) {
+            m_services.openFinder(this);
+        }
+        break;
+    case Command::ShowTrash:
+        if (m_services.openTrash) {
+            m_services.openTrash(this);
+        }
+        break;
     case Command::EmailNote:
     case Command::EmailSelection:
         emailNote(); // the selection decides, not the item

@@ -56,6 +56,10 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
                  << std::pair {QStringLiteral("ONTOP"), truthText(note.session.onTop)}
                  << std::pair {QStringLiteral("ALPHA"), QString::number(note.session.alpha)};
     }
+    if (note.trashed.present) {
+        elements << std::pair {QStringLiteral("TRASHED"), escapeXml(xmlSafeText(note.trashed.when))}
+                 << std::pair {QStringLiteral("FROM"), escapeXml(xmlSafeText(note.trashed.from))};
+    }
     return elements;
 }
 
@@ -146,6 +150,10 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
     note->Reminder = text("REMINDER");
     readSpecial(self, note);
     readSession(self, &note->session);
+    const QDomElement trashed = self.firstChildElement(QStringLiteral("TRASHED"));
+    if (!trashed.isNull()) {
+        note->trashed = {true, trashed.text(), self.firstChildElement(QStringLiteral("FROM")).text()};
+    }
     return true;
 }
 

@@ -43,6 +43,15 @@ struct NoteRecord
         bool onTop = true;
         qint32 alpha = 255;
     } session;
+
+    // What only the trash keeps: when the note went there (UTC, ISO 8601) and the file it came from ("" for a note
+    // that had none).
+    struct Trashed
+    {
+        bool present = false;
+        QString when;
+        QString from;
+    } trashed;
 };
 
 using NoteList = QList<NoteRecord>;

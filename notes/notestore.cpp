@@ -115,6 +115,18 @@ NoteList loadNoteFile(const QString& path, QString* failure)
     return notes;
 }
 
+NoteList readNoteFileQuietly(const QString& path, QString* failure)
+{
+    QByteArray bytes;
+    NoteFileError error;
+    NoteList notes;
+    if (!readNoteFileBytes(path, &bytes, &error) || !readNoteFileContent(bytes, path, &notes, &error)) {
+        *failure = error.description;
+        return {};
+    }
+    return notes;
+}
+
 NoteList loadMainNoteFile()
 {
     return loadNoteFile(mainNoteFilePath());

@@ -19,6 +19,8 @@ NoteList loadNoteFile(const QString& path, QString* failure = nullptr);
 
 // The notes kept at the end of the last session (jotlet.dat in the data folder).
 NoteList loadMainNoteFile();
+// The same without a log line: for readers that report failures their own way (search, on a worker thread).
+NoteList readNoteFileQuietly(const QString& path, QString* failure);
 
 // Writes a file holding exactly this note, replacing what was at path.
 bool saveNoteFile(const NoteRecord& note, const QString& path, QString* failure = nullptr);

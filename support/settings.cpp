@@ -5,6 +5,7 @@
 #include "support/errorlog.h"
 #include "support/files.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QUrl>
 
@@ -38,6 +39,7 @@ constexpr SettingInfo kSettings[] = {
     {Setting::KeepNotesOutOfTaskbar, "KeepNotesOutOfTaskbar", "True"},
     {Setting::KeepRunning, "KeepRunning", "False"},
     {Setting::NewNoteKey, "NewNoteKey", "Ctrl+Alt+N"},
+    {Setting::RecentFiles, "RecentFiles", ""},
 };
 
 QString boolText(bool value)
@@ -106,6 +108,31 @@ QString readSetting(Setting setting, const SettingContext& context)
 bool writeSetting(Setting setting, const QString& value, SettingsError* error)
 {
     return SettingsStore::write(settingName(setting), value, error);
+}
+
+QStringList recentNoteFiles()
+{
+    QStringList files = readSetting(Setting::RecentFiles).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    files.removeDuplicates();
+    return files.mid(0, kMaxRecentFiles);
+}
+
+void rememberNoteFile(const QString& path)
+{
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = recentNoteFiles();
+    if (!files.isEmpty() && files.first() == absolute) {
+        return; // already first: nothing to write
+    }
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    SettingsError error;
+    if (!writeSetting(Setting::RecentFiles, files.mid(0, kMaxRecentFiles).join(QLatin1Char('\n')), &error)) {
+        logError(QStringLiteral("modSettings: RememberFile"), 75, error.description);
+    }
 }
 
 QString quoteServerProblem(const QString& text)

@@ -9,6 +9,7 @@
 #include <QPair>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -38,6 +39,7 @@ enum class Setting {
     KeepNotesOutOfTaskbar, // "True"/"False": notes have no taskbar entries while the tray icon shows
     KeepRunning,           // "True"/"False": the program stays in the tray when the last note closes
     NewNoteKey,            // the desktop-wide key for a new note ("Ctrl+Alt+N"); empty: none
+    RecentFiles,           // the note files opened or saved last, newest first, one per line
 };
 
 struct SettingInfo
@@ -70,6 +72,12 @@ bool writeSetting(Setting setting, const QString& value, SettingsError* error = 
 // empty: the system's proxy settings).
 QString quoteServerProblem(const QString& text);
 QString httpProxyProblem(const QString& text);
+
+// The note files the user opened or saved last, newest first, at most kMaxRecentFiles; remembering one puts it
+// first. Search looks into them.
+constexpr int kMaxRecentFiles = 50;
+QStringList recentNoteFiles();
+void rememberNoteFile(const QString& path);
 
 // Conversions of stored texts, as the note window applies them.
 bool isTrueText(const QString& text);                      // "True" in any case, nothing else

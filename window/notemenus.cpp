@@ -49,6 +49,8 @@ const MenuSpec kMainMenu[] = {
     {1, "-", nullptr},
     {1, "Stop Special Note", "mnuClearSpecial", Command::StopSpecialNote, -1, nullptr, 0, "Stop"},
     {0, "Multi-Note Manager", "mnuMulitNote", Command::MultiNoteManager, -1, nullptr, 0, nullptr},
+    {0, "Find in Notes...", "mnuFind", Command::FindInNotes, -1, "Ctrl+Shift+F", 0, nullptr},
+    {0, "Trash...", "mnuTrash", Command::ShowTrash, -1, nullptr, 0, nullptr},
     {0, "-", nullptr},
     {0, "&Save", "mnuSave(0)", Command::Save, -1, "Ctrl+S", 0, "Save"},
     {0, "Save As", "mnuSave(1)", Command::SaveAs, -1, nullptr, 0, nullptr},

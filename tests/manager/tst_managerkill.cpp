@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A delete from a multi-note file survives the program being killed at any moment: the file is always a whole note
-// file, the one before a delete or the one after it.
+// file, the one before a delete or the one after it, and the trash a whole note file too; every note is in one of
+// them.
 #include "notes/notestore.h"
+#include "notes/trash.h"
 #include "samplenotes.h"
 #include "signals.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -38,6 +41,7 @@ void TestManagerKill::killedWhileDeletingLeavesAWholeFile()
     QRandomGenerator random(20261207);
     for (int round = 0; round < 40; ++round) {
         QVERIFY(saveNotesFile(original, file));
+        QFile::remove(Trash::defaultPath());
         QProcess deleter;
         deleter.start(QStringLiteral(MANAGER_DELETER), {file});
         QVERIFY(deleter.waitForStarted(10000));
@@ -55,6 +59,14 @@ void TestManagerKill::killedWhileDeletingLeavesAWholeFile()
             QVERIFY(!seen.contains(number));
             seen << number;
         }
+        const NoteList trashed = loadNoteFile(Trash::defaultPath());
+        QVERIFY(!trashed.isEmpty());
+        for (const NoteRecord& note : trashed) {
+            const QString number = whole.match(note.Data).captured(1);
+            QVERIFY2(!number.isEmpty(), qPrintable(note.Data.left(80)));
+            seen << number; // a note killed between the two writes is in both
+        }
+        QCOMPARE(seen.size(), kNotes);
     }
 }
 

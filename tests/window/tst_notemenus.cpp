@@ -76,6 +76,8 @@ const QStringList kMainMenu = {
     "  -",
     "  Stop Special Note",
     "Multi-Note Manager",
+    "Find in Notes... {Ctrl+Shift+F}",
+    "Trash...",
     "-",
     "&Save {Ctrl+S}",
     "Save As",
@@ -254,6 +256,8 @@ struct CommandBench
     {
         board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
         board.setManagerOpener([this](Note&) { ++services; });
+        board.setFinderOpener([this](Note*) { ++services; });
+        board.setTrashOpener([this](Note*) { ++services; });
         board.setSpellEngineFactory([this](QString* error) -> std::unique_ptr<SpellEngine> {
             ++services;
             *error = QStringLiteral("none here");

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Find in Notes on a real X server: three notes open and a file of three notes opened earlier and closed; Ctrl+Shift+F
+// in a note opens the window, a word typed there lists the closed file's second note (and its copy closed with "No",
+// from the trash), and Enter opens that note with the word selected.
+#include "fakedialogs.h"
+#include "freshfolders.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "notes/notestore.h"
+#include "samplenotes.h"
+#include "search/findwindow.h"
+#include "window/notewindow.h"
+#include "xtools.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace jotlet;
+
+class TestFindX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { startFromEmptyFolders(); }
+    void findsANoteInAClosedFile();
+};
+
+void TestFindX11::findsANoteInAClosedFile()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("three.not"));
+    QVERIFY(saveNotesFile({sampleNote(QStringLiteral("first: tickets")),
+                           sampleNote(QStringLiteral("second: the kumquat recipe"), QStringLiteral("blue")),
+                           sampleNote(QStringLiteral("third: passwords hint"))},
+                          file));
+    NoteBoard board;
+    SearchIndex index(folder.filePath(QStringLiteral("cache/search.cache")));
+    QList<NoteWindow*> windows;
+    board.setViewFactory([&windows](Note* note) { windows << new NoteWindow(note); });
+    board.setFinderOpener([&board, &index](Note* note) { FindWindow::open(note, board, index); });
+    FakeDialogs dialogs;
+    for (int i = 0; i < 3; ++i) {
+        Note* note = board.createNote();
+        note->setSaveNewNoteOnClose(false);
+        note->setGeometry(QRect(1500 + 4500 * i, 1500, 4000, 3000));
+        note->text().setText(QStringLiteral("open note %1").arg(i));
+        note->show();
+    }
+    // The file opened from the first note, then its three notes closed.
+    dialogs.fileAnswers << file;
+    board.notes().first()->run(Command::OpenNote);
+    QTRY_COMPARE(board.count(), 6);
+    for (Note* note : board.notes().mid(3)) {
+        dialogs.questionAnswers << Answer::No;
+        QVERIFY(note->close());
+    }
+    QTRY_COMPARE(board.count(), 3);
+    QVERIFY(QTest::qWaitForWindowExposed(windows.first()));
+
+    typeInto(QString::number(windows.first()->winId()), QString());
+    pressKeys(QStringLiteral("ctrl+shift+f"));
+    QTRY_VERIFY_WITH_TIMEOUT(FindWindow::current() && FindWindow::current()->isActiveWindow(), 10000);
+    FindWindow* find = FindWindow::current();
+    typeInto(QString::number(find->winId()), QStringLiteral("kumquat"));
+    QTRY_COMPARE_WITH_TIMEOUT(find->field()->text(), QStringLiteral("kumquat"), 10000);
+    // The file's note, and the copy of it closed with "No" in the trash.
+    QTRY_COMPARE_WITH_TIMEOUT(find->list()->count(), 2, 20000);
+    QCOMPARE(find->search().results().at(0).where, QStringLiteral("three.not, note 2"));
+    QCOMPARE(find->search().results().at(1).where, QStringLiteral("Trash"));
+    QTest::qWait(300); // painted
+    screenshot(QStringLiteral("find-in-notes"));
+    pressKeys(QStringLiteral("Return"));
+    QTRY_COMPARE_WITH_TIMEOUT(board.count(), 4, 10000);
+    Note* opened = board.notes().last();
+    QCOMPARE(opened->text().cursor().selectedText(), QStringLiteral("kumquat"));
+    QCOMPARE(opened->colorText(), QStringLiteral("blue"));
+    QVERIFY(QTest::qWaitForWindowExposed(windows.last()));
+    QTRY_VERIFY_WITH_TIMEOUT(windows.last()->isActiveWindow(), 10000);
+    find->close();
+    for (Note* note : board.notes()) {
+        note->discard();
+    }
+}
+
+QTEST_MAIN(TestFindX11)
+#include "tst_find_x11.moc"

@@ -1,0 +1,240 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Finding notes without a screen: folding and the query's words and phrases, stored notes found by the text they
+// have on disk now, open notes before their stored copies, unreadable files skipped with one log line, the trash's
+// notes marked as such, and a cache that is only a cache.
+#include "logcapture.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "notes/notestore.h"
+#include "notes/trash.h"
+#include "samplenotes.h"
+#include "search/notesearch.h"
+#include "search/textfold.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace jotlet;
+
+using Hits = QStringList;
+Q_DECLARE_METATYPE(Hits)
+
+class TestSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void queries_data();
+    void queries();
+    void storedNotes_data();
+    void storedNotes();
+    void openNotesComeFirst();
+    void unreadableFileLoggedOnce();
+    void cacheIsOnlyACache();
+
+private:
+    QStringList search(const QString& typed);
+    void index(const QStringList& sources);
+
+    QTemporaryDir m_folder;
+    NoteBoard m_board;
+    std::unique_ptr<SearchIndex> m_index;
+    std::unique_ptr<NoteSearch> m_search;
+};
+
+void TestSearch::init()
+{
+    clearErrorLog();
+    for (Note* note : m_board.notes()) {
+        note->discard();
+    }
+    m_index = std::make_unique<SearchIndex>(m_folder.filePath(QStringLiteral("cache/search.cache")));
+    m_search = std::make_unique<NoteSearch>(m_board, *m_index);
+}
+
+void TestSearch::index(const QStringList& sources)
+{
+    m_index->setSources(sources);
+    m_index->refresh();
+    QVERIFY(m_index->waitForIdle());
+}
+
+// "where: words" of each result, the matches in [brackets].
+QStringList TestSearch::search(const QString& typed)
+{
+    m_search->setQuery(QString());
+    m_search->setQuery(typed);
+    QStringList found;
+    for (const SearchResult& result : m_search->results()) {
+        QString words = result.words;
+        for (auto it = result.hits.crbegin(); it != result.hits.crend(); ++it) {
+            words.insert(it->first + it->second, QLatin1Char(']'));
+            words.insert(it->first, QLatin1Char('['));
+        }
+        found << result.where + QStringLiteral(": ") + words;
+    }
+    return found;
+}
+
+void TestSearch::queries_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Hits>("hits"); // empty: no match
+    QTest::newRow("case and accents") << "My Résumé, 2026"
+                                      << "RESUME" << Hits {"Résumé"};
+    QTest::newRow("accents typed, none in the text") << "resume"
+                                                     << "résumé" << Hits {"resume"};
+    QTest::newRow("combining accents") << QStringLiteral("Re\u0301sume\u0301 here") << "resume"
+                                       << Hits {QStringLiteral("Re\u0301sume\u0301")};
+    QTest::newRow("sharp s") << "Hauptstraße 5"
+                             << "strasse" << Hits {"straße"};
+    QTest::newRow("ligature") << QStringLiteral("\uFB01sh soup") << "fish" << Hits {QStringLiteral("\uFB01sh")};
+    QTest::newRow("all words, any order") << "milk, eggs and bread"
+                                          << "bread milk" << Hits {"milk", "bread"};
+    QTest::newRow("one word missing") << "milk, eggs and bread"
+                                      << "bread butter" << Hits {};
+    QTest::newRow("phrase across a line break") << "call the\r\n  dentist"
+                                                << "\"the dentist\"" << Hits {"the\r\n  dentist"};
+    QTest::newRow("phrase words apart") << "the tall dentist"
+                                        << "\"the dentist\"" << Hits {};
+    QTest::newRow("phrase in curly quotes and a word")
+        << "pay the gas bill today" << QStringLiteral("\u201Cgas bill\u201D pay") << Hits {"pay", "gas bill"};
+    QTest::newRow("only quotes") << "anything"
+                                 << "\"\"" << Hits {};
+    QTest::newRow("outside the BMP") << QStringLiteral("party \U0001F389 tonight") << "tonight" << Hits {"tonight"};
+}
+
+void TestSearch::queries()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, typed);
+    QFETCH(Hits, hits);
+    const SearchQuery query(typed);
+    QCOMPARE(query.matches(foldForSearch(text).toUtf8()), !hits.isEmpty());
+    if (!hits.isEmpty()) {
+        QStringList found;
+        for (const auto& [start, length] : query.hits(text)) {
+            found << text.mid(start, length);
+        }
+        QCOMPARE(found, hits);
+    }
+}
+
+void TestSearch::storedNotes_data()
+{
+    QTest::addColumn<QStringList>("before"); // the file's notes (RTF) when it is first searched
+    QTest::addColumn<QStringList>("after");  // what it holds when searched again (nothing: unchanged)
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("across formatting runs") << QStringList {"bo{\\b ld} text here"} << QStringList() << "\"bold text\""
+                                            << QStringList {"list.not, note 1: [bold text] here"};
+    QTest::newRow("changed on disk: the new text")
+        << QStringList {"apple pie", "plum jam"} << QStringList {"plum jam", "banana split"} << "banana"
+        << QStringList {"list.not, note 2: [banana] split"};
+    QTest::newRow("changed on disk: not the old text")
+        << QStringList {"apple pie", "plum jam"} << QStringList {"plum jam", "banana split"} << "apple"
+        << QStringList();
+    QTest::newRow("a note deleted from its file")
+        << QStringList {"one", "two cherries", "three"} << QStringList {"one", "three"} << "cherries" << QStringList();
+    QTest::newRow("accents in the file") << QStringList {"R\\'e9sum\\'e9 for the job"} << QStringList() << "resume job"
+                                         << QStringList {"list.not, note 1: [Résumé] for the [job]"};
+    QTest::newRow("far into a long note")
+        << QStringList {QString(300, QLatin1Char('x')) + QStringLiteral(" needle end")} << QStringList() << "needle"
+        << QStringList {QStringLiteral("list.not, note 1: \u2026") + QString(39, QLatin1Char('x'))
+                        + QStringLiteral(" [needle] end")};
+}
+
+void TestSearch::storedNotes()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    const QString file = m_folder.filePath(QStringLiteral("list.not"));
+    const auto write = [&file](const QStringList& texts) {
+        NoteList notes;
+        for (const QString& text : texts) {
+            notes << sampleNote(text);
+        }
+        QVERIFY(saveNotesFile(notes, file));
+    };
+    write(before);
+    index({file});
+    if (!after.isEmpty()) {
+        QCOMPARE(search(typed).isEmpty(), !before.join(QLatin1Char(' ')).contains(typed)); // as it was first
+        write(after);
+        index({file});
+    }
+    QCOMPARE(search(typed), found);
+}
+
+void TestSearch::openNotesComeFirst()
+{
+    const QString file = m_folder.filePath(QStringLiteral("kept.not"));
+    QVERIFY(saveNotesFile({sampleNote(QStringLiteral("shopping: milk")), sampleNote(QStringLiteral("old milk note"))},
+                          file));
+    index({file});
+    Note* open = m_board.createNote();
+    open->text().setText(QStringLiteral("shopping: milk")); // the same text as the first stored note: shown once
+    QCOMPARE(search(QStringLiteral("milk")),
+             QStringList({"Open note: shopping: [milk]", "kept.not, note 2: old [milk] note"}));
+    // Typing on narrows the list; the open note's text is searched as it is now.
+    open->text().setText(QStringLiteral("shopping: milk, honey"));
+    m_search->setQuery(QStringLiteral("milk"));
+    m_search->setQuery(QStringLiteral("milk hon"));
+    QCOMPARE(m_search->results().size(), 1);
+    QVERIFY(m_search->choose(0) == open);
+    QCOMPARE(open->text().cursor().selectedText(), QStringLiteral("milk"));
+}
+
+void TestSearch::unreadableFileLoggedOnce()
+{
+    const QString bad = m_folder.filePath(QStringLiteral("bad.not"));
+    const QString good = m_folder.filePath(QStringLiteral("good.not"));
+    QFile garbage(bad);
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("<?xml version=\"1.0\"?><JOTLET><NOTE><DATA>broken");
+    garbage.close();
+    QVERIFY(saveNotesFile({sampleNote(QStringLiteral("readable turnip"))}, good));
+    index({bad, good});
+    index({bad, good});
+    QCOMPARE(search(QStringLiteral("turnip")), QStringList {"good.not, note 1: readable [turnip]"});
+    const QStringList lines = errorLogLines();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(QLatin1String("modSearch: ReadNotes")) && lines.first().contains(bad),
+             qPrintable(lines.first()));
+}
+
+void TestSearch::cacheIsOnlyACache()
+{
+    const QString file = m_folder.filePath(QStringLiteral("cached.not"));
+    const QString trash = Trash::defaultPath();
+    QVERIFY(saveNotesFile({sampleNote(QStringLiteral("parsnip soup"))}, file));
+    QVERIFY(Trash().put(sampleNote(QStringLiteral("parsnip cake")), file, QDateTime::currentDateTime()));
+    index({file, trash});
+    const QStringList first = search(QStringLiteral("parsnip"));
+    QCOMPARE(first, QStringList({"cached.not, note 1: [parsnip] soup", "Trash, from cached.not: [parsnip] cake"}));
+    // A warm start finds the same; so does one whose cache was deleted, or damaged.
+    for (const QByteArray& cache : {QByteArray("keep"), QByteArray(), QByteArray("damaged")}) {
+        const QString path = m_folder.filePath(QStringLiteral("cache/search.cache"));
+        if (cache.isEmpty()) {
+            QVERIFY(QFile::remove(path));
+        } else if (cache == "damaged") {
+            QFile damaged(path);
+            QVERIFY(damaged.open(QIODevice::ReadWrite));
+            damaged.resize(damaged.size() / 2);
+        }
+        init();
+        index({file, trash});
+        QCOMPARE(search(QStringLiteral("parsnip")), first);
+    }
+    QVERIFY(errorLogLines().isEmpty());
+}
+
+QTEST_MAIN(TestSearch)
+#include "tst_search.moc"

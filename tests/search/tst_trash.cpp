@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The trash without a screen: what goes in (a note closed with "No", one replaced by Reset; never an empty one),
+// restoring a note as it was, emptying after a question, and the limits of time and number.
+#include "fakedialogs.h"
+#include "note/noteboard.h"
+#include "note/notetext.h"
+#include "notes/trash.h"
+#include "samplenotes.h"
+#include "search/trashlist.h"
+#include "support/clock.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace jotlet;
+
+class TestTrash : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void whatGoesIn_data();
+    void whatGoesIn();
+    void restoreBringsTheNoteBack();
+    void emptyAsksFirst();
+    void limits_data();
+    void limits();
+};
+
+void TestTrash::init()
+{
+    QFile::remove(Trash::defaultPath());
+    Clock::setSource({});
+}
+
+void TestTrash::whatGoesIn_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("closed with No") << "call the plumber"
+                                    << "no" << true;
+    QTest::newRow("replaced by Reset") << "call the plumber"
+                                       << "reset" << true;
+    QTest::newRow("closed with Cancel: still open") << "call the plumber"
+                                                    << "cancel" << false;
+    QTest::newRow("empty, closed with No") << "  "
+                                           << "no" << false;
+}
+
+void TestTrash::whatGoesIn()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, how);
+    QFETCH(bool, kept);
+    FakeDialogs dialogs;
+    NoteBoard board;
+    Note* note = board.createNote();
+    note->setSaveNewNoteOnClose(true);
+    note->text().setText(text);
+    if (how == QLatin1String("reset")) {
+        QVERIFY(note->run(Command::ResetNote));
+    } else {
+        dialogs.questionAnswers << (how == QLatin1String("no") ? Answer::No : Answer::Cancel);
+        QCOMPARE(note->close(), how == QLatin1String("no"));
+    }
+    const NoteList trashed = Trash().notes(Clock::now());
+    QCOMPARE(trashed.size(), kept ? 1 : 0);
+    if (kept) {
+        QVERIFY(trashed.first().Data.contains(text));
+        QVERIFY(qAbs(trashedAt(trashed.first()).secsTo(QDateTime::currentDateTime())) < 60);
+    }
+}
+
+void TestTrash::restoreBringsTheNoteBack()
+{
+    FakeDialogs dialogs;
+    NoteBoard board;
+    Note* note = board.createNote();
+    QVERIFY(note->setFromRecord(
+        sampleNote(QStringLiteral("the only copy"), QStringLiteral("green"), QRect(2400, 1800, 3300, 2700)),
+        QString()));
+    note->setSaveNewNoteOnClose(true);
+    note->text().setText(QStringLiteral("the only copy, edited"));
+    dialogs.questionAnswers << Answer::No;
+    QVERIFY(note->close());
+
+    TrashList trash(board);
+    QCOMPARE(trash.notes().size(), 1);
+    QVERIFY(trash.entries().first().endsWith(QLatin1String("a note without a file\nthe only copy, edited")));
+    Note* back = trash.restore(0);
+    QVERIFY(back);
+    QCOMPARE(back->text().text(), QStringLiteral("the only copy, edited"));
+    QCOMPARE(back->colorText(), QStringLiteral("green"));
+    QCOMPARE(back->geometry(), QRect(2400, 1800, 3300, 2700));
+    QVERIFY(back->isUnsaved());
+    QVERIFY(back->filePath().isEmpty());
+    QVERIFY(trash.notes().isEmpty()); // out of the trash once it is open
+    QVERIFY(!QFile::exists(Trash::defaultPath()));
+}
+
+void TestTrash::emptyAsksFirst()
+{
+    NoteBoard board;
+    for (const QString& text : {QStringLiteral("one"), QStringLiteral("two")}) {
+        QVERIFY(Trash().put(sampleNote(text), QString(), Clock::now()));
+    }
+    TrashList trash(board);
+    FakeDialogs dialogs;
+    dialogs.confirmAnswers << false << true;
+    QVERIFY(!trash.emptyTrash());
+    QCOMPARE(trash.notes().size(), 2);
+    QVERIFY(trash.emptyTrash());
+    QCOMPARE(trash.notes().size(), 0);
+    QCOMPARE(dialogs.confirmations.size(), 2);
+}
+
+void TestTrash::limits_data()
+{
+    QTest::addColumn<int>("notes");
+    QTest::addColumn<int>("minutesApart");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<QString>("oldestLeft");
+    QTest::newRow("within both") << 3 << 60 << 3 << "note 0";
+    QTest::newRow("past the number: the oldest goes first")
+        << Trash::kMaxNotes + 2 << 1 << Trash::kMaxNotes << "note 2";
+    QTest::newRow("past the time") << 4 << 60 * 24 * 11 << 3 << "note 1"; // 0, 11, 22, 33 days old
+}
+
+void TestTrash::limits()
+{
+    QFETCH(int, notes);
+    QFETCH(int, minutesApart);
+    QFETCH(int, left);
+    QFETCH(QString, oldestLeft);
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-qint64(notes) * minutesApart * 60);
+    QDateTime now = start;
+    Clock::setSource([&now] { return now; });
+    NoteList batch;
+    for (int i = 0; i < notes; ++i) {
+        now = start.addSecs(qint64(i) * minutesApart * 60);
+        QVERIFY(Trash().put(sampleNote(QStringLiteral("note %1").arg(i)), QString(), now));
+    }
+    const NoteList kept = Trash().notes(now);
+    QCOMPARE(kept.size(), left);
+    QVERIFY2(kept.last().Data.contains(oldestLeft + QStringLiteral("\\par")), qPrintable(kept.last().Data));
+    QVERIFY(kept.first().Data.contains(QStringLiteral("note %1\\par").arg(notes - 1))); // newest first
+}
+
+QTEST_MAIN(TestTrash)
+#include "tst_trash.moc"
