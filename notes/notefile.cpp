@@ -56,6 +56,11 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
                  << std::pair {QStringLiteral("ONTOP"), truthText(note.session.onTop)}
                  << std::pair {QStringLiteral("ALPHA"), QString::number(note.session.alpha)};
     }
+    if (!note.identity.id.isEmpty()) {
+        elements << std::pair {QStringLiteral("ID"), escapeXml(xmlSafeText(note.identity.id))}
+                 << std::pair {QStringLiteral("MODIFIED"), escapeXml(xmlSafeText(note.identity.modified))}
+                 << std::pair {QStringLiteral("DEVICE"), escapeXml(xmlSafeText(note.identity.device))};
+    }
     if (note.trashed.present) {
         elements << std::pair {QStringLiteral("TRASHED"), escapeXml(xmlSafeText(note.trashed.when))}
                  << std::pair {QStringLiteral("FROM"), escapeXml(xmlSafeText(note.trashed.from))};
@@ -150,6 +155,9 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
     note->Reminder = text("REMINDER");
     readSpecial(self, note);
     readSession(self, &note->session);
+    note->identity = {self.firstChildElement(QStringLiteral("ID")).text().trimmed(),
+                      self.firstChildElement(QStringLiteral("MODIFIED")).text().trimmed(),
+                      self.firstChildElement(QStringLiteral("DEVICE")).text()};
     const QDomElement trashed = self.firstChildElement(QStringLiteral("TRASHED"));
     if (!trashed.isNull()) {
         note->trashed = {true, trashed.text(), self.firstChildElement(QStringLiteral("FROM")).text()};

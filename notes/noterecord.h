@@ -44,6 +44,16 @@ struct NoteRecord
         qint32 alpha = 255;
     } session;
 
+    // What a note in the notes folder carries (all empty elsewhere): its identity, the same on every computer and
+    // in every conflict copy of its file (a UUID without braces), when its content last changed (UTC, ISO 8601) and
+    // the computer that changed it.
+    struct Identity
+    {
+        QString id;
+        QString modified;
+        QString device;
+    } identity;
+
     // What only the trash keeps: when the note went there (UTC, ISO 8601) and the file it came from ("" for a note
     // that had none).
     struct Trashed
