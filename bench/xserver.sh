@@ -4,7 +4,7 @@
 # when the script ends. Sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR, JOTLET_HOME and $scratch.
 scratch=$(mktemp -d)
 display=:$((150 + RANDOM % 50))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 DISPLAY=$display openbox --sm-disable >/dev/null 2>&1 &

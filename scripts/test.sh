@@ -69,10 +69,11 @@ start_cups() {
 }
 start_cups
 
-# A private X server with openbox. Xvfb picks a free display number itself (-displayfd): a number can look free
-# here and still be taken in another container sharing this network namespace (X's abstract sockets), which a
-# lock-file check cannot see. When the server or the window manager does not come up, both are stopped and the
-# pair is started again.
+# A private X server with openbox, on a display number nobody uses: no lock file or socket here, and no abstract
+# socket of that name in this network namespace (a neighbour in another container can hold one that a lock-file
+# check cannot see, and X clients try it first). -noreset: without it the server resets as its first client
+# (the readiness check) leaves, and a client connecting meanwhile (openbox) is refused. When the server or the window
+# manager does not come up all the same, both are stopped and the pair is started again on the next free number.
 display=""
 wm_runtime=$(mktemp -d)
 chmod 0700 "$wm_runtime"
@@ -84,17 +85,28 @@ stop_display() {
     display=""
     return 0
 }
+next_display=91
+free_number=""
+free_display() {
+    local n
+    for n in $(seq "$next_display" 400); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ] \
+            && ! grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null; then
+            next_display=$((n + 1))
+            free_number=$n
+            return 0
+        fi
+    done
+    return 1
+}
 start_xvfb() {
-    local number_file="$build/xvfb.display"
-    : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >"$build/xvfb.log" 2>&1 &
+    free_display || return 1
+    display=":$free_number"
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >"$build/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 100); do
         kill -0 "$xvfb_pid" 2>/dev/null || return 1
-        if [ -s "$number_file" ]; then
-            display=":$(tr -dc '0-9' <"$number_file")"
-            xdpyinfo -display "$display" >/dev/null 2>&1 && return 0
-        fi
+        xdpyinfo -display "$display" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
     return 1
