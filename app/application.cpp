@@ -21,6 +21,7 @@
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/settings.h"
+#include "sync/foldersync.h"
 #include "window/notewindow.h"
 
 #include <QGuiApplication>
@@ -48,6 +49,15 @@ JotletApplication::JotletApplication(QObject* parent)
     connect(m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &JotletApplication::endSession);
     // "Quit" in the tray keeps the notes as the end of a session does.
     connect(m_presence, &DesktopPresence::quitRequested, this, &JotletApplication::endSession);
+    connect(&desktopOptionsSignal(), &DesktopOptionsSignal::notesFolderChanged, this, [this](const QString& folder) {
+        setNotesFolder(folder, true);
+    });
+    // A new note lives in the notes folder from its first moment.
+    connect(&m_board, &NoteBoard::noteAdded, this, [this](Note* note) {
+        if (note->origin() == NoteOrigin::New) {
+            QTimer::singleShot(0, this, [this, added = QPointer<Note>(note)] { adoptIntoFolder(added); });
+        }
+    });
 }
 
 // What the notes need of the program's windows and services: their windows, the writers of special notes, the
@@ -101,6 +111,8 @@ bool JotletApplication::start(const QString& commandLine)
 {
     // Before the first note shows: whether it has a taskbar entry is decided as its window is mapped.
     m_presence->start();
+    // The notes folder's notes first: a start without other notes then opens no empty one beside them.
+    setNotesFolder(readNotesFolder(), false);
     const StartupOutcome outcome = openStartingNotes(m_board, commandLine, [this](bool mainFileOpened) {
         m_journal->setMainFileOpened(mainFileOpened);
         return m_journal->writeNow();
@@ -154,6 +166,9 @@ void JotletApplication::endSession()
     m_ended = true;
     // Nothing modal while the session ends: a log entry that cannot be written goes to standard error.
     setLogFailureHandler(nullptr);
+    if (m_folderSync) {
+        m_folderSync->finish(); // every change in its file, and which notes are open here remembered
+    }
     // The journal holds the notes as they are now until the main note file does.
     m_journal->writeNow();
     m_journal->finish(false);
@@ -165,6 +180,50 @@ void JotletApplication::endSession()
     }
     // Every event loop ends, a message box's too.
     QCoreApplication::exit(0);
+}
+
+void JotletApplication::setNotesFolder(const QString& folder, bool offerMove)
+{
+    if (m_folderSync) {
+        // Turned off or moved: the files stay where they are; the open notes go on as notes of this computer.
+        m_folderSync->finish();
+        for (Note* note : m_board.notes()) {
+            if (!note->folderId().isEmpty()) {
+                note->joinNotesFolder(QString(), {}, {});
+            }
+        }
+        delete m_folderSync;
+        m_folderSync = nullptr;
+    }
+    if (folder.isEmpty()) {
+        return;
+    }
+    m_folderSync = new FolderSync(m_board, folder, FolderSync::defaultPlacesPath(), this);
+    m_folderSync->start();
+    QList<Note*> homeless;
+    for (Note* note : m_board.notes()) {
+        if (note->folderId().isEmpty() && note->filePath().isEmpty() && !note->isClosed()) {
+            homeless << note;
+        }
+    }
+    if (offerMove && !homeless.isEmpty()
+        && dialogResponder().question(nullptr,
+                                      tr("Notes Folder"),
+                                      tr("Move the %1 open notes that have no file of their own into the notes "
+                                         "folder?")
+                                          .arg(homeless.size()))
+               == Answer::Yes) {
+        for (Note* note : homeless) {
+            m_folderSync->adopt(note);
+        }
+    }
+}
+
+void JotletApplication::adoptIntoFolder(Note* note)
+{
+    if (m_folderSync && note && !note->isClosed()) {
+        m_folderSync->adopt(note);
+    }
 }
 
 } // namespace jotlet

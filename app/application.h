@@ -17,6 +17,8 @@ class DesktopPresence;
 class HttpFetcher;
 class RecoveryJournal;
 class SearchIndex;
+class FolderSync;
+class Note;
 class SessionEndWatcher;
 
 // The running program: it owns the open notes (each shown in its own window) and their recovery journal, opens the
@@ -46,6 +48,10 @@ private:
     void connectBoardServices();
     void onEmptied();
     void tellLater(const QList<StartupNotice>& notices);
+    // Starts keeping notes in the folder ("" turns it off); offerMove asks whether the open notes without a file go
+    // into it.
+    void setNotesFolder(const QString& folder, bool offerMove);
+    void adoptIntoFolder(Note* note);
 
     NoteBoard m_board;
     SessionEndWatcher* m_sessionEnd;
@@ -54,6 +60,7 @@ private:
     ClipboardSource* m_clipboard;
     DesktopPresence* m_presence;
     SearchIndex* m_searchIndex;
+    FolderSync* m_folderSync = nullptr;
     std::unique_ptr<AlertSound> m_alertSound;
     bool m_mainFileOpened = false;
     bool m_ended = false;

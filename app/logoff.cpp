@@ -18,8 +18,10 @@ bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, QString* fai
     NoteList records;
     SettingValues settings;
     for (Note* note : open) {
-        records << note->sessionRecord(); // with its file, unsaved mark, on-top and transparency
         settings << note->settingValues();
+        if (note->folderId().isEmpty()) {     // the notes folder keeps its own
+            records << note->sessionRecord(); // with its file, unsaved mark, on-top and transparency
+        }
     }
     SettingsError error;
     if (!writeSettings(settings, &error)) {
@@ -27,7 +29,9 @@ bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, QString* fai
     }
     registerAutostart();
     // A run that did not open the main note file leaves the notes in it as they are and adds its own.
-    const bool saved = mainFileOpened ? writeMainNoteFile(records, failure) : addNotesToMainNoteFile(records, failure);
+    const bool saved = records.isEmpty() ? true
+                       : mainFileOpened  ? writeMainNoteFile(records, failure)
+                                         : addNotesToMainNoteFile(records, failure);
     for (Note* note : open) {
         note->discard();
     }

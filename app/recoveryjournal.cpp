@@ -22,7 +22,8 @@ const QString kMainFileAttribute = QStringLiteral("MAINFILE");
 // A note needs keeping while it has unsaved changes or belongs to no file.
 bool needsKeeping(const Note* note)
 {
-    return note->isUnsaved() || note->filePath().isEmpty();
+    // A note of the notes folder is kept by its file there, written two seconds after a change.
+    return note->folderId().isEmpty() && (note->isUnsaved() || note->filePath().isEmpty());
 }
 
 } // namespace
@@ -89,6 +90,9 @@ QByteArray RecoveryJournal::contents()
     QString text = noteFileHead(
         programVersion(), {{kMainFileAttribute, m_mainFileOpened ? QStringLiteral("True") : QStringLiteral("False")}});
     for (Note* note : notes) {
+        if (!note->folderId().isEmpty()) {
+            continue;
+        }
         auto cached = m_cache.find(note);
         if (cached == m_cache.end()) {
             cached = m_cache.insert(note, appendedNoteText(note->sessionRecord()));

@@ -282,7 +282,7 @@ openStartingNotes(NoteBoard& board, const QString& commandLine, const std::funct
         outcome.mainFileOpened = true;
         opened = result == Opened::Some || opened;
     }
-    if (!opened) {
+    if (!opened && board.count() == 0) { // none here, and none from the notes folder
         board.createNote()->show();
     }
     if (journal && !journalWins) {

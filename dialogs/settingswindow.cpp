@@ -2,14 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/settingswindow.h"
 
+#include "support/appinfo.h"
 #include "support/settings.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace jotlet {
@@ -84,6 +90,7 @@ SettingsWindow::SettingsWindow(QWidget* owner)
     layout->addWidget(quotes);
     layout->addWidget(network);
     layout->addWidget(createDesktopGroup());
+    layout->addWidget(createNotesFolderGroup());
     layout->addWidget(m_problem);
     layout->addStretch();
     layout->addWidget(buttons);
@@ -113,6 +120,55 @@ QWidget* SettingsWindow::createDesktopGroup()
                                      "without a tray keep the notes in the taskbar."),
                                   desktop));
     return desktop;
+}
+
+QWidget* SettingsWindow::createNotesFolderGroup()
+{
+    auto* group = new QGroupBox(tr("Notes folder"), this);
+    auto* layout = new QFormLayout(group);
+    m_notesFolder = field(QStringLiteral("txtNotesFolder"), readNotesFolder(), tr("None"), group);
+    auto* choose = new QPushButton(tr("C&hoose..."), group);
+    choose->setObjectName(QStringLiteral("btnChooseFolder"));
+    connect(choose, &QPushButton::clicked, this, [this] {
+        const QString chosen = QFileDialog::getExistingDirectory(this, tr("Notes Folder"), m_notesFolder->text());
+        if (!chosen.isEmpty()) {
+            m_notesFolder->setText(QDir::toNativeSeparators(chosen));
+        }
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_notesFolder, 1);
+    row->addWidget(choose);
+    layout->addRow(tr("&Folder:"), row);
+    layout->addRow(explanation(tr("Notes without a file of their own live in this folder, one file each, so that the "
+                                  "sync tool you use (Syncthing, Nextcloud, Dropbox, a network share) can carry them "
+                                  "to your other computers. Leave it empty to keep notes on this computer only."),
+                               group));
+    return group;
+}
+
+bool SettingsWindow::keepNotesFolder()
+{
+    const QString folder = m_notesFolder->text().trimmed();
+    if (!folder.isEmpty()) {
+        const QFileInfo info(folder);
+        const QString data = QFileInfo(dataFolder()).absoluteFilePath();
+        if (!info.isAbsolute() || (info.exists() && !info.isDir()) || !QDir().mkpath(folder)
+            || info.absoluteFilePath() == data || info.absoluteFilePath().startsWith(data + QLatin1Char('/'))) {
+            m_problem->setText(tr("The notes folder must be a folder of its own that Jotlet can write to, outside "
+                                  "its data folder (%1).")
+                                   .arg(QDir::toNativeSeparators(data)));
+            m_problem->show();
+            m_notesFolder->setFocus();
+            return false;
+        }
+    }
+    SettingsError error;
+    if (!writeNotesFolder(folder.isEmpty() ? QString() : QFileInfo(folder).absoluteFilePath(), &error)) {
+        m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
+        m_problem->show();
+        return false;
+    }
+    return true;
 }
 
 bool SettingsWindow::keepDesktopOptions()
@@ -161,7 +217,7 @@ bool SettingsWindow::keep()
             return false;
         }
     }
-    return keepDesktopOptions();
+    return keepDesktopOptions() && keepNotesFolder();
 }
 
 } // namespace jotlet

@@ -12,7 +12,8 @@ namespace jotlet {
 
 // The program's own settings that belong to no note: where stock quotes come from and the proxy for feeds and
 // quotes, each explained, and how the program sits on the desktop (tray icon, taskbar, running without notes). OK keeps
-// them (a value that cannot be used is pointed out and the window stays open); Cancel changes nothing.
+// them, and the notes folder a sync tool carries (a value that cannot be used is pointed out and the window stays
+// open); Cancel changes nothing.
 class SettingsWindow : public QDialog
 {
     Q_OBJECT
@@ -25,19 +26,23 @@ public:
     QCheckBox* trayIconBox() const { return m_trayIcon; }
     QCheckBox* outOfTaskbarBox() const { return m_outOfTaskbar; }
     QCheckBox* keepRunningBox() const { return m_keepRunning; }
+    QLineEdit* notesFolderField() const { return m_notesFolder; }
 
     // Checks and writes the values; false (and the problem shown) when one cannot be kept.
     bool keep();
 
 private:
     QWidget* createDesktopGroup();
+    QWidget* createNotesFolderGroup();
     bool keepDesktopOptions();
+    bool keepNotesFolder();
 
     QLineEdit* m_quoteServer;
     QLineEdit* m_proxy;
     QCheckBox* m_trayIcon = nullptr;
     QCheckBox* m_outOfTaskbar = nullptr;
     QCheckBox* m_keepRunning = nullptr;
+    QLineEdit* m_notesFolder = nullptr;
     QLabel* m_problem;
 };
 

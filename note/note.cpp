@@ -608,6 +608,10 @@ bool Note::askToSaveBeforeClose()
             QStringLiteral("Changes have been made to this note.\nWould you like to save now?"),
             noteDisplayName(m_filePath, m_text->text()));
     }
+    if (!m_folderId.isEmpty() && m_services.leaveNotesFolder && answer != Answer::Cancel) {
+        // Its file in the notes folder is the note: written, or moved to the folder's trash (which syncs too).
+        return m_services.leaveNotesFolder(*this, answer == Answer::Yes);
+    }
     if (answer == Answer::Yes) {
         save(m_filePath.isEmpty() ? SaveMode::SaveAs : SaveMode::Save);
         return !isUnsaved(); // a save that was cancelled or failed keeps the note open
@@ -616,6 +620,14 @@ bool Note::askToSaveBeforeClose()
         putInTrash(); // before the window goes: the note closes unsaved as asked, and can still come back
     }
     return answer == Answer::No;
+}
+
+void Note::markSaved()
+{
+    if (m_changed) {
+        m_changed = false;
+        noteMarkChange();
+    }
 }
 
 void Note::putInTrash()

@@ -44,6 +44,11 @@ struct NoteServices
     // Opens "Find in Notes" and the trash, from a note or (nullptr) from elsewhere.
     std::function<void(Note*)> openFinder;
     std::function<void(Note*)> openTrash;
+    // A note of the notes folder closes with unsaved changes: kept (its file written now) or let go of (its file
+    // moved to the folder's trash). False when that failed: the note stays open.
+    std::function<bool(Note&, bool keep)> leaveNotesFolder;
+    // A conflicting version of a folder note: 0 keep this version, 1 keep the other, 2 keep both.
+    std::function<void(Note&, int how)> resolveConflict;
     // The spelling dictionary; nullptr, with the reason, when none can be opened.
     std::function<std::unique_ptr<SpellEngine>(QString* error)> openSpellEngine;
     // The special note the note can be.
@@ -175,6 +180,24 @@ public:
     // Closes without a word or a save: for a note that never came to be (its text was refused), or at log-off.
     void discard() { finishClose(); }
 
+    // A note of the notes folder has the id of its file there ("" for any other note); a conflict note shows another
+    // computer's version of one. Saved, the note has no unsaved changes (the folder wrote it).
+    NoteOrigin origin() const { return m_origin; }
+    QString folderId() const { return m_folderId; }
+    // The notes folder takes the note: what it does when the note closes with unsaved changes, and with a conflict
+    // note's choice.
+    void joinNotesFolder(const QString& id,
+                         std::function<bool(Note&, bool keep)> leave,
+                         std::function<void(Note&, int how)> resolve)
+    {
+        m_folderId = id;
+        m_services.leaveNotesFolder = std::move(leave);
+        m_services.resolveConflict = std::move(resolve);
+    }
+    bool isConflict() const { return m_conflict; }
+    void setConflict(bool conflict) { m_conflict = conflict; }
+    void markSaved();
+
     // The window dialogs belong to; the note's view sets it.
     void setDialogOwner(QObject* owner) { m_dialogOwner = owner; }
     QObject* dialogOwner() const { return m_dialogOwner; }
@@ -251,6 +274,8 @@ private:
     bool m_hidden = false;
     bool m_loading = true;
     bool m_closed = false;
+    QString m_folderId;
+    bool m_conflict = false;
     int m_onTopPauses = 0;
     QPointer<QObject> m_dialogOwner;
 };

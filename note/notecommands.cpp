@@ -88,6 +88,11 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
             m_services.openTrash(this);
         }
         break;
+    case Command::ResolveConflict:
+        if (m_conflict && m_services.resolveConflict) {
+            m_services.resolveConflict(*this, index);
+        }
+        break;
     case Command::EmailNote:
     case Command::EmailSelection:
         emailNote(); // the selection decides, not the item
@@ -261,6 +266,8 @@ bool Note::isEnabled(Command command, int index) const
     case Command::Save:
     case Command::SaveAs:
         return !m_special || !m_special->blocksSaving();
+    case Command::ResolveConflict:
+        return m_conflict && m_services.resolveConflict;
     default:
         return true;
     }

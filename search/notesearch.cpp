@@ -9,6 +9,7 @@
 #include "support/appinfo.h"
 #include "support/settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -50,6 +51,13 @@ QString whereText(
     if (file == mainFile) {
         return NoteSearch::tr("Kept notes, note %1").arg(position + 1);
     }
+    const QString folder = QFileInfo(file).absolutePath();
+    if (QFileInfo(folder).fileName() == QLatin1String(".trash")) {
+        return NoteSearch::tr("Trash of the notes folder");
+    }
+    if (!readNotesFolder().isEmpty() && folder == QFileInfo(readNotesFolder()).absoluteFilePath()) {
+        return NoteSearch::tr("Notes folder");
+    }
     return NoteSearch::tr("%1, note %2").arg(name).arg(position + 1);
 }
 
@@ -67,6 +75,16 @@ QStringList NoteSearch::defaultSources()
 {
     QStringList sources {mainNoteFilePath()};
     sources << recentNoteFiles();
+    // The notes folder's notes, and those in its trash.
+    const QString folder = readNotesFolder();
+    if (!folder.isEmpty()) {
+        for (const QString& within : {folder, folder + QStringLiteral("/.trash")}) {
+            const QDir dir(within);
+            for (const QString& name : dir.entryList({QStringLiteral("*.not")}, QDir::Files, QDir::Name)) {
+                sources << dir.filePath(name);
+            }
+        }
+    }
     sources << Trash::defaultPath();
     sources.removeDuplicates();
     return sources;

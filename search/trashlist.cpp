@@ -5,12 +5,17 @@
 #include "manager/notemanager.h"
 #include "note/dialogresponder.h"
 #include "note/noteboard.h"
+#include "notes/notestore.h"
 #include "support/clock.h"
 #include "support/errorlog.h"
+#include "support/settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace jotlet {
 
@@ -21,21 +26,47 @@ constexpr int kFirstWordsLength = 60;
 
 } // namespace
 
-TrashList::TrashList(NoteBoard& board, QString trashPath, QObject* parent)
+TrashList::TrashList(NoteBoard& board, QString trashPath, QString folderTrash, QObject* parent)
     : QObject(parent)
     , m_board(board)
     , m_trash(std::move(trashPath))
+    , m_folderTrash(std::move(folderTrash))
 {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &TrashList::reload);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &TrashList::reload);
     reload();
 }
 
+QString TrashList::defaultFolderTrash()
+{
+    const QString folder = readNotesFolder();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/.trash");
+}
+
 void TrashList::reload()
 {
     m_notes = m_trash.notes(Clock::now());
+    if (!m_folderTrash.isEmpty()) {
+        const QDir dir(m_folderTrash);
+        for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.not")}, QDir::Files)) {
+            for (NoteRecord note : loadNoteFile(info.filePath())) {
+                note.trashed = {true, info.lastModified().toUTC().toString(Qt::ISODateWithMs), QString()};
+                m_notes << note;
+                break; // one note per file in the notes folder
+            }
+        }
+        std::stable_sort(m_notes.begin(), m_notes.end(), [](const NoteRecord& a, const NoteRecord& b) {
+            return trashedAt(a) > trashedAt(b);
+        });
+    }
     watch();
     emit changed();
+}
+
+bool TrashList::isInFolderTrash(const NoteRecord& note) const
+{
+    return !m_folderTrash.isEmpty()
+           && QFileInfo(note.FileName).absolutePath() == QFileInfo(m_folderTrash).absoluteFilePath();
 }
 
 void TrashList::watch()
@@ -52,6 +83,9 @@ void TrashList::watch()
     if (info.absoluteDir().exists()) {
         m_watcher.addPath(info.absolutePath());
     }
+    if (!m_folderTrash.isEmpty() && QFileInfo::exists(m_folderTrash)) {
+        m_watcher.addPath(m_folderTrash);
+    }
 }
 
 QStringList TrashList::entries() const
@@ -59,8 +93,9 @@ QStringList TrashList::entries() const
     QStringList entries;
     for (const NoteRecord& note : m_notes) {
         const QString when = QLocale().toString(trashedAt(note).toLocalTime(), QLocale::ShortFormat);
-        const QString from
-            = note.trashed.from.isEmpty() ? tr("a note without a file") : QFileInfo(note.trashed.from).fileName();
+        const QString from = isInFolderTrash(note)         ? tr("the notes folder")
+                             : note.trashed.from.isEmpty() ? tr("a note without a file")
+                                                           : QFileInfo(note.trashed.from).fileName();
         entries << tr("%1, from %2").arg(when, from) + QLatin1Char('\n') + noteFirstWords(note, kFirstWordsLength);
     }
     return entries;
@@ -77,6 +112,16 @@ Note* TrashList::restore(int index)
         return nullptr;
     }
     const NoteRecord kept = m_notes.at(index);
+    if (isInFolderTrash(kept)) {
+        // Back into the notes folder, where it opens as the folder's note it was.
+        const QString back
+            = QFileInfo(m_folderTrash).absolutePath() + QLatin1Char('/') + QFileInfo(kept.FileName).fileName();
+        if (QFileInfo::exists(back) || !QFile::rename(kept.FileName, back)) {
+            logError(kLocation, 75, QStringLiteral("'%1' could not be put back as '%2'").arg(kept.FileName, back));
+        }
+        reload();
+        return nullptr;
+    }
     Note* note = m_board.createNote(NoteOrigin::ManagerCopy);
     if (!note->setFromRecord(kept, QString())) {
         note->discard();
@@ -106,7 +151,13 @@ bool TrashList::emptyTrash()
         return false;
     }
     QString failure;
-    const bool emptied = m_trash.empty(&failure);
+    bool emptied = m_trash.empty(&failure);
+    for (const NoteRecord& note : std::as_const(m_notes)) {
+        if (isInFolderTrash(note) && !QFile::remove(note.FileName)) {
+            emptied = false;
+            failure = tr("'%1' could not be removed.").arg(note.FileName);
+        }
+    }
     if (!emptied) {
         dialogResponder().warning(m_dialogOwner, tr("Trash Not Emptied"), failure);
     }

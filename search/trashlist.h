@@ -22,7 +22,13 @@ class TrashList : public QObject
     Q_OBJECT
 
 public:
-    explicit TrashList(NoteBoard& board, QString trashPath = Trash::defaultPath(), QObject* parent = nullptr);
+    // With a notes folder, its .trash/ is listed too (restoring one of those puts its file back in the folder, where
+    // the folder's notes open it).
+    explicit TrashList(NoteBoard& board,
+                       QString trashPath = Trash::defaultPath(),
+                       QString folderTrash = defaultFolderTrash(),
+                       QObject* parent = nullptr);
+    static QString defaultFolderTrash();
 
     void setDialogOwner(QObject* owner) { m_dialogOwner = owner; }
     void reload();
@@ -43,9 +49,11 @@ signals:
 
 private:
     void watch();
+    bool isInFolderTrash(const NoteRecord& note) const;
 
     NoteBoard& m_board;
     Trash m_trash;
+    QString m_folderTrash;
     QPointer<QObject> m_dialogOwner;
     NoteList m_notes;
     QFileSystemWatcher m_watcher;

@@ -40,6 +40,7 @@ constexpr SettingInfo kSettings[] = {
     {Setting::KeepRunning, "KeepRunning", "False"},
     {Setting::NewNoteKey, "NewNoteKey", "Ctrl+Alt+N"},
     {Setting::RecentFiles, "RecentFiles", ""},
+    {Setting::NotesFolder, "NotesFolder", ""},
 };
 
 QString boolText(bool value)
@@ -319,6 +320,23 @@ bool writeSettings(const SettingValues& values, SettingsError* error)
 bool writeNoteLook(const NoteLook& look, bool saveSettingsChecked, SettingsError* error)
 {
     return writeSettings(noteLookValues(look, saveSettingsChecked), error);
+}
+
+QString readNotesFolder()
+{
+    return readSetting(Setting::NotesFolder).trimmed();
+}
+
+bool writeNotesFolder(const QString& folder, SettingsError* error)
+{
+    if (folder == readNotesFolder()) {
+        return true;
+    }
+    if (!writeSetting(Setting::NotesFolder, folder, error)) {
+        return false;
+    }
+    emit desktopOptionsSignal().notesFolderChanged(folder);
+    return true;
 }
 
 } // namespace jotlet

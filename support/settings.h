@@ -40,6 +40,7 @@ enum class Setting {
     KeepRunning,           // "True"/"False": the program stays in the tray when the last note closes
     NewNoteKey,            // the desktop-wide key for a new note ("Ctrl+Alt+N"); empty: none
     RecentFiles,           // the note files opened or saved last, newest first, one per line
+    NotesFolder,           // the folder a sync tool carries, one file per note; empty: none
 };
 
 struct SettingInfo
@@ -135,13 +136,20 @@ class DesktopOptionsSignal : public QObject
 
 signals:
     void changed();
+    // The notes folder was set (or turned off: "").
+    void notesFolderChanged(const QString& folder);
 
 private:
     friend bool writeDesktopOptions(const DesktopOptions&, SettingsError*);
+    friend bool writeNotesFolder(const QString&, SettingsError*);
     friend DesktopOptionsSignal& desktopOptionsSignal();
     DesktopOptionsSignal() = default;
 };
 DesktopOptionsSignal& desktopOptionsSignal();
+
+// The notes folder ("" when none); setting it tells desktopOptionsSignal's listeners.
+QString readNotesFolder();
+bool writeNotesFolder(const QString& folder, SettingsError* error = nullptr);
 
 // The values writeNoteLook writes, in order; and several values written in one go (the later of two values of the
 // same name is the one kept).

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 
@@ -22,18 +23,18 @@ namespace {
 
 const QString kLocation = QStringLiteral("modNotesFolder: Scan");
 
-QByteArray fileHash(const QByteArray& bytes)
+} // namespace
+
+QByteArray folderFileHash(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-QByteArray readAll(const QString& path)
+QByteArray readFolderFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-} // namespace
 
 QString conflictOriginalName(const QString& fileName)
 {
@@ -75,12 +76,22 @@ QString NotesFolder::fileFor(const QString& id) const
 QList<FolderNote> NotesFolder::scan() const
 {
     QList<FolderNote> found;
+    QHash<QString, Cached> cache;
     const QFileInfoList files = QDir(m_path).entryInfoList(QDir::Files, QDir::Name);
     for (const QFileInfo& info : files) {
         if (!isFolderNoteName(info.fileName())) {
             continue;
         }
-        const QByteArray bytes = readAll(info.filePath());
+        const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+        const qint64 changed = info.metadataChangeTime().toMSecsSinceEpoch();
+        const auto known = m_cache.constFind(info.filePath());
+        if (known != m_cache.constEnd() && known->size == info.size() && known->modified == modified
+            && known->changed == changed) {
+            found << known->note;
+            cache.insert(info.filePath(), *known);
+            continue;
+        }
+        const QByteArray bytes = readFolderFile(info.filePath());
         NoteList notes;
         NoteFileError error;
         if (!readNoteFileContent(bytes, info.filePath(), &notes, &error) || notes.isEmpty()) {
@@ -91,13 +102,16 @@ QList<FolderNote> NotesFolder::scan() const
                          .arg(info.filePath(), error.description, moved));
             continue;
         }
-        FolderNote note {info.filePath(), notes.first(), fileHash(bytes), {}};
+        FolderNote note {info.filePath(), notes.first(), folderFileHash(bytes), {}};
         if (note.note.identity.id.isEmpty()) {
             note.note.identity.id = info.completeBaseName(); // a note file put there by hand
         }
         found << note;
+        cache.insert(info.filePath(), {info.size(), modified, changed, note});
     }
-    // Each note's own file first: the one named after its id, else one that is not an engine's conflict copy.
+    m_cache = cache;
+    // Each note's own file first: the one named after its id, then others that are not an engine's conflict copy.
+    // A conflict copy stays one even when the note's own file is gone (let go of elsewhere): the user decides.
     const auto rank = [](const FolderNote& note) {
         const QString name = QFileInfo(note.path).fileName();
         return name == note.note.identity.id + QStringLiteral(".not") ? 0
@@ -106,17 +120,17 @@ QList<FolderNote> NotesFolder::scan() const
     };
     std::stable_sort(
         found.begin(), found.end(), [&rank](const FolderNote& a, const FolderNote& b) { return rank(a) < rank(b); });
-    QHash<QString, QString> ownerOfId;    // id -> the note's own file
+    QSet<QString> owned;                  // ids that have their own file
     QHash<QString, QString> idOfFileName; // file name -> id
     for (FolderNote& note : found) {
         const QString name = QFileInfo(note.path).fileName();
         const QString original = conflictOriginalName(name);
-        if (ownerOfId.contains(note.note.identity.id)) {
+        if (!original.isEmpty()) {
+            note.conflictOf = idOfFileName.value(original, note.note.identity.id); // a copy may have a new ID too
+        } else if (owned.contains(note.note.identity.id)) {
             note.conflictOf = note.note.identity.id;
-        } else if (!original.isEmpty() && idOfFileName.contains(original)) {
-            note.conflictOf = idOfFileName.value(original); // a copy whose ID was changed as well
         } else {
-            ownerOfId.insert(note.note.identity.id, note.path);
+            owned.insert(note.note.identity.id);
             idOfFileName.insert(name, note.note.identity.id);
         }
     }
@@ -130,7 +144,7 @@ bool NotesFolder::write(const NoteRecord& note, bool* written, QString* failure)
     }
     const QString path = fileFor(note.identity.id);
     const QByteArray bytes = noteFileText({note}, programVersion()).toUtf8();
-    if (readAll(path) == bytes) {
+    if (readFolderFile(path) == bytes) {
         return true; // the same bytes: nothing for the sync engine to carry
     }
     QDir().mkpath(m_path);

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,10 @@ QString conflictOriginalName(const QString& fileName);
 
 // Whether a file in the folder is one of the notes' (".not", not hidden, not an engine's temporary file).
 bool isFolderNoteName(const QString& fileName);
+
+// A file's bytes (empty when it cannot be read), and the hash that tells one version of a note file from another.
+QByteArray readFolderFile(const QString& path);
+QByteArray folderFileHash(const QByteArray& bytes);
 
 // One note file of the notes folder as the folder holds it now.
 struct FolderNote
@@ -58,7 +63,17 @@ public:
 private:
     QString moveInto(const QString& file, const QString& folder) const;
 
+    // What the last scan read, by path, with the file's size and times: an unchanged file is not read again.
+    struct Cached
+    {
+        qint64 size;
+        qint64 modified;
+        qint64 changed;
+        FolderNote note;
+    };
+
     QString m_path;
+    mutable QHash<QString, Cached> m_cache;
 };
 
 } // namespace jotlet

@@ -30,9 +30,14 @@ struct MenuSpec
 
 namespace {
 
-enum : int { Checkable = 1, Checked = 2 | Checkable, Hidden = 4 };
+enum : int { Checkable = 1, Checked = 2 | Checkable, Hidden = 4, OnlyWhenEnabled = 8 };
 
 const MenuSpec kMainMenu[] = {
+    // Only on a note that shows another computer's version of a note.
+    {0, "Keep This Version", "mnuConflict(0)", Command::ResolveConflict, 0, nullptr, OnlyWhenEnabled, nullptr},
+    {0, "Keep the Other Version", "mnuConflict(1)", Command::ResolveConflict, 1, nullptr, OnlyWhenEnabled, nullptr},
+    {0, "Keep Both", "mnuConflict(2)", Command::ResolveConflict, 2, nullptr, OnlyWhenEnabled, nullptr},
+    {0, "-", "mnuConflictEnd", Command::None, -1, nullptr, OnlyWhenEnabled, nullptr},
     {0, "&New", "mnuNew", Command::NewNote, -1, "Ctrl+N", 0, "NewNote"},
     {0, "&Open", "mnuOpen", Command::OpenNote, -1, "Ctrl+O", 0, "Open"},
     {0, "Special Note", "mnuSpecial", Command::None, -1, nullptr, 0, nullptr},
@@ -253,7 +258,8 @@ QMenu* NoteMenus::build(const MenuSpec* specs, int count, const QString& name)
         action->setObjectName(control);
         action->setCheckable(spec.flags & Checkable);
         action->setChecked((spec.flags & Checked) == Checked);
-        action->setVisible(!(spec.flags & Hidden));
+        action->setVisible(!(spec.flags & (Hidden | OnlyWhenEnabled)));
+        action->setProperty("onlyWhenEnabled", bool(spec.flags & OnlyWhenEnabled));
         if (spec.icon) {
             const QIcon icon = menuIcon(QLatin1String(spec.icon));
             action->setIcon(action->isCheckable() ? iconWithCheckState(icon) : icon);
@@ -284,6 +290,12 @@ void NoteMenus::showStateOf(const Note& note)
             action->setChecked(note.isChecked(it->command, it->index));
         }
         action->setEnabled(note.isEnabled(it->command, it->index));
+        if (action->property("onlyWhenEnabled").toBool()) {
+            action->setVisible(action->isEnabled());
+        }
+    }
+    if (QAction* end = item(QStringLiteral("mnuConflictEnd"))) {
+        end->setVisible(note.isEnabled(Command::ResolveConflict));
     }
     if (QAction* onTop = item(QStringLiteral("mnuTop"))) {
         const QString key = note.isOnTop() ? QStringLiteral("Ontop") : QStringLiteral("Normal");
