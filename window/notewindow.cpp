@@ -220,9 +220,17 @@ void NoteWindow::popUp(NoteMenu which, const QPoint& at)
     });
 }
 
-void NoteWindow::popUpForText()
+void NoteWindow::popUpForText(const QPoint& at)
 {
-    popUp(m_textBox->textCursor().hasSelection() ? NoteMenu::Selection : NoteMenu::Main, QCursor::pos());
+    popUp(m_textBox->textCursor().hasSelection() ? NoteMenu::Selection : NoteMenu::Main, at);
+}
+
+QPoint NoteWindow::caretPosition() const
+{
+    // From the keyboard the menu opens at the caret, inside the note, wherever the pointer is.
+    const QRect caret = m_textBox->cursorRect().intersected(m_textBox->viewport()->rect());
+    const QPoint inBox = caret.isValid() ? caret.bottomLeft() : m_textBox->viewport()->rect().topLeft();
+    return m_textBox->viewport()->mapToGlobal(inBox);
 }
 
 void NoteWindow::onViewCommand(Command command)
@@ -262,9 +270,9 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
         m_note->run(Command::RestoreSize);
     }
     if (key == Qt::Key_Menu) {
-        popUpForText();
+        popUpForText(caretPosition());
     } else if (key == Qt::Key_F10 && (modifiers & Qt::ShiftModifier)) {
-        popUpForText();
+        popUpForText(caretPosition());
         *consume = true;
     } else if (key == Qt::Key_V && (modifiers & Qt::ControlModifier) && (modifiers & Qt::ShiftModifier)) {
         *consume = true; // the plain paste happens when the key is released

@@ -6,6 +6,7 @@
 #include "note/note.h"
 #include "window/notemenus.h"
 
+#include <QCursor>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -71,7 +72,8 @@ private:
     void onApplicationStateChanged(Qt::ApplicationState state);
     void onViewCommand(Command command);
     void onTextKeyPressed(QKeyEvent* event, bool* consume);
-    void popUpForText();
+    void popUpForText(const QPoint& at = QCursor::pos());
+    QPoint caretPosition() const;
     bool chromeMouseEvent(QObject* watched, QMouseEvent* event);
     void startDrag(const QPointF& globalPointer);
     void resizeByGrip(QMouseEvent* event);

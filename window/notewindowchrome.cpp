@@ -23,6 +23,9 @@ namespace jotlet {
 
 namespace {
 
+// The caption's grey: white text on it has a contrast of 4.5:1 (WCAG AA; the mid grey it replaces had 3.95:1).
+const QColor kCaptionGrey(118, 118, 118);
+
 constexpr int kIconTwips = 480;
 constexpr int kButtonTwips = 255;
 constexpr int kGripTwips = 180;
@@ -63,7 +66,7 @@ QPixmap drawChromePicture(const QString& kind, int size)
     } else if (kind.startsWith(QLatin1String("reminder"))) {
         drawAlarmClock(p, size, kind == QLatin1String("reminder-fired"));
     } else if (kind == QLatin1String("close") || kind == QLatin1String("help")) {
-        p.setBrush(QColor(128, 128, 128));
+        p.setBrush(kCaptionGrey);
         p.setPen(Qt::NoPen);
         p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
         p.setPen(QPen(Qt::white, 1.6));
@@ -118,6 +121,7 @@ void NoteWindow::createChrome()
     m_textBox->setObjectName(QStringLiteral("RTB1"));
     m_textBox->setFrameShape(QFrame::NoFrame);
     m_textBox->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_textBox->setAccessibleName(NoteWindow::tr("Note text"));
     connect(m_textBox, &NoteTextBox::keyPressed, this, &NoteWindow::onTextKeyPressed);
     connect(m_textBox, &NoteTextBox::mousePressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton) {
@@ -136,22 +140,30 @@ void NoteWindow::createChrome()
     m_caption->setAutoFillBackground(true);
     m_caption->setIndent(2);
     QPalette captionColors = m_caption->palette();
-    captionColors.setColor(QPalette::Window, QColor(128, 128, 128));
+    captionColors.setColor(QPalette::Window, kCaptionGrey);
     captionColors.setColor(QPalette::WindowText, Qt::white);
     m_caption->setPalette(captionColors);
     m_caption->installEventFilter(this);
+    m_caption->setAccessibleName(NoteWindow::tr("Note title"));
 
     m_subCaption = new QLabel(this);
     m_subCaption->setObjectName(QStringLiteral("lblSubCaption"));
     m_subCaption->setFont(QFont(QStringLiteral("Verdana"), 8));
     m_subCaption->setToolTip(QStringLiteral("Double-click to refresh caption"));
     m_subCaption->installEventFilter(this);
+    m_subCaption->setAccessibleName(NoteWindow::tr("Note caption"));
+    m_subCaption->setAccessibleDescription(NoteWindow::tr("Double-click to refresh the caption"));
 
     m_icon = pictureLabel(this, QStringLiteral("imgIcon"), QStringLiteral("Right-click for options"));
     m_help = pictureLabel(this, QStringLiteral("imgHelp"), QStringLiteral("Display help"));
     m_close = pictureLabel(this, QStringLiteral("CloseImage"), QStringLiteral("Close note"));
     m_grip = pictureLabel(this, QStringLiteral("imgResize"), QStringLiteral("Resize note"));
     m_grip->setCursor(Qt::SizeFDiagCursor);
+    // Pictures to the eye, named for a screen reader.
+    m_icon->setAccessibleName(NoteWindow::tr("Note menu"));
+    m_help->setAccessibleName(NoteWindow::tr("Help"));
+    m_close->setAccessibleName(NoteWindow::tr("Close note"));
+    m_grip->setAccessibleName(NoteWindow::tr("Resize note"));
     m_line = new QFrame(this);
     m_line->setObjectName(QStringLiteral("Line1"));
     m_line->setFrameShape(QFrame::HLine);

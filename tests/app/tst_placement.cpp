@@ -11,7 +11,9 @@
 #include "xtools.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -176,6 +178,11 @@ void TestPlacement::nativeWaylandNeverWritesAPlaceItWasNotGiven()
     QProcess program;
     program.setProcessEnvironment(environment);
     QVERIFY(runUntilWindows(program, {}, 1, QString()));
+    // Nothing tells a test when a native Wayland program's window is up: wait until it listens for later starts
+    // (a later start that came first would be the program itself).
+    const QString listening
+        = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/jotlet.socket");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(listening), 20000);
     QProcess second; // a file handed over to the running program
     second.setProcessEnvironment(environment);
     second.start(QStringLiteral(JOTLET_PROGRAM), {file});

@@ -67,6 +67,7 @@ private slots:
     void subCaptionOpensTheCaptionMenu();
     void heldKeyActsOnce();
     void escapeClosingTheMenuLeavesTheNote();
+    void keyboardMenuOpensAtTheCaret();
     void questionStandsAboveItsNote();
     void aboutStandsAboveItsNote();
     void rolledUpNoteIsItsIcon();
@@ -244,6 +245,29 @@ void TestMenusX11::escapeClosingTheMenuLeavesTheNote()
     QTest::qWait(300);
     QCOMPARE(m_window->size(), size);
     QVERIFY(!m_note->isRolledUp());
+}
+
+void TestMenusX11::keyboardMenuOpensAtTheCaret()
+{
+    // Shift+F10 with the pointer far away: the menu opens inside the note, at the caret, for a screen reader's user
+    // as for anyone at the keyboard.
+    QCOMPARE(m_window->textBox()->accessibleName(), QStringLiteral("Note text"));
+    moveMouseTo(QPoint(1270, 790));
+    typeInto(QString::number(m_window->winId()), QStringLiteral("ab"));
+    pressKeys(QStringLiteral("shift+F10"));
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 5000);
+    const QPoint at = QApplication::activePopupWidget()->pos();
+    const QRect note = m_window->frameGeometry();
+    QVERIFY2(note.contains(at),
+             qPrintable(QStringLiteral("menu at %1,%2, note at %3,%4 %5x%6")
+                            .arg(at.x())
+                            .arg(at.y())
+                            .arg(note.x())
+                            .arg(note.y())
+                            .arg(note.width())
+                            .arg(note.height())));
+    pressKeys(QStringLiteral("Escape"));
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), 5000);
 }
 
 void TestMenusX11::questionStandsAboveItsNote()
