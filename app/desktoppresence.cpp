@@ -5,6 +5,7 @@
 #include "app/platformchoice.h"
 #include "dialogs/keydialog.h"
 #include "manager/notemanagerwindow.h"
+#include "note/dialogresponder.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
 #include "platform/desktopnotifier.h"
@@ -116,6 +117,9 @@ void DesktopPresence::createMenu()
         option->setCheckable(true);
     }
     m_keyChoice = add(options, QStringLiteral("trayNewNoteKey"), QString(), &DesktopPresence::chooseNewNoteKey);
+    options->addSeparator();
+    // The program's settings (the notes folder among them), as a note's Settings... shows them.
+    add(options, QStringLiteral("traySettings"), tr("&Settings..."), [] { dialogResponder().showSettings(nullptr); });
     m_menu->addSeparator();
     add(m_menu.get(), QStringLiteral("trayQuit"), tr("&Quit"), [this] { emit quitRequested(); });
     connect(m_menu.get(), &QMenu::aboutToShow, this, &DesktopPresence::fillNotes);
