@@ -33,8 +33,6 @@ public:
     // Open "Find in Notes" and the trash (the program's windows); without them, nothing opens.
     void setFinderOpener(std::function<void(Note*)> opener) { m_services.openFinder = std::move(opener); }
     void setTrashOpener(std::function<void(Note*)> opener) { m_services.openTrash = std::move(opener); }
-    // What the notes were given, for the parts of the program that open the same windows.
-    const NoteServices& services() const { return m_services; }
     // Opens the spelling dictionary (the program's: Hunspell with the user's word lists); without it, or when it
     // gives nullptr, spelling cannot be checked and *error says why.
     void setSpellEngineFactory(std::function<std::unique_ptr<SpellEngine>(QString* error)> factory)
