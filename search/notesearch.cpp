@@ -34,9 +34,16 @@ QString oneLine(QString text)
     return text;
 }
 
+// The folders a stored note's place is told by, looked up once per search.
+struct KnownPlaces
+{
+    QString mainFile;
+    QString notesFolder; // absolute, "" when none
+};
+
 // Where a note lives, as the result list says it.
 QString whereText(
-    SearchResult::Place place, const QString& file, int position, const QString& from, const QString& mainFile = {})
+    SearchResult::Place place, const QString& file, int position, const QString& from, const KnownPlaces& known = {})
 {
     const QString name = QFileInfo(file).fileName();
     switch (place) {
@@ -48,14 +55,14 @@ QString whereText(
     case SearchResult::Place::Stored:
         break;
     }
-    if (file == mainFile) {
+    if (file == known.mainFile) {
         return NoteSearch::tr("Kept notes, note %1").arg(position + 1);
     }
     const QString folder = QFileInfo(file).absolutePath();
     if (QFileInfo(folder).fileName() == QLatin1String(".trash")) {
         return NoteSearch::tr("Trash of the notes folder");
     }
-    if (!readNotesFolder().isEmpty() && folder == QFileInfo(readNotesFolder()).absoluteFilePath()) {
+    if (!known.notesFolder.isEmpty() && folder == known.notesFolder) {
         return NoteSearch::tr("Notes folder");
     }
     return NoteSearch::tr("%1, note %2").arg(name).arg(position + 1);
@@ -148,7 +155,9 @@ void NoteSearch::searchStored(const QList<QByteArray>& openTexts)
     }
     QList<std::pair<int, int>> matches;
     const QString trash = Trash::defaultPath();
-    const QString mainFile = mainNoteFilePath();
+    const QString notesFolder = readNotesFolder();
+    const KnownPlaces known {mainNoteFilePath(),
+                             notesFolder.isEmpty() ? QString() : QFileInfo(notesFolder).absoluteFilePath()};
     for (const auto& [f, n] : std::as_const(candidates)) {
         const IndexedFile& file = files.at(f);
         const IndexedNote& note = file.notes.at(n);
@@ -171,7 +180,7 @@ void NoteSearch::searchStored(const QList<QByteArray>& openTexts)
         result.file = file.path;
         result.position = note.position;
         result.hash = note.hash;
-        result.where = whereText(result.place, file.path, note.position, note.from, mainFile);
+        result.where = whereText(result.place, file.path, note.position, note.from, known);
         addResult(result, QString::fromUtf8(note.plain));
     }
     m_lastStoredQuery = m_query;

@@ -101,8 +101,7 @@ void FolderSync::open(const FolderNote& stored)
         return;
     }
     m_entries.insert(id, {note, stored.path, stored.hash, recordBytes(stored.note), stored.note, false});
-    note->joinNotesFolder(
-        id, [this](Note& n, bool keep) { return leave(n, keep); }, [this](Note& n, int how) { resolve(n, how); });
+    join(note, id);
     restorePlace(note, id);
     note->show();
     note->resumeSpecial(record);
@@ -120,10 +119,7 @@ void FolderSync::openConflict(const FolderNote& copy)
         note->discard();
         return;
     }
-    note->joinNotesFolder(
-        copy.conflictOf,
-        [this](Note& n, bool keep) { return leave(n, keep); },
-        [this](Note& n, int how) { resolve(n, how); });
+    join(note, copy.conflictOf);
     note->setConflict(true);
     note->setTimeStamp(
         tr("Other version, from %1")
@@ -135,6 +131,12 @@ void FolderSync::openConflict(const FolderNote& copy)
     note->markSaved();
     m_conflicts.insert(copy.path, note);
     emit conflictFound(note);
+}
+
+void FolderSync::join(Note* note, const QString& id)
+{
+    note->joinNotesFolder(
+        id, [this](Note& n, bool keep) { return leave(n, keep); }, [this](Note& n, int how) { resolve(n, how); });
 }
 
 void FolderSync::watchNote(Note* note)
@@ -160,7 +162,8 @@ void FolderSync::watchNote(Note* note)
     });
     connect(note, &Note::closed, this, [this, note] {
         if (!m_finishing) {
-            rememberPlace(note, false); // closed on this computer; the file stays for the others
+            QSettings places(m_placesPath, QSettings::IniFormat);
+            rememberPlace(places, note, false); // closed on this computer; the file stays for the others
         }
     });
 }
@@ -178,8 +181,7 @@ void FolderSync::adopt(Note* note)
     entry.file.session = {};
     entry.file.identity = {id, Clock::now().toUTC().toString(Qt::ISODateWithMs), deviceName()};
     m_entries.insert(id, entry);
-    note->joinNotesFolder(
-        id, [this](Note& n, bool keep) { return leave(n, keep); }, [this](Note& n, int how) { resolve(n, how); });
+    join(note, id);
     m_entries[id].textEdited = true;
     if (!note->text().text().trimmed().isEmpty()) {
         m_entries[id].dirty = true;
@@ -251,9 +253,10 @@ void FolderSync::flush()
             writeNote(id);
         }
     }
+    QSettings places(m_placesPath, QSettings::IniFormat); // written once, for every note
     for (const Entry& entry : std::as_const(m_entries)) {
         if (entry.note) {
-            rememberPlace(entry.note, true);
+            rememberPlace(places, entry.note, true);
         }
     }
 }
@@ -470,12 +473,11 @@ QList<Note*> FolderSync::conflicts() const
     return notes;
 }
 
-void FolderSync::rememberPlace(Note* note, bool open)
+void FolderSync::rememberPlace(QSettings& places, Note* note, bool open)
 {
     if (note->isConflict()) {
         return;
     }
-    QSettings places(m_placesPath, QSettings::IniFormat);
     places.beginGroup(note->folderId());
     const NoteRecord record = note->sessionRecord();
     places.setValue(QStringLiteral("open"), open);
@@ -484,6 +486,7 @@ void FolderSync::rememberPlace(Note* note, bool open)
     places.setValue(QStringLiteral("rolledUp"), note->isRolledUp());
     places.setValue(QStringLiteral("onTop"), record.session.onTop);
     places.setValue(QStringLiteral("alpha"), record.session.alpha);
+    places.endGroup();
 }
 
 void FolderSync::restorePlace(Note* note, const QString& id)
@@ -508,11 +511,12 @@ void FolderSync::watchFiles()
 {
     // The folder for files coming and going (engines replace files by rename), and each note's file for a change in
     // place.
-    const QStringList watched = m_watcher.files() + m_watcher.directories();
-    QStringList wanted {m_folder.path()};
+    const QStringList watchedList = m_watcher.files() + m_watcher.directories();
+    const QSet<QString> watched(watchedList.cbegin(), watchedList.cend());
+    QSet<QString> wanted {m_folder.path()};
     for (const Entry& entry : std::as_const(m_entries)) {
         if (QFileInfo::exists(entry.path)) {
-            wanted << entry.path;
+            wanted.insert(entry.path);
         }
     }
     for (const QString& path : watched) {

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTimer>
 
+class QSettings;
+
 namespace jotlet {
 
 class Note;
@@ -74,6 +76,7 @@ private:
 
     void open(const FolderNote& stored);
     void openConflict(const FolderNote& copy);
+    void join(Note* note, const QString& id);
     void watchNote(Note* note);
     void changedOutside(Entry& entry, const FolderNote& stored);
     void reloadInPlace(Note* note, const NoteRecord& record);
@@ -83,7 +86,7 @@ private:
     NoteRecord fileRecord(const Entry& entry) const;
     bool leave(Note& note, bool keep);
     void resolve(Note& conflict, int how);
-    void rememberPlace(Note* note, bool open);
+    void rememberPlace(QSettings& places, Note* note, bool open);
     void restorePlace(Note* note, const QString& id);
     void watchFiles();
 
