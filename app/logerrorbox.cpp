@@ -4,6 +4,7 @@
 
 #include "support/errorlog.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -18,10 +19,11 @@ void installLogErrorMessageBox()
         if (open) {
             return;
         }
-        open = new QMessageBox(QMessageBox::Information,
-                               QStringLiteral("Log Error"),
-                               QStringLiteral("There was an error in creating an error log entry"),
-                               QMessageBox::Ok);
+        open = new QMessageBox(
+            QMessageBox::Information,
+            QCoreApplication::translate("LogErrorBox", "Log Error"),
+            QCoreApplication::translate("LogErrorBox", "There was an error in creating an error log entry"),
+            QMessageBox::Ok);
         open->setAttribute(Qt::WA_DeleteOnClose);
         open->show();
     });

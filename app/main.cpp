@@ -5,6 +5,7 @@
 #include "app/platformchoice.h"
 #include "app/singleinstance.h"
 #include "dialogs/qtdialogs.h"
+#include "i18n/translations.h"
 #include "support/appinfo.h"
 #include "support/files.h"
 
@@ -101,6 +102,7 @@ int main(int argc, char* argv[])
     withPlatform.push_back(nullptr);
     QApplication app(withPlatformCount, withPlatform.data());
     jotlet::applyApplicationIdentity();
+    jotlet::installTranslations();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jotlet.svg")));
     jotlet::installLogErrorMessageBox();
     jotlet::installQtDialogs();

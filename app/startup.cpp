@@ -11,6 +11,7 @@
 #include "support/files.h"
 #include "support/settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,10 +25,12 @@ const QString kMain = QStringLiteral("modMain: Main");
 // Tells the user (once the program runs) why the note file named on the command line did not open.
 void tellNotOpened(const QString& path, const QString& reason, QList<StartupNotice>* notices)
 {
-    *notices << StartupNotice {QStringLiteral("Note Not Opened"),
-                               QStringLiteral("The note file could not be opened:\n%1\n\n%2\n\nA new note was "
-                                              "opened instead.")
-                                   .arg(QDir::toNativeSeparators(path), reason)};
+    *notices << StartupNotice {
+        QCoreApplication::translate("Startup", "Note Not Opened"),
+        QCoreApplication::translate("Startup",
+                                    "The note file could not be opened:\n%1\n\n%2\n\nA new note was "
+                                    "opened instead.")
+            .arg(QDir::toNativeSeparators(path), reason)};
 }
 
 // A command line that names no note file: a new note opens, and the user hears why.
@@ -37,10 +40,12 @@ void tellNotANoteFile(const StartupChoice& choice, const QString& commandLine, Q
         return;
     }
     logError(kMain, 0, QStringLiteral("'%1' is not a note file (.not); a new note was opened").arg(commandLine));
-    *notices << StartupNotice {QStringLiteral("Note Not Opened"),
-                               QStringLiteral("Jotlet opens note files (.not), and this is not one:\n%1\n\nA new "
-                                              "note was opened instead.")
-                                   .arg(QDir::toNativeSeparators(commandLine))};
+    *notices << StartupNotice {
+        QCoreApplication::translate("Startup", "Note Not Opened"),
+        QCoreApplication::translate("Startup",
+                                    "Jotlet opens note files (.not), and this is not one:\n%1\n\nA new "
+                                    "note was opened instead.")
+            .arg(QDir::toNativeSeparators(commandLine))};
 }
 
 bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNotice>* notices)
@@ -56,7 +61,8 @@ bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNot
     Note* note = board.createNote(NoteOrigin::OpenedFile);
     if (!note->setFromRecord(stored, path)) {
         note->discard();
-        tellNotOpened(path, QStringLiteral("Its note holds more than a note can show."), notices);
+        tellNotOpened(
+            path, QCoreApplication::translate("Startup", "Its note holds more than a note can show."), notices);
         return false;
     }
     note->setTimeStamp(stored.TimeDate);
@@ -66,18 +72,23 @@ bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNot
 }
 
 // Keeps a file of kept notes the program could not fully read for the user, out of the way of the next session's.
-void setAside(const QString& path, const QString& what, QList<StartupNotice>* notices)
+// What was wrong (what, with a count for %1 where there is one) goes to the log in English and to the user in
+// their language.
+void setAside(const QString& path, const char* what, QList<StartupNotice>* notices, int count = -1)
 {
+    const auto filled = [count](const QString& text) { return count < 0 ? text : text.arg(count); };
     const QString aside = setFileAside(path);
     if (aside.isEmpty()) {
         logError(kMain, 75, QStringLiteral("Cannot set '%1' aside").arg(path));
         return;
     }
-    logError(kMain, 0, QStringLiteral("%1; the file was kept as '%2'").arg(what, aside));
-    *notices << StartupNotice {QStringLiteral("Notes Not Restored"),
-                               QStringLiteral("%1.\n\nThe file was kept as:\n%2\n\nNotes you close at the end of "
-                                              "this session will be kept as usual.")
-                                   .arg(what, QDir::toNativeSeparators(aside))};
+    logError(kMain, 0, QStringLiteral("%1; the file was kept as '%2'").arg(filled(QString::fromLatin1(what)), aside));
+    *notices << StartupNotice {
+        QCoreApplication::translate("Startup", "Notes Not Restored"),
+        QCoreApplication::translate("Startup",
+                                    "%1.\n\nThe file was kept as:\n%2\n\nNotes you close at the end of "
+                                    "this session will be kept as usual.")
+            .arg(filled(QCoreApplication::translate("Startup", what)), QDir::toNativeSeparators(aside))};
 }
 
 // What the user must hear of the data folder: the notes of the last session could not be kept there, or it cannot
@@ -88,20 +99,24 @@ void tellOfTheDataFolder(bool recovered, QList<StartupNotice>* notices)
     if (!notKept.isEmpty()) {
         writeSetting(Setting::NotesNotKept, QString());
         *notices << StartupNotice {
-            QStringLiteral("Notes Not Kept"),
-            QStringLiteral("The notes open when your last session ended could not be kept:\n%1\n\n%2")
+            QCoreApplication::translate("Startup", "Notes Not Kept"),
+            QCoreApplication::translate("Startup",
+                                        "The notes open when your last session ended could not be kept:\n%1\n\n%2")
                 .arg(notKept,
-                     recovered ? QStringLiteral("What the recovery journal held of them has come back.")
-                               : QStringLiteral("Nothing of them could be recovered."))};
+                     recovered ? QCoreApplication::translate("Startup",
+                                                             "What the recovery journal held of them has come back.")
+                               : QCoreApplication::translate("Startup", "Nothing of them could be recovered."))};
     }
     QString problem;
     if (!canWriteInFolder(dataFolder(), &problem)) {
         logError(kMain, 75, QStringLiteral("The data folder '%1' cannot be written: %2").arg(dataFolder(), problem));
-        *notices << StartupNotice {QStringLiteral("Notes Cannot Be Kept"),
-                                   QStringLiteral("Jotlet cannot write to its data folder:\n%1\n\n%2\n\nUntil this "
-                                                  "is mended, the notes open at the end of this session cannot be kept "
-                                                  "and nothing typed can be recovered after a crash.")
-                                       .arg(QDir::toNativeSeparators(dataFolder()), problem)};
+        *notices << StartupNotice {
+            QCoreApplication::translate("Startup", "Notes Cannot Be Kept"),
+            QCoreApplication::translate("Startup",
+                                        "Jotlet cannot write to its data folder:\n%1\n\n%2\n\nUntil this "
+                                        "is mended, the notes open at the end of this session cannot be kept "
+                                        "and nothing typed can be recovered after a crash.")
+                .arg(QDir::toNativeSeparators(dataFolder()), problem)};
     }
 }
 
@@ -138,15 +153,18 @@ Opened openMainNoteFile(NoteBoard& board, bool* keepFile, QList<StartupNotice>* 
 {
     const NoteList notes = loadMainNoteFile();
     if (notes.isEmpty()) {
-        setAside(mainNoteFilePath(), QStringLiteral("The notes kept from the last session could not be read"), notices);
+        setAside(mainNoteFilePath(),
+                 QT_TRANSLATE_NOOP("Startup", "The notes kept from the last session could not be read"),
+                 notices);
         return Opened::None;
     }
     int refused = 0;
     const Opened result = openKeptNotes(board, notes, mainNoteFilePath(), &refused);
     if (refused > 0) {
         setAside(mainNoteFilePath(),
-                 QStringLiteral("%1 of the notes kept from the last session could not be opened").arg(refused),
-                 notices);
+                 QT_TRANSLATE_NOOP("Startup", "%1 of the notes kept from the last session could not be opened"),
+                 notices,
+                 refused);
     }
     *keepFile = refused > 0 || result == Opened::Interrupted;
     return result;
@@ -175,7 +193,8 @@ Opened recoverJournal(NoteBoard& board, QStringList* files, QList<StartupNotice>
                  .arg(recoveryJournalPath()));
     if (damaged || refused > 0) {
         setAside(recoveryJournalPath(),
-                 QStringLiteral("Some notes of the last run, which did not end normally, could not be recovered"),
+                 QT_TRANSLATE_NOOP("Startup",
+                                   "Some notes of the last run, which did not end normally, could not be recovered"),
                  notices);
     }
     return result;

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace jotlet {
@@ -43,7 +44,7 @@ QLabel* label(const QString& text, QWidget* parent, const char* name = nullptr)
 
 QString buildText(int major, int minor, int revision)
 {
-    return QStringLiteral("Build - ") + versionText(major, minor, revision);
+    return QCoreApplication::translate("jotlet::AboutWindow", "Build - ") + versionText(major, minor, revision);
 }
 
 void CreditScroller::tick()
@@ -62,7 +63,7 @@ AboutWindow::AboutWindow(QWidget* owner)
     , m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     auto* logo = label(QString(), this, "Picture1");
     logo->setPixmap(QIcon(QStringLiteral(":/jotlet.svg")).pixmap(96, 96));
     auto* name = label(QStringLiteral("<b><big>Jotlet</big></b>"), this);
@@ -73,13 +74,13 @@ AboutWindow::AboutWindow(QWidget* owner)
     band->setMinimumWidth(240);
     for (const QString& line : {QStringLiteral("\u00a9 2026 Quorvel"),
                                 QString::fromLatin1(kMakerWebsite),
-                                QStringLiteral("The Quorvel team"),
-                                QStringLiteral("Written by the Jotlet developers")}) {
+                                tr("The Quorvel team"),
+                                tr("Written by the Jotlet developers")}) {
         m_credits << label(line, band, "Label1");
     }
-    auto* terms = label(QStringLiteral("Jotlet is free software: you may use it, share it and change it under the "
-                                       "terms of the GNU General Public License, version 3 or any later version. It "
-                                       "comes with no warranty of any kind."),
+    auto* terms = label(tr("Jotlet is free software: you may use it, share it and change it under the "
+                           "terms of the GNU General Public License, version 3 or any later version. It "
+                           "comes with no warranty of any kind."),
                         this,
                         "lblDisclaimer");
     terms->setWordWrap(true);
@@ -90,19 +91,18 @@ AboutWindow::AboutWindow(QWidget* owner)
         const QPointer<AboutWindow> self(this);
         desktopOpener().open(link, [self, link](const QString& reason) {
             logError(QStringLiteral("frmAbout: Label4_Click"), 31, QStringLiteral("'%1': %2").arg(link, reason));
-            dialogResponder().warning(self.data(),
-                                      QStringLiteral("Email"),
-                                      QStringLiteral("No mail program could be started: %1.").arg(reason));
+            dialogResponder().warning(
+                self.data(), tr("Email"), tr("No mail program could be started: %1.").arg(reason));
         });
     });
-    auto* postcard = new QPushButton(QStringLiteral("Postcard Ware"), this);
+    auto* postcard = new QPushButton(tr("Postcard Ware"), this);
     postcard->setObjectName(QStringLiteral("Command2"));
-    postcard->setToolTip(QStringLiteral("Click for information about PostcardWare"));
+    postcard->setToolTip(tr("Click for information about PostcardWare"));
     connect(postcard, &QPushButton::clicked, this, [this] {
         PostcardWindow window(this);
         window.exec();
     });
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -113,7 +113,7 @@ AboutWindow::AboutWindow(QWidget* owner)
     layout->addWidget(build, 1, 1);
     layout->addWidget(band, 2, 1);
     layout->addWidget(terms, 3, 0, 1, 2);
-    layout->addWidget(label(QStringLiteral("Email"), this, "Label5"), 4, 0);
+    layout->addWidget(label(tr("Email"), this, "Label5"), 4, 0);
     layout->addWidget(contact, 4, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(postcard);
@@ -145,26 +145,26 @@ PostcardWindow::PostcardWindow(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmPostCard"));
-    setWindowTitle(QStringLiteral("Postcardware"));
-    auto* request = label(QStringLiteral("If you like the application, DLL, or OCX then we would appreciate a")
-                              + QStringLiteral(" Postcard from your city.  Be creative, show us what makes your city")
-                              + QStringLiteral(" unique or interesting"),
+    setWindowTitle(tr("Postcardware"));
+    auto* request = label(tr("If you like the application, DLL, or OCX then we would appreciate a")
+                              + tr(" Postcard from your city.  Be creative, show us what makes your city")
+                              + tr(" unique or interesting"),
                           this,
                           "Label1");
     request->setWordWrap(true);
     auto* picture = label(QString(), this, "Picture1");
     picture->setPixmap(QIcon(QStringLiteral(":/jotlet.svg")).pixmap(64, 64));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QGridLayout(this);
     layout->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(label(QStringLiteral("<b>Send us a postcard</b>"), this, "Label3"), 0, 1);
-    layout->addWidget(label(QStringLiteral("Postcard Ware -"), this, "Label2"), 1, 1);
+    layout->addWidget(label(tr("<b>Send us a postcard</b>"), this, "Label3"), 0, 1);
+    layout->addWidget(label(tr("Postcard Ware -"), this, "Label2"), 1, 1);
     layout->addWidget(request, 2, 0, 1, 2);
-    layout->addWidget(label(QStringLiteral("Send To:"), this, "Label4"), 3, 0, Qt::AlignTop);
-    layout->addWidget(label(QStringLiteral("Quorvel\nPO Box 1234\nSpringfield 12345"), this), 3, 1);
+    layout->addWidget(label(tr("Send To:"), this, "Label4"), 3, 0, Qt::AlignTop);
+    layout->addWidget(label(tr("Quorvel\nPO Box 1234\nSpringfield 12345"), this), 3, 1);
     layout->addWidget(ok, 4, 1, Qt::AlignRight);
     setMinimumWidth(380);
 }

@@ -7,11 +7,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimeEdit>
 
 namespace jotlet {
+
+QString timeFieldFormat(const QLocale& locale)
+{
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    const bool twelveHours = format.contains(QLatin1Char('a'), Qt::CaseInsensitive);
+    return locale.language() == QLocale::C || twelveHours ? QStringLiteral("hh:mm:ss AP") : QStringLiteral("HH:mm:ss");
+}
 
 InputDialog::InputDialog(const QString& title, const QString& prompt, const QString& iconName)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -25,10 +33,11 @@ InputDialog::InputDialog(const QString& title, const QString& prompt, const QStr
     auto* label = new QLabel(prompt, this);
     label->setObjectName(QStringLiteral("lblPrompt"));
     label->setWordWrap(true);
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_prompt = label;
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(ok, &QPushButton::clicked, this, [this] { onAnswered(true); });
     connect(cancel, &QPushButton::clicked, this, [this] { onAnswered(false); });
@@ -44,6 +53,8 @@ InputDialog::InputDialog(const QString& title, const QString& prompt, const QStr
 void InputDialog::addField(QWidget* field)
 {
     m_layout->addWidget(field, 1, 1);
+    m_prompt->setBuddy(field); // the prompt labels the field for a screen reader
+    field->setAccessibleName(windowTitle());
     setTabOrder(field, m_ok);
     setTabOrder(m_ok, m_cancel);
     field->setFocus();
@@ -82,7 +93,7 @@ TimeInputDialog::TimeInputDialog(const QString& title, const QString& prompt, co
     , m_picker(new QTimeEdit(initial, this))
 {
     m_picker->setObjectName(QStringLiteral("dtTime"));
-    m_picker->setDisplayFormat(QStringLiteral("hh:mm:ss AP"));
+    m_picker->setDisplayFormat(timeFieldFormat(QLocale()));
     m_picker->setMinimumWidth(160);
     addField(m_picker);
 }

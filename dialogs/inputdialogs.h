@@ -8,10 +8,16 @@
 #include <optional>
 
 class QGridLayout;
+class QLabel;
+class QLocale;
 class QLineEdit;
 class QTimeEdit;
 
 namespace jotlet {
+
+// How the reminder's time field shows a time in this locale: hours, minutes and seconds with AM/PM where the locale
+// counts the day in twice twelve hours (and in the C locale), on a 24-hour clock where it does.
+QString timeFieldFormat(const QLocale& locale);
 
 // The windows that ask for one answer: an icon, the prompt, "&Ok" (Enter) and "&Cancel" (Esc), and the field the
 // kind of answer needs.
@@ -28,6 +34,7 @@ protected:
 
 private:
     QGridLayout* m_layout;
+    QLabel* m_prompt;
     QWidget* m_ok;
     QWidget* m_cancel;
 };

@@ -11,6 +11,7 @@
 #include "dialogs/spellingdialog.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -184,7 +185,7 @@ public:
             return Result::Cancelled; // nothing is printed
         }
         printer.setFullPage(true); // margins count from the paper's edges
-        printer.setDocName(QStringLiteral("Jotlet Note"));
+        printer.setDocName(QCoreApplication::translate("jotlet::QtDialogs", "Jotlet Note"));
         QPainter* painter = currentPrintPainter();
         *error = QStringLiteral("The printer could not start a document");
         if (painter

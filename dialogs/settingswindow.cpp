@@ -55,22 +55,22 @@ SettingsWindow::SettingsWindow(QWidget* owner)
     , m_problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmSettings"));
-    setWindowTitle(QStringLiteral("Jotlet Settings"));
+    setWindowTitle(tr("Jotlet Settings"));
 
-    auto* quotes = new QGroupBox(QStringLiteral("Stock quotes"), this);
+    auto* quotes = new QGroupBox(tr("Stock quotes"), this);
     auto* quotesLayout = new QFormLayout(quotes);
-    quotesLayout->addRow(QStringLiteral("&Quote server:"), m_quoteServer);
-    quotesLayout->addRow(explanation(
-        QStringLiteral("Stock notes ask this server for their quotes, as <i>address</i>/d/quotes.csv?s=SYMBOL"
+    quotesLayout->addRow(tr("&Quote server:"), m_quoteServer);
+    quotesLayout->addRow(
+        explanation(tr("Stock notes ask this server for their quotes, as <i>address</i>/d/quotes.csv?s=SYMBOL"
                        "&amp;f=sl1d1t1c1ohgv&amp;e=.csv, and show the line of values it answers. Jotlet comes with "
                        "no server of its own; while this is empty, a stock note says that none is set up."),
-        quotes));
+                    quotes));
 
-    auto* network = new QGroupBox(QStringLiteral("Network"), this);
+    auto* network = new QGroupBox(tr("Network"), this);
     auto* networkLayout = new QFormLayout(network);
-    networkLayout->addRow(QStringLiteral("HTTP &proxy:"), m_proxy);
-    networkLayout->addRow(explanation(QStringLiteral("Feeds and quotes go through this proxy, given as host:port. "
-                                                     "Leave it empty to use the system's proxy settings."),
+    networkLayout->addRow(tr("HTTP &proxy:"), m_proxy);
+    networkLayout->addRow(explanation(tr("Feeds and quotes go through this proxy, given as host:port. "
+                                         "Leave it empty to use the system's proxy settings."),
                                       network));
 
     m_problem->setObjectName(QStringLiteral("lblProblem"));
@@ -212,7 +212,7 @@ bool SettingsWindow::keep()
     for (const auto& value : values) {
         SettingsError error;
         if (!writeSetting(value.setting, value.field->text().trimmed(), &error)) {
-            m_problem->setText(QStringLiteral("The settings could not be saved: %1").arg(error.description));
+            m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
             m_problem->show();
             return false;
         }

@@ -32,7 +32,7 @@ SpellingDialog::SpellingDialog(const SpellingQuestion& question, QWidget* owner)
     , m_replacement(new QLineEdit(this))
     , m_suggestions(new QListWidget(this))
 {
-    setWindowTitle(QStringLiteral("Spell Check"));
+    setWindowTitle(tr("Spell Check"));
     auto* context = new QLabel(contextHtml(question), this);
     context->setTextFormat(Qt::RichText);
     context->setWordWrap(true);
@@ -42,13 +42,13 @@ SpellingDialog::SpellingDialog(const SpellingQuestion& question, QWidget* owner)
     connect(m_suggestions, &QListWidget::itemActivated, this, [this] { answerWith(SpellingAnswer::Action::Change); });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Not in the dictionary:"), this), 0, 0, 1, 2);
+    layout->addWidget(new QLabel(tr("Not in the dictionary:"), this), 0, 0, 1, 2);
     layout->addWidget(context, 1, 0, 1, 2);
-    auto* changeTo = new QLabel(QStringLiteral("Change &to:"), this);
+    auto* changeTo = new QLabel(tr("Change &to:"), this);
     changeTo->setBuddy(m_replacement);
     layout->addWidget(changeTo, 2, 0, 1, 2);
     layout->addWidget(m_replacement, 3, 0);
-    auto* suggestions = new QLabel(QStringLiteral("&Suggestions:"), this);
+    auto* suggestions = new QLabel(tr("&Suggestions:"), this);
     suggestions->setBuddy(m_suggestions);
     layout->addWidget(suggestions, 4, 0);
     layout->addWidget(m_suggestions, 5, 0);
@@ -57,14 +57,14 @@ SpellingDialog::SpellingDialog(const SpellingQuestion& question, QWidget* owner)
     {
         const char* text;
         SpellingAnswer::Action action;
-    } choices[] = {{"&Change", SpellingAnswer::Action::Change},
-                   {"Change A&ll", SpellingAnswer::Action::ChangeAll},
-                   {"&Ignore", SpellingAnswer::Action::Ignore},
-                   {"I&gnore All", SpellingAnswer::Action::IgnoreAll},
-                   {"&Add to Dictionary", SpellingAnswer::Action::Add},
-                   {"Cancel", SpellingAnswer::Action::Cancel}};
+    } choices[] = {{QT_TR_NOOP("&Change"), SpellingAnswer::Action::Change},
+                   {QT_TR_NOOP("Change A&ll"), SpellingAnswer::Action::ChangeAll},
+                   {QT_TR_NOOP("&Ignore"), SpellingAnswer::Action::Ignore},
+                   {QT_TR_NOOP("I&gnore All"), SpellingAnswer::Action::IgnoreAll},
+                   {QT_TR_NOOP("&Add to Dictionary"), SpellingAnswer::Action::Add},
+                   {QT_TR_NOOP("Cancel"), SpellingAnswer::Action::Cancel}};
     for (const auto& choice : choices) {
-        auto* button = new QPushButton(QString::fromLatin1(choice.text), this);
+        auto* button = new QPushButton(tr(choice.text), this);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, action = choice.action] { answerWith(action); });
         buttons->addWidget(button);
@@ -75,7 +75,7 @@ SpellingDialog::SpellingDialog(const SpellingQuestion& question, QWidget* owner)
     buttons->addStretch();
     layout->addLayout(buttons, 3, 1, 3, 1);
     if (!question.dictionary.isEmpty()) {
-        auto* dictionary = new QLabel(QStringLiteral("Dictionary: %1").arg(question.dictionary), this);
+        auto* dictionary = new QLabel(tr("Dictionary: %1").arg(question.dictionary), this);
         dictionary->setObjectName(QStringLiteral("lblDictionary"));
         dictionary->setWordWrap(true);
         layout->addWidget(dictionary, 6, 0, 1, 2);

@@ -12,6 +12,7 @@
 #include "support/errorlog.h"
 #include "support/settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace jotlet {
@@ -83,7 +84,8 @@ QStringList NoteManager::entries() const
     QStringList entries;
     for (int i = 0; i < m_notes.size(); ++i) {
         const QString words = noteFirstWords(m_notes.at(i), kFirstWordsLength);
-        entries << QStringLiteral("Note %1").arg(i + 1) + (words.isEmpty() ? QString() : QStringLiteral("  ") + words);
+        entries << QCoreApplication::translate("jotlet::NoteManager", "Note %1").arg(i + 1)
+                       + (words.isEmpty() ? QString() : QStringLiteral("  ") + words);
     }
     return entries;
 }
@@ -119,14 +121,16 @@ bool NoteManager::deleteNote(int index)
         return false;
     }
     if (m_notes.size() == 1) {
-        dialogResponder().information(m_dialogOwner,
-                                      QStringLiteral("The last note in a Jotlet file can not be deleted."),
-                                      QStringLiteral("Jotlet Delete"));
+        dialogResponder().information(
+            m_dialogOwner,
+            QCoreApplication::translate("jotlet::NoteManager", "The last note in a Jotlet file can not be deleted."),
+            QCoreApplication::translate("jotlet::NoteManager", "Jotlet Delete"));
         return false;
     }
-    if (!dialogResponder().confirm(m_dialogOwner,
-                                   QStringLiteral("Confirm Delete"),
-                                   QStringLiteral("Are you sure you want to delete this note?"))) {
+    if (!dialogResponder().confirm(
+            m_dialogOwner,
+            QCoreApplication::translate("jotlet::NoteManager", "Confirm Delete"),
+            QCoreApplication::translate("jotlet::NoteManager", "Are you sure you want to delete this note?"))) {
         return false;
     }
     NoteList remaining = m_notes;
@@ -142,8 +146,10 @@ bool NoteManager::deleteNote(int index)
         logError(kDeleteLocation, 75, failure);
         dialogResponder().warning(
             m_dialogOwner,
-            QStringLiteral("Jotlet Delete"),
-            QStringLiteral("The note could not be deleted, and the file is as it was.\n\n%1").arg(failure));
+            QCoreApplication::translate("jotlet::NoteManager", "Jotlet Delete"),
+            QCoreApplication::translate("jotlet::NoteManager",
+                                        "The note could not be deleted, and the file is as it was.\n\n%1")
+                .arg(failure));
     }
     load(m_path);
     return written;

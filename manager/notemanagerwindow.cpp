@@ -73,7 +73,7 @@ NoteManagerWindow::NoteManagerWindow(NoteBoard& board, QWidget* owner)
 {
     setUpIconTheme();
     setObjectName(QStringLiteral("frmNoteManager"));
-    setWindowTitle(QStringLiteral("Multi-Note Manager"));
+    setWindowTitle(tr("Multi-Note Manager"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_manager.setDialogOwner(this);
     m_list->setObjectName(QStringLiteral("lvNotes"));
@@ -105,11 +105,10 @@ QSize NoteManagerWindow::initialSize() const
 
 void NoteManagerWindow::createActions()
 {
-    m_open = action(this, "mnuOpen", QStringLiteral("Open Note"), "document-open", QStringLiteral("Open a note"));
-    m_show = action(this, "mnuPreview", QStringLiteral("Show Note"), "window-new", QStringLiteral("Show note(s)"));
-    m_delete
-        = action(this, "mnuDelete", QStringLiteral("Delete Note"), "edit-delete", QStringLiteral("Delete note(s)"));
-    m_close = action(this, "mnuClose", QStringLiteral("Close"), "window-close", QStringLiteral("Close"));
+    m_open = action(this, "mnuOpen", tr("Open Note"), "document-open", tr("Open a note"));
+    m_show = action(this, "mnuPreview", tr("Show Note"), "window-new", tr("Show note(s)"));
+    m_delete = action(this, "mnuDelete", tr("Delete Note"), "edit-delete", tr("Delete note(s)"));
+    m_close = action(this, "mnuClose", tr("Close"), "window-close", tr("Close"));
     connect(m_open, &QAction::triggered, this, [this] { m_manager.refresh(); });
     connect(m_show, &QAction::triggered, this, [this] { m_manager.showNote(); });
     connect(m_delete, &QAction::triggered, this, &NoteManagerWindow::deleteSelected);
@@ -124,12 +123,12 @@ void NoteManagerWindow::createActions()
 
 void NoteManagerWindow::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("mnuFileMain"));
     file->addAction(m_open);
     file->addSeparator();
     file->addAction(m_close);
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("Tools"));
     tools->setObjectName(QStringLiteral("mnuToolsMain"));
     tools->addAction(m_delete);
     tools->addAction(m_show);

@@ -20,7 +20,9 @@ CommandCall keyCommand(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_F4:
         return when(alt, Command::CloseNote);
     case Qt::Key_F7:
-        return {Command::CheckSpelling};
+        return alt ? CommandCall {Command::KeyboardMove} : CommandCall {Command::CheckSpelling};
+    case Qt::Key_F8:
+        return when(alt, Command::KeyboardSize);
     case Qt::Key_F6:
         return {Command::InsertDateStamp, ctrl ? 2 : shift ? 1 : 0}; // Ctrl wins over Shift
     case Qt::Key_O:

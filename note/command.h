@@ -82,6 +82,8 @@ enum class Command {
     RestoreSize,
     DefaultSize,
     ResetNote,
+    KeyboardMove, // the arrows move the note, Enter keeps it there, Esc takes it back
+    KeyboardSize, // the arrows size it
     // Keys only
     ToggleRollUp,
     ShowSystemMenu,
@@ -113,6 +115,8 @@ public:
     // before N still makes Ctrl+N), or nothing when it was not pressed here or is a repeat.
     std::optional<Qt::KeyboardModifiers>
     release(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat, quint64 timestamp);
+    // A press of the key was used up elsewhere: its release does nothing.
+    void ignore(int key) { m_pressed.remove(key); }
 
 private:
     QHash<int, Qt::KeyboardModifiers> m_pressed;

@@ -26,7 +26,10 @@ QString currentTimeText()
     return generalDateTimeText(Clock::now());
 }
 
-const QString kIconHint = QStringLiteral("Right-click for options");
+QString iconHint()
+{
+    return Note::tr("Right-click for options");
+}
 
 } // namespace
 
@@ -49,7 +52,7 @@ Note::Note(NoteOrigin origin, NoteServices services)
     : m_services(std::move(services))
     , m_origin(origin)
     , m_text(new NoteText(this))
-    , m_iconTooltip(kIconHint)
+    , m_iconTooltip(iconHint())
     // Kept notes and the manager's copies hold text that is nowhere else: every change counts (a file's further
     // notes once their text has come, openRecords()).
     , m_keepsEveryChange(origin == NoteOrigin::ManagerCopy || origin == NoteOrigin::Kept)
@@ -305,9 +308,9 @@ void Note::save(SaveMode mode)
     }
     if (!failure.isEmpty()) {
         dialogResponder().warning(m_dialogOwner,
-                                  QStringLiteral("Note Not Saved"),
-                                  QStringLiteral("The note could not be saved.\n\n%1\n\nIt is still open with all its "
-                                                 "changes; try saving it somewhere else with Save As.")
+                                  tr("Note Not Saved"),
+                                  tr("The note could not be saved.\n\n%1\n\nIt is still open with all its "
+                                     "changes; try saving it somewhere else with Save As.")
                                       .arg(failure));
     }
 }
@@ -396,7 +399,7 @@ void Note::rollUp()
 void Note::restore()
 {
     resize(restoreSize());
-    m_iconTooltip = kIconHint;
+    m_iconTooltip = iconHint();
     m_rolledUp = false;
     emit changed(RolledUp);
 }
@@ -602,11 +605,10 @@ bool Note::askToSaveBeforeClose()
     StayOnTopPause pause(*this);
     Answer answer = Answer::Yes;
     if (m_filePath.isEmpty() || !m_record.AutoSave) {
-        answer = dialogResponder().question(
-            m_dialogOwner,
-            QStringLiteral("Perform Save"),
-            QStringLiteral("Changes have been made to this note.\nWould you like to save now?"),
-            noteDisplayName(m_filePath, m_text->text()));
+        answer = dialogResponder().question(m_dialogOwner,
+                                            tr("Perform Save"),
+                                            tr("Changes have been made to this note.\nWould you like to save now?"),
+                                            noteDisplayName(m_filePath, m_text->text()));
     }
     if (!m_folderId.isEmpty() && m_services.leaveNotesFolder && answer != Answer::Cancel) {
         // Its file in the notes folder is the note: written, or moved to the folder's trash (which syncs too).

@@ -105,14 +105,13 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
         checkSpelling();
         break;
     case Command::ShowHelp:
-        dialogResponder().information(m_dialogOwner,
-                                      QStringLiteral("This feature has not been implemented in this release"));
+        dialogResponder().information(m_dialogOwner, tr("This feature has not been implemented in this release"));
         break;
     case Command::OpenWebsite:
         openForUser(QString::fromLatin1(kMakerWebsite),
                     m_dialogOwner,
-                    {QStringLiteral("Quorvel's Website"),
-                     QStringLiteral("The website could not be opened: %1."),
+                    {tr("Quorvel's Website"),
+                     tr("The website could not be opened: %1."),
                      QStringLiteral("frmMain: OpenWebsite")});
         break;
     case Command::ShowAbout: {
@@ -130,7 +129,9 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
     case Command::Cut:
     case Command::Copy:
     case Command::ShowSystemMenu:
-        emit viewCommand(command); // the clipboard, the undo stack and the system menu belong to the view
+    case Command::KeyboardMove:
+    case Command::KeyboardSize:
+        emit viewCommand(command); // the clipboard, the undo stack, the system menu and the place belong to the view
         break;
     case Command::PastePlainText:
         pastePlainText(text);

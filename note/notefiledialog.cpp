@@ -5,6 +5,7 @@
 #include "note/commondialog.h"
 #include "support/files.h"
 #include "support/settings.h"
+#include <QCoreApplication>
 
 namespace jotlet {
 
@@ -12,9 +13,9 @@ std::optional<QString> askForNoteFile(NoteFileDialog kind, QObject* owner)
 {
     CommonDialog dialog;
     dialog.setOwner(owner);
-    dialog.setTitle(QStringLiteral("Select a file: "));
+    dialog.setTitle(QCoreApplication::translate("NoteFileDialog", "Select a file: "));
     dialog.setDefaultExtension(QStringLiteral("not"));
-    dialog.setFilter(QStringLiteral("Jotlet Note (*.not)|*.not"));
+    dialog.setFilter(QCoreApplication::translate("NoteFileDialog", "Jotlet Note (*.not)|*.not"));
     dialog.setFlags(OFN_EXPLORER | OFN_HIDEREADONLY);
     dialog.setInitialFolder(readSetting(Setting::LastFolder));
     const bool confirmed = kind == NoteFileDialog::Save ? dialog.showSave() : dialog.showOpen();

@@ -6,6 +6,7 @@
 
 #include <QSize>
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace jotlet {
@@ -32,7 +33,7 @@ QString noteDisplayName(const QString& filePath, const QString& plainText)
     }
     const QString firstLine = plainText.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
     if (firstLine.isEmpty()) {
-        return QStringLiteral("An empty note");
+        return QCoreApplication::translate("Note", "An empty note");
     }
     const QString shown = firstLine.size() > kShown ? firstLine.left(kShown).trimmed() + QChar(0x2026) : firstLine;
     return QStringLiteral("\u201C%1\u201D").arg(shown);
@@ -72,11 +73,11 @@ QString subCaptionText(int captionType, const QString& timeDate, qint32 words, i
 {
     switch (captionType) {
     case WordCount:
-        return QStringLiteral("Word Count: %1").arg(words);
+        return QCoreApplication::translate("Note", "Word Count: %1").arg(words);
     case CharacterCount:
-        return QStringLiteral("Character Count: %1").arg(characters);
+        return QCoreApplication::translate("Note", "Character Count: %1").arg(characters);
     case NoteFilename:
-        return QStringLiteral("File: ") + fileNamePart(tag);
+        return QCoreApplication::translate("Note", "File: ") + fileNamePart(tag);
     default:
         return timeDate;
     }

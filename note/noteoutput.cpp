@@ -41,9 +41,9 @@ void Note::printNote()
     logError(QStringLiteral("cPrintRTB: PrintRTF"), 482, error);
     logError(QStringLiteral("frmMain: PrintNote"), 482, error);
     dialogResponder().critical(m_dialogOwner,
-                               QStringLiteral("Print Error"),
-                               QStringLiteral("There was an error printing your Note. Check to make sure your printer "
-                                              "is functioning properly"));
+                               tr("Print Error"),
+                               tr("There was an error printing your Note. Check to make sure your printer "
+                                  "is functioning properly"));
 }
 
 void Note::emailNote()
@@ -52,14 +52,14 @@ void Note::emailNote()
     const MailtoAddress address = mailtoAddress(body);
     if (address.cut) {
         dialogResponder().information(m_dialogOwner,
-                                      QStringLiteral("The note is too long for one mail message: the message holds "
-                                                     "its first %1 characters.")
+                                      tr("The note is too long for one mail message: the message holds "
+                                         "its first %1 characters.")
                                           .arg(address.keptCharacters));
     }
     openForUser(address.url,
                 m_dialogOwner,
-                {QStringLiteral("Email Note"),
-                 QStringLiteral("The note could not be handed to a mail program: %1."),
+                {tr("Email Note"),
+                 tr("The note could not be handed to a mail program: %1."),
                  QStringLiteral("frmMain: EmailNote")});
 }
 
@@ -74,9 +74,8 @@ void Note::checkSpelling()
             error = QStringLiteral("no spelling checker is set up");
         }
         logError(QStringLiteral("frmMain: CheckSpelling"), 5, error);
-        dialogResponder().information(m_dialogOwner,
-                                      QStringLiteral("The spelling could not be checked: %1.").arg(error),
-                                      QStringLiteral("Spell Check"));
+        dialogResponder().information(
+            m_dialogOwner, tr("The spelling could not be checked: %1.").arg(error), tr("Spell Check"));
         return;
     }
     bool cancelled = false;
@@ -98,8 +97,7 @@ void Note::checkSpelling()
     }
     m_text->setSelStart(caret);
     if (!cancelled) {
-        dialogResponder().information(
-            m_dialogOwner, QStringLiteral("Spell Check has been completed!"), QStringLiteral("Spell Check"));
+        dialogResponder().information(m_dialogOwner, tr("Spell Check has been completed!"), tr("Spell Check"));
     }
 }
 

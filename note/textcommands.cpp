@@ -6,6 +6,7 @@
 #include "support/errorlog.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -158,9 +159,11 @@ void insertAtCaret(NoteText& text, const QString& inserted)
 
 QString aboutJotletText()
 {
-    return QStringLiteral("Jotlet keeps your notes on the desktop, where you can see them. "
-                          "Right-click a note for everything it can do: special notes, colours, printing and more. "
-                          "Notes left open when you log off come back the next time you start.");
+    return QCoreApplication::translate(
+        "Note",
+        "Jotlet keeps your notes on the desktop, where you can see them. "
+        "Right-click a note for everything it can do: special notes, colours, printing and more. "
+        "Notes left open when you log off come back the next time you start.");
 }
 
 } // namespace jotlet

@@ -63,18 +63,19 @@ bool isNetwork(const QString& fileSystem)
 QString kindOf(const MountedVolume& volume)
 {
     if (isNetwork(volume.fileSystem)) {
-        return QStringLiteral("Network");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SpecialNote", "Network"));
     }
     if (volume.fileSystem == QLatin1String("iso9660") || volume.fileSystem == QLatin1String("udf")) {
-        return QStringLiteral("CD-ROM");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SpecialNote", "CD-ROM"));
     }
     if (volume.fileSystem == QLatin1String("tmpfs") || volume.fileSystem == QLatin1String("ramfs")) {
-        return QStringLiteral("RAM Disk");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SpecialNote", "RAM Disk"));
     }
     if (volume.device.startsWith(QLatin1String("/dev/"))) {
-        return volume.removable ? QStringLiteral("Removable Drive") : QStringLiteral("Local Hard Drive");
+        return volume.removable ? QString::fromLatin1(QT_TRANSLATE_NOOP("SpecialNote", "Removable Drive"))
+                                : QString::fromLatin1(QT_TRANSLATE_NOOP("SpecialNote", "Local Hard Drive"));
     }
-    return QStringLiteral("Unknown");
+    return QString::fromLatin1(QT_TRANSLATE_NOOP("SpecialNote", "Unknown"));
 }
 
 bool isDrive(const MountedVolume& volume)

@@ -9,7 +9,7 @@ cd "$root"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 else
-    mapfile -t files < <(find support platform rtf notes note dialogs window special manager app tests bench fuzz tools share -name '*.cpp' -o -name '*.h' 2>/dev/null)
+    mapfile -t files < <(find support platform rtf notes sync note dialogs window special manager search app i18n tests bench fuzz tools share -name '*.cpp' -o -name '*.h' 2>/dev/null)
 fi
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' '*.h.in' '*.sh' \

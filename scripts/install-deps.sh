@@ -5,11 +5,12 @@
 # Usage: install-deps.sh run|test
 set -euo pipefail
 
-build=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libhunspell-dev hunspell-en-us
+build=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    libhunspell-dev hunspell-en-us
     libcanberra-dev libxcb1-dev fonts-comic-neue fonts-dejavu-core xdg-utils adwaita-icon-theme)
 test=(libbenchmark-dev clang-format xvfb xauth openbox xdotool x11-utils x11-xserver-utils xclip poppler-utils
     cups printer-driver-cups-pdf weston xwayland qt6-wayland desktop-file-utils appstream libxml2-utils shared-mime-info
-    libglib2.0-bin dpkg-dev lintian imagemagick man-db trayer dbus-daemon syncthing)
+    libglib2.0-bin dpkg-dev lintian imagemagick man-db trayer dbus-daemon syncthing at-spi2-core python3-pyatspi)
 
 wanted=("${build[@]}")
 if [ "${1:-run}" = test ]; then

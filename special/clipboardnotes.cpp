@@ -9,6 +9,7 @@
 
 #include <QTimer>
 
+#include <QCoreApplication>
 #include <deque>
 
 namespace jotlet {
@@ -74,13 +75,14 @@ private:
     void write(SpecialTarget& note, const ClipboardContent& content) override
     {
         NoteText& text = note.text();
-        writeSpecialHeading(text, QStringLiteral("Clipboard Viewer:") + kCrLf);
+        writeSpecialHeading(text, QCoreApplication::translate("SpecialNote", "Clipboard Viewer:") + kCrLf);
         if (!content.hasText) {
             return;
         }
         usePlainFormat(text);
-        text.setSelText(content.secret ? QStringLiteral("(hidden: copied from a password manager)")
-                                       : shownText(content.text));
+        text.setSelText(content.secret
+                            ? QCoreApplication::translate("SpecialNote", "(hidden: copied from a password manager)")
+                            : shownText(content.text));
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <QXmlStreamReader>
 
+#include <QCoreApplication>
 #include <memory>
 #include <vector>
 
@@ -228,7 +229,8 @@ void writeFeedFailure(NoteText& text)
     text.setSelFontSize(8);
     text.setSelBold(false);
     text.setSelItalic(true);
-    text.setSelText(QStringLiteral("...no feed could be loaded. Re-attempting connection in 2min."));
+    text.setSelText(
+        QCoreApplication::translate("SpecialNote", "...no feed could be loaded. Re-attempting connection in 2min."));
 }
 
 } // namespace jotlet

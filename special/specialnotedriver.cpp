@@ -11,6 +11,7 @@
 #include "support/errorlog.h"
 #include "support/settings.h"
 #include "support/timetext.h"
+#include <QCoreApplication>
 
 namespace jotlet {
 
@@ -131,17 +132,19 @@ void SpecialNoteDriver::chooseReminder()
     QString answer;
     {
         StayOnTopPause pause(m_note);
-        answer = inputTime(QStringLiteral("Please enter the reminder time for this note"),
-                           QStringLiteral("Reminder Time"),
+        answer = inputTime(QCoreApplication::translate("SpecialNote", "Please enter the reminder time for this note"),
+                           QCoreApplication::translate("SpecialNote", "Reminder Time"),
                            m_reminder);
     }
     if (!parseTimeOfDay(answer).isValid()) {
         // A note that shows a waiting reminder must be one that goes off: the reminder stays as it was.
-        logError(kReminderLocation,
-                 13,
-                 m_reminder.isEmpty()
-                     ? QStringLiteral("No reminder time was chosen: no reminder was set")
-                     : QStringLiteral("No reminder time was chosen: the reminder stays at %1").arg(m_reminder));
+        logError(
+            kReminderLocation,
+            13,
+            m_reminder.isEmpty()
+                ? QCoreApplication::translate("SpecialNote", "No reminder time was chosen: no reminder was set")
+                : QCoreApplication::translate("SpecialNote", "No reminder time was chosen: the reminder stays at %1")
+                      .arg(m_reminder));
         return;
     }
     m_reminder = answer;
@@ -155,8 +158,9 @@ void SpecialNoteDriver::chooseFeed()
     std::optional<QString> answer;
     {
         StayOnTopPause pause(m_note);
-        answer = inputText(
-            QStringLiteral("Please enter the URL for an RSS feed"), QStringLiteral("RSS Feed URL"), m_feedUrl);
+        answer = inputText(QCoreApplication::translate("SpecialNote", "Please enter the URL for an RSS feed"),
+                           QCoreApplication::translate("SpecialNote", "RSS Feed URL"),
+                           m_feedUrl);
     }
     if (!answer) {
         return;
@@ -166,7 +170,7 @@ void SpecialNoteDriver::chooseFeed()
         return; // a feed note keeps its last headlines and no longer refreshes
     }
     m_content.reset(); // what was on its way for another address is dropped
-    m_note.text().setText(QStringLiteral("...loading RSS feed"));
+    m_note.text().setText(QCoreApplication::translate("SpecialNote", "...loading RSS feed"));
     display(SpecialKind::RssFeed);
 }
 
@@ -176,21 +180,25 @@ void SpecialNoteDriver::chooseStockSymbol()
     {
         StayOnTopPause pause(m_note);
         if (readSetting(Setting::QuoteServer).trimmed().isEmpty()
-            && dialogResponder().confirm(m_note.dialogOwner(),
-                                         QStringLiteral("Stock Symbol"),
-                                         QStringLiteral("No quote server is set up yet, so a stock note cannot show "
-                                                        "quotes.\n\nSet one up in the settings now?"))) {
+            && dialogResponder().confirm(
+                m_note.dialogOwner(),
+                QCoreApplication::translate("SpecialNote", "Stock Symbol"),
+                QCoreApplication::translate("SpecialNote",
+                                            "No quote server is set up yet, so a stock note cannot show "
+                                            "quotes.\n\nSet one up in the settings now?"))) {
             dialogResponder().showSettings(m_note.dialogOwner());
         }
-        answer = inputText(
-            QStringLiteral("Please enter the Stock Symbol to look up."), QStringLiteral("Stock Symbol"), m_stockSymbol);
+        answer = inputText(QCoreApplication::translate("SpecialNote", "Please enter the Stock Symbol to look up."),
+                           QCoreApplication::translate("SpecialNote", "Stock Symbol"),
+                           m_stockSymbol);
     }
     if (!answer || answer->trimmed().isEmpty()) {
         return;
     }
     m_stockSymbol = answer->trimmed();
     m_content.reset();
-    writeSpecialHeading(m_note.text(), QStringLiteral("Stock Symbol: ") + m_stockSymbol + kCrLf);
+    writeSpecialHeading(m_note.text(),
+                        QCoreApplication::translate("SpecialNote", "Stock Symbol: ") + m_stockSymbol + kCrLf);
     display(SpecialKind::StockQuote);
 }
 
@@ -199,7 +207,8 @@ void SpecialNoteDriver::startClipboardNote(SpecialKind kind)
     m_content.reset(); // a new clipboard kind starts afresh
     const bool viewer = kind == SpecialKind::ClipboardViewer;
     writeSpecialHeading(m_note.text(),
-                        viewer ? QStringLiteral("Clipboard Viewer:\r\n") : QStringLiteral("Clipboard Log:\r\n"));
+                        viewer ? QCoreApplication::translate("SpecialNote", "Clipboard Viewer:\r\n")
+                               : QCoreApplication::translate("SpecialNote", "Clipboard Log:\r\n"));
     display(kind);
 }
 
@@ -227,7 +236,9 @@ void SpecialNoteDriver::remind()
     m_note.bringForward();
     if (m_reminderIcon != ReminderIcon::Fired) {
         if (m_alert) {
-            m_alert(QStringLiteral("Your reminder note is now active"), kAlertDurationMs, m_note);
+            m_alert(QCoreApplication::translate("SpecialNote", "Your reminder note is now active"),
+                    kAlertDurationMs,
+                    m_note);
         }
         setReminderIcon(ReminderIcon::Fired);
     }

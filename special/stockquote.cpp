@@ -4,6 +4,7 @@
 
 #include "note/notetext.h"
 #include "special/specialtext.h"
+#include <QCoreApplication>
 
 namespace jotlet {
 
@@ -11,7 +12,7 @@ namespace {
 
 QString headingOf(const QString& symbol)
 {
-    return QStringLiteral("Stock Symbol: ") + symbol.toUpper() + kCrLf;
+    return QCoreApplication::translate("SpecialNote", "Stock Symbol: ") + symbol.toUpper() + kCrLf;
 }
 
 } // namespace
@@ -44,17 +45,19 @@ bool writeQuoteNote(NoteText& text, const QString& symbol, const QString& reply,
 {
     const NoteTextEdit edit(text);
     writeSpecialHeading(text, headingOf(symbol));
-    appendLabelledLine(text, quoteField(reply, 2) + QLatin1Char(' ') + quoteField(reply, 3), QStringLiteral("Trade"));
+    appendLabelledLine(text,
+                       quoteField(reply, 2) + QLatin1Char(' ') + quoteField(reply, 3),
+                       QCoreApplication::translate("SpecialNote", "Trade"));
     const struct
     {
         const char* label;
         int field;
         bool number;
-    } lines[] = {{"Last Price", 1, true},
-                 {"Change", 4, false},
-                 {"Open Price", 5, true},
-                 {"Low Price", 7, true},
-                 {"High Price", 6, true}};
+    } lines[] = {{QT_TRANSLATE_NOOP("SpecialNote", "Last Price"), 1, true},
+                 {QT_TRANSLATE_NOOP("SpecialNote", "Change"), 4, false},
+                 {QT_TRANSLATE_NOOP("SpecialNote", "Open Price"), 5, true},
+                 {QT_TRANSLATE_NOOP("SpecialNote", "Low Price"), 7, true},
+                 {QT_TRANSLATE_NOOP("SpecialNote", "High Price"), 6, true}};
     for (const auto& line : lines) {
         QString value = quoteField(reply, line.field).trimmed();
         if (line.number) {
@@ -67,7 +70,7 @@ bool writeQuoteNote(NoteText& text, const QString& symbol, const QString& reply,
             }
             value = locale.toString(number, 'g', QLocale::FloatingPointShortest);
         }
-        appendLabelledLine(text, value, QLatin1String(line.label));
+        appendLabelledLine(text, value, QCoreApplication::translate("SpecialNote", line.label));
     }
     return true;
 }
@@ -75,14 +78,16 @@ bool writeQuoteNote(NoteText& text, const QString& symbol, const QString& reply,
 void writeQuoteError(NoteText& text, const QString& symbol)
 {
     writeSpecialHeading(text, headingOf(symbol));
-    appendLabelledLine(text, QStringLiteral("error looking up symbol"), QString());
+    appendLabelledLine(text, QCoreApplication::translate("SpecialNote", "error looking up symbol"), QString());
 }
 
 void writeNoQuoteServer(NoteText& text, const QString& symbol)
 {
     writeSpecialHeading(text, headingOf(symbol));
     appendLabelledLine(
-        text, QStringLiteral("No quote server is set up: choose Settings... in the note's menu."), QString());
+        text,
+        QCoreApplication::translate("SpecialNote", "No quote server is set up: choose Settings... in the note's menu."),
+        QString());
 }
 
 } // namespace jotlet

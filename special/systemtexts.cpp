@@ -6,6 +6,7 @@
 #include "support/clock.h"
 #include "support/timetext.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace jotlet {
@@ -85,12 +86,13 @@ QString memoryText(const MemoryStatus& memory, const QLocale& locale)
     const quint64 available = memory.availablePhysical + memory.availablePageFile;
     const auto megabytes
         = [&locale](quint64 bytes) { return shortNumberText(bytesToMegabytes(bytes), locale) + QLatin1Char('M'); };
-    return QStringList {QStringLiteral("Total Physical: ") + megabytes(memory.totalPhysical),
-                        QStringLiteral("Available Physical: ") + megabytes(memory.availablePhysical),
-                        QStringLiteral("Total Memory: ") + megabytes(total),
-                        QStringLiteral("Available Memory: ") + megabytes(available),
-                        QString(),
-                        QStringLiteral("Percent Free: %1%").arg(percentFree(available, total))}
+    return QStringList {
+        QCoreApplication::translate("SpecialNote", "Total Physical: ") + megabytes(memory.totalPhysical),
+        QCoreApplication::translate("SpecialNote", "Available Physical: ") + megabytes(memory.availablePhysical),
+        QCoreApplication::translate("SpecialNote", "Total Memory: ") + megabytes(total),
+        QCoreApplication::translate("SpecialNote", "Available Memory: ") + megabytes(available),
+        QString(),
+        QCoreApplication::translate("SpecialNote", "Percent Free: %1%").arg(percentFree(available, total))}
         .join(kCrLf);
 }
 
@@ -98,23 +100,23 @@ QString driveText(const QList<DriveStatus>& drives, const QLocale& locale)
 {
     QString text;
     for (const DriveStatus& drive : drives) {
-        text += drive.root + QStringLiteral("  ") + drive.label.trimmed() + QStringLiteral(" (") + drive.kind
-                + QStringLiteral(")  ");
+        text += drive.root + QStringLiteral("  ") + drive.label.trimmed() + QStringLiteral(" (")
+                + QCoreApplication::translate("SpecialNote", drive.kind.toLatin1().constData()) + QStringLiteral(")  ");
         if (!drive.readable) {
             text += kCrLf; // no medium, or its space cannot be read: the name line alone
             continue;
         }
-        text += kCrLf + QStringLiteral("      Total Space: ")
+        text += kCrLf + QCoreApplication::translate("SpecialNote", "      Total Space: ")
                 + shortNumberText(bytesToGigabytes(drive.totalBytes), locale) + QStringLiteral("GB  ") + kCrLf
-                + QStringLiteral("      Free Space: ") + shortNumberText(bytesToGigabytes(drive.freeBytes), locale)
-                + QStringLiteral("GB") + kCrLf;
+                + QCoreApplication::translate("SpecialNote", "      Free Space: ")
+                + shortNumberText(bytesToGigabytes(drive.freeBytes), locale) + QStringLiteral("GB") + kCrLf;
     }
     return text;
 }
 
 void writeTimeNote(NoteText& text, const QTime& time)
 {
-    writeSpecialHeading(text, QStringLiteral("Time: "));
+    writeSpecialHeading(text, QCoreApplication::translate("SpecialNote", "Time: "));
     text.setSelFontSize(20);
     text.setSelColor(0);
     text.setSelText(kCrLf + timeOfDayText(time));
@@ -122,14 +124,14 @@ void writeTimeNote(NoteText& text, const QTime& time)
 
 void writeMemoryNote(NoteText& text, const MemoryStatus& memory)
 {
-    writeSpecialHeading(text, QStringLiteral("Memory:"));
+    writeSpecialHeading(text, QCoreApplication::translate("SpecialNote", "Memory:"));
     text.setSelColor(0);
     text.setSelText(kCrLf + memoryText(memory));
 }
 
 void writeDriveNote(NoteText& text, const QList<DriveStatus>& drives)
 {
-    writeSpecialHeading(text, QStringLiteral("Drive(s):"));
+    writeSpecialHeading(text, QCoreApplication::translate("SpecialNote", "Drive(s):"));
     text.setSelColor(0);
     text.setSelText(kCrLf + driveText(drives));
 }

@@ -111,10 +111,7 @@ bool NoteTextBox::openLinkAt(int position)
     }
     openForUser(link.url,
                 window(),
-                {QStringLiteral("Open Link"),
-                 QStringLiteral("The link could not be opened: %1."),
-                 QStringLiteral("frmMain: OpenLink"),
-                 true});
+                {tr("Open Link"), tr("The link could not be opened: %1."), QStringLiteral("frmMain: OpenLink"), true});
     return true;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The note window: it follows its note and hands the user's commands to it.
 #include "window/notewindow.h"
+#include "window/chromebutton.h"
 
 #include "note/notetext.h"
 #include "note/screens.h"
@@ -248,8 +249,14 @@ void NoteWindow::onViewCommand(Command command)
     case Command::Copy:
         m_textBox->copy();
         break;
-    case Command::ShowSystemMenu:
-        popUp(NoteMenu::System, QCursor::pos());
+    case Command::ShowSystemMenu: // from the keyboard: under the icon, whatever the pointer does
+        popUp(NoteMenu::System, m_icon->mapToGlobal(m_icon->rect().bottomLeft()));
+        break;
+    case Command::KeyboardMove:
+        beginKeyboardPlacement(KeyboardPlacement::Mode::Move);
+        break;
+    case Command::KeyboardSize:
+        beginKeyboardPlacement(KeyboardPlacement::Mode::Size);
         break;
     default:
         break;
@@ -260,6 +267,18 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (keyboardPlacementKey(event)) {
+        *consume = true;
+        return;
+    }
+    if (key == Qt::Key_Tab && (modifiers & Qt::ControlModifier)) {
+        *consume = focusChrome(true);
+        return;
+    }
+    if (key == Qt::Key_Backtab && (modifiers & Qt::ControlModifier)) {
+        *consume = focusChrome(false);
+        return;
+    }
     m_keys.press(key, modifiers, event->isAutoRepeat(), event->timestamp());
     if (m_note && m_note->isRolledUp()) {
         // Text the user cannot see is never edited: typing unrolls the note first, other keys do nothing to it.
@@ -279,8 +298,50 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
     }
 }
 
+void NoteWindow::beginKeyboardPlacement(KeyboardPlacement::Mode mode)
+{
+    if (mode == KeyboardPlacement::Mode::Move && !windowSystemPlacesWindows()) {
+        return; // the compositor places windows (Wayland)
+    }
+    m_placement.begin(mode, geometry(), minimumSize());
+    m_placementPointer = QPointF(geometry().center());
+    if (mode == KeyboardPlacement::Mode::Move) {
+        m_snapper->startDrag(m_placementPointer);
+    }
+    activateWindow();
+    m_textBox->setFocus(Qt::OtherFocusReason); // the arrows come to the text box's key filter
+}
+
+bool NoteWindow::keyboardPlacementKey(QKeyEvent* event)
+{
+    if (!m_placement.isActive()) {
+        return false;
+    }
+    switch (m_placement.key(event->key(), event->modifiers())) {
+    case KeyboardPlacement::Outcome::Ignored:
+        m_placement.end(); // any other key ends it where the note is, and does what it does
+        return false;
+    case KeyboardPlacement::Outcome::Moved:
+        m_snapper->dragTo(m_placementPointer + QPointF(m_placement.offset()));
+        break;
+    case KeyboardPlacement::Outcome::Sized:
+        resize(m_placement.size());
+        break;
+    case KeyboardPlacement::Outcome::Cancelled:
+        setGeometry(m_placement.original());
+        break;
+    case KeyboardPlacement::Outcome::Kept:
+        break;
+    }
+    m_keys.ignore(event->key()); // its release does not also act as a note key (Esc would roll the note up)
+    return true;
+}
+
 void NoteWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (keyboardPlacementKey(event)) {
+        return;
+    }
     if (m_note && m_note->isRolledUp() && isTyping(event)) {
         m_textBox->setFocus(); // the text box takes it from here, unrolling the note
         QCoreApplication::sendEvent(m_textBox, event);

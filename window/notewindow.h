@@ -4,6 +4,7 @@
 
 #include "note/command.h"
 #include "note/note.h"
+#include "window/keyboardplacement.h"
 #include "window/notemenus.h"
 
 #include <QCursor>
@@ -18,6 +19,7 @@ class QLabel;
 
 namespace jotlet {
 
+class ChromeButton;
 class EdgeSnapper;
 class NoteTextBox;
 class Translucency;
@@ -77,14 +79,18 @@ private:
     bool chromeMouseEvent(QObject* watched, QMouseEvent* event);
     void startDrag(const QPointF& globalPointer);
     void resizeByGrip(QMouseEvent* event);
+    ChromeButton* chromeButton(const QString& name, const QString& accessibleName, const QString& tooltip);
+    bool focusChrome(bool forward);
+    void beginKeyboardPlacement(KeyboardPlacement::Mode mode);
+    bool keyboardPlacementKey(QKeyEvent* event);
 
     QPointer<Note> m_note;
     NoteTextBox* m_textBox = nullptr;
     QLabel* m_caption = nullptr;
     QLabel* m_subCaption = nullptr;
-    QLabel* m_icon = nullptr;
-    QLabel* m_help = nullptr;
-    QLabel* m_close = nullptr;
+    ChromeButton* m_icon = nullptr;
+    ChromeButton* m_help = nullptr;
+    ChromeButton* m_close = nullptr;
     QLabel* m_grip = nullptr;
     QFrame* m_line = nullptr;
     std::unique_ptr<EdgeSnapper> m_snapper;
@@ -94,6 +100,8 @@ private:
     KeyPresses m_keys;
     QPoint m_gripStart;
     QSize m_gripStartSize;
+    KeyboardPlacement m_placement;
+    QPointF m_placementPointer; // the imagined pointer a keyboard move starts from
 };
 
 } // namespace jotlet

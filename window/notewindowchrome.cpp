@@ -4,6 +4,7 @@
 #include "note/notelogic.h"
 #include "note/screens.h"
 #include "support/colors.h"
+#include "window/chromebutton.h"
 #include "window/edgesnapper.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
@@ -149,25 +150,55 @@ void NoteWindow::createChrome()
     m_subCaption = new QLabel(this);
     m_subCaption->setObjectName(QStringLiteral("lblSubCaption"));
     m_subCaption->setFont(QFont(QStringLiteral("Verdana"), 8));
-    m_subCaption->setToolTip(QStringLiteral("Double-click to refresh caption"));
+    m_subCaption->setToolTip(NoteWindow::tr("Double-click to refresh caption"));
     m_subCaption->installEventFilter(this);
     m_subCaption->setAccessibleName(NoteWindow::tr("Note caption"));
     m_subCaption->setAccessibleDescription(NoteWindow::tr("Double-click to refresh the caption"));
 
-    m_icon = pictureLabel(this, QStringLiteral("imgIcon"), QStringLiteral("Right-click for options"));
-    m_help = pictureLabel(this, QStringLiteral("imgHelp"), QStringLiteral("Display help"));
-    m_close = pictureLabel(this, QStringLiteral("CloseImage"), QStringLiteral("Close note"));
-    m_grip = pictureLabel(this, QStringLiteral("imgResize"), QStringLiteral("Resize note"));
+    m_icon = chromeButton(QStringLiteral("imgIcon"), NoteWindow::tr("Note menu"), QString());
+    m_help = chromeButton(QStringLiteral("imgHelp"), NoteWindow::tr("Help"), NoteWindow::tr("Display help"));
+    m_close = chromeButton(QStringLiteral("CloseImage"), NoteWindow::tr("Close note"), NoteWindow::tr("Close note"));
+    m_grip = pictureLabel(this, QStringLiteral("imgResize"), NoteWindow::tr("Resize note"));
     m_grip->setCursor(Qt::SizeFDiagCursor);
-    // Pictures to the eye, named for a screen reader.
-    m_icon->setAccessibleName(NoteWindow::tr("Note menu"));
-    m_help->setAccessibleName(NoteWindow::tr("Help"));
-    m_close->setAccessibleName(NoteWindow::tr("Close note"));
     m_grip->setAccessibleName(NoteWindow::tr("Resize note"));
+    m_grip->setAccessibleDescription(NoteWindow::tr("Drag to resize the note; Alt+F8 sizes it with the arrow keys"));
+    // Tab from the icon goes to help, close, then the text (where Tab is typed; Ctrl+Tab leaves it).
+    setTabOrder(m_icon, m_help);
+    setTabOrder(m_help, m_close);
+    setTabOrder(m_close, m_textBox);
     m_line = new QFrame(this);
     m_line->setObjectName(QStringLiteral("Line1"));
     m_line->setFrameShape(QFrame::HLine);
     m_line->setFrameShadow(QFrame::Plain);
+}
+
+ChromeButton* NoteWindow::chromeButton(const QString& name, const QString& accessibleName, const QString& tooltip)
+{
+    auto* button = new ChromeButton(this, name, accessibleName);
+    button->setToolTip(tooltip);
+    button->installEventFilter(this);
+    connect(button, &ChromeButton::leaveRequested, m_textBox, [this] { m_textBox->setFocus(Qt::OtherFocusReason); });
+    connect(button, &QAbstractButton::clicked, this, [this, button] {
+        if (button == m_close) {
+            runCommand({Command::CloseNote});
+        } else if (button == m_help) {
+            runCommand({Command::ShowHelp});
+        } else {
+            popUp(NoteMenu::System, m_icon->mapToGlobal(m_icon->rect().bottomLeft()));
+        }
+    });
+    return button;
+}
+
+bool NoteWindow::focusChrome(bool forward)
+{
+    // Ctrl+Tab from the text reaches the buttons; Tab inside the text types a tab.
+    ChromeButton* target = forward ? m_icon : m_close;
+    if (!target->isVisible()) {
+        return false;
+    }
+    target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void NoteWindow::showIcon()
@@ -176,7 +207,7 @@ void NoteWindow::showIcon()
     static const QString kinds[]
         = {QStringLiteral("note"), QStringLiteral("reminder-waiting"), QStringLiteral("reminder-fired")};
     const ReminderIcon icon = m_note && m_note->special() ? m_note->special()->reminderIcon() : ReminderIcon::None;
-    m_icon->setPixmap(chromePicture(kinds[int(icon)], int(std::lround(kIconTwips / twipsPerPixel(screen()).x))));
+    m_icon->setPicture(chromePicture(kinds[int(icon)], int(std::lround(kIconTwips / twipsPerPixel(screen()).x))));
 }
 
 void NoteWindow::showCaption()
@@ -228,14 +259,15 @@ void NoteWindow::layoutChrome()
     place(m_help, w - 2 * kButtonTwips - 50, 10, kButtonTwips, kButtonTwips);
     place(m_icon, 0, 15, kIconTwips, kIconTwips);
     showIcon();
-    m_close->setPixmap(chromePicture(QStringLiteral("close"), px(kButtonTwips, false)));
-    m_help->setPixmap(chromePicture(QStringLiteral("help"), px(kButtonTwips, false)));
+    m_close->setPicture(chromePicture(QStringLiteral("close"), px(kButtonTwips, false)));
+    m_help->setPicture(chromePicture(QStringLiteral("help"), px(kButtonTwips, false)));
     m_grip->setPixmap(chromePicture(QStringLiteral("grip"), px(kGripTwips, false)));
     showCaption();
 }
 
 void NoteWindow::mousePressEvent(QMouseEvent* event)
 {
+    m_placement.end();
     NoteMenus::shared().menu(NoteMenu::Main)->hide();
     if (event->button() == Qt::RightButton) {
         popUp(NoteMenu::Main, event->globalPosition().toPoint());

@@ -73,7 +73,7 @@ AlertWindow::AlertWindow(const QString& text, int durationMs, const QRect& workA
     , m_close(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmAlert"));
-    setWindowTitle(QStringLiteral("Alert - Jotlet"));
+    setWindowTitle(tr("Alert - Jotlet"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -93,7 +93,7 @@ AlertWindow::AlertWindow(const QString& text, int durationMs, const QRect& workA
     m_close->setObjectName(QStringLiteral("imgClose"));
     setHovered(false, false);
     m_close->setGeometry(full.width() - kCloseSize - 5, 5, kCloseSize, kCloseSize);
-    m_close->setToolTip(QStringLiteral("Close"));
+    m_close->setToolTip(tr("Close"));
     m_close->installEventFilter(this);
 
     m_timer.setInterval(AlertMotion::kTickMs);
@@ -162,7 +162,7 @@ bool AlertWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             if (onMessage) {
-                dialogResponder().information(nullptr, QStringLiteral("The time on your reminder note has expired"));
+                dialogResponder().information(nullptr, tr("The time on your reminder note has expired"));
             } else {
                 hide(); // the motion goes on, and the popup goes away at its end as usual
             }

@@ -41,6 +41,9 @@ private slots:
     void colourChangeKeepsTheSelection_data();
     void colourChangeKeepsTheSelection();
     void typingIntoARolledUpNote();
+    void chromeByKeyboard();
+    void placeByKeyboard_data();
+    void placeByKeyboard();
 
 private:
     QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QLatin1String(name)); }
@@ -117,7 +120,7 @@ void TestNoteWindow::keys()
     QCOMPARE(m_note->geometry().width(), 500);
     QCOMPARE(m_window->width(), 33);
     QVERIFY(!box->isVisible()); // rolled up, the note is its icon alone
-    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("imgIcon"))->isVisible());
+    QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("imgIcon"))->isVisible());
     QTest::keyClick(m_window, Qt::Key_Escape);
     QCOMPARE(m_window->width(), width);
     QVERIFY(box->isVisible());
@@ -235,6 +238,72 @@ void TestNoteWindow::typingIntoARolledUpNote()
     QTest::keyClicks(keys, QStringLiteral("!"));
     QVERIFY(!m_note->isRolledUp()); // typing unrolls it, and the text goes where the user now sees it
     QCOMPARE(m_note->text().text(), QStringLiteral("kept!"));
+}
+
+void TestNoteWindow::chromeByKeyboard()
+{
+    // Ctrl+Tab leaves the text for the icon; Tab goes on to help and close; Space on close asks the note.
+    FakeDialogs dialogs;
+    dialogs.questionAnswers << Answer::Cancel;
+    m_note->setSaveNewNoteOnClose(true);
+    m_window->activateWindow();
+    m_window->textBox()->setFocus();
+    QTest::keyClicks(m_window->textBox(), QStringLiteral("unsaved"));
+    QTest::keyClick(m_window->textBox(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("imgIcon"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("imgHelp"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CloseImage"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(dialogs.questionsAsked.size(), 1); // the save question: Cancel keeps the note
+    QVERIFY(!m_note->isClosed());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // back to the text, which keeps the note's text
+    QCOMPARE(QApplication::focusWidget(), m_window->textBox());
+    QCOMPARE(m_note->text().text(), QStringLiteral("unsaved"));
+}
+
+void TestNoteWindow::placeByKeyboard_data()
+{
+    QTest::addColumn<int>("startKey");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QRect>("expected"); // from a note at 100,200 sized 300x200 pixels
+    const int Move = Qt::Key_F7;
+    const int Size = Qt::Key_F8;
+    QTest::newRow("move right 3 steps, Enter keeps")
+        << Move << QList<int> {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}
+        << QRect(130, 200, 300, 200);
+    QTest::newRow("move up and left") << Move << QList<int> {Qt::Key_Up, Qt::Key_Left, Qt::Key_Return}
+                                      << QRect(90, 190, 300, 200);
+    QTest::newRow("Esc takes a move back")
+        << Move << QList<int> {Qt::Key_Down, Qt::Key_Down, Qt::Key_Escape} << QRect(100, 200, 300, 200);
+    QTest::newRow("moving near the left edge snaps to it")
+        << Move << QList<int>(9, Qt::Key_Left) << QRect(0, 200, 300, 200);
+    QTest::newRow("size grows right and down")
+        << Size << QList<int> {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << QRect(100, 200, 310, 210);
+    QTest::newRow("size stops at the smallest note") << Size << QList<int>(40, Qt::Key_Up) << QRect(100, 200, 300, -1);
+    QTest::newRow("Esc takes a resize back")
+        << Size << QList<int> {Qt::Key_Left, Qt::Key_Escape} << QRect(100, 200, 300, 200);
+}
+
+void TestNoteWindow::placeByKeyboard()
+{
+    QFETCH(int, startKey);
+    QFETCH(QList<int>, keys);
+    QFETCH(QRect, expected);
+    m_note->setGeometry(toTwips(QRect(100, 200, 300, 200), twipsPerPixel(m_window->screen())));
+    QCOMPARE(m_window->geometry(), QRect(100, 200, 300, 200));
+    NoteTextBox* box = m_window->textBox();
+    QTest::keyClick(box, Qt::Key(startKey), Qt::AltModifier);
+    for (int key : keys) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, Qt::Key(key));
+    }
+    if (expected.height() < 0) { // only as small as a note may be
+        expected.setHeight(m_window->minimumHeight());
+    }
+    QCOMPARE(m_window->geometry(), expected);
+    QVERIFY(!m_note->isRolledUp()); // Esc ended the gesture, not rolled the note up
+    QCOMPARE(toPixels(m_note->geometry(), twipsPerPixel(m_window->screen())), expected); // kept by the note
 }
 
 QTEST_MAIN(TestNoteWindow)

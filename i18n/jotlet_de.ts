@@ -1,0 +1,1471 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>LogErrorBox</name>
+    <message>
+        <source>Log Error</source>
+        <translation>Protokollfehler</translation>
+    </message>
+    <message>
+        <source>There was an error in creating an error log entry</source>
+        <translation>Beim Schreiben eines Eintrags ins Fehlerprotokoll ist ein Fehler aufgetreten</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Jotlet keeps your notes on the desktop, where you can see them. Right-click a note for everything it can do: special notes, colours, printing and more. Notes left open when you log off come back the next time you start.</source>
+        <translation>Jotlet hält Ihre Notizen auf dem Desktop, wo Sie sie sehen. Ein Rechtsklick auf eine Notiz zeigt alles, was sie kann: Spezialnotizen, Farben, Drucken und mehr. Notizen, die beim Abmelden offen sind, kommen beim nächsten Start wieder.</translation>
+    </message>
+    <message>
+        <source>An empty note</source>
+        <translation>Eine leere Notiz</translation>
+    </message>
+    <message>
+        <source>Word Count: %1</source>
+        <translation>Wörter: %1</translation>
+    </message>
+    <message>
+        <source>Character Count: %1</source>
+        <translation>Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Datei: </translation>
+    </message>
+</context>
+<context>
+    <name>NoteFileDialog</name>
+    <message>
+        <source>Select a file: </source>
+        <translation>Datei auswählen: </translation>
+    </message>
+    <message>
+        <source>Jotlet Note (*.not)|*.not</source>
+        <translation>Jotlet-Notiz (*.not)|*.not</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenus</name>
+    <message>
+        <source>&amp;Keep This Version</source>
+        <translation>&amp;Diese Fassung behalten</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;Other Version</source>
+        <translation>&amp;Die andere Fassung behalten</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Both</source>
+        <translation>&amp;Beide behalten</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Öffnen</translation>
+    </message>
+    <message>
+        <source>Sp&amp;ecial Note</source>
+        <translation>S&amp;pezialnotiz</translation>
+    </message>
+    <message>
+        <source>T&amp;ime</source>
+        <translation>&amp;Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Reminder (&amp;alarm)</source>
+        <translation>&amp;Erinnerung (Wecker)</translation>
+    </message>
+    <message>
+        <source>&amp;RSS Feed</source>
+        <translation>&amp;RSS-Feed</translation>
+    </message>
+    <message>
+        <source>S&amp;tocks</source>
+        <translation>A&amp;ktienkurs</translation>
+    </message>
+    <message>
+        <source>Clipboard &amp;Viewer (text)</source>
+        <translation>&amp;Zwischenablage anzeigen (Text)</translation>
+    </message>
+    <message>
+        <source>Clipboard &amp;Log</source>
+        <translation>Zwischenablage-&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Computer Memory</source>
+        <translation>&amp;Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>&amp;Drive Information</source>
+        <translation>&amp;Laufwerke</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Special Note</source>
+        <translation>&amp;Spezialnotiz beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Multi-Note Manager</source>
+        <translation>Notiz&amp;verwaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Notes...</source>
+        <translation>In Noti&amp;zen suchen...</translation>
+    </message>
+    <message>
+        <source>Tras&amp;h...</source>
+        <translation>Papie&amp;rkorb...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>Appen&amp;d To</source>
+        <translation>An&amp;hängen an</translation>
+    </message>
+    <message>
+        <source>Em&amp;ail Content</source>
+        <translation>Inhalt per E-&amp;Mail senden</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Paste Plain Te&amp;xt</source>
+        <translation>&amp;Als reinen Text einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Rüc&amp;kgängig</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>Alles &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Inse&amp;rt Special</source>
+        <translation>S&amp;onderzeichen einfügen</translation>
+    </message>
+    <message>
+        <source>Date / &amp;Time Stamp</source>
+        <translation>&amp;Datum / Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date / &amp;Time</source>
+        <translation>Datum &amp;und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date (&amp;long)</source>
+        <translation>Datum (&amp;lang)</translation>
+    </message>
+    <message>
+        <source>&amp;Date (short)</source>
+        <translation>&amp;Datum (kurz)</translation>
+    </message>
+    <message>
+        <source>&amp;Degree</source>
+        <translation>&amp;Grad</translation>
+    </message>
+    <message>
+        <source>&amp;Copyright</source>
+        <translation>&amp;Copyright</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipsis</source>
+        <translation>&amp;Auslassungspunkte</translation>
+    </message>
+    <message>
+        <source>&amp;Registered Trademark</source>
+        <translation>&amp;Eingetragene Marke</translation>
+    </message>
+    <message>
+        <source>&amp;Pound</source>
+        <translation>&amp;Pfund</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Spelling</source>
+        <translation>Rechtschrei&amp;bung prüfen</translation>
+    </message>
+    <message>
+        <source>Con&amp;tent Options</source>
+        <translation>&amp;Inhaltsoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Schrift</translation>
+    </message>
+    <message>
+        <source>S&amp;tyle</source>
+        <translation>&amp;Stil</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Small</source>
+        <translation>&amp;Klein</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>L&amp;arge</source>
+        <translation>&amp;Groß</translation>
+    </message>
+    <message>
+        <source>&amp;Largest</source>
+        <translation>&amp;Sehr groß</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Paragraph</source>
+        <translation>&amp;Absatz</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment</source>
+        <translation>A&amp;usrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Links</translation>
+    </message>
+    <message>
+        <source>&amp;Center</source>
+        <translation>&amp;Zentriert</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
+    </message>
+    <message>
+        <source>&amp;Bullets</source>
+        <translation>&amp;Aufzählung</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove existing</source>
+        <translation>&amp;Vorhandene entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Indent</source>
+        <translation>&amp;Einzug</translation>
+    </message>
+    <message>
+        <source>&amp;Increase</source>
+        <translation>V&amp;ergrößern</translation>
+    </message>
+    <message>
+        <source>&amp;Decrease</source>
+        <translation>&amp;Verkleinern</translation>
+    </message>
+    <message>
+        <source>Note Opt&amp;ions</source>
+        <translation>No&amp;tizoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Font Family</source>
+        <translation>&amp;Schriftart</translation>
+    </message>
+    <message>
+        <source>Ye&amp;llow</source>
+        <translation>&amp;Gelb</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Blau</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation>G&amp;rün</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <translation>R&amp;ot</translation>
+    </message>
+    <message>
+        <source>Gre&amp;y</source>
+        <translation>Gra&amp;u</translation>
+    </message>
+    <message>
+        <source>P&amp;each</source>
+        <translation>&amp;Pfirsich</translation>
+    </message>
+    <message>
+        <source>&amp;Purple</source>
+        <translation>&amp;Lila</translation>
+    </message>
+    <message>
+        <source>&amp;Tang</source>
+        <translation>Or&amp;ange</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Color</source>
+        <translation>&amp;Eigene Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Transparency</source>
+        <translation>&amp;Transparenz</translation>
+    </message>
+    <message>
+        <source>&amp;Low</source>
+        <translation>&amp;Niedrig</translation>
+    </message>
+    <message>
+        <source>&amp;High</source>
+        <translation>&amp;Hoch</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Aus</translation>
+    </message>
+    <message>
+        <source>Always &amp;on Top</source>
+        <translation>&amp;Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>&amp;Autosave Note on Close</source>
+        <translation>&amp;Beim Schließen automatisch speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;New Note on Close</source>
+        <translation>&amp;Neue Notiz beim Schließen speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save Settings</source>
+        <translation>&amp;Einstellungen merken</translation>
+    </message>
+    <message>
+        <source>Settin&amp;gs...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>In&amp;fo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Quorvel&apos;s Website</source>
+        <translation>&amp;Website von Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;Jotlet</source>
+        <translation>&amp;Über Jotlet</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>M&amp;inimize</source>
+        <translation>&amp;Minimieren</translation>
+    </message>
+    <message>
+        <source>&amp;Default Size</source>
+        <translation>S&amp;tandardgröße</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Size</source>
+        <translation>Größe &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Close (Alt-F4)</source>
+        <translation>&amp;Schließen (Alt+F4)</translation>
+    </message>
+    <message>
+        <source>&amp;Strike-Out</source>
+        <translation>&amp;Durchstreichen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Spelling</source>
+        <translation>&amp;Rechtschreibung prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Email Selection</source>
+        <translation>Auswahl &amp;per E-Mail senden</translation>
+    </message>
+    <message>
+        <source>&amp;Cut</source>
+        <translation>A&amp;usschneiden</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <source>P&amp;aste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Font Size</source>
+        <translation>S&amp;chriftgröße</translation>
+    </message>
+    <message>
+        <source>Fon&amp;t Style</source>
+        <translation>&amp;Schriftstil</translation>
+    </message>
+    <message>
+        <source>&amp;No Format</source>
+        <translation>&amp;Formatierung entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Add new</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Time / Date Stamp</source>
+        <translation>&amp;Uhrzeit / Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Word Count</source>
+        <translation>&amp;Anzahl der Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Character Count</source>
+        <translation>Anzahl der &amp;Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Note Filename</source>
+        <translation>&amp;Dateiname der Notiz</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Größe ändern</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialNote</name>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>CD-ROM</source>
+        <translation>CD-ROM</translation>
+    </message>
+    <message>
+        <source>RAM Disk</source>
+        <translation>RAM-Disk</translation>
+    </message>
+    <message>
+        <source>Removable Drive</source>
+        <translation>Wechseldatenträger</translation>
+    </message>
+    <message>
+        <source>Local Hard Drive</source>
+        <translation>Lokale Festplatte</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Total Physical: </source>
+        <translation>Physisch gesamt: </translation>
+    </message>
+    <message>
+        <source>Available Physical: </source>
+        <translation>Physisch verfügbar: </translation>
+    </message>
+    <message>
+        <source>Total Memory: </source>
+        <translation>Speicher gesamt: </translation>
+    </message>
+    <message>
+        <source>Available Memory: </source>
+        <translation>Speicher verfügbar: </translation>
+    </message>
+    <message>
+        <source>Percent Free: %1%</source>
+        <translation>Frei: %1 %</translation>
+    </message>
+    <message>
+        <source>      Total Space: </source>
+        <translation>      Gesamt: </translation>
+    </message>
+    <message>
+        <source>      Free Space: </source>
+        <translation>      Frei: </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Uhrzeit: </translation>
+    </message>
+    <message>
+        <source>Memory:</source>
+        <translation>Speicher:</translation>
+    </message>
+    <message>
+        <source>Drive(s):</source>
+        <translation>Laufwerk(e):</translation>
+    </message>
+    <message>
+        <source>Stock Symbol: </source>
+        <translation>Aktiensymbol: </translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Handel</translation>
+    </message>
+    <message>
+        <source>Last Price</source>
+        <translation>Letzter Kurs</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Veränderung</translation>
+    </message>
+    <message>
+        <source>Open Price</source>
+        <translation>Eröffnungskurs</translation>
+    </message>
+    <message>
+        <source>Low Price</source>
+        <translation>Tiefstkurs</translation>
+    </message>
+    <message>
+        <source>High Price</source>
+        <translation>Höchstkurs</translation>
+    </message>
+    <message>
+        <source>error looking up symbol</source>
+        <translation>Fehler beim Nachschlagen des Symbols</translation>
+    </message>
+    <message>
+        <source>No quote server is set up: choose Settings... in the note&apos;s menu.</source>
+        <translation>Kein Kursserver eingerichtet: wählen Sie Einstellungen... im Menü der Notiz.</translation>
+    </message>
+    <message>
+        <source>Clipboard Viewer:</source>
+        <translation>Zwischenablage:</translation>
+    </message>
+    <message>
+        <source>(hidden: copied from a password manager)</source>
+        <translation>(verborgen: aus einem Passwortmanager kopiert)</translation>
+    </message>
+    <message>
+        <source>Please enter the reminder time for this note</source>
+        <translation>Bitte geben Sie die Erinnerungszeit für diese Notiz ein</translation>
+    </message>
+    <message>
+        <source>Reminder Time</source>
+        <translation>Erinnerungszeit</translation>
+    </message>
+    <message>
+        <source>No reminder time was chosen: no reminder was set</source>
+        <translation>Keine Erinnerungszeit gewählt: es wurde keine Erinnerung gestellt</translation>
+    </message>
+    <message>
+        <source>No reminder time was chosen: the reminder stays at %1</source>
+        <translation>Keine Erinnerungszeit gewählt: die Erinnerung bleibt bei %1</translation>
+    </message>
+    <message>
+        <source>Please enter the URL for an RSS feed</source>
+        <translation>Bitte geben Sie die Adresse eines RSS-Feeds ein</translation>
+    </message>
+    <message>
+        <source>RSS Feed URL</source>
+        <translation>Adresse des RSS-Feeds</translation>
+    </message>
+    <message>
+        <source>...loading RSS feed</source>
+        <translation>...RSS-Feed wird geladen</translation>
+    </message>
+    <message>
+        <source>Stock Symbol</source>
+        <translation>Aktiensymbol</translation>
+    </message>
+    <message>
+        <source>No quote server is set up yet, so a stock note cannot show quotes.
+
+Set one up in the settings now?</source>
+        <translation>Es ist noch kein Kursserver eingerichtet, daher kann eine Aktiennotiz keine Kurse zeigen.
+
+Jetzt in den Einstellungen einen einrichten?</translation>
+    </message>
+    <message>
+        <source>Please enter the Stock Symbol to look up.</source>
+        <translation>Bitte geben Sie das Aktiensymbol ein, das nachgeschlagen werden soll.</translation>
+    </message>
+    <message>
+        <source>Clipboard Viewer:<byte value="xd"/>
+</source>
+        <translation>Zwischenablage:</translation>
+    </message>
+    <message>
+        <source>Clipboard Log:<byte value="xd"/>
+</source>
+        <translation>Zwischenablage-Protokoll:</translation>
+    </message>
+    <message>
+        <source>Your reminder note is now active</source>
+        <translation>Ihre Erinnerungsnotiz ist jetzt aktiv</translation>
+    </message>
+    <message>
+        <source>...no feed could be loaded. Re-attempting connection in 2min.</source>
+        <translation>...kein Feed konnte geladen werden. Neuer Versuch in 2 Min.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Note Not Opened</source>
+        <translation>Notiz nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>The note file could not be opened:
+%1
+
+%2
+
+A new note was opened instead.</source>
+        <translation>Die Notizdatei konnte nicht geöffnet werden:
+%1
+
+%2
+
+Stattdessen wurde eine neue Notiz geöffnet.</translation>
+    </message>
+    <message>
+        <source>Jotlet opens note files (.not), and this is not one:
+%1
+
+A new note was opened instead.</source>
+        <translation>Jotlet öffnet Notizdateien (.not), und dies ist keine:
+%1
+
+Stattdessen wurde eine neue Notiz geöffnet.</translation>
+    </message>
+    <message>
+        <source>Its note holds more than a note can show.</source>
+        <translation>Ihre Notiz enthält mehr, als eine Notiz zeigen kann.</translation>
+    </message>
+    <message>
+        <source>Notes Not Restored</source>
+        <translation>Notizen nicht wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1.
+
+The file was kept as:
+%2
+
+Notes you close at the end of this session will be kept as usual.</source>
+        <translation>%1.
+
+Die Datei wurde aufbewahrt als:
+%2
+
+Notizen, die am Ende dieser Sitzung offen sind, werden wie gewohnt aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Notes Not Kept</source>
+        <translation>Notizen nicht aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The notes open when your last session ended could not be kept:
+%1
+
+%2</source>
+        <translation>Die Notizen, die am Ende Ihrer letzten Sitzung offen waren, konnten nicht aufbewahrt werden:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>What the recovery journal held of them has come back.</source>
+        <translation>Was das Wiederherstellungsjournal von ihnen enthielt, ist zurück.</translation>
+    </message>
+    <message>
+        <source>Nothing of them could be recovered.</source>
+        <translation>Nichts davon konnte wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Notes Cannot Be Kept</source>
+        <translation>Notizen können nicht aufbewahrt werden</translation>
+    </message>
+    <message>
+        <source>Jotlet cannot write to its data folder:
+%1
+
+%2
+
+Until this is mended, the notes open at the end of this session cannot be kept and nothing typed can be recovered after a crash.</source>
+        <translation>Jotlet kann nicht in seinen Datenordner schreiben:
+%1
+
+%2
+
+Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind, nicht aufbewahrt werden, und nach einem Absturz lässt sich nichts Getipptes wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>The notes kept from the last session could not be read</source>
+        <translation>Die aus der letzten Sitzung aufbewahrten Notizen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 of the notes kept from the last session could not be opened</source>
+        <translation>%1 der aus der letzten Sitzung aufbewahrten Notizen konnten nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Some notes of the last run, which did not end normally, could not be recovered</source>
+        <translation>Einige Notizen des letzten Laufs, der nicht normal endete, konnten nicht wiederhergestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::AboutWindow</name>
+    <message>
+        <source>Build - </source>
+        <translation>Build - </translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The Quorvel team</source>
+        <translation>Das Quorvel-Team</translation>
+    </message>
+    <message>
+        <source>Written by the Jotlet developers</source>
+        <translation>Geschrieben von den Jotlet-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Jotlet is free software: you may use it, share it and change it under the terms of the GNU General Public License, version 3 or any later version. It comes with no warranty of any kind.</source>
+        <translation>Jotlet ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public License, Version 3 oder jeder späteren Version, benutzen, weitergeben und verändern. Es wird ohne jede Gewährleistung bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>No mail program could be started: %1.</source>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Postcard Ware</source>
+        <translation>Postkarten-Ware</translation>
+    </message>
+    <message>
+        <source>Click for information about PostcardWare</source>
+        <translation>Klicken Sie für Informationen über Postkarten-Ware</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::AlertWindow</name>
+    <message>
+        <source>Alert - Jotlet</source>
+        <translation>Alarm - Jotlet</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The time on your reminder note has expired</source>
+        <translation>Die Zeit auf Ihrer Erinnerungsnotiz ist abgelaufen</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::DesktopPresence</name>
+    <message>
+        <source>(empty note)</source>
+        <translation>(leere Notiz)</translation>
+    </message>
+    <message>
+        <source>&amp;New Note</source>
+        <translation>&amp;Neue Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Show All Notes</source>
+        <translation>Alle Notizen &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide All Notes</source>
+        <translation>Alle Notizen &amp;verbergen</translation>
+    </message>
+    <message>
+        <source>Multi-Note &amp;Manager...</source>
+        <translation>Notiz&amp;verwaltung...</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Notes...</source>
+        <translation>In Notizen &amp;suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tray Icon</source>
+        <translation>Symbol im &amp;Infobereich zeigen</translation>
+    </message>
+    <message>
+        <source>Keep Notes Out of the Task&amp;bar</source>
+        <translation>Notizen nicht in der &amp;Taskleiste zeigen</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Running When the Last Note Closes</source>
+        <translation>Weiterlaufen, wenn die letzte Notiz &amp;schließt</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more note(s)</source>
+        <translation>
+            <numerusform>%n weitere Notiz</numerusform>
+            <numerusform>%n weitere Notizen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New-Note &amp;Key (none)...</source>
+        <translation>&amp;Tastenkürzel für neue Notiz (keines)...</translation>
+    </message>
+    <message>
+        <source>New-Note &amp;Key (%1)...</source>
+        <translation>&amp;Tastenkürzel für neue Notiz (%1)...</translation>
+    </message>
+    <message>
+        <source>New-Note Key: not available on this desktop</source>
+        <translation>Tastenkürzel für neue Notiz: auf diesem Desktop nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>New-Note &amp;Key (%1, not working)...</source>
+        <translation>&amp;Tastenkürzel für neue Notiz (%1, funktioniert nicht)...</translation>
+    </message>
+    <message>
+        <source>The key %1 is in use by another program. Choose another one for new notes under Options in this menu.</source>
+        <translation>Das Tastenkürzel %1 wird von einem anderen Programm benutzt. Wählen Sie unter Optionen in diesem Menü ein anderes für neue Notizen.</translation>
+    </message>
+    <message>
+        <source>The key %1 cannot be used for new notes. Choose one with Ctrl, Alt or Super.</source>
+        <translation>Das Tastenkürzel %1 kann nicht für neue Notizen benutzt werden. Wählen Sie eines mit Strg, Alt oder Super.</translation>
+    </message>
+    <message>
+        <source>Jotlet reminder</source>
+        <translation>Jotlet-Erinnerung</translation>
+    </message>
+    <message>
+        <source>Show Note</source>
+        <translation>Notiz zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::FindWindow</name>
+    <message>
+        <source>Find in Notes</source>
+        <translation>In Notizen suchen</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>Gesuchte Wörter, &quot;eine Wortgruppe&quot; in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 notes found; the first %2 are listed.</source>
+        <translation>%1 Notizen gefunden; die ersten %2 sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>One note found.</source>
+        <translation>Eine Notiz gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 notes found.</source>
+        <translation>%1 Notizen gefunden.</translation>
+    </message>
+    <message>
+        <source>Reading stored notes…</source>
+        <translation>Gespeicherte Notizen werden gelesen…</translation>
+    </message>
+    <message>
+        <source>That note is no longer where it was; the list is being brought up to date.</source>
+        <translation>Diese Notiz ist nicht mehr, wo sie war; die Liste wird aktualisiert.</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::FolderSync</name>
+    <message>
+        <source>Other version, from %1</source>
+        <translation>Andere Fassung, von %1</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>einem anderen Computer</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::InputDialog</name>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::JotletApplication</name>
+    <message>
+        <source>Notes Folder</source>
+        <translation>Notizordner</translation>
+    </message>
+    <message>
+        <source>Move the %1 open notes that have no file of their own into the notes folder?</source>
+        <translation>Die %1 offenen Notizen ohne eigene Datei in den Notizordner verschieben?</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::KeyDialog</name>
+    <message>
+        <source>New-Note Key</source>
+        <translation>Tastenkürzel für neue Notiz</translation>
+    </message>
+    <message>
+        <source>Press the keys that make a new note from anywhere on the desktop, for example Ctrl+Alt+N. Use Ctrl, Alt or Super with a letter, digit or sign.</source>
+        <translation>Drücken Sie die Tasten, die von überall auf dem Desktop eine neue Notiz anlegen, zum Beispiel Strg+Alt+N. Benutzen Sie Strg, Alt oder Super mit einem Buchstaben, einer Ziffer oder einem Zeichen.</translation>
+    </message>
+    <message>
+        <source>&amp;No Key</source>
+        <translation>&amp;Kein Tastenkürzel</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::Note</name>
+    <message>
+        <source>Print Error</source>
+        <translation>Druckfehler</translation>
+    </message>
+    <message>
+        <source>There was an error printing your Note. Check to make sure your printer is functioning properly</source>
+        <translation>Beim Drucken Ihrer Notiz ist ein Fehler aufgetreten. Prüfen Sie, ob Ihr Drucker richtig funktioniert</translation>
+    </message>
+    <message>
+        <source>The note is too long for one mail message: the message holds its first %1 characters.</source>
+        <translation>Die Notiz ist zu lang für eine E-Mail: die Nachricht enthält ihre ersten %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Email Note</source>
+        <translation>Notiz per E-Mail senden</translation>
+    </message>
+    <message>
+        <source>The note could not be handed to a mail program: %1.</source>
+        <translation>Die Notiz konnte keinem E-Mail-Programm übergeben werden: %1.</translation>
+    </message>
+    <message>
+        <source>The spelling could not be checked: %1.</source>
+        <translation>Die Rechtschreibung konnte nicht geprüft werden: %1.</translation>
+    </message>
+    <message>
+        <source>Spell Check</source>
+        <translation>Rechtschreibprüfung</translation>
+    </message>
+    <message>
+        <source>Spell Check has been completed!</source>
+        <translation>Die Rechtschreibprüfung ist abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>Right-click for options</source>
+        <translation>Rechtsklick für Optionen</translation>
+    </message>
+    <message>
+        <source>Note Not Saved</source>
+        <translation>Notiz nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.
+
+%1
+
+It is still open with all its changes; try saving it somewhere else with Save As.</source>
+        <translation>Die Notiz konnte nicht gespeichert werden.
+
+%1
+
+Sie ist mit allen Änderungen noch offen; versuchen Sie, sie mit Speichern unter an einem anderen Ort zu speichern.</translation>
+    </message>
+    <message>
+        <source>Perform Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Changes have been made to this note.
+Would you like to save now?</source>
+        <translation>Diese Notiz wurde geändert.
+Möchten Sie jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>This feature has not been implemented in this release</source>
+        <translation>Diese Funktion ist in dieser Version nicht enthalten</translation>
+    </message>
+    <message>
+        <source>Quorvel&apos;s Website</source>
+        <translation>Website von Quorvel</translation>
+    </message>
+    <message>
+        <source>The website could not be opened: %1.</source>
+        <translation>Die Website konnte nicht geöffnet werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::NoteManager</name>
+    <message>
+        <source>Note %1</source>
+        <translation>Notiz %1</translation>
+    </message>
+    <message>
+        <source>The last note in a Jotlet file can not be deleted.</source>
+        <translation>Die letzte Notiz in einer Jotlet-Datei kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Jotlet Delete</source>
+        <translation>Jotlet – Löschen</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this note?</source>
+        <translation>Möchten Sie diese Notiz wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The note could not be deleted, and the file is as it was.
+
+%1</source>
+        <translation>Die Notiz konnte nicht gelöscht werden; die Datei ist unverändert.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::NoteManagerWindow</name>
+    <message>
+        <source>Multi-Note Manager</source>
+        <translation>Notizverwaltung</translation>
+    </message>
+    <message>
+        <source>Open Note</source>
+        <translation>Notiz öffnen</translation>
+    </message>
+    <message>
+        <source>Open a note</source>
+        <translation>Eine Notiz öffnen</translation>
+    </message>
+    <message>
+        <source>Show Note</source>
+        <translation>Notiz zeigen</translation>
+    </message>
+    <message>
+        <source>Show note(s)</source>
+        <translation>Notiz(en) zeigen</translation>
+    </message>
+    <message>
+        <source>Delete Note</source>
+        <translation>Notiz löschen</translation>
+    </message>
+    <message>
+        <source>Delete note(s)</source>
+        <translation>Notiz(en) löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::NoteSearch</name>
+    <message>
+        <source>Open note</source>
+        <translation>Offene Notiz</translation>
+    </message>
+    <message>
+        <source>Open note, %1</source>
+        <translation>Offene Notiz, %1</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Trash, from %1</source>
+        <translation>Papierkorb, aus %1</translation>
+    </message>
+    <message>
+        <source>Kept notes, note %1</source>
+        <translation>Aufbewahrte Notizen, Notiz %1</translation>
+    </message>
+    <message>
+        <source>Trash of the notes folder</source>
+        <translation>Papierkorb des Notizordners</translation>
+    </message>
+    <message>
+        <source>Notes folder</source>
+        <translation>Notizordner</translation>
+    </message>
+    <message>
+        <source>%1, note %2</source>
+        <translation>%1, Notiz %2</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::NoteTextBox</name>
+    <message>
+        <source>Open Link</source>
+        <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>The link could not be opened: %1.</source>
+        <translation>Der Link konnte nicht geöffnet werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::NoteWindow</name>
+    <message>
+        <source>Note text</source>
+        <translation>Notiztext</translation>
+    </message>
+    <message>
+        <source>Note title</source>
+        <translation>Notiztitel</translation>
+    </message>
+    <message>
+        <source>Double-click to refresh caption</source>
+        <translation>Doppelklick aktualisiert die Beschriftung</translation>
+    </message>
+    <message>
+        <source>Note caption</source>
+        <translation>Notizbeschriftung</translation>
+    </message>
+    <message>
+        <source>Double-click to refresh the caption</source>
+        <translation>Doppelklick aktualisiert die Beschriftung</translation>
+    </message>
+    <message>
+        <source>Note menu</source>
+        <translation>Notizmenü</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Display help</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>Close note</source>
+        <translation>Notiz schließen</translation>
+    </message>
+    <message>
+        <source>Resize note</source>
+        <translation>Notizgröße ändern</translation>
+    </message>
+    <message>
+        <source>Drag to resize the note; Alt+F8 sizes it with the arrow keys</source>
+        <translation>Ziehen ändert die Größe der Notiz; Alt+F8 ändert sie mit den Pfeiltasten</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::PostcardWindow</name>
+    <message>
+        <source>Postcardware</source>
+        <translation>Postkarten-Ware</translation>
+    </message>
+    <message>
+        <source>If you like the application, DLL, or OCX then we would appreciate a</source>
+        <translation>Wenn Ihnen das Programm, die DLL oder das OCX gefällt, freuen wir uns über eine</translation>
+    </message>
+    <message>
+        <source> Postcard from your city.  Be creative, show us what makes your city</source>
+        <translation> Postkarte aus Ihrer Stadt.  Seien Sie kreativ, zeigen Sie uns, was Ihre Stadt</translation>
+    </message>
+    <message>
+        <source> unique or interesting</source>
+        <translation> einzigartig oder interessant macht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Send us a postcard&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Schicken Sie uns eine Postkarte&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Postcard Ware -</source>
+        <translation>Postkarten-Ware -</translation>
+    </message>
+    <message>
+        <source>Send To:</source>
+        <translation>Senden an:</translation>
+    </message>
+    <message>
+        <source>Quorvel
+PO Box 1234
+Springfield 12345</source>
+        <translation>Quorvel
+Postfach 1234
+Springfield 12345</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::QtDialogs</name>
+    <message>
+        <source>Jotlet Note</source>
+        <translation>Jotlet-Notiz</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::SettingsWindow</name>
+    <message>
+        <source>Jotlet Settings</source>
+        <translation>Jotlet-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Stock quotes</source>
+        <translation>Aktienkurse</translation>
+    </message>
+    <message>
+        <source>&amp;Quote server:</source>
+        <translation>&amp;Kursserver:</translation>
+    </message>
+    <message>
+        <source>Stock notes ask this server for their quotes, as &lt;i&gt;address&lt;/i&gt;/d/quotes.csv?s=SYMBOL&amp;amp;f=sl1d1t1c1ohgv&amp;amp;e=.csv, and show the line of values it answers. Jotlet comes with no server of its own; while this is empty, a stock note says that none is set up.</source>
+        <translation>Aktiennotizen fragen diesen Server nach ihren Kursen, als &lt;i&gt;Adresse&lt;/i&gt;/d/quotes.csv?s=SYMBOL&amp;amp;f=sl1d1t1c1ohgv&amp;amp;e=.csv, und zeigen die Zeile mit Werten, die er antwortet. Jotlet bringt keinen eigenen Server mit; solange dies leer ist, sagt eine Aktiennotiz, dass keiner eingerichtet ist.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>HTTP &amp;proxy:</source>
+        <translation>HTTP-&amp;Proxy:</translation>
+    </message>
+    <message>
+        <source>Feeds and quotes go through this proxy, given as host:port. Leave it empty to use the system&apos;s proxy settings.</source>
+        <translation>Feeds und Kurse gehen über diesen Proxy, angegeben als Host:Port. Leer lassen, um die Proxy-Einstellungen des Systems zu benutzen.</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Show an icon in the &amp;tray</source>
+        <translation>Ein Symbol im &amp;Infobereich zeigen</translation>
+    </message>
+    <message>
+        <source>Keep notes out of the task&amp;bar while the icon shows</source>
+        <translation>Notizen nicht in der &amp;Taskleiste zeigen, solange das Symbol da ist</translation>
+    </message>
+    <message>
+        <source>Keep &amp;running in the tray when the last note closes</source>
+        <translation>Im Infobereich &amp;weiterlaufen, wenn die letzte Notiz schließt</translation>
+    </message>
+    <message>
+        <source>The tray icon&apos;s menu makes, shows and hides notes; the key that makes a new note from anywhere (Ctrl+Alt+N at first) is chosen there too. Desktops without a tray keep the notes in the taskbar.</source>
+        <translation>Das Menü des Symbols im Infobereich legt Notizen an, zeigt und verbirgt sie; dort wird auch das Tastenkürzel gewählt, das von überall eine neue Notiz anlegt (anfangs Strg+Alt+N). Desktops ohne Infobereich behalten die Notizen in der Taskleiste.</translation>
+    </message>
+    <message>
+        <source>Notes folder</source>
+        <translation>Notizordner</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Auswählen...</translation>
+    </message>
+    <message>
+        <source>Notes Folder</source>
+        <translation>Notizordner</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>Notes without a file of their own live in this folder, one file each, so that the sync tool you use (Syncthing, Nextcloud, Dropbox, a network share) can carry them to your other computers. Leave it empty to keep notes on this computer only.</source>
+        <translation>Notizen ohne eigene Datei liegen in diesem Ordner, jede in einer Datei, damit Ihr Synchronisierungswerkzeug (Syncthing, Nextcloud, Dropbox, eine Netzwerkfreigabe) sie auf Ihre anderen Computer bringen kann. Leer lassen, um Notizen nur auf diesem Computer zu halten.</translation>
+    </message>
+    <message>
+        <source>The notes folder must be a folder of its own that Jotlet can write to, outside its data folder (%1).</source>
+        <translation>Der Notizordner muss ein eigener Ordner sein, in den Jotlet schreiben kann, außerhalb seines Datenordners (%1).</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::SpellingDialog</name>
+    <message>
+        <source>Spell Check</source>
+        <translation>Rechtschreibprüfung</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary:</source>
+        <translation>Nicht im Wörterbuch:</translation>
+    </message>
+    <message>
+        <source>Change &amp;to:</source>
+        <translation>Ändern &amp;in:</translation>
+    </message>
+    <message>
+        <source>&amp;Suggestions:</source>
+        <translation>&amp;Vorschläge:</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>Change A&amp;ll</source>
+        <translation>&amp;Alle ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorieren</translation>
+    </message>
+    <message>
+        <source>I&amp;gnore All</source>
+        <translation>Alle i&amp;gnorieren</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>Zum &amp;Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1</source>
+        <translation>Wörterbuch: %1</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::TrashList</name>
+    <message>
+        <source>the notes folder</source>
+        <translation>dem Notizordner</translation>
+    </message>
+    <message>
+        <source>a note without a file</source>
+        <translation>einer Notiz ohne Datei</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, aus %2</translation>
+    </message>
+    <message>
+        <source>Notes are kept %1 days, and at most %2.</source>
+        <translation>Notizen werden %1 Tage aufbewahrt, höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Empty Trash</source>
+        <translation>Papierkorb leeren</translation>
+    </message>
+    <message>
+        <source>The note in the trash will be gone for good. Empty the trash?</source>
+        <translation>Die Notiz im Papierkorb ist dann endgültig weg. Papierkorb leeren?</translation>
+    </message>
+    <message>
+        <source>The %1 notes in the trash will be gone for good. Empty the trash?</source>
+        <translation>Die %1 Notizen im Papierkorb sind dann endgültig weg. Papierkorb leeren?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be removed.</source>
+        <translation>„%1“ konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Trash Not Emptied</source>
+        <translation>Papierkorb nicht geleert</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::TrashWindow</name>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Empty Trash</source>
+        <translation>Papierkorb &amp;leeren</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/chromebutton.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace jotlet {
+
+ChromeButton::ChromeButton(QWidget* parent, const QString& objectName, const QString& accessibleName)
+    : QAbstractButton(parent)
+{
+    setObjectName(objectName);
+    setAccessibleName(accessibleName);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ChromeButton::setPicture(const QPixmap& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void ChromeButton::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), m_picture);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void ChromeButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        break;
+    case Qt::Key_Escape:
+        emit leaveRequested();
+        break;
+    default:
+        QAbstractButton::keyPressEvent(event); // Space presses, Tab moves on
+    }
+}
+
+} // namespace jotlet
