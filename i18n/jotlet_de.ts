@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Sp&amp;ecial Note</source>
-        <translation>S&amp;pezialnotiz</translation>
+        <translation>Spezia&amp;lnotiz</translation>
     </message>
     <message>
         <source>T&amp;ime</source>
@@ -118,11 +118,11 @@
     </message>
     <message>
         <source>Tras&amp;h...</source>
-        <translation>Papie&amp;rkorb...</translation>
+        <translation>&amp;Papierkorb...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>Spei&amp;chern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Sa&amp;ve As</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Appen&amp;d To</source>
-        <translation>An&amp;hängen an</translation>
+        <translation>Anh&amp;ängen an</translation>
     </message>
     <message>
         <source>Em&amp;ail Content</source>
@@ -142,19 +142,19 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>Einf&amp;ügen</translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Paste Plain Te&amp;xt</source>
-        <translation>&amp;Als reinen Text einfügen</translation>
+        <translation>Als &amp;reinen Text einfügen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>Rüc&amp;kgängig</translation>
+        <translation>R&amp;ückgängig</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation>Alles &amp;löschen</translation>
+        <translation>&amp;Alles löschen</translation>
     </message>
     <message>
         <source>Inse&amp;rt Special</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Con&amp;tent Options</source>
-        <translation>&amp;Inhaltsoptionen</translation>
+        <translation>In&amp;haltsoptionen</translation>
     </message>
     <message>
         <source>&amp;Font</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>Settin&amp;gs...</source>
-        <translation>&amp;Einstellungen...</translation>
+        <translation>E&amp;instellungen...</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>M&amp;inimize</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation>K&amp;opieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>P&amp;aste</source>

@@ -342,6 +342,11 @@ void NoteWindow::keyPressEvent(QKeyEvent* event)
     if (keyboardPlacementKey(event)) {
         return;
     }
+    // The keyboard's menu keys from the icon, help or close, as from the text.
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier))) {
+        popUpForText(caretPosition());
+        return;
+    }
     if (m_note && m_note->isRolledUp() && isTyping(event)) {
         m_textBox->setFocus(); // the text box takes it from here, unrolling the note
         QCoreApplication::sendEvent(m_textBox, event);

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -66,6 +67,7 @@ private slots:
     void sessionEndClosesAStartupBox();
     void unknownOptionIsRefused();
     void secondStartResolvesARelativePath();
+    void writesTheSameNamesInEveryLanguage();
 
 private:
     // Starts the program and ends the session with SIGTERM once it can be caught. False when it did not exit
@@ -253,6 +255,52 @@ void TestProgram::secondStartResolvesARelativePath()
     QCOMPARE(kept.size(), 2);
     QVERIFY(kept.last().Data.contains(QLatin1String("relative")));
     QCOMPARE(kept.last().session.file, QDir(folder).filePath(QStringLiteral("rel.not")));
+}
+
+void TestProgram::writesTheSameNamesInEveryLanguage()
+{
+    // What files, logs and settings see does not change with the user's language: a run under German and one
+    // under English write the same element names, settings names and log lines (times and dates aside).
+    const auto run = [this](const char* language, QString* timeStamp) {
+        init();
+        addToMainNoteFile(note(QStringLiteral("kept")));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.remove(QStringLiteral("LANGUAGE"));
+        environment.insert(QStringLiteral("LANG"), QLatin1String(language));
+        program.setProcessEnvironment(environment);
+        // Not a note file: a new note, a log line and a message box.
+        if (!runAndEndSession(program, {QDir(dataFolder()).filePath(QStringLiteral("list.txt"))}, 500)) {
+            return QStringList {QStringLiteral("the program did not end with the session")};
+        }
+        const NoteList kept = loadMainNoteFile();
+        *timeStamp = kept.value(1).TimeDate;
+        QStringList names;
+        const QRegularExpression element(QStringLiteral("<(/?[A-Za-z]+)"));
+        for (auto it = element.globalMatch(QString::fromUtf8(fileBytes(mainNoteFilePath()))); it.hasNext();) {
+            names << it.next().captured(1);
+        }
+        const QRegularExpression settingName(QStringLiteral("^([A-Za-z]+)="), QRegularExpression::MultilineOption);
+        for (auto it = settingName.globalMatch(QString::fromUtf8(fileBytes(SettingsStore::location())));
+             it.hasNext();) {
+            names << it.next().captured(1);
+        }
+        for (const QString& line : errorLogLines()) {
+            names << line.section(QLatin1Char('\t'), 1); // after the time
+        }
+        return names;
+    };
+    QString englishStamp;
+    QString germanStamp;
+    const QStringList english = run("en_US.UTF-8", &englishStamp);
+    const QStringList german = run("de_DE.UTF-8", &germanStamp);
+    QVERIFY2(english.contains(QLatin1String("NOTE")) && english.contains(QLatin1String("SaveSetting")),
+             qPrintable(english.join(QLatin1Char(' '))));
+    QCOMPARE(german, english);
+    QVERIFY2(germanStamp != englishStamp && germanStamp.contains(QLatin1Char('.')),
+             qPrintable(germanStamp)); // German ran
 }
 
 QTEST_GUILESS_MAIN(TestProgram)
