@@ -44,6 +44,7 @@ QLabel* label(const QString& text, QWidget* parent, const char* name = nullptr)
 
 QString buildText(int major, int minor, int revision)
 {
+    //: Followed by the version number.
     return QCoreApplication::translate("jotlet::AboutWindow", "Build - ") + versionText(major, minor, revision);
 }
 

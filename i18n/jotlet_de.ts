@@ -43,6 +43,7 @@
     </message>
     <message>
         <source>Jotlet Note (*.not)|*.not</source>
+        <extracomment>File type filter: &quot;description (pattern)|pattern&quot;. Translate the description only.</extracomment>
         <translation>Jotlet-Notiz (*.not)|*.not</translation>
     </message>
 </context>
@@ -118,6 +119,7 @@
     </message>
     <message>
         <source>Tras&amp;h...</source>
+        <extracomment>Opens the list of deleted notes, which can be restored.</extracomment>
         <translation>&amp;Papierkorb...</translation>
     </message>
     <message>
@@ -194,6 +196,7 @@
     </message>
     <message>
         <source>&amp;Pound</source>
+        <extracomment>Inserts the pound sterling sign.</extracomment>
         <translation>&amp;Pfund</translation>
     </message>
     <message>
@@ -334,6 +337,7 @@
     </message>
     <message>
         <source>&amp;Tang</source>
+        <extracomment>A note colour: tangerine orange.</extracomment>
         <translation>Or&amp;ange</translation>
     </message>
     <message>
@@ -354,6 +358,7 @@
     </message>
     <message>
         <source>&amp;Off</source>
+        <extracomment>Transparency off: the note is opaque.</extracomment>
         <translation>&amp;Aus</translation>
     </message>
     <message>
@@ -482,6 +487,7 @@
     </message>
     <message>
         <source>Si&amp;ze</source>
+        <extracomment>Sizes the note with the arrow keys (the window menu&apos;s Size).</extracomment>
         <translation>&amp;Größe ändern</translation>
     </message>
 </context>
@@ -557,6 +563,7 @@
     </message>
     <message>
         <source>Trade</source>
+        <extracomment>Stock quote line: the date and time of the last trade.</extracomment>
         <translation>Handel</translation>
     </message>
     <message>
@@ -767,6 +774,7 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     <name>jotlet::AboutWindow</name>
     <message>
         <source>Build - </source>
+        <extracomment>Followed by the version number.</extracomment>
         <translation>Build - </translation>
     </message>
     <message>

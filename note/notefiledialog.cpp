@@ -15,6 +15,7 @@ std::optional<QString> askForNoteFile(NoteFileDialog kind, QObject* owner)
     dialog.setOwner(owner);
     dialog.setTitle(QCoreApplication::translate("NoteFileDialog", "Select a file: "));
     dialog.setDefaultExtension(QStringLiteral("not"));
+    //: File type filter: "description (pattern)|pattern". Translate the description only.
     dialog.setFilter(QCoreApplication::translate("NoteFileDialog", "Jotlet Note (*.not)|*.not"));
     dialog.setFlags(OFN_EXPLORER | OFN_HIDEREADONLY);
     dialog.setInitialFolder(readSetting(Setting::LastFolder));

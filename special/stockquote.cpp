@@ -45,9 +45,9 @@ bool writeQuoteNote(NoteText& text, const QString& symbol, const QString& reply,
 {
     const NoteTextEdit edit(text);
     writeSpecialHeading(text, headingOf(symbol));
-    appendLabelledLine(text,
-                       quoteField(reply, 2) + QLatin1Char(' ') + quoteField(reply, 3),
-                       QCoreApplication::translate("SpecialNote", "Trade"));
+    //: Stock quote line: the date and time of the last trade.
+    const QString trade = QCoreApplication::translate("SpecialNote", "Trade");
+    appendLabelledLine(text, quoteField(reply, 2) + QLatin1Char(' ') + quoteField(reply, 3), trade);
     const struct
     {
         const char* label;

@@ -58,6 +58,7 @@ const MenuSpec kMainMenu[] = {
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Stop Special Note"), "mnuClearSpecial", Command::StopSpecialNote, -1, nullptr, 0, "Stop"},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "&Multi-Note Manager"), "mnuMulitNote", Command::MultiNoteManager, -1, nullptr, 0, nullptr},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "&Find in Notes..."), "mnuFind", Command::FindInNotes, -1, "Ctrl+Shift+F", 0, nullptr},
+    //: Opens the list of deleted notes, which can be restored.
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Tras&h..."), "mnuTrash", Command::ShowTrash, -1, nullptr, 0, nullptr},
     {0, "-", nullptr},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "&Save"), "mnuSave(0)", Command::Save, -1, "Ctrl+S", 0, "Save"},
@@ -81,6 +82,7 @@ const MenuSpec kMainMenu[] = {
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Copyright"), "mnuInsert(2)", Command::InsertCharacter, 2, nullptr, 0, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Ellipsis"), "mnuInsert(3)", Command::InsertCharacter, 3, nullptr, 0, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Registered Trademark"), "mnuInsert(4)", Command::InsertCharacter, 4, nullptr, 0, nullptr},
+    //: Inserts the pound sterling sign.
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Pound"), "mnuInsert(5)", Command::InsertCharacter, 5, nullptr, 0, nullptr},
     {0, "-", nullptr},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Chec&k Spelling"), "mnuCheckSpelling", Command::CheckSpelling, -1, "F7", 0, "Spell"},
@@ -119,6 +121,7 @@ const MenuSpec kMainMenu[] = {
     {2, QT_TRANSLATE_NOOP("NoteMenus", "Gre&y"), "mnuSetColor(4)", Command::NoteColor, 4, nullptr, Checkable, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "P&each"), "mnuSetColor(5)", Command::NoteColor, 5, nullptr, Checkable, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Purple"), "mnuSetColor(6)", Command::NoteColor, 6, nullptr, Checkable, nullptr},
+    //: A note colour: tangerine orange.
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Tang"), "mnuSetColor(7)", Command::NoteColor, 7, nullptr, Checkable, nullptr},
     {2, "-", "mnuSetColor(8)", Command::None, -1, nullptr, 0, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Custom Color"), "mnuSetColor(9)", Command::NoteColor, 9, nullptr, 0, "Color"},
@@ -126,6 +129,7 @@ const MenuSpec kMainMenu[] = {
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Low"), "mnuTransparent(0)", Command::Transparency, 0, nullptr, Checkable, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Medium"), "mnuTransparent(1)", Command::Transparency, 1, nullptr, Checkable, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&High"), "mnuTransparent(2)", Command::Transparency, 2, nullptr, Checkable, nullptr},
+    //: Transparency off: the note is opaque.
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Off"), "mnuTransparent(3)", Command::Transparency, 3, nullptr, Checked, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "Always &on Top"), "mnuTop", Command::AlwaysOnTop, -1, nullptr, Checked, "Ontop"},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Autosave Note on Close"), "mnuAutoSave", Command::AutoSave, -1, nullptr, Checkable, nullptr},
@@ -151,6 +155,7 @@ const MenuSpec kSystemMenu[] = {
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Res&tore Size"), "mnuSystemRestore", Command::RestoreSize, -1, nullptr, 0, "Restore"},
     // Moving and sizing with the arrow keys, for a keyboard without a mouse.
     {0, QT_TRANSLATE_NOOP("NoteMenus", "&Move"), "mnuSystemMove", Command::KeyboardMove, -1, "Alt+F7", 0, nullptr},
+    //: Sizes the note with the arrow keys (the window menu's Size).
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Si&ze"), "mnuSystemSize", Command::KeyboardSize, -1, "Alt+F8", 0, nullptr},
     {0, "-", nullptr},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "&Reset"), "mnuSystemReset", Command::ResetNote, -1, nullptr, 0, nullptr},
