@@ -5,6 +5,7 @@
 
 #include "rtf/codepages.h"
 #include "rtf/format.h"
+#include "rtf/pictures.h"
 #include "support/codepage.h"
 
 #include <QStringDecoder>
@@ -38,13 +39,67 @@ void Parser::run()
         case '\0':
             break;
         default:
-            if (m_depth > 0) {
+            if (m_st.dest == Dest::Pict) {
+                --m_p;
+                readPictHex();
+            } else if (m_depth > 0) {
                 textByte(c);
             }
             break;
         }
     }
     finish();
+}
+
+// A picture's hex digits, read in one sweep up to the next control word or brace: megabytes of them take
+// milliseconds. Bytes past the limit on a picture are read over, not kept.
+void Parser::readPictHex()
+{
+    const qsizetype limit = 2 * kMaxPictureBytes;
+    while (m_p < m_end) {
+        const auto c = static_cast<unsigned char>(*m_p);
+        int value;
+        if (c >= '0' && c <= '9') {
+            value = c - '0';
+        } else if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') {
+            value = (c | 0x20) - 'a' + 10;
+        } else if (c == ' ' || c == '\r' || c == '\n' || c == '\t') {
+            ++m_p;
+            continue;
+        } else if (c == '{' || c == '}' || c == '\\') {
+            return;
+        } else {
+            ++m_p; // not hex: read over
+            continue;
+        }
+        ++m_p;
+        if (m_pict.overflow) {
+            continue;
+        }
+        if (m_pict.nibble < 0) {
+            m_pict.nibble = value;
+        } else {
+            m_pict.data.append(static_cast<char>(m_pict.nibble * 16 + value));
+            m_pict.nibble = -1;
+            if (m_pict.data.size() > limit) {
+                m_pict.overflow = true;
+                m_pict.data.clear();
+            }
+        }
+    }
+}
+
+void Parser::readPictBinary(int count)
+{
+    const qint64 available = m_end - m_p;
+    const qint64 taken = std::clamp<qint64>(count, 0, available);
+    if (!m_pict.overflow && m_pict.data.size() + taken <= 2 * kMaxPictureBytes) {
+        m_pict.data.append(m_p, taken);
+    } else {
+        m_pict.overflow = true;
+        m_pict.data.clear();
+    }
+    m_p += taken;
 }
 
 void Parser::openGroup()
@@ -86,6 +141,9 @@ void Parser::closeGroup()
     }
     m_st = m_stack.takeLast();
     --m_depth;
+    if (closing == Dest::Pict && m_st.dest != Dest::Pict) {
+        emitPicture();
+    }
     if (closing == Dest::PnAffix) {
         (m_affixIsPrefix ? m_para.listPrefix : m_para.listSuffix) = m_pnAffix.trimmed().left(8);
     }
@@ -203,9 +261,12 @@ void Parser::textByte(unsigned char byte)
     switch (m_st.dest) {
     case Dest::Skip:
     case Dest::Pn:
+    case Dest::Pict:
         return;
     case Dest::PnAffix:
-        m_pnAffix += QChar(char16_t(byte));
+        if (!consumeSkip()) {
+            m_pnAffix += QChar(char16_t(byte));
+        }
         return;
     case Dest::FontTable:
         if (byte == ';') {
@@ -317,7 +378,11 @@ void Parser::keyword(std::string_view word, bool hasParam, int param)
     const KwInfo info = it->second;
     if (info.kw == Kw::Bin) {
         flushBytes();
-        skipBinary(hasParam ? param : 0);
+        if (m_st.dest == Dest::Pict) {
+            readPictBinary(hasParam ? param : 0);
+        } else {
+            skipBinary(hasParam ? param : 0);
+        }
         return;
     }
     if (m_st.dest == Dest::Skip) {
@@ -329,7 +394,7 @@ void Parser::keyword(std::string_view word, bool hasParam, int param)
     if (consumeSkip()) {
         return;
     }
-    if (star && info.kw != Kw::Pn) {
+    if (star && info.kw != Kw::Pn && info.kw != Kw::ShpPict) {
         m_st.dest = Dest::Skip;
         return;
     }
@@ -356,6 +421,25 @@ void Parser::keyword(std::string_view word, bool hasParam, int param)
     case Kw::Fldrslt:
         m_st.dest = Dest::Text;
         return;
+    case Kw::ShpPict:
+        // Word and LibreOffice put the picture here and a metafile copy for older readers in \nonshppict.
+        if (m_st.dest == Dest::Text) {
+            return;
+        }
+        m_st.dest = Dest::Skip;
+        return;
+    case Kw::NonShpPict:
+        m_st.dest = Dest::Skip;
+        return;
+    case Kw::Pict:
+        if (m_st.dest == Dest::Text) {
+            flushRun();
+            m_st.dest = Dest::Pict;
+            m_pict = PictState();
+        } else {
+            m_st.dest = Dest::Skip;
+        }
+        return;
     case Kw::Char:
         appendChar(info.ch);
         return;
@@ -377,6 +461,8 @@ void Parser::keyword(std::string_view word, bool hasParam, int param)
             (info.kw == Kw::Red ? m_red : info.kw == Kw::Green ? m_green : m_blue) = value;
             m_colorGiven = true;
         }
+    } else if (m_st.dest == Dest::Pict) {
+        pictKeyword(word, info.kw, param);
     } else if (m_st.dest == Dest::Pn) {
         bulletKeyword(info.kw);
     } else if (m_st.dest == Dest::PnText) {
@@ -402,6 +488,38 @@ void Parser::fontTableKeyword(Kw kw, int param)
         m_fonts[param];
     } else if (kw == Kw::FCharset && m_fontTableCurrent >= 0) {
         m_fonts[m_fontTableCurrent].charset = param;
+    }
+}
+
+void Parser::pictKeyword(std::string_view word, Kw kw, int param)
+{
+    switch (kw) {
+    case Kw::PictKind:
+        m_pict.kind = QByteArray(word.data(), qsizetype(word.size()));
+        if (m_pict.kind == "wmetafile" || m_pict.kind == "pmmetafile") {
+            m_pict.kind += QByteArray::number(param); // the mapping mode travels with it
+        }
+        break;
+    case Kw::PicW:
+        m_pict.picw = param;
+        break;
+    case Kw::PicH:
+        m_pict.pich = param;
+        break;
+    case Kw::PicWGoal:
+        m_pict.goalw = param;
+        break;
+    case Kw::PicHGoal:
+        m_pict.goalh = param;
+        break;
+    case Kw::PicScaleX:
+        m_pict.scalex = param;
+        break;
+    case Kw::PicScaleY:
+        m_pict.scaley = param;
+        break;
+    default:
+        break;
     }
 }
 

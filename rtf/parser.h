@@ -21,7 +21,7 @@ class QTextList;
 
 namespace jotlet::rtfparse {
 
-enum class Dest { Text, Skip, FontTable, ColorTable, PnText, Pn, PnAffix };
+enum class Dest { Text, Skip, FontTable, ColorTable, PnText, Pn, PnAffix, Pict };
 
 enum class ListKind { None, Bullet, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman };
 
@@ -62,6 +62,21 @@ struct ParaProps
     ListKind list = ListKind::None;
     QString listPrefix;
     QString listSuffix = QStringLiteral(".");
+};
+
+// A \pict group as it is read: its kind, its bytes (from hex or \bin) and its sizes.
+struct PictState
+{
+    QByteArray kind;
+    QByteArray data;
+    int nibble = -1; // the first half of a hex byte, waiting for the second
+    bool overflow = false;
+    int picw = 0;
+    int pich = 0;
+    int goalw = 0; // twips
+    int goalh = 0;
+    int scalex = 100;
+    int scaley = 100;
 };
 
 struct FontEntry
@@ -129,6 +144,16 @@ enum class Kw {
     PnUcRm,
     PnTxtA,
     PnTxtB,
+    Pict,
+    ShpPict,
+    NonShpPict,
+    PictKind, // \pngblip, \jpegblip, \wmetafile, \emfblip, ...
+    PicW,
+    PicH,
+    PicWGoal,
+    PicHGoal,
+    PicScaleX,
+    PicScaleY,
     Char, // a keyword standing for one character
 };
 
@@ -175,6 +200,10 @@ private:
     void bulletKeyword(Kw kw);
     void documentKeyword(Kw kw, bool hasParam, int param);
     void fontTableKeyword(Kw kw, int param);
+    void pictKeyword(std::string_view word, Kw kw, int param);
+    void readPictHex();
+    void readPictBinary(int count);
+    void emitPicture();
 
     // Output
     void appendText(QStringView text);
@@ -202,6 +231,8 @@ private:
     bool m_groupStart = false; // nothing read yet in the group just opened
     bool m_done = false;
     int m_skip = 0; // fallback characters still to skip after \uN
+
+    PictState m_pict;
 
     QHash<int, FontEntry> m_fonts;
     int m_defaultFont = 0;

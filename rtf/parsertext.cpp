@@ -4,10 +4,13 @@
 #include "rtf/parser.h"
 
 #include "rtf/format.h"
+#include "rtf/pictures.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+
+#include <utility>
 
 namespace jotlet::rtfparse {
 
@@ -31,6 +34,24 @@ QTextListFormat::Style listStyle(ListKind kind)
     }
 }
 
+enum class CheckState { None, Unchecked, Checked };
+
+// A bulleted paragraph whose bullet is a ballot box is a check item: ☐ unticked, ☒ or ☑ ticked.
+CheckState checkStateOfBullet(const ParaProps& para)
+{
+    if (para.list != ListKind::Bullet) {
+        return CheckState::None;
+    }
+    const QString bullet = para.listPrefix.trimmed();
+    if (bullet == QStringView(u"\u2610")) {
+        return CheckState::Unchecked;
+    }
+    if (bullet == QStringView(u"\u2611") || bullet == QStringView(u"\u2612")) {
+        return CheckState::Checked;
+    }
+    return CheckState::None;
+}
+
 } // namespace
 
 void Parser::appendText(QStringView text)
@@ -42,6 +63,10 @@ void Parser::appendText(QStringView text)
         if (m_pnText.size() < 64) {
             m_pnText += text;
         }
+        return;
+    }
+    if (m_st.dest == Dest::PnAffix) {
+        m_pnAffix += text; // a bullet given as \uN (a check box)
         return;
     }
     if (m_st.dest != Dest::Text) {
@@ -173,8 +198,12 @@ void Parser::finishBlock()
         m_list = nullptr;
         return;
     }
+    // Ticked and unticked boxes make one checklist.
+    const bool sameBullet
+        = m_listProps.listPrefix == m_para.listPrefix
+          || (checkStateOfBullet(m_listProps) != CheckState::None && checkStateOfBullet(m_para) != CheckState::None);
     const bool continues = m_list && m_listProps.list == m_para.list && m_listProps.listSuffix == m_para.listSuffix
-                           && m_listProps.listPrefix == m_para.listPrefix && m_lastListBlock == blockNumber - 1;
+                           && sameBullet && m_lastListBlock == blockNumber - 1;
     if (continues) {
         m_list->add(m_cursor.block());
     } else {
@@ -189,7 +218,53 @@ void Parser::finishBlock()
         m_listProps = m_para;
     }
     m_lastListBlock = blockNumber;
+    const CheckState check = checkStateOfBullet(m_para);
+    if (check != CheckState::None) {
+        QTextBlockFormat checkItem;
+        checkItem.setMarker(check == CheckState::Checked ? QTextBlockFormat::MarkerType::Checked
+                                                         : QTextBlockFormat::MarkerType::Unchecked);
+        m_cursor.mergeBlockFormat(checkItem);
+    }
     colorListMarkerWithText(m_cursor.block());
+}
+
+namespace {
+
+// How big a picture is shown: the size the file asks for (in twips, scaled), else its own pixels, within reason.
+QSize shownSize(const PictState& pict, const QImage& image)
+{
+    const auto scaled = [](int value, int percent) { return qRound(value * qBound(1, percent, 1000) / 100.0); };
+    QSize size;
+    if (pict.goalw > 0 && pict.goalh > 0) {
+        size = QSize(qRound(scaled(pict.goalw, pict.scalex) / kTwipsPerPixel),
+                     qRound(scaled(pict.goalh, pict.scaley) / kTwipsPerPixel));
+    } else if (!image.isNull()) {
+        size = QSize(scaled(image.width(), pict.scalex), scaled(image.height(), pict.scaley));
+    } else {
+        size = QSize(96, 96);
+    }
+    return size.boundedTo(QSize(kMaxShownSide, kMaxShownSide)).expandedTo(QSize(1, 1));
+}
+
+} // namespace
+
+// The \pict group just read: a picture the note can draw, or a box of its size for one it cannot (a metafile, a
+// broken or oversized picture). Its bytes are kept so that the note writes them back as they were.
+void Parser::emitPicture()
+{
+    const PictState pict = std::exchange(m_pict, PictState());
+    if (m_st.dest != Dest::Text || pict.kind.isEmpty()) {
+        return;
+    }
+    flushRun();
+    startContent();
+    const StoredPicture stored {pict.kind, pict.data, QSize(pict.picw, pict.pich)};
+    QImage image = decodePicture(stored);
+    const QSize size = shownSize(pict, image);
+    if (image.isNull()) {
+        image = placeholderPicture(size);
+    }
+    insertPicture(m_cursor, image, size, stored);
 }
 
 void Parser::finish()

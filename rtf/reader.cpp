@@ -107,7 +107,10 @@ QString documentPlainTextWithMarkers(const QTextDocument& doc)
         if (block != doc.begin()) {
             text += QLatin1Char('\n');
         }
-        if (QTextList* list = block.textList()) {
+        const auto marker = block.blockFormat().marker();
+        if (marker != QTextBlockFormat::MarkerType::NoMarker) {
+            text += marker == QTextBlockFormat::MarkerType::Checked ? QStringLiteral("[x] ") : QStringLiteral("[ ] ");
+        } else if (QTextList* list = block.textList()) {
             const auto style = list->format().style();
             const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
                                 || style == QTextListFormat::ListSquare;
@@ -115,6 +118,7 @@ QString documentPlainTextWithMarkers(const QTextDocument& doc)
         }
         QString line = block.text();
         line.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        line.remove(QChar::ObjectReplacementCharacter); // pictures
         text += line;
     }
     return text;

@@ -12,8 +12,9 @@ namespace jotlet {
 
 struct RtfReadLimits
 {
-    qint64 maxInputBytes = 64 * 1024 * 1024; // larger input is refused
-    int maxGroupDepth = 300;                 // deeper groups are read over, their text dropped
+    // Larger input is refused. Pictures make most of a big note; those past their own limit are read over quickly.
+    qint64 maxInputBytes = 128 * 1024 * 1024;
+    int maxGroupDepth = 300; // deeper groups are read over, their text dropped
     // A note's text is laid out whole when shown: 100,000 paragraphs or 2,000,000 characters take about a second
     // each here, far past any note, so more is refused rather than freezing every note for longer.
     int maxParagraphs = 100000;
@@ -30,7 +31,7 @@ bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error = nullptr
 // files go back to their Windows-1252 bytes.
 QByteArray storedRtfBytes(const QString& rtf);
 
-// The plain text of an RTF document, with list markers ("•", "1.") written out.
+// The plain text of an RTF document, with list markers ("•", "1.", "[ ]", "[x]") written out and pictures left out.
 QString rtfToPlainText(const QByteArray& rtf);
 
 // The document's text with list markers written out, one line per paragraph.

@@ -3,11 +3,13 @@
 #include "rtf/writer.h"
 
 #include "rtf/format.h"
+#include "rtf/pictures.h"
 #include "support/codepage.h"
 
 #include <QColor>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QTextList>
 
 #include <cmath>
@@ -36,9 +38,11 @@ struct ParaProps
     int ri = 0;
     int fi = 0;
     int listStyle = 0; // 0: not a list item, else a QTextListFormat::Style
+    QTextBlockFormat::MarkerType check = QTextBlockFormat::MarkerType::NoMarker; // a check item's box
     bool operator==(const ParaProps& o) const
     {
-        return align == o.align && li == o.li && ri == o.ri && fi == o.fi && listStyle == o.listStyle;
+        return align == o.align && li == o.li && ri == o.ri && fi == o.fi && listStyle == o.listStyle
+               && check == o.check;
     }
 };
 
@@ -85,6 +89,7 @@ private:
     void word(const char* control);
     void text(const QString& text);
     void writeAffix(const char* control, const QString& affix);
+    void writePicture(const QTextImageFormat& format);
 
     const QTextDocument& m_doc;
     QByteArray m_out;
@@ -253,6 +258,9 @@ ParaProps Writer::paraProps(const QTextBlock& block) const
         // List items: the indents they were read with, or where they stand now and the hanging first line
         // rich-edit controls give a new bullet.
         props.listStyle = list->format().style();
+        if (isBulletStyle(props.listStyle)) {
+            props.check = format.marker();
+        }
         // A list made here indents by its list level; a list read from RTF by the item's own margin.
         const qreal shown = format.leftMargin() + list->format().indent() * block.document()->indentWidth();
         props.li = format.hasProperty(RtfProperty::LeftIndentTwips) ? format.intProperty(RtfProperty::LeftIndentTwips)
@@ -271,7 +279,20 @@ void Writer::writeParagraphStart(const QTextBlock& block, const ParaProps& props
     if (full) {
         word("pard");
     }
-    if (props.listStyle != 0) {
+    if (props.check != QTextBlockFormat::MarkerType::NoMarker) {
+        // A check item: a bullet that is a ballot box, which any RTF reader shows as a box.
+        const QString box(QChar(props.check == QTextBlockFormat::MarkerType::Checked ? 0x2612 : 0x2610));
+        m_out += "{\\pntext\\f0";
+        m_delimiter = true;
+        text(box);
+        m_out += "\\tab}";
+        if (full) {
+            m_out += "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0";
+            writeAffix("pntxtb", box);
+            m_out += '}';
+        }
+        m_delimiter = false;
+    } else if (props.listStyle != 0) {
         const bool bullet = isBulletStyle(props.listStyle);
         m_out += "{\\pntext";
         if (bullet) {
@@ -377,6 +398,12 @@ void Writer::writeBlock(const QTextBlock& block, bool first)
     m_para = props;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
+        if (fragment.charFormat().isImageFormat()) {
+            for (int i = 0; i < fragment.length(); ++i) {
+                writePicture(fragment.charFormat().toImageFormat());
+            }
+            continue;
+        }
         writeRun(fragment.charFormat(), fragment.text());
     }
     if (block.begin() == block.end() || first) {
@@ -386,6 +413,30 @@ void Writer::writeBlock(const QTextBlock& block, bool first)
         }
     }
     m_out += "\\par\r\n";
+    m_delimiter = false;
+}
+
+// A picture as rich-edit controls and word processors write it: its kind, its own size, the size it is shown at
+// (in twips) and its bytes in hex, 128 digits to a line.
+void Writer::writePicture(const QTextImageFormat& format)
+{
+    const StoredPicture stored = storedPicture(m_doc, format);
+    if (stored.kind.isEmpty()) {
+        return; // nothing kept of it
+    }
+    m_out += "{\\pict\\" + stored.kind;
+    m_delimiter = true;
+    word("picw", stored.pictureSize.width());
+    word("pich", stored.pictureSize.height());
+    word("picwgoal", static_cast<int>(std::lround(format.width() * kTwipsPerPixel)));
+    word("pichgoal", static_cast<int>(std::lround(format.height() * kTwipsPerPixel)));
+    const QByteArray hex = stored.data.toHex();
+    m_out.reserve(m_out.size() + hex.size() + hex.size() / 64 + 8);
+    for (qsizetype at = 0; at < hex.size(); at += 128) {
+        m_out += "\r\n";
+        m_out += QByteArrayView(hex).sliced(at, qMin<qsizetype>(128, hex.size() - at));
+    }
+    m_out += '}';
     m_delimiter = false;
 }
 

@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rtf/pictures.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
+
+namespace jotlet {
+
+namespace {
+
+constexpr int kStoredResource = QTextDocument::UserResource + 1;
+constexpr int kKindProperty = QTextFormat::UserProperty + 40;
+constexpr int kPictureWidthProperty = QTextFormat::UserProperty + 41;
+constexpr int kPictureHeightProperty = QTextFormat::UserProperty + 42;
+// Pictures are decoded only up to this many pixels (a 2,048 px square is 4 million).
+constexpr qint64 kMaxDecodedPixels = 40'000'000;
+
+QByteArray encoded(const QImage& image, const char* format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+} // namespace
+
+bool isDrawablePicture(const QByteArray& kind)
+{
+    return kind == "pngblip" || kind == "jpegblip";
+}
+
+QImage decodePicture(const StoredPicture& picture)
+{
+    if (!isDrawablePicture(picture.kind) || picture.data.isEmpty()) {
+        return {};
+    }
+    QByteArray data = picture.data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, picture.kind == "pngblip" ? "png" : "jpeg");
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxDecodedPixels) {
+        return {};
+    }
+    return reader.read();
+}
+
+StoredPicture pictureForStorage(const QImage& image, bool photo)
+{
+    QImage scaled = image;
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide) {
+        scaled = image.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    const bool jpeg = photo && !scaled.hasAlphaChannel();
+    StoredPicture stored {jpeg ? "jpegblip" : "pngblip", encoded(scaled, jpeg ? "jpeg" : "png", 90), scaled.size()};
+    if (stored.data.size() > kMaxPictureBytes) {
+        stored.data.clear();
+    }
+    return stored;
+}
+
+QImage placeholderPicture(const QSize& size)
+{
+    QImage box(size.boundedTo(QSize(kMaxShownSide, kMaxShownSide)).expandedTo(QSize(8, 8)), QImage::Format_RGB32);
+    box.fill(QColor(224, 224, 224));
+    QPainter painter(&box);
+    painter.setPen(QColor(150, 150, 150));
+    painter.drawRect(box.rect().adjusted(0, 0, -1, -1));
+    painter.drawLine(box.rect().topLeft(), box.rect().bottomRight());
+    painter.drawLine(box.rect().topRight(), box.rect().bottomLeft());
+    return box;
+}
+
+void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownSize, const StoredPicture& stored)
+{
+    QTextDocument* doc = cursor.document();
+    // Named by its bytes: the same picture twice is kept once.
+    const QByteArray hash = QCryptographicHash::hash(stored.data.isEmpty() ? shown.text().toUtf8() : stored.data,
+                                                     QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(20);
+    const QString name = QStringLiteral("jotlet-picture:%1-%2").arg(QLatin1String(hash)).arg(doc->characterCount());
+    doc->addResource(QTextDocument::ImageResource, QUrl(name), shown);
+    if (!stored.data.isEmpty()) {
+        doc->addResource(kStoredResource, QUrl(name), stored.data);
+    }
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(shownSize.width());
+    format.setHeight(shownSize.height());
+    format.setProperty(kKindProperty, stored.kind);
+    format.setProperty(kPictureWidthProperty, stored.pictureSize.width());
+    format.setProperty(kPictureHeightProperty, stored.pictureSize.height());
+    cursor.insertImage(format);
+}
+
+StoredPicture storedPicture(const QTextDocument& doc, const QTextImageFormat& format)
+{
+    StoredPicture picture;
+    picture.data = doc.resource(kStoredResource, QUrl(format.name())).toByteArray();
+    if (picture.data.isEmpty()) {
+        return {};
+    }
+    picture.kind = format.property(kKindProperty).toByteArray();
+    picture.pictureSize = QSize(format.intProperty(kPictureWidthProperty), format.intProperty(kPictureHeightProperty));
+    return picture;
+}
+
+} // namespace jotlet

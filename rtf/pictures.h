@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QTextCursor;
+class QTextDocument;
+class QTextImageFormat;
+
+namespace jotlet {
+
+// A picture in a note as RTF keeps it: the blip's kind ("pngblip", "jpegblip", "wmetafile8", "emfblip", ...), its
+// bytes exactly as they were read or encoded, and its size in the picture's own units (\picw, \pich).
+struct StoredPicture
+{
+    QByteArray kind;
+    QByteArray data;
+    QSize pictureSize;
+};
+
+// Limits on pictures: larger ones are scaled down before they are stored, and a stored picture may be this big.
+inline constexpr int kMaxPictureSide = 2048;
+inline constexpr qsizetype kMaxPictureBytes = 8 * 1024 * 1024;
+// A picture is never shown larger than this on a side, whatever size a file declares for it.
+inline constexpr int kMaxShownSide = 4096;
+
+// Whether the kind is one the note can draw (PNG, JPEG).
+bool isDrawablePicture(const QByteArray& kind);
+
+// Decodes a stored PNG or JPEG, refusing (a null image) what is not one or declares more pixels than any note
+// picture has, before decoding it.
+QImage decodePicture(const StoredPicture& picture);
+
+// A picture ready to store from an image the user pasted, dropped or chose: scaled down to kMaxPictureSide, as
+// JPEG when it is a photo (opaque and from a JPEG file) and PNG otherwise. Empty data when even then it is larger
+// than kMaxPictureBytes.
+StoredPicture pictureForStorage(const QImage& image, bool photo);
+
+// A grey box standing for a picture the note cannot draw (a Windows metafile, a broken picture), at its size.
+QImage placeholderPicture(const QSize& size);
+
+// Puts the picture at the cursor, shown at the given size in pixels: the document keeps the shown image and the
+// stored bytes as resources, so the writer gives back the bytes it was given.
+void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownSize, const StoredPicture& stored);
+
+// The stored bytes of a picture in the document; kind is empty for none.
+StoredPicture storedPicture(const QTextDocument& doc, const QTextImageFormat& format);
+
+} // namespace jotlet
