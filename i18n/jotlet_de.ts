@@ -490,6 +490,14 @@
         <extracomment>Sizes the note with the arrow keys (the window menu&apos;s Size).</extracomment>
         <translation>&amp;Größe ändern</translation>
     </message>
+    <message>
+        <source>Pict&amp;ure...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
+    <message>
+        <source>&amp;Checklist</source>
+        <translation>&amp;Checkliste</translation>
+    </message>
 </context>
 <context>
     <name>SpecialNote</name>
@@ -1074,6 +1082,23 @@ Möchten Sie jetzt speichern?</translation>
         <source>The website could not be opened: %1.</source>
         <translation>Die Website konnte nicht geöffnet werden: %1.</translation>
     </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.webp</source>
+        <extracomment>File type filter: &quot;description (patterns)|patterns&quot;. Translate the description only.</extracomment>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.webp</translation>
+    </message>
+    <message>
+        <source>Picture Not Inserted</source>
+        <translation>Bild nicht eingefügt</translation>
+    </message>
+    <message>
+        <source>The picture could not be put in the note: %1.</source>
+        <translation>Das Bild konnte nicht in die Notiz eingefügt werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::NoteManager</name>
@@ -1193,6 +1218,30 @@ Möchten Sie jetzt speichern?</translation>
     <message>
         <source>The link could not be opened: %1.</source>
         <translation>Der Link konnte nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>The picture could not be opened: %1.</source>
+        <translation>Das Bild konnte nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Note Width</source>
+        <translation>An Notizbreite &amp;anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Half Size</source>
+        <translation>&amp;Halbe Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Image Viewer</source>
+        <translation>In der &amp;Bildanzeige öffnen</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,8 @@ CommandCall keyCommand(int key, Qt::KeyboardModifiers modifiers)
         return when(ctrl, Command::StyleUnderline);
     case Qt::Key_F:
         return when(ctrl && shift, Command::FindInNotes);
+    case Qt::Key_L:
+        return when(ctrl && shift, Command::Checklist);
     default:
         return {};
     }

@@ -66,6 +66,8 @@ enum class Command {
     AlignNote, // 0-2: left, centre, right
     Bullets,   // 0 add, 1 remove
     Indent,    // 0 increase, 1 decrease
+    Checklist, // the selected paragraphs become check items, or stop being ones
+    InsertPicture,
     FontFamily,
     // Formatting: the selection menu's
     StrikeOut, // 0 strike out, 1 remove

@@ -3,6 +3,8 @@
 // A note's life: its look at creation, its text and title, geometry, saving, opening and closing.
 #include "note/note.h"
 
+#include "note/notepictures.h"
+
 #include "note/dialogresponder.h"
 #include "note/notecolors.h"
 #include "note/notefiledialog.h"
@@ -582,6 +584,10 @@ void Note::dropFiles(const QStringList& paths)
 {
     constexpr qint64 kMaxDroppedFileBytes = 1024 * 1024;
     if (paths.isEmpty()) {
+        return;
+    }
+    if (isPictureFile(paths.first())) {
+        insertPictureFile(paths.first());
         return;
     }
     QString text;

@@ -112,6 +112,12 @@ public:
 
     // Left, top, width and height, in twips. Sizes are held between the minimum and the desktop.
     QRect geometry() const { return m_geometry; }
+    // How wide a picture put in the note is shown at most: the width of its text, in pixels.
+    int pictureFitWidth() const;
+    // Puts a picture file in at the caret (a drop, Insert Picture); tells the user when it cannot.
+    void insertPictureFile(const QString& path);
+    // Tells the user (and the log) why a picture could not be put in.
+    void reportPictureRefused(const QString& reason);
     void setGeometry(const QRect& twips);
     void moveTo(const QPoint& twips);
     void resize(const QSize& twips);
@@ -242,6 +248,7 @@ private:
     void setCaptionType(int type);
     void setTransparency(int index);
     void setSaveSettings(bool on);
+    void insertPicture();
     void chooseCustomColor();
     void chooseTextColor();
     void chooseFontFamily();

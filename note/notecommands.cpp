@@ -173,6 +173,12 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
     case Command::Indent:
         changeIndent(text, index);
         break;
+    case Command::Checklist:
+        text.toggleChecklist();
+        break;
+    case Command::InsertPicture:
+        insertPicture();
+        break;
     case Command::FontFamily:
         chooseFontFamily();
         break;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a note sends out of the program: to the printer, to the mail program, and through the spelling check.
+#include "note/commondialog.h"
 #include "note/desktop.h"
 #include "note/dialogresponder.h"
 #include "note/mailto.h"
@@ -8,6 +9,7 @@
 #include "note/notetext.h"
 #include "note/printing.h"
 #include "note/spellcheck.h"
+#include "rtf/format.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 
@@ -44,6 +46,42 @@ void Note::printNote()
                                tr("Print Error"),
                                tr("There was an error printing your Note. Check to make sure your printer "
                                   "is functioning properly"));
+}
+
+int Note::pictureFitWidth() const
+{
+    // The chrome beside the text, the document's own margins and a scroll bar.
+    constexpr int kTextMarginTwips = 220 + 150 + 300;
+    return qMax(32, int((m_geometry.width() - kTextMarginTwips) / kTwipsPerPixel));
+}
+
+void Note::insertPicture()
+{
+    StayOnTopPause pause(*this);
+    CommonDialog dialog;
+    dialog.setOwner(m_dialogOwner);
+    dialog.setTitle(tr("Insert Picture"));
+    //: File type filter: "description (patterns)|patterns". Translate the description only.
+    dialog.setFilter(tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.webp"));
+    dialog.setFlags(OFN_EXPLORER | OFN_HIDEREADONLY);
+    if (dialog.showOpen()) {
+        insertPictureFile(dialog.fileName());
+    }
+}
+
+void Note::insertPictureFile(const QString& path)
+{
+    QString error;
+    if (!m_text->insertPictureFile(path, pictureFitWidth(), &error)) {
+        reportPictureRefused(error);
+    }
+}
+
+void Note::reportPictureRefused(const QString& reason)
+{
+    logError(QStringLiteral("frmMain: InsertPicture"), 481, reason);
+    dialogResponder().warning(
+        m_dialogOwner, tr("Picture Not Inserted"), tr("The picture could not be put in the note: %1.").arg(reason));
 }
 
 void Note::emailNote()

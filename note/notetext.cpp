@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/notetext.h"
 
+#include "note/checklist.h"
+#include "note/notepictures.h"
+
 #include "rtf/format.h"
+#include "rtf/pictures.h"
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 #include "support/colors.h"
@@ -45,6 +49,7 @@ bool NoteText::setRtf(const QByteArray& rtf, QString* error)
     if (!readRtf(rtf, &incoming, error)) {
         return false;
     }
+    copyPictures(incoming, m_document);
     // Replace the content in one edit, so it is one undo step and one change.
     QTextCursor all(m_document);
     all.select(QTextCursor::Document);
@@ -122,6 +127,19 @@ void NoteText::setSelText(const QString& text)
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_cursor.insertText(plain, typingFormat()); // the caret stands after the inserted text
     notifyCursor();
+}
+
+void NoteText::toggleChecklist()
+{
+    jotlet::toggleChecklist(m_cursor);
+    notifyCursor();
+}
+
+bool NoteText::insertPictureFile(const QString& path, int fitWidth, QString* error)
+{
+    const bool inserted = jotlet::insertPictureFile(m_cursor, path, fitWidth, error);
+    notifyCursor();
+    return inserted;
 }
 
 void NoteText::mergeSelectionFormat(const QTextCharFormat& format)

@@ -68,6 +68,11 @@ public:
     int selAlignment() const;
     void setSelAlignment(int alignment);
 
+    // Turns the selected paragraphs into a checklist, or back (see checklist.h).
+    void toggleChecklist();
+    // Puts a picture file in at the selection, shown at most fitWidth pixels wide (see notepictures.h).
+    bool insertPictureFile(const QString& path, int fitWidth, QString* error);
+
     // The face and size of all text that has none of its own.
     QString fontName() const;
     void setFontName(const QString& name);

@@ -71,6 +71,16 @@ bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* er
 
 bool writeNoteBytes(const QString& path, const QByteArray& bytes, NoteFileError* error)
 {
+    // A file the program could not read back is never written: what the file held stays as it was.
+    if (bytes.size() > kMaxNoteFileBytes) {
+        *error = {kErrPathFileAccess,
+                  QStringLiteral("'%1' would be %2 MB, more than the %3 MB a note file may hold; make its pictures "
+                                 "smaller or fewer")
+                      .arg(path)
+                      .arg((bytes.size() + 1024 * 1024 - 1) / (1024 * 1024))
+                      .arg(kMaxNoteFileBytes / (1024 * 1024))};
+        return false;
+    }
     QString message;
     QFileDevice::FileError code = QFileDevice::NoError;
     if (writeFileAtomically(path, bytes, &message, &code)) {

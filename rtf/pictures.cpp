@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -103,6 +104,24 @@ void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownS
     format.setProperty(kPictureWidthProperty, stored.pictureSize.width());
     format.setProperty(kPictureHeightProperty, stored.pictureSize.height());
     cursor.insertImage(format);
+}
+
+void copyPictures(const QTextDocument& from, QTextDocument* to)
+{
+    for (QTextBlock block = from.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat()) {
+                continue;
+            }
+            const QUrl name(format.toImageFormat().name());
+            to->addResource(QTextDocument::ImageResource, name, from.resource(QTextDocument::ImageResource, name));
+            const QVariant stored = from.resource(kStoredResource, name);
+            if (stored.isValid()) {
+                to->addResource(kStoredResource, name, stored);
+            }
+        }
+    }
 }
 
 StoredPicture storedPicture(const QTextDocument& doc, const QTextImageFormat& format)

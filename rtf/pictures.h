@@ -47,6 +47,9 @@ QImage placeholderPicture(const QSize& size);
 // stored bytes as resources, so the writer gives back the bytes it was given.
 void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownSize, const StoredPicture& stored);
 
+// Gives the pictures of one document to another (whose content came from it: a fragment, a paste).
+void copyPictures(const QTextDocument& from, QTextDocument* to);
+
 // The stored bytes of a picture in the document; kind is empty for none.
 StoredPicture storedPicture(const QTextDocument& doc, const QTextImageFormat& format);
 

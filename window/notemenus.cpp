@@ -84,6 +84,7 @@ const MenuSpec kMainMenu[] = {
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Registered Trademark"), "mnuInsert(4)", Command::InsertCharacter, 4, nullptr, 0, nullptr},
     //: Inserts the pound sterling sign.
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Pound"), "mnuInsert(5)", Command::InsertCharacter, 5, nullptr, 0, nullptr},
+    {1, QT_TRANSLATE_NOOP("NoteMenus", "Pict&ure..."), "mnuInsertPicture", Command::InsertPicture, -1, nullptr, 0, nullptr},
     {0, "-", nullptr},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Chec&k Spelling"), "mnuCheckSpelling", Command::CheckSpelling, -1, "F7", 0, "Spell"},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Con&tent Options"), "mnuContentOptions", Command::None, -1, nullptr, 0, nullptr},
@@ -111,6 +112,7 @@ const MenuSpec kMainMenu[] = {
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Indent"), "mnuIndentMain", Command::None, -1, nullptr, 0, nullptr},
     {3, QT_TRANSLATE_NOOP("NoteMenus", "&Increase"), "mnuIndent(0)", Command::Indent, 0, nullptr, 0, "IncreaseIndent"},
     {3, QT_TRANSLATE_NOOP("NoteMenus", "&Decrease"), "mnuIndent(1)", Command::Indent, 1, nullptr, 0, "DecreaseIndent"},
+    {2, QT_TRANSLATE_NOOP("NoteMenus", "&Checklist"), "mnuChecklist", Command::Checklist, -1, "Ctrl+Shift+L", 0, nullptr},
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Note Opt&ions"), "mnuNoteOptions", Command::None, -1, nullptr, 0, "Options"},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Font Family"), "mnuFontFamily", Command::FontFamily, -1, nullptr, 0, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Color"), "mnuColor", Command::None, -1, nullptr, 0, "Color"},
@@ -200,6 +202,7 @@ const MenuSpec kSelectMenu[] = {
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Indent"), "mnuSelectIndentMain", Command::None, -1, nullptr, 0, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Increase"), "mnuSelectIndent(0)", Command::Indent, 0, nullptr, 0, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Decrease"), "mnuSelectIndent(1)", Command::Indent, 1, nullptr, 0, nullptr},
+    {1, QT_TRANSLATE_NOOP("NoteMenus", "&Checklist"), "mnuSelectChecklist", Command::Checklist, -1, nullptr, 0, nullptr},
 };
 // clang-format on
 

@@ -2,18 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/notetextbox.h"
 
+#include "note/checklist.h"
 #include "note/desktop.h"
+#include "note/notepictures.h"
 #include "note/notetext.h"
+#include "rtf/pictures.h"
+#include "rtf/reader.h"
+#include "rtf/writer.h"
 #include "window/links.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStyleHints>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTextList>
 #include <QUrl>
 
@@ -119,15 +129,60 @@ void NoteTextBox::keyPressEvent(QKeyEvent* event)
 {
     bool consume = false;
     emit keyPressed(event, &consume);
-    if (consume) {
+    if (consume || checklistKey(event)) {
         event->accept();
         return;
     }
     QTextEdit::keyPressEvent(event);
 }
 
+// Ctrl+Enter ticks or unticks the check item at the caret; Enter in a check item starts the next one, or ends the
+// list at an empty one.
+bool NoteTextBox::checklistKey(QKeyEvent* event)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || isReadOnly()) {
+        return false;
+    }
+    QTextCursor cursor = textCursor();
+    if (event->modifiers() & Qt::ControlModifier) {
+        return toggleCheckItem(cursor.block());
+    }
+    if (event->modifiers() & Qt::ShiftModifier || !checklistEnter(cursor)) {
+        return false;
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return true;
+}
+
+int NoteTextBox::documentPositionAt(const QPoint& viewportPosition) const
+{
+    const QPointF inDocument = viewportPosition + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    return document()->documentLayout()->hitTest(inDocument, Qt::ExactHit);
+}
+
+int NoteTextBox::pictureFitWidth() const
+{
+    // Room for the vertical scroll bar that a tall picture brings, so that none has to scroll sideways.
+    const int scrollBar = verticalScrollBar()->isVisible() ? 0 : style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // And the indent of the paragraph it goes into (a list item's starts further in).
+    const QTextBlock block = textCursor().block();
+    const QTextLayout* layout = block.layout();
+    const int indent = layout && layout->lineCount() > 0 ? int(layout->lineAt(0).x()) : 0;
+    return qMax(16, viewport()->width() - int(2 * document()->documentMargin()) - scrollBar - indent - 4);
+}
+
 void NoteTextBox::mousePressEvent(QMouseEvent* event)
 {
+    // A click on a check item's box ticks or unticks it, and does not move the caret.
+    if (event->button() == Qt::LeftButton && !isReadOnly()) {
+        const QPointF inDocument
+            = event->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        if (toggleCheckItem(document()->documentLayout()->blockWithMarkerAt(inDocument))) {
+            event->accept();
+            return;
+        }
+    }
     m_pressPosition = event->position().toPoint();
     emit mousePressed(event->button());
     QTextEdit::mousePressEvent(event);
@@ -156,6 +211,52 @@ void NoteTextBox::mouseMoveEvent(QMouseEvent* event)
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
 }
 
+void NoteTextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const int picture = pictureAt(*document(), documentPositionAt(event->position().toPoint()));
+    if (event->button() == Qt::LeftButton && picture >= 0) {
+        openPicture(picture);
+        event->accept();
+        return;
+    }
+    QTextEdit::mouseDoubleClickEvent(event);
+}
+
+void NoteTextBox::openPicture(int position)
+{
+    QString error;
+    const QString copy = pictureCopy(*document(), position, &error);
+    const OpenFailureText failure {
+        tr("Open Picture"), tr("The picture could not be opened: %1."), QStringLiteral("frmMain: OpenPicture")};
+    if (copy.isEmpty()) {
+        emit pictureRefused(error);
+        return;
+    }
+    openForUser(copy, window(), failure);
+}
+
+bool NoteTextBox::popUpPictureMenu(const QPoint& globalPosition)
+{
+    const int picture = pictureAt(*document(), documentPositionAt(viewport()->mapFromGlobal(globalPosition)));
+    if (picture < 0) {
+        return false;
+    }
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuPicture"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const auto size = [this, menu, picture](const QString& text, PictureSize chosen) {
+        menu->addAction(
+            text, this, [this, picture, chosen] { resizePicture(document(), picture, chosen, pictureFitWidth()); });
+    };
+    size(tr("&Fit to Note Width"), PictureSize::FitWidth);
+    size(tr("&Half Size"), PictureSize::Half);
+    size(tr("&Actual Size"), PictureSize::Full);
+    menu->addSeparator();
+    menu->addAction(tr("&Open in Image Viewer"), this, [this, picture] { openPicture(picture); });
+    menu->popup(globalPosition);
+    return true;
+}
+
 namespace {
 
 QStringList localFiles(const QMimeData* data)
@@ -171,13 +272,61 @@ QStringList localFiles(const QMimeData* data)
 
 } // namespace
 
+namespace {
+
+const QString kRtfMime = QStringLiteral("text/rtf");
+
+// Rich text whose pictures or check boxes only RTF carries (HTML would lose them).
+bool rtfWithPictures(const QMimeData* source)
+{
+    if (!source->hasFormat(kRtfMime)) {
+        return false;
+    }
+    const QByteArray rtf = source->data(kRtfMime);
+    return rtf.contains("\\pict") || rtf.contains("{\\pntxtb\\u97");
+}
+
+} // namespace
+
+// A copy carries RTF too: pictures and check items go to another note, or to a word processor, whole.
+QMimeData* NoteTextBox::createMimeDataFromSelection() const
+{
+    QMimeData* data = QTextEdit::createMimeDataFromSelection();
+    QTextDocument selection;
+    selection.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selection).insertFragment(textCursor().selection());
+    copyPictures(*document(), &selection);
+    data->setData(kRtfMime, writeRtf(selection));
+    return data;
+}
+
 bool NoteTextBox::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source->hasUrls() || QTextEdit::canInsertFromMimeData(source);
+    return source->hasUrls() || source->hasImage() || QTextEdit::canInsertFromMimeData(source);
 }
 
 void NoteTextBox::insertFromMimeData(const QMimeData* source)
 {
+    if (rtfWithPictures(source)) {
+        QTextDocument incoming;
+        incoming.setDefaultFont(document()->defaultFont());
+        if (readRtf(source->data(kRtfMime), &incoming)) {
+            copyPictures(incoming, document());
+            textCursor().insertFragment(QTextDocumentFragment(&incoming));
+            return;
+        }
+    }
+    // A picture alone (a screenshot, a copied image) goes in as a picture at the note's width.
+    if (source->hasImage() && !source->hasText()) {
+        QTextCursor cursor = textCursor();
+        QString error;
+        if (insertPictureAt(cursor, qvariant_cast<QImage>(source->imageData()), false, pictureFitWidth(), &error)) {
+            setTextCursor(cursor);
+        } else {
+            emit pictureRefused(error);
+        }
+        return;
+    }
     // A paste inserts what the clipboard holds: a copied file list (a file manager's copy) as its paths, one a line,
     // other text as it is. Only a drop reads a file.
     if (!source->hasUrls() || source->hasHtml()) {

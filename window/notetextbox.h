@@ -29,17 +29,26 @@ public:
     // Opens the link at a document position when it is one the program may open.
     bool openLinkAt(int position);
 
+    // Pops up the menu of the picture under a screen position, if there is one there: sizes, and the image viewer.
+    bool popUpPictureMenu(const QPoint& globalPosition);
+    // The widest a picture put in is shown: the text's width.
+    int pictureFitWidth() const;
+
 signals:
     // Before the box handles a key; a receiver may set *consume to keep the box from handling it.
     void keyPressed(QKeyEvent* event, bool* consume);
     void mousePressed(Qt::MouseButton button);
     void filesDropped(const QStringList& paths);
+    // A picture the user pasted could not be put in.
+    void pictureRefused(const QString& reason);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* event) override;
@@ -47,6 +56,9 @@ protected:
 private:
     void takeCursorFromText();
     void applyLocked(bool locked);
+    int documentPositionAt(const QPoint& viewportPosition) const;
+    bool checklistKey(QKeyEvent* event);
+    void openPicture(int position);
 
     NoteText* m_text = nullptr;
     QSyntaxHighlighter* m_links = nullptr;

@@ -223,6 +223,9 @@ void NoteWindow::popUp(NoteMenu which, const QPoint& at)
 
 void NoteWindow::popUpForText(const QPoint& at)
 {
+    if (m_textBox->popUpPictureMenu(at)) {
+        return; // a picture's own menu
+    }
     popUp(m_textBox->textCursor().hasSelection() ? NoteMenu::Selection : NoteMenu::Main, at);
 }
 

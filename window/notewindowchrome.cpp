@@ -129,6 +129,11 @@ void NoteWindow::createChrome()
             popUpForText();
         }
     });
+    connect(m_textBox, &NoteTextBox::pictureRefused, this, [this](const QString& reason) {
+        if (m_note) {
+            m_note->reportPictureRefused(reason);
+        }
+    });
     connect(m_textBox, &NoteTextBox::filesDropped, this, [this](const QStringList& paths) {
         if (m_note) {
             m_note->dropFiles(paths);

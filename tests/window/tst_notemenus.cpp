@@ -105,6 +105,7 @@ const QStringList kMainMenu = {
     "  &Ellipsis",
     "  &Registered Trademark",
     "  &Pound",
+    "  Pict&ure...",
     "-",
     "Chec&k Spelling {F7}",
     "Con&tent Options",
@@ -132,6 +133,7 @@ const QStringList kMainMenu = {
     "    &Indent",
     "      &Increase",
     "      &Decrease",
+    "    &Checklist {Ctrl+Shift+L}",
     "Note Opt&ions",
     "  &Font Family",
     "  &Color",
@@ -211,6 +213,7 @@ const QStringList kSelectMenu = {
     "  &Indent",
     "    &Increase",
     "    &Decrease",
+    "  &Checklist",
 };
 
 const QStringList kCaptionMenu = {

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QTextBlock;
+class QTextCursor;
+
+namespace jotlet {
+
+// Checklists: paragraphs of a bulleted list whose bullet is a box, ticked or not. A ticked item's text is shown
+// struck through in grey.
+
+bool isCheckItem(const QTextBlock& block);
+
+// Turns the paragraphs the cursor touches into unticked check items, or back into plain paragraphs when they all
+// are check items already.
+void toggleChecklist(QTextCursor& cursor);
+
+// Ticks or unticks a check item; false (and nothing changes) for any other paragraph.
+bool toggleCheckItem(const QTextBlock& block);
+
+// Enter in a check item: at an empty item it ends the list, elsewhere it starts a new unticked item (Enter after a
+// ticked item does not tick the next). False where Enter is not in a check item and goes on as usual.
+bool checklistEnter(QTextCursor& cursor);
+
+} // namespace jotlet
