@@ -152,4 +152,25 @@ bool checklistEnter(QTextCursor& cursor)
     return true;
 }
 
+QString textForMail(const QTextDocument& doc, int start, int end)
+{
+    QString text;
+    for (QTextBlock block = doc.findBlock(start); block.isValid() && block.position() <= end; block = block.next()) {
+        if (block.position() > start) {
+            text += QLatin1String("\r\n");
+        }
+        const int from = qMax(start, block.position()) - block.position();
+        const int to = qMin(end, block.position() + block.length() - 1) - block.position();
+        if (isCheckItem(block) && from == 0) {
+            text += block.blockFormat().marker() == QTextBlockFormat::MarkerType::Checked ? QLatin1String("[x] ")
+                                                                                          : QLatin1String("[ ] ");
+        }
+        QString line = block.text().mid(from, qMax(0, to - from));
+        line.remove(QChar::ObjectReplacementCharacter);
+        line.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+        text += line;
+    }
+    return text;
+}
+
 } // namespace jotlet

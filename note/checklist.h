@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QString;
 class QTextBlock;
+class QTextDocument;
 class QTextCursor;
 
 namespace jotlet {
@@ -22,5 +24,9 @@ bool toggleCheckItem(const QTextBlock& block);
 // Enter in a check item: at an empty item it ends the list, elsewhere it starts a new unticked item (Enter after a
 // ticked item does not tick the next). False where Enter is not in a check item and goes on as usual.
 bool checklistEnter(QTextCursor& cursor);
+
+// The text between two positions for a mail message: check items start with "[ ] " or "[x] ", pictures are left
+// out, paragraphs end in CR LF.
+QString textForMail(const QTextDocument& doc, int start, int end);
 
 } // namespace jotlet

@@ -587,7 +587,11 @@ void Note::dropFiles(const QStringList& paths)
         return;
     }
     if (isPictureFile(paths.first())) {
-        insertPictureFile(paths.first());
+        QString error;
+        if (!m_text->insertPictureFile(paths.first(), pictureFitWidth(), &error)) {
+            logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 13, error);
+            tellPictureRefused(error);
+        }
         return;
     }
     QString text;

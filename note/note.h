@@ -249,6 +249,7 @@ private:
     void setTransparency(int index);
     void setSaveSettings(bool on);
     void insertPicture();
+    void tellPictureRefused(const QString& reason);
     void chooseCustomColor();
     void chooseTextColor();
     void chooseFontFamily();

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a note sends out of the program: to the printer, to the mail program, and through the spelling check.
+#include "note/checklist.h"
 #include "note/commondialog.h"
 #include "note/desktop.h"
 #include "note/dialogresponder.h"
@@ -80,13 +81,21 @@ void Note::insertPictureFile(const QString& path)
 void Note::reportPictureRefused(const QString& reason)
 {
     logError(QStringLiteral("frmMain: InsertPicture"), 481, reason);
+    tellPictureRefused(reason);
+}
+
+void Note::tellPictureRefused(const QString& reason)
+{
     dialogResponder().warning(
         m_dialogOwner, tr("Picture Not Inserted"), tr("The picture could not be put in the note: %1.").arg(reason));
 }
 
 void Note::emailNote()
 {
-    const QString body = m_text->selLength() > 0 ? m_text->selText() : m_text->text();
+    // The boxes of a checklist go as "[ ]" and "[x]"; pictures stay behind.
+    const int start = m_text->selLength() > 0 ? m_text->selStart() : 0;
+    const int end = m_text->selLength() > 0 ? start + m_text->selLength() : m_text->document()->characterCount() - 1;
+    const QString body = textForMail(*m_text->document(), start, end);
     const MailtoAddress address = mailtoAddress(body);
     if (address.cut) {
         dialogResponder().information(m_dialogOwner,

@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QUrl>
 
 namespace jotlet {
 
@@ -107,6 +108,7 @@ bool resizePicture(QTextDocument* doc, int position, PictureSize size, int fitWi
                             : QSize(fitWidth, qMax(1, qRound(own.height() * double(fitWidth) / own.width())));
     format.setWidth(shown.width());
     format.setHeight(shown.height());
+    doc->addResource(QTextDocument::ImageResource, QUrl(format.name()), forDisplay(image, shown));
     QTextCursor cursor(doc);
     cursor.setPosition(position);
     cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);

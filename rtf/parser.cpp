@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cstring>
 
 namespace jotlet::rtfparse {
 
@@ -57,6 +58,17 @@ void Parser::readPictHex()
 {
     const qsizetype limit = 2 * kMaxPictureBytes;
     while (m_p < m_end) {
+        if (m_pict.overflow) {
+            // Past the limit: straight to the next brace or control word.
+            const char* stop = m_end;
+            for (const char c : {'{', '}', '\\'}) {
+                if (const void* found = std::memchr(m_p, c, size_t(stop - m_p))) {
+                    stop = static_cast<const char*>(found);
+                }
+            }
+            m_p = stop;
+            return;
+        }
         const auto c = static_cast<unsigned char>(*m_p);
         int value;
         if (c >= '0' && c <= '9') {
@@ -73,9 +85,6 @@ void Parser::readPictHex()
             continue;
         }
         ++m_p;
-        if (m_pict.overflow) {
-            continue;
-        }
         if (m_pict.nibble < 0) {
             m_pict.nibble = value;
         } else {

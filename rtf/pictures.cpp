@@ -36,6 +36,17 @@ QByteArray encoded(const QImage& image, const char* format, int quality)
 
 } // namespace
 
+QImage forDisplay(const QImage& image, const QSize& shownSize)
+{
+    // Drawn from an image twice the size it is shown at (sharp on a high-density screen), not from the full picture:
+    // a 2,048 px picture would be scaled down again at every repaint, and hold 16 MB besides.
+    const QSize enough = shownSize * 2;
+    if (image.width() <= enough.width() && image.height() <= enough.height()) {
+        return image;
+    }
+    return image.scaled(enough, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 bool isDrawablePicture(const QByteArray& kind)
 {
     return kind == "pngblip" || kind == "jpegblip";
@@ -64,7 +75,9 @@ StoredPicture pictureForStorage(const QImage& image, bool photo)
         scaled = image.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     const bool jpeg = photo && !scaled.hasAlphaChannel();
-    StoredPicture stored {jpeg ? "jpegblip" : "pngblip", encoded(scaled, jpeg ? "jpeg" : "png", 90), scaled.size()};
+    // PNG at its default compression: a quality asked of it turns compression down.
+    StoredPicture stored {
+        jpeg ? "jpegblip" : "pngblip", encoded(scaled, jpeg ? "jpeg" : "png", jpeg ? 90 : -1), scaled.size()};
     if (stored.data.size() > kMaxPictureBytes) {
         stored.data.clear();
     }
@@ -92,7 +105,7 @@ void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownS
                                 .toHex()
                                 .left(20);
     const QString name = QStringLiteral("jotlet-picture:%1-%2").arg(QLatin1String(hash)).arg(doc->characterCount());
-    doc->addResource(QTextDocument::ImageResource, QUrl(name), shown);
+    doc->addResource(QTextDocument::ImageResource, QUrl(name), forDisplay(shown, shownSize));
     if (!stored.data.isEmpty()) {
         doc->addResource(kStoredResource, QUrl(name), stored.data);
     }

@@ -43,6 +43,9 @@ StoredPicture pictureForStorage(const QImage& image, bool photo);
 // A grey box standing for a picture the note cannot draw (a Windows metafile, a broken picture), at its size.
 QImage placeholderPicture(const QSize& size);
 
+// The image the document draws for a picture shown at this size: scaled down to what the screen can show of it.
+QImage forDisplay(const QImage& image, const QSize& shownSize);
+
 // Puts the picture at the cursor, shown at the given size in pixels: the document keeps the shown image and the
 // stored bytes as resources, so the writer gives back the bytes it was given.
 void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownSize, const StoredPicture& stored);

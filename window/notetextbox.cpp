@@ -27,6 +27,8 @@
 #include <QTextList>
 #include <QUrl>
 
+#include <memory>
+
 namespace jotlet {
 
 namespace {
@@ -291,7 +293,12 @@ bool rtfWithPictures(const QMimeData* source)
 // A copy carries RTF too: pictures and check items go to another note, or to a word processor, whole.
 QMimeData* NoteTextBox::createMimeDataFromSelection() const
 {
-    QMimeData* data = QTextEdit::createMimeDataFromSelection();
+    // The text edit's own copy lists a fixed set of formats: its contents go into a plain one beside the RTF.
+    const std::unique_ptr<QMimeData> own(QTextEdit::createMimeDataFromSelection());
+    auto* data = new QMimeData;
+    for (const QString& format : own->formats()) {
+        data->setData(format, own->data(format));
+    }
     QTextDocument selection;
     selection.setDefaultFont(document()->defaultFont());
     QTextCursor(&selection).insertFragment(textCursor().selection());

@@ -65,7 +65,7 @@ unset NO_AT_BRIDGE
 "$program" >"$JOTLET_TEST_SCRATCH/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
-"$python" "$check" "$program_pid"
+"$python" "$check" "$program_pid" "$program"
 status=$?
 if [ $status -ne 0 ]; then
     echo "--- the program's output:"

@@ -253,7 +253,8 @@ void TestNoteWriters::failuresKeepTheOldFile_data()
     QTest::addColumn<QString>("writer");
     QTest::addColumn<QString>("fault");
     for (const char* writer : {"SaveNote", "AppendNote", "SaveMainNote"}) {
-        for (const char* fault : {"full disk", "read-only folder", "target is a folder"}) {
+        for (const char* fault :
+             {"full disk", "read-only folder", "target is a folder", "more than a note file holds"}) {
             QTest::addRow("%s, %s", writer, fault) << QString::fromLatin1(writer) << QString::fromLatin1(fault);
         }
     }
@@ -277,8 +278,11 @@ void TestNoteWriters::failuresKeepTheOldFile()
     const QByteArray before = fileBytes(target);
     const QStringList filesBefore = QDir(folderPart(target)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    // A note larger than the size limit below, so that a write cannot fit.
-    const NoteRecord big = makeNote(QString(20000, QLatin1Char('x')), QStringLiteral("new"));
+    // A note larger than the size limit below, so that a write cannot fit; or larger than a note file may be (it
+    // could not be read back).
+    const bool tooLarge = fault == QLatin1String("more than a note file holds");
+    const NoteRecord big
+        = makeNote(QString(tooLarge ? int(kMaxNoteFileBytes) + 1 : 20000, QLatin1Char('x')), QStringLiteral("new"));
     bool saved = false;
     {
         std::unique_ptr<FileSizeLimit> limit;

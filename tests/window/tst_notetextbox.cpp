@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "note/checklist.h"
 #include "note/notetext.h"
 #include "urlcatcher.h"
 #include "window/links.h"
 #include "window/notetextbox.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -13,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextImageFormat>
+#include <QTextLayout>
 #include <QTextList>
 #include <QUrl>
 
@@ -38,6 +42,8 @@ private slots:
     void clickOpensOnlySafeLinks();
     void linksAreNotWrittenToRtf();
     void pasteAndDropOfFiles();
+    void checklistKeysAndClicks();
+    void pastedPictureFitsAndTravels();
 
 private:
     NoteText* m_text = nullptr;
@@ -269,6 +275,79 @@ void TestNoteTextBox::pasteAndDropOfFiles()
     QApplication::sendEvent(m_box->viewport(), &drop);
     QCOMPARE(dropped.count(), 1);
     QCOMPARE(dropped.first().first().toStringList(), QStringList {"/tmp/a.txt"});
+}
+
+void TestNoteTextBox::checklistKeysAndClicks()
+{
+    QSignalSpy changed(m_text, &NoteText::changed);
+    QTest::keyClicks(m_box, QStringLiteral("milk"));
+    m_text->setSelStart(0);
+    m_text->toggleChecklist();
+    QCOMPARE(m_text->document()->begin().blockFormat().marker(), QTextBlockFormat::MarkerType::Unchecked);
+    m_box->moveCursor(QTextCursor::End);
+    QTest::keyClick(m_box, Qt::Key_Return); // a new unticked item
+    QTest::keyClicks(m_box, QStringLiteral("bread"));
+    QTest::keyClick(m_box, Qt::Key_Return, Qt::ControlModifier); // ticks "bread"
+    const QTextBlock bread = m_text->document()->begin().next();
+    QCOMPARE(bread.text(), QStringLiteral("bread"));
+    QCOMPARE(bread.blockFormat().marker(), QTextBlockFormat::MarkerType::Checked);
+    QCOMPARE(bread.textList(), m_text->document()->begin().textList());
+    QVERIFY(QTextCursor(bread).charFormat().fontStrikeOut() || bread.begin().fragment().charFormat().fontStrikeOut());
+    QTest::keyClick(m_box, Qt::Key_Return); // after a ticked item, the next is unticked and not struck through
+    QTest::keyClicks(m_box, QStringLiteral("x"));
+    QCOMPARE(m_text->document()->lastBlock().blockFormat().marker(), QTextBlockFormat::MarkerType::Unchecked);
+    QVERIFY(!m_text->document()->lastBlock().begin().fragment().charFormat().fontStrikeOut());
+    QTest::keyClick(m_box, Qt::Key_Backspace);
+    QTest::keyClick(m_box, Qt::Key_Return); // Enter on the empty item ends the list
+    QCOMPARE(m_text->document()->lastBlock().blockFormat().marker(), QTextBlockFormat::MarkerType::NoMarker);
+    QVERIFY(!m_text->document()->lastBlock().textList());
+
+    // A click on the first item's box ticks it, and the note hears of the change.
+    const QTextBlock milk = m_text->document()->begin();
+    const QRectF line = m_box->document()->documentLayout()->blockBoundingRect(milk);
+    const qreal textStart = milk.layout()->lineAt(0).x();
+    changed.clear();
+    bool ticked = false;
+    for (int x = int(line.left() + textStart) - 2; x > int(line.left()) && !ticked; x -= 2) {
+        QTest::mouseClick(m_box->viewport(), Qt::LeftButton, {}, QPoint(x, int(line.center().y())));
+        ticked = milk.blockFormat().marker() == QTextBlockFormat::MarkerType::Checked;
+    }
+    QVERIFY(ticked);
+    QVERIFY(changed.count() > 0);
+    QCOMPARE(m_text->text().left(4), QStringLiteral("milk")); // the boxes are not text
+    // A mail message shows them as [ ] and [x].
+    QCOMPARE(textForMail(*m_text->document(), 0, m_text->document()->characterCount() - 1),
+             QStringLiteral("[x] milk\r\n[x] bread\r\n"));
+}
+
+void TestNoteTextBox::pastedPictureFitsAndTravels()
+{
+    // A screenshot wider than the note goes in at the note's width, in its proportions.
+    QImage screenshot(1200, 600, QImage::Format_RGB32);
+    screenshot.fill(Qt::darkCyan);
+    auto* image = new QMimeData;
+    image->setImageData(screenshot);
+    QGuiApplication::clipboard()->setMimeData(image);
+    m_box->paste();
+    QTextCursor at(m_text->document());
+    at.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    const QTextImageFormat shown = at.charFormat().toImageFormat();
+    QVERIFY(shown.isValid());
+    QVERIFY2(shown.width() <= m_box->viewport()->width() - 2 * m_box->document()->documentMargin(),
+             qPrintable(QString::number(shown.width())));
+    QCOMPARE(qRound(shown.height()), qRound(shown.width() / 2));
+    QVERIFY(m_text->rtf().contains("\\pngblip\\picw1200\\pich600"));
+
+    // Copied and pasted into another note, it keeps its bytes.
+    m_box->selectAll();
+    m_box->copy();
+    NoteText other;
+    NoteTextBox otherBox;
+    otherBox.showText(&other);
+    otherBox.paste();
+    const QByteArray rtf = m_text->rtf();
+    const qsizetype pict = rtf.indexOf("{\\pict");
+    QVERIFY(other.rtf().contains(rtf.mid(pict, rtf.indexOf('}', pict) - pict + 1)));
 }
 
 QTEST_MAIN(TestNoteTextBox)
