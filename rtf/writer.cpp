@@ -96,6 +96,7 @@ private:
     bool m_delimiter = false;
     QStringList m_fonts;
     int m_symbolFont = -1;
+    bool m_hasCheckItems = false;
     QList<QColor> m_colors;
     RunProps m_run;
     ParaProps m_para;
@@ -136,6 +137,7 @@ void Writer::collectTables()
         if (block.textList() && isBulletStyle(block.textList()->format().style()) && m_symbolFont < 0) {
             m_symbolFont = -2; // placed after the text fonts
         }
+        m_hasCheckItems = m_hasCheckItems || block.blockFormat().marker() != QTextBlockFormat::MarkerType::NoMarker;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             const QString family = familyOf(format);
@@ -243,6 +245,17 @@ void Writer::writeHeader()
         }
         m_out += "}\r\n";
     }
+    if (m_hasCheckItems) {
+        // The same boxes as word-processor lists (\ls1 unticked, \ls2 ticked), which they prefer to the \pn bullets.
+        m_out += "{\\*\\listtable";
+        for (const char* box : {"9744", "9746"}) {
+            m_out += QByteArray("{\\list\\listtemplateid") + (box[3] == '4' ? "1" : "2")
+                     + "\\listsimple{\\listlevel\\levelnfc23\\leveljc0\\levelstartat1\\levelfollow0{\\leveltext\\'02\\u"
+                     + box + "?\\tab;}{\\levelnumbers;}\\fi-360\\li720}\\listid" + (box[3] == '4' ? "1" : "2") + "}";
+        }
+        m_out += "}\r\n{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}"
+                 "{\\listoverride\\listid2\\listoverridecount0\\ls2}}\r\n";
+    }
     m_out += "\\viewkind4\\uc1";
     m_delimiter = true;
 }
@@ -290,8 +303,9 @@ void Writer::writeParagraphStart(const QTextBlock& block, const ParaProps& props
             m_out += "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0";
             writeAffix("pntxtb", box);
             m_out += '}';
+            m_delimiter = false;
+            word("ls", props.check == QTextBlockFormat::MarkerType::Checked ? 2 : 1);
         }
-        m_delimiter = false;
     } else if (props.listStyle != 0) {
         const bool bullet = isBulletStyle(props.listStyle);
         m_out += "{\\pntext";

@@ -135,7 +135,9 @@ void TestRtfPictures::checklistRoundTrip()
     // What a word processor shows: the boxes as list bullets, and as text before each item for older readers.
     QVERIFY2(rtf.contains("{\\pntext\\f0\\u9744?\\tab}{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0{\\pntxtb\\u9744?}}"),
              rtf.constData());
-    QVERIFY(rtf.contains("{\\pntxtb\\u9746?}"));
+    QVERIFY(rtf.contains("{\\pntxtb\\u9746?}}\\ls2"));
+    // And as word-processor lists, which LibreOffice prefers: one list for the unticked boxes, one for the ticked.
+    QVERIFY(rtf.contains("{\\leveltext\\'02\\u9744?\\tab;}") && rtf.contains("{\\leveltext\\'02\\u9746?\\tab;}"));
     QCOMPARE(rtfToPlainText(rtf), QStringLiteral("Shopping\n[ ] milk\n[x] bread\n[ ] eggs"));
 
     QTextDocument back;
