@@ -24,6 +24,13 @@ constexpr int kPictureHeightProperty = QTextFormat::UserProperty + 42;
 // Pictures are decoded only up to this many pixels (a 2,048 px square is 4 million).
 constexpr qint64 kMaxDecodedPixels = 40'000'000;
 
+// Where the document keeps a picture's bytes: a name of their own beside the image's (a document keeps one resource
+// per name, whatever its type).
+QUrl bytesName(const QString& name)
+{
+    return QUrl(name + QStringLiteral("/bytes"));
+}
+
 QByteArray encoded(const QImage& image, const char* format, int quality)
 {
     QByteArray bytes;
@@ -107,7 +114,7 @@ void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownS
     const QString name = QStringLiteral("jotlet-picture:%1-%2").arg(QLatin1String(hash)).arg(doc->characterCount());
     doc->addResource(QTextDocument::ImageResource, QUrl(name), forDisplay(shown, shownSize));
     if (!stored.data.isEmpty()) {
-        doc->addResource(kStoredResource, QUrl(name), stored.data);
+        doc->addResource(kStoredResource, bytesName(name), stored.data);
     }
     QTextImageFormat format;
     format.setName(name);
@@ -129,9 +136,10 @@ void copyPictures(const QTextDocument& from, QTextDocument* to)
             }
             const QUrl name(format.toImageFormat().name());
             to->addResource(QTextDocument::ImageResource, name, from.resource(QTextDocument::ImageResource, name));
-            const QVariant stored = from.resource(kStoredResource, name);
+            const QUrl bytes = bytesName(name.toString());
+            const QVariant stored = from.resource(kStoredResource, bytes);
             if (stored.isValid()) {
-                to->addResource(kStoredResource, name, stored);
+                to->addResource(kStoredResource, bytes, stored);
             }
         }
     }
@@ -140,7 +148,7 @@ void copyPictures(const QTextDocument& from, QTextDocument* to)
 StoredPicture storedPicture(const QTextDocument& doc, const QTextImageFormat& format)
 {
     StoredPicture picture;
-    picture.data = doc.resource(kStoredResource, QUrl(format.name())).toByteArray();
+    picture.data = doc.resource(kStoredResource, bytesName(format.name())).toByteArray();
     if (picture.data.isEmpty()) {
         return {};
     }

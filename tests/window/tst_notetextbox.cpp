@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/checklist.h"
+#include "note/notepictures.h"
 #include "note/notetext.h"
 #include "urlcatcher.h"
 #include "window/links.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -337,6 +339,26 @@ void TestNoteTextBox::pastedPictureFitsAndTravels()
              qPrintable(QString::number(shown.width())));
     QCOMPARE(qRound(shown.height()), qRound(shown.width() / 2));
     QVERIFY(m_text->rtf().contains("\\pngblip\\picw1200\\pich600"));
+
+    // Its own menu sizes it (half and actual size of the picture, the note's width), and a copy opens in a viewer.
+    const auto shownSize = [this] {
+        QTextCursor picture(m_text->document());
+        picture.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        const QTextImageFormat format = picture.charFormat().toImageFormat();
+        return QSize(qRound(format.width()), qRound(format.height()));
+    };
+    QVERIFY(resizePicture(m_text->document(), 0, PictureSize::Half, m_box->pictureFitWidth()));
+    QCOMPARE(shownSize(), QSize(600, 300));
+    QVERIFY(resizePicture(m_text->document(), 0, PictureSize::Full, m_box->pictureFitWidth()));
+    QCOMPARE(shownSize(), QSize(1200, 600));
+    QVERIFY(resizePicture(m_text->document(), 0, PictureSize::FitWidth, m_box->pictureFitWidth()));
+    QCOMPARE(shownSize().width(), m_box->pictureFitWidth());
+    QString error;
+    const QString copy = pictureCopy(*m_text->document(), 0, &error);
+    QVERIFY2(QImage(copy).size() == QSize(1200, 600), qPrintable(error));
+    QFile::remove(copy);
+    QVERIFY(!m_box->popUpPictureMenu(
+        m_box->viewport()->mapToGlobal(QPoint(m_box->viewport()->width() - 2, m_box->viewport()->height() - 2))));
 
     // Copied and pasted into another note, it keeps its bytes.
     m_box->selectAll();
