@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <csignal>
+#include <functional>
 
 using namespace jotlet;
 
@@ -31,7 +32,9 @@ QSize windowSize(const QString& id)
 }
 
 // Presses the left button at a point, moves in steps to another, rests, and lets go.
-void dragMouse(const QPoint& from, const QPoint& to)
+// Drags with the left button. arrived, when given, says the window has followed the last step: the button stays
+// down until it has (up to 5 s), as a person waits for the window before letting go on a busy machine.
+void dragMouse(const QPoint& from, const QPoint& to, const std::function<bool()>& arrived = {})
 {
     const auto move = [](const QPoint& p) {
         runTool(QStringLiteral("xdotool"),
@@ -46,6 +49,9 @@ void dragMouse(const QPoint& from, const QPoint& to)
     // A person rests at the end before letting go; the window manager's sizing loop waits for the program to
     // follow each step and drops a step still waiting when the button goes up.
     QTest::qWait(300);
+    if (arrived) {
+        QTest::qWaitFor(arrived, 5000);
+    }
     runTool(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
     QTest::qWait(300);
 }
@@ -215,12 +221,12 @@ void TestSessionX11::gripResizesDownToTheMinimum()
     QCOMPARE(windowSize(id), QSize(155, 139)); // 2325 x 2085 twips at 15 twips per pixel
     // The grip is 180 twips (12 px) square, 50 twips (3 px) in from the bottom-right corner.
     const QPoint grip = origin + QPoint(155 - 3 - 6, 139 - 3 - 6);
-    dragMouse(grip, grip + QPoint(100, 80));
+    dragMouse(grip, grip + QPoint(100, 80), [&id] { return windowSize(id) == QSize(255, 219); });
     QCOMPARE(windowSize(id), QSize(255, 219));
     QCOMPARE(windowPosition(id), origin);
 
     const QPoint grown = origin + QPoint(255 - 3 - 6, 219 - 3 - 6);
-    dragMouse(grown, origin);
+    dragMouse(grown, origin, [&id] { return windowSize(id) == QSize(33, 28); });
     QTRY_COMPARE_WITH_TIMEOUT(windowSize(id), QSize(33, 28), 3000); // 500 x 425 twips
 
     signalProgram(program, SIGTERM);
