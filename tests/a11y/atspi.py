@@ -131,12 +131,13 @@ def choose(pid, *letters):
     keys(*letters)
 
 
-def note_windows(app):
-    """The note windows: top-level parts that hold a text named "Note text", with that text."""
+def note_windows(app, text_name="Note text"):
+    """The note windows: top-level parts that hold a text named "Note text" (in the program's language), with that
+    text."""
     notes = []
     for i in range(app.childCount):
         window = app.getChildAtIndex(i)
-        texts = find_all(window, "text", "Note text") if window is not None else []
+        texts = find_all(window, "text", text_name) if window is not None else []
         if texts and showing(window):
             notes.append((window, texts[0]))
     return notes
