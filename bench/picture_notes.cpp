@@ -7,6 +7,7 @@
 #include "rtf/pictures.h"
 #include "rtf/reader.h"
 #include "rtf/writer.h"
+#include "scratchmain.h"
 #include "window/notetextbox.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -15,8 +16,6 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-
-#include <benchmark/benchmark.h>
 
 using namespace jotlet;
 
@@ -101,8 +100,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -7,6 +7,8 @@
 #include <QTextDocument>
 #include <QTextList>
 
+#include <algorithm>
+
 namespace jotlet {
 
 namespace {
@@ -30,7 +32,7 @@ void showTicked(const QTextBlock& block, bool ticked)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (fragment.charFormat().foreground().color() == kTickedGrey) {
-            QTextCursor run(const_cast<QTextDocument*>(block.document()));
+            QTextCursor run(block);
             run.setPosition(fragment.position());
             run.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             QTextCharFormat plain = fragment.charFormat();
@@ -47,6 +49,36 @@ void setMarker(QTextCursor& cursor, QTextBlockFormat::MarkerType marker)
     cursor.mergeBlockFormat(format);
 }
 
+// The paragraph becomes a plain one again: out of its list, without a box or the list's indent.
+void leaveChecklist(const QTextBlock& block)
+{
+    QTextCursor item(block);
+    item.beginEditBlock();
+    if (QTextList* list = block.textList()) {
+        list->remove(block);
+    }
+    QTextBlockFormat plain = item.blockFormat();
+    plain.setMarker(QTextBlockFormat::MarkerType::NoMarker);
+    plain.setIndent(0);
+    item.setBlockFormat(plain);
+    item.endEditBlock();
+}
+
+// The paragraphs the cursor's selection touches (the caret's one without a selection).
+QList<QTextBlock> touchedBlocks(const QTextCursor& cursor)
+{
+    const QTextBlock last = cursor.document()->findBlock(cursor.selectionEnd());
+    QList<QTextBlock> blocks;
+    for (QTextBlock block = cursor.document()->findBlock(cursor.selectionStart()); block.isValid();
+         block = block.next()) {
+        blocks << block;
+        if (block == last) {
+            break;
+        }
+    }
+    return blocks;
+}
+
 } // namespace
 
 bool isCheckItem(const QTextBlock& block)
@@ -56,54 +88,27 @@ bool isCheckItem(const QTextBlock& block)
 
 void toggleChecklist(QTextCursor& cursor)
 {
-    QTextDocument* doc = cursor.document();
-    const QTextBlock first = doc->findBlock(cursor.selectionStart());
-    const QTextBlock last = doc->findBlock(cursor.selectionEnd());
-    bool allChecklist = true;
-    for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        allChecklist = allChecklist && isCheckItem(block);
-        if (block == last) {
-            break;
-        }
-    }
-    QTextCursor edit(doc);
+    const QList<QTextBlock> blocks = touchedBlocks(cursor);
+    const bool allChecklist = std::all_of(blocks.cbegin(), blocks.cend(), isCheckItem);
+    QTextCursor edit(cursor.document());
     edit.beginEditBlock();
-    edit.setPosition(first.position());
-    edit.setPosition(last.position(), QTextCursor::KeepAnchor);
-    if (allChecklist) {
-        for (QTextBlock block = first; block.isValid(); block = block.next()) {
+    // New items join the checklist just before, if there is one, so that items made one by one stay one list.
+    const QTextBlock before = blocks.first().previous();
+    QTextList* list = before.isValid() && isCheckItem(before) ? before.textList() : nullptr;
+    for (const QTextBlock& block : blocks) {
+        if (allChecklist) {
             showTicked(block, false);
-            if (QTextList* list = block.textList()) {
-                list->remove(block);
+            leaveChecklist(block);
+        } else if (!isCheckItem(block)) {
+            if (block.textList()) {
+                block.textList()->remove(block);
             }
             QTextCursor item(block);
-            setMarker(item, QTextBlockFormat::MarkerType::NoMarker);
-            QTextBlockFormat plain = item.blockFormat();
-            plain.setIndent(0);
-            item.setBlockFormat(plain);
-            if (block == last) {
-                break;
-            }
-        }
-    } else {
-        // Joins the checklist just before, if there is one, so that items made one by one stay one list.
-        const QTextBlock before = first.previous();
-        QTextList* list = before.isValid() && isCheckItem(before) ? before.textList() : nullptr;
-        for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            if (!isCheckItem(block)) {
-                QTextCursor item(block);
-                if (block.textList()) {
-                    block.textList()->remove(block);
-                }
-                setMarker(item, QTextBlockFormat::MarkerType::Unchecked);
-                if (list) {
-                    list->add(block);
-                } else {
-                    list = item.createList(QTextListFormat::ListDisc);
-                }
-            }
-            if (block == last) {
-                break;
+            setMarker(item, QTextBlockFormat::MarkerType::Unchecked);
+            if (list) {
+                list->add(block);
+            } else {
+                list = item.createList(QTextListFormat::ListDisc);
             }
         }
     }
@@ -131,14 +136,7 @@ bool checklistEnter(QTextCursor& cursor)
         return false;
     }
     if (block.length() <= 1) {
-        // An empty item ends the list, as with bullets.
-        cursor.beginEditBlock();
-        block.textList()->remove(block);
-        setMarker(cursor, QTextBlockFormat::MarkerType::NoMarker);
-        QTextBlockFormat plain = cursor.blockFormat();
-        plain.setIndent(0);
-        cursor.setBlockFormat(plain);
-        cursor.endEditBlock();
+        leaveChecklist(block); // an empty item ends the list, as with bullets
         return true;
     }
     QTextBlockFormat item = block.blockFormat();

@@ -18,12 +18,15 @@ namespace jotlet {
 
 namespace {
 
+QSize scaledToWidth(const QSize& size, int width)
+{
+    return QSize(width, qMax(1, qRound(size.height() * double(width) / size.width())));
+}
+
+// As wide as the note at most; a smaller picture keeps its size.
 QSize fitted(const QSize& size, int fitWidth)
 {
-    if (size.width() <= fitWidth || fitWidth <= 0) {
-        return size;
-    }
-    return QSize(fitWidth, qMax(1, qRound(size.height() * double(fitWidth) / size.width())));
+    return size.width() <= fitWidth || fitWidth <= 0 ? size : scaledToWidth(size, fitWidth);
 }
 
 QTextImageFormat imageFormatAt(const QTextDocument& doc, int position)
@@ -49,8 +52,7 @@ bool insertPictureAt(QTextCursor& cursor, const QImage& image, bool photo, int f
                      .arg(kMaxPictureSide);
         return false;
     }
-    const QImage shown = decodePicture(stored);
-    insertPicture(cursor, shown, fitted(shown.size(), fitWidth), stored);
+    insertPicture(cursor, image, fitted(stored.pictureSize, fitWidth), stored);
     return true;
 }
 
@@ -102,10 +104,9 @@ bool resizePicture(QTextDocument* doc, int position, PictureSize size, int fitWi
         return false;
     }
     const QSize own = image.size();
-    const QSize shown = size == PictureSize::Full ? own
-                        : size == PictureSize::Half
-                            ? QSize(qMax(1, own.width() / 2), qMax(1, own.height() / 2))
-                            : QSize(fitWidth, qMax(1, qRound(own.height() * double(fitWidth) / own.width())));
+    const QSize shown = size == PictureSize::Full   ? own
+                        : size == PictureSize::Half ? QSize(qMax(1, own.width() / 2), qMax(1, own.height() / 2))
+                                                    : scaledToWidth(own, fitWidth);
     format.setWidth(shown.width());
     format.setHeight(shown.height());
     doc->addResource(QTextDocument::ImageResource, QUrl(format.name()), forDisplay(image, shown));

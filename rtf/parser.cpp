@@ -100,15 +100,14 @@ void Parser::readPictHex()
 
 void Parser::readPictBinary(int count)
 {
-    const qint64 available = m_end - m_p;
-    const qint64 taken = std::clamp<qint64>(count, 0, available);
+    const qint64 taken = std::clamp<qint64>(count, 0, m_end - m_p);
     if (!m_pict.overflow && m_pict.data.size() + taken <= 2 * kMaxPictureBytes) {
         m_pict.data.append(m_p, taken);
     } else {
         m_pict.overflow = true;
         m_pict.data.clear();
     }
-    m_p += taken;
+    skipBinary(count);
 }
 
 void Parser::openGroup()

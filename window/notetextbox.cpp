@@ -157,10 +157,14 @@ bool NoteTextBox::checklistKey(QKeyEvent* event)
     return true;
 }
 
+QPointF NoteTextBox::inDocument(const QPointF& viewportPosition) const
+{
+    return viewportPosition + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
 int NoteTextBox::documentPositionAt(const QPoint& viewportPosition) const
 {
-    const QPointF inDocument = viewportPosition + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    return document()->documentLayout()->hitTest(inDocument, Qt::ExactHit);
+    return document()->documentLayout()->hitTest(inDocument(viewportPosition), Qt::ExactHit);
 }
 
 int NoteTextBox::pictureFitWidth() const
@@ -178,9 +182,7 @@ void NoteTextBox::mousePressEvent(QMouseEvent* event)
 {
     // A click on a check item's box ticks or unticks it, and does not move the caret.
     if (event->button() == Qt::LeftButton && !isReadOnly()) {
-        const QPointF inDocument
-            = event->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
-        if (toggleCheckItem(document()->documentLayout()->blockWithMarkerAt(inDocument))) {
+        if (toggleCheckItem(document()->documentLayout()->blockWithMarkerAt(inDocument(event->position())))) {
             event->accept();
             return;
         }
@@ -288,11 +290,35 @@ bool rtfWithPictures(const QMimeData* source)
     return rtf.contains("\\pict") || rtf.contains("{\\pntxtb\\u97");
 }
 
+// Whether the selection has a picture or a check item in it.
+bool holdsPicturesOrBoxes(const QTextCursor& selection)
+{
+    const QTextDocument* doc = selection.document();
+    const int end = selection.selectionEnd();
+    for (QTextBlock block = doc->findBlock(selection.selectionStart()); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        if (block.blockFormat().marker() != QTextBlockFormat::MarkerType::NoMarker) {
+            return true;
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().isImageFormat() && fragment.position() < end
+                && fragment.position() + fragment.length() > selection.selectionStart()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
-// A copy carries RTF too: pictures and check items go to another note, or to a word processor, whole.
+// A copy with pictures or check items carries RTF too, so that they reach another note or a word processor whole.
 QMimeData* NoteTextBox::createMimeDataFromSelection() const
 {
+    if (!holdsPicturesOrBoxes(textCursor())) {
+        return QTextEdit::createMimeDataFromSelection(); // HTML carries all the rest
+    }
     // The text edit's own copy lists a fixed set of formats: its contents go into a plain one beside the RTF.
     const std::unique_ptr<QMimeData> own(QTextEdit::createMimeDataFromSelection());
     auto* data = new QMimeData;

@@ -56,6 +56,7 @@ protected:
 private:
     void takeCursorFromText();
     void applyLocked(bool locked);
+    QPointF inDocument(const QPointF& viewportPosition) const;
     int documentPositionAt(const QPoint& viewportPosition) const;
     bool checklistKey(QKeyEvent* event);
     void openPicture(int position);

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The note window: it follows its note and hands the user's commands to it.
 #include "window/notewindow.h"
-#include "window/chromebutton.h"
 
 #include "note/notetext.h"
 #include "note/screens.h"
+#include "window/chromebutton.h"
 #include "window/edgesnapper.h"
 #include "window/notetextbox.h"
 #include "window/translucency.h"
@@ -266,6 +266,16 @@ void NoteWindow::onViewCommand(Command command)
     }
 }
 
+namespace {
+
+// The keyboard's keys for a context menu: the Menu key and Shift+F10.
+bool isMenuKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier));
+}
+
+} // namespace
+
 void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
 {
     const int key = event->key();
@@ -291,11 +301,9 @@ void NoteWindow::onTextKeyPressed(QKeyEvent* event, bool* consume)
         }
         m_note->run(Command::RestoreSize);
     }
-    if (key == Qt::Key_Menu) {
+    if (isMenuKey(event)) {
         popUpForText(caretPosition());
-    } else if (key == Qt::Key_F10 && (modifiers & Qt::ShiftModifier)) {
-        popUpForText(caretPosition());
-        *consume = true;
+        *consume = key != Qt::Key_Menu;
     } else if (key == Qt::Key_V && (modifiers & Qt::ControlModifier) && (modifiers & Qt::ShiftModifier)) {
         *consume = true; // the plain paste happens when the key is released
     }
@@ -346,7 +354,7 @@ void NoteWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     // The keyboard's menu keys from the icon, help or close, as from the text.
-    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier))) {
+    if (isMenuKey(event)) {
         popUpForText(caretPosition());
         return;
     }

@@ -79,7 +79,8 @@ private:
     bool chromeMouseEvent(QObject* watched, QMouseEvent* event);
     void startDrag(const QPointF& globalPointer);
     void resizeByGrip(QMouseEvent* event);
-    ChromeButton* chromeButton(const QString& name, const QString& accessibleName, const QString& tooltip);
+    ChromeButton*
+    chromeButton(const QString& name, const QString& accessibleName, const QString& tooltip, Command pressed);
     bool focusChrome(bool forward);
     void beginKeyboardPlacement(KeyboardPlacement::Mode mode);
     bool keyboardPlacementKey(QKeyEvent* event);

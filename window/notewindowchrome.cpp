@@ -160,9 +160,13 @@ void NoteWindow::createChrome()
     m_subCaption->setAccessibleName(NoteWindow::tr("Note caption"));
     m_subCaption->setAccessibleDescription(NoteWindow::tr("Double-click to refresh the caption"));
 
-    m_icon = chromeButton(QStringLiteral("imgIcon"), NoteWindow::tr("Note menu"), QString());
-    m_help = chromeButton(QStringLiteral("imgHelp"), NoteWindow::tr("Help"), NoteWindow::tr("Display help"));
-    m_close = chromeButton(QStringLiteral("CloseImage"), NoteWindow::tr("Close note"), NoteWindow::tr("Close note"));
+    // Pressed from the keyboard or by a screen reader (the mouse on them is the window's): the icon opens the window
+    // menu under it, help and close do what a click does.
+    m_icon = chromeButton(QStringLiteral("imgIcon"), NoteWindow::tr("Note menu"), QString(), Command::ShowSystemMenu);
+    m_help = chromeButton(
+        QStringLiteral("imgHelp"), NoteWindow::tr("Help"), NoteWindow::tr("Display help"), Command::ShowHelp);
+    m_close = chromeButton(
+        QStringLiteral("CloseImage"), NoteWindow::tr("Close note"), NoteWindow::tr("Close note"), Command::CloseNote);
     m_grip = pictureLabel(this, QStringLiteral("imgResize"), NoteWindow::tr("Resize note"));
     m_grip->setCursor(Qt::SizeFDiagCursor);
     m_grip->setAccessibleName(NoteWindow::tr("Resize note"));
@@ -177,21 +181,14 @@ void NoteWindow::createChrome()
     m_line->setFrameShadow(QFrame::Plain);
 }
 
-ChromeButton* NoteWindow::chromeButton(const QString& name, const QString& accessibleName, const QString& tooltip)
+ChromeButton*
+NoteWindow::chromeButton(const QString& name, const QString& accessibleName, const QString& tooltip, Command pressed)
 {
     auto* button = new ChromeButton(this, name, accessibleName);
     button->setToolTip(tooltip);
     button->installEventFilter(this);
     connect(button, &ChromeButton::leaveRequested, m_textBox, [this] { m_textBox->setFocus(Qt::OtherFocusReason); });
-    connect(button, &QAbstractButton::clicked, this, [this, button] {
-        if (button == m_close) {
-            runCommand({Command::CloseNote});
-        } else if (button == m_help) {
-            runCommand({Command::ShowHelp});
-        } else {
-            popUp(NoteMenu::System, m_icon->mapToGlobal(m_icon->rect().bottomLeft()));
-        }
-    });
+    connect(button, &QAbstractButton::clicked, this, [this, pressed] { runCommand({pressed}); });
     return button;
 }
 
