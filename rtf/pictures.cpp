@@ -143,6 +143,21 @@ void copyPictures(const QTextDocument& from, QTextDocument* to)
     }
 }
 
+PictureResources pictureResources(const QTextDocument& doc, const QString& name)
+{
+    return {doc.resource(QTextDocument::ImageResource, QUrl(name)), doc.resource(kStoredResource, bytesName(name))};
+}
+
+void addPictureResources(QTextDocument* doc, const QString& name, const PictureResources& resources)
+{
+    if (resources.image.isValid()) {
+        doc->addResource(QTextDocument::ImageResource, QUrl(name), resources.image);
+    }
+    if (resources.bytes.isValid()) {
+        doc->addResource(kStoredResource, bytesName(name), resources.bytes);
+    }
+}
+
 StoredPicture storedPicture(const QTextDocument& doc, const QTextImageFormat& format)
 {
     StoredPicture picture;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QVariant>
 
 class QTextCursor;
 class QTextDocument;
@@ -52,6 +53,15 @@ void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownS
 
 // Gives the pictures of one document to another (whose content came from it: a fragment, a paste).
 void copyPictures(const QTextDocument& from, QTextDocument* to);
+
+// What a document keeps for a picture (the image it draws and the stored bytes), to give it to another document.
+struct PictureResources
+{
+    QVariant image;
+    QVariant bytes;
+};
+PictureResources pictureResources(const QTextDocument& doc, const QString& name);
+void addPictureResources(QTextDocument* doc, const QString& name, const PictureResources& resources);
 
 // The stored bytes of a picture in the document; kind is empty for none.
 StoredPicture storedPicture(const QTextDocument& doc, const QTextImageFormat& format);
