@@ -22,6 +22,7 @@
 #include "support/errorlog.h"
 #include "support/settings.h"
 #include "sync/foldersync.h"
+#include "sync/versionstore.h"
 #include "window/notewindow.h"
 
 #include <QGuiApplication>
@@ -157,6 +158,15 @@ void JotletApplication::tellLater(const QList<StartupNotice>& notices)
     });
 }
 
+void JotletApplication::tellNow(const QString& title, const QString& text)
+{
+    // Without waiting and without taking the keyboard from where the user types.
+    if (m_ended) {
+        return;
+    }
+    dialogResponder().notify(title, text);
+}
+
 void JotletApplication::endSession()
 {
     if (m_ended) {
@@ -188,17 +198,34 @@ void JotletApplication::setNotesFolder(const QString& folder, bool offerMove)
         // Turned off or moved: the files stay where they are; the open notes go on as notes of this computer.
         m_folderSync->finish();
         for (Note* note : m_board.notes()) {
-            if (!note->folderId().isEmpty()) {
-                note->joinNotesFolder(QString(), {}, {});
+            if (note->isConflict()) {
+                note->discard(); // its copy stays in the folder
+            } else if (note->storage()) {
+                note->setStorage(nullptr);
             }
         }
+        m_board.setKeptNoteAdopter({});
         delete m_folderSync;
         m_folderSync = nullptr;
     }
     if (folder.isEmpty()) {
         return;
     }
-    m_folderSync = new FolderSync(m_board, folder, FolderSync::defaultPlacesPath(), this);
+    m_folderSync = new FolderSync(m_board, folder, FolderSync::defaultPlacesPath(), VersionStore::defaultFolder(), this);
+    connect(m_folderSync, &FolderSync::notice, this, &JotletApplication::tellNow);
+    m_board.setKeptNoteAdopter([this](Note* note, const NoteRecord& kept) {
+        return m_folderSync && m_folderSync->adoptKept(note, kept);
+    });
+    m_board.setNotesComing(m_folderSync->expectsNotes());
+    // Notes that were to come from the folder and did not (unreadable, closed here): a note to type in all the same.
+    connect(m_folderSync, &FolderSync::scanned, this, [this] {
+        if (m_board.notesComing()) {
+            m_board.setNotesComing(false);
+            if (m_board.count() == 0 && !m_ended) {
+                m_board.createNote()->show();
+            }
+        }
+    });
     m_folderSync->start();
     QList<Note*> homeless;
     for (Note* note : m_board.notes()) {

@@ -48,6 +48,7 @@ private:
     void connectBoardServices();
     void onEmptied();
     void tellLater(const QList<StartupNotice>& notices);
+    void tellNow(const QString& title, const QString& text);
     // Starts keeping notes in the folder ("" turns it off); offerMove asks whether the open notes without a file go
     // into it.
     void setNotesFolder(const QString& folder, bool offerMove);

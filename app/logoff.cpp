@@ -19,7 +19,8 @@ bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, QString* fai
     SettingValues settings;
     for (Note* note : open) {
         settings << note->settingValues();
-        if (note->folderId().isEmpty()) {     // the notes folder keeps its own
+        // The notes folder keeps its own, unless it could not be written: then they wait here.
+        if (!note->storage() || note->storage()->holdsUnwritten()) {
             records << note->sessionRecord(); // with its file, unsaved mark, on-top and transparency
         }
     }

@@ -19,11 +19,14 @@ namespace {
 const QString kLocation = QStringLiteral("modMain: RecoveryJournal");
 const QString kMainFileAttribute = QStringLiteral("MAINFILE");
 
-// A note needs keeping while it has unsaved changes or belongs to no file.
+// A note needs keeping while it has unsaved changes or belongs to no file; a note of the notes folder while it holds
+// changes its file there does not have yet.
 bool needsKeeping(const Note* note)
 {
-    // A note of the notes folder is kept by its file there, written two seconds after a change.
-    return note->folderId().isEmpty() && (note->isUnsaved() || note->filePath().isEmpty());
+    if (note->storage()) {
+        return note->storage()->holdsUnwritten();
+    }
+    return note->isUnsaved() || note->filePath().isEmpty();
 }
 
 } // namespace
@@ -90,8 +93,8 @@ QByteArray RecoveryJournal::contents()
     QString text = noteFileHead(
         programVersion(), {{kMainFileAttribute, m_mainFileOpened ? QStringLiteral("True") : QStringLiteral("False")}});
     for (Note* note : notes) {
-        if (!note->folderId().isEmpty()) {
-            continue;
+        if (note->storage() && !note->storage()->holdsUnwritten()) {
+            continue; // in its file in the notes folder
         }
         auto cached = m_cache.find(note);
         if (cached == m_cache.end()) {

@@ -144,6 +144,9 @@ Opened openKeptNotes(NoteBoard& board, const NoteList& notes, const QString& sou
         note->restoreSession(stored.session);
         note->show();
         note->resumeSpecial(stored);
+        if (!stored.identity.id.isEmpty() && board.adoptKept(note, stored) && note->isClosed()) {
+            continue; // its text went into the open note of the notes folder it belongs to
+        }
         opened << note;
     }
     return opened.isEmpty() ? Opened::None : Opened::Some;
@@ -301,7 +304,7 @@ openStartingNotes(NoteBoard& board, const QString& commandLine, const std::funct
         outcome.mainFileOpened = true;
         opened = result == Opened::Some || opened;
     }
-    if (!opened && board.count() == 0) { // none here, and none from the notes folder
+    if (!opened && board.count() == 0 && !board.notesComing()) { // none here, and none from the notes folder
         board.createNote()->show();
     }
     if (journal && !journalWins) {

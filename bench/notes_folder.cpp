@@ -4,6 +4,7 @@
 // the time from a file arriving (renamed in, as sync engines do) to its note being open, and the program's CPU time
 // and wake-ups while the folder stays idle. Run: build/bench/notes_folder [notes] [idle seconds]
 #include "note/noteboard.h"
+#include "notes/notefile.h"
 #include "samplenotes.h"
 #include "sync/foldersync.h"
 #include "window/notewindow.h"
@@ -33,6 +34,11 @@ NoteRecord folderNote(int serial)
     return note;
 }
 
+QByteArray noteBytes(const NoteRecord& note)
+{
+    return noteFileText({note}, QStringLiteral("1.0.0.1")).toUtf8();
+}
+
 struct Usage
 {
     double cpuSeconds;
@@ -60,16 +66,20 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Notes"));
     NotesFolder files(folder);
+    QString failure;
+    files.mark(&failure);
     for (int i = 0; i < count; ++i) {
-        files.write(folderNote(i));
+        const NoteRecord note = folderNote(i);
+        files.write(files.fileFor(note.identity.id), noteBytes(note), {}, &failure);
     }
     NoteBoard board;
     board.setViewFactory([](Note* note) { new NoteWindow(note); });
-    FolderSync sync(board, folder, dir.filePath(QStringLiteral("places.ini")));
+    FolderSync sync(board, folder, dir.filePath(QStringLiteral("places.ini")), dir.filePath(QStringLiteral("versions")));
     QElapsedTimer timer;
     timer.start();
     if (baseline) {
-        for (const FolderNote& stored : files.scan()) {
+        FolderScanCache cache;
+        for (const FolderNote& stored : files.scan(&cache).notes) {
             Note* note = board.createNote(NoteOrigin::Kept);
             note->setFromRecord(stored.note, QString());
             note->show();
@@ -83,11 +93,14 @@ int main(int argc, char** argv)
 
     if (!baseline) {
         // One more, arriving the way an engine writes it.
-        NotesFolder incoming(dir.filePath(QStringLiteral("incoming")));
-        NoteRecord arriving = folderNote(count);
-        incoming.write(arriving);
+        const NoteRecord arriving = folderNote(count);
+        const QString incoming = dir.filePath(QStringLiteral("incoming.not"));
+        QFile file(incoming);
+        file.open(QIODevice::WriteOnly);
+        file.write(noteBytes(arriving));
+        file.close();
         timer.restart();
-        QFile::rename(incoming.fileFor(arriving.identity.id), files.fileFor(arriving.identity.id));
+        QFile::rename(incoming, files.fileFor(arriving.identity.id));
         while (!sync.noteFor(arriving.identity.id) && timer.elapsed() < 30000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }

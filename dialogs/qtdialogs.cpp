@@ -153,6 +153,16 @@ public:
         return dialog.answer();
     }
 
+    void notify(const QString& title, const QString& text) override
+    {
+        auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setAttribute(Qt::WA_ShowWithoutActivating);
+        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        box->setModal(false);
+        box->show();
+    }
+
     void critical(QObject* owner, const QString& title, const QString& text) override
     {
         showMessage(owner, QMessageBox::Critical, title, text, QMessageBox::Ok);

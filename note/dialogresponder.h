@@ -88,6 +88,13 @@ public:
     virtual void showSettings(QObject* owner) = 0;
     // The spelling correction dialog: what to do with a word the check does not know.
     virtual SpellingAnswer spellingDialog(QObject* owner, const SpellingQuestion& question) = 0;
+    // A notice shown without waiting for it and without taking the keyboard from where the user types (something
+    // that happened in the background: the notes folder cannot be written).
+    virtual void notify(const QString& title, const QString& text)
+    {
+        Q_UNUSED(title)
+        Q_UNUSED(text)
+    }
     // A notice with the critical-error icon and an OK button.
     virtual void critical(QObject* owner, const QString& title, const QString& text) = 0;
     // Asks for one line of text, preset with defaultText; nothing when cancelled.

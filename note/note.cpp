@@ -132,6 +132,11 @@ void Note::onTextChanged()
     if (isUnsaved()) {
         noteMarkChange();
     }
+    showCounts();
+}
+
+void Note::showCounts()
+{
     const QString plain = m_text->text();
     m_wordCount = countWords(plain);
     if (m_captionType == WordCount) {
@@ -197,6 +202,9 @@ NoteRecord Note::sessionRecord() const
     NoteRecord stored = record();
     if (m_special) {
         m_special->keepIn(&stored); // it comes back as the same special note
+    }
+    if (m_storage) {
+        stored.identity.id = m_storage->keptId(); // it joins its storage again when it comes back
     }
     stored.session.present = true;
     stored.session.file = m_filePath;
@@ -379,12 +387,12 @@ void Note::takeFileNote(const NoteRecord& stored)
     setSavedAs(stored.FileName);
 }
 
-void Note::show()
+void Note::show(Focus focus)
 {
     // A note stored on a monitor that is gone, or beyond a smaller resolution, comes back onto a screen.
     moveTo(keepOnScreen(m_geometry, screenTwips().available));
     m_hidden = false;
-    emit showRequested();
+    emit showRequested(focus);
     emit stayOnTopChanged(staysOnTopNow());
 }
 
@@ -610,19 +618,26 @@ void Note::dropFiles(const QStringList& paths)
     m_text->setText(text);
 }
 
-bool Note::askToSaveBeforeClose()
+std::optional<Answer> Note::askToSaveBeforeClose()
 {
     StayOnTopPause pause(*this);
-    Answer answer = Answer::Yes;
     if (m_filePath.isEmpty() || !m_record.AutoSave) {
-        answer = dialogResponder().question(m_dialogOwner,
-                                            tr("Perform Save"),
-                                            tr("Changes have been made to this note.\nWould you like to save now?"),
-                                            noteDisplayName(m_filePath, m_text->text()));
+        return dialogResponder().question(m_dialogOwner,
+                                          tr("Perform Save"),
+                                          tr("Changes have been made to this note.\nWould you like to save now?"),
+                                          noteDisplayName(m_filePath, m_text->text()));
     }
-    if (!m_folderId.isEmpty() && m_services.leaveNotesFolder && answer != Answer::Cancel) {
-        // Its file in the notes folder is the note: written, or moved to the folder's trash (which syncs too).
-        return m_services.leaveNotesFolder(*this, answer == Answer::Yes);
+    return Answer::Yes;
+}
+
+bool Note::closeWith(std::optional<Answer> answer)
+{
+    if (answer == Answer::Cancel) {
+        return false;
+    }
+    if (m_storage) {
+        // Its storage is the note: written there, or let go of into its trash.
+        return m_storage->closing(*this, answer);
     }
     if (answer == Answer::Yes) {
         save(m_filePath.isEmpty() ? SaveMode::SaveAs : SaveMode::Save);
@@ -631,7 +646,7 @@ bool Note::askToSaveBeforeClose()
     if (answer == Answer::No) {
         putInTrash(); // before the window goes: the note closes unsaved as asked, and can still come back
     }
-    return answer == Answer::No;
+    return true;
 }
 
 void Note::markSaved()
@@ -659,11 +674,42 @@ bool Note::close()
         return true;
     }
     writeSettings();
-    if (isUnsaved() && !askToSaveBeforeClose()) {
+    // A conflict note is never asked about: closing it keeps its version as a note of its own.
+    const std::optional<Answer> answer
+        = isUnsaved() && !isConflict() ? askToSaveBeforeClose() : std::optional<Answer>();
+    if (!closeWith(answer)) {
         return false;
     }
     finishClose();
     return true;
+}
+
+void Note::setStorage(std::unique_ptr<NoteStorage> storage)
+{
+    m_storage = std::move(storage);
+    emit changed(Title);
+}
+
+bool Note::takeStoredVersion(const NoteRecord& stored)
+{
+    const bool loading = m_loading;
+    m_loading = true; // no change of the user's
+    const bool taken = m_text->applyRtf(storedRtfBytes(stored.Data));
+    setColor(stored.Color, false);
+    if (!m_rolledUp) {
+        resize(QSize(stored.Width, stored.Height));
+    } else {
+        m_record.Width = stored.Width;
+        m_record.Height = stored.Height;
+    }
+    m_loading = loading;
+    if (m_captionType == TimeDateStamp) {
+        setTimeStamp(stored.TimeDate);
+    } else {
+        m_record.TimeDate = stored.TimeDate;
+        showCounts();
+    }
+    return taken;
 }
 
 void Note::finishClose()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "note/command.h"
+#include "note/notestorage.h"
 #include "note/specialnote.h"
 #include "note/textcommands.h"
 #include "notes/noterecord.h"
@@ -44,11 +45,6 @@ struct NoteServices
     // Opens "Find in Notes" and the trash, from a note or (nullptr) from elsewhere.
     std::function<void(Note*)> openFinder;
     std::function<void(Note*)> openTrash;
-    // A note of the notes folder closes with unsaved changes: kept (its file written now) or let go of (its file
-    // moved to the folder's trash). False when that failed: the note stays open.
-    std::function<bool(Note&, bool keep)> leaveNotesFolder;
-    // A conflicting version of a folder note: 0 keep this version, 1 keep the other, 2 keep both.
-    std::function<void(Note&, int how)> resolveConflict;
     // The spelling dictionary; nullptr, with the reason, when none can be opened.
     std::function<std::unique_ptr<SpellEngine>(QString* error)> openSpellEngine;
     // The special note the note can be.
@@ -175,8 +171,11 @@ public:
     void setHidden(bool hidden);
     bool isHidden() const { return m_hidden; }
 
-    // Shows the note: on a screen, whatever its stored place.
-    void show();
+    // Shows the note: on a screen, whatever its stored place; it takes the keyboard unless it comes from elsewhere
+    // (another computer's note, a conflict) while the user may be typing in another.
+    enum class Focus { Take, Leave };
+    Q_ENUM(Focus)
+    void show(Focus focus = Focus::Take);
     // The user closes the note: the settings are written and unsaved changes asked about. False when the user
     // chose to keep it open.
     bool close();
@@ -186,22 +185,20 @@ public:
     // Closes without a word or a save: for a note that never came to be (its text was refused), or at log-off.
     void discard() { finishClose(); }
 
-    // A note of the notes folder has the id of its file there ("" for any other note); a conflict note shows another
-    // computer's version of one. Saved, the note has no unsaved changes (the folder wrote it).
+    // Where the note lives when it has no file of its own (the notes folder), if anywhere; its id there ("" for
+    // none) and whether it shows a conflicting version of another note.
     NoteOrigin origin() const { return m_origin; }
-    QString folderId() const { return m_folderId; }
-    // The notes folder takes the note: what it does when the note closes with unsaved changes, and with a conflict
-    // note's choice.
-    void joinNotesFolder(const QString& id,
-                         std::function<bool(Note&, bool keep)> leave,
-                         std::function<void(Note&, int how)> resolve)
-    {
-        m_folderId = id;
-        m_services.leaveNotesFolder = std::move(leave);
-        m_services.resolveConflict = std::move(resolve);
-    }
-    bool isConflict() const { return m_conflict; }
-    void setConflict(bool conflict) { m_conflict = conflict; }
+    NoteStorage* storage() const { return m_storage.get(); }
+    void setStorage(std::unique_ptr<NoteStorage> storage);
+    QString folderId() const { return m_storage ? m_storage->id() : QString(); }
+    bool isConflict() const { return m_storage && m_storage->isConflict(); }
+    // A version stored elsewhere (another computer's) takes the note's place: the text changes in place (the caret
+    // stays with its words), and it is no change of the user's: nothing is marked unsaved and Undo does not take it
+    // back.
+    bool takeStoredVersion(const NoteRecord& record);
+    // The note's text counts as nowhere else: every change is an unsaved one until its storage has it.
+    void keepEveryChange() { m_keepsEveryChange = true; }
+    // The note has no unsaved changes (its storage wrote them).
     void markSaved();
 
     // The window dialogs belong to; the note's view sets it.
@@ -214,7 +211,7 @@ signals:
     void changed(Note::Aspects aspects);
     // The always-on-top state to apply to the window now.
     void stayOnTopChanged(bool on);
-    void showRequested();
+    void showRequested(Note::Focus focus);
     // Bring the window to the front without taking the keyboard from where the user types.
     void raiseRequested();
     // A command that belongs to the view showing the note: the clipboard, undo, the system menu.
@@ -227,7 +224,9 @@ private:
     void onTextChanged();
     void noteMarkChange();
     void setSubCaptionText(const QString& text);
-    bool askToSaveBeforeClose();
+    std::optional<Answer> askToSaveBeforeClose();
+    bool closeWith(std::optional<Answer> answer);
+    void showCounts();
     // Keeps the note as it is now in the trash (a note without text is not kept).
     void putInTrash();
     void writeSettings();
@@ -282,8 +281,7 @@ private:
     bool m_hidden = false;
     bool m_loading = true;
     bool m_closed = false;
-    QString m_folderId;
-    bool m_conflict = false;
+    std::unique_ptr<NoteStorage> m_storage;
     int m_onTopPauses = 0;
     QPointer<QObject> m_dialogOwner;
 };

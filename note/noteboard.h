@@ -40,6 +40,14 @@ public:
         m_services.openSpellEngine = std::move(factory);
     }
 
+    // Where a note back from the program's own session files (the recovery journal, the notes kept at a session's
+    // end) that belonged to a storage (the notes folder) goes: the storage takes it again (true) or it stays a note
+    // of this computer. And whether notes of the storage are on their way, so that no empty note need open.
+    void setKeptNoteAdopter(std::function<bool(Note*, const NoteRecord&)> adopter) { m_adoptKept = std::move(adopter); }
+    bool adoptKept(Note* note, const NoteRecord& kept) { return m_adoptKept && m_adoptKept(note, kept); }
+    void setNotesComing(bool coming) { m_notesComing = coming; }
+    bool notesComing() const { return m_notesComing; }
+
     // A new note on the board (not shown yet).
     Note* createNote(NoteOrigin origin = NoteOrigin::New);
 
@@ -65,6 +73,8 @@ private:
 
     std::vector<std::unique_ptr<Note>> m_notes;
     ViewFactory m_viewFactory;
+    std::function<bool(Note*, const NoteRecord&)> m_adoptKept;
+    bool m_notesComing = false;
     NoteServices m_services;
 };
 

@@ -89,8 +89,8 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
         }
         break;
     case Command::ResolveConflict:
-        if (m_conflict && m_services.resolveConflict) {
-            m_services.resolveConflict(*this, index);
+        if (isConflict() && index >= 0 && index <= int(ConflictChoice::KeepBoth)) {
+            m_storage->resolve(*this, ConflictChoice(index));
         }
         break;
     case Command::EmailNote:
@@ -274,7 +274,7 @@ bool Note::isEnabled(Command command, int index) const
     case Command::SaveAs:
         return !m_special || !m_special->blocksSaving();
     case Command::ResolveConflict:
-        return m_conflict && m_services.resolveConflict;
+        return isConflict();
     default:
         return true;
     }

@@ -122,4 +122,32 @@ qint32 sizeWithinDesktop(qint32 twips, qint32 minimumTwips, qint32 desktopTwips)
     return qBound(minimumTwips, twips, qMax(minimumTwips, desktopTwips));
 }
 
+QPoint placeBeside(const QRect& other, const QSize& size, const QRect& area, int gap)
+{
+    const QPoint candidates[] = {
+        {other.right() + 1 + gap, other.top()},
+        {other.left() - gap - size.width(), other.top()},
+        {other.left(), other.bottom() + 1 + gap},
+        {other.left(), other.top() - gap - size.height()},
+    };
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint& candidate : candidates) {
+        // Held in the area (where it can be), then judged by how much of the other window it covers.
+        const QPoint held(qBound(area.left(), candidate.x(), qMax(area.left(), area.right() + 1 - size.width())),
+                          qBound(area.top(), candidate.y(), qMax(area.top(), area.bottom() + 1 - size.height())));
+        const QRect covered = QRect(held, size).intersected(other);
+        const qint64 overlap = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || overlap < leastCovered) {
+            best = held;
+            leastCovered = overlap;
+        }
+        if (overlap == 0) {
+            break;
+        }
+    }
+    return best;
+}
+
 } // namespace jotlet
+

@@ -45,6 +45,11 @@ QString rollUpTooltip(const QString& text);
 // a window at least partly visible stays where it is.
 QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas);
 
+// Where a window of this size goes beside another (twips): to its right, else its left, below or above, the first
+// place that is wholly in the area and covers nothing of it; where none is, the place in the area that covers
+// least of it.
+QPoint placeBeside(const QRect& other, const QSize& size, const QRect& area, int gap = 150);
+
 // The window's size after the layout pass's limits.
 QSize limitedSize(const QSize& twips);
 

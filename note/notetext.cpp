@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/notetext.h"
 
+#include "note/textmerge.h"
+
 #include "note/checklist.h"
 #include "note/notepictures.h"
 
@@ -49,16 +51,22 @@ bool NoteText::setRtf(const QByteArray& rtf, QString* error)
     if (!readRtf(rtf, &incoming, error)) {
         return false;
     }
-    copyPictures(incoming, m_document);
-    // Replace the content in one edit, so it is one undo step and one change.
-    QTextCursor all(m_document);
-    all.select(QTextCursor::Document);
-    all.insertFragment(QTextDocumentFragment(&incoming));
-    // insertFragment merges the first paragraph into the existing one; take its format too.
-    QTextCursor first(m_document);
-    first.setBlockFormat(incoming.begin().blockFormat());
+    // One edit, so it is one undo step and one change; the first paragraph keeps its list and format too.
+    applyTextModel(m_document, textModel(incoming), RunFonts::AsGiven);
     m_cursor = QTextCursor(m_document);
     notifyCursor();
+    return true;
+}
+
+bool NoteText::applyRtf(const QByteArray& rtf, QString* error)
+{
+    QTextDocument incoming;
+    incoming.setDefaultFont(m_document->defaultFont());
+    if (!readRtf(rtf, &incoming, error)) {
+        return false;
+    }
+    applyTextModel(m_document, textModel(incoming));
+    m_document->clearUndoRedoStacks();
     return true;
 }
 

@@ -34,6 +34,9 @@ public:
     // the content alone and gives false with the reason in *error.
     QByteArray rtf() const;
     bool setRtf(const QByteArray& rtf, QString* error = nullptr);
+    // The same for a version of the text stored elsewhere: only what differs changes, the caret and the selection
+    // stay with their words, and the change cannot be undone (Undo takes back only the user's own edits).
+    bool applyRtf(const QByteArray& rtf, QString* error = nullptr);
 
     // The plain text with paragraphs separated by CR LF, as rich-edit controls give it. Setting replaces the
     // content with plain text in the format of the insertion point.

@@ -422,7 +422,7 @@ bool mergeWords(const Chunk<TextParagraph>& chunk, TextModel* out)
 // ---------------------------------------------------------------------------------------------------------------
 // Applying a model to a document.
 
-void insertRuns(QTextCursor& cursor, const TextParagraph& paragraph)
+void insertRuns(QTextCursor& cursor, const TextParagraph& paragraph, RunFonts fonts)
 {
     for (const TextRun& run : paragraph.runs) {
         if (!run.picture.isEmpty()) {
@@ -430,13 +430,15 @@ void insertRuns(QTextCursor& cursor, const TextParagraph& paragraph)
             addPictureResources(cursor.document(), name, run.resources);
             cursor.insertText(run.text, run.format);
         } else {
-            cursor.insertText(run.text, implicitFont(run.format, cursor.document()->defaultFont()));
+            cursor.insertText(run.text,
+                              fonts == RunFonts::AsGiven ? run.format
+                                                         : implicitFont(run.format, cursor.document()->defaultFont()));
         }
     }
 }
 
 // Replaces the whole paragraphs [first, first + count) of the document by the given ones.
-void replaceParagraphs(QTextDocument* doc, int first, int count, const TextModel& with)
+void replaceParagraphs(QTextDocument* doc, int first, int count, const TextModel& with, RunFonts fonts)
 {
     QTextCursor cursor(doc->findBlockByNumber(first));
     const QTextBlock last = doc->findBlockByNumber(first + count - 1);
@@ -449,7 +451,7 @@ void replaceParagraphs(QTextDocument* doc, int first, int count, const TextModel
         } else {
             cursor.insertBlock(with[i].block, with[i].blockChar);
         }
-        insertRuns(cursor, with[i]);
+        insertRuns(cursor, with[i], fonts);
     }
 }
 
@@ -483,7 +485,8 @@ std::vector<Character> charactersOf(const TextParagraph& paragraph)
 }
 
 // Changes one paragraph into another, replacing only the stretch between what they have in common at either end.
-void changeParagraph(QTextDocument* doc, int number, const TextParagraph& from, const TextParagraph& to)
+void changeParagraph(
+    QTextDocument* doc, int number, const TextParagraph& from, const TextParagraph& to, RunFonts fonts)
 {
     const std::vector<Character> a = charactersOf(from);
     const std::vector<Character> b = charactersOf(to);
@@ -511,7 +514,7 @@ void changeParagraph(QTextDocument* doc, int number, const TextParagraph& from, 
             middle.runs.push_back(run);
         }
     }
-    insertRuns(cursor, middle);
+    insertRuns(cursor, middle, fonts);
 }
 
 // After the paragraphs are in place: each has the format, paragraph format and list of the model.
@@ -570,7 +573,7 @@ std::vector<Hunk> hunksBetween(const TextModel& current, const TextModel& target
 }
 
 // Puts paragraphs in before paragraph number `before` (or after the last one), leaving the text around alone.
-void insertParagraphs(QTextDocument* doc, int before, const TextModel& paragraphs)
+void insertParagraphs(QTextDocument* doc, int before, const TextModel& paragraphs, RunFonts fonts)
 {
     if (before < doc->blockCount()) {
         // At the start of the paragraph that follows: each new paragraph is written there and split off from it.
@@ -579,7 +582,7 @@ void insertParagraphs(QTextDocument* doc, int before, const TextModel& paragraph
         const QTextCharFormat nextCharFormat = next.charFormat();
         QTextCursor cursor(next);
         for (const TextParagraph& paragraph : paragraphs) {
-            insertRuns(cursor, paragraph);
+            insertRuns(cursor, paragraph, fonts);
             cursor.insertBlock(nextFormat, nextCharFormat);
         }
         return;
@@ -588,7 +591,7 @@ void insertParagraphs(QTextDocument* doc, int before, const TextModel& paragraph
     cursor.movePosition(QTextCursor::End);
     for (const TextParagraph& paragraph : paragraphs) {
         cursor.insertBlock(paragraph.block, paragraph.blockChar);
-        insertRuns(cursor, paragraph);
+        insertRuns(cursor, paragraph, fonts);
     }
 }
 
@@ -669,7 +672,7 @@ TextModel textModel(const QTextDocument& doc)
     return model;
 }
 
-void applyTextModel(QTextDocument* doc, const TextModel& target)
+void applyTextModel(QTextDocument* doc, const TextModel& target, RunFonts fonts)
 {
     if (target.empty()) {
         return;
@@ -684,15 +687,15 @@ void applyTextModel(QTextDocument* doc, const TextModel& target)
         const int toCount = it->toEnd - it->to;
         const TextModel with(target.begin() + it->to, target.begin() + it->toEnd);
         if (fromCount == 0) {
-            insertParagraphs(doc, it->from, with);
+            insertParagraphs(doc, it->from, with, fonts);
         } else if (toCount == 0) {
             removeParagraphs(doc, it->from, it->fromEnd);
         } else if (fromCount == toCount) {
             for (int i = fromCount - 1; i >= 0; --i) {
-                changeParagraph(doc, it->from + i, current[size_t(it->from + i)], target[size_t(it->to + i)]);
+                changeParagraph(doc, it->from + i, current[size_t(it->from + i)], target[size_t(it->to + i)], fonts);
             }
         } else {
-            replaceParagraphs(doc, it->from, fromCount, with);
+            replaceParagraphs(doc, it->from, fromCount, with, fonts);
         }
     }
     settleParagraphFormats(doc, target);

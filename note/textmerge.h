@@ -47,10 +47,14 @@ using TextModel = std::vector<TextParagraph>;
 
 TextModel textModel(const QTextDocument& doc);
 
+// How runs put in take the document's own face and size: named in each run as the model has them, or left to the
+// document where they are its own (as in a note, whose Size and Font Family then change them).
+enum class RunFonts { AsGiven, DocumentsOwnLeftOut };
+
 // Makes the document hold the model with as few edits as it takes (in one undo step): paragraphs the two have in
 // common are left alone, and within a paragraph changed in one place only that place is replaced. Cursors on the
 // document (the caret, a selection) stay with the text around them.
-void applyTextModel(QTextDocument* doc, const TextModel& target);
+void applyTextModel(QTextDocument* doc, const TextModel& target, RunFonts fonts = RunFonts::DocumentsOwnLeftOut);
 
 // Three versions of a text merged: the changes from base to ours and from base to theirs, paragraph by paragraph
 // and, where both changed the same paragraphs, word by word. Changes to different places merge; text both put in

@@ -60,6 +60,10 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
         elements << std::pair {QStringLiteral("ID"), escapeXml(xmlSafeText(note.identity.id))}
                  << std::pair {QStringLiteral("MODIFIED"), escapeXml(xmlSafeText(note.identity.modified))}
                  << std::pair {QStringLiteral("DEVICE"), escapeXml(xmlSafeText(note.identity.device))};
+        if (!note.identity.parents.isEmpty()) {
+            elements << std::pair {QStringLiteral("PARENTS"),
+                                   escapeXml(xmlSafeText(note.identity.parents.join(QLatin1Char(' '))))};
+        }
     }
     if (note.trashed.present) {
         elements << std::pair {QStringLiteral("TRASHED"), escapeXml(xmlSafeText(note.trashed.when))}
@@ -157,7 +161,10 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
     readSession(self, &note->session);
     note->identity = {self.firstChildElement(QStringLiteral("ID")).text().trimmed(),
                       self.firstChildElement(QStringLiteral("MODIFIED")).text().trimmed(),
-                      self.firstChildElement(QStringLiteral("DEVICE")).text()};
+                      self.firstChildElement(QStringLiteral("DEVICE")).text(),
+                      self.firstChildElement(QStringLiteral("PARENTS"))
+                          .text()
+                          .split(QLatin1Char(' '), Qt::SkipEmptyParts)};
     const QDomElement trashed = self.firstChildElement(QStringLiteral("TRASHED"));
     if (!trashed.isNull()) {
         note->trashed = {true, trashed.text(), self.firstChildElement(QStringLiteral("FROM")).text()};

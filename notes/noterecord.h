@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace jotlet {
 
@@ -46,12 +47,14 @@ struct NoteRecord
 
     // What a note in the notes folder carries (all empty elsewhere): its identity, the same on every computer and
     // in every conflict copy of its file (a UUID without braces), when its content last changed (UTC, ISO 8601) and
-    // the computer that changed it.
+    // the computer that changed it, and the versions of the file it was made from (newest first), by which two
+    // computers find the version both changed.
     struct Identity
     {
         QString id;
         QString modified;
         QString device;
+        QStringList parents;
     } identity;
 
     // What only the trash keeps: when the note went there (UTC, ISO 8601) and the file it came from ("" for a note

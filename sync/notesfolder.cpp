@@ -3,38 +3,157 @@
 #include "sync/notesfolder.h"
 
 #include "notes/notefile.h"
-#include "support/appinfo.h"
-#include "support/errorlog.h"
-#include "support/files.h"
+#include "sync/versionstore.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace jotlet {
 
 namespace {
 
-const QString kLocation = QStringLiteral("modNotesFolder: Scan");
+// Syncthing leaves files starting "~syncthing~" alone as its own temporary files, Nextcloud every name holding ".~",
+// Dropbox names starting with "~" and ending in ".tmp".
+const QString kTemporaryPrefix = QStringLiteral("~syncthing~");
+const QString kTemporaryMark = QStringLiteral(".~jotlet-");
+const QString kTemporarySuffix = QStringLiteral(".tmp");
+
+QString temporaryNameFor(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString random = QString::number(QRandomGenerator::global()->generate64(), 36);
+    return info.path() + QLatin1Char('/') + kTemporaryPrefix + info.fileName() + kTemporaryMark + random
+           + kTemporarySuffix;
+}
+
+enum class Opened { Ok, Missing, NotRegular, Failed };
+
+// Opens a regular file for reading, never through a symbolic link.
+Opened openRegular(QFile& file, const QString& path, qint64* size, QString* failure)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const int error = errno;
+        *failure = qt_error_string(error);
+        return error == ENOENT ? Opened::Missing : error == ELOOP ? Opened::NotRegular : Opened::Failed;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        *failure = QStringLiteral("not a regular file");
+        return Opened::NotRegular;
+    }
+    *size = qint64(status.st_size);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *failure = file.errorString();
+        return Opened::Failed;
+    }
+    return Opened::Ok;
+#else
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        return Opened::Missing;
+    }
+    if (info.isSymLink() || !info.isFile()) {
+        *failure = QStringLiteral("not a regular file");
+        return Opened::NotRegular;
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *failure = file.errorString();
+        return Opened::Failed;
+    }
+    *size = file.size();
+    return Opened::Ok;
+#endif
+}
+
+bool syncFile(QFile& file)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0 || errno == EINVAL || errno == EROFS;
+#else
+    return file.flush();
+#endif
+}
+
+// Puts the temporary file in the target's place in one step (replacing it, never through a link).
+bool replaceWith(const QString& temporary, const QString& target)
+{
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(temporary).utf16()),
+                       reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+#else
+    return ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0;
+#endif
+}
+
+// Sets a file's modification time, never through a link.
+void setModified(const QString& path, const QDateTime& when)
+{
+#ifdef Q_OS_UNIX
+    const qint64 ms = when.toMSecsSinceEpoch();
+    const struct timespec times[2] = {{ms / 1000, (ms % 1000) * 1000000}, {ms / 1000, (ms % 1000) * 1000000}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
+#else
+    QFile file(path);
+    if (!QFileInfo(path).isSymLink() && file.open(QIODevice::ReadWrite)) {
+        file.setFileTime(when, QFileDevice::FileModificationTime);
+    }
+#endif
+}
+
+// Each note's own file first: the one named after its id, then others that are not an engine's conflict copy.
+// A conflict copy stays one even when the note's own file is gone (let go of elsewhere): the user decides.
+void orderAndPair(QList<FolderNote>* found)
+{
+    const auto rank = [](const FolderNote& note) {
+        const QString name = QFileInfo(note.path).fileName();
+        return name == note.note.identity.id + QStringLiteral(".not") ? 0
+               : conflictOriginalName(name).isEmpty()                 ? 1
+                                                                      : 2;
+    };
+    std::stable_sort(
+        found->begin(), found->end(), [&rank](const FolderNote& a, const FolderNote& b) { return rank(a) < rank(b); });
+    QSet<QString> owned;                  // ids that have their own file
+    QHash<QString, QString> idOfFileName; // file name -> id
+    for (FolderNote& note : *found) {
+        const QString name = QFileInfo(note.path).fileName();
+        const QString original = conflictOriginalName(name);
+        note.conflictOf.clear();
+        if (!original.isEmpty()) {
+            note.conflictOf = idOfFileName.value(original, note.note.identity.id); // a copy may have a new ID too
+        } else if (owned.contains(note.note.identity.id)) {
+            note.conflictOf = note.note.identity.id;
+        } else {
+            owned.insert(note.note.identity.id);
+            idOfFileName.insert(name, note.note.identity.id);
+        }
+    }
+}
 
 } // namespace
 
-QByteArray folderFileHash(const QByteArray& bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
-QByteArray readFolderFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+const QString NotesFolder::kMarkName = QStringLiteral(".jotlet-notes-folder");
 
 QString conflictOriginalName(const QString& fileName)
 {
@@ -47,8 +166,8 @@ QString conflictOriginalName(const QString& fileName)
 
 bool isFolderNoteName(const QString& fileName)
 {
-    // Syncthing's ".syncthing.x.tmp", Nextcloud's ".~lock" and "*.part", Dropbox's ".dropbox": all start with a dot
-    // or do not end in ".not".
+    // Syncthing's ".syncthing.x.tmp" and "~syncthing~x.tmp", Nextcloud's ".~lock" and "*.part", Dropbox's ".dropbox"
+    // and this program's own temporary files: all start with a dot or a tilde, or do not end in ".not".
     return fileName.endsWith(QLatin1String(".not"), Qt::CaseInsensitive) && !fileName.startsWith(QLatin1Char('.'))
            && !fileName.startsWith(QLatin1Char('~'));
 }
@@ -68,128 +187,227 @@ QString NotesFolder::unreadablePath() const
     return m_path + QStringLiteral("/.unreadable");
 }
 
+QString NotesFolder::mergedPath() const
+{
+    return m_path + QStringLiteral("/.merged");
+}
+
 QString NotesFolder::fileFor(const QString& id) const
 {
     return m_path + QLatin1Char('/') + id + QStringLiteral(".not");
 }
 
-QList<FolderNote> NotesFolder::scan() const
+bool NotesFolder::isMarked() const
 {
-    QList<FolderNote> found;
-    QHash<QString, Cached> cache;
-    const QFileInfoList files = QDir(m_path).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& info : files) {
-        if (!isFolderNoteName(info.fileName())) {
-            continue;
-        }
-        const qint64 modified = info.lastModified().toMSecsSinceEpoch();
-        const qint64 changed = info.metadataChangeTime().toMSecsSinceEpoch();
-        const auto known = m_cache.constFind(info.filePath());
-        if (known != m_cache.constEnd() && known->size == info.size() && known->modified == modified
-            && known->changed == changed) {
-            found << known->note;
-            cache.insert(info.filePath(), *known);
-            continue;
-        }
-        const QByteArray bytes = readFolderFile(info.filePath());
-        NoteList notes;
-        NoteFileError error;
-        if (!readNoteFileContent(bytes, info.filePath(), &notes, &error) || notes.isEmpty()) {
-            const QString moved = moveInto(info.filePath(), unreadablePath());
-            logError(kLocation,
-                     75,
-                     QStringLiteral("'%1' could not be read (%2); it was moved to '%3'")
-                         .arg(info.filePath(), error.description, moved));
-            continue;
-        }
-        FolderNote note {info.filePath(), notes.first(), folderFileHash(bytes), {}};
-        if (note.note.identity.id.isEmpty()) {
-            note.note.identity.id = info.completeBaseName(); // a note file put there by hand
-        }
-        found << note;
-        cache.insert(info.filePath(), {info.size(), modified, changed, note});
-    }
-    m_cache = cache;
-    // Each note's own file first: the one named after its id, then others that are not an engine's conflict copy.
-    // A conflict copy stays one even when the note's own file is gone (let go of elsewhere): the user decides.
-    const auto rank = [](const FolderNote& note) {
-        const QString name = QFileInfo(note.path).fileName();
-        return name == note.note.identity.id + QStringLiteral(".not") ? 0
-               : conflictOriginalName(name).isEmpty()                 ? 1
-                                                                      : 2;
-    };
-    std::stable_sort(
-        found.begin(), found.end(), [&rank](const FolderNote& a, const FolderNote& b) { return rank(a) < rank(b); });
-    QSet<QString> owned;                  // ids that have their own file
-    QHash<QString, QString> idOfFileName; // file name -> id
-    for (FolderNote& note : found) {
-        const QString name = QFileInfo(note.path).fileName();
-        const QString original = conflictOriginalName(name);
-        if (!original.isEmpty()) {
-            note.conflictOf = idOfFileName.value(original, note.note.identity.id); // a copy may have a new ID too
-        } else if (owned.contains(note.note.identity.id)) {
-            note.conflictOf = note.note.identity.id;
-        } else {
-            owned.insert(note.note.identity.id);
-            idOfFileName.insert(name, note.note.identity.id);
-        }
-    }
-    return found;
+    const QFileInfo mark(m_path + QLatin1Char('/') + kMarkName);
+    return mark.exists() && !mark.isSymLink();
 }
 
-bool NotesFolder::write(const NoteRecord& note, bool* written, QString* failure) const
+bool NotesFolder::mark(QString* failure) const
 {
-    if (written) {
-        *written = false;
-    }
-    const QString path = fileFor(note.identity.id);
-    const QByteArray bytes = noteFileText({note}, programVersion()).toUtf8();
-    if (readFolderFile(path) == bytes) {
-        return true; // the same bytes: nothing for the sync engine to carry
+    if (isMarked()) {
+        return true;
     }
     QDir().mkpath(m_path);
-    QString message;
-    if (!writeFileAtomically(path, bytes, &message)) {
-        if (failure) {
-            *failure = message;
-        }
+    QFile mark(m_path + QLatin1Char('/') + kMarkName);
+    // The same bytes on every computer, so that two computers marking the folder at once agree.
+    const QByteArray text = "This folder holds Jotlet's notes, one .not file each. Jotlet writes notes here only\n"
+                            "while this file is here, so that it never writes into an empty mount point.\n";
+    if (!mark.open(QIODevice::WriteOnly) || mark.write(text) != text.size()) {
+        *failure = mark.errorString();
         return false;
-    }
-    if (written) {
-        *written = true;
     }
     return true;
 }
 
-QString NotesFolder::moveToTrash(const QString& file) const
+bool NotesFolder::readNote(const QString& path, QByteArray* bytes, bool* missing, QString* failure) const
 {
-    return moveInto(file, trashPath());
+    QString why;
+    QFile file;
+    qint64 size = 0;
+    const Opened opened = openRegular(file, path, &size, &why);
+    if (missing) {
+        *missing = opened == Opened::Missing;
+    }
+    bytes->clear();
+    if (opened == Opened::Missing) {
+        return true;
+    }
+    if (opened == Opened::Ok && size > kMaxNoteFileBytes) {
+        why = QStringLiteral("it is %1 MB, more than the %2 MB a note file may hold")
+                  .arg(size / (1024 * 1024))
+                  .arg(kMaxNoteFileBytes / (1024 * 1024));
+    } else if (opened == Opened::Ok) {
+        *bytes = file.read(kMaxNoteFileBytes + 1);
+        if (bytes->size() <= kMaxNoteFileBytes) {
+            return true;
+        }
+        bytes->clear();
+        why = QStringLiteral("it grew past the size a note file may hold");
+    }
+    if (failure) {
+        *failure = QStringLiteral("'%1' cannot be read: %2").arg(path, why);
+    }
+    return false;
 }
 
-QString NotesFolder::moveInto(const QString& file, const QString& folder) const
+FolderScan NotesFolder::scan(FolderScanCache* cache) const
 {
-    QDir().mkpath(folder);
+    FolderScan result;
+    const QDir dir(m_path);
+    if (!dir.exists()) {
+        return result;
+    }
+    result.present = isMarked();
+    QHash<QString, FolderScanCache::File> seen;
+    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::System, QDir::Name);
+    for (const QFileInfo& info : files) {
+        if (!isFolderNoteName(info.fileName())) {
+            continue;
+        }
+        if (info.isSymLink() || info.size() > kMaxNoteFileBytes) {
+            result.refused.push_back({info.filePath(), info.size(), !info.isSymLink()});
+            continue;
+        }
+        FolderScanCache::File file {info.size(),
+                                    info.lastModified().toMSecsSinceEpoch(),
+                                    info.metadataChangeTime().toMSecsSinceEpoch(),
+                                    {}};
+        const auto known = cache->files.constFind(info.filePath());
+        if (known != cache->files.constEnd() && known->size == file.size && known->modified == file.modified
+            && known->changed == file.changed) {
+            result.notes << known->note;
+            seen.insert(info.filePath(), *known);
+            continue;
+        }
+        QByteArray bytes;
+        QString failure;
+        if (!readNote(info.filePath(), &bytes, nullptr, &failure)) {
+            result.refused.push_back({info.filePath(), info.size(), true});
+            continue;
+        }
+        NoteList notes;
+        NoteFileError error;
+        if (!readNoteFileContent(bytes, info.filePath(), &notes, &error) || notes.isEmpty()) {
+            const QString moved = moveInto(info.filePath(), unreadablePath(), QDateTime::currentDateTimeUtc());
+            result.setAside.push_back({info.filePath(), moved, error.description});
+            continue;
+        }
+        FolderNote note;
+        note.path = info.filePath();
+        note.version = VersionStore::versionOf(bytes);
+        note.note = notes.first();
+        note.size = bytes.size();
+        if (note.note.identity.id.isEmpty()) {
+            note.note.identity.id = info.completeBaseName(); // a note file put there by hand
+        }
+        file.note = note;
+        file.note.note.Data.clear();
+        seen.insert(info.filePath(), file);
+        note.whole = true;
+        note.bytes = bytes;
+        result.notes << note;
+    }
+    cache->files = seen;
+    orderAndPair(&result.notes);
+    return result;
+}
+
+NotesFolder::Write
+NotesFolder::write(const QString& path, const QByteArray& bytes, const QByteArray& expected, QString* failure) const
+{
+    if (bytes.size() > kMaxNoteFileBytes) {
+        *failure = QStringLiteral("'%1' would be %2 MB, more than the %3 MB a note file may hold")
+                       .arg(path)
+                       .arg(bytes.size() / (1024 * 1024))
+                       .arg(kMaxNoteFileBytes / (1024 * 1024));
+        return Write::Failed;
+    }
+    if (!isMarked()) {
+        *failure = QStringLiteral("the notes folder '%1' is not there (or not the one chosen: it lacks its mark %2)")
+                       .arg(m_path, kMarkName);
+        return Write::Failed;
+    }
+    QByteArray current;
+    bool missing = false;
+    if (!readNote(path, &current, &missing, failure)) {
+        return Write::Failed;
+    }
+    if (missing ? !expected.isEmpty() : VersionStore::versionOf(current) != expected) {
+        return Write::ChangedOutside;
+    }
+    if (!missing && current == bytes) {
+        return Write::Written; // the same bytes: nothing for the sync engine to carry
+    }
+    const QString temporary = temporaryNameFor(path);
+    QFile file(temporary);
+    const auto fail = [&](const QString& what) {
+        *failure = QStringLiteral("Cannot %1 '%2': %3").arg(what, path, file.errorString());
+        file.close();
+        QFile::remove(temporary);
+        return Write::Failed;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        return fail(QStringLiteral("create a file beside"));
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncFile(file)) {
+        return fail(QStringLiteral("write"));
+    }
+    file.close();
+    if (!replaceWith(temporary, path)) {
+        *failure = QStringLiteral("Cannot save '%1': %2").arg(path, qt_error_string(errno));
+        QFile::remove(temporary);
+        return Write::Failed;
+    }
+    return Write::Written;
+}
+
+QString NotesFolder::moveToTrash(const QString& file, const QDateTime& now) const
+{
+    return moveInto(file, trashPath(), now);
+}
+
+QString NotesFolder::moveAside(const QString& file, const QDateTime& now) const
+{
+    return moveInto(file, mergedPath(), now);
+}
+
+QString NotesFolder::moveInto(const QString& file, const QString& folder, const QDateTime& now) const
+{
     const QFileInfo info(file);
+    if (info.isSymLink() || !info.isFile()) {
+        return QString();
+    }
+    QDir().mkpath(folder);
     QString target = folder + QLatin1Char('/') + info.fileName();
-    for (int n = 2; QFileInfo::exists(target); ++n) {
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n) {
         target = folder + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(" (%1).").arg(n) + info.suffix();
     }
     if (!QFile::rename(file, target)) {
         return QString();
     }
-    // Its time in .trash/ counts from now.
-    QFile moved(target);
-    if (moved.open(QIODevice::ReadWrite)) {
-        moved.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
-    }
+    setModified(target, now); // its time in .trash/ counts from now
     return target;
 }
 
 void NotesFolder::purgeTrash(const QDateTime& now) const
 {
     const QDateTime oldest = now.addDays(-kTrashDays);
-    for (const QFileInfo& info : QDir(trashPath()).entryInfoList(QDir::Files)) {
-        if (info.lastModified() < oldest) {
+    for (const QString& folder : {trashPath(), mergedPath()}) {
+        for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::NoSymLinks)) {
+            if (info.lastModified() < oldest) {
+                QFile::remove(info.filePath());
+            }
+        }
+    }
+}
+
+void NotesFolder::removeStaleTemporaryFiles(const QDateTime& now) const
+{
+    const QStringList pattern {kTemporaryPrefix + QStringLiteral("*") + kTemporaryMark + QStringLiteral("*")
+                               + kTemporarySuffix};
+    for (const QFileInfo& info : QDir(m_path).entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!info.isSymLink() && info.lastModified() < now.addSecs(-60)) {
             QFile::remove(info.filePath());
         }
     }

@@ -311,9 +311,11 @@ void NoteMenus::showStateOf(const Note& note)
         if (action->isCheckable()) {
             action->setChecked(note.isChecked(it->command, it->index));
         }
-        action->setEnabled(note.isEnabled(it->command, it->index));
+        const bool enabled = note.isEnabled(it->command, it->index);
+        action->setEnabled(enabled);
         if (action->property("onlyWhenEnabled").toBool()) {
-            action->setVisible(action->isEnabled());
+            // From the note, not the action: Qt reports a hidden action as disabled, so it would never show again.
+            action->setVisible(enabled);
         }
     }
     if (QAction* end = item(QStringLiteral("mnuConflictEnd"))) {

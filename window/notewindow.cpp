@@ -6,6 +6,9 @@
 #include "note/notetext.h"
 #include "note/screens.h"
 #include "window/chromebutton.h"
+#include "window/conflictstrip.h"
+
+#include <QPushButton>
 #include "window/edgesnapper.h"
 #include "window/notetextbox.h"
 #include "window/translucency.h"
@@ -73,6 +76,7 @@ void NoteWindow::render(Note::Aspects aspects)
     if (aspects & Note::Title) {
         setWindowTitle(m_note->title()); // task bars and window lists show the caption
         showCaption();
+        showConflict();
     }
     if (aspects & Note::SubCaption) {
         m_subCaption->setText(m_note->subCaption());
@@ -101,7 +105,33 @@ void NoteWindow::render(Note::Aspects aspects)
                               static_cast<QWidget*>(m_grip)}) {
             part->setVisible(!m_note->isRolledUp());
         }
+        if (m_conflictStrip) {
+            m_conflictStrip->setVisible(!m_note->isRolledUp() && m_note->isConflict());
+        }
     }
+}
+
+void NoteWindow::showConflict()
+{
+    if (!m_note->isConflict()) {
+        if (m_conflictStrip) {
+            m_conflictStrip->hide();
+        }
+        return;
+    }
+    if (!m_conflictStrip) {
+        m_conflictStrip = new ConflictStrip(this);
+        connect(m_conflictStrip, &ConflictStrip::chosen, this, [this](ConflictChoice choice) {
+            runCommand({Command::ResolveConflict, int(choice)});
+        });
+        setTabOrder(m_close, m_conflictStrip->button(ConflictChoice::KeepThis));
+        setTabOrder(m_conflictStrip->button(ConflictChoice::KeepThis), m_conflictStrip->button(ConflictChoice::KeepOther));
+        setTabOrder(m_conflictStrip->button(ConflictChoice::KeepOther), m_conflictStrip->button(ConflictChoice::KeepBoth));
+        setTabOrder(m_conflictStrip->button(ConflictChoice::KeepBoth), m_textBox);
+    }
+    m_conflictStrip->setText(m_note->storage()->conflictText());
+    m_conflictStrip->setVisible(!m_note->isRolledUp());
+    layoutChrome();
 }
 
 void NoteWindow::applyGeometry()
@@ -151,9 +181,17 @@ void NoteWindow::resizeEvent(QResizeEvent* event)
     layoutChrome();
 }
 
-void NoteWindow::showNote()
+void NoteWindow::showNote(Note::Focus focus)
 {
     applyGeometry();
+    if (focus == Note::Focus::Leave) {
+        // Where the user types stays where it is.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+        applyStayOnTop(m_note->staysOnTopNow());
+        return;
+    }
     show();
     applyStayOnTop(m_note->staysOnTopNow());
     activateWindow();

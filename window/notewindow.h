@@ -20,6 +20,7 @@ class QLabel;
 namespace jotlet {
 
 class ChromeButton;
+class ConflictStrip;
 class EdgeSnapper;
 class NoteTextBox;
 class Translucency;
@@ -63,11 +64,12 @@ private:
     void layoutChrome();
     void showCaption();
     void showIcon();
+    void showConflict();
     void render(Note::Aspects aspects);
     void renderColors();
     void applyGeometry();
     void reportGeometry();
-    void showNote();
+    void showNote(Note::Focus focus);
     void applyHidden();
     void applyStayOnTop(bool on);
     void applyActivation(bool active);
@@ -92,6 +94,7 @@ private:
     ChromeButton* m_icon = nullptr;
     ChromeButton* m_help = nullptr;
     ChromeButton* m_close = nullptr;
+    ConflictStrip* m_conflictStrip = nullptr;
     QLabel* m_grip = nullptr;
     QFrame* m_line = nullptr;
     std::unique_ptr<EdgeSnapper> m_snapper;

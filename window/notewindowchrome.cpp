@@ -5,6 +5,7 @@
 #include "note/screens.h"
 #include "support/colors.h"
 #include "window/chromebutton.h"
+#include "window/conflictstrip.h"
 #include "window/edgesnapper.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
@@ -252,7 +253,16 @@ void NoteWindow::layoutChrome()
     const QRect twips = m_note ? m_note->geometry() : toTwips(geometry(), perPixel);
     const int w = twips.width();
     const int h = twips.height();
-    place(m_textBox, 45, 360, w - 220, h - 700);
+    int textHeight = h - 700;
+    if (m_conflictStrip && m_conflictStrip->isVisibleTo(this)) {
+        // Under the text, above the line: what happened and the choices.
+        const int wide = px(w - 220, false);
+        const int high = qMin(m_conflictStrip->neededHeight(wide), px(h - 900, true));
+        const int highTwips = int(high * perPixel.y);
+        textHeight = qMax(0, h - 700 - highTwips - 30);
+        m_conflictStrip->setGeometry(px(45, false), px(360 + textHeight + 15, true), wide, high);
+    }
+    place(m_textBox, 45, 360, w - 220, textHeight);
     place(m_subCaption, 40, h - 320, w - kGripTwips, 255);
     place(m_line, 50, h - 350, w - 220 - 50, 15);
     place(m_grip, w - kGripTwips - 50, h - kGripTwips - 50, kGripTwips, kGripTwips);

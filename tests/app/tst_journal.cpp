@@ -22,7 +22,7 @@ class TestJournal : public QObject
 
 private slots:
     void init();
-    void aBurstOfTypingIsOneWrite();
+    void typingIsKeptHalfASecondLater();
     void holdsWhatNeedsKeepingAndSaysWhatItReplaces();
     void aStartAfterACrashReadsItBack();
 };
@@ -33,24 +33,24 @@ void TestJournal::init()
     QDir().mkpath(dataFolder());
 }
 
-void TestJournal::aBurstOfTypingIsOneWrite()
+void TestJournal::typingIsKeptHalfASecondLater()
 {
     NoteBoard board;
     RecoveryJournal journal(board);
     QSignalSpy written(&journal, &RecoveryJournal::written);
     Note* note = board.createNote();
-    for (int i = 0; i < 10; ++i) { // a key every 100 ms for a second
+    for (int i = 0; i < 20; ++i) { // a key every 50 ms for a second
         note->text().setText(QStringLiteral("typing ") + QString::number(i));
-        QTest::qWait(100);
+        QTest::qWait(50);
+        if (i == 15) {
+            // Typing that goes on is written all the same: what was typed half a second ago is in the journal.
+            QVERIFY(written.size() >= 1);
+            QVERIFY(loadNoteFile(recoveryJournalPath()).first().Data.contains(QLatin1String("typing ")));
+        }
     }
-    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 1, 10000);
-    QTest::qWait(RecoveryJournal::kQuietMs + 500);
-    QCOMPARE(written.size(), 1); // not once per key
-    QVERIFY(written.first().first().toBool());
-    QVERIFY(loadNoteFile(recoveryJournalPath()).first().Data.contains(QLatin1String("typing 9")));
-    note->text().setText(QStringLiteral("typed after the write")); // the next write holds it
-    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 2, 10000);
-    QVERIFY(loadNoteFile(recoveryJournalPath()).first().Data.contains(QLatin1String("typed after the write")));
+    QTest::qWait(500);
+    QVERIFY(loadNoteFile(recoveryJournalPath()).first().Data.contains(QLatin1String("typing 19")));
+    QVERIFY2(written.size() <= 5, qPrintable(QString::number(written.size()))); // not once per key
     journal.finish(true);
     QVERIFY(!QFile::exists(recoveryJournalPath()));
 }

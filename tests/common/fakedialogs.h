@@ -90,6 +90,11 @@ public:
         warnings << title + QLatin1Char('|') + text;
         owners << owner;
     }
+    QStringList notifications; // "title|text", shown without waiting
+    void notify(const QString& title, const QString& text) override
+    {
+        notifications << title + QLatin1Char('|') + text;
+    }
     QList<QObject*> owners; // the owner of each question, notice and warning, in order
     int aboutShown = 0;
     int settingsShown = 0;
