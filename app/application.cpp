@@ -211,11 +211,11 @@ void JotletApplication::setNotesFolder(const QString& folder, bool offerMove)
     if (folder.isEmpty()) {
         return;
     }
-    m_folderSync = new FolderSync(m_board, folder, FolderSync::defaultPlacesPath(), VersionStore::defaultFolder(), this);
+    m_folderSync
+        = new FolderSync(m_board, folder, FolderSync::defaultPlacesPath(), VersionStore::defaultFolder(), this);
     connect(m_folderSync, &FolderSync::notice, this, &JotletApplication::tellNow);
-    m_board.setKeptNoteAdopter([this](Note* note, const NoteRecord& kept) {
-        return m_folderSync && m_folderSync->adoptKept(note, kept);
-    });
+    m_board.setKeptNoteAdopter(
+        [this](Note* note, const NoteRecord& kept) { return m_folderSync && m_folderSync->adoptKept(note, kept); });
     m_board.setNotesComing(m_folderSync->expectsNotes());
     // Notes that were to come from the folder and did not (unreadable, closed here): a note to type in all the same.
     connect(m_folderSync, &FolderSync::scanned, this, [this] {

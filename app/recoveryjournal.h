@@ -17,8 +17,9 @@ class NoteBoard;
 // Keeps the open notes in the recovery journal (recovery.dat in the data folder, in the note file format) while
 // any of them has unsaved changes or no file of its own, so that a crash, a kill or a power cut loses at most the
 // last moment of typing. The journal is written a fifth of a second after the last change, and at least every
-// 0.4 s while changes go on (so that anything typed half a second ago is in it), replaced in one step on a worker thread; only the notes that changed are
-// serialised again. When nothing needs keeping, or the session ends normally, the journal goes.
+// 0.4 s while changes go on (so that anything typed half a second ago is in it), replaced in one step on a worker
+// thread; only the notes that changed are serialised again. When nothing needs keeping, or the session ends normally,
+// the journal goes.
 class RecoveryJournal : public QObject
 {
     Q_OBJECT

@@ -74,7 +74,8 @@ int main(int argc, char** argv)
     }
     NoteBoard board;
     board.setViewFactory([](Note* note) { new NoteWindow(note); });
-    FolderSync sync(board, folder, dir.filePath(QStringLiteral("places.ini")), dir.filePath(QStringLiteral("versions")));
+    FolderSync sync(
+        board, folder, dir.filePath(QStringLiteral("places.ini")), dir.filePath(QStringLiteral("versions")));
     QElapsedTimer timer;
     timer.start();
     if (baseline) {

@@ -150,4 +150,3 @@ QPoint placeBeside(const QRect& other, const QSize& size, const QRect& area, int
 }
 
 } // namespace jotlet
-

@@ -8,6 +8,7 @@
 #include "rtf/writer.h"
 
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QFont>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -75,6 +76,14 @@ QTextBlockFormat withoutList(QTextBlockFormat format)
 template <typename T>
 using Sequence = std::vector<T>;
 
+// What lines two elements of two versions up as the same one: equality, unless an element says otherwise (a word
+// is the same word whatever its format; its format is merged on its own).
+template <typename T>
+struct Alignment : dtl::Compare<T>
+{
+    bool impl(const T& a, const T& b) const override { return a.sameAs(b); }
+};
+
 // For each element of base, the index of the element of other it was matched with (-1 for none), from the longest
 // common subsequence. The common start and end are matched first, so that dtl sees only what changed.
 template <typename T>
@@ -82,13 +91,13 @@ std::vector<int> matchesOf(const Sequence<T>& base, const Sequence<T>& other)
 {
     std::vector<int> match(base.size(), -1);
     size_t head = 0;
-    while (head < base.size() && head < other.size() && base[head] == other[head]) {
+    while (head < base.size() && head < other.size() && base[head].sameAs(other[head])) {
         match[head] = int(head);
         ++head;
     }
     size_t tail = 0;
     while (tail < base.size() - head && tail < other.size() - head
-           && base[base.size() - 1 - tail] == other[other.size() - 1 - tail]) {
+           && base[base.size() - 1 - tail].sameAs(other[other.size() - 1 - tail])) {
         match[base.size() - 1 - tail] = int(other.size() - 1 - tail);
         ++tail;
     }
@@ -97,7 +106,7 @@ std::vector<int> matchesOf(const Sequence<T>& base, const Sequence<T>& other)
     if (a.empty() || b.empty()) {
         return match;
     }
-    dtl::Diff<T, Sequence<T>> diff(a, b);
+    dtl::Diff<T, Sequence<T>, Alignment<T>> diff(a, b);
     diff.compose();
     for (const auto& [element, info] : diff.getSes().getSequence()) {
         if (info.type == dtl::SES_COMMON) {
@@ -125,6 +134,9 @@ struct Chunk
 // Settles a chunk both sides changed differently (false: a conflict).
 template <typename T>
 using ChunkResolver = std::function<bool(const Chunk<T>&, Sequence<T>*)>;
+// One element all three hold (lined up as the same): what the merge keeps of it.
+template <typename T>
+using Combiner = std::function<T(const T& base, const T& ours, const T& theirs)>;
 
 template <typename T>
 bool resolveChunk(const Chunk<T>& chunk, const ChunkResolver<T>& deeper, Sequence<T>* out)
@@ -153,9 +165,8 @@ struct Edit
 };
 
 template <typename T>
-std::vector<Edit<T>> editsOf(const Sequence<T>& base, const Sequence<T>& other)
+std::vector<Edit<T>> editsOf(const Sequence<T>& base, const Sequence<T>& other, const std::vector<int>& match)
 {
-    const std::vector<int> match = matchesOf(base, other);
     std::vector<Edit<T>> edits;
     size_t b = 0;
     size_t o = 0;
@@ -206,11 +217,20 @@ bool merge3(const Sequence<T>& base,
             const Sequence<T>& ours,
             const Sequence<T>& theirs,
             const ChunkResolver<T>& deeper,
+            const Combiner<T>& combine,
             Sequence<T>* out)
 {
-    const std::vector<Edit<T>> sides[2] = {editsOf(base, ours), editsOf(base, theirs)};
+    const std::vector<int> oursOf = matchesOf(base, ours);
+    const std::vector<int> theirsOf = matchesOf(base, theirs);
+    const std::vector<Edit<T>> sides[2] = {editsOf(base, ours, oursOf), editsOf(base, theirs, theirsOf)};
     size_t next[2] = {0, 0};
     size_t copied = 0;
+    // What neither side changed, element by element, with what either side did to it.
+    const auto copy = [&](size_t from, size_t to) {
+        for (size_t b = from; b < to; ++b) {
+            out->push_back(combine(base[b], ours[size_t(oursOf[b])], theirs[size_t(theirsOf[b])]));
+        }
+    };
     // The next edit to take: the one that starts first, something put in before a change at the same place.
     const auto earlier = [&]() -> int {
         if (next[0] == sides[0].size() || next[1] == sides[1].size()) {
@@ -238,7 +258,7 @@ bool merge3(const Sequence<T>& base,
                 }
             }
         }
-        out->insert(out->end(), base.begin() + copied, base.begin() + from);
+        copy(copied, from);
         const Chunk<T> chunk {
             slice(base, from, to), applyEdits(base, from, to, group[0]), applyEdits(base, from, to, group[1])};
         if (!resolveChunk(chunk, deeper, out)) {
@@ -246,7 +266,7 @@ bool merge3(const Sequence<T>& base,
         }
         copied = to;
     }
-    out->insert(out->end(), base.begin() + copied, base.end());
+    copy(copied, base.size());
     return true;
 }
 
@@ -277,8 +297,19 @@ struct Token
 {
     QString text;          // empty for a paragraph mark
     std::vector<int> look; // per character: its format; for a paragraph mark, the paragraph's
+    QByteArray picture;    // a picture is the same picture by its bytes, whatever its size on the page
     bool operator==(const Token& other) const { return text == other.text && look == other.look; }
+    bool sameAs(const Token& other) const { return text == other.text && picture == other.picture; }
 };
+
+// A format as bytes that are the same on every computer for the same format, to order two formats by.
+QByteArray formatKey(const QTextFormat& format)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << format.properties();
+    return bytes;
+}
 
 class TokenTable
 {
@@ -314,7 +345,30 @@ public:
         return out;
     }
 
+    // A word all three hold: each character's format (a paragraph mark's look) from the side that changed it;
+    // where both changed it differently, the same one on every computer.
+    Token combine(const Token& base, const Token& ours, const Token& theirs) const
+    {
+        Token out = ours;
+        for (size_t i = 0; i < out.look.size(); ++i) {
+            out.look[i] = pick(base.look[i], ours.look[i], theirs.look[i], out.text.isEmpty());
+        }
+        return out;
+    }
+
 private:
+    int pick(int base, int ours, int theirs, bool paragraph) const
+    {
+        if (ours == base || ours == theirs) {
+            return theirs;
+        }
+        if (theirs == base) {
+            return ours;
+        }
+        return m_keys[paragraph ? 1 : 0].at(size_t(ours)) >= m_keys[paragraph ? 1 : 0].at(size_t(theirs)) ? ours
+                                                                                                          : theirs;
+    }
+
     int lookOf(const TextParagraph& paragraph)
     {
         for (size_t i = 0; i < m_paragraphs.size(); ++i) {
@@ -323,6 +377,9 @@ private:
             }
         }
         m_paragraphs.push_back(paragraph);
+        m_keys[1].push_back(formatKey(paragraph.block) + formatKey(paragraph.blockChar)
+                            + (paragraph.list ? formatKey(*paragraph.list) : QByteArray())
+                            + (paragraph.continuesList ? "+" : "-"));
         return int(m_paragraphs.size() - 1);
     }
 
@@ -336,6 +393,7 @@ private:
             }
         }
         m_runs.push_back(look);
+        m_keys[0].push_back(look.picture + formatKey(comparableFormat(look)));
         return int(m_runs.size() - 1);
     }
 
@@ -354,11 +412,12 @@ private:
             const int look = lookOf(run);
             for (const QChar c : run.text) {
                 const int kind = run.picture.isEmpty() ? kindOf(c) : 3;
-                if (kind != lastKind || kind >= 2 || out->back().text.isEmpty()) {
+                if (kind != lastKind || kind >= 1 || out->back().text.isEmpty()) {
                     out->push_back({QString(), {}});
                 }
                 out->back().text += c;
                 out->back().look.push_back(look);
+                out->back().picture = run.picture;
                 lastKind = kind;
             }
         }
@@ -378,6 +437,7 @@ private:
 
     std::vector<TextParagraph> m_paragraphs;
     std::vector<TextRun> m_runs;
+    std::vector<QByteArray> m_keys[2]; // of the runs' looks and the paragraphs'
 };
 
 QString tokenText(const Sequence<Token>& tokens)
@@ -407,8 +467,10 @@ bool mergeWords(const Chunk<TextParagraph>& chunk, TextModel* out)
     const ChunkResolver<Token> keepBoth = [](const Chunk<Token>& words, Sequence<Token>* merged) {
         return keepBothInsertions<Token>(words, tokenText, merged);
     };
+    const Combiner<Token> combine
+        = [&table](const Token& b, const Token& o, const Token& t) { return table.combine(b, o, t); };
     Sequence<Token> merged;
-    if (!merge3(base, ours, theirs, keepBoth, &merged)) {
+    if (!merge3(base, ours, theirs, keepBoth, combine, &merged)) {
         return false;
     }
     const std::optional<TextModel> paragraphs = table.paragraphs(merged);
@@ -485,8 +547,7 @@ std::vector<Character> charactersOf(const TextParagraph& paragraph)
 }
 
 // Changes one paragraph into another, replacing only the stretch between what they have in common at either end.
-void changeParagraph(
-    QTextDocument* doc, int number, const TextParagraph& from, const TextParagraph& to, RunFonts fonts)
+void changeParagraph(QTextDocument* doc, int number, const TextParagraph& from, const TextParagraph& to, RunFonts fonts)
 {
     const std::vector<Character> a = charactersOf(from);
     const std::vector<Character> b = charactersOf(to);
@@ -563,7 +624,7 @@ struct Hunk
 std::vector<Hunk> hunksBetween(const TextModel& current, const TextModel& target)
 {
     std::vector<Hunk> hunks;
-    for (const Edit<TextParagraph>& edit : editsOf(current, target)) {
+    for (const Edit<TextParagraph>& edit : editsOf(current, target, matchesOf(current, target))) {
         // Where the edit's paragraphs start in the target: what came before, with the edits before it made.
         const int shift = hunks.empty() ? 0 : hunks.back().toEnd - hunks.back().fromEnd;
         const int to = int(edit.from) + shift;
@@ -707,8 +768,10 @@ std::optional<TextModel> mergeTextModels(const TextModel& base, const TextModel&
     const ChunkResolver<TextParagraph> resolver = [](const Chunk<TextParagraph>& chunk, TextModel* out) {
         return keepBothInsertions<TextParagraph>(chunk, paragraphsText, out) || mergeWords(chunk, out);
     };
+    const Combiner<TextParagraph> same
+        = [](const TextParagraph&, const TextParagraph& o, const TextParagraph&) { return o; };
     TextModel merged;
-    if (!merge3(base, ours, theirs, resolver, &merged) || merged.empty()) {
+    if (!merge3(base, ours, theirs, resolver, same, &merged) || merged.empty()) {
         return std::nullopt;
     }
     return merged;

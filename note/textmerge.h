@@ -41,6 +41,7 @@ struct TextParagraph
     QString plainText() const;
     bool sameLook(const TextParagraph& other) const; // the same format and list, whatever the text
     bool operator==(const TextParagraph& other) const;
+    bool sameAs(const TextParagraph& other) const { return *this == other; }
 };
 
 using TextModel = std::vector<TextParagraph>;

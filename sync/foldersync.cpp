@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QSysInfo>
 #include <QUuid>
@@ -28,6 +29,8 @@
 #include <algorithm>
 
 namespace jotlet {
+
+Q_LOGGING_CATEGORY(lcSync, "jotlet.sync", QtWarningMsg)
 
 namespace {
 
@@ -69,7 +72,7 @@ QString shownTime(const QString& modified)
     }
     const QLocale locale;
     return when.date() == Clock::now().date() ? locale.toString(when.time(), QLocale::ShortFormat)
-                                               : locale.toString(when, QLocale::ShortFormat);
+                                              : locale.toString(when, QLocale::ShortFormat);
 }
 
 } // namespace
@@ -89,10 +92,7 @@ public:
     bool isConflict() const override { return m_conflict; }
     QString conflictText() const override { return m_sync ? m_sync->conflictText(m_path) : QString(); }
     bool holdsUnwritten() const override { return m_sync && m_note && m_sync->holdsUnwritten(*m_note); }
-    bool closing(Note& note, std::optional<Answer> answer) override
-    {
-        return !m_sync || m_sync->closing(note, answer);
-    }
+    bool closing(Note& note, std::optional<Answer> answer) override { return !m_sync || m_sync->closing(note, answer); }
     void resolve(Note& note, ConflictChoice choice) override
     {
         if (m_sync) {
@@ -164,6 +164,11 @@ QString FolderSync::defaultPlacesPath()
 
 QString FolderSync::deviceName()
 {
+    // Several copies of the program on one machine (as for trying a folder out) can each be given a name.
+    const QString configured = qEnvironmentVariable("JOTLET_DEVICE_NAME");
+    if (!configured.isEmpty()) {
+        return configured;
+    }
     const QString host = QSysInfo::machineHostName();
     return host.isEmpty() ? QStringLiteral("computer") : host;
 }
@@ -302,12 +307,13 @@ void FolderSync::reportRefused(const FolderScan& scan)
         m_toldRefused.insert(key);
         logError(kScanLocation,
                  file.tooLarge ? 7 : 75,
-                 file.tooLarge ? QStringLiteral("'%1' is %2 MB, more than the %3 MB a note file may hold; it was left "
-                                                "where it is")
-                                     .arg(file.path)
-                                     .arg(file.size / (1024 * 1024))
-                                     .arg(kMaxNoteFileBytes / (1024 * 1024))
-                               : QStringLiteral("'%1' is a link or not a regular file; it was left alone").arg(file.path));
+                 file.tooLarge
+                     ? QStringLiteral("'%1' is %2 MB, more than the %3 MB a note file may hold; it was left "
+                                      "where it is")
+                           .arg(file.path)
+                           .arg(file.size / (1024 * 1024))
+                           .arg(kMaxNoteFileBytes / (1024 * 1024))
+                     : QStringLiteral("'%1' is a link or not a regular file; it was left alone").arg(file.path));
         told << QDir::toNativeSeparators(file.path);
     }
     if (!told.isEmpty()) {
@@ -381,14 +387,15 @@ void FolderSync::settle(const QString& id, FolderNote file)
     const bool changedHere = entry.dirty || (entry.note && entry.note->isUnsaved());
     const bool follows = entry.base.isEmpty() || file.note.identity.parents.contains(QString::fromLatin1(entry.base));
     if (!changedHere && follows) {
+        qCDebug(lcSync) << "taken in place" << id << file.version << "over" << entry.base;
         takeVersion(entry, file);
         return;
     }
     // Both changed: against the version both started from (this computer's base, when the file says it follows it).
     std::optional<NoteRecord> ancestor = follows ? versionRecord(id, entry.base) : std::nullopt;
     if (!ancestor) {
-        ancestor = commonAncestor(
-            id, entry.base, entry.file.identity.parents, file.version, file.note.identity.parents);
+        ancestor
+            = commonAncestor(id, entry.base, entry.file.identity.parents, file.version, file.note.identity.parents);
     }
     if (!ancestor && file.note.identity.parents.isEmpty()) {
         ancestor = versionRecord(id, entry.base); // a file from a program that names no parents
@@ -396,7 +403,11 @@ void FolderSync::settle(const QString& id, FolderNote file)
     const QStringList parents = parentsOf({QString::fromLatin1(file.version), QString::fromLatin1(entry.base)},
                                           file.note.identity.parents + entry.file.identity.parents);
     const QByteArray theirVersion = file.version;
+    qCDebug(lcSync) << "both changed" << id << "ours over" << entry.base << "theirs" << file.version
+                    << file.note.identity.parents << "ancestor found" << bool(ancestor) << "changed here"
+                    << changedHere;
     if (ancestor && mergeInto(entry, *ancestor, file.note, parents)) {
+        qCDebug(lcSync) << "merged" << id;
         entry.base = theirVersion;
         entry.file = file.note;
         entry.file.identity.parents = parents;
@@ -405,10 +416,14 @@ void FolderSync::settle(const QString& id, FolderNote file)
         writeNote(id);
         return;
     }
+    qCDebug(lcSync) << "conflict" << id;
     keepBoth(entry, file);
 }
 
-bool FolderSync::mergeInto(Entry& entry, const NoteRecord& ancestor, const NoteRecord& theirs, const QStringList& parents)
+bool FolderSync::mergeInto(Entry& entry,
+                           const NoteRecord& ancestor,
+                           const NoteRecord& theirs,
+                           const QStringList& parents)
 {
     const NoteRecord ours = localRecord(entry);
     const std::optional<NoteRecord> merged = mergeNoteRecords(ancestor, ours, theirs);
@@ -450,8 +465,8 @@ void FolderSync::keepBoth(Entry& entry, const FolderNote& theirs)
     // Theirs into a conflict copy of its own, which every computer then shows; the note's file becomes this
     // computer's version at the next write.
     const QString stamp = Clock::now().toString(QStringLiteral("yyyy-MM-dd hhmmss"));
-    const QString device = theirs.note.identity.device.isEmpty() ? QStringLiteral("another computer")
-                                                                  : theirs.note.identity.device;
+    const QString device
+        = theirs.note.identity.device.isEmpty() ? QStringLiteral("another computer") : theirs.note.identity.device;
     const QString copy = m_folder.path() + QLatin1Char('/') + theirs.note.identity.id
                          + QStringLiteral(" (conflicted copy %1 %2).not").arg(device, stamp);
     QString failure;
@@ -465,8 +480,8 @@ void FolderSync::keepBoth(Entry& entry, const FolderNote& theirs)
         cannotWrite(failure);
         return;
     }
-    entry.file.identity.parents
-        = parentsOf({QString::fromLatin1(theirs.version), QString::fromLatin1(entry.base)}, entry.file.identity.parents);
+    entry.file.identity.parents = parentsOf({QString::fromLatin1(theirs.version), QString::fromLatin1(entry.base)},
+                                            entry.file.identity.parents);
     entry.base = theirs.version; // seen: the next write may replace it
     entry.dirty = true;
     entry.textEdited = true;
@@ -494,6 +509,7 @@ void FolderSync::settleCopy(const FolderNote& copy)
         copy.conflictOf, entry->base, entry->file.identity.parents, theirs.version, theirs.note.identity.parents);
     const QStringList parents = parentsOf({QString::fromLatin1(entry->base), QString::fromLatin1(theirs.version)},
                                           entry->file.identity.parents + theirs.note.identity.parents);
+    qCDebug(lcSync) << "copy" << copy.path << "of" << entry->base << "ancestor found" << bool(ancestor);
     if (sameContent(ours, theirs.note) || (ancestor && mergeInto(*entry, *ancestor, theirs.note, parents))) {
         // Its words are in the note now: the copy goes aside, kept a while as the trash keeps notes.
         if (!moveAside(copy.path).isEmpty()) {
@@ -764,15 +780,17 @@ bool FolderSync::writeNote(const QString& id)
     record.identity.id = id;
     record.identity.modified = nowText();
     record.identity.device = deviceName();
-    record.identity.parents
-        = parentsOf({QString::fromLatin1(entry.base)}, entry.base.isEmpty() ? QStringList() : entry.file.identity.parents);
+    record.identity.parents = parentsOf({QString::fromLatin1(entry.base)},
+                                        entry.base.isEmpty() ? QStringList() : entry.file.identity.parents);
     const QByteArray bytes = recordBytes(record); // the one serialisation of this write
     QString failure;
     switch (m_folder.write(entry.path, bytes, entry.present ? entry.base : QByteArray(), &failure)) {
     case NotesFolder::Write::Written:
+        qCDebug(lcSync) << "wrote" << id << VersionStore::versionOf(bytes) << "over" << entry.base;
         wrote(entry, record, bytes);
         return true;
     case NotesFolder::Write::ChangedOutside:
+        qCDebug(lcSync) << "changed outside" << id;
         entry.dirty = true;
         rescan(); // changed outside since this computer read it: merged first
         return false;
@@ -923,7 +941,8 @@ QString FolderSync::conflictText(const QString& path) const
             .arg(shownTime(theirs.modified), mine.device);
     }
     if (!mine.device.isEmpty() && mine.device != here && theirs.device != here) {
-        return tr("Changed on %1 at %2 while it was changed on %3.").arg(other, shownTime(theirs.modified), mine.device);
+        return tr("Changed on %1 at %2 while it was changed on %3.")
+            .arg(other, shownTime(theirs.modified), mine.device);
     }
     return tr("Changed on %1 at %2 while it was changed here.").arg(other, shownTime(theirs.modified));
 }
@@ -1184,7 +1203,8 @@ QList<FolderSync::Listed> FolderSync::listed() const
     }
     for (auto it = m_cache.files.cbegin(); it != m_cache.files.cend(); ++it) {
         if (!it->note.conflictOf.isEmpty()) {
-            out << Listed {it->note.note.identity.id, it.key(), it->note.note, bool(m_conflicts.value(it.key()).note), true};
+            out << Listed {
+                it->note.note.identity.id, it.key(), it->note.note, bool(m_conflicts.value(it.key()).note), true};
         }
     }
     std::sort(out.begin(), out.end(), [](const Listed& a, const Listed& b) {

@@ -113,8 +113,8 @@ private:
     {
         QPointer<Note> note;
         QString path;
-        QByteArray base;   // the version this computer last read or wrote ("" for none)
-        NoteRecord file;   // what the base holds (its text only while fileWhole)
+        QByteArray base; // the version this computer last read or wrote ("" for none)
+        NoteRecord file; // what the base holds (its text only while fileWhole)
         bool fileWhole = false;
         bool present = false;    // the file is in the folder
         bool dirty = false;      // changed here since the base
@@ -125,8 +125,8 @@ private:
     {
         QPointer<Note> note;
         QString path;
-        QString of;      // the id of the note it is a version of
-        QString ownId;   // the id it takes as a note of its own
+        QString of;    // the id of the note it is a version of
+        QString ownId; // the id it takes as a note of its own
         bool edited = false;
         NoteRecord::Identity identity; // who made the version it shows, and when
     };
@@ -193,9 +193,9 @@ private:
     VersionStore m_store;
     QString m_placesPath;
     QString m_pendingPath;
-    QHash<QString, Entry> m_entries;       // by id
-    QHash<QString, Conflict> m_conflicts;  // by the conflict copy's path
-    QHash<QString, NoteRecord> m_pending;  // closed notes whose changes wait for the folder, by id
+    QHash<QString, Entry> m_entries;      // by id
+    QHash<QString, Conflict> m_conflicts; // by the conflict copy's path
+    QHash<QString, NoteRecord> m_pending; // closed notes whose changes wait for the folder, by id
     FolderScanCache m_cache;
     QFutureWatcher<ScanResult> m_scan;
     bool m_scanAgain = false;
@@ -206,10 +206,10 @@ private:
     QTimer m_rescanSoon;
     QTimer m_rescanTimer;
     QTimer m_retryTimer;
-    QString m_problem;             // why the folder could not be written the last time ("" when it could)
-    QSet<QString> m_toldRefused;   // files over the limit the user heard of (path and size)
+    QString m_problem;           // why the folder could not be written the last time ("" when it could)
+    QSet<QString> m_toldRefused; // files over the limit the user heard of (path and size)
     bool m_finishing = false;
-    int m_applying = 0;            // a version from the folder is being put into a note
+    int m_applying = 0; // a version from the folder is being put into a note
 };
 
 } // namespace jotlet

@@ -269,10 +269,8 @@ FolderScan NotesFolder::scan(FolderScanCache* cache) const
             result.refused.push_back({info.filePath(), info.size(), !info.isSymLink()});
             continue;
         }
-        FolderScanCache::File file {info.size(),
-                                    info.lastModified().toMSecsSinceEpoch(),
-                                    info.metadataChangeTime().toMSecsSinceEpoch(),
-                                    {}};
+        FolderScanCache::File file {
+            info.size(), info.lastModified().toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch(), {}};
         const auto known = cache->files.constFind(info.filePath());
         if (known != cache->files.constEnd() && known->size == file.size && known->modified == file.modified
             && known->changed == file.changed) {

@@ -52,9 +52,10 @@ QString VersionStore::noteFolder(const QString& id) const
 {
     // Ids are UUIDs; a file put into the folder by hand gives its own name, which may hold anything.
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._-]{0,99}$"));
-    const QString name = plain.match(id).hasMatch()
-                             ? id
-                             : QString::fromLatin1(QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha1).toHex());
+    const QString name
+        = plain.match(id).hasMatch()
+              ? id
+              : QString::fromLatin1(QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha1).toHex());
     return m_folder + QLatin1Char('/') + name;
 }
 

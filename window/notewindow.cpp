@@ -8,11 +8,11 @@
 #include "window/chromebutton.h"
 #include "window/conflictstrip.h"
 
-#include <QPushButton>
 #include "window/edgesnapper.h"
 #include "window/notetextbox.h"
 #include "window/translucency.h"
 #include "window/windowhelpers.h"
+#include <QPushButton>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -125,8 +125,10 @@ void NoteWindow::showConflict()
             runCommand({Command::ResolveConflict, int(choice)});
         });
         setTabOrder(m_close, m_conflictStrip->button(ConflictChoice::KeepThis));
-        setTabOrder(m_conflictStrip->button(ConflictChoice::KeepThis), m_conflictStrip->button(ConflictChoice::KeepOther));
-        setTabOrder(m_conflictStrip->button(ConflictChoice::KeepOther), m_conflictStrip->button(ConflictChoice::KeepBoth));
+        setTabOrder(m_conflictStrip->button(ConflictChoice::KeepThis),
+                    m_conflictStrip->button(ConflictChoice::KeepOther));
+        setTabOrder(m_conflictStrip->button(ConflictChoice::KeepOther),
+                    m_conflictStrip->button(ConflictChoice::KeepBoth));
         setTabOrder(m_conflictStrip->button(ConflictChoice::KeepBoth), m_textBox);
     }
     m_conflictStrip->setText(m_note->storage()->conflictText());

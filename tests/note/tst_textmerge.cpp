@@ -188,6 +188,14 @@ void TestTextMerge::merges_data()
                                               << "*milk* and eggs"
                                               << "milk and *eggs*"
                                               << "*milk* and *eggs*";
+    QTest::newRow("all made bold here, words added there") << "milk and eggs "
+                                                           << "*milk and eggs *"
+                                                           << "milk and eggs  bread"
+                                                           << "*milk and eggs * bread";
+    QTest::newRow("bold and a change in one word") << "milk and eggs"
+                                                   << "*milk* and eggs"
+                                                   << "oat milk and eggs"
+                                                   << "oat *milk* and eggs";
     QTest::newRow("check items ticked and added") << "[ ] milk\n[ ] eggs"
                                                   << "[x] milk\n[ ] eggs"
                                                   << "[ ] milk\n[ ] eggs\n[ ] bread"

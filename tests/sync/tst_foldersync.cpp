@@ -142,10 +142,8 @@ void TestFolderSync::init()
     QDir().mkpath(m_folder);
     m_board = std::make_unique<NoteBoard>();
     m_board->setViewFactory([](Note* note) { new NoteWindow(note); });
-    m_sync = std::make_unique<FolderSync>(*m_board,
-                                          m_folder,
-                                          m_dir->filePath(QStringLiteral("places.ini")),
-                                          m_dir->filePath(QStringLiteral("versions")));
+    m_sync = std::make_unique<FolderSync>(
+        *m_board, m_folder, m_dir->filePath(QStringLiteral("places.ini")), m_dir->filePath(QStringLiteral("versions")));
 }
 
 void TestFolderSync::cleanup()
@@ -192,11 +190,11 @@ void TestFolderSync::fileDroppedInOpensAndStays()
 void TestFolderSync::changesMeet_data()
 {
     QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("ours");         // typed here ("" for nothing)
-    QTest::addColumn<QString>("theirs");       // what arrives
-    QTest::addColumn<int>("parents");          // 0: names none (an older program), 1: our base, 2: an older one
-    QTest::addColumn<QString>("expected");     // in the note and the file
-    QTest::addColumn<QString>("conflict");     // shown beside ("" for none)
+    QTest::addColumn<QString>("ours");     // typed here ("" for nothing)
+    QTest::addColumn<QString>("theirs");   // what arrives
+    QTest::addColumn<int>("parents");      // 0: names none (an older program), 1: our base, 2: an older one
+    QTest::addColumn<QString>("expected"); // in the note and the file
+    QTest::addColumn<QString>("conflict"); // shown beside ("" for none)
     QTest::newRow("taken in place") << "a\nb"
                                     << ""
                                     << "a\nB" << 1 << "a\nB"
@@ -205,15 +203,15 @@ void TestFolderSync::changesMeet_data()
                                                 << "A\nb"
                                                 << "a\nB" << 1 << "A\nB"
                                                 << "";
-    QTest::newRow("different words of one paragraph merge") << "buy milk and eggs"
-                                                            << "buy oat milk and eggs"
-                                                            << "buy milk and brown eggs" << 1
-                                                            << "buy oat milk and brown eggs"
-                                                            << "";
+    QTest::newRow("different words of one paragraph merge")
+        << "buy milk and eggs"
+        << "buy oat milk and eggs"
+        << "buy milk and brown eggs" << 1 << "buy oat milk and brown eggs"
+        << "";
     QTest::newRow("an older program's file merges against the base") << "a\nb"
-                                                                      << "A\nb"
-                                                                      << "a\nB" << 0 << "A\nB"
-                                                                      << "";
+                                                                     << "A\nb"
+                                                                     << "a\nB" << 0 << "A\nB"
+                                                                     << "";
     QTest::newRow("the same words make a conflict") << "buy milk"
                                                     << "buy cheese"
                                                     << "buy bread" << 1 << "buy cheese"
@@ -268,7 +266,9 @@ void TestFolderSync::reloadKeepsTheCaretAndUndo()
     QTextCursor caret = box->textCursor();
     const int fromEnd = note->text().document()->characterCount() - caret.position();
     QSignalSpy scanned(m_sync.get(), &FolderSync::scanned);
-    arriveByRename(path, otherComputersNote(QStringLiteral("bbbb"), QStringLiteral("first line\nsecond line\nthird line typed"), {base}));
+    arriveByRename(path,
+                   otherComputersNote(
+                       QStringLiteral("bbbb"), QStringLiteral("first line\nsecond line\nthird line typed"), {base}));
     QVERIFY(scanned.wait(10000));
     QCOMPARE(textOf(note), QStringLiteral("first line\r\nsecond line\r\nthird line typed"));
     // The caret stayed after "typed"; the next words land there.
@@ -309,8 +309,8 @@ void TestFolderSync::conflictChoices_data()
     QTest::addColumn<int>("open");          // notes open here afterwards
     QTest::newRow("Keep This Version") << int(ConflictChoice::KeepThis) << "buy bread" << QStringList {"buy bread"}
                                        << 1;
-    QTest::newRow("Keep the Other Version") << int(ConflictChoice::KeepOther) << "buy cheese"
-                                            << QStringList {"buy cheese"} << 1;
+    QTest::newRow("Keep the Other Version")
+        << int(ConflictChoice::KeepOther) << "buy cheese" << QStringList {"buy cheese"} << 1;
     QTest::newRow("Keep Both") << int(ConflictChoice::KeepBoth) << "buy cheese"
                                << QStringList {"buy bread", "buy cheese"} << 2;
     QTest::newRow("closed without a choice") << -1 << "buy cheese" << QStringList {"buy bread", "buy cheese"} << 1;
@@ -373,7 +373,7 @@ void TestFolderSync::typingIntoAConflictIsKept()
     QTest::keyClick(other, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(other, QStringLiteral(" rolls"));
     QVERIFY(conflict->storage()->holdsUnwritten()); // the recovery journal keeps it meanwhile
-    m_sync->finish(); // the session ends
+    m_sync->finish();                               // the session ends
     QStringList texts;
     for (const QString& name : QDir(m_folder).entryList({QStringLiteral("*.not")}, QDir::Files)) {
         texts << fileText(m_folder + QLatin1Char('/') + name);
@@ -405,8 +405,8 @@ void TestFolderSync::closingWritesAtOnce()
     FakeDialogs dialogs;
     dialogs.questionAnswers << Answer(answer);
     QVERIFY(note->close()); // at once, before the two seconds pass
-    const QString file = inTrash ? m_folder + QStringLiteral("/.trash/") + id + QStringLiteral(".not")
-                                 : m_sync->folder().fileFor(id);
+    const QString file
+        = inTrash ? m_folder + QStringLiteral("/.trash/") + id + QStringLiteral(".not") : m_sync->folder().fileFor(id);
     QCOMPARE(fileText(file), QStringLiteral("typed just now"));
 }
 
@@ -456,7 +456,8 @@ void TestFolderSync::unwritableFolderKeepsEveryWord()
     }
     // The folder is back: the words go there.
     QTRY_VERIFY_WITH_TIMEOUT(m_sync->isWritable(), 2 * FolderSync::kRetryMs + 5000);
-    QCOMPARE(fileText(m_folder + QStringLiteral("/gggg.not")), QStringLiteral("kept, and every word typed since, and more"));
+    QCOMPARE(fileText(m_folder + QStringLiteral("/gggg.not")),
+             QStringLiteral("kept, and every word typed since, and more"));
     QVERIFY(!note->storage()->holdsUnwritten());
 }
 
@@ -484,7 +485,8 @@ void TestFolderSync::firstMeetingOpensTwenty()
     QFile mark(m_folder + QLatin1Char('/') + NotesFolder::kMarkName);
     mark.open(QIODevice::WriteOnly);
     for (int i = 0; i < 30; ++i) {
-        NoteRecord note = otherComputersNote(QStringLiteral("n%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("note %1").arg(i));
+        NoteRecord note = otherComputersNote(QStringLiteral("n%1").arg(i, 2, 10, QLatin1Char('0')),
+                                             QStringLiteral("note %1").arg(i));
         note.identity.modified = QStringLiteral("2026-12-07T09:%1:00.000Z").arg(i, 2, 10, QLatin1Char('0'));
         arriveByRename(m_folder + QLatin1Char('/') + note.identity.id + QStringLiteral(".not"), note);
     }
@@ -504,11 +506,13 @@ void TestFolderSync::keptNoteJoinsItsFolderNote()
     // The journal kept a note of the folder with words typed just before a crash.
     Note* open = openWith(QStringLiteral("iiii"), QStringLiteral("first\nsecond"));
     const QString path = m_folder + QStringLiteral("/iiii.not");
-    NoteRecord kept = otherComputersNote(QStringLiteral("iiii"), QStringLiteral("first\nsecond, typed before the crash"));
+    NoteRecord kept
+        = otherComputersNote(QStringLiteral("iiii"), QStringLiteral("first\nsecond, typed before the crash"));
     Note* back = m_board->createNote(NoteOrigin::Kept);
     QVERIFY(back->setFromRecord(kept, QString()));
     QVERIFY(m_board->count() == 2);
-    m_board->setKeptNoteAdopter([this](Note* note, const NoteRecord& record) { return m_sync->adoptKept(note, record); });
+    m_board->setKeptNoteAdopter(
+        [this](Note* note, const NoteRecord& record) { return m_sync->adoptKept(note, record); });
     QVERIFY(m_board->adoptKept(back, kept));
     QTRY_COMPARE(m_board->count(), 1); // one window, the folder's
     m_sync->flush();

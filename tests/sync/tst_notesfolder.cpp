@@ -4,9 +4,9 @@
 // files left alone, unreadable files moved aside once, writes only over the version read and only into a marked
 // folder, links never followed, large files never read, temporary files the engines skip, and the folder's trash.
 #include "logcapture.h"
+#include "notes/notefile.h"
 #include "notes/notestore.h"
 #include "samplenotes.h"
-#include "notes/notefile.h"
 #include "sync/notesfolder.h"
 #include "sync/versionstore.h"
 
@@ -171,7 +171,8 @@ void TestNotesFolder::writesOnlyOverWhatWasRead()
     // A version it has not read is never replaced.
     const QByteArray second = noteBytes(folderNote(QStringLiteral("dddd"), QStringLiteral("changed")));
     QCOMPARE(folder.write(path, second, {}, &failure), NotesFolder::Write::ChangedOutside);
-    QCOMPARE(folder.write(path, second, VersionStore::versionOf("other"), &failure), NotesFolder::Write::ChangedOutside);
+    QCOMPARE(folder.write(path, second, VersionStore::versionOf("other"), &failure),
+             NotesFolder::Write::ChangedOutside);
     QCOMPARE(folder.write(path, second, VersionStore::versionOf(first), &failure), NotesFolder::Write::Written);
     QCOMPARE(readAll(path), second);
     // Nothing but the note's file is left: the temporary file went into its place.
@@ -261,7 +262,8 @@ void TestNotesFolder::trashKeepsEveryCopy()
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (int i = 0; i < 2; ++i) {
         const QByteArray bytes = noteBytes(folderNote(QStringLiteral("eeee"), QStringLiteral("version %1").arg(i)));
-        QCOMPARE(folder.write(folder.fileFor(QStringLiteral("eeee")), bytes, {}, &failure), NotesFolder::Write::Written);
+        QCOMPARE(folder.write(folder.fileFor(QStringLiteral("eeee")), bytes, {}, &failure),
+                 NotesFolder::Write::Written);
         trashed << folder.moveToTrash(folder.fileFor(QStringLiteral("eeee")), now.addDays(-i));
     }
     QCOMPARE(trashed.size(), 2);
