@@ -205,6 +205,7 @@ void JotletApplication::setNotesFolder(const QString& folder, bool offerMove)
             }
         }
         m_board.setKeptNoteAdopter({});
+        m_board.setCollection(nullptr);
         delete m_folderSync;
         m_folderSync = nullptr;
     }
@@ -217,6 +218,7 @@ void JotletApplication::setNotesFolder(const QString& folder, bool offerMove)
     m_board.setKeptNoteAdopter(
         [this](Note* note, const NoteRecord& kept) { return m_folderSync && m_folderSync->adoptKept(note, kept); });
     m_board.setNotesComing(m_folderSync->expectsNotes());
+    m_board.setCollection(m_folderSync);
     // Notes that were to come from the folder and did not (unreadable, closed here): a note to type in all the same.
     connect(m_folderSync, &FolderSync::scanned, this, [this] {
         if (m_board.notesComing()) {

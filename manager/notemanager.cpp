@@ -4,6 +4,7 @@
 
 #include "note/dialogresponder.h"
 #include "note/noteboard.h"
+#include "note/notecollection.h"
 #include "note/notefiledialog.h"
 #include "notes/notestore.h"
 #include "notes/trash.h"
@@ -56,8 +57,49 @@ void NoteManager::refresh(const QString& path)
     }
 }
 
+void NoteManager::showCollection(NoteCollection* collection)
+{
+    if (m_collection) {
+        disconnect(m_collection, nullptr, this, nullptr);
+    }
+    m_collection = collection;
+    if (collection) {
+        connect(collection, &NoteCollection::itemsChanged, this, &NoteManager::loadCollection);
+        if (!m_watcher.files().isEmpty()) {
+            m_watcher.removePaths(m_watcher.files());
+        }
+        m_path.clear();
+        m_selected = -1;
+        loadCollection();
+    }
+}
+
+void NoteManager::loadCollection()
+{
+    const QString selectedKey = m_keys.value(m_selected);
+    m_notes.clear();
+    m_keys.clear();
+    m_open.clear();
+    for (const NoteCollection::Item& item : m_collection->items()) {
+        m_notes << item.note;
+        m_keys << item.key;
+        m_open << (item.conflict ? 2 : item.open ? 1 : 0);
+    }
+    m_selected = m_notes.isEmpty() ? -1 : qMax(0, int(m_keys.indexOf(selectedKey)));
+    if (m_selected >= 0) {
+        m_notes[m_selected] = m_collection->previewNote(m_keys.at(m_selected));
+    }
+    emit changed();
+}
+
 void NoteManager::load(const QString& path)
 {
+    if (m_collection) {
+        disconnect(m_collection, nullptr, this, nullptr);
+        m_collection = nullptr;
+        m_keys.clear();
+        m_open.clear();
+    }
     const int keep = m_selected;
     m_notes = loadNoteFile(path);
     m_path = path;
@@ -84,6 +126,14 @@ QStringList NoteManager::entries() const
     QStringList entries;
     for (int i = 0; i < m_notes.size(); ++i) {
         const QString words = noteFirstWords(m_notes.at(i), kFirstWordsLength);
+        if (m_collection) {
+            const int state = m_open.value(i);
+            entries << (words.isEmpty() ? QCoreApplication::translate("jotlet::NoteManager", "(empty)") : words)
+                           + (state == 1   ? QCoreApplication::translate("jotlet::NoteManager", "  (open)")
+                              : state == 2 ? QCoreApplication::translate("jotlet::NoteManager", "  (another version)")
+                                           : QString());
+            continue;
+        }
         entries << QCoreApplication::translate("jotlet::NoteManager", "Note %1").arg(i + 1)
                        + (words.isEmpty() ? QString() : QStringLiteral("  ") + words);
     }
@@ -94,6 +144,9 @@ void NoteManager::select(int index)
 {
     if (index >= 0 && index < m_notes.size() && index != m_selected) {
         m_selected = index;
+        if (m_collection) {
+            m_notes[index] = m_collection->previewNote(m_keys.at(index));
+        }
         emit changed();
     }
 }
@@ -103,6 +156,9 @@ Note* NoteManager::showNote()
     if (m_selected < 0) {
         logError(QStringLiteral("frmNoteManager: ShowNote"), 9, QStringLiteral("No note is selected"));
         return nullptr;
+    }
+    if (m_collection) {
+        return m_collection->openItem(m_keys.value(m_selected));
     }
     Note* note = m_board.createNote(NoteOrigin::ManagerCopy);
     const NoteRecord& stored = m_notes.at(m_selected);
@@ -119,6 +175,17 @@ bool NoteManager::deleteNote(int index)
     if (index < 0 || index >= m_notes.size()) {
         logError(kDeleteLocation, 9, QStringLiteral("No note is selected"));
         return false;
+    }
+    if (m_collection) {
+        if (!dialogResponder().confirm(
+                m_dialogOwner,
+                QCoreApplication::translate("jotlet::NoteManager", "Confirm Delete"),
+                QCoreApplication::translate("jotlet::NoteManager",
+                                            "Put this note in the notes folder's trash? It can be brought back "
+                                            "from the Trash for 30 days."))) {
+            return false;
+        }
+        return m_collection->deleteItem(m_keys.value(index));
     }
     if (m_notes.size() == 1) {
         dialogResponder().information(

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "note/notecollection.h"
 #include "notes/noterecord.h"
 
 #include <QFileSystemWatcher>
@@ -33,6 +34,10 @@ public:
     // Reads the file at path (or asks for one when path is empty) and lists its notes. A cancelled question leaves
     // the list as it was; a file without notes empties it (logged).
     void refresh(const QString& path = {});
+    // Lists the notes of a collection (the notes folder): open here or not, and other versions of them; it follows
+    // the collection as it changes. Show opens one here, Delete lets it go into the collection's trash.
+    void showCollection(NoteCollection* collection);
+    bool showsCollection() const { return m_collection; }
 
     QString filePath() const { return m_path; }
     const NoteList& notes() const { return m_notes; }
@@ -57,8 +62,13 @@ private:
     void load(const QString& path);
     void onFileChanged();
 
+    void loadCollection();
+
     NoteBoard& m_board;
     QPointer<QObject> m_dialogOwner;
+    QPointer<NoteCollection> m_collection;
+    QStringList m_keys; // of the collection's notes, as listed
+    QList<int> m_open;  // 1 open here, 2 another version of a note
     NoteList m_notes;
     QString m_path;
     int m_selected = -1;

@@ -3,6 +3,7 @@
 #include "manager/notemanagerwindow.h"
 
 #include "note/note.h"
+#include "note/noteboard.h"
 #include "note/notecolors.h"
 #include "rtf/reader.h"
 #include "support/colors.h"
@@ -54,6 +55,10 @@ NoteManagerWindow* NoteManagerWindow::open(Note& note, NoteBoard& board)
     }
     // It stands above the note that opened it: above other windows too when that note stays on top.
     setStaysOnTop(g_current, note.isOnTop());
+    // With nothing listed yet, the notes of the notes folder, where there is one.
+    if (board.collection() && g_current->manager().filePath().isEmpty() && !g_current->manager().showsCollection()) {
+        g_current->manager().showCollection(board.collection());
+    }
     g_current->show();
     g_current->raise();
     g_current->activateWindow();
@@ -67,6 +72,7 @@ NoteManagerWindow* NoteManagerWindow::current()
 
 NoteManagerWindow::NoteManagerWindow(NoteBoard& board, QWidget* owner)
     : QMainWindow(owner, Qt::Dialog) // a window of its note: the window manager keeps it with that note
+    , m_board(board)
     , m_manager(board)
     , m_list(new QListWidget(this))
     , m_preview(new QTextEdit(this))
@@ -106,6 +112,8 @@ QSize NoteManagerWindow::initialSize() const
 void NoteManagerWindow::createActions()
 {
     m_open = action(this, "mnuOpen", tr("Open Note"), "document-open", tr("Open a note"));
+    m_folder = action(this, "mnuNotesFolder", tr("Notes Folder"), "folder", tr("The notes of the notes folder"));
+    connect(m_folder, &QAction::triggered, this, [this] { m_manager.showCollection(m_board.collection()); });
     m_show = action(this, "mnuPreview", tr("Show Note"), "window-new", tr("Show note(s)"));
     m_delete = action(this, "mnuDelete", tr("Delete Note"), "edit-delete", tr("Delete note(s)"));
     m_close = action(this, "mnuClose", tr("Close"), "window-close", tr("Close"));
@@ -117,6 +125,7 @@ void NoteManagerWindow::createActions()
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setMovable(false);
     toolbar->addAction(m_open);
+    toolbar->addAction(m_folder);
     toolbar->addAction(m_show);
     toolbar->addAction(m_delete);
 }
@@ -126,6 +135,7 @@ void NoteManagerWindow::createMenus()
     QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("mnuFileMain"));
     file->addAction(m_open);
+    file->addAction(m_folder);
     file->addSeparator();
     file->addAction(m_close);
     QMenu* tools = menuBar()->addMenu(tr("Tools"));
@@ -151,6 +161,7 @@ void NoteManagerWindow::render()
     }
     m_show->setEnabled(m_manager.canShowOrDelete());
     m_delete->setEnabled(m_manager.canShowOrDelete());
+    m_folder->setEnabled(m_board.collection());
     setWindowFilePath(m_manager.filePath());
 }
 

@@ -36,6 +36,7 @@ public:
 
 private:
     NoteManagerWindow(NoteBoard& board, QWidget* owner);
+    NoteBoard& m_board;
     void createActions();
     void createMenus();
     void render();
@@ -46,6 +47,7 @@ private:
     QListWidget* m_list;
     QTextEdit* m_preview;
     QAction* m_open = nullptr;
+    QAction* m_folder = nullptr;
     QAction* m_show = nullptr;
     QAction* m_delete = nullptr;
     QAction* m_close = nullptr;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "note/note.h"
+#include "note/notecollection.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -46,6 +48,9 @@ public:
     void setKeptNoteAdopter(std::function<bool(Note*, const NoteRecord&)> adopter) { m_adoptKept = std::move(adopter); }
     bool adoptKept(Note* note, const NoteRecord& kept) { return m_adoptKept && m_adoptKept(note, kept); }
     void setNotesComing(bool coming) { m_notesComing = coming; }
+    // The notes kept outside any one file (the notes folder), for the manager; nullptr when there are none.
+    void setCollection(NoteCollection* collection) { m_collection = collection; }
+    NoteCollection* collection() const { return m_collection; }
     bool notesComing() const { return m_notesComing; }
 
     // A new note on the board (not shown yet).
@@ -75,6 +80,7 @@ private:
     ViewFactory m_viewFactory;
     std::function<bool(Note*, const NoteRecord&)> m_adoptKept;
     bool m_notesComing = false;
+    QPointer<NoteCollection> m_collection;
     NoteServices m_services;
 };
 

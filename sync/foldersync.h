@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "note/notecollection.h"
 #include "note/notestorage.h"
 #include "sync/notesfolder.h"
 #include "sync/versionstore.h"
@@ -37,7 +38,7 @@ class NoteBoard;
 // it. Engines' conflict copies are merged the same way. A folder that cannot be written (full, read-only, gone, an
 // empty mount point without the folder's mark) is told to the user once; changes wait (in the recovery journal and
 // a pending file in the data folder) and are written when it can be written again.
-class FolderSync : public QObject
+class FolderSync : public NoteCollection
 {
     Q_OBJECT
 
@@ -55,8 +56,10 @@ public:
                QObject* parent = nullptr);
     ~FolderSync() override;
     static QString defaultPlacesPath();
-    // The name this computer signs its changes with.
+    // The name this computer signs its changes with (JOTLET_DEVICE_NAME, else the host name); another for this
+    // folder alone (two folders kept in step in one test).
     static QString deviceName();
+    void setDeviceName(const QString& name) { m_device = name; }
 
     const NotesFolder& folder() const { return m_folder; }
     // Marks a folder met for the first time, starts reading it (off the window thread) and watching it; its notes
@@ -71,8 +74,9 @@ public:
     bool adoptKept(Note* note, const NoteRecord& kept);
     // Reads the folder again (off the window thread); scanned() tells when its result is taken in.
     void rescan();
-    // Writes what waits to be written.
+    // Writes what waits to be written: in the background, and at once.
     void flush();
+    void writeAll();
     // The session ends: everything written, and which notes are open here remembered; the notes go without a word.
     void finish();
 
@@ -81,28 +85,22 @@ public:
     // Whether the folder could be written the last time it was tried.
     bool isWritable() const { return m_problem.isEmpty(); }
 
-    // The folder's notes as this computer knows them, for the multi-note manager.
-    struct Listed
-    {
-        QString id;
-        QString path;
-        NoteRecord note; // its text only when its file could be read
-        bool open = false;
-        bool conflict = false;
-    };
-    QList<Listed> listed() const;
+    // The folder's notes as this computer knows them, for the multi-note manager: a note by its id, a conflict copy
+    // by its path.
+    QList<Item> items() const override;
+    NoteRecord previewNote(const QString& key) const override;
+    Note* openItem(const QString& key) override;
+    bool deleteItem(const QString& key) override;
+    // Lets a file of the folder go: it moves to the folder's trash (a conflict copy too).
+    bool letGo(const QString& path);
     // Opens a note of the folder on this computer (or brings it forward); nullptr when it cannot be read.
     Note* openNote(const QString& id);
-    // Lets a note of the folder go: its file moves to the folder's trash (a conflict copy too).
-    bool letGo(const QString& path);
 
 signals:
     // Another version of a note opened beside it.
     void conflictFound(Note* conflict);
     // Something the user must hear of, once (the folder cannot be written; more notes than were opened).
     void notice(const QString& title, const QString& text);
-    // The folder's notes changed (for the manager).
-    void listChanged();
     // A reading of the folder was taken in.
     void scanned();
 
@@ -120,6 +118,31 @@ private:
         bool dirty = false;      // changed here since the base
         bool textEdited = false; // the text changed here since (else the file's RTF is kept as it is)
         bool letGoPending = false;
+        // The base was only seen (kept beside as a conflict copy), not taken in: what is written next does not come
+        // from it, so it is not named among its parents.
+        bool baseSeenOnly = false;
+        int generation = 0; // counts the changes here, so that a write that took a while knows what it missed
+    };
+    static void touch(Entry& entry)
+    {
+        entry.dirty = true;
+        ++entry.generation;
+    }
+    // A write prepared on the window thread and made on a worker (or at once).
+    struct PreparedWrite
+    {
+        QString id;
+        QString path;
+        QByteArray bytes;
+        QByteArray expected;
+        NoteRecord record;
+        int generation = 0;
+    };
+    struct WriteOutcome
+    {
+        PreparedWrite write;
+        NotesFolder::Write result = NotesFolder::Write::Failed;
+        QString failure;
     };
     struct Conflict
     {
@@ -169,8 +192,12 @@ private:
     QString moveToTrash(const QString& path);
     QString moveAside(const QString& path);
     bool writeNote(const QString& id);
+    std::optional<PreparedWrite> prepareWrite(const QString& id);
+    static WriteOutcome makeWrite(const NotesFolder& folder, const VersionStore& store, PreparedWrite write);
+    bool takeOutcome(const WriteOutcome& outcome);
+    void finishFlush();
     NoteRecord fileRecord(const Entry& entry) const;
-    void wrote(Entry& entry, const NoteRecord& record, const QByteArray& bytes);
+    void wrote(Entry& entry, const PreparedWrite& write);
     void cannotWrite(const QString& failure);
     void keepPending(const Entry& entry, const QString& id);
     void loadPending();
@@ -185,6 +212,7 @@ private:
     Conflict* conflictOf(const Note* note);
 
     void rememberPlace(QSettings& places, const QString& id, Note* note, bool open);
+    void rememberPlaces();
     void restorePlace(Note* note, const QString& id);
     void watchFiles();
 
@@ -193,11 +221,16 @@ private:
     VersionStore m_store;
     QString m_placesPath;
     QString m_pendingPath;
+    QString m_device;
     QHash<QString, Entry> m_entries;      // by id
     QHash<QString, Conflict> m_conflicts; // by the conflict copy's path
     QHash<QString, NoteRecord> m_pending; // closed notes whose changes wait for the folder, by id
     FolderScanCache m_cache;
     QFutureWatcher<ScanResult> m_scan;
+    QFutureWatcher<QList<WriteOutcome>> m_flushing;
+    bool m_flushTaken = true;
+    bool m_flushAgain = false;
+    bool m_placesChanged = false;
     bool m_scanAgain = false;
     int m_writes = 0;
     bool m_firstScan = true;

@@ -18,6 +18,7 @@ namespace {
 
 const QString kBaseName = QStringLiteral("base");
 const QString kSuffix = QStringLiteral(".not");
+const QString kWrittenSuffix = QStringLiteral(".w.not");
 
 bool writeQuickly(const QString& path, const QByteArray& bytes)
 {
@@ -59,13 +60,14 @@ QString VersionStore::noteFolder(const QString& id) const
     return m_folder + QLatin1Char('/') + name;
 }
 
-void VersionStore::keep(const QString& id, const QByteArray& fileBytes) const
+void VersionStore::keep(const QString& id, const QByteArray& fileBytes, Source source) const
 {
     const QString folder = noteFolder(id);
-    const QString path = folder + QLatin1Char('/') + QString::fromLatin1(versionOf(fileBytes)) + kSuffix;
-    if (QFileInfo::exists(path)) {
+    const QString name = folder + QLatin1Char('/') + QString::fromLatin1(versionOf(fileBytes));
+    if (QFileInfo::exists(name + kSuffix) || QFileInfo::exists(name + kWrittenSuffix)) {
         return;
     }
+    const QString path = name + (source == Source::Written ? kWrittenSuffix : kSuffix);
     QDir().mkpath(folder);
     if (writeQuickly(path, fileBytes)) {
         prune(folder);
@@ -77,7 +79,11 @@ QByteArray VersionStore::bytes(const QString& id, const QByteArray& version) con
     if (version.isEmpty()) {
         return {};
     }
-    const QByteArray bytes = readAll(noteFolder(id) + QLatin1Char('/') + QString::fromLatin1(version) + kSuffix);
+    const QString name = noteFolder(id) + QLatin1Char('/') + QString::fromLatin1(version);
+    QByteArray bytes = readAll(name + kSuffix);
+    if (bytes.isEmpty()) {
+        bytes = readAll(name + kWrittenSuffix);
+    }
     return versionOf(bytes) == version ? bytes : QByteArray();
 }
 
@@ -95,15 +101,18 @@ void VersionStore::setBase(const QString& id, const QByteArray& version) const
 
 void VersionStore::prune(const QString& folder) const
 {
-    QFileInfoList versions
-        = QDir(folder).entryInfoList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Time); // newest first
-    if (versions.size() <= kVersionsPerNote) {
-        return;
+    const QString base = QString::fromLatin1(readAll(folder + QLatin1Char('/') + kBaseName).trimmed());
+    QFileInfoList written;
+    QFileInfoList read;
+    for (const QFileInfo& version :
+         QDir(folder).entryInfoList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Time)) { // newest first
+        (version.fileName().endsWith(kWrittenSuffix) ? written : read) << version;
     }
-    const QString base = QString::fromLatin1(readAll(folder + QLatin1Char('/') + kBaseName).trimmed()) + kSuffix;
-    for (qsizetype i = kVersionsPerNote; i < versions.size(); ++i) {
-        if (versions.at(i).fileName() != base) {
-            QFile::remove(versions.at(i).filePath());
+    for (const QFileInfoList* kind : {&written, &read}) {
+        for (qsizetype i = kVersionsPerNote; i < kind->size(); ++i) {
+            if (!kind->at(i).fileName().startsWith(base + QLatin1Char('.'))) {
+                QFile::remove(kind->at(i).filePath());
+            }
         }
     }
 }

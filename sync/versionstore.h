@@ -23,7 +23,11 @@ public:
     // The name of a version: a digest of the file's bytes.
     static QByteArray versionOf(const QByteArray& fileBytes);
 
-    void keep(const QString& id, const QByteArray& fileBytes) const;
+    // Where a version came from: this computer wrote it, or it was read from the folder. Each kind keeps its
+    // last kVersionsPerNote, so that a long stretch of writes here never pushes out the versions both computers
+    // have, from which their changes are merged.
+    enum class Source { Written, Read };
+    void keep(const QString& id, const QByteArray& fileBytes, Source source = Source::Read) const;
     // The file's bytes of a version; empty when it is not kept.
     QByteArray bytes(const QString& id, const QByteArray& version) const;
     QByteArray base(const QString& id) const;

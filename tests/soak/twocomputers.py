@@ -353,6 +353,50 @@ def act(computer, rng, peers):
     return "kill -9 and started again"
 
 
+def prologue(computers, syncthings):
+    """What must hold first, step by step: a note made on A opens on B with its words; moving it on A changes no file;
+    a note let go of on A (closed with No) goes to B's trash and leaves B's screen."""
+    a, b = computers
+    before = len(b.notes())
+    note = a.notes()[0]
+    words = a.type_words(note, random.Random(0), 2)
+    if not wait(lambda: any(words[-1] in open(os.path.join(b.folder, n)).read() for n in os.listdir(b.folder)
+                            if n.endswith(".not")) and len(b.notes()) == before + 1, 90, 0.5):
+        return "a note made on A did not open on B with its words"
+    log("check: a note made on A opened on B")
+    time.sleep(3)
+    files = folder_files(a.folder)
+    a.focus(a.notes()[0])
+    a.key("alt+F7", "Right", "Right", "Down", "Return")
+    time.sleep(3.5)
+    if folder_files(a.folder) != files:
+        return "moving a note on A changed a file"
+    log("check: moving a note on A wrote nothing")
+    a.focus(a.notes()[0])
+    a.key("ctrl+n")
+    time.sleep(1)
+    fresh = [n for n in a.notes() if n[1] == "Jotlet"] or a.notes()
+    let_go = a.type_words(fresh[-1], random.Random(1), 1)
+    a.typed.remove(let_go[0])  # closed with No: not a word to keep
+    if not wait(lambda: any(let_go[0] in open(os.path.join(b.folder, n)).read() for n in os.listdir(b.folder)
+                            if n.endswith(".not")), 90, 0.5):
+        return "the note to let go of did not reach B"
+    count = len(b.notes())
+    a.focus([n for n in a.notes() if n[0] == fresh[-1][0]][0])
+    a.key("ctrl+End")
+    a.xdotool("type", "--delay", "25", " more")
+    a.key("alt+F4")
+    time.sleep(0.8)
+    a.key("alt+n")  # "No" in the save question: let go of
+    trash = os.path.join(b.folder, ".trash")
+    if not wait(lambda: os.path.isdir(trash) and any(let_go[0] in open(os.path.join(trash, n)).read()
+                                                     for n in os.listdir(trash)) and len(b.notes()) == count - 1,
+                90, 0.5):
+        return "a note let go of on A did not go to B's trash and off B's screen"
+    log("check: a note let go of on A went to B's trash and off B's screen")
+    return None
+
+
 def words_in(folder):
     found = {}
     damaged = []
@@ -417,6 +461,10 @@ def main():
         for computer in computers:
             computer.start()
         log("both programs are up")
+        failed = prologue(computers, syncthings)
+        if failed:
+            print("FAIL: " + failed)
+            return 1
         end = time.monotonic() + options.minutes * 60
         paused_until = 0.0
         actions = 0

@@ -7,6 +7,7 @@
 #include "fakedialogs.h"
 #include "fakesysteminfo.h"
 #include "filefaults.h"
+#include "manager/notemanagerwindow.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
 #include "notes/notefile.h"
@@ -21,14 +22,19 @@
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
 using namespace jotlet;
 
@@ -109,6 +115,7 @@ private slots:
     void changesMeet();
     void reloadKeepsTheCaretAndUndo();
     void engineConflictCopiesMerge();
+    void longSeparationMerges();
     void conflictChoices_data();
     void conflictChoices();
     void typingIntoAConflictIsKept();
@@ -238,7 +245,7 @@ void TestFolderSync::changesMeet()
     QSignalSpy scanned(m_sync.get(), &FolderSync::scanned);
     arriveByRename(path, otherComputersNote(id, theirs, named));
     QVERIFY(scanned.wait(10000));
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(textOf(mine).replace(QLatin1String("\r\n"), QLatin1String("\n")), expected);
     QCOMPARE(fileText(path), expected);
     QCOMPARE(m_sync->conflicts().size(), conflict.isEmpty() ? 0 : 1);
@@ -260,7 +267,7 @@ void TestFolderSync::reloadKeepsTheCaretAndUndo()
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(box, QStringLiteral(" typed"));
-    m_sync->flush();
+    m_sync->writeAll();
     const QString path = m_folder + QStringLiteral("/bbbb.not");
     const QString base = QString::fromLatin1(VersionStore::versionOf(readAll(path)));
     QTextCursor caret = box->textCursor();
@@ -278,7 +285,7 @@ void TestFolderSync::reloadKeepsTheCaretAndUndo()
     // Nothing to write back, and Undo does not take back the other computer's words.
     const QDateTime written = QFileInfo(path).lastModified();
     QTest::qWait(30);
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(QFileInfo(path).lastModified(), written);
     QVERIFY(!note->text().document()->isUndoAvailable());
 }
@@ -294,11 +301,99 @@ void TestFolderSync::engineConflictCopiesMerge()
                    otherComputersNote(QStringLiteral("dddd"), QStringLiteral("one\ntwo\nthree, from B"), {base}));
     arriveByRename(path, otherComputersNote(QStringLiteral("dddd"), QStringLiteral("one, from A\ntwo\nthree"), {base}));
     QTRY_COMPARE_WITH_TIMEOUT(textOf(note), QStringLiteral("one, from A\r\ntwo\r\nthree, from B"), 10000);
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(fileText(path), QStringLiteral("one, from A\ntwo\nthree, from B"));
     QCOMPARE(m_sync->conflicts().size(), 0);
     QCOMPARE(QDir(m_folder).entryList({QStringLiteral("*.not")}, QDir::Files), QStringList({"dddd.not"}));
     QCOMPARE(QDir(m_folder + QStringLiteral("/.merged")).entryList(QDir::Files).size(), 1); // kept a while
+}
+
+// Two computers apart for a long while (many writes on each side), then their files meet the way Syncthing makes
+// them meet: the newer file stays, the other becomes a conflict copy, on both sides. Every word of both is kept.
+void TestFolderSync::longSeparationMerges()
+{
+    Note* a = openWith(QStringLiteral("llll"), QStringLiteral("first line\nsecond line"));
+    const QString folderB = m_dir->filePath(QStringLiteral("NotesB"));
+    QVERIFY(QDir().mkpath(folderB));
+    QVERIFY(QFile::copy(m_folder + QLatin1Char('/') + NotesFolder::kMarkName,
+                        folderB + QLatin1Char('/') + NotesFolder::kMarkName));
+    QVERIFY(QFile::copy(m_folder + QStringLiteral("/llll.not"), folderB + QStringLiteral("/llll.not")));
+    m_sync->setDeviceName(QStringLiteral("desk-a"));
+    NoteBoard boardB;
+    FolderSync syncB(
+        boardB, folderB, m_dir->filePath(QStringLiteral("placesB.ini")), m_dir->filePath(QStringLiteral("versionsB")));
+    syncB.setDeviceName(QStringLiteral("desk-b"));
+    QSignalSpy scannedB(&syncB, &FolderSync::scanned);
+    syncB.start();
+    QVERIFY(scannedB.wait(10000));
+    Note* b = syncB.noteFor(QStringLiteral("llll"));
+    QVERIFY(b);
+    QStringList words;
+    for (int i = 0; i < 30; ++i) { // thirty writes on each side, apart
+        QTextCursor atA(a->text().document()->firstBlock());
+        atA.movePosition(QTextCursor::EndOfBlock);
+        atA.insertText(QStringLiteral(" a%1").arg(i));
+        QTextCursor atB(b->text().document()->lastBlock());
+        atB.movePosition(QTextCursor::EndOfBlock);
+        atB.insertText(QStringLiteral(" b%1").arg(i));
+        words << QStringLiteral("a%1").arg(i) << QStringLiteral("b%1").arg(i);
+        m_sync->writeAll();
+        syncB.writeAll();
+    }
+    const auto exchange = [&] {
+        // The newer one as the file on both sides, the other as a conflict copy on both sides.
+        const QString fileA = m_folder + QStringLiteral("/llll.not");
+        const QString fileB = folderB + QStringLiteral("/llll.not");
+        const QByteArray bytesA = readAll(fileA);
+        const QByteArray bytesB = readAll(fileB);
+        if (bytesA == bytesB) {
+            return false;
+        }
+        const bool aNewer = bytesA.indexOf("<MODIFIED>") >= 0
+                            && QString::fromUtf8(bytesA).section(QStringLiteral("<MODIFIED>"), 1).left(24)
+                                   >= QString::fromUtf8(bytesB).section(QStringLiteral("<MODIFIED>"), 1).left(24);
+        const QByteArray& winner = aNewer ? bytesA : bytesB;
+        const QByteArray& loser = aNewer ? bytesB : bytesA;
+        for (const QString& folder : {m_folder, folderB}) {
+            const QString copy = folder + QStringLiteral("/llll.sync-conflict-20261207-101500-ABCDEFG.not");
+            QFile out(copy + QStringLiteral(".part"));
+            out.open(QIODevice::WriteOnly);
+            out.write(loser);
+            out.close();
+            QFile::remove(copy);
+            QFile::rename(out.fileName(), copy);
+            QFile file(folder + QStringLiteral("/llll.not.part"));
+            file.open(QIODevice::WriteOnly);
+            file.write(winner);
+            file.close();
+            QFile::remove(folder + QStringLiteral("/llll.not"));
+            QFile::rename(file.fileName(), folder + QStringLiteral("/llll.not"));
+        }
+        return true;
+    };
+    for (int round = 0; round < 6 && exchange(); ++round) {
+        QSignalSpy scannedA(m_sync.get(), &FolderSync::scanned);
+        m_sync->rescan();
+        syncB.rescan();
+        QVERIFY(scannedA.wait(10000));
+        QVERIFY(scannedB.wait(10000));
+        QTest::qWait(400);
+        m_sync->writeAll();
+        syncB.writeAll();
+    }
+    QCOMPARE(readAll(m_folder + QStringLiteral("/llll.not")), readAll(folderB + QStringLiteral("/llll.not")));
+    const QString text = fileText(m_folder + QStringLiteral("/llll.not"));
+    for (const QString& word : words) {
+        QVERIFY2(text.contains(QLatin1Char(' ') + word + QLatin1Char(' '))
+                     || text.contains(QLatin1Char(' ') + word + QLatin1Char('\n'))
+                     || text.endsWith(QLatin1Char(' ') + word),
+                 qPrintable(word + QStringLiteral(" is not in: ") + text));
+    }
+    QCOMPARE(m_sync->conflicts().size(), 0);
+    syncB.finish();
+    for (Note* note : boardB.notes()) {
+        note->discard();
+    }
 }
 
 void TestFolderSync::conflictChoices_data()
@@ -337,7 +432,7 @@ void TestFolderSync::conflictChoices()
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QTRY_COMPARE(m_sync->conflicts().size(), 0);
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(textOf(mine), note);
     QStringList texts;
     for (const QString& name : QDir(m_folder).entryList({QStringLiteral("*.not")}, QDir::Files)) {
@@ -438,11 +533,11 @@ void TestFolderSync::unwritableFolderKeepsEveryWord()
         }
     }
     note->text().setRtf(rtfOf(QStringLiteral("kept, and every word typed since")).toLatin1());
-    m_sync->flush();
+    m_sync->writeAll();
     QVERIFY(note->storage()->holdsUnwritten());
     QCOMPARE(notices.size(), 1);
     note->text().setRtf(rtfOf(QStringLiteral("kept, and every word typed since, and more")).toLatin1());
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(notices.size(), 1); // told once
     QVERIFY(!m_sync->isWritable());
     if (fault == QLatin1String("unmounted")) {
@@ -472,9 +567,9 @@ void TestFolderSync::aLinkIsNeverWritten()
     QVERIFY(QFile::remove(path));
     QVERIFY(QFile::link(target, path));
     note->text().setRtf(rtfOf(QStringLiteral("mine, changed")).toLatin1());
-    m_sync->flush();
+    m_sync->writeAll();
     QTest::qWait(500);
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(readAll(target), before);
     QVERIFY(QFileInfo(path).isSymLink());
     QVERIFY(note->storage()->holdsUnwritten()); // kept here meanwhile
@@ -490,15 +585,33 @@ void TestFolderSync::firstMeetingOpensTwenty()
         note.identity.modified = QStringLiteral("2026-12-07T09:%1:00.000Z").arg(i, 2, 10, QLatin1Char('0'));
         arriveByRename(m_folder + QLatin1Char('/') + note.identity.id + QStringLiteral(".not"), note);
     }
+    m_board->setCollection(m_sync.get());
+    m_board->setManagerOpener([this](Note& note) { NoteManagerWindow::open(note, *m_board); });
     QSignalSpy notices(m_sync.get(), &FolderSync::notice);
     startSync();
     QCOMPARE(m_board->count(), FolderSync::kFirstOpened);
     QVERIFY(m_sync->noteFor(QStringLiteral("n29")) && !m_sync->noteFor(QStringLiteral("n09")));
     QCOMPARE(notices.size(), 1);
     QVERIFY(notices.first().at(1).toString().contains(QLatin1String("30")));
-    QCOMPARE(m_sync->listed().size(), 30); // the others are in the manager
-    QVERIFY(m_sync->openNote(QStringLiteral("n00")));
+    // The others are in the manager: a note's menu opens it on the folder's notes, the newest first.
+    QVERIFY(m_sync->noteFor(QStringLiteral("n29"))->run(Command::MultiNoteManager));
+    NoteManagerWindow* manager = NoteManagerWindow::current();
+    QVERIFY(manager);
+    QCOMPARE(manager->list()->count(), 30);
+    QCOMPARE(manager->list()->item(0)->text(), QStringLiteral("note 29  (open)"));
+    QCOMPARE(manager->list()->item(29)->text(), QStringLiteral("note 0"));
+    manager->list()->setCurrentRow(29);
+    QCOMPARE(manager->preview()->toPlainText().trimmed(), QStringLiteral("note 0"));
+    manager->findChild<QAction*>(QStringLiteral("mnuPreview"))->trigger(); // Show Note: it opens here
+    QVERIFY(m_sync->noteFor(QStringLiteral("n00")));
     QCOMPARE(m_board->count(), FolderSync::kFirstOpened + 1);
+    FakeDialogs dialogs;
+    dialogs.confirmAnswers << true;
+    manager->list()->setCurrentRow(28);
+    manager->findChild<QAction*>(QStringLiteral("mnuDelete"))->trigger(); // into the folder's trash
+    QVERIFY(QFile::exists(m_folder + QStringLiteral("/.trash/n01.not")));
+    QCOMPARE(manager->list()->count(), 29);
+    delete manager;
 }
 
 void TestFolderSync::keptNoteJoinsItsFolderNote()
@@ -515,7 +628,7 @@ void TestFolderSync::keptNoteJoinsItsFolderNote()
         [this](Note* note, const NoteRecord& record) { return m_sync->adoptKept(note, record); });
     QVERIFY(m_board->adoptKept(back, kept));
     QTRY_COMPARE(m_board->count(), 1); // one window, the folder's
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(textOf(open), QStringLiteral("first\r\nsecond, typed before the crash"));
     QCOMPARE(fileText(path), QStringLiteral("first\nsecond, typed before the crash"));
 }
@@ -529,7 +642,7 @@ void TestFolderSync::placeAndOnTopWriteNothing()
     QTest::qWait(20);
     note->moveTo(QPoint(6000, 4000));
     note->setOnTop(false);
-    m_sync->flush();
+    m_sync->writeAll();
     QCOMPARE(readAll(file), before);
     QCOMPARE(QFileInfo(file).lastModified(), modified);
     // The place is this computer's: it comes back here.
@@ -555,7 +668,7 @@ void TestFolderSync::clockNoteWritesNothing()
     Note* note = m_board->createNote();
     m_sync->adopt(note);
     QVERIFY(note->run(Command::SpecialTime));
-    m_sync->flush();
+    m_sync->writeAll();
     const QString file = m_sync->folder().fileFor(note->folderId());
     const QDateTime written = QFileInfo(file).lastModified();
     const QByteArray bytes = readAll(file);
@@ -563,7 +676,7 @@ void TestFolderSync::clockNoteWritesNothing()
         const QString shown = note->text().text();
         now = now.addSecs(1);
         QTRY_VERIFY(note->text().text() != shown);
-        m_sync->flush();
+        m_sync->writeAll();
     }
     QCOMPARE(readAll(file), bytes);
     QCOMPARE(QFileInfo(file).lastModified(), written);
