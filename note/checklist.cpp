@@ -15,29 +15,74 @@ namespace {
 
 const QColor kTickedGrey(128, 128, 128);
 
+// Applies a format change to one fragment of a block.
+void reformat(const QTextBlock& block, const QTextFragment& fragment, const QTextCharFormat& format)
+{
+    QTextCursor run(block);
+    run.setPosition(fragment.position());
+    run.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+    run.setCharFormat(format);
+}
+
+// Ticked, an item's text is struck through in grey; what ticking added is noted on the text, so that unticking
+// takes back only that, and a strike-through or a colour of the user's own stays.
+void tick(const QTextBlock& block, const QTextFragment& fragment)
+{
+    QTextCharFormat format = fragment.charFormat();
+    format.setProperty(kTickStruckProperty, !format.fontStrikeOut()); // always noted: this text was ticked here
+    format.setFontStrikeOut(true);
+    if (format.foreground().color() != kTickedGrey) {
+        format.setProperty(kTickColorProperty,
+                           format.hasProperty(QTextFormat::ForegroundBrush) ? QVariant(format.foreground())
+                                                                            : QVariant(false));
+        format.setForeground(kTickedGrey);
+    }
+    reformat(block, fragment, format);
+}
+
+// The look of a ticked item's text without what ticking added.
+QTextCharFormat untickedLook(QTextCharFormat format)
+{
+    if (format.hasProperty(kTickStruckProperty)) {
+        // Ticked here: what ticking added goes, what was the user's stays.
+        if (format.boolProperty(kTickStruckProperty)) {
+            format.setFontStrikeOut(false);
+        }
+        const QVariant own = format.property(kTickColorProperty);
+        if (own.metaType().id() == QMetaType::QBrush) {
+            format.setForeground(own.value<QBrush>());
+        } else if (own.isValid()) {
+            format.clearForeground();
+        }
+    } else {
+        // Ticked in a file: its look is the ticked look, and goes.
+        format.setFontStrikeOut(false);
+        if (format.foreground().color() == kTickedGrey) {
+            format.clearForeground();
+        }
+    }
+    format.clearProperty(kTickStruckProperty);
+    format.clearProperty(kTickColorProperty);
+    return format;
+}
+
+void untick(const QTextBlock& block, const QTextFragment& fragment)
+{
+    reformat(block, fragment, untickedLook(fragment.charFormat()));
+}
+
 // Shows a ticked item's text struck through in grey, and an unticked one as it was.
 void showTicked(const QTextBlock& block, bool ticked)
 {
-    QTextCursor text(block);
-    text.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    QTextCharFormat look;
-    look.setFontStrikeOut(ticked);
-    if (ticked) {
-        look.setForeground(kTickedGrey);
-        text.mergeCharFormat(look);
-        return;
-    }
-    text.mergeCharFormat(look);
-    // The grey goes again; any colour of the user's own stays.
+    QList<QTextFragment> fragments;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (fragment.charFormat().foreground().color() == kTickedGrey) {
-            QTextCursor run(block);
-            run.setPosition(fragment.position());
-            run.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            QTextCharFormat plain = fragment.charFormat();
-            plain.clearForeground();
-            run.setCharFormat(plain);
+        fragments << it.fragment();
+    }
+    for (const QTextFragment& fragment : fragments) {
+        if (ticked) {
+            tick(block, fragment);
+        } else {
+            untick(block, fragment);
         }
     }
 }
@@ -139,14 +184,11 @@ bool checklistEnter(QTextCursor& cursor)
         leaveChecklist(block); // an empty item ends the list, as with bullets
         return true;
     }
+    const bool ticked = block.blockFormat().marker() == QTextBlockFormat::MarkerType::Checked;
     QTextBlockFormat item = block.blockFormat();
     item.setMarker(QTextBlockFormat::MarkerType::Unchecked);
-    QTextCharFormat typing = cursor.charFormat();
-    typing.setFontStrikeOut(false);
-    if (typing.foreground().color() == kTickedGrey) {
-        typing.clearForeground();
-    }
-    cursor.insertBlock(item, typing); // stays in the list
+    // After a ticked item, the next is typed as text is typed, not struck through in grey.
+    cursor.insertBlock(item, ticked ? untickedLook(cursor.charFormat()) : cursor.charFormat()); // stays in the list
     return true;
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QTextFormat>
+
 class QString;
 class QTextBlock;
 class QTextDocument;
@@ -13,6 +15,11 @@ namespace jotlet {
 // struck through in grey.
 
 bool isCheckItem(const QTextBlock& block);
+
+// What ticking added to an item's text, noted on it (never written to a file): the strike-through, and the colour
+// the text had before it turned grey (false for none).
+inline constexpr int kTickStruckProperty = QTextFormat::UserProperty + 60;
+inline constexpr int kTickColorProperty = QTextFormat::UserProperty + 61;
 
 // Turns the paragraphs the cursor touches into unticked check items, or back into plain paragraphs when they all
 // are check items already.

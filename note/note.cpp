@@ -540,6 +540,26 @@ void Note::clearAll(bool ctrlHeld)
     }
 }
 
+void Note::runSpecial(Command command)
+{
+    if (!m_special) {
+        return;
+    }
+    // A special note whose text the program writes, chosen in a note holding the user's own text: that text is
+    // never replaced; the special note is made as a new note beside it.
+    const bool writesText = command != Command::SpecialReminder && command != Command::StopSpecialNote;
+    const bool programsText = isSpecial() && m_special->kind() != SpecialKind::Reminder;
+    const bool ownText = !programsText && !m_text->text().trimmed().isEmpty();
+    if (writesText && ownText && m_services.createNote) {
+        Note* beside = m_services.createNote(NoteOrigin::New);
+        beside->moveTo(m_geometry.topLeft() + QPoint(200, 200));
+        beside->show();
+        beside->run(command);
+        return;
+    }
+    m_special->run(command);
+}
+
 void Note::specialChanged(SpecialChange change)
 {
     switch (change) {

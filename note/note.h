@@ -248,6 +248,7 @@ private:
     void setTransparency(int index);
     void setSaveSettings(bool on);
     void insertPicture();
+    void runSpecial(Command command);
     void tellPictureRefused(const QString& reason);
     void chooseCustomColor();
     void chooseTextColor();

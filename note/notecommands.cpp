@@ -68,9 +68,7 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
     case Command::SpecialMemory:
     case Command::SpecialDrives:
     case Command::StopSpecialNote:
-        if (m_special) {
-            m_special->run(command);
-        }
+        runSpecial(command);
         break;
     case Command::MultiNoteManager:
         if (m_services.openManager) {

@@ -4,6 +4,8 @@
 // three-way step on top of them is the classic diff3 walk over the stretches both sides left alone.
 #include "note/textmerge.h"
 
+#include "note/checklist.h"
+
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 
@@ -41,6 +43,9 @@ QTextCharFormat comparableFormat(const TextRun& run)
 // the document (a note's text) and runs from documents that name them (a version read from RTF) compare alike.
 QTextCharFormat explicitFont(QTextCharFormat format, const QFont& own)
 {
+    // What ticking a check item noted on its text is the document's own, never in a file.
+    format.clearProperty(kTickStruckProperty);
+    format.clearProperty(kTickColorProperty);
     if (!format.hasProperty(QTextFormat::FontFamilies) && !format.hasProperty(QTextFormat::FontFamily)) {
         format.setFontFamilies(QStringList {own.family()});
     }

@@ -178,14 +178,23 @@ int NoteTextBox::pictureFitWidth() const
     return qMax(16, viewport()->width() - int(2 * document()->documentMargin()) - scrollBar - indent - 4);
 }
 
+bool NoteTextBox::clickOnBox(QMouseEvent* event)
+{
+    // A click on a check item's box ticks or unticks it, and does not move the caret. The whole click is the box's:
+    // Qt's own text control would tick the box again as the button goes up (it knows boxes too).
+    if (event->button() != Qt::LeftButton || isReadOnly()
+        || !toggleCheckItem(document()->documentLayout()->blockWithMarkerAt(inDocument(event->position())))) {
+        return false;
+    }
+    m_boxPressed = true;
+    event->accept();
+    return true;
+}
+
 void NoteTextBox::mousePressEvent(QMouseEvent* event)
 {
-    // A click on a check item's box ticks or unticks it, and does not move the caret.
-    if (event->button() == Qt::LeftButton && !isReadOnly()) {
-        if (toggleCheckItem(document()->documentLayout()->blockWithMarkerAt(inDocument(event->position())))) {
-            event->accept();
-            return;
-        }
+    if (clickOnBox(event)) {
+        return;
     }
     m_pressPosition = event->position().toPoint();
     emit mousePressed(event->button());
@@ -198,6 +207,11 @@ void NoteTextBox::mousePressEvent(QMouseEvent* event)
 
 void NoteTextBox::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_boxPressed) {
+        m_boxPressed = false;
+        event->accept();
+        return;
+    }
     QTextEdit::mouseReleaseEvent(event);
     const bool click = (event->position().toPoint() - m_pressPosition).manhattanLength()
                        < QGuiApplication::styleHints()->startDragDistance();
@@ -217,6 +231,9 @@ void NoteTextBox::mouseMoveEvent(QMouseEvent* event)
 
 void NoteTextBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (clickOnBox(event)) { // the second click of a quick pair on a box is a click on it too
+        return;
+    }
     const int picture = pictureAt(*document(), documentPositionAt(event->position().toPoint()));
     if (event->button() == Qt::LeftButton && picture >= 0) {
         openPicture(picture);

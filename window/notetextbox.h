@@ -48,6 +48,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool clickOnBox(QMouseEvent* event);
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -64,6 +65,7 @@ private:
     NoteText* m_text = nullptr;
     QSyntaxHighlighter* m_links = nullptr;
     QPoint m_pressPosition;
+    bool m_boxPressed = false; // the button went down on a check item's box
     bool m_syncing = false;
 };
 

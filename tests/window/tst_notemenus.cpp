@@ -351,6 +351,8 @@ private slots:
     void itemsShowTheNotesState();
     void choosingAnItemRunsItsCommand();
     void everyItemDoesWhatItSays();
+    void specialNoteKeepsTypedText_data();
+    void specialNoteKeepsTypedText();
 };
 
 void TestNoteMenus::menusMatchTheirTables_data()
@@ -493,6 +495,46 @@ void TestNoteMenus::everyItemDoesWhatItSays()
         }
     }
     QCOMPARE(didNothing, QStringList());
+}
+
+void TestNoteMenus::specialNoteKeepsTypedText_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("notes"); // 2: made beside; 1: in this note, which keeps its text
+    QTest::newRow("Time") << "mnuSNTime" << int(SpecialKind::Time) << 2;
+    QTest::newRow("Computer Memory") << "mnuSNComputerMemory" << int(SpecialKind::Memory) << 2;
+    QTest::newRow("Drive Information") << "mnuSNDrives" << int(SpecialKind::Drives) << 2;
+    QTest::newRow("Clipboard Viewer") << "mnuSNClipboard" << int(SpecialKind::ClipboardViewer) << 2;
+    QTest::newRow("Clipboard Log") << "mnuSNClipboardLog" << int(SpecialKind::ClipboardLog) << 2;
+    QTest::newRow("RSS Feed") << "mnuSNRSSFeed" << int(SpecialKind::RssFeed) << 2;
+    QTest::newRow("Stocks") << "mnuSNStockQuote" << int(SpecialKind::StockQuote) << 2;
+    QTest::newRow("Reminder, which shows the note's own text") << "mnuSNReminder" << int(SpecialKind::Reminder) << 1;
+}
+
+void TestNoteMenus::specialNoteKeepsTypedText()
+{
+    QFETCH(QString, item);
+    QFETCH(int, kind);
+    QFETCH(int, notes);
+    CommandBench bench;
+    bench.dialogs.textAnswers << QStringLiteral("http://127.0.0.1:9/feed") << QStringLiteral("QVR");
+    bench.dialogs.timeAnswers << QTime(23, 0);
+    bench.note->text().setText(QStringLiteral("Call mum at 6"));
+    NoteMenus menus;
+    menus.popUp(NoteMenu::Main, *bench.note, QPoint(10, 10), [&bench](CommandCall call) {
+        bench.note->run(call.command, call.index);
+    });
+    QAction* chosen = menus.item(item);
+    QVERIFY(chosen->isVisible() && chosen->isEnabled());
+    chosen->trigger();
+    menus.menu(NoteMenu::Main)->hide();
+    QCOMPARE(bench.note->text().text(), QStringLiteral("Call mum at 6"));
+    QCOMPARE(bench.board.count(), notes);
+    Note* special = bench.board.notes().last();
+    QVERIFY(special->isSpecial());
+    QCOMPARE(int(special->special()->kind()), kind);
+    QVERIFY(notes == 1 || !bench.note->isSpecial());
 }
 
 QTEST_MAIN(TestNoteMenus)
