@@ -721,7 +721,14 @@ TextModel textModel(const QTextDocument& doc)
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
             if (!format.isImageFormat()) {
-                paragraph.runs.push_back({fragment.text(), explicitFont(format, doc.defaultFont()), {}, {}});
+                const QTextCharFormat look = explicitFont(format, doc.defaultFont());
+                // Fragments that differ only in what the document keeps for itself are one run.
+                if (!paragraph.runs.isEmpty() && paragraph.runs.back().picture.isEmpty()
+                    && paragraph.runs.back().format == look) {
+                    paragraph.runs.back().text += fragment.text();
+                } else {
+                    paragraph.runs.push_back({fragment.text(), look, {}, {}});
+                }
                 continue;
             }
             const QString name = format.toImageFormat().name();

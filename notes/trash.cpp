@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notes/trash.h"
 
+#include "notes/notefile.h"
 #include "notes/notestore.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -16,22 +20,15 @@ namespace jotlet {
 namespace {
 
 const QString kLocation = QStringLiteral("modTrash: PutNote");
+const QString kUnreadable = QStringLiteral("unreadable");
+// An entry's name starts with its time, so that the folder lists the entries in order without reading them.
+const QString kNameTime = QStringLiteral("yyyyMMdd-hhmmsszzz");
 
-// The notes still within their time, newest last, at most kMaxNotes of them.
-NoteList withinLimits(NoteList notes, const QDateTime& now)
+QDateTime timeOfName(const QString& name)
 {
-    const QDateTime oldest = now.addDays(-Trash::kMaxDays);
-    notes.erase(std::remove_if(notes.begin(),
-                               notes.end(),
-                               [&oldest](const NoteRecord& note) {
-                                   const QDateTime when = trashedAt(note);
-                                   return !when.isValid() || when < oldest;
-                               }),
-                notes.end());
-    if (notes.size() > Trash::kMaxNotes) {
-        notes.remove(0, notes.size() - Trash::kMaxNotes);
-    }
-    return notes;
+    QDateTime when = QDateTime::fromString(name.left(kNameTime.size()), kNameTime);
+    when.setTimeSpec(Qt::UTC);
+    return when;
 }
 
 } // namespace
@@ -41,99 +38,196 @@ QDateTime trashedAt(const NoteRecord& note)
     return note.trashed.present ? QDateTime::fromString(note.trashed.when, Qt::ISODateWithMs) : QDateTime();
 }
 
-Trash::Trash(QString path)
-    : m_path(std::move(path))
+QList<TrashEntry> pastTheLimits(QList<TrashEntry> entries, const QDateTime& now)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const TrashEntry& a, const TrashEntry& b) {
+        return a.when > b.when; // newest first
+    });
+    QList<TrashEntry> past;
+    const QDateTime oldest = now.addDays(-TrashPolicy::kMaxDays);
+    qint64 bytes = 0;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const TrashEntry& entry = entries.at(i);
+        bytes += entry.size;
+        const bool newest = i == 0; // never let go of for its size or the number: what was just put in stays
+        if (entry.when < oldest || (!newest && (i >= TrashPolicy::kMaxNotes || bytes > TrashPolicy::kMaxBytes))) {
+            past << entry;
+        }
+    }
+    std::reverse(past.begin(), past.end()); // oldest first
+    return past;
+}
+
+Trash::Trash(QString folder)
+    : m_folder(std::move(folder))
 {
 }
 
-QString Trash::defaultPath()
+QString Trash::defaultFolder()
+{
+    return dataFilePath(QStringLiteral("trash"));
+}
+
+QString Trash::legacyPath()
 {
     return dataFilePath(QStringLiteral("trash.dat"));
 }
 
-bool Trash::load(NoteList* notes, QString* failure) const
+QList<TrashEntry> Trash::entries() const
 {
-    notes->clear();
-    if (!QFile::exists(m_path)) {
-        return true;
-    }
-    QString why;
-    *notes = loadNoteFile(m_path, &why);
-    if (notes->isEmpty()) {
-        // Never written over: what it held may still be read by hand.
-        const QString aside = setFileAside(m_path);
-        logError(
-            kLocation,
-            75,
-            QStringLiteral("The trash '%1' could not be read (%2); it was set aside as '%3'").arg(m_path, why, aside));
-        if (aside.isEmpty()) {
-            if (failure) {
-                *failure = why;
-            }
-            return false;
+    QList<TrashEntry> entries;
+    for (const QFileInfo& info : QDir(m_folder).entryInfoList({QStringLiteral("*.not")}, QDir::Files, QDir::Name)) {
+        const QDateTime when = timeOfName(info.fileName());
+        if (!when.isValid()) {
+            setAside(info.filePath(), QStringLiteral("its name does not say when it went to the trash"));
+            continue;
         }
+        entries << TrashEntry {info.filePath(), when, info.size()};
     }
-    return true;
+    return entries;
 }
 
-bool Trash::store(const NoteList& notes, QString* failure) const
+void Trash::setAside(const QString& path, const QString& why) const
 {
-    if (notes.isEmpty()) {
-        if (QFile::exists(m_path) && !QFile::remove(m_path)) {
-            if (failure) {
-                *failure = QStringLiteral("'%1' could not be removed").arg(m_path);
-            }
-            return false;
-        }
-        return true;
+    const QString folder = m_folder + QLatin1Char('/') + kUnreadable;
+    QDir().mkpath(folder);
+    QString target = folder + QLatin1Char('/') + QFileInfo(path).fileName();
+    for (int n = 2; QFileInfo::exists(target); ++n) {
+        target = folder + QLatin1Char('/') + QFileInfo(path).completeBaseName() + QStringLiteral(" (%1).not").arg(n);
     }
-    return saveNotesFile(notes, m_path, failure);
+    const bool moved = QFile::rename(path, target);
+    logError(kLocation,
+             75,
+             moved ? QStringLiteral("'%1' in the trash could not be read (%2); it was set aside as '%3'")
+                         .arg(path, why, target)
+                   : QStringLiteral("'%1' in the trash could not be read (%2), nor set aside").arg(path, why));
+}
+
+bool Trash::writeEntry(const NoteRecord& note, const QDateTime& when, QString* failure) const
+{
+    QString message;
+    if (!QDir().mkpath(m_folder)) {
+        message = QStringLiteral("The trash folder '%1' could not be made").arg(m_folder);
+    } else {
+        const QString name = when.toUTC().toString(kNameTime) + QLatin1Char('-')
+                             + QString::number(QRandomGenerator::global()->generate(), 16) + QStringLiteral(".not");
+        const QByteArray bytes = noteFileText({note}, programVersion()).toUtf8();
+        if (writeFileAtomically(QDir(m_folder).filePath(name), bytes, &message)) {
+            return true;
+        }
+    }
+    if (failure) {
+        *failure = message;
+    }
+    return false;
+}
+
+void Trash::takeApartLegacyFile() const
+{
+    const QString legacy = legacyPath();
+    if (QDir(m_folder) != QDir(defaultFolder()) || !QFile::exists(legacy)) {
+        return;
+    }
+    bool damaged = false;
+    const NoteList notes = loadNoteFileLeniently(legacy, &damaged);
+    bool all = !damaged;
+    for (const NoteRecord& note : notes) {
+        const QDateTime when = trashedAt(note);
+        QString failure;
+        if (!when.isValid()) {
+            all = false; // kept in the old file, set aside below
+            continue;
+        }
+        all = writeEntry(note, when, &failure) && all;
+    }
+    if (all) {
+        QFile::remove(legacy); // every note of it is in the folder now
+        return;
+    }
+    const QString aside = setFileAside(legacy);
+    logError(kLocation,
+             75,
+             QStringLiteral("Some notes of the trash '%1' could not be read; the file was set aside as '%2'")
+                 .arg(legacy, aside));
 }
 
 bool Trash::put(NoteRecord note, const QString& from, const QDateTime& now, QString* failure)
 {
-    NoteList notes;
-    if (!load(&notes, failure)) {
+    takeApartLegacyFile();
+    note.session = {};
+    note.FileName.clear();
+    note.trashed = {true, now.toUTC().toString(Qt::ISODateWithMs), from};
+    if (!writeEntry(note, now, failure)) {
         return false;
     }
-    note.session = {};
-    note.trashed = {true, now.toUTC().toString(Qt::ISODateWithMs), from};
-    notes.append(note);
-    return store(withinLimits(notes, now), failure);
+    keepWithinLimits(now);
+    return true;
+}
+
+void Trash::keepWithinLimits(const QDateTime& now) const
+{
+    for (const TrashEntry& entry : pastTheLimits(entries(), now)) {
+        QFile::remove(entry.path);
+    }
 }
 
 NoteList Trash::notes(const QDateTime& now) const
 {
+    takeApartLegacyFile();
+    QList<TrashEntry> kept = entries();
+    const QList<TrashEntry> past = pastTheLimits(kept, now);
     NoteList notes;
-    if (QFile::exists(m_path)) {
-        notes = withinLimits(loadNoteFile(m_path), now);
+    for (const TrashEntry& entry : kept) {
+        if (std::any_of(past.cbegin(), past.cend(), [&entry](const TrashEntry& p) { return p.path == entry.path; })) {
+            continue;
+        }
+        QString why;
+        const NoteList read = loadNoteFile(entry.path, &why);
+        if (read.isEmpty() || !trashedAt(read.first()).isValid()) {
+            setAside(entry.path, why.isEmpty() ? QStringLiteral("its time cannot be read") : why);
+            continue;
+        }
+        NoteRecord note = read.first();
+        note.FileName = entry.path;
+        notes << note;
     }
-    std::reverse(notes.begin(), notes.end());
+    std::stable_sort(notes.begin(), notes.end(), [](const NoteRecord& a, const NoteRecord& b) {
+        return trashedAt(a) > trashedAt(b);
+    });
     return notes;
 }
 
 bool Trash::take(const NoteRecord& note, QString* failure)
 {
-    NoteList notes;
-    if (!load(&notes, failure)) {
-        return false;
-    }
-    const auto found = std::find_if(notes.cbegin(), notes.cend(), [&note](const NoteRecord& kept) {
-        return kept.trashed.when == note.trashed.when && kept.Data == note.Data;
-    });
-    if (found == notes.cend()) {
+    if (QFileInfo(note.FileName).absolutePath() != QFileInfo(m_folder).absoluteFilePath()
+        || !QFile::exists(note.FileName)) {
         if (failure) {
-            *failure = QStringLiteral("The note is no longer in the trash '%1'").arg(m_path);
+            *failure = QStringLiteral("The note is no longer in the trash '%1'").arg(m_folder);
         }
         return false;
     }
-    notes.erase(found);
-    return store(notes, failure);
+    if (!QFile::remove(note.FileName)) {
+        if (failure) {
+            *failure = QStringLiteral("'%1' could not be removed from the trash").arg(note.FileName);
+        }
+        return false;
+    }
+    return true;
 }
 
 bool Trash::empty(QString* failure)
 {
-    return store({}, failure);
+    takeApartLegacyFile();
+    bool emptied = true;
+    for (const TrashEntry& entry : entries()) {
+        if (!QFile::remove(entry.path)) {
+            emptied = false;
+            if (failure) {
+                *failure = QStringLiteral("'%1' could not be removed").arg(entry.path);
+            }
+        }
+    }
+    return emptied;
 }
 
 } // namespace jotlet

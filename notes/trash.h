@@ -5,42 +5,69 @@
 #include "notes/noterecord.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 namespace jotlet {
 
-// The notes the user let go of (closed with "No" to the save question, deleted in the manager, replaced by
-// Reset), kept in a note file of their own (trash.dat in the data folder) with the time each went there and the
-// file it came from, so that one let go of by mistake can be brought back. A note is kept kMaxDays days, and only
-// the newest kMaxNotes: whichever leaves fewer. Every change replaces the file in one step; a trash file that cannot
-// be read is set aside (trash.dat.bad), never overwritten.
+// How much a trash keeps: notes of the last kMaxDays days, at most kMaxNotes of them and kMaxBytes in all. The
+// oldest go first, whichever limit they pass; the newest note always stays, whatever its size.
+struct TrashPolicy
+{
+    static constexpr int kMaxNotes = 500;
+    static constexpr int kMaxDays = 30;
+    static constexpr qint64 kMaxBytes = 256LL * 1024 * 1024;
+};
+
+// One note in a trash, as its folder lists it.
+struct TrashEntry
+{
+    QString path;
+    QDateTime when; // when it went there
+    qint64 size = 0;
+};
+
+// The entries the policy lets go of (oldest first), of entries in any order.
+QList<TrashEntry> pastTheLimits(QList<TrashEntry> entries, const QDateTime& now);
+
+// The notes the user let go of (closed with "No" to the save question, deleted in the manager, replaced by Reset),
+// each kept in a note file of its own in the trash folder (trash/ in the data folder), with the time it went there
+// and the file it came from, so that one let go of by mistake can be brought back. Putting a note in writes one
+// small file, whatever the trash holds, and lets the oldest go past the policy's limits. A file that cannot be read,
+// or whose time cannot be, is set aside (trash/unreadable/), never removed. The trash file of older versions
+// (trash.dat) is taken apart into the folder the first time the trash is used.
 class Trash
 {
 public:
-    static constexpr int kMaxNotes = 500;
-    static constexpr int kMaxDays = 30;
+    // The same as the policy's, for those who show them.
+    static constexpr int kMaxNotes = TrashPolicy::kMaxNotes;
+    static constexpr int kMaxDays = TrashPolicy::kMaxDays;
 
-    explicit Trash(QString path = defaultPath());
-    static QString defaultPath();
-    QString path() const { return m_path; }
+    explicit Trash(QString folder = defaultFolder());
+    static QString defaultFolder();
+    // The one file of older versions.
+    static QString legacyPath();
+    QString folder() const { return m_folder; }
 
-    // Puts the note in, marked with the time and the file it came from. False, *failure saying why, when the trash
-    // could not be written.
+    // Puts the note in, marked with the time and the file it came from (written to the disk before it returns).
+    // False, *failure saying why, when the trash could not be written.
     bool put(NoteRecord note, const QString& from, const QDateTime& now, QString* failure = nullptr);
-    // The notes kept now, newest first (those past their time are left out).
+    // The notes kept now, newest first, each with its entry's path as FileName (those past their time left out).
     NoteList notes(const QDateTime& now) const;
-    // Takes a note of notes() out (the one with its time and text); false when it is no longer there or the trash
-    // could not be written (the note then stays).
+    // Takes a note of notes() out; false when it is no longer there or could not be removed (it then stays).
     bool take(const NoteRecord& note, QString* failure = nullptr);
     // Removes every note.
     bool empty(QString* failure = nullptr);
+    // Lets go of what is past the limits now.
+    void keepWithinLimits(const QDateTime& now) const;
 
 private:
-    // The notes as stored, oldest first; false when the file exists but could not be read (it is then set aside).
-    bool load(NoteList* notes, QString* failure) const;
-    bool store(const NoteList& notes, QString* failure) const;
+    void takeApartLegacyFile() const;
+    QList<TrashEntry> entries() const;
+    bool writeEntry(const NoteRecord& note, const QDateTime& when, QString* failure) const;
+    void setAside(const QString& path, const QString& why) const;
 
-    QString m_path;
+    QString m_folder;
 };
 
 // When a trashed note went there (invalid for a note that is not from the trash).

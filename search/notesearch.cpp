@@ -6,7 +6,9 @@
 #include "note/notetext.h"
 #include "notes/notestore.h"
 #include "notes/trash.h"
+#include "search/trashlist.h"
 #include "support/appinfo.h"
+#include "support/clock.h"
 #include "support/settings.h"
 
 #include <QDir>
@@ -92,7 +94,10 @@ QStringList NoteSearch::defaultSources()
             }
         }
     }
-    sources << Trash::defaultPath();
+    const QDir trash(Trash::defaultFolder());
+    for (const QString& name : trash.entryList({QStringLiteral("*.not")}, QDir::Files, QDir::Name)) {
+        sources << trash.filePath(name);
+    }
     sources.removeDuplicates();
     return sources;
 }
@@ -121,9 +126,17 @@ void NoteSearch::search()
 
 void NoteSearch::searchOpenNotes(QList<QByteArray>* openTexts)
 {
+    m_openIds.clear();
+    m_openFiles.clear();
     for (Note* note : m_board.notes()) {
         if (note->isClosed()) {
             continue;
+        }
+        if (!note->folderId().isEmpty()) {
+            m_openIds.insert(note->folderId());
+        }
+        if (!note->filePath().isEmpty()) {
+            m_openFiles.insert(QFileInfo(note->filePath()).absoluteFilePath());
         }
         const QString plain = note->text().text();
         const QByteArray folded = foldForSearch(plain).trimmed().toUtf8();
@@ -154,7 +167,7 @@ void NoteSearch::searchStored(const QList<QByteArray>& openTexts)
         }
     }
     QList<std::pair<int, int>> matches;
-    const QString trash = Trash::defaultPath();
+    const QString trash = QFileInfo(Trash::defaultFolder()).absoluteFilePath();
     const QString notesFolder = readNotesFolder();
     const KnownPlaces known {mainNoteFilePath(),
                              notesFolder.isEmpty() ? QString() : QFileInfo(notesFolder).absoluteFilePath()};
@@ -165,11 +178,10 @@ void NoteSearch::searchStored(const QList<QByteArray>& openTexts)
             continue;
         }
         matches.append({f, n});
-        const bool inTrash = file.path == trash;
-        if (!inTrash && std::any_of(openTexts.cbegin(), openTexts.cend(), [&note](const QByteArray& open) {
-                return open.size() == note.folded.size() && open == note.folded;
-            })) {
-            continue; // the open note shows it, as it is now
+        const QString folder = QFileInfo(file.path).absolutePath();
+        const bool inTrash = folder == trash || QFileInfo(folder).fileName() == QLatin1String(".trash");
+        if (inTrash ? pastItsTime(file, note) : isOpen(file, n, note, openTexts)) {
+            continue; // the open note shows it, as it is now; a trashed one past its time is gone
         }
         if (m_results.size() >= kMaxResults) {
             ++m_matchCount; // counted, not listed
@@ -186,6 +198,31 @@ void NoteSearch::searchStored(const QList<QByteArray>& openTexts)
     m_lastStoredQuery = m_query;
     m_lastGeneration = m_index.generation();
     m_lastStoredMatches = matches;
+}
+
+bool NoteSearch::isOpen(const IndexedFile& file,
+                        int n,
+                        const IndexedNote& note,
+                        const QList<QByteArray>& openTexts) const
+{
+    // The same note: a note of the notes folder by its id, a file's first note by its file, any by its text.
+    if (!note.id.isEmpty() && m_openIds.contains(note.id)) {
+        return true;
+    }
+    if (n == 0 && m_openFiles.contains(QFileInfo(file.path).absoluteFilePath())) {
+        return true;
+    }
+    return std::any_of(openTexts.cbegin(), openTexts.cend(), [&note](const QByteArray& open) {
+        return open.size() == note.folded.size() && open == note.folded;
+    });
+}
+
+bool NoteSearch::pastItsTime(const IndexedFile& file, const IndexedNote& note)
+{
+    const QDateTime oldest = Clock::now().addDays(-Trash::kMaxDays);
+    const QDateTime when = note.when.isEmpty() ? QDateTime::fromMSecsSinceEpoch(file.modified)
+                                               : QDateTime::fromString(note.when, Qt::ISODateWithMs);
+    return when.isValid() && when < oldest;
 }
 
 bool NoteSearch::addResult(SearchResult result, const QString& plain)
@@ -239,24 +276,58 @@ Note* NoteSearch::choose(int row)
     return note;
 }
 
-Note* NoteSearch::openStored(const SearchResult& result)
+std::optional<NoteRecord> NoteSearch::storedNote(const SearchResult& result) const
 {
     const NoteList notes = loadNoteFile(result.file);
     // By its text: the file may have changed since it was searched.
-    int found = -1;
-    for (int i = 0; i < notes.size() && found < 0; ++i) {
+    for (int i = 0; i < notes.size(); ++i) {
         const int at = (result.position + i) % int(notes.size());
         if (noteTextHash(notes.at(at)) == result.hash) {
-            found = at;
+            return notes.at(at);
         }
     }
-    if (found < 0) {
+    return std::nullopt;
+}
+
+Note* NoteSearch::openStored(const SearchResult& result)
+{
+    // Chosen again: the note it opened comes forward, not another copy.
+    const QString key = result.file + QLatin1Char('|') + QString::fromLatin1(result.hash);
+    if (Note* opened = m_opened.value(key); opened && !opened->isClosed()) {
+        return opened;
+    }
+    std::optional<NoteRecord> stored = storedNote(result);
+    if (!stored) {
         return nullptr;
     }
-    Note* note = m_board.createNote(NoteOrigin::ManagerCopy);
-    if (!note->setFromRecord(notes.at(found), notes.at(found).FileName)) {
+    Note* note = nullptr;
+    const QString notesFolder = readNotesFolder();
+    if (result.place == SearchResult::Place::Trash) {
+        note = restoreFromTrash(m_board, *stored); // out of the trash, as the Trash window brings it back
+    } else if (!stored->identity.id.isEmpty() && m_board.collection() && !notesFolder.isEmpty()
+               && QFileInfo(result.file).absolutePath() == QFileInfo(notesFolder).absoluteFilePath()) {
+        note = m_board.collection()->openItem(stored->identity.id); // the folder's note, opened here
+    } else {
+        note = openCopy(*stored, result);
+    }
+    if (note) {
+        m_opened.insert(key, note);
+    }
+    return note;
+}
+
+Note* NoteSearch::openCopy(const NoteRecord& stored, const SearchResult& result)
+{
+    // A file's first note opens as the file's own note (saving writes the file); a further one as a copy.
+    const bool first = result.position == 0 && result.file != mainNoteFilePath();
+    Note* note = m_board.createNote(first ? NoteOrigin::OpenedFile : NoteOrigin::ManagerCopy);
+    if (!note->setFromRecord(stored, stored.FileName)) {
         note->discard();
         return nullptr;
+    }
+    if (first) {
+        note->setTimeStamp(stored.TimeDate);
+        note->setSavedAs(result.file);
     }
     note->show();
     return note;
@@ -269,10 +340,9 @@ bool selectFirstMatch(Note& note, const SearchQuery& query)
     if (hits.isEmpty()) {
         return false;
     }
-    QTextCursor cursor(document);
-    cursor.setPosition(hits.first().first);
-    cursor.setPosition(hits.first().first + hits.first().second, QTextCursor::KeepAnchor);
-    note.text().setCursor(cursor);
+    // Through the note's selection, which the note's window shows.
+    note.text().setSelStart(hits.first().first);
+    note.text().setSelLength(hits.first().second);
     return true;
 }
 

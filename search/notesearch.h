@@ -5,8 +5,13 @@
 #include "search/searchindex.h"
 #include "search/textfold.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
+
+#include <QPointer>
+#include <optional>
 
 namespace jotlet {
 
@@ -60,7 +65,10 @@ private:
     void searchStored(const QList<QByteArray>& openTexts);
     bool addResult(SearchResult result, const QString& plain);
     Note* openStored(const SearchResult& result);
-    void selectMatch(Note* note) const;
+    std::optional<NoteRecord> storedNote(const SearchResult& result) const;
+    Note* openCopy(const NoteRecord& stored, const SearchResult& result);
+    bool isOpen(const IndexedFile& file, int n, const IndexedNote& note, const QList<QByteArray>& openTexts) const;
+    static bool pastItsTime(const IndexedFile& file, const IndexedNote& note);
 
     NoteBoard& m_board;
     SearchIndex& m_index;
@@ -72,6 +80,9 @@ private:
     SearchQuery m_lastStoredQuery;
     quint64 m_lastGeneration = 0;
     QList<std::pair<int, int>> m_lastStoredMatches; // (file, note) indexes into the index's files
+    QSet<QString> m_openIds;                        // of the open notes of the notes folder
+    QSet<QString> m_openFiles;                      // of the open notes that have a file
+    QHash<QString, QPointer<Note>> m_opened;        // stored notes opened from here, by file and text
 };
 
 // Selects the first match of the query in the note's text; false when there is none.

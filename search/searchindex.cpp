@@ -27,7 +27,7 @@ namespace {
 constexpr quint32 kCacheMagic = 0x4a534958; // "JSIX"
 // Raised whenever what is kept per note changes, or the reader gives other plain text: an older cache is then
 // built again.
-constexpr quint32 kCacheVersion = 2;
+constexpr quint32 kCacheVersion = 3;
 constexpr int kNotesPerReport = 2000;
 
 IndexedNote indexNote(const NoteRecord& note, int position, const QHash<QByteArray, const IndexedNote*>& known)
@@ -36,6 +36,8 @@ IndexedNote indexNote(const NoteRecord& note, int position, const QHash<QByteArr
     indexed.position = position;
     indexed.hash = noteTextHash(note);
     indexed.from = note.trashed.from;
+    indexed.when = note.trashed.when;
+    indexed.id = note.identity.id;
     if (const IndexedNote* same = known.value(indexed.hash)) {
         indexed.plain = same->plain;
         indexed.folded = same->folded;
@@ -158,7 +160,7 @@ IndexedFiles readIndexCache(const QString& path)
         in >> indexed.path >> indexed.size >> indexed.modified >> indexed.changed >> indexed.failure >> notes;
         for (qint32 n = 0; n < notes && in.status() == QDataStream::Ok; ++n) {
             IndexedNote note;
-            in >> note.position >> note.hash >> note.plain >> note.folded >> note.from;
+            in >> note.position >> note.hash >> note.plain >> note.folded >> note.from >> note.when >> note.id;
             indexed.notes.append(note);
         }
         files.append(indexed);
@@ -180,7 +182,7 @@ bool writeIndexCache(const QString& path, const IndexedFiles& files)
         out << indexed.path << indexed.size << indexed.modified << indexed.changed << indexed.failure
             << qint32(indexed.notes.size());
         for (const IndexedNote& note : indexed.notes) {
-            out << note.position << note.hash << note.plain << note.folded << note.from;
+            out << note.position << note.hash << note.plain << note.folded << note.from << note.when << note.id;
         }
     }
     return out.status() == QDataStream::Ok && file.commit();

@@ -28,6 +28,8 @@ struct IndexedNote
     QByteArray plain;
     QByteArray folded;
     QString from; // a trashed note's former file
+    QString when; // and when it went to the trash (UTC, ISO 8601)
+    QString id;   // a note of the notes folder's id
 };
 
 // One note file as search last read it: its size and time of change say whether it must be read again.

@@ -26,10 +26,10 @@ constexpr int kFirstWordsLength = 60;
 
 } // namespace
 
-TrashList::TrashList(NoteBoard& board, QString trashPath, QString folderTrash, QObject* parent)
+TrashList::TrashList(NoteBoard& board, QString trashFolder, QString folderTrash, QObject* parent)
     : QObject(parent)
     , m_board(board)
-    , m_trash(std::move(trashPath))
+    , m_trash(std::move(trashFolder))
     , m_folderTrash(std::move(folderTrash))
 {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &TrashList::reload);
@@ -48,7 +48,10 @@ void TrashList::reload()
     m_notes = m_trash.notes(Clock::now());
     if (!m_folderTrash.isEmpty()) {
         const QDir dir(m_folderTrash);
-        for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.not")}, QDir::Files)) {
+        for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.not")}, QDir::Files | QDir::NoSymLinks)) {
+            if (info.lastModified() < Clock::now().addDays(-Trash::kMaxDays)) {
+                continue; // past its time, as the notes folder lets it go
+            }
             for (NoteRecord note : loadNoteFile(info.filePath())) {
                 note.trashed = {true, info.lastModified().toUTC().toString(Qt::ISODateWithMs), QString()};
                 m_notes << note;
@@ -71,18 +74,13 @@ bool TrashList::isInFolderTrash(const NoteRecord& note) const
 
 void TrashList::watch()
 {
-    // The file comes and goes (an empty trash has none) and is replaced in one step: its folder is watched too.
+    // Entries come and go in the trash's folder (which itself comes with the first one).
     const QStringList watched = m_watcher.files() + m_watcher.directories();
     if (!watched.isEmpty()) {
         m_watcher.removePaths(watched);
     }
-    const QFileInfo info(m_trash.path());
-    if (info.exists()) {
-        m_watcher.addPath(info.absoluteFilePath());
-    }
-    if (info.absoluteDir().exists()) {
-        m_watcher.addPath(info.absolutePath());
-    }
+    QDir().mkpath(m_trash.folder());
+    m_watcher.addPath(m_trash.folder());
     if (!m_folderTrash.isEmpty() && QFileInfo::exists(m_folderTrash)) {
         m_watcher.addPath(m_folderTrash);
     }
@@ -106,23 +104,18 @@ QString TrashList::limitsText()
     return tr("Notes are kept %1 days, and at most %2.").arg(Trash::kMaxDays).arg(Trash::kMaxNotes);
 }
 
-Note* TrashList::restore(int index)
+Note* restoreFromTrash(NoteBoard& board, const NoteRecord& kept)
 {
-    if (index < 0 || index >= m_notes.size()) {
-        return nullptr;
-    }
-    const NoteRecord kept = m_notes.at(index);
-    if (isInFolderTrash(kept)) {
+    const QFileInfo entry(kept.FileName);
+    if (QFileInfo(entry.absolutePath()).fileName() == QLatin1String(".trash")) {
         // Back into the notes folder, where it opens as the folder's note it was.
-        const QString back
-            = QFileInfo(m_folderTrash).absolutePath() + QLatin1Char('/') + QFileInfo(kept.FileName).fileName();
+        const QString back = QFileInfo(entry.absolutePath()).absolutePath() + QLatin1Char('/') + entry.fileName();
         if (QFileInfo::exists(back) || !QFile::rename(kept.FileName, back)) {
             logError(kLocation, 75, QStringLiteral("'%1' could not be put back as '%2'").arg(kept.FileName, back));
         }
-        reload();
         return nullptr;
     }
-    Note* note = m_board.createNote(NoteOrigin::ManagerCopy);
+    Note* note = board.createNote(NoteOrigin::ManagerCopy);
     if (!note->setFromRecord(kept, QString())) {
         note->discard();
         return nullptr;
@@ -130,9 +123,18 @@ Note* TrashList::restore(int index)
     note->show();
     // Out of the trash only once it is open again: a note is never in neither place.
     QString failure;
-    if (!m_trash.take(kept, &failure)) {
+    if (!Trash(entry.absolutePath()).take(kept, &failure)) {
         logError(kLocation, 75, failure);
     }
+    return note;
+}
+
+Note* TrashList::restore(int index)
+{
+    if (index < 0 || index >= m_notes.size()) {
+        return nullptr;
+    }
+    Note* note = restoreFromTrash(m_board, m_notes.at(index));
     reload();
     return note;
 }

@@ -14,6 +14,11 @@ namespace jotlet {
 class Note;
 class NoteBoard;
 
+// Brings a note of a trash back (the FileName of a note the trash listed): one of this computer's trash opens, and
+// leaves the trash once it is open; one of the notes folder's trash goes back into the folder, where it opens as the
+// folder's note it was (nullptr: it opens when the folder is read).
+Note* restoreFromTrash(NoteBoard& board, const NoteRecord& kept);
+
 // The trash without its window: the notes in it, newest first, each with when it went there and where from, and
 // what the user can do: restore one (it opens as it was, unsaved, at its old place, and leaves the trash) or empty
 // the trash (after a question). It follows the trash file as other notes add to it.
@@ -25,7 +30,7 @@ public:
     // With a notes folder, its .trash/ is listed too (restoring one of those puts its file back in the folder, where
     // the folder's notes open it).
     explicit TrashList(NoteBoard& board,
-                       QString trashPath = Trash::defaultPath(),
+                       QString trashFolder = Trash::defaultFolder(),
                        QString folderTrash = defaultFolderTrash(),
                        QObject* parent = nullptr);
     static QString defaultFolderTrash();

@@ -3,6 +3,7 @@
 #include "sync/notesfolder.h"
 
 #include "notes/notefile.h"
+#include "notes/trash.h"
 #include "sync/versionstore.h"
 
 #include <QDir>
@@ -390,12 +391,14 @@ QString NotesFolder::moveInto(const QString& file, const QString& folder, const 
 
 void NotesFolder::purgeTrash(const QDateTime& now) const
 {
-    const QDateTime oldest = now.addDays(-kTrashDays);
+    // The trash's policy, as for this computer's trash: by time, count and size, the oldest first.
     for (const QString& folder : {trashPath(), mergedPath()}) {
+        QList<TrashEntry> entries;
         for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::NoSymLinks)) {
-            if (info.lastModified() < oldest) {
-                QFile::remove(info.filePath());
-            }
+            entries << TrashEntry {info.filePath(), info.lastModified(), info.size()};
+        }
+        for (const TrashEntry& entry : pastTheLimits(entries, now)) {
+            QFile::remove(entry.path);
         }
     }
 }

@@ -80,7 +80,7 @@ struct FolderScanCache
 class NotesFolder
 {
 public:
-    static constexpr int kTrashDays = 30;
+    static constexpr int kTrashDays = 30; // as TrashPolicy::kMaxDays
     static const QString kMarkName;
 
     explicit NotesFolder(QString path);
@@ -111,7 +111,7 @@ public:
     // now; its path there, or "".
     QString moveToTrash(const QString& file, const QDateTime& now) const;
     QString moveAside(const QString& file, const QDateTime& now) const;
-    // Removes from .trash/ (and .merged/) what went there more than kTrashDays days before now.
+    // Lets go of what in .trash/ (and .merged/) is past the trash's policy (notes/trash.h): by time, count and size.
     void purgeTrash(const QDateTime& now) const;
     // Removes temporary files of this program's that a write cut short left behind (older than a minute).
     void removeStaleTemporaryFiles(const QDateTime& now) const;

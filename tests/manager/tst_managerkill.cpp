@@ -8,6 +8,7 @@
 #include "samplenotes.h"
 #include "signals.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -41,7 +42,7 @@ void TestManagerKill::killedWhileDeletingLeavesAWholeFile()
     QRandomGenerator random(20261207);
     for (int round = 0; round < 40; ++round) {
         QVERIFY(saveNotesFile(original, file));
-        QFile::remove(Trash::defaultPath());
+        QDir(Trash::defaultFolder()).removeRecursively();
         QProcess deleter;
         deleter.start(QStringLiteral(MANAGER_DELETER), {file});
         QVERIFY(deleter.waitForStarted(10000));
@@ -59,7 +60,7 @@ void TestManagerKill::killedWhileDeletingLeavesAWholeFile()
             QVERIFY(!seen.contains(number));
             seen << number;
         }
-        const NoteList trashed = loadNoteFile(Trash::defaultPath());
+        const NoteList trashed = Trash().notes(QDateTime::currentDateTime());
         QVERIFY(!trashed.isEmpty());
         for (const NoteRecord& note : trashed) {
             const QString number = whole.match(note.Data).captured(1);

@@ -8,8 +8,11 @@
 #include "note/noteboard.h"
 #include "note/notetext.h"
 #include "notes/notestore.h"
+#include "notes/trash.h"
 #include "samplenotes.h"
 #include "search/findwindow.h"
+#include "search/notesearch.h"
+#include "window/notetextbox.h"
 #include "window/notewindow.h"
 #include "xtools.h"
 
@@ -28,6 +31,26 @@ private slots:
     void init() { startFromEmptyFolders(); }
     void findsANoteInAClosedFile();
 };
+
+namespace {
+
+// Clicks into the Find window's field and types there, as a person does once a note they chose is in front.
+void typeIntoFind(FindWindow* find, const QString& text)
+{
+    find->field()->clear();
+    const QPoint field = find->field()->mapToGlobal(find->field()->rect().center());
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"),
+             QString::number(field.x()),
+             QString::number(field.y()),
+             QStringLiteral("click"),
+             QStringLiteral("1")});
+    QTRY_VERIFY(find->field()->hasFocus());
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+    QTRY_COMPARE(find->field()->text(), text);
+}
+
+} // namespace
 
 void TestFindX11::findsANoteInAClosedFile()
 {
@@ -76,10 +99,48 @@ void TestFindX11::findsANoteInAClosedFile()
     pressKeys(QStringLiteral("Return"));
     QTRY_COMPARE_WITH_TIMEOUT(board.count(), 4, 10000);
     Note* opened = board.notes().last();
-    QCOMPARE(opened->text().cursor().selectedText(), QStringLiteral("kumquat"));
     QCOMPARE(opened->colorText(), QStringLiteral("blue"));
     QVERIFY(QTest::qWaitForWindowExposed(windows.last()));
     QTRY_VERIFY_WITH_TIMEOUT(windows.last()->isActiveWindow(), 10000);
+    // The match is selected where the user sees it: in the note's window.
+    QCOMPARE(windows.last()->textBox()->textCursor().selectedText(), QStringLiteral("kumquat"));
+
+    // Chosen again, the same note comes forward; no second copy.
+    typeInto(QString::number(find->winId()), QString());
+    find->list()->setCurrentRow(0);
+    pressKeys(QStringLiteral("Return"));
+    QTest::qWait(500);
+    QCOMPARE(board.count(), 4);
+    // The trash's copy, chosen, comes back out of the trash, and the trash no longer lists it.
+    typeInto(QString::number(find->winId()), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(find->list()->count(), 2, 10000);
+    find->list()->setCurrentRow(1);
+    QCOMPARE(find->search().results().at(1).where, QStringLiteral("Trash"));
+    pressKeys(QStringLiteral("Return"));
+    QTRY_COMPARE_WITH_TIMEOUT(board.count(), 5, 10000);
+    QVERIFY(QTest::qWaitForWindowActive(windows.last())); // in front, with the keyboard
+    for (const NoteRecord& trashed : Trash().notes(QDateTime::currentDateTime())) {
+        QVERIFY(!trashed.Data.contains(QLatin1String("kumquat")));
+    }
+
+    // A note both open and stored is listed once, the open one: the file's first note, opened from its hit.
+    typeIntoFind(find, QStringLiteral("tickets"));
+    QTRY_COMPARE_WITH_TIMEOUT(find->list()->count(), 1, 10000);
+    pressKeys(QStringLiteral("Return"));
+    QTRY_COMPARE_WITH_TIMEOUT(board.count(), 6, 10000);
+    QCOMPARE(board.notes().last()->filePath(), file); // the file's own note, not a copy
+    typeIntoFind(find, QStringLiteral("tickets"));
+    QTRY_COMPARE_WITH_TIMEOUT(find->search().results().size(), 1, 10000);
+    QCOMPARE(find->search().results().first().place, SearchResult::Place::Open);
+    // A note that went to the trash more than thirty days ago is gone: not found.
+    QVERIFY(
+        Trash().put(sampleNote(QStringLiteral("ancient kiwi")), QString(), QDateTime::currentDateTime().addDays(-40)));
+    QVERIFY(Trash().put(sampleNote(QStringLiteral("recent kiwi")), QString(), QDateTime::currentDateTime()));
+    index.setSources(NoteSearch::defaultSources());
+    index.refresh();
+    typeIntoFind(find, QStringLiteral("kiwi"));
+    QTRY_COMPARE_WITH_TIMEOUT(find->search().results().size(), 1, 10000);
+    QCOMPARE(find->search().results().first().words, QStringLiteral("recent kiwi"));
     find->close();
     for (Note* note : board.notes()) {
         note->discard();

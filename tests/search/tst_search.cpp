@@ -213,9 +213,9 @@ void TestSearch::unreadableFileLoggedOnce()
 void TestSearch::cacheIsOnlyACache()
 {
     const QString file = m_folder.filePath(QStringLiteral("cached.not"));
-    const QString trash = Trash::defaultPath();
     QVERIFY(saveNotesFile({sampleNote(QStringLiteral("parsnip soup"))}, file));
     QVERIFY(Trash().put(sampleNote(QStringLiteral("parsnip cake")), file, QDateTime::currentDateTime()));
+    const QString trash = Trash().notes(QDateTime::currentDateTime()).first().FileName;
     index({file, trash});
     const QStringList first = search(QStringLiteral("parsnip"));
     QCOMPARE(first, QStringList({"cached.not, note 1: [parsnip] soup", "Trash, from cached.not: [parsnip] cake"}));

@@ -3,13 +3,16 @@
 // The trash without a screen: what goes in (a note closed with "No", one replaced by Reset; never an empty one),
 // restoring a note as it was, emptying after a question, and the limits of time and number.
 #include "fakedialogs.h"
+#include "logcapture.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
+#include "notes/notestore.h"
 #include "notes/trash.h"
 #include "samplenotes.h"
 #include "search/trashlist.h"
 #include "support/clock.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -27,11 +30,18 @@ private slots:
     void emptyAsksFirst();
     void limits_data();
     void limits();
+    void policy_data();
+    void policy();
+    void unreadableEntriesAreSetAside();
+    void olderTrashFileIsTakenApart();
 };
 
 void TestTrash::init()
 {
-    QFile::remove(Trash::defaultPath());
+    QDir(Trash::defaultFolder()).removeRecursively();
+    QFile::remove(Trash::legacyPath());
+    QFile::remove(Trash::legacyPath() + QStringLiteral(".bad"));
+    clearErrorLog();
     Clock::setSource({});
 }
 
@@ -98,7 +108,7 @@ void TestTrash::restoreBringsTheNoteBack()
     QVERIFY(back->isUnsaved());
     QVERIFY(back->filePath().isEmpty());
     QVERIFY(trash.notes().isEmpty()); // out of the trash once it is open
-    QVERIFY(!QFile::exists(Trash::defaultPath()));
+    QVERIFY(QDir(Trash::defaultFolder()).entryList({QStringLiteral("*.not")}, QDir::Files).isEmpty());
 }
 
 void TestTrash::emptyAsksFirst()
@@ -147,6 +157,72 @@ void TestTrash::limits()
     QCOMPARE(kept.size(), left);
     QVERIFY2(kept.last().Data.contains(oldestLeft + QStringLiteral("\\par")), qPrintable(kept.last().Data));
     QVERIFY(kept.first().Data.contains(QStringLiteral("note %1\\par").arg(notes - 1))); // newest first
+}
+
+void TestTrash::policy_data()
+{
+    QTest::addColumn<QList<int>>("megabytes"); // of each entry, newest first, a day apart
+    QTest::addColumn<int>("kept");
+    QTest::newRow("within the size") << QList<int> {3, 3, 3, 3, 3, 3} << 6;
+    QTest::newRow("past the size: the oldest go") << QList<int> {100, 100, 50, 10, 1} << 3;
+    QTest::newRow("the newest stays, however large") << QList<int> {400, 1, 1} << 1;
+    QTest::newRow("past the days") << QList<int>(35, 1) << 31; // today and 30 days back
+}
+
+void TestTrash::policy()
+{
+    QFETCH(QList<int>, megabytes);
+    QFETCH(int, kept);
+    const QDateTime now(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
+    QList<TrashEntry> entries;
+    for (int i = 0; i < megabytes.size(); ++i) {
+        entries << TrashEntry {QString::number(i), now.addDays(-i), qint64(megabytes.at(i)) * 1024 * 1024};
+    }
+    std::reverse(entries.begin(), entries.end()); // in any order
+    const QList<TrashEntry> past = pastTheLimits(entries, now);
+    QCOMPARE(megabytes.size() - past.size(), kept);
+    for (int i = 0; i < past.size(); ++i) { // the oldest first, and only the oldest
+        QCOMPARE(past.at(i).path, QString::number(megabytes.size() - 1 - i));
+    }
+}
+
+void TestTrash::unreadableEntriesAreSetAside()
+{
+    QVERIFY(Trash().put(sampleNote(QStringLiteral("readable")), QString(), QDateTime::currentDateTime()));
+    const QString folder = Trash::defaultFolder();
+    for (const auto& [name, bytes] :
+         {std::pair {QStringLiteral("20261208-120000000-1.not"), QByteArray("<NOTES><NOTE>")},
+          std::pair {QStringLiteral("no time.not"), QByteArray("<NOTES/>")}}) {
+        QFile file(folder + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QCOMPARE(Trash().notes(QDateTime::currentDateTime()).size(), 1);
+    // Never deleted: set aside, each with a line in the log.
+    QCOMPARE(QDir(folder + QStringLiteral("/unreadable")).entryList(QDir::Files).size(), 2);
+    QCOMPARE(errorLogLines().filter(QStringLiteral("it was set aside")).size(), 2);
+    QVERIFY(Trash().put(sampleNote(QStringLiteral("later")), QString(), QDateTime::currentDateTime()));
+    QCOMPARE(QDir(folder + QStringLiteral("/unreadable")).entryList(QDir::Files).size(), 2);
+}
+
+void TestTrash::olderTrashFileIsTakenApart()
+{
+    // The single file older versions kept the trash in: its notes become entries; one whose time cannot be read
+    // keeps the file aside rather than being dropped.
+    NoteList older;
+    for (int i = 0; i < 3; ++i) {
+        NoteRecord note = sampleNote(QStringLiteral("older %1").arg(i));
+        note.trashed = {true, QDateTime::currentDateTimeUtc().addSecs(-60 * i).toString(Qt::ISODateWithMs), QString()};
+        older << note;
+    }
+    older[2].trashed.when = QStringLiteral("yesterday");
+    QVERIFY(saveNotesFile(older, Trash::legacyPath()));
+    const NoteList notes = Trash().notes(QDateTime::currentDateTime());
+    QCOMPARE(notes.size(), 2);
+    QVERIFY(notes.first().Data.contains(QLatin1String("older 0")));
+    QVERIFY(!QFile::exists(Trash::legacyPath()));
+    QVERIFY(QFile::exists(Trash::legacyPath() + QStringLiteral(".bad")));
+    QVERIFY(loadNoteFile(Trash::legacyPath() + QStringLiteral(".bad")).at(2).Data.contains(QLatin1String("older 2")));
 }
 
 QTEST_MAIN(TestTrash)

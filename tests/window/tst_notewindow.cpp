@@ -139,6 +139,7 @@ void TestNoteWindow::keys()
     // A key acts only where its menu item would: a special note's Save is unavailable, and so is Ctrl+S.
     FakeDialogs dialogs;
     m_note->setSavedAs(QString());
+    m_note->text().setText(QString()); // an empty note becomes the time note itself
     m_note->run(Command::SpecialTime);
     QVERIFY(!m_note->isEnabled(Command::Save));
     QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
