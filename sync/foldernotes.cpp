@@ -134,6 +134,7 @@ void FolderSync::watchNote(Note* note)
         const QString id = note->folderId();
         if (!m_applying && m_entries.contains(id) && m_entries[id].note == note) {
             m_entries[id].textEdited = true;
+            m_entries[id].typed.start();
         }
         dirty();
     });

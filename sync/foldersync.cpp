@@ -381,6 +381,10 @@ void FolderSync::settle(const QString& id, FolderNote file)
     if (file.version == entry.base) {
         return;
     }
+    if (entry.note && entry.typed.isValid() && entry.typed.elapsed() < kTypingPauseMs) {
+        m_rescanSoon.start(int(kTypingPauseMs - entry.typed.elapsed()) + 100); // once the user pauses
+        return;
+    }
     qCDebug(lcSync) << "changed" << id << file.version << "whole" << file.whole;
     if (!readWhole(&file)) {
         return; // read again at the next scan
@@ -508,6 +512,10 @@ void FolderSync::settleCopy(const FolderNote& copy)
     FolderNote theirs = copy;
     if (entry == m_entries.end() || !entry->present || !readWhole(&theirs)) {
         openConflict(copy); // the note itself was let go of elsewhere: the user decides
+        return;
+    }
+    if (entry->note && entry->typed.isValid() && entry->typed.elapsed() < kTypingPauseMs) {
+        m_rescanSoon.start(int(kTypingPauseMs - entry->typed.elapsed()) + 100); // once the user pauses
         return;
     }
     const NoteRecord ours = localRecord(*entry);

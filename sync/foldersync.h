@@ -7,6 +7,7 @@
 #include "sync/notesfolder.h"
 #include "sync/versionstore.h"
 
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
 #include <QHash>
@@ -48,6 +49,9 @@ public:
     static constexpr int kRetryMs = 5000;
     // A computer meeting the folder for the first time opens this many of its notes, the most recently changed.
     static constexpr int kFirstOpened = 20;
+    // What comes from elsewhere waits while the user types in the note (a pause this long), so that words arriving
+    // never land in the middle of the word being typed.
+    static constexpr int kTypingPauseMs = 1500;
 
     FolderSync(NoteBoard& board,
                const QString& folder,
@@ -121,7 +125,8 @@ private:
         // The base was only seen (kept beside as a conflict copy), not taken in: what is written next does not come
         // from it, so it is not named among its parents.
         bool baseSeenOnly = false;
-        int generation = 0; // counts the changes here, so that a write that took a while knows what it missed
+        int generation = 0;  // counts the changes here, so that a write that took a while knows what it missed
+        QElapsedTimer typed; // since the user last changed the text here
     };
     static void touch(Entry& entry)
     {

@@ -242,11 +242,11 @@ void TestFolderSync::changesMeet()
         mine->text().setRtf(rtfOf(ours).toLatin1());
     }
     const QStringList named = parents == 0 ? QStringList() : QStringList {baseVersion};
-    QSignalSpy scanned(m_sync.get(), &FolderSync::scanned);
     arriveByRename(path, otherComputersNote(id, theirs, named));
-    QVERIFY(scanned.wait(10000));
+    // Taken in once the user pauses typing.
+    QTRY_COMPARE_WITH_TIMEOUT(m_sync->conflicts().size(), conflict.isEmpty() ? 0 : 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(mine).replace(QLatin1String("\r\n"), QLatin1String("\n")), expected, 10000);
     m_sync->writeAll();
-    QCOMPARE(textOf(mine).replace(QLatin1String("\r\n"), QLatin1String("\n")), expected);
     QCOMPARE(fileText(path), expected);
     QCOMPARE(m_sync->conflicts().size(), conflict.isEmpty() ? 0 : 1);
     if (!conflict.isEmpty()) {
@@ -272,12 +272,11 @@ void TestFolderSync::reloadKeepsTheCaretAndUndo()
     const QString base = QString::fromLatin1(VersionStore::versionOf(readAll(path)));
     QTextCursor caret = box->textCursor();
     const int fromEnd = note->text().document()->characterCount() - caret.position();
-    QSignalSpy scanned(m_sync.get(), &FolderSync::scanned);
     arriveByRename(path,
                    otherComputersNote(
                        QStringLiteral("bbbb"), QStringLiteral("first line\nsecond line\nthird line typed"), {base}));
-    QVERIFY(scanned.wait(10000));
-    QCOMPARE(textOf(note), QStringLiteral("first line\r\nsecond line\r\nthird line typed"));
+    // Taken in once the user pauses typing.
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(note), QStringLiteral("first line\r\nsecond line\r\nthird line typed"), 10000);
     // The caret stayed after "typed"; the next words land there.
     QCOMPARE(note->text().document()->characterCount() - box->textCursor().position(), fromEnd);
     QVERIFY(!note->isUnsaved());
