@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "manager/notemanagerwindow.h"
 #include "note/dialogresponder.h"
+#include "note/notetext.h"
 #include "note/screens.h"
 #include "platform/alertsound.h"
 #include "platform/sessionend.h"
@@ -67,12 +68,8 @@ void JotletApplication::connectBoardServices()
 {
     m_board.setViewFactory([](Note* note) { new NoteWindow(note); });
     m_board.setSpecialNoteFactory(specialNoteFactory(
-        specialContentFactory({m_fetcher, m_clipboard}), [this](const QString& text, int durationMs, Note& note) {
-            if (const QScreen* screen = screenOfNote(note.geometry())) {
-                AlertWindow::display(text, durationMs, screen->availableGeometry(), m_alertSound.get());
-            }
-            m_presence->remind(note); // in the notification centre too
-        }));
+        specialContentFactory({m_fetcher, m_clipboard}),
+        [this](const QString& text, int durationMs, Note& note) { remind(text, durationMs, note); }));
     m_board.setSpellEngineFactory([](QString* error) {
         // The user's own words, and an extra word list the user may put beside them.
         const QStringList wordLists
@@ -84,6 +81,27 @@ void JotletApplication::connectBoardServices()
     m_board.setTrashOpener([this](Note* note) { TrashWindow::open(note, m_board); });
     connect(m_presence, &DesktopPresence::findRequested, this, [this] {
         FindWindow::open(nullptr, m_board, *m_searchIndex);
+    });
+}
+
+void JotletApplication::remind(const QString& text, int durationMs, Note& note)
+{
+    // One alert: the desktop's notification (it stays in its history and follows Do Not Disturb), or where there is
+    // no notification service, the program's own, with the note's first line, clear of the tray icon.
+    if (m_alertSound) {
+        m_alertSound->play();
+    }
+    QPointer<Note> reminded(&note);
+    m_presence->remind(note, [this, text, durationMs, reminded] {
+        const QScreen* screen = reminded ? screenOfNote(reminded->geometry()) : nullptr;
+        if (!screen) {
+            return;
+        }
+        const QString line = reminded->text().text().section(QLatin1Char('\n'), 0, 0).trimmed();
+        AlertWindow::display(line.isEmpty() ? text : text + QLatin1Char('\n') + line.left(120),
+                             durationMs,
+                             areaClearOf(screen->availableGeometry(), m_presence->trayIconPlace()),
+                             nullptr);
     });
 }
 

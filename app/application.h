@@ -47,6 +47,7 @@ public:
 private:
     void connectBoardServices();
     void onEmptied();
+    void remind(const QString& text, int durationMs, Note& note);
     void tellLater(const QList<StartupNotice>& notices);
     void tellNow(const QString& title, const QString& text);
     // Starts keeping notes in the folder ("" turns it off); offerMove asks whether the open notes without a file go

@@ -282,25 +282,34 @@ void DesktopPresence::onActivated(int reason)
     }
 }
 
-void DesktopPresence::remind(Note& note)
+void DesktopPresence::remind(Note& note, std::function<void()> withoutService)
 {
     const QString line = elided(firstLine(note.text().text()), kLongestNotificationBody);
 #ifdef Q_OS_WIN
     // Windows keeps the tray's balloons in its notification centre.
     if (trayShows()) {
         m_tray->showMessage(tr("Jotlet reminder"), line);
+    } else if (withoutService) {
+        withoutService();
     }
 #else
     QPointer<Note> reminded(&note);
-    m_notifier->notify(tr("Jotlet reminder"),
-                       line.toHtmlEscaped(), // a body may be read as markup
-                       tr("Show Note"),
-                       [reminded] {
-                           if (reminded) {
-                               reminded->present();
-                           }
-                       });
+    m_notifier->notify(
+        tr("Jotlet reminder"),
+        line.toHtmlEscaped(), // a body may be read as markup
+        tr("Show Note"),
+        [reminded] {
+            if (reminded) {
+                reminded->present();
+            }
+        },
+        std::move(withoutService));
 #endif
+}
+
+QRect DesktopPresence::trayIconPlace() const
+{
+    return trayShows() ? m_tray->geometry() : QRect();
 }
 
 } // namespace jotlet

@@ -5,7 +5,10 @@
 #include "support/settings.h"
 
 #include <QObject>
+#include <QRect>
+
 #include <QPointer>
+#include <functional>
 
 #include <memory>
 
@@ -36,8 +39,12 @@ public:
 
     // Whether the program stays in the tray when its last note closes: the user asked for it and the icon shows.
     bool keepsRunning() const;
-    // A reminder went off: one notification, which brings the note forward when the user picks it.
-    void remind(Note& note);
+    // A reminder went off: one notification with the note's first line, which brings the note forward when the
+    // user picks it ("Show Note"). Where the desktop has no notification service, withoutService runs instead
+    // (the program's own alert).
+    void remind(Note& note, std::function<void()> withoutService);
+    // Where the tray icon is on the screen (invalid while none shows), so that nothing of the program's covers it.
+    QRect trayIconPlace() const;
 
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     QMenu* menu() const { return m_menu.get(); }

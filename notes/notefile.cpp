@@ -43,6 +43,7 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
     if (note.keepsSpecial && note.SpecialType != 0) {
         elements << std::pair {QStringLiteral("SPECIALTYPE"), QString::number(note.SpecialType)};
         for (const auto& [name, value] : {std::pair {QStringLiteral("REMINDER"), note.Reminder},
+                                          std::pair {QStringLiteral("REMINDERLAST"), note.ReminderLast},
                                           std::pair {QStringLiteral("FEEDURL"), note.FeedURL},
                                           std::pair {QStringLiteral("STOCKSYMBOL"), note.StockSymbol}}) {
             if (!value.isEmpty()) {
@@ -101,6 +102,7 @@ void readSpecial(const QDomElement& note, NoteRecord* record)
     record->SpecialType = type;
     record->keepsSpecial = true;
     record->FeedURL = note.firstChildElement(QStringLiteral("FEEDURL")).text();
+    record->ReminderLast = note.firstChildElement(QStringLiteral("REMINDERLAST")).text().trimmed();
     record->StockSymbol = note.firstChildElement(QStringLiteral("STOCKSYMBOL")).text();
 }
 
@@ -159,12 +161,11 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
     note->Reminder = text("REMINDER");
     readSpecial(self, note);
     readSession(self, &note->session);
-    note->identity = {self.firstChildElement(QStringLiteral("ID")).text().trimmed(),
-                      self.firstChildElement(QStringLiteral("MODIFIED")).text().trimmed(),
-                      self.firstChildElement(QStringLiteral("DEVICE")).text(),
-                      self.firstChildElement(QStringLiteral("PARENTS"))
-                          .text()
-                          .split(QLatin1Char(' '), Qt::SkipEmptyParts)};
+    note->identity
+        = {self.firstChildElement(QStringLiteral("ID")).text().trimmed(),
+           self.firstChildElement(QStringLiteral("MODIFIED")).text().trimmed(),
+           self.firstChildElement(QStringLiteral("DEVICE")).text(),
+           self.firstChildElement(QStringLiteral("PARENTS")).text().split(QLatin1Char(' '), Qt::SkipEmptyParts)};
     const QDomElement trashed = self.firstChildElement(QStringLiteral("TRASHED"));
     if (!trashed.isNull()) {
         note->trashed = {true, trashed.text(), self.firstChildElement(QStringLiteral("FROM")).text()};

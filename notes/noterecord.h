@@ -28,6 +28,9 @@ struct NoteRecord
     qint32 Top = 0;
     QString FeedURL;
     QString Reminder; // read from files, never written
+    // When a reminder note last went off (UTC, ISO 8601): with the reminder, so that it does not go off again for
+    // the same time after a restart.
+    QString ReminderLast;
     bool SaveNewNoteOnClose = false;
     QString StockSymbol;
     QString TimeDate; // the time stamp shown in the sub-caption

@@ -32,10 +32,14 @@ DesktopNotifier::~DesktopNotifier() = default;
 void DesktopNotifier::notify(const QString& summary,
                              const QString& body,
                              const QString& actionLabel,
-                             std::function<void()> onPicked)
+                             std::function<void()> onPicked,
+                             std::function<void()> unavailable)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
+        if (unavailable) {
+            unavailable();
+        }
         return;
     }
     if (!m_connected) {
@@ -50,20 +54,31 @@ void DesktopNotifier::notify(const QString& summary,
                                {QStringLiteral("desktop-entry"), QStringLiteral("jotlet")}};
     call << QStringLiteral("Jotlet") << uint(0) << QStringLiteral("jotlet") << summary << body
          << QStringList {kDefaultAction, actionLabel} << hints << int(-1);
-    // A service that is not there fails the call at once; one that hangs is given up after the bus's timeout.
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, onPicked = std::move(onPicked)] {
-        const QDBusPendingReply<uint> reply = *watcher;
-        if (!reply.isError() && onPicked) {
-            m_pending.insert(reply.value(), onPicked);
-        }
-        watcher->deleteLater();
-    });
+    // A service that is not there fails the call at once; one that hangs is given up after three seconds.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000), this);
+    connect(watcher,
+            &QDBusPendingCallWatcher::finished,
+            this,
+            [this, watcher, onPicked = std::move(onPicked), unavailable = std::move(unavailable)] {
+                const QDBusPendingReply<uint> reply = *watcher;
+                if (reply.isError() && unavailable) {
+                    unavailable();
+                } else if (!reply.isError() && onPicked) {
+                    m_pending.insert(reply.value(), onPicked);
+                }
+                watcher->deleteLater();
+            });
 }
 
 #else
 
-void DesktopNotifier::notify(const QString&, const QString&, const QString&, std::function<void()>) { }
+void DesktopNotifier::notify(
+    const QString&, const QString&, const QString&, std::function<void()>, std::function<void()> unavailable)
+{
+    if (unavailable) {
+        unavailable();
+    }
+}
 
 #endif
 

@@ -21,9 +21,14 @@ public:
     ~DesktopNotifier() override;
 
     // Sends one notification with the program's icon and normal urgency. When the user picks it (its default
-    // action, labelled actionLabel), onPicked runs; it is forgotten once the notification closes.
-    void
-    notify(const QString& summary, const QString& body, const QString& actionLabel, std::function<void()> onPicked);
+    // action, labelled actionLabel), onPicked runs; it is forgotten once the notification closes. Where no
+    // notification service answers (none on the bus, an error, no answer within three seconds), unavailable runs
+    // instead, so that the caller can tell the user its own way.
+    void notify(const QString& summary,
+                const QString& body,
+                const QString& actionLabel,
+                std::function<void()> onPicked,
+                std::function<void()> unavailable = {});
 
 private slots:
     // The bus's signals, connected by name.

@@ -92,7 +92,7 @@ public:
     using ClipboardFollower::ClipboardFollower;
 
     // Back from the last session: what is on the clipboard now was logged then.
-    void catchUp() override { m_skipNext = true; }
+    void catchUp(const QDateTime&) override { m_skipNext = true; }
 
 private:
     void write(SpecialTarget& note, const ClipboardContent& content) override

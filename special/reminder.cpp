@@ -16,7 +16,8 @@ bool ReminderSchedule::isDue(const QTime& reminder, const QDateTime& now)
         const QDateTime at(now.date().addDays(-daysBack), reminder);
         const bool justPassed = at < now && now < at.addSecs(kWindowSeconds);
         const bool passedSinceLastCheck = m_previousCheck.isValid() && m_previousCheck <= at && at < now;
-        if ((justPassed || passedSinceLastCheck) && at != m_lastOccurrence) {
+        const bool wentAlready = at == m_lastOccurrence || (m_wentUntil.isValid() && at <= m_wentUntil);
+        if ((justPassed || passedSinceLastCheck) && !wentAlready) {
             due = at;
         }
     }
@@ -44,7 +45,7 @@ public:
         }
         return true;
     }
-    void catchUp() override { m_schedule.catchUp(Clock::now()); }
+    void catchUp(const QDateTime& lastWent) override { m_schedule.catchUp(Clock::now(), lastWent); }
 
 private:
     ReminderSchedule m_schedule;

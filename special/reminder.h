@@ -14,14 +14,20 @@ namespace jotlet {
 class ReminderSchedule
 {
 public:
-    // The note came back at start: a reminder that passed less than a minute ago still goes off.
-    void catchUp(const QDateTime& now) { m_previousCheck = now.addSecs(-60); }
+    // The note came back at start: a reminder that passed less than a minute ago still goes off, unless it went off
+    // already (at lastWent, before the program ended).
+    void catchUp(const QDateTime& now, const QDateTime& lastWent = {})
+    {
+        m_previousCheck = now.addSecs(-60);
+        m_wentUntil = lastWent;
+    }
     // A check at this moment: true when the note goes off now.
     bool isDue(const QTime& reminder, const QDateTime& now);
 
 private:
     QDateTime m_previousCheck;
     QDateTime m_lastOccurrence; // the moment of the reminder that went off last
+    QDateTime m_wentUntil;      // reminders up to this moment went off in an earlier run
 };
 
 // The reminder check of a reminder note, run by its refresh.

@@ -233,6 +233,8 @@ QString SpecialNoteDriver::parameter() const
 
 void SpecialNoteDriver::remind()
 {
+    m_lastReminded = Clock::now();
+    m_note.specialChanged(Note::SpecialChange::Icon); // kept with the note: it does not go off again after a restart
     m_note.bringForward();
     if (m_reminderIcon != ReminderIcon::Fired) {
         if (m_alert) {
@@ -257,6 +259,7 @@ void SpecialNoteDriver::keepIn(NoteRecord* record) const
     record->SpecialType = int(m_kind);
     record->keepsSpecial = isActive(); // it comes back as the same special note
     record->Reminder = m_reminder;
+    record->ReminderLast = m_lastReminded.isValid() ? m_lastReminded.toUTC().toString(Qt::ISODateWithMs) : QString();
     record->FeedURL = m_feedUrl;
     record->StockSymbol = m_stockSymbol;
 }
@@ -278,7 +281,8 @@ void SpecialNoteDriver::resume(const NoteRecord& kept)
     m_reminder = kept.Reminder;
     m_feedUrl = kept.FeedURL;
     m_stockSymbol = kept.StockSymbol;
-    content->catchUp();
+    m_lastReminded = QDateTime::fromString(kept.ReminderLast, Qt::ISODateWithMs);
+    content->catchUp(m_lastReminded);
     m_content = std::move(content);
     m_contentKind = kind;
     if (kind == SpecialKind::Reminder) {

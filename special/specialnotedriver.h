@@ -5,6 +5,7 @@
 #include "note/specialnote.h"
 #include "special/specialtext.h"
 
+#include <QDateTime>
 #include <QTimer>
 
 namespace jotlet {
@@ -62,7 +63,8 @@ private:
     SpecialKind m_contentKind = SpecialKind::None; // the kind the note is now
     ReminderIcon m_reminderIcon = ReminderIcon::None;
     bool m_savingBlocked = false;
-    QString m_reminder; // "hh:mm:ss AMPM"
+    QString m_reminder;       // "hh:mm:ss AMPM"
+    QDateTime m_lastReminded; // when the reminder last went off
     QString m_feedUrl;
     QString m_stockSymbol;
 };

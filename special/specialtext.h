@@ -37,8 +37,8 @@ public:
     // until the user chooses a kind again.
     virtual bool show(SpecialTarget& note, QString* error) = 0;
     // The note came back at start, before its first refresh: make up for what was missed while the program was
-    // not running.
-    virtual void catchUp() { }
+    // not running (a reminder: unless it went off at lastWent, in the run before).
+    virtual void catchUp(const QDateTime& lastWent) { Q_UNUSED(lastWent) }
 };
 
 // Makes the content writer of a kind; nullptr for a kind there is none for (yet).

@@ -16,6 +16,8 @@
 
 #include <cmath>
 
+#include <algorithm>
+
 namespace jotlet {
 
 namespace {
@@ -52,6 +54,30 @@ QPixmap backgroundPicture(const QSize& size)
 }
 
 } // namespace
+
+QRect areaClearOf(const QRect& workArea, const QRect& trayIcon)
+{
+    if (!trayIcon.isValid() || !workArea.intersects(trayIcon)) {
+        return workArea;
+    }
+    QRect area = workArea;
+    // Along the edge the icon is nearest to: a panel at the bottom or top, or at the right or left.
+    const int toBottom = workArea.bottom() - trayIcon.bottom();
+    const int toTop = trayIcon.top() - workArea.top();
+    const int toRight = workArea.right() - trayIcon.right();
+    const int toLeft = trayIcon.left() - workArea.left();
+    const int nearest = std::min({toBottom, toTop, toRight, toLeft});
+    if (nearest == toBottom) {
+        area.setBottom(trayIcon.top() - 1);
+    } else if (nearest == toRight) {
+        area.setRight(trayIcon.left() - 1);
+    } else if (nearest == toTop) {
+        area.setTop(trayIcon.bottom() + 1);
+    } else {
+        area.setLeft(trayIcon.right() + 1);
+    }
+    return area;
+}
 
 AlertWindow* AlertWindow::display(const QString& text, int durationMs, const QRect& workArea, AlertSound* sound)
 {

@@ -14,6 +14,10 @@ namespace jotlet {
 
 class AlertSound;
 
+// The part of a work area an alert may slide into: the area without the strip along its edge that holds the tray
+// icon (the icon is never covered); the whole area where there is no icon in it.
+QRect areaClearOf(const QRect& workArea, const QRect& trayIcon);
+
 // A small popup that slides up from the bottom right corner of a work area with a message and a sound, stays a
 // while and slides away, above the popups still open. It never takes the keyboard from where the user types.
 // Pointing at the message underlines it; a click on it explains the alert; the close image hides the popup at

@@ -223,6 +223,14 @@ void TestRecoveryX11::reminderOpenAtLogOffComesBackArmed()
                                 QStringLiteral("^Alert - Jotlet$")};
     QTRY_VERIFY_WITH_TIMEOUT(!runTool(QStringLiteral("xdotool"), search).isEmpty(), 20000);
     kill(again, SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(runTool(QStringLiteral("xdotool"), search).isEmpty(), 10000);
+
+    // Started again within seconds of it going off: it does not go off a second time.
+    QProcess third;
+    QVERIFY(start(third, {}, 1));
+    QTest::qWait(4000);
+    QVERIFY(runTool(QStringLiteral("xdotool"), search).isEmpty());
+    kill(third, SIGTERM);
 }
 
 void TestRecoveryX11::heldKeyOnABusyMachineActsOnce()

@@ -469,6 +469,14 @@ void TestTrayX11::reminderReachesTheNotificationCentre()
     QCOMPARE(call.body, QStringLiteral("water the plants"));
     QCOMPARE(call.actions.value(0), QStringLiteral("default"));
     QCOMPARE(call.hints.value(QStringLiteral("urgency")).toInt(), 1);
+    // One alert for one reminder: the notification, and no slide-in of the program's own beside it.
+    QTest::qWait(1000);
+    QVERIFY(runTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("search"),
+                     QStringLiteral("--onlyvisible"),
+                     QStringLiteral("--name"),
+                     QStringLiteral("^Alert - Jotlet$")})
+                .isEmpty());
 
     // Picking the notification brings the note forward with the keyboard, from wherever it was.
     QLineEdit other;

@@ -378,9 +378,10 @@ def prologue(computers, syncthings):
     fresh = [n for n in a.notes() if n[1] == "Jotlet"] or a.notes()
     let_go = a.type_words(fresh[-1], random.Random(1), 1)
     a.typed.remove(let_go[0])  # closed with No: not a word to keep
+    shown_on_b = len(b.notes())
     if not wait(lambda: any(let_go[0] in open(os.path.join(b.folder, n)).read() for n in os.listdir(b.folder)
-                            if n.endswith(".not")), 90, 0.5):
-        return "the note to let go of did not reach B"
+                            if n.endswith(".not")) and len(b.notes()) == shown_on_b + 1, 90, 0.5):
+        return "the note to let go of did not reach B's screen"
     count = len(b.notes())
     a.focus([n for n in a.notes() if n[0] == fresh[-1][0]][0])
     a.key("ctrl+End")

@@ -111,6 +111,8 @@ class TestAlert : public QObject
     Q_OBJECT
 
 private slots:
+    void clearOfTheTrayIcon_data();
+    void clearOfTheTrayIcon();
     void gradientAngle_data();
     void gradientAngle();
     void gradientMatchesLineByLine_data();
@@ -258,6 +260,25 @@ void TestAlert::chimeIsAWaveFile()
     const auto [low, high]
         = std::minmax_element(wave.begin() + 44, wave.end(), [](char a, char b) { return quint8(a) < quint8(b); });
     QVERIFY(quint8(*high) - quint8(*low) > 150 && quint8(*high) < 255 && quint8(*low) > 0); // loud, not clipped
+}
+
+void TestAlert::clearOfTheTrayIcon_data()
+{
+    QTest::addColumn<QRect>("tray");
+    QTest::addColumn<QRect>("area");
+    const QRect work(0, 0, 1280, 760);
+    QTest::newRow("no icon") << QRect() << work;
+    QTest::newRow("icon in a panel outside the work area") << QRect(1250, 770, 24, 24) << work;
+    QTest::newRow("icon at the bottom right") << QRect(1250, 730, 24, 24) << QRect(0, 0, 1280, 730);
+    QTest::newRow("icon at the right, halfway down") << QRect(1256, 300, 24, 24) << QRect(0, 0, 1256, 760);
+    QTest::newRow("icon at the top right") << QRect(1250, 0, 24, 24) << QRect(0, 24, 1280, 736);
+}
+
+void TestAlert::clearOfTheTrayIcon()
+{
+    QFETCH(QRect, tray);
+    QFETCH(QRect, area);
+    QCOMPARE(areaClearOf(QRect(0, 0, 1280, 760), tray), area);
 }
 
 QTEST_MAIN(TestAlert)

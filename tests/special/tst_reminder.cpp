@@ -96,28 +96,49 @@ void TestReminder::goesOff_data()
     QTest::addColumn<QString>("checks");
     QTest::addColumn<bool>("cameBack");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("wentAt"); // when it went off in the run before the program came back ("" for not)
     QTest::newRow("one second early") << "15:45:00"
-                                      << "15:44:59" << false << "-";
+                                      << "15:44:59" << false << "-"
+                                      << "";
     QTest::newRow("on the second") << "15:45:00"
-                                   << "15:45:00" << false << "-";
+                                   << "15:45:00" << false << "-"
+                                   << "";
     QTest::newRow("one second after") << "15:45:00"
-                                      << "15:45:01" << false << "x";
+                                      << "15:45:01" << false << "x"
+                                      << "";
     QTest::newRow("nine seconds after") << "15:45:00"
-                                        << "15:45:09" << false << "x";
+                                        << "15:45:09" << false << "x"
+                                        << "";
     QTest::newRow("ten seconds after") << "15:45:00"
-                                       << "15:45:10" << false << "-";
+                                       << "15:45:10" << false << "-"
+                                       << "";
     QTest::newRow("every six seconds, once") << "15:45:00"
-                                             << "15:44:56 15:45:02 15:45:08 15:45:14" << false << "-x--";
+                                             << "15:44:56 15:45:02 15:45:08 15:45:14" << false << "-x--"
+                                             << "";
     QTest::newRow("late check still goes off once") << "15:45:00"
-                                                    << "15:44:58 15:47:30 15:47:36" << false << "-x-";
+                                                    << "15:44:58 15:47:30 15:47:36" << false << "-x-"
+                                                    << "";
     QTest::newRow("again the next day") << "15:45:00"
-                                        << "15:45:03 +15:44:59 +15:45:05" << false << "x-x";
+                                        << "15:45:03 +15:44:59 +15:45:05" << false << "x-x"
+                                        << "";
     QTest::newRow("across midnight") << "23:59:58"
-                                     << "23:59:55 +00:00:30" << false << "-x";
+                                     << "23:59:55 +00:00:30" << false << "-x"
+                                     << "";
     QTest::newRow("came back 50 s after") << "15:45:00"
-                                          << "15:45:50" << true << "x";
+                                          << "15:45:50" << true << "x"
+                                          << "";
     QTest::newRow("came back 70 s after") << "15:45:00"
-                                          << "15:46:10" << true << "-";
+                                          << "15:46:10" << true << "-"
+                                          << "";
+    QTest::newRow("came back 20 s after it went off before the restart") << "15:45:00"
+                                                                         << "15:45:22" << true << "-"
+                                                                         << "15:45:02";
+    QTest::newRow("came back 5 s after it went off before the restart") << "15:45:00"
+                                                                        << "15:45:07" << true << "-"
+                                                                        << "15:45:02";
+    QTest::newRow("went off yesterday, came back just after today's") << "15:45:00"
+                                                                      << "15:45:30" << true << "x"
+                                                                      << "-15:45:02";
 }
 
 void TestReminder::goesOff()
@@ -126,13 +147,16 @@ void TestReminder::goesOff()
     QFETCH(QString, checks);
     QFETCH(bool, cameBack);
     QFETCH(QString, expected);
+    QFETCH(QString, wentAt);
     ReminderSchedule schedule;
     QString answers;
     for (QString check : checks.split(QLatin1Char(' '))) {
         const int days = check.startsWith(QLatin1Char('+')) ? 1 : 0;
         const QDateTime now = at(check.remove(QLatin1Char('+')), days);
         if (cameBack && answers.isEmpty()) {
-            schedule.catchUp(now);
+            const bool yesterday = wentAt.startsWith(QLatin1Char('-'));
+            schedule.catchUp(now,
+                             wentAt.isEmpty() ? QDateTime() : at(wentAt.mid(yesterday ? 1 : 0), yesterday ? -1 : 0));
         }
         answers += schedule.isDue(QTime::fromString(reminder, u"HH:mm:ss"), now) ? QLatin1Char('x') : QLatin1Char('-');
     }
