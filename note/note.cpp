@@ -23,9 +23,11 @@ namespace jotlet {
 
 namespace {
 
+// A new time stamp: the same form whatever the locale of the session writing or reading it (ISO 8601's date and a
+// 24-hour time). Stamps a note already carries are kept as they were written.
 QString currentTimeText()
 {
-    return generalDateTimeText(Clock::now());
+    return Clock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 QString iconHint()
@@ -184,6 +186,9 @@ bool Note::setFromRecord(const NoteRecord& record, const QString& source)
         m_record.FontSize = qRound(size);
     }
     m_text->document()->clearUndoRedoStacks(); // nothing before the stored text to undo to
+    if (!record.TimeDate.isEmpty()) {
+        setTimeStamp(record.TimeDate); // kept as it was written, not the moment it was read
+    }
     setColor(record.Color, false);
     setGeometry(QRect(record.Left, record.Top, record.Width, record.Height));
     m_record.Width = m_geometry.width();
@@ -246,14 +251,16 @@ void Note::setSavedAs(const QString& path)
 void Note::setTimeStamp(const QString& text)
 {
     m_record.TimeDate = text;
-    setSubCaptionText(text);
+    if (m_captionType == TimeDateStamp) {
+        setSubCaptionText(text);
+    }
 }
 
 NoteRecord Note::record() const
 {
     NoteRecord record = m_record;
     record.Data = QString::fromLatin1(m_text->rtf());
-    record.TimeDate = m_subCaption;
+    // The stamp, whatever the sub-caption shows now (a word count is no stamp).
     record.FileName = m_filePath;
     // Never a place off every screen, whatever a window system reported.
     const QPoint place = keepOnScreen(m_geometry, {screenTwips().desktop});

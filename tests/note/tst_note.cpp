@@ -12,6 +12,7 @@
 #include "support/settings.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,8 @@ class TestNote : public QObject
 
 private slots:
     void init();
+    void timeStamps_data();
+    void timeStamps();
     void newNoteLook();
     void rememberedLook();
     void unsavedMarkAndQuestion_data();
@@ -457,6 +460,53 @@ void TestNote::resetLeavesAFreshNote()
     QVERIFY(note.filePath().isEmpty());
     note.text().setSelStart(1);
     QCOMPARE(note.text().selColor(), 0u);
+}
+
+void TestNote::timeStamps_data()
+{
+    QTest::addColumn<QString>("stored"); // the stamp a stored note carries ("" for a new note)
+    QTest::addColumn<int>("caption");    // what the sub-caption shows
+    QTest::addColumn<QString>("kept");   // the stamp written back ("new" for one of the fixed form)
+    QTest::addColumn<QString>("shown");  // the sub-caption ("count" for a word count)
+    QTest::newRow("kept as written across a restart") << "7/12/2026 9:00:00 AM" << 0 << "7/12/2026 9:00:00 AM"
+                                                      << "7/12/2026 9:00:00 AM";
+    QTest::newRow("a German stamp stays German") << "07.12.2026 09:00:00" << 0 << "07.12.2026 09:00:00"
+                                                 << "07.12.2026 09:00:00";
+    QTest::newRow("a word count is no stamp") << "7/12/2026 9:00:00 AM" << 1 << "7/12/2026 9:00:00 AM"
+                                              << "count";
+    QTest::newRow("a new note's stamp has one form in every language") << "" << 0 << "new"
+                                                                       << "new";
+}
+
+void TestNote::timeStamps()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, caption);
+    QFETCH(QString, kept);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the session's language changes nothing
+    NoteBoard board;
+    Note* note = board.createNote(stored.isEmpty() ? NoteOrigin::New : NoteOrigin::Kept);
+    if (!stored.isEmpty()) {
+        NoteRecord record = sampleNote(QStringLiteral("three little words"));
+        record.TimeDate = stored;
+        QVERIFY(note->setFromRecord(record, QString()));
+    }
+    note->run(Command::CaptionType, caption);
+    const QRegularExpression fixedForm(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
+    if (kept == QLatin1String("new")) {
+        QVERIFY2(fixedForm.match(note->record().TimeDate).hasMatch(), qPrintable(note->record().TimeDate));
+    } else {
+        QCOMPARE(note->record().TimeDate, kept);
+    }
+    if (shown == QLatin1String("count")) {
+        QVERIFY2(note->subCaption().contains(QLatin1Char('3')), qPrintable(note->subCaption()));
+    } else if (shown == QLatin1String("new")) {
+        QCOMPARE(note->subCaption(), note->record().TimeDate);
+    } else {
+        QCOMPARE(note->subCaption(), shown);
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 QTEST_MAIN(TestNote)
