@@ -62,6 +62,7 @@ Note::Note(NoteOrigin origin, NoteServices services)
     , m_keepsEveryChange(origin == NoteOrigin::ManagerCopy || origin == NoteOrigin::Kept)
 {
     connect(m_text, &NoteText::changed, this, &Note::onTextChanged);
+    connect(m_text, &NoteText::pictureRefused, this, &Note::reportPictureRefused);
     applyLook(origin);
     if (m_services.makeSpecial) {
         m_special = m_services.makeSpecial(*this);
@@ -622,11 +623,7 @@ void Note::dropFiles(const QStringList& paths)
         return;
     }
     if (isPictureFile(paths.first())) {
-        QString error;
-        if (!m_text->insertPictureFile(paths.first(), pictureFitWidth(), &error)) {
-            logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 13, error);
-            tellPictureRefused(error);
-        }
+        insertPictureFile(paths.first()); // told why, where it cannot go in
         return;
     }
     QString text;

@@ -72,10 +72,7 @@ void Note::insertPicture()
 
 void Note::insertPictureFile(const QString& path)
 {
-    QString error;
-    if (!m_text->insertPictureFile(path, pictureFitWidth(), &error)) {
-        reportPictureRefused(error);
-    }
+    m_text->insertPictureLater([path] { return readyPictureFile(path); }, pictureFitWidth());
 }
 
 void Note::reportPictureRefused(const QString& reason)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryFile>
 #include <QTextBlock>
@@ -39,20 +40,76 @@ QTextImageFormat imageFormatAt(const QTextDocument& doc, int position)
 
 } // namespace
 
+ReadyPicture readyPicture(const QImage& image, bool photo)
+{
+    ReadyPicture ready;
+    if (image.isNull()) {
+        ready.refused = QStringLiteral("the picture could not be read");
+        return ready;
+    }
+    ready.stored = pictureForStorage(image, photo);
+    if (ready.stored.data.isEmpty()) {
+        ready.refused = QStringLiteral("the picture is larger than %1 MB even at %2 pixels a side")
+                            .arg(kMaxPictureBytes / (1024 * 1024))
+                            .arg(kMaxPictureSide);
+        return ready;
+    }
+    ready.image = image.size() == ready.stored.pictureSize
+                      ? image
+                      : image.scaled(ready.stored.pictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return ready;
+}
+
+ReadyPicture readyPictureFile(const QString& path)
+{
+    ReadyPicture ready;
+    const QString name = QFileInfo(path).fileName();
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true); // photos stand as they were taken
+    reader.setAllocationLimit(0);  // the size is read from the header and judged here, before anything is decoded
+    if (!reader.canRead()) {
+        ready.refused = QStringLiteral("'%1' is not a picture Jotlet can read (PNG, JPEG, GIF, BMP or WebP)").arg(name);
+        return ready;
+    }
+    const QSize size = reader.size();
+    if (!size.isValid()) {
+        ready.refused = QStringLiteral("the size of '%1' cannot be read: the file is damaged").arg(name);
+        return ready;
+    }
+    if (qint64(size.width()) * size.height() > kMaxPicturePixels) {
+        ready.refused = QStringLiteral("'%1' is %2 x %3 pixels; a picture of up to %4 million pixels can go in")
+                            .arg(name)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(kMaxPicturePixels / 1'000'000);
+        return ready;
+    }
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+        reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio));
+    }
+    const bool photo = reader.format() == "jpeg" || reader.format() == "jpg";
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        ready.refused = QStringLiteral("'%1' could not be read as a picture (%2)").arg(name, reader.errorString());
+        return ready;
+    }
+    return readyPicture(image, photo);
+}
+
+void insertReadyPicture(QTextCursor& cursor, const ReadyPicture& picture, int fitWidth)
+{
+    insertPicture(cursor, picture.image, fitted(picture.stored.pictureSize, fitWidth), picture.stored);
+}
+
 bool insertPictureAt(QTextCursor& cursor, const QImage& image, bool photo, int fitWidth, QString* error)
 {
-    if (image.isNull()) {
-        *error = QStringLiteral("the picture could not be read");
+    const ReadyPicture ready = readyPicture(image, photo);
+    if (!ready.refused.isEmpty()) {
+        *error = ready.refused;
         return false;
     }
-    const StoredPicture stored = pictureForStorage(image, photo);
-    if (stored.data.isEmpty()) {
-        *error = QStringLiteral("the picture is larger than %1 MB even at %2 pixels a side")
-                     .arg(kMaxPictureBytes / (1024 * 1024))
-                     .arg(kMaxPictureSide);
-        return false;
-    }
-    insertPicture(cursor, image, fitted(stored.pictureSize, fitWidth), stored);
+    insertReadyPicture(cursor, ready, fitWidth);
     return true;
 }
 
@@ -60,29 +117,13 @@ bool isPictureFile(const QString& path)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    return reader.canRead();
-}
-
-bool insertPictureFile(QTextCursor& cursor, const QString& path, int fitWidth, QString* error)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true); // photos stand as they were taken
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > 100'000'000) {
-        *error = QStringLiteral("'%1' is %2 x %3 pixels, too large a picture")
-                     .arg(path)
-                     .arg(size.width())
-                     .arg(size.height());
-        return false;
-    }
-    const bool photo = reader.format() == "jpeg" || reader.format() == "jpg";
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        *error = QStringLiteral("'%1' could not be read as a picture: %2").arg(path, reader.errorString());
-        return false;
-    }
-    return insertPictureAt(cursor, image, photo, fitWidth, error);
+    static const QStringList kNamed = {QStringLiteral("png"),
+                                       QStringLiteral("jpg"),
+                                       QStringLiteral("jpeg"),
+                                       QStringLiteral("gif"),
+                                       QStringLiteral("bmp"),
+                                       QStringLiteral("webp")};
+    return reader.canRead() || kNamed.contains(QFileInfo(path).suffix().toLower());
 }
 
 int pictureAt(const QTextDocument& doc, int position)

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rtf/pictures.h"
+
+#include <QImage>
 #include <QString>
 
 class QImage;
@@ -13,14 +16,28 @@ namespace jotlet {
 // Pictures in a note: put in at the caret, shown at the note's width; sized again from their own menu; opened in
 // the desktop's image viewer from a copy.
 
-// Puts the image at the cursor, stored as PNG (JPEG for a photo) no larger than 2,048 px a side, shown at most
-// fitWidth pixels wide with its proportions. False with the reason in *error when even so it is too big to store.
+// A picture made ready to go into a note, on any thread (a worker's: reading, scaling and encoding take their
+// time): the image shown and the bytes stored, PNG (JPEG for a photo) no larger than 2,048 px a side; or, in words,
+// why it cannot go in.
+struct ReadyPicture
+{
+    QImage image;
+    StoredPicture stored;
+    QString refused;
+};
+ReadyPicture readyPicture(const QImage& image, bool photo);
+// From an image file the user chose or dropped (PNG, JPEG, GIF, BMP, WebP, whatever Qt reads): its size read from
+// its header first, so that one too large is refused before anything is decoded; a large one decoded straight at
+// the size it is stored at.
+ReadyPicture readyPictureFile(const QString& path);
+
+// Puts a ready picture at the cursor, shown at most fitWidth pixels wide with its proportions.
+void insertReadyPicture(QTextCursor& cursor, const ReadyPicture& picture, int fitWidth);
+
+// The same at once, on this thread: false with the reason in *error when it cannot go in.
 bool insertPictureAt(QTextCursor& cursor, const QImage& image, bool photo, int fitWidth, QString* error);
 
-// Reads an image file the user chose or dropped (PNG, JPEG, GIF, BMP, WebP, whatever Qt reads) and puts it in.
-bool insertPictureFile(QTextCursor& cursor, const QString& path, int fitWidth, QString* error);
-
-// Whether the file is an image Qt can read (by its contents, not its name).
+// Whether the file is an image Qt can read (by its contents, not its name), or is named as one.
 bool isPictureFile(const QString& path);
 
 // The position of the picture at this document position (or just before it), or -1.

@@ -13,11 +13,13 @@
 #include "rtf/writer.h"
 #include "support/colors.h"
 
+#include <QFutureWatcher>
 #include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextList>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace jotlet {
 
@@ -143,11 +145,22 @@ void NoteText::toggleChecklist()
     notifyCursor();
 }
 
-bool NoteText::insertPictureFile(const QString& path, int fitWidth, QString* error)
+void NoteText::insertPictureLater(std::function<ReadyPicture()> ready, int fitWidth)
 {
-    const bool inserted = jotlet::insertPictureFile(m_cursor, path, fitWidth, error);
-    notifyCursor();
-    return inserted;
+    auto* watcher = new QFutureWatcher<ReadyPicture>(this);
+    auto place = std::make_shared<QTextCursor>(m_cursor);
+    connect(watcher, &QFutureWatcher<ReadyPicture>::finished, this, [this, watcher, place, fitWidth] {
+        const ReadyPicture picture = watcher->result();
+        watcher->deleteLater();
+        if (!picture.refused.isEmpty()) {
+            emit pictureRefused(picture.refused);
+            return;
+        }
+        insertReadyPicture(*place, picture, fitWidth);
+        emit pictureInserted();
+    });
+    // What the worker touches is its own: the function and what it captured (a path, an image).
+    watcher->setFuture(QtConcurrent::run(std::move(ready)));
 }
 
 void NoteText::mergeSelectionFormat(const QTextCharFormat& format)

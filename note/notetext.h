@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "note/notepictures.h"
+
 #include <QObject>
 #include <QTextCursor>
 
@@ -73,8 +75,10 @@ public:
 
     // Turns the selected paragraphs into a checklist, or back (see checklist.h).
     void toggleChecklist();
-    // Puts a picture file in at the selection, shown at most fitWidth pixels wide (see notepictures.h).
-    bool insertPictureFile(const QString& path, int fitWidth, QString* error);
+    // Puts a picture in where the caret is now, once it is ready (read, scaled and encoded on a worker: the note goes
+    // on taking keys meanwhile, and the place moves with the text typed before it), shown at most fitWidth pixels
+    // wide (see notepictures.h). pictureRefused tells why one could not go in.
+    void insertPictureLater(std::function<ReadyPicture()> ready, int fitWidth);
 
     // The face and size of all text that has none of its own.
     QString fontName() const;
@@ -103,6 +107,8 @@ signals:
     // A command moved the selection or changed the format of what is typed next: a view takes cursor() over.
     void cursorChanged();
     void lockedChanged(bool locked);
+    void pictureRefused(const QString& reason);
+    void pictureInserted();
 
 private:
     void notifyCursor();

@@ -128,6 +128,12 @@ char16_t symbolCharacter(unsigned char byte)
 
 QString decodeCodepage(const QByteArray& bytes, int codepage)
 {
+    CodepageDecoders decoders;
+    return decoders.decode(bytes, codepage);
+}
+
+QString CodepageDecoders::decode(const QByteArray& bytes, int codepage)
+{
     if (codepage == kSymbolCodepage) {
         QString text;
         text.reserve(bytes.size());
@@ -145,9 +151,7 @@ QString decodeCodepage(const QByteArray& bytes, int codepage)
     if (name.isEmpty()) {
         return decodeWindows1252(bytes);
     }
-    // Decoders are looked up by name once per code page; the program is single-threaded.
-    static QHash<int, std::shared_ptr<QStringDecoder>> decoders;
-    auto& decoder = decoders[codepage];
+    auto& decoder = m_decoders[codepage];
     if (!decoder) {
         decoder = std::make_shared<QStringDecoder>(name.constData(), QStringDecoder::Flag::Stateless);
     }

@@ -346,7 +346,7 @@ void Parser::flushBytes()
     if (m_bytes.isEmpty()) {
         return;
     }
-    const QString text = decodeCodepage(m_bytes, m_bytesCodepage);
+    const QString text = m_decoders.decode(m_bytes, m_bytesCodepage);
     m_bytes.clear();
     appendText(text);
 }

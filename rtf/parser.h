@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rtf/codepages.h"
+
 // The RTF parser behind readRtf(), split by concern: the keyword table (keywords.cpp), groups, control words and
 // characters (parser.cpp), and building the document's paragraphs and runs (parsertext.cpp). Internal to rtf/.
 #include "rtf/reader.h"
@@ -245,6 +247,7 @@ private:
 
     QByteArray m_bytes; // \'hh bytes waiting to be decoded together
     int m_bytesCodepage = 1252;
+    CodepageDecoders m_decoders; // this reader's own
 
     QString m_run;
     CharProps m_runProps;

@@ -259,10 +259,10 @@ void Parser::emitPicture()
     flushRun();
     startContent();
     const StoredPicture stored {pict.kind, pict.data, QSize(pict.picw, pict.pich)};
-    QImage image = decodePicture(stored);
+    QImage image = m_limits.decodePictures ? decodePicture(stored) : QImage();
     const QSize size = shownSize(pict, image);
     if (image.isNull()) {
-        image = placeholderPicture(size);
+        image = m_limits.decodePictures ? placeholderPicture(size) : QImage(1, 1, QImage::Format_ARGB32);
     }
     insertPicture(m_cursor, image, size, stored);
 }

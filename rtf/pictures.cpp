@@ -21,8 +21,6 @@ constexpr int kStoredResource = QTextDocument::UserResource + 1;
 constexpr int kKindProperty = QTextFormat::UserProperty + 40;
 constexpr int kPictureWidthProperty = QTextFormat::UserProperty + 41;
 constexpr int kPictureHeightProperty = QTextFormat::UserProperty + 42;
-// Pictures are decoded only up to this many pixels (a 2,048 px square is 4 million).
-constexpr qint64 kMaxDecodedPixels = 40'000'000;
 
 // Where the document keeps a picture's bytes: a name of their own beside the image's (a document keeps one resource
 // per name, whatever its type).
@@ -69,7 +67,7 @@ QImage decodePicture(const StoredPicture& picture)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, picture.kind == "pngblip" ? "png" : "jpeg");
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxDecodedPixels) {
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels) {
         return {};
     }
     return reader.read();

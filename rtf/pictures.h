@@ -26,6 +26,9 @@ struct StoredPicture
 // Limits on pictures: larger ones are scaled down before they are stored, and a stored picture may be this big.
 inline constexpr int kMaxPictureSide = 2048;
 inline constexpr qsizetype kMaxPictureBytes = 8 * 1024 * 1024;
+// Pictures are decoded only up to this many pixels (a 2,048 px square is 4 million); larger ones are refused from
+// their header, before anything of them is decoded.
+inline constexpr qint64 kMaxPicturePixels = 40'000'000;
 // A picture is never shown larger than this on a side, whatever size a file declares for it.
 inline constexpr int kMaxShownSide = 4096;
 

@@ -127,7 +127,9 @@ QString documentPlainTextWithMarkers(const QTextDocument& doc)
 QString rtfToPlainText(const QByteArray& rtf)
 {
     QTextDocument doc;
-    readRtf(rtf, &doc);
+    RtfReadLimits textOnly;
+    textOnly.decodePictures = false; // the text is what is wanted: no picture is decoded for it
+    readRtf(rtf, &doc, nullptr, textOnly);
     return documentPlainTextWithMarkers(doc);
 }
 

@@ -19,6 +19,9 @@ struct RtfReadLimits
     // each here, far past any note, so more is refused rather than freezing every note for longer.
     int maxParagraphs = 100000;
     int maxCharacters = 2000000;
+    // Pictures decoded to be shown; without, a picture is a placeholder and only its bytes are kept (for reading a
+    // note's text, as a search does).
+    bool decodePictures = true;
 };
 
 // Reads RTF as rich-edit controls write it (and general RTF, robustly) into doc, replacing what

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Quorvel
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs the offscreen tests
-# (the RTF corpus among them). Usage: scripts/sanitize.sh
+# Builds with sanitizers and runs tests under them. Usage: scripts/sanitize.sh [asan|tsan]
+#   asan (the default): AddressSanitizer and UndefinedBehaviorSanitizer over the offscreen tests (the RTF corpus
+#        among them);
+#   tsan: ThreadSanitizer over the tests whose code runs on workers (the search index, the notes folder's reading
+#        and writing, the recovery journal).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build-asan"
+kind=${1:-asan}
 bash "$root/scripts/install-deps.sh" test
 cd "$root"
-cmake --preset asan >/dev/null
-cmake --build --preset asan
-cd "$build"
+cmake --preset "$kind" >/dev/null
+cmake --build --preset "$kind"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --output-on-failure -L offscreen -j2
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+ctest --preset "$kind" -j2

@@ -367,14 +367,11 @@ void NoteTextBox::insertFromMimeData(const QMimeData* source)
         }
     }
     // A picture alone (a screenshot, a copied image) goes in as a picture at the note's width.
-    if (source->hasImage() && !source->hasText()) {
-        QTextCursor cursor = textCursor();
-        QString error;
-        if (insertPictureAt(cursor, qvariant_cast<QImage>(source->imageData()), false, pictureFitWidth(), &error)) {
-            setTextCursor(cursor);
-        } else {
-            emit pictureRefused(error);
-        }
+    if (source->hasImage() && !source->hasText() && m_text) {
+        // Made ready on a worker (a large screenshot takes a while to encode); the note goes on meanwhile.
+        m_text->setCursor(textCursor());
+        const QImage image = qvariant_cast<QImage>(source->imageData());
+        m_text->insertPictureLater([image] { return readyPicture(image, false); }, pictureFitWidth());
         return;
     }
     // A paste inserts what the clipboard holds: a copied file list (a file manager's copy) as its paths, one a line,

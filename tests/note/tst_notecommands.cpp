@@ -212,16 +212,20 @@ void TestNoteCommands::fileDrop_data()
 {
     QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
     QTest::addColumn<bool>("replaced");
-    QTest::newRow("text file") << QByteArray("from a file\r\nsecond line") << true;
-    QTest::newRow("binary file") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false;
-    QTest::newRow("larger than 1 MB") << QByteArray(1024 * 1024 + 1, 'a') << false;
-    QTest::newRow("missing file") << QByteArray() << false;
+    QTest::addColumn<QString>("logged"); // where the log says it was refused
+    QTest::newRow("text file") << QByteArray("from a file\r\nsecond line") << true << "";
+    QTest::newRow("a damaged picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false
+                                       << "frmMain: InsertPicture";
+    QTest::newRow("larger than 1 MB") << QByteArray(1024 * 1024 + 1, 'a') << false << "frmMain: RTB1_OLEDragDrop";
+    QTest::newRow("missing file") << QByteArray() << false << "frmMain: RTB1_OLEDragDrop";
 }
 
 void TestNoteCommands::fileDrop()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, replaced);
+    QFETCH(QString, logged);
+    FakeDialogs dialogs;
     const QString path = m_dir.filePath(QStringLiteral("dropped.txt"));
     QFile::remove(path);
     if (!content.isEmpty()) {
@@ -235,10 +239,13 @@ void TestNoteCommands::fileDrop()
     QCOMPARE(note.text().text(), replaced ? QStringLiteral("from a file\r\nsecond line") : QStringLiteral("before"));
     QCOMPARE(note.isUnsaved(), replaced);
     QCOMPARE(note.title().endsWith(QLatin1Char('*')), replaced);
-    const QStringList log = errorLogLines();
-    QCOMPARE(log.size(), replaced ? 0 : 1);
+    QTRY_COMPARE(errorLogLines().size(), replaced ? 0 : 1);
     if (!replaced) {
-        QVERIFY(log.first().contains(QLatin1String("frmMain: RTB1_OLEDragDrop")));
+        QVERIFY2(errorLogLines().first().contains(logged), qPrintable(errorLogLines().first()));
+    }
+    if (logged == QLatin1String("frmMain: InsertPicture")) { // a picture that cannot go in is told, with why
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY2(dialogs.warnings.first().contains(QLatin1String("damaged")), qPrintable(dialogs.warnings.first()));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "note/notetext.h"
 #include "notes/notestore.h"
 #include "notes/trash.h"
+#include "rtf/reader.h"
 #include "samplenotes.h"
 #include "search/notesearch.h"
 #include "search/textfold.h"
@@ -35,6 +36,7 @@ private slots:
     void openNotesComeFirst();
     void unreadableFileLoggedOnce();
     void cacheIsOnlyACache();
+    void indexAndWindowReadAtOnce();
 
 private:
     QStringList search(const QString& typed);
@@ -54,6 +56,42 @@ void TestSearch::init()
     }
     m_index = std::make_unique<SearchIndex>(m_folder.filePath(QStringLiteral("cache/search.cache")));
     m_search = std::make_unique<NoteSearch>(m_board, *m_index);
+}
+
+void TestSearch::indexAndWindowReadAtOnce()
+{
+    // Notes in code pages other than Windows-1252 (Russian, Greek, Czech, Japanese), read by the index on its worker
+    // while the window thread reads the same notes: no reader shares anything with another (ThreadSanitizer, with
+    // scripts/sanitize.sh tsan, finds no race), and both read them right.
+    const QList<std::pair<QByteArray, QString>> texts = {
+        {"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset204 Arial;}}\\f0 \\'ef\\'f0\\'e8\\'e2\\'e5\\'f2\\par}",
+         QStringLiteral("привет")},
+        {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset161 Arial;}}\\f0 \\'e3\\'e5\\'e9\\'e1\\par}", QStringLiteral("γεια")},
+        {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset238 Arial;}}\\f0 \\'9e\\'e1k\\par}", QStringLiteral("žák")},
+        {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Gothic;}}\\f0 \\'93\\'fa\\'96\\'7b\\par}",
+         QStringLiteral("日本")},
+    };
+    QStringList files;
+    for (int i = 0; i < 40; ++i) {
+        NoteRecord note = sampleNote(QString());
+        note.Data = QString::fromLatin1(texts.at(i % texts.size()).first);
+        const QString file = m_folder.filePath(QStringLiteral("codepage%1.not").arg(i));
+        QVERIFY(saveNotesFile({note}, file));
+        files << file;
+    }
+    m_index->setSources(files);
+    m_index->refresh();
+    int read = 0;
+    while (m_index->isUpdating() || read < 200) {
+        const auto& [rtf, text] = texts.at(read % texts.size());
+        QCOMPARE(rtfToPlainText(rtf).trimmed(), text);
+        ++read;
+        QCoreApplication::processEvents(); // where the index says it is done
+    }
+    QVERIFY(m_index->waitForIdle());
+    for (const auto& [rtf, text] : texts) {
+        QCOMPARE(search(text).size(), 10);
+    }
 }
 
 void TestSearch::index(const QStringList& sources)

@@ -16,9 +16,14 @@
 #include "window/notemenus.h"
 
 #include <QAction>
+#include <QFile>
+#include <QImage>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -353,6 +358,8 @@ private slots:
     void everyItemDoesWhatItSays();
     void specialNoteKeepsTypedText_data();
     void specialNoteKeepsTypedText();
+    void refusedPicturesSayWhy_data();
+    void refusedPicturesSayWhy();
 };
 
 void TestNoteMenus::menusMatchTheirTables_data()
@@ -535,6 +542,108 @@ void TestNoteMenus::specialNoteKeepsTypedText()
     QVERIFY(special->isSpecial());
     QCOMPARE(int(special->special()->kind()), kind);
     QVERIFY(notes == 1 || !bench.note->isSpecial());
+}
+
+namespace {
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+// The start of a PNG declaring a size, with nothing to decode behind it.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    QByteArray chunk("IHDR");
+    for (const quint32 value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            chunk.append(char((value >> shift) & 0xFF));
+        }
+    }
+    chunk.append("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    const auto append = [&png](const QByteArray& body) { // length, type and data, CRC
+        const quint32 length = quint32(body.size() - 4);
+        const quint32 crc = crc32(body);
+        for (const quint32 value : {length}) {
+            for (int shift = 24; shift >= 0; shift -= 8) {
+                png.append(char((value >> shift) & 0xFF));
+            }
+        }
+        png.append(body);
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            png.append(char((crc >> shift) & 0xFF));
+        }
+    };
+    append(chunk);
+    append(QByteArray("IDAT\x78\x9c\x03\x00\x00\x00\x00\x01", 12)); // a few bytes of picture, far too few
+    append(QByteArray("IEND"));
+    return png;
+}
+
+} // namespace
+
+void TestNoteMenus::refusedPicturesSayWhy_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("damaged") << "damaged"
+                             << "could not be read as a picture";
+    QTest::newRow("not a picture") << "text"
+                                   << "is not a picture Jotlet can read";
+    QTest::newRow("48 million pixels, refused from its header") << "huge"
+                                                                << "8000 x 6000 pixels";
+    QTest::newRow("too large to keep, even scaled") << "noise"
+                                                    << "larger than 8 MB";
+}
+
+void TestNoteMenus::refusedPicturesSayWhy()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    if (kind == QLatin1String("noise")) {
+        QImage noise(2048, 2048, QImage::Format_RGB32);
+        QRandomGenerator random(42);
+        for (int y = 0; y < noise.height(); ++y) {
+            auto* line = reinterpret_cast<quint32*>(noise.scanLine(y));
+            for (int x = 0; x < noise.width(); ++x) {
+                line[x] = random.generate();
+            }
+        }
+        QVERIFY(noise.save(path, "PNG", 100));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kind == QLatin1String("huge")      ? pngHeader(8000, 6000)
+                   : kind == QLatin1String("damaged") ? pngHeader(400, 300) + QByteArray(100, '\x55')
+                                                      : QByteArray("just some words"));
+    }
+    CommandBench bench;
+    bench.note->text().setText(QStringLiteral("before "));
+    bench.dialogs.fileAnswers << path;
+    NoteMenus menus;
+    menus.popUp(NoteMenu::Main, *bench.note, QPoint(10, 10), [&bench](CommandCall call) {
+        bench.note->run(call.command, call.index);
+    });
+    menus.item(QStringLiteral("mnuInsertPicture"))->trigger(); // Insert Special > Picture...
+    menus.menu(NoteMenu::Main)->hide();
+    // Made ready on a worker: the note takes what is typed meanwhile.
+    QVERIFY(bench.dialogs.warnings.isEmpty());
+    QTextCursor typing(bench.note->text().document());
+    typing.movePosition(QTextCursor::End);
+    typing.insertText(QStringLiteral("typed meanwhile"));
+    QTRY_COMPARE_WITH_TIMEOUT(bench.dialogs.warnings.size(), 1, 60000);
+    QVERIFY2(bench.dialogs.warnings.first().contains(why), qPrintable(bench.dialogs.warnings.first()));
+    QCOMPARE(bench.note->text().text(), QStringLiteral("before typed meanwhile"));
 }
 
 QTEST_MAIN(TestNoteMenus)

@@ -330,7 +330,9 @@ void TestNoteTextBox::pastedPictureFitsAndTravels()
     auto* image = new QMimeData;
     image->setImageData(screenshot);
     QGuiApplication::clipboard()->setMimeData(image);
+    QSignalSpy inserted(m_text, &NoteText::pictureInserted);
     m_box->paste();
+    QVERIFY(inserted.wait(10000)); // made ready on a worker
     QTextCursor at(m_text->document());
     at.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
     const QTextImageFormat shown = at.charFormat().toImageFormat();
