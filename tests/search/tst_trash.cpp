@@ -155,6 +155,8 @@ void TestTrash::limits()
     }
     const NoteList kept = Trash().notes(now);
     QCOMPARE(kept.size(), left);
+    // What is past the limits is let go of as notes go in, not only left out of the list.
+    QCOMPARE(QDir(Trash::defaultFolder()).entryList({QStringLiteral("*.not")}, QDir::Files).size(), left);
     QVERIFY2(kept.last().Data.contains(oldestLeft + QStringLiteral("\\par")), qPrintable(kept.last().Data));
     QVERIFY(kept.first().Data.contains(QStringLiteral("note %1\\par").arg(notes - 1))); // newest first
 }
