@@ -838,6 +838,37 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     </message>
 </context>
 <context>
+    <name>jotlet::ConflictStrip</name>
+    <message>
+        <source>Keep This Version</source>
+        <translation>Diese Fassung behalten</translation>
+    </message>
+    <message>
+        <source>This version replaces the note&apos;s; the note&apos;s own goes to the trash</source>
+        <translation>Diese Fassung ersetzt die der Notiz; die der Notiz kommt in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>Keep the Other Version</source>
+        <translation>Die andere Fassung behalten</translation>
+    </message>
+    <message>
+        <source>The note keeps its own version; this one goes to the trash</source>
+        <translation>Die Notiz behält ihre Fassung; diese kommt in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>This version becomes a note of its own</source>
+        <translation>Diese Fassung wird eine eigene Notiz</translation>
+    </message>
+    <message>
+        <source>Another version of a note</source>
+        <translation>Eine andere Fassung einer Notiz</translation>
+    </message>
+</context>
+<context>
     <name>jotlet::DesktopPresence</name>
     <message>
         <source>(empty note)</source>
@@ -961,12 +992,58 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
 <context>
     <name>jotlet::FolderSync</name>
     <message>
-        <source>Other version, from %1</source>
-        <translation>Andere Fassung, von %1</translation>
-    </message>
-    <message>
         <source>another computer</source>
         <translation>einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Your version from %1, set aside: %2 changed this note at the same time.</source>
+        <translation>Ihre Fassung von %1, beiseitegelegt: %2 hat diese Notiz zur selben Zeit geändert.</translation>
+    </message>
+    <message>
+        <source>Changed on %1 at %2 while it was changed on %3.</source>
+        <translation>Auf %1 um %2 geändert, während sie auf %3 geändert wurde.</translation>
+    </message>
+    <message>
+        <source>Changed on %1 at %2 while it was changed here.</source>
+        <translation>Auf %1 um %2 geändert, während sie hier geändert wurde.</translation>
+    </message>
+    <message>
+        <source>Notes Not Opened</source>
+        <translation>Notizen nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>These files in the notes folder were left as they are, as Jotlet does not open files larger than %1 MB or links to files elsewhere:
+
+%2</source>
+        <translation>Diese Dateien im Notizordner wurden gelassen, wie sie sind, da Jotlet keine Dateien über %1 MB und keine Verknüpfungen zu Dateien anderswo öffnet:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Notes Folder</source>
+        <translation>Notizordner</translation>
+    </message>
+    <message>
+        <source>%1 notes came from the notes folder; the %2 changed most recently are open. The others are in the Multi-Note Manager and Find in Notes.</source>
+        <translation>%1 Notizen kamen aus dem Notizordner; die %2 zuletzt geänderten sind geöffnet. Die übrigen finden Sie in der Notizverwaltung und mit &#x201e;In Notizen suchen&#x201c;.</translation>
+    </message>
+    <message>
+        <source>Notes Folder Cannot Be Written</source>
+        <translation>Notizordner nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>Jotlet cannot write to the notes folder:
+%1
+
+%2
+
+Nothing you type is lost: it is kept on this computer and written to the folder as soon as the folder can be written again.</source>
+        <translation>Jotlet kann nicht in den Notizordner schreiben:
+%1
+
+%2
+
+Nichts von dem, was Sie schreiben, geht verloren: Es wird auf diesem Computer aufbewahrt und in den Ordner geschrieben, sobald er wieder beschreibbar ist.</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1207,22 @@ Möchten Sie jetzt speichern?</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>  (open)</source>
+        <translation>  (geöffnet)</translation>
+    </message>
+    <message>
+        <source>  (another version)</source>
+        <translation>  (andere Fassung)</translation>
+    </message>
+    <message>
+        <source>Put this note in the notes folder&apos;s trash? It can be brought back from the Trash for 30 days.</source>
+        <translation>Diese Notiz in den Papierkorb des Notizordners legen? Sie lässt sich 30 Tage lang aus dem Papierkorb zurückholen.</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::NoteManagerWindow</name>
@@ -1172,6 +1265,14 @@ Möchten Sie jetzt speichern?</translation>
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Notes Folder</source>
+        <translation>Notizordner</translation>
+    </message>
+    <message>
+        <source>The notes of the notes folder</source>
+        <translation>Die Notizen des Notizordners</translation>
     </message>
 </context>
 <context>
