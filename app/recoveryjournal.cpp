@@ -8,9 +8,9 @@
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/files.h"
+#include "support/handover.h"
 
 #include <QFile>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace jotlet {
 
@@ -137,16 +137,16 @@ void RecoveryJournal::startWrite()
         return;
     }
     const QString path = recoveryJournalPath();
-    m_write.setFuture(QtConcurrent::run([path, bytes] {
+    runInPool(m_write, [path, bytes] {
         WriteResult result;
         result.ok = writeFileAtomically(path, bytes, &result.error);
         return result;
-    }));
+    });
 }
 
 void RecoveryJournal::onWriteFinished()
 {
-    const WriteResult result = m_write.result();
+    const WriteResult result = resultOf(m_write);
     if (!result.ok && result.error != m_lastError) {
         logError(kLocation, 75, result.error); // once for each new reason, not at every keystroke
     }

@@ -12,6 +12,7 @@
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 #include "support/colors.h"
+#include "support/handover.h"
 
 #include <QFutureWatcher>
 #include <QHash>
@@ -19,7 +20,6 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextList>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace jotlet {
 
@@ -150,7 +150,7 @@ void NoteText::insertPictureLater(std::function<ReadyPicture()> ready, int fitWi
     auto* watcher = new QFutureWatcher<ReadyPicture>(this);
     auto place = std::make_shared<QTextCursor>(m_cursor);
     connect(watcher, &QFutureWatcher<ReadyPicture>::finished, this, [this, watcher, place, fitWidth] {
-        const ReadyPicture picture = watcher->result();
+        const ReadyPicture picture = resultOf(*watcher);
         watcher->deleteLater();
         if (!picture.refused.isEmpty()) {
             emit pictureRefused(picture.refused);
@@ -160,7 +160,7 @@ void NoteText::insertPictureLater(std::function<ReadyPicture()> ready, int fitWi
         emit pictureInserted();
     });
     // What the worker touches is its own: the function and what it captured (a path, an image).
-    watcher->setFuture(QtConcurrent::run(std::move(ready)));
+    runInPool(*watcher, std::move(ready));
 }
 
 void NoteText::mergeSelectionFormat(const QTextCharFormat& format)

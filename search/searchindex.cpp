@@ -6,6 +6,7 @@
 #include "rtf/reader.h"
 #include "search/textfold.h"
 #include "support/errorlog.h"
+#include "support/handover.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -232,29 +233,36 @@ void SearchIndex::start()
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     const bool readCache = !m_cacheRead;
     m_cacheRead = true;
+    const void* token = &m_watcher;
+    handOver(token);
     m_watcher.setFuture(QtConcurrent::run(
-        [readCache, cancel = m_cancel, paths = m_sources, previous = m_files, cachePath = m_cachePath](
+        [token, readCache, cancel = m_cancel, paths = m_sources, previous = m_files, cachePath = m_cachePath](
             QPromise<IndexedFiles>& promise) {
+            takeOver(token);
             IndexedFiles base = previous;
+            const auto give = [&promise, token](const IndexedFiles& files) {
+                handOver(token);
+                promise.addResult(files);
+            };
             if (readCache) {
                 base = readIndexCache(cachePath);
-                promise.addResult(base); // searchable at once, while what changed is read
+                give(base); // searchable at once, while what changed is read
             }
             bool changed = false;
-            const IndexedFiles files = updateIndex(
-                paths, base, *cancel, [&promise](const IndexedFiles& sofar) { promise.addResult(sofar); }, &changed);
+            const IndexedFiles files = updateIndex(paths, base, *cancel, give, &changed);
             if (*cancel) {
                 return;
             }
             if (changed || readCache) {
                 writeIndexCache(cachePath, files); // a cache that cannot be written is built again next time
             }
-            promise.addResult(files);
+            give(files);
         }));
 }
 
 void SearchIndex::onPartial(int index)
 {
+    takeOver(&m_watcher);
     take(m_watcher.future().resultAt(index));
 }
 

@@ -7,10 +7,10 @@
 #include "special/stockquote.h"
 #include "support/codepage.h"
 #include "support/errorlog.h"
+#include "support/handover.h"
 #include "support/settings.h"
 
 #include <QFutureWatcher>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace jotlet {
 
@@ -83,7 +83,7 @@ private:
         auto* watcher = new QFutureWatcher<ParsedFeed>(&m_context);
         QObject::connect(watcher, &QFutureWatcher<ParsedFeed>::finished, &m_context, [this, &note, watcher] {
             m_waiting = false;
-            const ParsedFeed parsed = watcher->result();
+            const ParsedFeed parsed = resultOf(*watcher);
             watcher->deleteLater();
             if (!parsed.ok || parsed.feed.items.isEmpty()) {
                 failed(note, 0, parsed.ok ? QStringLiteral("The feed has no items") : parsed.error);
@@ -92,11 +92,11 @@ private:
             writeFeedNote(note.text(), parsed.feed, kMaxFeedItemsShown);
             m_lastError.clear();
         });
-        watcher->setFuture(QtConcurrent::run([body] {
+        runInPool(*watcher, [body] {
             ParsedFeed parsed;
             parsed.ok = parseFeed(body, &parsed.feed, &parsed.error);
             return parsed;
-        }));
+        });
     }
     void failed(SpecialTarget& note, int status, const QString& reason)
     {

@@ -16,6 +16,7 @@
 #include "support/clock.h"
 #include "support/errorlog.h"
 #include "support/files.h"
+#include "support/handover.h"
 #include "sync/notemerge.h"
 
 #include <QDir>
@@ -26,7 +27,6 @@
 #include <QSettings>
 #include <QSysInfo>
 #include <QUuid>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 namespace jotlet {
@@ -136,7 +136,7 @@ FolderSync::FolderSync(
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_rescanSoon, qOverload<>(&QTimer::start));
     connect(&m_flushing, &QFutureWatcher<QList<WriteOutcome>>::finished, this, &FolderSync::finishFlush);
     connect(&m_scan, &QFutureWatcher<ScanResult>::finished, this, [this] {
-        ScanResult result = m_scan.result();
+        ScanResult result = resultOf(m_scan);
         if (result.writes != m_writes) {
             rescan(); // begun before a write of this program's: it may have read what that write replaced
             return;
@@ -220,7 +220,7 @@ void FolderSync::rescan()
     const VersionStore store = m_store;
     FolderScanCache cache = m_cache;
     const int writes = m_writes;
-    m_scan.setFuture(QtConcurrent::run([folder, store, cache, writes]() mutable {
+    runInPool(m_scan, [folder, store, cache, writes]() mutable {
         ScanResult result;
         result.writes = writes;
         result.scan = folder.scan(&cache);
@@ -232,7 +232,7 @@ void FolderSync::rescan()
         }
         result.cache = std::move(cache);
         return result;
-    }));
+    });
 }
 
 void FolderSync::takeScan(const FolderScan& scan)

@@ -17,6 +17,7 @@
 #include "support/clock.h"
 #include "support/errorlog.h"
 #include "support/files.h"
+#include "support/handover.h"
 #include "sync/notemerge.h"
 
 #include <QDir>
@@ -27,7 +28,6 @@
 #include <QSettings>
 #include <QSysInfo>
 #include <QUuid>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 namespace jotlet {
@@ -271,13 +271,13 @@ void FolderSync::flush()
     }
     ++m_writes;
     m_flushTaken = false;
-    m_flushing.setFuture(QtConcurrent::run([folder = m_folder, store = m_store, writes]() {
+    runInPool(m_flushing, [folder = m_folder, store = m_store, writes]() {
         QList<WriteOutcome> outcomes;
         for (const PreparedWrite& write : writes) {
             outcomes << makeWrite(folder, store, write);
         }
         return outcomes;
-    }));
+    });
 }
 
 void FolderSync::finishFlush()
@@ -287,7 +287,7 @@ void FolderSync::finishFlush()
     }
     m_flushing.waitForFinished();
     m_flushTaken = true;
-    for (const WriteOutcome& outcome : m_flushing.result()) {
+    for (const WriteOutcome& outcome : resultOf(m_flushing)) {
         takeOutcome(outcome);
     }
     if (m_flushAgain) {

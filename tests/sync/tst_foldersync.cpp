@@ -376,7 +376,11 @@ void TestFolderSync::longSeparationMerges()
         syncB.rescan();
         QVERIFY(scannedA.wait(10000));
         QVERIFY(scannedB.wait(10000));
-        QTest::qWait(400);
+        // Each side takes the copy in once the last typing has paused (a slow machine may still be within it).
+        const auto copies = [](const QString& folder) {
+            return QDir(folder).entryList({QStringLiteral("*.sync-conflict-*")}, QDir::Files);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(copies(m_folder).isEmpty() && copies(folderB).isEmpty(), 10000);
         m_sync->writeAll();
         syncB.writeAll();
     }
