@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/settingswindow.h"
 
+#include "note/notelook.h"
+#include "platform/desktoplook.h"
 #include "support/appinfo.h"
 #include "support/settings.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -115,6 +118,20 @@ QWidget* SettingsWindow::createDesktopGroup()
     m_keepRunning = box(QStringLiteral("chkKeepRunning"),
                         tr("Keep &running in the tray when the last note closes"),
                         options.keepRunning);
+    m_noteLook = new QComboBox(desktop);
+    m_noteLook->setObjectName(QStringLiteral("cboNoteLook"));
+    // The stored values stay English whatever the language shown.
+    m_noteLook->addItem(tr("As the desktop prefers"), kLookDesktop);
+    m_noteLook->addItem(tr("Light"), kLookLight);
+    m_noteLook->addItem(tr("Dark"), kLookDark);
+    const int current = m_noteLook->findData(readSetting(Setting::NoteLook), Qt::UserRole, Qt::MatchFixedString);
+    m_noteLook->setCurrentIndex(qMax(0, current));
+    auto* lookRow = new QHBoxLayout;
+    auto* lookLabel = new QLabel(tr("Note &look:"), desktop);
+    lookLabel->setBuddy(m_noteLook);
+    lookRow->addWidget(lookLabel);
+    lookRow->addWidget(m_noteLook, 1);
+    layout->addLayout(lookRow);
     layout->addWidget(explanation(tr("The tray icon's menu makes, shows and hides notes; the key that makes a new "
                                      "note from anywhere (Ctrl+Alt+N at first) is chosen there too. Desktops "
                                      "without a tray keep the notes in the taskbar."),
@@ -191,6 +208,22 @@ bool SettingsWindow::keepDesktopOptions()
     return true;
 }
 
+bool SettingsWindow::keepNoteLook()
+{
+    const QString look = m_noteLook->currentData().toString();
+    if (look.compare(readSetting(Setting::NoteLook), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    SettingsError error;
+    if (!writeSetting(Setting::NoteLook, look, &error)) {
+        m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
+        m_problem->show();
+        return false;
+    }
+    DesktopLook::instance().tellChanged(); // notes that follow the setting look again
+    return true;
+}
+
 bool SettingsWindow::keep()
 {
     const struct
@@ -217,7 +250,7 @@ bool SettingsWindow::keep()
             return false;
         }
     }
-    return keepDesktopOptions() && keepNotesFolder();
+    return keepDesktopOptions() && keepNoteLook() && keepNotesFolder();
 }
 
 } // namespace jotlet

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -27,6 +28,7 @@ public:
     QCheckBox* outOfTaskbarBox() const { return m_outOfTaskbar; }
     QCheckBox* keepRunningBox() const { return m_keepRunning; }
     QLineEdit* notesFolderField() const { return m_notesFolder; }
+    QComboBox* noteLookBox() const { return m_noteLook; }
 
     // Checks and writes the values; false (and the problem shown) when one cannot be kept.
     bool keep();
@@ -36,6 +38,7 @@ private:
     QWidget* createNotesFolderGroup();
     bool keepDesktopOptions();
     bool keepNotesFolder();
+    bool keepNoteLook();
 
     QLineEdit* m_quoteServer;
     QLineEdit* m_proxy;
@@ -43,6 +46,7 @@ private:
     QCheckBox* m_outOfTaskbar = nullptr;
     QCheckBox* m_keepRunning = nullptr;
     QLineEdit* m_notesFolder = nullptr;
+    QComboBox* m_noteLook = nullptr;
     QLabel* m_problem;
 };
 

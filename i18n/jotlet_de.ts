@@ -498,6 +498,10 @@
         <source>&amp;Checklist</source>
         <translation>&amp;Checkliste</translation>
     </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
 </context>
 <context>
     <name>SpecialNote</name>
@@ -1025,7 +1029,7 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     </message>
     <message>
         <source>%1 notes came from the notes folder; the %2 changed most recently are open. The others are in the Multi-Note Manager and Find in Notes.</source>
-        <translation>%1 Notizen kamen aus dem Notizordner; die %2 zuletzt geänderten sind geöffnet. Die übrigen finden Sie in der Notizverwaltung und mit &#x201e;In Notizen suchen&#x201c;.</translation>
+        <translation>%1 Notizen kamen aus dem Notizordner; die %2 zuletzt geänderten sind geöffnet. Die übrigen finden Sie in der Notizverwaltung und mit „In Notizen suchen“.</translation>
     </message>
     <message>
         <source>Notes Folder Cannot Be Written</source>
@@ -1523,6 +1527,22 @@ Springfield 12345</translation>
     <message>
         <source>The settings could not be saved: %1</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>As the desktop prefers</source>
+        <translation>Wie die Arbeitsfläche es vorzieht</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Note &amp;look:</source>
+        <translation>&amp;Aussehen der Notizen:</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "note/note.h"
 #include "note/noteboard.h"
 #include "note/notecolors.h"
+#include "note/notelook.h"
 #include "rtf/reader.h"
 #include "support/colors.h"
 #include "window/menuicons.h"
@@ -43,8 +44,10 @@ void showNotePreview(QTextEdit* preview, const NoteRecord& stored)
     readRtf(storedRtfBytes(stored.Data), preview->document());
     // On the note's own colour, as the note shows it, whatever the desktop's colours.
     QPalette palette = preview->palette();
-    palette.setColor(QPalette::Base, colorFromBgr(noteColorValue(stored.Color).value_or(kNoteColors[0].value)));
-    palette.setColor(QPalette::Text, Qt::black);
+    const NotePaint paint
+        = notePaint(colorFromBgr(noteColorValue(stored.Color).value_or(kNoteColors[0].value)), isDarkLook(stored.Look));
+    palette.setColor(QPalette::Base, paint.paper);
+    palette.setColor(QPalette::Text, paint.ink);
     preview->setPalette(palette);
 }
 

@@ -77,6 +77,7 @@ enum class Command {
     AlignSelection,
     // The note itself
     NoteColor,    // 0-7 the colours, 9 a custom colour
+    DarkLook,     // the note's dark look on or off, whatever the program's setting
     Transparency, // 0-3: low, medium, high, off
     AlwaysOnTop,
     CaptionType, // 0-3: time stamp, word count, character count, file name

@@ -3,6 +3,8 @@
 // A note's life: its look at creation, its text and title, geometry, saving, opening and closing.
 #include "note/note.h"
 
+#include "note/notelook.h"
+
 #include "note/notepictures.h"
 
 #include "note/dialogresponder.h"
@@ -191,6 +193,7 @@ bool Note::setFromRecord(const NoteRecord& record, const QString& source)
         setTimeStamp(record.TimeDate); // kept as it was written, not the moment it was read
     }
     setColor(record.Color, false);
+    m_record.Look = record.Look;
     setGeometry(QRect(record.Left, record.Top, record.Width, record.Height));
     m_record.Width = m_geometry.width();
     m_record.Height = m_geometry.height();
@@ -294,6 +297,24 @@ bool Note::setColor(const QString& colorText, bool allowForeColorChange)
     m_record.Color = colorText;
     emit changed(Colors);
     return true;
+}
+
+bool Note::isDark() const
+{
+    return isDarkLook(m_record.Look);
+}
+
+void Note::setLookChoice(const QString& choice)
+{
+    if (choice == m_record.Look) {
+        return;
+    }
+    m_record.Look = choice;
+    if (!m_loading) {
+        m_changed = true;
+        noteMarkChange();
+    }
+    emit changed(Colors);
 }
 
 void Note::changeForeColor(qint32 color)
@@ -720,6 +741,7 @@ bool Note::takeStoredVersion(const NoteRecord& stored)
     m_loading = true; // no change of the user's
     const bool taken = m_text->applyRtf(storedRtfBytes(stored.Data));
     setColor(stored.Color, false);
+    setLookChoice(stored.Look);
     if (!m_rolledUp) {
         resize(QSize(stored.Width, stored.Height));
     } else {

@@ -91,6 +91,10 @@ public:
     int captionType() const { return m_captionType; }
     QString colorText() const { return m_record.Color; }
     quint32 colorValue() const { return m_colorValue; }
+    // The note's own choice of look ("Dark", "Light", or "" to follow the program), and whether it is dark now.
+    QString lookChoice() const { return m_record.Look; }
+    bool isDark() const;
+    void setLookChoice(const QString& choice);
     qint32 foreColor() const { return m_record.ForeColor; }
     int fontSize() const { return m_record.FontSize; }
     int alpha() const { return m_record.Alpha; }
@@ -150,6 +154,8 @@ public:
 
     // Options the user sets (also through their commands).
     bool setColor(const QString& colorText, bool allowForeColorChange);
+    // The look follows the program's setting or the desktop: the window draws the note again.
+    void lookChanged() { emit changed(Colors); }
     // The whole text in one colour (bullets too).
     void changeForeColor(qint32 color);
     void setOnTop(bool on);

@@ -6,6 +6,7 @@
 #include "note/dialogresponder.h"
 #include "note/note.h"
 #include "note/notecolors.h"
+#include "note/notelook.h"
 #include "note/notetext.h"
 #include "support/appinfo.h"
 
@@ -202,6 +203,9 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
             chooseCustomColor();
         }
         break;
+    case Command::DarkLook:
+        setLookChoice(isDark() ? kLookLight : kLookDark);
+        break;
     case Command::Transparency:
         setTransparency(index);
         break;
@@ -253,6 +257,8 @@ bool Note::isChecked(Command command, int index) const
     case Command::NoteColor:
         // The mark follows the colour itself, so "Peach" chosen from the menu (stored as its number) is checked.
         return index >= 0 && index < int(std::size(kNoteColors)) && kNoteColors[index].value == m_colorValue;
+    case Command::DarkLook:
+        return isDark();
     case Command::Transparency:
         return index >= 0 && index < 4 && kTransparencyLevels[index] == m_record.Alpha;
     case Command::CaptionType:

@@ -40,6 +40,9 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
         {QStringLiteral("LEFT"), QString::number(note.Left)},
         {QStringLiteral("TOP"), QString::number(note.Top)},
     };
+    if (!note.Look.isEmpty()) {
+        elements << std::pair {QStringLiteral("LOOK"), escapeXml(xmlSafeText(note.Look))};
+    }
     if (note.keepsSpecial && note.SpecialType != 0) {
         elements << std::pair {QStringLiteral("SPECIALTYPE"), QString::number(note.SpecialType)};
         for (const auto& [name, value] : {std::pair {QStringLiteral("REMINDER"), note.Reminder},
@@ -151,6 +154,7 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
     note->Data = text("DATA");
     note->TimeDate = text("TIMEDATE");
     note->Color = text("COLOR");
+    note->Look = text("LOOK").trimmed();
     if (!readNumberField(self, QStringLiteral("HEIGHT"), &note->Height, index, error)
         || !readNumberField(self, QStringLiteral("WIDTH"), &note->Width, index, error)
         || !readNumberField(self, QStringLiteral("LEFT"), &note->Left, index, error)

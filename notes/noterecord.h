@@ -34,6 +34,9 @@ struct NoteRecord
     bool SaveNewNoteOnClose = false;
     QString StockSymbol;
     QString TimeDate; // the time stamp shown in the sub-caption
+    // "Dark" or "Light" when the user chose the note's look; "" follows the program's setting. Written as LOOK only
+    // when set, which readers that do not know it pass over.
+    QString Look;
     // Only in the program's own session files (the main note file, the recovery journal): the note is a special
     // note, and SpecialType with its parameter (Reminder, FeedURL, StockSymbol) is kept, so it comes back as one.
     bool keepsSpecial = false;

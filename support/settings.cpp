@@ -41,6 +41,7 @@ constexpr SettingInfo kSettings[] = {
     {Setting::NewNoteKey, "NewNoteKey", "Ctrl+Alt+N"},
     {Setting::RecentFiles, "RecentFiles", ""},
     {Setting::NotesFolder, "NotesFolder", ""},
+    {Setting::NoteLook, "NoteLook", "Desktop"},
 };
 
 QString boolText(bool value)

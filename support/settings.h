@@ -41,6 +41,7 @@ enum class Setting {
     NewNoteKey,            // the desktop-wide key for a new note ("Ctrl+Alt+N"); empty: none
     RecentFiles,           // the note files opened or saved last, newest first, one per line
     NotesFolder,           // the folder a sync tool carries, one file per note; empty: none
+    NoteLook, // the look of notes without one of their own: "Desktop" (the desktop's preference), "Light", "Dark"
 };
 
 struct SettingInfo

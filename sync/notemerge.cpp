@@ -16,6 +16,7 @@ template <typename Record>
 auto values(Record& note)
 {
     return std::tie(note.Color,
+                    note.Look,
                     note.TimeDate,
                     note.Height,
                     note.Width,
@@ -62,7 +63,7 @@ std::optional<NoteRecord> mergeNoteRecords(const NoteRecord& base, const NoteRec
         merged.Data = QString::fromLatin1(*text);
     }
     auto mergedValues = values(merged);
-    mergeValues(values(base), mergedValues, values(theirs), std::make_index_sequence<9>());
+    mergeValues(values(base), mergedValues, values(theirs), std::make_index_sequence<10>());
     return merged;
 }
 

@@ -127,6 +127,8 @@ const MenuSpec kMainMenu[] = {
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Tang"), "mnuSetColor(7)", Command::NoteColor, 7, nullptr, Checkable, nullptr},
     {2, "-", "mnuSetColor(8)", Command::None, -1, nullptr, 0, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Custom Color"), "mnuSetColor(9)", Command::NoteColor, 9, nullptr, 0, "Color"},
+    {2, "-", "mnuLookSeparator", Command::None, -1, nullptr, 0, nullptr},
+    {2, QT_TRANSLATE_NOOP("NoteMenus", "&Dark"), "mnuDarkLook", Command::DarkLook, -1, nullptr, Checkable, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Transparency"), "mnuTransparentMain", Command::None, -1, nullptr, 0, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Low"), "mnuTransparent(0)", Command::Transparency, 0, nullptr, Checkable, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Medium"), "mnuTransparent(1)", Command::Transparency, 1, nullptr, Checkable, nullptr},

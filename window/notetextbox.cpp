@@ -33,26 +33,57 @@ namespace jotlet {
 
 namespace {
 
-// Underlines addresses on screen only: highlighter formats live in the layout, not in the
-// document, so the RTF writer never sees them.
-class LinkHighlighter : public QSyntaxHighlighter
+} // namespace
+
+// What the screen shows differently from what is stored: addresses underlined as links, and stored colours that
+// cannot be read on the note's paper (black text on a dark note) in its ink. Highlighter formats live in the layout,
+// not in the document, so the RTF writer never sees them.
+class ScreenHighlighter : public QSyntaxHighlighter
 {
 public:
-    using QSyntaxHighlighter::QSyntaxHighlighter;
+    ScreenHighlighter(QTextDocument* document, const NotePaint& paint)
+        : QSyntaxHighlighter(document)
+        , m_paint(paint)
+    {
+    }
+
+    void setPaint(const NotePaint& paint)
+    {
+        const bool differs = paint.paper != m_paint.paper || paint.ink != m_paint.ink;
+        m_paint = paint;
+        if (differs) {
+            rehighlight();
+        }
+    }
 
 protected:
     void highlightBlock(const QString& text) override
     {
+        for (auto it = currentBlock().begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat stored = fragment.charFormat();
+            if (!m_paint.paper.isValid() || !stored.hasProperty(QTextFormat::ForegroundBrush)) {
+                continue;
+            }
+            const QColor color = stored.foreground().color();
+            const QColor shown = legibleColor(color, m_paint);
+            if (shown != color) {
+                QTextCharFormat format;
+                format.setForeground(shown);
+                setFormat(fragment.position() - currentBlock().position(), fragment.length(), format);
+            }
+        }
         for (const TextLink& link : findLinks(text)) {
             QTextCharFormat format;
             format.setFontUnderline(true);
-            format.setForeground(QColor(0, 0, 238));
+            format.setForeground(m_paint.link.isValid() ? m_paint.link : QColor(0, 0, 238));
             setFormat(link.start, link.length, format);
         }
     }
-};
 
-} // namespace
+private:
+    NotePaint m_paint;
+};
 
 NoteTextBox::NoteTextBox(QWidget* parent)
     : QTextEdit(parent)
@@ -66,7 +97,7 @@ void NoteTextBox::showText(NoteText* text)
     m_text = text;
     setDocument(text->document());
     delete m_links;
-    m_links = new LinkHighlighter(text->document());
+    m_links = new ScreenHighlighter(text->document(), m_paint);
     // The note's commands act on the note's selection: each side takes the other's over when it moves.
     connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
         if (!m_syncing && m_text) {
@@ -82,6 +113,19 @@ void NoteTextBox::showText(NoteText* text)
     connect(text, &NoteText::lockedChanged, this, &NoteTextBox::applyLocked);
     takeCursorFromText();
     applyLocked(text->isLocked());
+}
+
+void NoteTextBox::showPaint(const NotePaint& paint)
+{
+    m_paint = paint;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, paint.paper);
+    palette.setColor(QPalette::Text, paint.ink);
+    palette.setColor(QPalette::PlaceholderText, paint.ink);
+    setPalette(palette);
+    if (m_links) {
+        m_links->setPaint(paint);
+    }
 }
 
 void NoteTextBox::detachText()

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "note/notelook.h"
+
 #include <QTextEdit>
 
 class QSyntaxHighlighter;
@@ -25,6 +27,9 @@ public:
     // Lets go of the note's text before it goes (the box shows an empty text of its own from then on): a window
     // deleted later must not reach a document deleted before it.
     void detachText();
+
+    // Draws the text on this paper in this ink; stored colours that cannot be read on the paper are shown in the ink.
+    void showPaint(const NotePaint& paint);
 
     // Opens the link at a document position when it is one the program may open.
     bool openLinkAt(int position);
@@ -63,7 +68,8 @@ private:
     void openPicture(int position);
 
     NoteText* m_text = nullptr;
-    QSyntaxHighlighter* m_links = nullptr;
+    class ScreenHighlighter* m_links = nullptr;
+    NotePaint m_paint;
     QPoint m_pressPosition;
     bool m_boxPressed = false; // the button went down on a check item's box
     bool m_syncing = false;

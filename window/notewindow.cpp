@@ -5,6 +5,7 @@
 
 #include "note/notetext.h"
 #include "note/screens.h"
+#include "platform/desktoplook.h"
 #include "window/chromebutton.h"
 #include "window/conflictstrip.h"
 
@@ -61,6 +62,9 @@ NoteWindow::NoteWindow(Note* note)
         deleteLater();
     });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &NoteWindow::onApplicationStateChanged);
+    // The desktop turning dark or light, or the program's look setting, changes notes that follow them.
+    DesktopLook::instance().start();
+    connect(&DesktopLook::instance(), &DesktopLook::changed, this, &NoteWindow::renderColors);
     setStaysOnTop(this, note->staysOnTopNow());
     render(Note::Title | Note::SubCaption | Note::Colors | Note::Geometry | Note::RolledUp);
     addDropShadow(this);

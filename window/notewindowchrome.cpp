@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The note window's chrome: its controls and their layout, and what the mouse does on them.
 #include "note/notelogic.h"
+#include "note/notelook.h"
 #include "note/screens.h"
 #include "support/colors.h"
 #include "window/chromebutton.h"
@@ -224,16 +225,16 @@ void NoteWindow::showCaption()
 
 void NoteWindow::renderColors()
 {
-    const QColor color = colorFromBgr(m_note->colorValue());
+    // The note's own paper and ink, whatever the desktop's palette: text that stores no colour is drawn in the ink.
+    const NotePaint paint = notePaint(colorFromBgr(m_note->colorValue()), m_note->isDark());
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Window, paint.paper);
+    palette.setColor(QPalette::WindowText, paint.ink);
     setPalette(palette);
     setAutoFillBackground(true);
-    QPalette box = m_textBox->palette();
-    box.setColor(QPalette::Base, color);
-    m_textBox->setPalette(box);
-    setTextColor(m_subCaption, Qt::black);
-    setTextColor(m_line, Qt::black);
+    m_textBox->showPaint(paint);
+    setTextColor(m_subCaption, paint.ink);
+    setTextColor(m_line, paint.ink);
 }
 
 void NoteWindow::layoutChrome()

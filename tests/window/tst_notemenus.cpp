@@ -152,6 +152,8 @@ const QStringList kMainMenu = {
     "    &Tang",
     "    -",
     "    &Custom Color",
+    "    -",
+    "    &Dark",
     "  &Transparency",
     "    &Low",
     "    &Medium",
@@ -257,9 +259,9 @@ struct Observed
 
     bool operator==(const Observed& other) const
     {
-        return html == other.html && record.Data == other.record.Data && state == other.state && notes == other.notes
-               && dialogs == other.dialogs && opened == other.opened && services == other.services
-               && viewRequests == other.viewRequests && settings == other.settings;
+        return html == other.html && record.Data == other.record.Data && record.Look == other.record.Look
+               && state == other.state && notes == other.notes && dialogs == other.dialogs && opened == other.opened
+               && services == other.services && viewRequests == other.viewRequests && settings == other.settings;
     }
 };
 
