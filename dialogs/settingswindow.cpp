@@ -7,6 +7,7 @@
 #include "support/appinfo.h"
 #include "support/settings.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,6 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace jotlet {
@@ -89,14 +93,47 @@ SettingsWindow::SettingsWindow(QWidget* owner)
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // The groups scroll where the screen is too small for them (a large scale on a small screen); OK and Cancel
+    // stay in sight.
+    m_content = new QWidget(this);
+    auto* content = new QVBoxLayout(m_content);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(quotes);
+    content->addWidget(network);
+    content->addWidget(createDesktopGroup());
+    content->addWidget(createNotesFolderGroup());
+    content->addWidget(m_problem);
+    content->addStretch();
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrSettings"));
+    scroll->setWidget(m_content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field; the area scrolls to the one in focus
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(quotes);
-    layout->addWidget(network);
-    layout->addWidget(createDesktopGroup());
-    layout->addWidget(createNotesFolderGroup());
-    layout->addWidget(m_problem);
-    layout->addStretch();
+    layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
+    fitToContent();
+}
+
+void SettingsWindow::fitToContent()
+{
+    // Wrapped explanations ask for no width of their own: give the window room for lines of some seventy
+    // characters in the user's font, and then the height those lines take, so that no sentence is cut, at any
+    // scale and in any language. Never more than the screen.
+    const QMargins margins = layout()->contentsMargins();
+    const int width = qMax(m_content->sizeHint().width(), fontMetrics().averageCharWidth() * 72);
+    const int content = m_content->layout()->totalHeightForWidth(width);
+    const int buttons = layout()->itemAt(1)->sizeHint().height() + layout()->spacing();
+    // Room for a scroll bar, should the screen be too small for the whole.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    QSize size(width + bar + margins.left() + margins.right(), content + buttons + margins.top() + margins.bottom());
+    if (const QScreen* on = screen()) {
+        // Room for the window manager's frame.
+        size = size.boundedTo(on->availableGeometry().size() - QSize(16, 48));
+    }
+    resize(size);
 }
 
 QWidget* SettingsWindow::createDesktopGroup()
@@ -129,6 +166,7 @@ QWidget* SettingsWindow::createDesktopGroup()
     auto* lookRow = new QHBoxLayout;
     auto* lookLabel = new QLabel(tr("Note &look:"), desktop);
     lookLabel->setBuddy(m_noteLook);
+    m_noteLook->view()->setAccessibleName(tr("Note looks")); // the list that drops down
     lookRow->addWidget(lookLabel);
     lookRow->addWidget(m_noteLook, 1);
     layout->addLayout(lookRow);
@@ -155,7 +193,9 @@ QWidget* SettingsWindow::createNotesFolderGroup()
     auto* row = new QHBoxLayout;
     row->addWidget(m_notesFolder, 1);
     row->addWidget(choose);
-    layout->addRow(tr("&Folder:"), row);
+    auto* label = new QLabel(tr("&Folder:"), group);
+    label->setBuddy(m_notesFolder); // a row of two widgets gives its label no buddy of its own
+    layout->addRow(label, row);
     layout->addRow(explanation(tr("Notes without a file of their own live in this folder, one file each, so that the "
                                   "sync tool you use (Syncthing, Nextcloud, Dropbox, a network share) can carry them "
                                   "to your other computers. Leave it empty to keep notes on this computer only."),

@@ -39,6 +39,7 @@ private:
     bool keepDesktopOptions();
     bool keepNotesFolder();
     bool keepNoteLook();
+    void fitToContent();
 
     QLineEdit* m_quoteServer;
     QLineEdit* m_proxy;
@@ -48,6 +49,7 @@ private:
     QLineEdit* m_notesFolder = nullptr;
     QComboBox* m_noteLook = nullptr;
     QLabel* m_problem;
+    QWidget* m_content = nullptr;
 };
 
 } // namespace jotlet

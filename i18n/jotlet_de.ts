@@ -992,6 +992,22 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         <source>That note is no longer where it was; the list is being brought up to date.</source>
         <translation>Diese Notiz ist nicht mehr, wo sie war; die Liste wird aktualisiert.</translation>
     </message>
+    <message>
+        <source>Words to find</source>
+        <translation>Zu suchende Wörter</translation>
+    </message>
+    <message>
+        <source>Notes holding every word are listed as you type; Down goes to the list</source>
+        <translation>Notizen mit allen Wörtern erscheinen beim Tippen; Pfeil nach unten wechselt in die Liste</translation>
+    </message>
+    <message>
+        <source>Notes found</source>
+        <translation>Gefundene Notizen</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen note</source>
+        <translation>Eingabe öffnet die gewählte Notiz</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::FolderSync</name>
@@ -1235,24 +1251,12 @@ Möchten Sie jetzt speichern?</translation>
         <translation>Notizverwaltung</translation>
     </message>
     <message>
-        <source>Open Note</source>
-        <translation>Notiz öffnen</translation>
-    </message>
-    <message>
         <source>Open a note</source>
         <translation>Eine Notiz öffnen</translation>
     </message>
     <message>
-        <source>Show Note</source>
-        <translation>Notiz zeigen</translation>
-    </message>
-    <message>
         <source>Show note(s)</source>
         <translation>Notiz(en) zeigen</translation>
-    </message>
-    <message>
-        <source>Delete Note</source>
-        <translation>Notiz löschen</translation>
     </message>
     <message>
         <source>Delete note(s)</source>
@@ -1263,20 +1267,48 @@ Möchten Sie jetzt speichern?</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Tools</source>
-        <translation>Werkzeuge</translation>
-    </message>
-    <message>
-        <source>Notes Folder</source>
-        <translation>Notizordner</translation>
-    </message>
-    <message>
         <source>The notes of the notes folder</source>
         <translation>Die Notizen des Notizordners</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Enter shows the chosen note</source>
+        <translation>Eingabe zeigt die gewählte Notiz</translation>
+    </message>
+    <message>
+        <source>Text of the chosen note</source>
+        <translation>Text der gewählten Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Open Note</source>
+        <translation>Notiz &amp;öffnen</translation>
+    </message>
+    <message>
+        <source>Notes &amp;Folder</source>
+        <translation>Notiz&amp;ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Show Note</source>
+        <translation>Notiz &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Note</source>
+        <translation>Notiz &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1426,14 @@ Möchten Sie jetzt speichern?</translation>
     <message>
         <source>Drag to resize the note; Alt+F8 sizes it with the arrow keys</source>
         <translation>Ziehen ändert die Größe der Notiz; Alt+F8 ändert sie mit den Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Note %1, not saved</source>
+        <translation>Notiz %1, nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Note %1</source>
+        <translation>Notiz %1</translation>
     </message>
 </context>
 <context>
@@ -1544,6 +1584,10 @@ Springfield 12345</translation>
         <source>Note &amp;look:</source>
         <translation>&amp;Aussehen der Notizen:</translation>
     </message>
+    <message>
+        <source>Note looks</source>
+        <translation>Aussehen der Notizen</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::SpellingDialog</name>
@@ -1644,6 +1688,18 @@ Springfield 12345</translation>
     <message>
         <source>&amp;Empty Trash</source>
         <translation>Papierkorb &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Notes in the trash</source>
+        <translation>Notizen im Papierkorb</translation>
+    </message>
+    <message>
+        <source>Enter restores the chosen note</source>
+        <translation>Eingabe holt die gewählte Notiz zurück</translation>
+    </message>
+    <message>
+        <source>Text of the chosen note</source>
+        <translation>Text der gewählten Notiz</translation>
     </message>
 </context>
 </TS>

@@ -86,7 +86,10 @@ NoteManagerWindow::NoteManagerWindow(NoteBoard& board, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     m_manager.setDialogOwner(this);
     m_list->setObjectName(QStringLiteral("lvNotes"));
+    m_list->setAccessibleName(tr("Notes"));
+    m_list->setAccessibleDescription(tr("Enter shows the chosen note"));
     m_preview->setObjectName(QStringLiteral("rtbPreview"));
+    m_preview->setAccessibleName(tr("Text of the chosen note"));
     m_preview->setReadOnly(true);
     m_preview->setFixedHeight(kPreviewHeight); // the list takes what the window gives or takes
     auto* central = new QWidget(this);
@@ -100,6 +103,7 @@ NoteManagerWindow::NoteManagerWindow(NoteBoard& board, QWidget* owner)
     connect(&m_manager, &NoteManager::changed, this, &NoteManagerWindow::render);
     connect(m_list, &QListWidget::currentRowChanged, &m_manager, &NoteManager::select);
     connect(m_list, &QListWidget::itemActivated, this, [this] { m_manager.showNote(); });
+    closeOnEscape(this);
     resize(initialSize());
     render();
 }
@@ -114,12 +118,12 @@ QSize NoteManagerWindow::initialSize() const
 
 void NoteManagerWindow::createActions()
 {
-    m_open = action(this, "mnuOpen", tr("Open Note"), "document-open", tr("Open a note"));
-    m_folder = action(this, "mnuNotesFolder", tr("Notes Folder"), "folder", tr("The notes of the notes folder"));
+    m_open = action(this, "mnuOpen", tr("&Open Note"), "document-open", tr("Open a note"));
+    m_folder = action(this, "mnuNotesFolder", tr("Notes &Folder"), "folder", tr("The notes of the notes folder"));
     connect(m_folder, &QAction::triggered, this, [this] { m_manager.showCollection(m_board.collection()); });
-    m_show = action(this, "mnuPreview", tr("Show Note"), "window-new", tr("Show note(s)"));
-    m_delete = action(this, "mnuDelete", tr("Delete Note"), "edit-delete", tr("Delete note(s)"));
-    m_close = action(this, "mnuClose", tr("Close"), "window-close", tr("Close"));
+    m_show = action(this, "mnuPreview", tr("&Show Note"), "window-new", tr("Show note(s)"));
+    m_delete = action(this, "mnuDelete", tr("&Delete Note"), "edit-delete", tr("Delete note(s)"));
+    m_close = action(this, "mnuClose", tr("&Close"), "window-close", tr("Close"));
     connect(m_open, &QAction::triggered, this, [this] { m_manager.refresh(); });
     connect(m_show, &QAction::triggered, this, [this] { m_manager.showNote(); });
     connect(m_delete, &QAction::triggered, this, &NoteManagerWindow::deleteSelected);
@@ -135,13 +139,13 @@ void NoteManagerWindow::createActions()
 
 void NoteManagerWindow::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFileMain"));
     file->addAction(m_open);
     file->addAction(m_folder);
     file->addSeparator();
     file->addAction(m_close);
-    QMenu* tools = menuBar()->addMenu(tr("Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuToolsMain"));
     tools->addAction(m_delete);
     tools->addAction(m_show);

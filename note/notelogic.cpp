@@ -13,7 +13,8 @@ namespace jotlet {
 
 QString noteTitle(const QString& tag, bool unsaved)
 {
-    QString title = QStringLiteral("Jotlet - ") + fileNamePart(tag);
+    // A note without a file is "Jotlet", not "Jotlet - " with nothing after the dash.
+    QString title = tag.isEmpty() ? QStringLiteral("Jotlet") : QStringLiteral("Jotlet - ") + fileNamePart(tag);
     if (unsaved) {
         title += QStringLiteral(" *");
     }

@@ -118,8 +118,12 @@ FindWindow::FindWindow(NoteBoard& board, SearchIndex& index)
     m_field->setPlaceholderText(tr("Words to find, \"a phrase\" in quotes"));
     m_field->setClearButtonEnabled(true);
     m_field->installEventFilter(this);
+    m_field->setAccessibleName(tr("Words to find"));
+    m_field->setAccessibleDescription(tr("Notes holding every word are listed as you type; Down goes to the list"));
     m_state->setObjectName(QStringLiteral("lblFound"));
     m_list->setObjectName(QStringLiteral("lstFound"));
+    m_list->setAccessibleName(tr("Notes found"));
+    m_list->setAccessibleDescription(tr("Enter opens the chosen note"));
     m_list->setItemDelegate(new ResultDelegate(m_list));
     m_list->setUniformItemSizes(true);
     m_list->setWordWrap(true);
@@ -132,10 +136,7 @@ FindWindow::FindWindow(NoteBoard& board, SearchIndex& index)
     connect(m_list, &QListWidget::itemActivated, this, &FindWindow::chooseCurrent);
     connect(&m_search, &NoteSearch::resultsChanged, this, &FindWindow::render);
     connect(&m_index, &SearchIndex::updatingChanged, this, &FindWindow::showState);
-    auto* escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-    addAction(escape);
+    closeOnEscape(this);
     resize(QSize(420, 460));
     render();
 }

@@ -54,7 +54,10 @@ TrashWindow::TrashWindow(NoteBoard& board)
     setAttribute(Qt::WA_DeleteOnClose);
     m_trash.setDialogOwner(this);
     m_list->setObjectName(QStringLiteral("lstTrash"));
+    m_list->setAccessibleName(tr("Notes in the trash"));
+    m_list->setAccessibleDescription(tr("Enter restores the chosen note"));
     m_preview->setObjectName(QStringLiteral("rtbPreview"));
+    m_preview->setAccessibleName(tr("Text of the chosen note"));
     m_preview->setReadOnly(true);
     m_preview->setFixedHeight(kPreviewHeight);
     auto* buttons = new QDialogButtonBox(this);
@@ -76,6 +79,7 @@ TrashWindow::TrashWindow(NoteBoard& board)
     connect(m_restore, &QPushButton::clicked, this, [this] { m_trash.restore(m_list->currentRow()); });
     connect(m_empty, &QPushButton::clicked, &m_trash, &TrashList::emptyTrash);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(this);
     resize(QSize(420, 460));
     render();
 }

@@ -264,13 +264,14 @@ QMenu* NoteMenus::build(const MenuSpec* specs, int count, const QString& name)
             action = sub->menuAction();
             levels.append(sub);
         } else {
-            // Key names as the user's language spells them ("Strg+N" in German).
-            const QString label
-                = spec.label
-                      ? QLatin1Char('\t')
-                            + QKeySequence::fromString(QLatin1String(spec.label)).toString(QKeySequence::NativeText)
-                      : QString();
-            action = parent->addAction(QCoreApplication::translate("NoteMenus", spec.caption) + label);
+            action = parent->addAction(QCoreApplication::translate("NoteMenus", spec.caption));
+            if (spec.label) {
+                // The menu shows the key as the user's language spells it ("Strg+N") and a screen reader announces
+                // it as the item's key, not as part of its name. The note's key table does the work: the shortcut
+                // only acts while the menu itself has the keyboard.
+                action->setShortcut(QKeySequence::fromString(QLatin1String(spec.label)));
+                action->setShortcutContext(Qt::WidgetShortcut);
+            }
             const CommandCall call {spec.command, spec.index};
             m_commands.insert(action, call);
             connect(action, &QAction::triggered, this, [this, call] {

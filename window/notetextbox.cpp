@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleHints>
 #include <QSyntaxHighlighter>
@@ -52,6 +53,9 @@ public:
         const bool differs = paint.paper != m_paint.paper || paint.ink != m_paint.ink;
         m_paint = paint;
         if (differs) {
+            // Shown anew, not changed: the note must not take the redraw for an edit (an unsaved mark, a save
+            // question). The layout is told directly, not through the signals.
+            const QSignalBlocker quiet(document());
             rehighlight();
         }
     }

@@ -3,6 +3,7 @@
 // The note window: it follows its note and hands the user's commands to it.
 #include "window/notewindow.h"
 
+#include "note/notelogic.h"
 #include "note/notetext.h"
 #include "note/screens.h"
 #include "platform/desktoplook.h"
@@ -80,6 +81,7 @@ void NoteWindow::render(Note::Aspects aspects)
     if (aspects & Note::Title) {
         setWindowTitle(m_note->title()); // task bars and window lists show the caption
         showCaption();
+        showAccessibleName();
         showConflict();
     }
     if (aspects & Note::SubCaption) {
@@ -463,9 +465,23 @@ void NoteWindow::onApplicationStateChanged(Qt::ApplicationState state)
     }
 }
 
+void NoteWindow::showAccessibleName()
+{
+    // What a screen reader says as the note comes to the front: its first words, and whether it is unsaved (the
+    // visible title says only the file).
+    const QString words = noteDisplayName(QString(), m_note->text().text());
+    const QString name = m_note->isUnsaved() ? tr("Note %1, not saved").arg(words) : tr("Note %1").arg(words);
+    if (accessibleName() != name) {
+        setAccessibleName(name);
+    }
+}
+
 void NoteWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            showAccessibleName(); // the words may have changed since: a screen reader says them as the note comes
+        }
         applyActivation(isActiveWindow());
     }
     QWidget::changeEvent(event);

@@ -63,6 +63,7 @@ private:
     void createChrome();
     void layoutChrome();
     void showCaption();
+    void showAccessibleName();
     void showIcon();
     void showConflict();
     void render(Note::Aspects aspects);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/windowhelpers.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -140,6 +141,16 @@ void addDropShadow(QWidget* window)
 #else
     Q_UNUSED(window);
 #endif
+}
+
+void closeOnEscape(QWidget* window)
+{
+    auto* escape = new QAction(window);
+    escape->setObjectName(QStringLiteral("actCloseOnEscape"));
+    escape->setShortcut(Qt::Key_Escape);
+    escape->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QAction::triggered, window, &QWidget::close);
+    window->addAction(escape);
 }
 
 } // namespace jotlet

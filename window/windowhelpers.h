@@ -27,4 +27,8 @@ bool windowSystemPlacesWindows();
 // on Windows; failures are ignored.
 void addDropShadow(QWidget* window);
 
+// Esc closes the window, as it closes every dialog: for the program's windows that are not dialogs (Find, Trash, the
+// manager).
+void closeOnEscape(QWidget* window);
+
 } // namespace jotlet

@@ -63,7 +63,7 @@ def main(pid, program):
 
     keys("ctrl+Home", "Down", "ctrl+Return")
     wait_for(lambda: "\\u9746" in (journal_note("milk") or {}).get("DATA", ""), "Ctrl+Enter to tick milk")
-    wait_for(lambda: window.name.endswith("*"), "the note to show it is unsaved")
+    wait_for(lambda: window.name.endswith("not saved"), "the note to say it is unsaved")
     print("PASS: Ctrl+Enter ticked the item, and the note is unsaved")
 
     os.kill(pid, signal.SIGTERM)  # the session ends: the notes are kept

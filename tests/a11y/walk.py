@@ -1,13 +1,16 @@
 # SPDX-FileCopyrightText: 2026 Quorvel
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A screen reader's view of a note: the text is a text named "Note text" holding what was typed, the note's parts
-are named, help and close are push buttons with a press action, every field of the reminder and settings dialogs
-has a name or a label, and pressing close over AT-SPI asks the save question."""
+are named, the note itself is named by its first words and says it is unsaved, help and close are push buttons with
+a press action, every field of the reminder and settings dialogs has a name or a label, every part the keyboard can
+reach in the Find, Trash, Multi-Note Manager and Settings windows is named, Esc closes each of them, and pressing
+close over AT-SPI asks the save question."""
 import sys
+import time
 
 import pyatspi
 from atspi import (action_names, activate_window_of, application, choose, dialog, fail, find_all, keys, note_windows,
-                   press, text_of, type_text, wait_for)
+                   press, showing, text_of, type_text, wait_for)
 
 FIELD_ROLES = {"text", "entry", "password text", "spin button", "combo box", "check box", "radio button", "slider",
                "list", "table", "tree table"}
@@ -24,6 +27,42 @@ def check_fields(window):
             unnamed.append(field.getRoleName())
     if unnamed:
         fail("fields without a name or label in '%s': %s" % (window.name, ", ".join(unnamed)))
+
+
+def check_focusable(window):
+    """Every part the keyboard can reach is named, by itself or by a label."""
+    unnamed = []
+    for part in find_all(window):
+        state = part.getState()
+        if not state.contains(pyatspi.STATE_FOCUSABLE) or not showing(part):
+            continue
+        labelled = any(r.getRelationType() == pyatspi.RELATION_LABELLED_BY for r in part.getRelationSet())
+        if not part.name.strip() and not labelled:
+            unnamed.append(part.getRoleName())
+    if unnamed:
+        fail("parts the keyboard reaches without a name in '%s': %s" % (window.name, ", ".join(unnamed)))
+
+
+def gone(app, title):
+    for i in range(app.childCount):
+        window = app.getChildAtIndex(i)
+        if window is not None and window.name == title and showing(window):
+            return False
+    return True
+
+
+def check_windows(app, pid):
+    """Find, Trash, the manager and Settings: each named part by part, each closed by Esc."""
+    for letters, title in ((("f",), "Find in Notes"), (("h",), "Trash"), (("m",), "Multi-Note Manager"),
+                           (("g",), "Jotlet Settings")):
+        activate_window_of(pid)
+        choose(pid, *letters)
+        window = dialog(app, title)
+        time.sleep(0.5)  # its parts are listed once it shows
+        check_focusable(window)
+        keys("Escape")
+        wait_for(lambda: gone(app, title), "Esc to close '%s'" % title)
+    print("PASS: every part of Find, Trash, the manager and Settings is named, and Esc closes each")
 
 
 def main(pid):
@@ -44,6 +83,10 @@ def main(pid):
             fail("'%s' has no press action (it has %s)" % (name, action_names(found[0])))
         buttons[name] = found[0]
     print("PASS: the note's text, parts and buttons are named; help and close can be pressed")
+    wait_for(lambda: window.name.startswith("Note \u201cMilk and bread") and window.name.endswith("not saved"),
+             "the note named by its first words, unsaved (it is named %r)" % window.name)
+    print("PASS: the note is named by its first words and says it is not saved")
+    check_windows(app, pid)
 
     choose(pid, "e", "a")  # Special Note > Reminder (alarm)
     check_fields(dialog(app, "Reminder Time"))

@@ -416,7 +416,7 @@ void TestStartup::aNoteKeepsItsFileAcrossALogOff()
     QCOMPARE(kept->filePath(), path); // Save writes to its file, not to a second copy elsewhere
     QCOMPARE(kept->title(), QStringLiteral("Jotlet - shopping.not"));
     QCOMPARE(kept->alpha(), kTransparencyLevels[2]);
-    QCOMPARE(board.notes().last()->title(), QStringLiteral("Jotlet -  *")); // still in no file
+    QCOMPARE(board.notes().last()->title(), QStringLiteral("Jotlet *")); // still in no file
     QVERIFY(!loadNoteFile(path).first().session.present); // the user's own file never holds what the session keeps
 }
 

@@ -120,7 +120,7 @@ void TestNote::unsavedMarkAndQuestion()
     Note* note = board.createNote();
     note->setSaveNewNoteOnClose(saveNewOnClose);
     note->text().setText(QStringLiteral("milk"));
-    QCOMPARE(note->title(), saveNewOnClose ? QStringLiteral("Jotlet -  *") : QStringLiteral("Jotlet - "));
+    QCOMPARE(note->title(), saveNewOnClose ? QStringLiteral("Jotlet *") : QStringLiteral("Jotlet"));
     QSignalSpy paused(note, &Note::stayOnTopChanged);
 
     QCOMPARE(note->close(), !stillOpen);
@@ -456,7 +456,7 @@ void TestNote::resetLeavesAFreshNote()
     note.run(Command::ResetNote);
     QCOMPARE(note.geometry().size(), QSize(2325, 2085));
     QCOMPARE(note.colorText(), QStringLiteral("yellow"));
-    QCOMPARE(note.title(), QStringLiteral("Jotlet - "));
+    QCOMPARE(note.title(), QStringLiteral("Jotlet"));
     QVERIFY(note.filePath().isEmpty());
     note.text().setSelStart(1);
     QCOMPARE(note.text().selColor(), 0u);

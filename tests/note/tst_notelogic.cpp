@@ -132,7 +132,7 @@ void TestNoteLogic::keepOnScreen()
 void TestNoteLogic::captions()
 {
     QCOMPARE(noteTitle(QStringLiteral("/home/ann/a.not"), true), QStringLiteral("Jotlet - a.not *"));
-    QCOMPARE(noteTitle(QString(), true), QStringLiteral("Jotlet -  *"));
+    QCOMPARE(noteTitle(QString(), true), QStringLiteral("Jotlet *"));
     QCOMPARE(subCaptionText(NoteFilename, {}, 0, 0, QString()), QStringLiteral("File: "));
     QCOMPARE(subCaptionText(WordCount, {}, 3, 0, QString()), QStringLiteral("Word Count: 3"));
     QCOMPARE(shownCharacterCount(40, 5), 21);

@@ -39,10 +39,10 @@ void render(const QMenu* menu, int depth, QStringList& lines)
             lines << line + QLatin1Char('-');
             continue;
         }
-        const QStringList parts = action->text().split(QLatin1Char('\t'));
-        line += parts.first();
-        if (parts.size() > 1) {
-            line += QStringLiteral(" {%1}").arg(parts.at(1));
+        QVERIFY(!action->text().contains(QLatin1Char('\t'))); // a screen reader would read the key as the name
+        line += action->text();
+        if (!action->shortcut().isEmpty()) {
+            line += QStringLiteral(" {%1}").arg(action->shortcut().toString(QKeySequence::NativeText));
         }
         if (action->isChecked()) {
             line += QStringLiteral(" [x]");
