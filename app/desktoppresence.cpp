@@ -25,6 +25,7 @@ namespace {
 constexpr int kMostNotesListed = 30;
 constexpr int kLongestMenuText = 40;
 constexpr int kLongestNotificationBody = 200;
+constexpr int kTrayLookInterval = 2000; // ms
 
 // The note's first line with any text.
 QString firstLine(const QString& text)
@@ -70,8 +71,39 @@ DesktopPresence::DesktopPresence(NoteBoard& board, QObject* parent)
             takeNewNoteKey();
         }
     });
-    // A panel that starts after the program brings its tray with it: the notes follow once the user is back.
+    // A panel that starts after the program (at log-in) brings its tray with it, and one that ends takes it away:
+    // the notes leave the taskbar and come back to it. Desktops do not announce a tray the same way, so it is
+    // looked for every few seconds (one short question to the window system).
+    m_trayWatch.setInterval(kTrayLookInterval);
+    connect(&m_trayWatch, &QTimer::timeout, this, &DesktopPresence::followTray);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &DesktopPresence::updateTaskbar);
+}
+
+void DesktopPresence::followTray()
+{
+    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available != m_trayAvailable) {
+        m_trayAvailable = available;
+        if (m_tray && m_options.showTrayIcon && available) {
+            m_tray->show(); // in the new tray
+        }
+        updateTaskbar();
+    }
+    showToolTip();
+}
+
+void DesktopPresence::showToolTip()
+{
+    if (!m_tray) {
+        return;
+    }
+    const int notes = int(m_board.count());
+    const QString tip = notes == 0
+                            ? tr("Jotlet: no notes open. Click for a new note.")
+                            : tr("Jotlet: %n note(s). Click to put them away or bring them back.", nullptr, notes);
+    if (m_tray->toolTip() != tip) {
+        m_tray->setToolTip(tip);
+    }
 }
 
 DesktopPresence::~DesktopPresence() = default;
@@ -79,9 +111,11 @@ DesktopPresence::~DesktopPresence() = default;
 void DesktopPresence::start()
 {
     m_options = readDesktopOptions();
+    m_trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     createMenu();
     applyOptions();
     takeNewNoteKey();
+    m_trayWatch.start();
 }
 
 void DesktopPresence::createMenu()
@@ -162,7 +196,7 @@ void DesktopPresence::applyOptions()
     if (m_options.showTrayIcon && !m_tray) {
         m_tray = new QSystemTrayIcon(QIcon::fromTheme(QStringLiteral("jotlet"), QIcon(QStringLiteral(":/jotlet.svg"))),
                                      this);
-        m_tray->setToolTip(QStringLiteral("Jotlet"));
+        showToolTip();
         m_tray->setContextMenu(m_menu.get());
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             onActivated(reason);

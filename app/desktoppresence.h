@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <QTimer>
 
 #include <QPointer>
 #include <functional>
@@ -68,12 +69,16 @@ private:
     void openManager();
     void onActivated(int reason);
     bool trayShows() const;
+    void followTray();
+    void showToolTip();
 
     NoteBoard& m_board;
     DesktopOptions m_options;
     std::unique_ptr<QMenu> m_menu;
     QSystemTrayIcon* m_tray = nullptr;
     GlobalKey* m_key;
+    QTimer m_trayWatch;
+    bool m_trayAvailable = false;
     DesktopNotifier* m_notifier;
     QAction* m_notesStart = nullptr; // the separator the open notes follow
     QList<QAction*> m_noteActions;

@@ -3,6 +3,7 @@
 #include "dialogs/keydialog.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -37,7 +38,32 @@ KeyDialog::KeyDialog(const QKeySequence& current, QWidget* owner)
         m_answer = QKeySequence();
         accept();
     });
+    // Enter and Esc answer the dialog, as in every dialog, instead of being recorded as the key.
+    m_field->installEventFilter(this);
+    if (!owner) {
+        // Asked from the tray, it has no note to stand above: it stands above every note (on-top ones too).
+        setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
     m_field->setFocus();
+}
+
+bool KeyDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_field && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            keepFirstCombination();
+            m_answer = m_field->keySequence();
+            accept();
+            return true;
+        }
+        if (plain && key->key() == Qt::Key_Escape) {
+            reject();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void KeyDialog::keepFirstCombination()
@@ -51,6 +77,9 @@ void KeyDialog::keepFirstCombination()
 std::optional<QKeySequence> KeyDialog::ask(const QKeySequence& current, QWidget* owner)
 {
     KeyDialog dialog(current, owner);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow(); // in front, with the keyboard, wherever it was asked from
     dialog.exec();
     return dialog.answer();
 }

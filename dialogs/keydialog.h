@@ -11,8 +11,8 @@ class QKeySequenceEdit;
 
 namespace jotlet {
 
-// "New-Note Key": records the key the user presses next (one combination, such as Ctrl+Alt+N). OK gives it,
-// "No Key" gives an empty sequence, Cancel and Esc give nothing.
+// "New-Note Key": records the key the user presses next (one combination, such as Ctrl+Alt+N). OK and Enter give
+// it, "No Key" gives an empty sequence, Cancel and Esc give nothing.
 class KeyDialog : public QDialog
 {
     Q_OBJECT
@@ -25,6 +25,9 @@ public:
 
     // Asks and waits for the answer.
     static std::optional<QKeySequence> ask(const QKeySequence& current, QWidget* owner = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void keepFirstCombination();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/settingswindow.h"
 
+#include "dialogs/keydialog.h"
 #include "note/notelook.h"
 #include "platform/desktoplook.h"
 #include "support/appinfo.h"
@@ -170,11 +171,44 @@ QWidget* SettingsWindow::createDesktopGroup()
     lookRow->addWidget(lookLabel);
     lookRow->addWidget(m_noteLook, 1);
     layout->addLayout(lookRow);
-    layout->addWidget(explanation(tr("The tray icon's menu makes, shows and hides notes; the key that makes a new "
-                                     "note from anywhere (Ctrl+Alt+N at first) is chosen there too. Desktops "
-                                     "without a tray keep the notes in the taskbar."),
+    layout->addLayout(createNewNoteKeyRow(desktop, options.newNoteKey));
+    layout->addWidget(explanation(tr("The tray icon's menu makes, shows and hides notes, and the new-note key makes a "
+                                     "note from anywhere (it can be chosen in that menu too). Desktops without a "
+                                     "tray keep the notes in the taskbar."),
                                   desktop));
     return desktop;
+}
+
+QLayout* SettingsWindow::createNewNoteKeyRow(QWidget* group, const QString& key)
+{
+    m_newNoteKey = key;
+    auto* row = new QHBoxLayout;
+    m_keyShown = new QLineEdit(group);
+    m_keyShown->setObjectName(QStringLiteral("txtNewNoteKey"));
+    m_keyShown->setReadOnly(true);
+    auto* label = new QLabel(tr("New-note &key:"), group);
+    label->setBuddy(m_keyShown);
+    auto* change = new QPushButton(tr("Chan&ge..."), group);
+    change->setObjectName(QStringLiteral("btnNewNoteKey"));
+    connect(change, &QPushButton::clicked, this, [this] {
+        const std::optional<QKeySequence> chosen
+            = KeyDialog::ask(QKeySequence::fromString(m_newNoteKey, QKeySequence::PortableText), this);
+        if (chosen) {
+            m_newNoteKey = chosen->toString(QKeySequence::PortableText);
+            showNewNoteKey();
+        }
+    });
+    row->addWidget(label);
+    row->addWidget(m_keyShown, 1);
+    row->addWidget(change);
+    showNewNoteKey();
+    return row;
+}
+
+void SettingsWindow::showNewNoteKey()
+{
+    const QKeySequence key = QKeySequence::fromString(m_newNoteKey, QKeySequence::PortableText);
+    m_keyShown->setText(key.isEmpty() ? tr("None") : key.toString(QKeySequence::NativeText));
 }
 
 QWidget* SettingsWindow::createNotesFolderGroup()
@@ -235,8 +269,9 @@ bool SettingsWindow::keepDesktopOptions()
     options.showTrayIcon = m_trayIcon->isChecked();
     options.keepNotesOutOfTaskbar = m_outOfTaskbar->isChecked();
     options.keepRunning = m_keepRunning->isChecked();
+    options.newNoteKey = m_newNoteKey;
     if (options.showTrayIcon == before.showTrayIcon && options.keepNotesOutOfTaskbar == before.keepNotesOutOfTaskbar
-        && options.keepRunning == before.keepRunning) {
+        && options.keepRunning == before.keepRunning && options.newNoteKey == before.newNoteKey) {
         return true;
     }
     SettingsError error;

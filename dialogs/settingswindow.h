@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace jotlet {
@@ -36,6 +37,8 @@ public:
 private:
     QWidget* createDesktopGroup();
     QWidget* createNotesFolderGroup();
+    QLayout* createNewNoteKeyRow(QWidget* group, const QString& key);
+    void showNewNoteKey();
     bool keepDesktopOptions();
     bool keepNotesFolder();
     bool keepNoteLook();
@@ -48,6 +51,8 @@ private:
     QCheckBox* m_keepRunning = nullptr;
     QLineEdit* m_notesFolder = nullptr;
     QComboBox* m_noteLook = nullptr;
+    QLineEdit* m_keyShown = nullptr;
+    QString m_newNoteKey; // as stored ("Ctrl+Alt+N"); empty: none
     QLabel* m_problem;
     QWidget* m_content = nullptr;
 };

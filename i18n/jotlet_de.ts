@@ -961,6 +961,17 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         <source>Show Note</source>
         <translation>Notiz zeigen</translation>
     </message>
+    <message>
+        <source>Jotlet: no notes open. Click for a new note.</source>
+        <translation>Jotlet: keine Notiz offen. Ein Klick legt eine neue an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Jotlet: %n note(s). Click to put them away or bring them back.</source>
+        <translation>
+            <numerusform>Jotlet: %n Notiz. Ein Klick legt sie weg oder holt sie zurück.</numerusform>
+            <numerusform>Jotlet: %n Notizen. Ein Klick legt sie weg oder holt sie zurück.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>jotlet::FindWindow</name>
@@ -1533,10 +1544,6 @@ Springfield 12345</translation>
         <translation>Im Infobereich &amp;weiterlaufen, wenn die letzte Notiz schließt</translation>
     </message>
     <message>
-        <source>The tray icon&apos;s menu makes, shows and hides notes; the key that makes a new note from anywhere (Ctrl+Alt+N at first) is chosen there too. Desktops without a tray keep the notes in the taskbar.</source>
-        <translation>Das Menü des Symbols im Infobereich legt Notizen an, zeigt und verbirgt sie; dort wird auch das Tastenkürzel gewählt, das von überall eine neue Notiz anlegt (anfangs Strg+Alt+N). Desktops ohne Infobereich behalten die Notizen in der Taskleiste.</translation>
-    </message>
-    <message>
         <source>Notes folder</source>
         <translation>Notizordner</translation>
     </message>
@@ -1582,11 +1589,23 @@ Springfield 12345</translation>
     </message>
     <message>
         <source>Note &amp;look:</source>
-        <translation>&amp;Aussehen der Notizen:</translation>
+        <translation>Aussehen der &amp;Notizen:</translation>
     </message>
     <message>
         <source>Note looks</source>
         <translation>Aussehen der Notizen</translation>
+    </message>
+    <message>
+        <source>The tray icon&apos;s menu makes, shows and hides notes, and the new-note key makes a note from anywhere (it can be chosen in that menu too). Desktops without a tray keep the notes in the taskbar.</source>
+        <translation>Das Menü des Symbols im Infobereich legt Notizen an, zeigt und verbirgt sie, und das Tastenkürzel für neue Notizen legt von überall eine Notiz an (es lässt sich auch in diesem Menü wählen). Desktops ohne Infobereich behalten die Notizen in der Taskleiste.</translation>
+    </message>
+    <message>
+        <source>New-note &amp;key:</source>
+        <translation>Ta&amp;stenkürzel für neue Notizen:</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ge...</source>
+        <translation>Än&amp;dern...</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@ constexpr SettingInfo kSettings[] = {
     {Setting::NotesNotKept, "NotesNotKept", ""},
     {Setting::ShowTrayIcon, "ShowTrayIcon", "True"},
     {Setting::KeepNotesOutOfTaskbar, "KeepNotesOutOfTaskbar", "True"},
-    {Setting::KeepRunning, "KeepRunning", "False"},
+    {Setting::KeepRunning, "KeepRunning", "True"},
     {Setting::NewNoteKey, "NewNoteKey", "Ctrl+Alt+N"},
     {Setting::RecentFiles, "RecentFiles", ""},
     {Setting::NotesFolder, "NotesFolder", ""},

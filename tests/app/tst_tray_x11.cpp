@@ -28,6 +28,7 @@
 #include <QStyleHints>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -163,7 +164,9 @@ private slots:
     void trayMenuCommands();
     void notesLeaveTheTaskbarOnlyBesideATray_data();
     void notesLeaveTheTaskbarOnlyBesideATray();
+    void notesFollowATrayThatComesAndGoes();
     void clickHidesAndShowsAndQuitKeepsEveryNote();
+    void keyDialogFromTheTrayTakesEnter();
     void keepRunningAfterTheLastNote_data();
     void keepRunningAfterTheLastNote();
     void newNoteKeyFromAnotherProgram_data();
@@ -231,7 +234,7 @@ void TestTrayX11::trayMenuCommands()
     }
     QVERIFY(action(QStringLiteral("trayShowIcon"))->isChecked());
     QVERIFY(action(QStringLiteral("trayOutOfTaskbar"))->isChecked());
-    QVERIFY(!action(QStringLiteral("trayKeepRunning"))->isChecked());
+    QVERIFY(action(QStringLiteral("trayKeepRunning"))->isChecked()); // beside a tray, it stays there at first
     QCOMPARE(action(QStringLiteral("trayNewNoteKey"))->text(), QStringLiteral("New-Note &Key (Ctrl+Alt+N)..."));
 
     action(QStringLiteral("trayNewNote"))->trigger();
@@ -316,6 +319,59 @@ void TestTrayX11::notesLeaveTheTaskbarOnlyBesideATray()
     end(program);
 }
 
+// At log-in the panel may start after the program: its tray appears, and the notes leave the taskbar; when the panel
+// ends, they come back to it, since the taskbar is then the only way to them.
+void TestTrayX11::notesFollowATrayThatComesAndGoes()
+{
+    QVERIFY(
+        writeMainNoteFile({sampleNote(QStringLiteral("one")),
+                           sampleNote(QStringLiteral("two"), QStringLiteral("blue"), QRect(6000, 3000, 3000, 2500))}));
+    QProcess program;
+    QVERIFY(start(program, 2));
+    const QStringList notes = noteWindows();
+    const auto inTaskbar = [&notes](bool in) {
+        return std::all_of(notes.cbegin(), notes.cend(), [in](const QString& id) {
+            const QString state = wmState(id.toULongLong());
+            return !state.isEmpty() && state.contains(QLatin1String("_NET_WM_STATE_SKIP_TASKBAR")) != in;
+        });
+    };
+    QVERIFY(waitUntil([&] { return inTaskbar(true); }));
+    auto host = std::make_unique<TrayHost>();
+    QVERIFY(host->isRunning());
+    QVERIFY2(waitUntil([&] { return inTaskbar(false); }, 5000), "the notes stayed in the taskbar beside a tray");
+    QVERIFY(waitUntil([] { return embeddedIcons().size() == 1; }));
+    host.reset();
+    QVERIFY2(waitUntil([&] { return inTaskbar(true); }, 5000), "the notes stayed out of the taskbar without a tray");
+    end(program);
+}
+
+// "New-Note Key..." from the tray's menu: the dialog comes to the front above the notes, records the combination
+// pressed, and Enter keeps it.
+void TestTrayX11::keyDialogFromTheTrayTakesEnter()
+{
+    TrayHost host;
+    QProcess program;
+    QVERIFY(start(program, 1));
+    QVERIFY(waitUntil([] { return embeddedIcons().size() == 1; }));
+    clickOn(embeddedIcons().first(), 3);
+    QTest::qWait(500);
+    pressKeys(QStringLiteral("o"));
+    QTest::qWait(300);
+    pressKeys(QStringLiteral("k"));
+    QVERIFY2(waitUntil([] {
+                 return runTool(QStringLiteral("xdotool"),
+                                {QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")})
+                            .trimmed()
+                        == QLatin1String("New-Note Key");
+             }),
+             "the key dialog is not the active window");
+    pressKeys(QStringLiteral("ctrl+alt+k"));
+    QTest::qWait(300);
+    pressKeys(QStringLiteral("Return"));
+    QVERIFY(waitUntil([] { return readSetting(Setting::NewNoteKey) == QLatin1String("Ctrl+Alt+K"); }));
+    end(program);
+}
+
 // As a user: a click on the icon puts the notes away and brings them back where they were; "Quit" in its menu (the
 // last item, chosen with the keyboard) ends the program with every note kept, hidden ones too, and they come back
 // shown.
@@ -362,8 +418,8 @@ void TestTrayX11::keepRunningAfterTheLastNote_data()
     QTest::addColumn<bool>("tray");
     QTest::addColumn<bool>("keepRunning");
     QTest::addColumn<bool>("runs");
-    QTest::newRow("tray, kept running") << true << true << true;
-    QTest::newRow("tray, by default") << true << false << false;
+    QTest::newRow("tray, kept running (the default)") << true << true << true;
+    QTest::newRow("tray, option off") << true << false << false;
     QTest::newRow("no tray, kept running") << false << true << false;
 }
 
