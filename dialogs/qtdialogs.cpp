@@ -5,6 +5,7 @@
 
 #include "dialogs/aboutwindow.h"
 #include "dialogs/currentprinter.h"
+#include "dialogs/helpwindow.h"
 #include "dialogs/inputdialogs.h"
 #include "dialogs/noteprinter.h"
 #include "dialogs/settingswindow.h"
@@ -137,6 +138,12 @@ public:
     void showAbout(QObject* owner) override
     {
         AboutWindow window(ownerWidget(owner));
+        runDialog(window);
+    }
+
+    void showHelp(QObject* owner) override
+    {
+        HelpWindow window(ownerWidget(owner));
         runDialog(window);
     }
 

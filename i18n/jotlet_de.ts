@@ -1078,6 +1078,141 @@ Nichts von dem, was Sie schreiben, geht verloren: Es wird auf diesem Computer au
     </message>
 </context>
 <context>
+    <name>jotlet::HelpWindow</name>
+    <message>
+        <source>A note</source>
+        <translation>Eine Notiz</translation>
+    </message>
+    <message>
+        <source>Type into a note and it keeps what you type. Right-click it (or press Shift+F10) for everything it can do: colours and a dark look, fonts, checklists, pictures, special notes that show the time, a reminder, a feed or a stock quote, printing and e-mail. Drag the title to move it; double-click the icon to roll it up.</source>
+        <translation>Tippen Sie in eine Notiz, und sie behält, was Sie tippen. Ein Rechtsklick (oder Umschalt+F10) zeigt alles, was sie kann: Farben und ein dunkles Aussehen, Schriften, Checklisten, Bilder, Spezialnotizen mit Uhrzeit, Erinnerung, Feed oder Aktienkurs, Drucken und E-Mail. Ziehen Sie den Titel, um sie zu verschieben; ein Doppelklick auf das Symbol rollt sie auf.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Strg+N</translation>
+    </message>
+    <message>
+        <source>a new note</source>
+        <translation>eine neue Notiz</translation>
+    </message>
+    <message>
+        <source>Ctrl+S, Ctrl+O</source>
+        <translation>Strg+S, Strg+O</translation>
+    </message>
+    <message>
+        <source>save the note, open a note file</source>
+        <translation>die Notiz speichern, eine Notizdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Strg+Umschalt+F</translation>
+    </message>
+    <message>
+        <source>find words in every note, open or not</source>
+        <translation>Wörter in allen Notizen suchen, offen oder nicht</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+L</source>
+        <translation>Strg+Umschalt+L</translation>
+    </message>
+    <message>
+        <source>make the lines a checklist; Ctrl+Enter ticks an item</source>
+        <translation>die Zeilen zur Checkliste machen; Strg+Eingabe hakt einen Eintrag ab</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Umschalt+F10</translation>
+    </message>
+    <message>
+        <source>the note&apos;s menu</source>
+        <translation>das Menü der Notiz</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+Space</source>
+        <translation>Alt+Umschalt+Leertaste</translation>
+    </message>
+    <message>
+        <source>the window menu (Alt+Space where the desktop leaves it free)</source>
+        <translation>das Fenstermenü (Alt+Leertaste, wo die Arbeitsfläche sie frei lässt)</translation>
+    </message>
+    <message>
+        <source>Alt+F7, Alt+F8</source>
+        <translation>Alt+F7, Alt+F8</translation>
+    </message>
+    <message>
+        <source>move or size the note with the arrow keys; Enter keeps it, Esc takes it back</source>
+        <translation>die Notiz mit den Pfeiltasten verschieben oder ihre Größe ändern; Eingabe behält es, Esc nimmt es zurück</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab</source>
+        <translation>Strg+Tab</translation>
+    </message>
+    <message>
+        <source>from the text to the note&apos;s buttons</source>
+        <translation>vom Text zu den Knöpfen der Notiz</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>roll the note up or down</source>
+        <translation>die Notiz auf- oder abrollen</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>check the spelling</source>
+        <translation>die Rechtschreibung prüfen</translation>
+    </message>
+    <message>
+        <source>Where notes are kept</source>
+        <translation>Wo Notizen liegen</translation>
+    </message>
+    <message>
+        <source>Notes open when you log off come back when you log in. Notes you save are in the files you chose; the rest are kept in %1.</source>
+        <translation>Notizen, die beim Abmelden offen sind, kommen beim Anmelden wieder. Gespeicherte Notizen liegen in den Dateien, die Sie gewählt haben; die übrigen liegen in %1.</translation>
+    </message>
+    <message>
+        <source>Notes without a file of their own are in the notes folder %1, which your sync tool carries to your other computers.</source>
+        <translation>Notizen ohne eigene Datei liegen im Notizordner %1, den Ihr Synchronisierungswerkzeug auf Ihre anderen Computer bringt.</translation>
+    </message>
+    <message>
+        <source>Getting a note back</source>
+        <translation>Eine Notiz zurückholen</translation>
+    </message>
+    <message>
+        <source>A note closed without saving, or deleted, goes to the trash for 30 days: Trash... in the note&apos;s menu brings it back. Find in Notes (Ctrl+Shift+F) finds any note by its words, in files, in the notes folder and in the trash.</source>
+        <translation>Eine ohne Speichern geschlossene oder gelöschte Notiz liegt 30 Tage im Papierkorb: Papierkorb... im Menü der Notiz holt sie zurück. In Notizen suchen (Strg+Umschalt+F) findet jede Notiz an ihren Wörtern, in Dateien, im Notizordner und im Papierkorb.</translation>
+    </message>
+    <message>
+        <source>The manual (man jotlet): every option, file and setting</source>
+        <translation>Das Handbuch (man jotlet): alle Optionen, Dateien und Einstellungen</translation>
+    </message>
+    <message>
+        <source>Jotlet Help</source>
+        <translation>Jotlet-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: %1. Run &quot;man jotlet&quot; in a terminal.</source>
+        <translation>Das Handbuch konnte nicht geöffnet werden: %1. Geben Sie „man jotlet“ in einem Terminal ein.</translation>
+    </message>
+</context>
+<context>
     <name>jotlet::InputDialog</name>
     <message>
         <source>&amp;Ok</source>
@@ -1169,20 +1304,6 @@ It is still open with all its changes; try saving it somewhere else with Save As
 Sie ist mit allen Änderungen noch offen; versuchen Sie, sie mit Speichern unter an einem anderen Ort zu speichern.</translation>
     </message>
     <message>
-        <source>Perform Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Changes have been made to this note.
-Would you like to save now?</source>
-        <translation>Diese Notiz wurde geändert.
-Möchten Sie jetzt speichern?</translation>
-    </message>
-    <message>
-        <source>This feature has not been implemented in this release</source>
-        <translation>Diese Funktion ist in dieser Version nicht enthalten</translation>
-    </message>
-    <message>
         <source>Quorvel&apos;s Website</source>
         <translation>Website von Quorvel</translation>
     </message>
@@ -1206,6 +1327,16 @@ Möchten Sie jetzt speichern?</translation>
     <message>
         <source>The picture could not be put in the note: %1.</source>
         <translation>Das Bild konnte nicht in die Notiz eingefügt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Save Changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>This note has changes that are not saved.
+Save them now? With No, the note closes unsaved and waits in the Trash for 30 days.</source>
+        <translation>Diese Notiz hat Änderungen, die nicht gespeichert sind.
+Jetzt speichern? Mit Nein schließt die Notiz ungespeichert und wartet 30 Tage im Papierkorb.</translation>
     </message>
 </context>
 <context>

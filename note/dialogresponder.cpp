@@ -20,6 +20,7 @@ public:
     void warning(QObject*, const QString&, const QString&) override { }
     void showAbout(QObject*) override { }
     void showSettings(QObject*) override { }
+    void showHelp(QObject*) override { }
     SpellingAnswer spellingDialog(QObject*, const SpellingQuestion&) override { return {}; }
     void critical(QObject*, const QString&, const QString&) override { }
     std::optional<QString> textDialog(const QString&, const QString&, const QString&) override { return std::nullopt; }

@@ -86,6 +86,8 @@ public:
     virtual void showAbout(QObject* owner) = 0;
     // The settings window, until the user closes it.
     virtual void showSettings(QObject* owner) = 0;
+    // The help window ("?" on a note).
+    virtual void showHelp(QObject* owner) = 0;
     // The spelling correction dialog: what to do with a word the check does not know.
     virtual SpellingAnswer spellingDialog(QObject* owner, const SpellingQuestion& question) = 0;
     // A notice shown without waiting for it and without taking the keyboard from where the user types (something

@@ -668,8 +668,9 @@ std::optional<Answer> Note::askToSaveBeforeClose()
     StayOnTopPause pause(*this);
     if (m_filePath.isEmpty() || !m_record.AutoSave) {
         return dialogResponder().question(m_dialogOwner,
-                                          tr("Perform Save"),
-                                          tr("Changes have been made to this note.\nWould you like to save now?"),
+                                          tr("Save Changes?"),
+                                          tr("This note has changes that are not saved.\nSave them now? With No, "
+                                             "the note closes unsaved and waits in the Trash for 30 days."),
                                           noteDisplayName(m_filePath, m_text->text()));
     }
     return Answer::Yes;

@@ -104,7 +104,7 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
         checkSpelling();
         break;
     case Command::ShowHelp:
-        dialogResponder().information(m_dialogOwner, tr("This feature has not been implemented in this release"));
+        dialogResponder().showHelp(m_dialogOwner);
         break;
     case Command::OpenWebsite:
         openForUser(QString::fromLatin1(kMakerWebsite),

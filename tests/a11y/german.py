@@ -29,7 +29,7 @@ def main(pid):
 
     close = wait_for(lambda: find_all(window, "push button", "Notiz schließen"), "the close button again")[0]
     press(close)
-    question = dialog(app, "Speichern")
+    question = dialog(app, "Änderungen speichern?")
     answers = sorted(b.name.replace("&", "") for b in find_all(question, "push button"))
     if answers != ["Abbrechen", "Ja", "Nein"]:
         fail("the save question offers %s" % answers)

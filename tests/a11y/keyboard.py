@@ -52,7 +52,7 @@ def main(pid):
     print("PASS: the reminder is set for %s" % journal_note(WORDS)["REMINDER"])
 
     keys("alt+F4")
-    dialog(app, "Perform Save")
+    dialog(app, "Save Changes?")
     keys("alt+n")  # No: close without saving
     wait_for(lambda: len(note_windows(app)) == 1 and the_note(app) is None, "the note to close")
     print("PASS: Alt+F4 and No closed the note; the first note stays")

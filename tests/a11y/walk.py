@@ -97,7 +97,7 @@ def main(pid):
     print("PASS: every field of the reminder and settings windows has a name or a label")
 
     press(buttons["Close note"])
-    question = dialog(app, "Perform Save")
+    question = dialog(app, "Save Changes?")
     answers = [b.name for b in find_all(question, "push button")]
     if sorted(a.replace("&", "") for a in answers) != ["Cancel", "No", "Yes"]:
         fail("the save question offers %s" % answers)

@@ -97,9 +97,15 @@ public:
     }
     QList<QObject*> owners; // the owner of each question, notice and warning, in order
     int aboutShown = 0;
+    int helpShown = 0;
     int settingsShown = 0;
     void showSettings(QObject*) override { ++settingsShown, ++calls; }
     void showAbout(QObject*) override { ++aboutShown, ++calls; }
+    void showHelp(QObject* owner) override
+    {
+        ++helpShown, ++calls;
+        owners << owner;
+    }
     QList<jotlet::SpellingAnswer> spellingAnswers; // Cancel when none is left
     QList<jotlet::SpellingQuestion> spellingQuestions;
     jotlet::SpellingAnswer spellingDialog(QObject*, const jotlet::SpellingQuestion& question) override

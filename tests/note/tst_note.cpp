@@ -126,8 +126,10 @@ void TestNote::unsavedMarkAndQuestion()
     QCOMPARE(note->close(), !stillOpen);
     QCOMPARE(dialogs.questionsAsked.size(), asked ? 1 : 0);
     if (asked) {
-        QCOMPARE(dialogs.questionsAsked.first(),
-                 QStringLiteral("Perform Save|Changes have been made to this note.\nWould you like to save now?"));
+        QCOMPARE(
+            dialogs.questionsAsked.first(),
+            QStringLiteral("Save Changes?|This note has changes that are not saved.\nSave them now? With No, the note "
+                           "closes unsaved and waits in the Trash for 30 days."));
         QCOMPARE(dialogs.questionDetails.first(), QStringLiteral("\u201Cmilk\u201D")); // which note it asks about
         // Off the top while the question is open, on top again afterwards.
         QCOMPARE(paused.size(), 2);

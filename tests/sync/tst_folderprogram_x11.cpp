@@ -111,7 +111,7 @@ void TestFolderProgramX11::closingRightAfterTypingKeepsIt()
     typeInto(noteWindows().last(), QStringLiteral("gamma"));
     QTest::qWait(300);
     pressKeys(QStringLiteral("alt+F4"));
-    QTRY_VERIFY_WITH_TIMEOUT(windowNamed(QStringLiteral("^Perform Save$")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(windowNamed(QStringLiteral("^Save Changes\\?$")), 5000);
     pressKeys(QStringLiteral("alt+y"));
     QVERIFY(waitForNoteWindows(1));
     QTRY_VERIFY_WITH_TIMEOUT(folderText(m_folder).contains(QLatin1String("gamma")), 5000);

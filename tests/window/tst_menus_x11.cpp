@@ -4,11 +4,12 @@
 // pointer, and on the sub-caption its own menu; a held key acts once and Esc that closes a menu only closes the
 // menu; a question of an on-top note stands above it and belongs to it; a rolled-up note is its icon alone;
 // "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window; a dropped file replaces the text.
-// Screenshots of the main menu, a rolled-up note and the "Perform Save" question go to build/screenshots.
+// Screenshots of the main menu, a rolled-up note and the save question go to build/screenshots.
 #include "dialogs/qtdialogs.h"
 #include "freshfolders.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
+#include "support/appinfo.h"
 #include "window/notemenus.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
@@ -27,6 +28,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
@@ -70,6 +72,7 @@ private slots:
     void keyboardMenuOpensAtTheCaret();
     void questionStandsAboveItsNote();
     void aboutStandsAboveItsNote();
+    void helpButtonOpensTheHelp();
     void rolledUpNoteIsItsIcon();
     void captionTakesTheLeftButtonOnly();
     void transparencyNeedsACompositor();
@@ -318,6 +321,39 @@ void TestMenusX11::aboutStandsAboveItsNote()
     const qsizetype noteAt = stacking.indexOf(QString::number(m_window->winId()));
     QVERIFY2(noteAt >= 0 && stacking.indexOf(aboutId) > noteAt, qPrintable(stacking.join(QLatin1Char(' '))));
     QTRY_VERIFY_WITH_TIMEOUT(wmState(m_window->winId()).contains(QLatin1String("_NET_WM_STATE_ABOVE")), 5000);
+}
+
+void TestMenusX11::helpButtonOpensTheHelp()
+{
+    QWidget* help = m_window->findChild<QWidget*>(QStringLiteral("imgHelp"));
+    QVERIFY(help);
+    QString shown;
+    // The window runs its own event loop: it is read and closed from a timer that fires in that loop.
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (!window || !window->isActiveWindow()) {
+            return;
+        }
+        watch.stop();
+        QTest::qWait(300);
+        screenshot(QStringLiteral("help"));
+        if (auto* text = window->findChild<QTextBrowser*>(QStringLiteral("txtHelp"))) {
+            shown = text->toPlainText();
+        }
+        pressKeys(QStringLiteral("Escape")); // as every dialog, it closes with Esc
+    });
+    watch.start(100);
+    const QPoint at = help->mapToGlobal(help->rect().center());
+    xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 5000);
+    for (const char* words : {"Ctrl+Shift+F", "Trash", "man jotlet"}) {
+        QVERIFY2(shown.contains(QLatin1String(words)), words);
+    }
+    QVERIFY(shown.contains(QDir::toNativeSeparators(dataFolder())));
+    QVERIFY(!shown.contains(QLatin1String("not been implemented")));
 }
 
 void TestMenusX11::rolledUpNoteIsItsIcon()
