@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/noteboard.h"
 
+#include "note/notelogic.h"
+#include "note/screens.h"
+
 #include <algorithm>
 
 namespace jotlet {
@@ -20,11 +23,42 @@ Note* NoteBoard::createNote(NoteOrigin origin)
     m_notes.push_back(std::make_unique<Note>(origin, std::move(services)));
     Note* note = m_notes.back().get();
     connect(note, &Note::closed, this, [this, note] { remove(note); });
+    if (origin != NoteOrigin::Kept) {
+        // Connected before the window: the note moves before its window shows, the first time only. Notes kept
+        // from the last session keep their places exactly.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = connect(note, &Note::showRequested, this, [this, note, once] {
+            disconnect(*once);
+            placeClearOfOthers(note);
+        });
+    }
     if (m_viewFactory) {
         m_viewFactory(note);
     }
     emit noteAdded(note);
     return note;
+}
+
+void NoteBoard::placeClearOfOthers(Note* note)
+{
+    QList<QPoint> taken;
+    for (const auto& other : m_notes) {
+        if (other.get() != note && !other->isHidden()) {
+            taken << other->geometry().topLeft();
+        }
+    }
+    // The work area of the screen the note is on (the first screen's when it is on none).
+    const QList<QRect> areas = screenTwips().available;
+    QRect area = areas.value(0);
+    for (const QRect& each : areas) {
+        if (each.contains(note->geometry().center())) {
+            area = each;
+        }
+    }
+    const QPoint place = cascadePlace(note->geometry(), taken, area);
+    if (place != note->geometry().topLeft()) {
+        note->moveTo(place);
+    }
 }
 
 QList<Note*> NoteBoard::notes() const

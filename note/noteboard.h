@@ -75,6 +75,8 @@ signals:
 
 private:
     void remove(Note* note);
+    // Moves a note that is about to show for the first time off any other note's exact place.
+    void placeClearOfOthers(Note* note);
 
     std::vector<std::unique_ptr<Note>> m_notes;
     ViewFactory m_viewFactory;

@@ -4,9 +4,10 @@
 
 #include "support/files.h"
 
+#include <QCoreApplication>
 #include <QSize>
 
-#include <QCoreApplication>
+#include <algorithm>
 #include <limits>
 
 namespace jotlet {
@@ -121,6 +122,26 @@ QSize limitedSize(const QSize& twips)
 qint32 sizeWithinDesktop(qint32 twips, qint32 minimumTwips, qint32 desktopTwips)
 {
     return qBound(minimumTwips, twips, qMax(minimumTwips, desktopTwips));
+}
+
+QPoint cascadePlace(const QRect& wanted, const QList<QPoint>& taken, const QRect& area, int step)
+{
+    constexpr int kSamePlace = 45; // twips: three pixels
+    const auto isTaken = [&taken](const QPoint& at) {
+        return std::any_of(taken.cbegin(), taken.cend(), [&at](const QPoint& other) {
+            return qAbs(other.x() - at.x()) <= kSamePlace && qAbs(other.y() - at.y()) <= kSamePlace;
+        });
+    };
+    QPoint at = wanted.topLeft();
+    int restarts = 0;
+    for (int tries = 0; tries < 200 && isTaken(at); ++tries) {
+        at += QPoint(step, step);
+        const bool beyond = at.x() + wanted.width() > area.right() + 1 || at.y() + wanted.height() > area.bottom() + 1;
+        if (beyond) {
+            at = area.topLeft() + QPoint(++restarts * step, 0);
+        }
+    }
+    return at;
 }
 
 QPoint placeBeside(const QRect& other, const QSize& size, const QRect& area, int gap)

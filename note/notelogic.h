@@ -50,6 +50,11 @@ QPoint keepOnScreen(const QRect& window, const QList<QRect>& availableAreas);
 // least of it.
 QPoint placeBeside(const QRect& other, const QSize& size, const QRect& area, int gap = 150);
 
+// Where a new window goes so that it covers no other exactly (twips): where it wants to be when no other window's
+// top-left corner is there (within a few pixels), else a step down and right from it, again and again, starting
+// over at the area's top-left, a step further right each time, where the steps leave the area.
+QPoint cascadePlace(const QRect& wanted, const QList<QPoint>& taken, const QRect& area, int step = 300);
+
 // The window's size after the layout pass's limits.
 QSize limitedSize(const QSize& twips);
 

@@ -21,6 +21,8 @@ private slots:
     void keepOnScreen_data();
     void keepOnScreen();
     void captions();
+    void cascade_data();
+    void cascade();
 };
 
 void TestNoteLogic::wordCount_data()
@@ -139,6 +141,30 @@ void TestNoteLogic::captions()
     QCOMPARE(rollUpTooltip(QStringLiteral("Buy milk\r\nCall Anna about the trip to Berlin")),
              QStringLiteral("Buy milk Call Anna about the trip "));
     QCOMPARE(limitedSize(QSize(300, 200)), QSize(500, 425));
+}
+
+void TestNoteLogic::cascade_data()
+{
+    // A 4000 x 3000 twips note in a 19200 x 11400 twips work area; steps of 300 twips.
+    QTest::addColumn<QPoint>("wanted");
+    QTest::addColumn<QList<QPoint>>("taken");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("free") << QPoint(6000, 4000) << QList<QPoint> {{1000, 1000}} << QPoint(6000, 4000);
+    QTest::newRow("exactly taken") << QPoint(6000, 4000) << QList<QPoint> {{6000, 4000}} << QPoint(6300, 4300);
+    QTest::newRow("a pixel off is the same place")
+        << QPoint(6000, 4000) << QList<QPoint> {{6015, 3985}} << QPoint(6300, 4300);
+    QTest::newRow("a cascade already there")
+        << QPoint(6000, 4000) << QList<QPoint> {{6000, 4000}, {6300, 4300}, {6600, 4600}} << QPoint(6900, 4900);
+    QTest::newRow("at the bottom right: starts over at the top")
+        << QPoint(15200, 8400) << QList<QPoint> {{15200, 8400}} << QPoint(300, 0);
+}
+
+void TestNoteLogic::cascade()
+{
+    QFETCH(QPoint, wanted);
+    QFETCH(QList<QPoint>, taken);
+    QFETCH(QPoint, place);
+    QCOMPARE(cascadePlace(QRect(wanted, QSize(4000, 3000)), taken, QRect(0, 0, 19200, 11400)), place);
 }
 
 QTEST_GUILESS_MAIN(TestNoteLogic)

@@ -73,6 +73,7 @@ private slots:
     void questionStandsAboveItsNote();
     void aboutStandsAboveItsNote();
     void helpButtonOpensTheHelp();
+    void newNotesNeverCoverEachOther();
     void rolledUpNoteIsItsIcon();
     void captionTakesTheLeftButtonOnly();
     void transparencyNeedsACompositor();
@@ -354,6 +355,34 @@ void TestMenusX11::helpButtonOpensTheHelp()
     }
     QVERIFY(shown.contains(QDir::toNativeSeparators(dataFolder())));
     QVERIFY(!shown.contains(QLatin1String("not been implemented")));
+}
+
+void TestMenusX11::newNotesNeverCoverEachOther()
+{
+    // Ctrl+N twice: both new notes want the same default place; the second steps down and right of the first.
+    const QString id = QString::number(m_window->winId());
+    for (int i = 0; i < 2; ++i) {
+        typeInto(id, QString());
+        pressKeys(QStringLiteral("ctrl+n"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_board.count(), 2 + i, 5000);
+    }
+    QList<QPoint> places;
+    for (Note* note : m_board.notes()) {
+        auto* window = qobject_cast<QWidget*>(note->dialogOwner());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        places << note->geometry().topLeft();
+    }
+    QTest::qWait(300);
+    for (int i = 0; i < places.size(); ++i) {
+        for (int j = i + 1; j < places.size(); ++j) {
+            QVERIFY2((places[i] - places[j]).manhattanLength() > 90, "two notes stand at the same place");
+        }
+    }
+    for (Note* note : m_board.notes()) {
+        if (note != m_note) {
+            note->discard();
+        }
+    }
 }
 
 void TestMenusX11::rolledUpNoteIsItsIcon()
