@@ -33,11 +33,37 @@ void tellNotOpened(const QString& path, const QString& reason, QList<StartupNoti
             .arg(QDir::toNativeSeparators(path), reason)};
 }
 
-// A command line that names no note file: a new note opens, and the user hears why.
-void tellNotANoteFile(const StartupChoice& choice, const QString& commandLine, QList<StartupNotice>* notices)
+// A text file named on the command line: a new note holding its text, its stamp naming the file.
+bool openTextFile(NoteBoard& board, const QString& path)
+{
+    constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
+    QString text;
+    QString error;
+    if (!QFileInfo(path).isFile() || !readFileText(path, &text, &error, kMaxTextFileBytes) || text.contains(QChar(0))) {
+        return false;
+    }
+    Note* note = board.createNote();
+    note->takeText(text, path);
+    note->show();
+    return true;
+}
+
+// A command line that names no note file: a text file opens in a new note; anything else, a new note opens, and
+// the user hears why. True when the file's text is in a note.
+bool openOtherFile(NoteBoard& board,
+                   const StartupChoice& choice,
+                   const QString& commandLine,
+                   QList<StartupNotice>* notices)
 {
     if (choice.kind != StartupChoice::NewNote || commandLine.isEmpty()) {
-        return;
+        return false;
+    }
+    QString path = commandLine;
+    if (path.size() > 1 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"'))) {
+        path = path.mid(1, path.size() - 2);
+    }
+    if (openTextFile(board, path)) {
+        return true;
     }
     logError(kMain, 0, QStringLiteral("'%1' is not a note file (.not); a new note was opened").arg(commandLine));
     *notices << StartupNotice {
@@ -46,6 +72,7 @@ void tellNotANoteFile(const StartupChoice& choice, const QString& commandLine, Q
                                     "Jotlet opens note files (.not), and this is not one:\n%1\n\nA new "
                                     "note was opened instead.")
             .arg(QDir::toNativeSeparators(commandLine))};
+    return false;
 }
 
 bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNotice>* notices)
@@ -235,7 +262,9 @@ QList<StartupNotice> openForAnotherStart(NoteBoard& board,
 {
     QList<StartupNotice> notices;
     const StartupChoice choice = chooseStartup(commandLine, !*mainFileOpened && fileExists(mainNoteFilePath()));
-    tellNotANoteFile(choice, commandLine, &notices);
+    if (openOtherFile(board, choice, commandLine, &notices)) {
+        return notices;
+    }
     if (choice.kind == StartupChoice::CommandLineFile) {
         for (Note* note : board.notes()) {
             if (note->filePath() == choice.path) {
@@ -289,7 +318,7 @@ openStartingNotes(NoteBoard& board, const QString& commandLine, const std::funct
         opened = result == Opened::Some;
     }
     const StartupChoice choice = chooseStartup(commandLine, mainFile && !staleMainFile);
-    tellNotANoteFile(choice, commandLine, &outcome.notices);
+    opened = openOtherFile(board, choice, commandLine, &outcome.notices) || opened;
     bool keepMainFile = true;
     if (choice.kind == StartupChoice::CommandLineFile) {
         // A file whose note came back from the journal is open already, with its unsaved changes.

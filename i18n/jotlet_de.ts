@@ -1338,6 +1338,10 @@ Save them now? With No, the note closes unsaved and waits in the Trash for 30 da
         <translation>Diese Notiz hat Änderungen, die nicht gespeichert sind.
 Jetzt speichern? Mit Nein schließt die Notiz ungespeichert und wartet 30 Tage im Papierkorb.</translation>
     </message>
+    <message>
+        <source>From %1</source>
+        <translation>Aus %1</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::NoteManager</name>

@@ -639,28 +639,57 @@ void Note::setHidden(bool hidden)
 
 void Note::dropFiles(const QStringList& paths)
 {
-    constexpr qint64 kMaxDroppedFileBytes = 1024 * 1024;
     if (paths.isEmpty()) {
         return;
     }
-    if (isPictureFile(paths.first())) {
-        insertPictureFile(paths.first()); // told why, where it cannot go in
+    const QString path = paths.first();
+    if (isPictureFile(path)) {
+        insertPictureFile(path); // told why, where it cannot go in
         return;
     }
-    QString text;
+    if (path.endsWith(QLatin1String(".not"), Qt::CaseInsensitive)) {
+        const NoteList notes = loadNoteFile(path);
+        if (!notes.isEmpty()) {
+            rememberNoteFile(path);
+            openRecords(notes); // as Open does: this note's own text is never replaced
+            return;
+        }
+    }
+    // A text file opens in a new note beside this one: the words already here stay as they are.
     QString error;
-    if (!readFileText(paths.first(), &text, &error, kMaxDroppedFileBytes)) {
+    if (!readTextFile(path, &error)) {
         logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 75, error);
-        return;
+    }
+}
+
+bool Note::readTextFile(const QString& path, QString* error)
+{
+    constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
+    QString text;
+    if (!readFileText(path, &text, error, kMaxTextFileBytes)) {
+        return false;
     }
     if (text.contains(QChar(0))) {
-        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"),
-                 13,
-                 QStringLiteral("'%1' is not a text file; the note is left as it was").arg(paths.first()));
-        return;
+        *error = QStringLiteral("'%1' is not a text file; no note was made of it").arg(path);
+        return false;
     }
+    Note* note = m_services.createNote ? m_services.createNote(NoteOrigin::New) : nullptr;
+    if (!note) {
+        *error = QStringLiteral("no note could be made for '%1'").arg(path);
+        return false;
+    }
+    note->takeText(text, path);
+    note->moveTo(m_geometry.topLeft() + QPoint(300, 300));
+    note->show();
+    return true;
+}
+
+void Note::takeText(const QString& text, const QString& from)
+{
+    // Its text is nowhere else in a note file: every change is unsaved, and the stamp says where it came from.
     m_keepsEveryChange = true;
     m_text->setText(text);
+    setTimeStamp(tr("From %1").arg(fileNamePart(from)));
 }
 
 std::optional<Answer> Note::askToSaveBeforeClose()

@@ -162,8 +162,11 @@ public:
     void setSaveNewNoteOnClose(bool on);
     // Shows the sub-caption again (the time stamp becomes now; counts are counted again).
     void refreshSubCaption();
-    // Puts the first readable text file of a drop into the note.
+    // The first file of a drop: a picture goes in at the caret, a note file opens as Open opens one, a text file
+    // opens in a new note beside this one.
     void dropFiles(const QStringList& paths);
+    // Holds the text of a text file from now on, as unsaved text, its stamp naming the file.
+    void takeText(const QString& text, const QString& from);
     // The note's special note tells it what changed.
     void specialChanged(SpecialChange change);
     // Comes to the front at its size, above every window for now (a reminder that goes off); a hidden note shows
@@ -225,6 +228,8 @@ signals:
     void closed();
 
 private:
+    // A text file in a new note beside this one; false, with why, when it is no text file or cannot be read.
+    bool readTextFile(const QString& path, QString* error);
     friend class StayOnTopPause;
     void applyLook(NoteOrigin origin);
     void onTextChanged();

@@ -63,6 +63,8 @@ private slots:
     void aNoteKeepsItsFileAcrossALogOff();
     void commandLineFailuresAreTold_data();
     void commandLineFailuresAreTold();
+    void textFileOnTheCommandLine_data();
+    void textFileOnTheCommandLine();
     void dataFolderTroubleIsTold_data();
     void dataFolderTroubleIsTold();
     void sessionEndWritesEveryNote();
@@ -443,6 +445,38 @@ void TestStartup::commandLineFailuresAreTold()
     QVERIFY2(outcome.notices.first().text.contains(told) && outcome.notices.first().text.contains(name),
              qPrintable(outcome.notices.first().text));
     QCOMPARE(errorLogLines().size(), 1);
+}
+
+void TestStartup::textFileOnTheCommandLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text"); // empty: not a text file, told and a new note instead
+    QTest::newRow("UTF-8") << QByteArray("Grüße\r\nmilk") << QStringLiteral("Grüße\r\nmilk");
+    QTest::newRow("Windows-1252") << QByteArray("caf\xe9") << QStringLiteral("café");
+    QTest::newRow("binary") << QByteArray("\x7f"
+                                          "ELF\0\0\1",
+                                          7)
+                            << QString();
+}
+
+void TestStartup::textFileOnTheCommandLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const QString path = m_dir.filePath(QStringLiteral("shopping list.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    NoteBoard board;
+    const StartupOutcome outcome = openStartingNotes(board, QLatin1Char('"') + path + QLatin1Char('"'));
+    QCOMPARE(board.count(), 1);
+    const Note* note = board.notes().first();
+    QCOMPARE(note->text().text(), text);
+    QCOMPARE(outcome.notices.size(), text.isEmpty() ? 1 : 0);
+    if (!text.isEmpty()) {
+        QVERIFY(note->isUnsaved()); // its text is in no note file yet
+        QCOMPARE(note->subCaption(), QStringLiteral("From shopping list.txt"));
+    }
 }
 
 void TestStartup::dataFolderTroubleIsTold_data()

@@ -3,7 +3,8 @@
 // A note window on a real X server: a right click on the text opens the selection menu or the main menu at the
 // pointer, and on the sub-caption its own menu; a held key acts once and Esc that closes a menu only closes the
 // menu; a question of an on-top note stands above it and belongs to it; a rolled-up note is its icon alone;
-// "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window; a dropped file replaces the text.
+// "Always on Top" sets and clears _NET_WM_STATE_ABOVE on the same native window; a dropped text file opens in a
+// new note beside.
 // Screenshots of the main menu, a rolled-up note and the save question go to build/screenshots.
 #include "dialogs/qtdialogs.h"
 #include "freshfolders.h"
@@ -65,7 +66,7 @@ private slots:
     void rightClickOpensTheMenuAtThePointer_data();
     void rightClickOpensTheMenuAtThePointer();
     void alwaysOnTopOnTheSameWindow();
-    void droppedFileReplacesTheText();
+    void droppedTextFileOpensInANewNote();
     void subCaptionOpensTheCaptionMenu();
     void heldKeyActsOnce();
     void escapeClosingTheMenuLeavesTheNote();
@@ -176,7 +177,7 @@ void TestMenusX11::alwaysOnTopOnTheSameWindow()
     QCOMPARE(m_window->winId(), id);
 }
 
-void TestMenusX11::droppedFileReplacesTheText()
+void TestMenusX11::droppedTextFileOpensInANewNote()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("todo.txt"));
@@ -197,9 +198,16 @@ void TestMenusX11::droppedFileReplacesTheText()
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
 
-    QCOMPARE(m_note->text().text(), QStringLiteral("dropped text"));
-    QVERIFY(m_note->isUnsaved());
-    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("lblCaption"))->text().endsWith(QLatin1Char('*')));
+    QCOMPARE(m_note->text().text(), QStringLiteral("old")); // kept: the file opens in a note of its own
+    QTRY_COMPARE_WITH_TIMEOUT(m_board.count(), 2, 5000);
+    Note* opened = m_board.notes().last();
+    QCOMPARE(opened->text().text(), QStringLiteral("dropped text"));
+    QVERIFY(opened->isUnsaved());
+    auto* window = qobject_cast<QWidget*>(opened->dialogOwner());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblCaption"))->text().endsWith(QLatin1Char('*')));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblSubCaption"))->text(), QStringLiteral("From todo.txt"));
+    opened->discard();
 }
 
 void TestMenusX11::subCaptionOpensTheCaptionMenu()
