@@ -219,7 +219,9 @@ QWidget* SettingsWindow::createNotesFolderGroup()
     auto* choose = new QPushButton(tr("C&hoose..."), group);
     choose->setObjectName(QStringLiteral("btnChooseFolder"));
     connect(choose, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getExistingDirectory(this, tr("Notes Folder"), m_notesFolder->text());
+        const QString current = m_notesFolder->text().trimmed();
+        const QString chosen = QFileDialog::getExistingDirectory(
+            this, tr("Notes Folder"), current.isEmpty() ? QDir::homePath() : current);
         if (!chosen.isEmpty()) {
             m_notesFolder->setText(QDir::toNativeSeparators(chosen));
         }

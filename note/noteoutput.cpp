@@ -15,6 +15,7 @@
 #include "support/errorlog.h"
 
 #include <QFile>
+#include <QStandardPaths>
 
 namespace jotlet {
 
@@ -62,6 +63,7 @@ void Note::insertPicture()
     CommonDialog dialog;
     dialog.setOwner(m_dialogOwner);
     dialog.setTitle(tr("Insert Picture"));
+    dialog.setInitialFolder(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     //: File type filter: "description (patterns)|patterns". Translate the description only.
     dialog.setFilter(tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.webp"));
     dialog.setFlags(OFN_EXPLORER | OFN_HIDEREADONLY);

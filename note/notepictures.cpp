@@ -145,8 +145,11 @@ bool resizePicture(QTextDocument* doc, int position, PictureSize size, int fitWi
         return false;
     }
     const QSize own = image.size();
+    // Half of what the note shows now (a photo fitted to the note gets smaller, not larger).
+    const QSize now
+        = format.width() > 0 && format.height() > 0 ? QSize(qRound(format.width()), qRound(format.height())) : own;
     const QSize shown = size == PictureSize::Full   ? own
-                        : size == PictureSize::Half ? QSize(qMax(1, own.width() / 2), qMax(1, own.height() / 2))
+                        : size == PictureSize::Half ? QSize(qMax(1, now.width() / 2), qMax(1, now.height() / 2))
                                                     : scaledToWidth(own, fitWidth);
     format.setWidth(shown.width());
     format.setHeight(shown.height());

@@ -44,7 +44,7 @@ bool isPictureFile(const QString& path);
 int pictureAt(const QTextDocument& doc, int position);
 
 enum class PictureSize { FitWidth, Half, Full };
-// Shows the picture at position at the note's width, half its own size, or its own size.
+// Shows the picture at position at the note's width, half the size it is shown at, or its own size.
 bool resizePicture(QTextDocument* doc, int position, PictureSize size, int fitWidth);
 
 // Writes the picture's bytes to a file of its own in the temporary folder, for an image viewer; its path, or empty
