@@ -70,7 +70,7 @@ void JotletApplication::connectBoardServices()
     m_board.setSpecialNoteFactory(specialNoteFactory(
         specialContentFactory({m_fetcher, m_clipboard}),
         [this](const QString& text, int durationMs, Note& note) { remind(text, durationMs, note); }));
-    m_board.setSpellEngineFactory([](QString* error) {
+    m_board.setSpellEngineFactory([](Problem* error) {
         // The user's own words, and an extra word list the user may put beside them.
         const QStringList wordLists
             = {dataFilePath(QStringLiteral("default.dct")), dataFilePath(QStringLiteral("custom.dct"))};
@@ -200,11 +200,12 @@ void JotletApplication::endSession()
     // The journal holds the notes as they are now until the main note file does.
     m_journal->writeNow();
     m_journal->finish(false);
-    QString failure;
+    Problem failure;
     if (keepNotesForNextSession(m_board, m_mainFileOpened, &failure)) {
         m_journal->finish(true);
     } else if (!failure.isEmpty()) {
-        writeSetting(Setting::NotesNotKept, failure); // told at the next start, in the settings' own folder
+        // Told at the next start, in the settings' own folder, in the words of this session's language.
+        writeSetting(Setting::NotesNotKept, failure.text());
     }
     // Every event loop ends, a message box's too.
     QCoreApplication::exit(0);

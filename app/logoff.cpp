@@ -9,7 +9,7 @@
 
 namespace jotlet {
 
-bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, QString* failure)
+bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, Problem* failure)
 {
     const QList<Note*> open = board.notes();
     if (open.isEmpty()) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/problem.h"
+
 #include <QString>
 
 namespace jotlet {
@@ -14,7 +16,7 @@ class NoteBoard;
 // run opened it; otherwise the notes it holds stay and the open notes are added after them. The notes leave the
 // board either way (the recovery journal still holds them). False, *failure saying why, when they could not be
 // written.
-bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, QString* failure = nullptr);
+bool keepNotesForNextSession(NoteBoard& board, bool mainFileOpened, Problem* failure = nullptr);
 
 // The last note was closed as the user asked: nothing is to come back at the next log-on.
 void forgetNotesForNextSession();

@@ -139,7 +139,9 @@ void RecoveryJournal::startWrite()
     const QString path = recoveryJournalPath();
     runInPool(m_write, [path, bytes] {
         WriteResult result;
-        result.ok = writeFileAtomically(path, bytes, &result.error);
+        Problem problem;
+        result.ok = writeFileAtomically(path, bytes, &problem);
+        result.error = problem.english(); // for the log
         return result;
     });
 }
@@ -176,10 +178,10 @@ bool RecoveryJournal::writeNow()
         remove();
         return true;
     }
-    QString error;
+    Problem error;
     if (!writeFileAtomically(recoveryJournalPath(), bytes, &error)) {
-        logError(kLocation, 75, error);
-        m_lastError = error;
+        logError(kLocation, 75, error.english());
+        m_lastError = error.english();
         return false;
     }
     return true;

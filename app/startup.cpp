@@ -38,7 +38,7 @@ bool openTextFile(NoteBoard& board, const QString& path)
 {
     constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
     QString text;
-    QString error;
+    Problem error;
     if (!QFileInfo(path).isFile() || !readFileText(path, &text, &error, kMaxTextFileBytes) || text.contains(QChar(0))) {
         return false;
     }
@@ -77,10 +77,10 @@ bool openOtherFile(NoteBoard& board,
 
 bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNotice>* notices)
 {
-    QString failure;
+    Problem failure;
     const NoteList notes = loadNoteFile(path, &failure);
     if (notes.isEmpty()) {
-        tellNotOpened(path, failure, notices);
+        tellNotOpened(path, failure.text(), notices); // in the user's language; the log has it in English
         return false;
     }
     rememberNoteFile(path);
@@ -134,16 +134,18 @@ void tellOfTheDataFolder(bool recovered, QList<StartupNotice>* notices)
                                                              "What the recovery journal held of them has come back.")
                                : QCoreApplication::translate("Startup", "Nothing of them could be recovered."))};
     }
-    QString problem;
+    Problem problem;
     if (!canWriteInFolder(dataFolder(), &problem)) {
-        logError(kMain, 75, QStringLiteral("The data folder '%1' cannot be written: %2").arg(dataFolder(), problem));
+        logError(kMain,
+                 75,
+                 QStringLiteral("The data folder '%1' cannot be written: %2").arg(dataFolder(), problem.english()));
         *notices << StartupNotice {
             QCoreApplication::translate("Startup", "Notes Cannot Be Kept"),
             QCoreApplication::translate("Startup",
                                         "Jotlet cannot write to its data folder:\n%1\n\n%2\n\nUntil this "
                                         "is mended, the notes open at the end of this session cannot be kept "
                                         "and nothing typed can be recovered after a crash.")
-                .arg(QDir::toNativeSeparators(dataFolder()), problem)};
+                .arg(QDir::toNativeSeparators(dataFolder()), problem.text())};
     }
 }
 

@@ -58,7 +58,7 @@ QString makeNoteFile(int count)
         text += next.mid(start, next.lastIndexOf(QStringLiteral("</NOTES>")) - start);
     }
     text += QStringLiteral("</NOTES>\r\n");
-    QString error;
+    Problem error;
     writeFileAtomically(path, text.toUtf8(), &error);
     return path;
 }
@@ -114,7 +114,7 @@ void BM_ReadAndWriteFile(benchmark::State& state)
 {
     const QString path = makeNoteFile(int(state.range(0)));
     const QString copy = benchScratchFolder() + QStringLiteral("/rewrite.not");
-    QString error;
+    Problem error;
     for (auto _ : state) {
         if (!writeFileAtomically(copy, readAll(path), &error)) {
             state.SkipWithError("write failed");

@@ -90,10 +90,11 @@ AboutWindow::AboutWindow(QWidget* owner)
     contact->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(contact, &QLabel::linkActivated, this, [this](const QString& link) {
         const QPointer<AboutWindow> self(this);
-        desktopOpener().open(link, [self, link](const QString& reason) {
-            logError(QStringLiteral("frmAbout: Label4_Click"), 31, QStringLiteral("'%1': %2").arg(link, reason));
+        desktopOpener().open(link, [self, link](const Problem& reason) {
+            logError(
+                QStringLiteral("frmAbout: Label4_Click"), 31, QStringLiteral("'%1': %2").arg(link, reason.english()));
             dialogResponder().warning(
-                self.data(), tr("Email"), tr("No mail program could be started: %1.").arg(reason));
+                self.data(), tr("Email"), tr("No mail program could be started: %1.").arg(reason.text()));
         });
     });
     auto* postcard = new QPushButton(tr("Postcard Ware"), this);

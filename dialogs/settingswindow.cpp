@@ -257,7 +257,7 @@ bool SettingsWindow::keepNotesFolder()
     }
     SettingsError error;
     if (!writeNotesFolder(folder.isEmpty() ? QString() : QFileInfo(folder).absoluteFilePath(), &error)) {
-        m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
+        m_problem->setText(tr("The settings could not be saved: %1").arg(error.problem.text()));
         m_problem->show();
         return false;
     }
@@ -278,7 +278,7 @@ bool SettingsWindow::keepDesktopOptions()
     }
     SettingsError error;
     if (!writeDesktopOptions(options, &error)) {
-        m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
+        m_problem->setText(tr("The settings could not be saved: %1").arg(error.problem.text()));
         m_problem->show();
         return false;
     }
@@ -293,7 +293,7 @@ bool SettingsWindow::keepNoteLook()
     }
     SettingsError error;
     if (!writeSetting(Setting::NoteLook, look, &error)) {
-        m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
+        m_problem->setText(tr("The settings could not be saved: %1").arg(error.problem.text()));
         m_problem->show();
         return false;
     }
@@ -307,12 +307,12 @@ bool SettingsWindow::keep()
     {
         QLineEdit* field;
         Setting setting;
-        QString problem;
+        Problem problem;
     } values[] = {{m_quoteServer, Setting::QuoteServer, quoteServerProblem(m_quoteServer->text())},
                   {m_proxy, Setting::HttpProxy, httpProxyProblem(m_proxy->text())}};
     for (const auto& value : values) {
         if (!value.problem.isEmpty()) {
-            m_problem->setText(value.problem + QLatin1Char('.'));
+            m_problem->setText(value.problem.text() + QLatin1Char('.'));
             m_problem->show();
             value.field->setFocus();
             value.field->selectAll();
@@ -322,7 +322,7 @@ bool SettingsWindow::keep()
     for (const auto& value : values) {
         SettingsError error;
         if (!writeSetting(value.setting, value.field->text().trimmed(), &error)) {
-            m_problem->setText(tr("The settings could not be saved: %1").arg(error.description));
+            m_problem->setText(tr("The settings could not be saved: %1").arg(error.problem.text()));
             m_problem->show();
             return false;
         }

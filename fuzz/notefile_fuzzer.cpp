@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     NoteList notes;
     NoteFileError error;
     if (!readNoteFileContent(bytes, QStringLiteral("fuzz.not"), &notes, &error)) {
-        if (error.number == 0 || error.description.isEmpty()) {
+        if (error.number == 0 || error.description().isEmpty()) {
             std::abort(); // a refusal always says why
         }
         return 0;

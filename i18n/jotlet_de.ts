@@ -504,6 +504,209 @@
     </message>
 </context>
 <context>
+    <name>Problem</name>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a file</source>
+        <translation>„%1“ ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>Cannot open &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is larger than %2 bytes</source>
+        <translation>„%1“ ist größer als %2 Byte</translation>
+    </message>
+    <message>
+        <source>Cannot save &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot create &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The quote server must be an address that starts with http:// or https://, for example http://quotes.example.com</source>
+        <translation>Der Kursserver muss eine Adresse sein, die mit http:// oder https:// beginnt, zum Beispiel http://quotes.example.com</translation>
+    </message>
+    <message>
+        <source>The proxy must be a host name and a port, for example proxy.example.com:3128</source>
+        <translation>Der Proxy muss ein Hostname mit Port sein, zum Beispiel proxy.example.com:3128</translation>
+    </message>
+    <message>
+        <source>Failed to create registry Key: &apos;%1</source>
+        <translation>Der Registrierungsschlüssel konnte nicht angelegt werden: „%1“</translation>
+    </message>
+    <message>
+        <source>Failed to set registry value Key: &apos;2147483649&apos;,Section: &apos;%1&apos;,Key: &apos;%2&apos; to value: &apos;%3&apos;</source>
+        <translation>Der Registrierungswert konnte nicht gesetzt werden: Abschnitt „%1“, Schlüssel „%2“, Wert „%3“</translation>
+    </message>
+    <message>
+        <source>Failed to set registry value Key: &apos;%1\%2&apos;</source>
+        <translation>Der Registrierungswert „%1\%2“ konnte nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>Failed to create the autostart folder &apos;%1&apos;</source>
+        <translation>Der Autostart-Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Failed to write the autostart entry: %1</source>
+        <translation>Der Autostart-Eintrag konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>no program is set up on this computer to open it</source>
+        <translation>auf diesem Computer ist kein Programm eingerichtet, das sie öffnet</translation>
+    </message>
+    <message>
+        <source>the program set up to open it could not open it</source>
+        <translation>das dafür eingerichtete Programm konnte sie nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener (xdg-open) ended with code %1</source>
+        <translation>der Öffner der Arbeitsfläche (xdg-open) endete mit Code %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener (xdg-open) could not be started</source>
+        <translation>der Öffner der Arbeitsfläche (xdg-open) konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>/proc/meminfo has no MemTotal</source>
+        <translation>/proc/meminfo enthält kein MemTotal</translation>
+    </message>
+    <message>
+        <source>no dictionary for %1 is installed</source>
+        <translation>kein Wörterbuch für %1 installiert</translation>
+    </message>
+    <message>
+        <source>no spelling dictionary was found for %1 or for en_US (looked in %2)</source>
+        <translation>kein Wörterbuch für %1 oder en_US gefunden (gesucht in %2)</translation>
+    </message>
+    <message>
+        <source>the dictionary &apos;%1&apos; could not be read</source>
+        <translation>das Wörterbuch „%1“ konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>this build of the program has no spelling checker</source>
+        <translation>diese Ausgabe des Programms hat keine Rechtschreibprüfung</translation>
+    </message>
+    <message>
+        <source>Cannot read /proc/meminfo: %1</source>
+        <translation>/proc/meminfo kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>GlobalMemoryStatusEx failed (%1)</source>
+        <translation>GlobalMemoryStatusEx ist fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>Type mismatch: %1 of note %2 holds &apos;%3&apos;, not a number</source>
+        <translation>Falscher Typ: %1 von Notiz %2 enthält „%3“, keine Zahl</translation>
+    </message>
+    <message>
+        <source>no root element</source>
+        <translation>kein Wurzelelement</translation>
+    </message>
+    <message>
+        <source>Not a note file: %1 (line %2, column %3)</source>
+        <translation>Keine Notizdatei: %1 (Zeile %2, Spalte %3)</translation>
+    </message>
+    <message>
+        <source>Not a note file: elements are nested more than %1 deep</source>
+        <translation>Keine Notizdatei: Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>Not a note file: there is no root element</source>
+        <translation>Keine Notizdatei: Es gibt kein Wurzelelement</translation>
+    </message>
+    <message>
+        <source>The file holds no notes</source>
+        <translation>Die Datei enthält keine Notizen</translation>
+    </message>
+    <message>
+        <source>File not found: &apos;%1&apos;</source>
+        <translation>Datei nicht gefunden: „%1“</translation>
+    </message>
+    <message>
+        <source>Cannot open &apos;%1&apos;: it is a folder</source>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot open &apos;%1&apos;: it is not a regular file</source>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is larger than %2 MB, too large for a note file</source>
+        <translation>„%1“ ist größer als %2 MB, zu groß für eine Notizdatei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; would be %2 MB, more than the %3 MB a note file may hold; make its pictures smaller or fewer</source>
+        <translation>„%1“ würde %2 MB groß, mehr als die %3 MB, die eine Notizdatei fassen darf; machen Sie ihre Bilder kleiner oder weniger</translation>
+    </message>
+    <message>
+        <source>its name does not say when it went to the trash</source>
+        <translation>ihr Name sagt nicht, wann sie in den Papierkorb kam</translation>
+    </message>
+    <message>
+        <source>The trash folder &apos;%1&apos; could not be made</source>
+        <translation>Der Papierkorb-Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>its time cannot be read</source>
+        <translation>ihre Zeit ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The note is no longer in the trash &apos;%1&apos;</source>
+        <translation>Die Notiz ist nicht mehr im Papierkorb „%1“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be removed from the trash</source>
+        <translation>„%1“ konnte nicht aus dem Papierkorb entfernt werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be removed</source>
+        <translation>„%1“ konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a text file; no note was made of it</source>
+        <translation>„%1“ ist keine Textdatei; es wurde keine Notiz daraus</translation>
+    </message>
+    <message>
+        <source>no note could be made for &apos;%1&apos;</source>
+        <translation>für „%1“ konnte keine Notiz angelegt werden</translation>
+    </message>
+    <message>
+        <source>no spelling checker is set up</source>
+        <translation>keine Rechtschreibprüfung eingerichtet</translation>
+    </message>
+    <message>
+        <source>it holds no notes</source>
+        <translation>sie enthält keine Notizen</translation>
+    </message>
+</context>
+<context>
     <name>SpecialNote</name>
     <message>
         <source>Network</source>
@@ -780,6 +983,33 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     <message>
         <source>Some notes of the last run, which did not end normally, could not be recovered</source>
         <translation>Einige Notizen des letzten Laufs, der nicht normal endete, konnten nicht wiederhergestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Removable Drive</source>
+        <translation>Wechsellaufwerk</translation>
+    </message>
+    <message>
+        <source>Local Hard Drive</source>
+        <translation>Lokale Festplatte</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>CD-ROM</source>
+        <translation>CD-ROM</translation>
+    </message>
+    <message>
+        <source>RAM Disk</source>
+        <translation>RAM-Disk</translation>
     </message>
 </context>
 <context>
@@ -1819,10 +2049,6 @@ Springfield 12345</translation>
     <message>
         <source>The %1 notes in the trash will be gone for good. Empty the trash?</source>
         <translation>Die %1 Notizen im Papierkorb sind dann endgültig weg. Papierkorb leeren?</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; could not be removed.</source>
-        <translation>„%1“ konnte nicht entfernt werden.</translation>
     </message>
     <message>
         <source>Trash Not Emptied</source>

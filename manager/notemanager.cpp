@@ -203,20 +203,20 @@ bool NoteManager::deleteNote(int index)
     NoteList remaining = m_notes;
     remaining[index] = remaining.last(); // the former last note takes the deleted note's place
     remaining.removeLast();
-    QString failure;
+    Problem failure;
     // In the trash first: a note must never be in neither place.
     if (!Trash().put(m_notes.at(index), m_path, Clock::now(), &failure)) {
-        logError(QStringLiteral("modTrash: PutNote"), 75, failure);
+        logError(QStringLiteral("modTrash: PutNote"), 75, failure.english());
     }
     const bool written = saveNotesFile(remaining, m_path, &failure);
     if (!written) {
-        logError(kDeleteLocation, 75, failure);
+        logError(kDeleteLocation, 75, failure.english());
         dialogResponder().warning(
             m_dialogOwner,
             QCoreApplication::translate("jotlet::NoteManager", "Jotlet Delete"),
             QCoreApplication::translate("jotlet::NoteManager",
                                         "The note could not be deleted, and the file is as it was.\n\n%1")
-                .arg(failure));
+                .arg(failure.text()));
     }
     load(m_path);
     return written;

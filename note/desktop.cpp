@@ -39,18 +39,20 @@ bool openWithDesktop(const QString& file, const QString& folder, const DesktopOp
     // An address goes exactly as it was written (a mail address's encoding matters to the mail program).
     const QString target = url.isLocalFile() ? url.toString(QUrl::FullyEncoded) : file;
     desktopOpener().open(
-        target, failed ? failed : [](const QString&) {});
+        target, failed ? failed : [](const Problem&) {});
     return true;
 }
 
 void openForUser(const QString& target, QObject* owner, const OpenFailureText& text)
 {
     const QPointer<QObject> guardedOwner(owner);
-    openWithDesktop(target, QString(), [guardedOwner, target, text](const QString& reason) {
+    openWithDesktop(target, QString(), [guardedOwner, target, text](const Problem& reason) {
         constexpr long kNoAssociation = 31; // as the Windows shell numbers "no program for it"
-        logError(text.location, kNoAssociation, QStringLiteral("'%1' could not be opened: %2").arg(target, reason));
+        logError(text.location,
+                 kNoAssociation,
+                 QStringLiteral("'%1' could not be opened: %2").arg(target, reason.english()));
         const QString shown = text.showTarget ? QStringLiteral("\n\n") + target : QString();
-        dialogResponder().warning(guardedOwner.data(), text.title, text.sentence.arg(reason) + shown);
+        dialogResponder().warning(guardedOwner.data(), text.title, text.sentence.arg(reason.text()) + shown);
     });
 }
 

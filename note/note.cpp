@@ -327,7 +327,7 @@ void Note::save(SaveMode mode)
 {
     StayOnTopPause pause(*this);
     const NoteRecord note = record();
-    QString failure;
+    Problem failure;
     if (mode == SaveMode::AppendTo) {
         // An append is a copy elsewhere: the note keeps its own file, and its mark unless the note was written.
         const std::optional<QString> target = askForNoteFile(NoteFileDialog::Save, m_dialogOwner);
@@ -350,7 +350,7 @@ void Note::save(SaveMode mode)
                                   tr("Note Not Saved"),
                                   tr("The note could not be saved.\n\n%1\n\nIt is still open with all its "
                                      "changes; try saving it somewhere else with Save As.")
-                                      .arg(failure));
+                                      .arg(failure.text()));
     }
 }
 
@@ -656,13 +656,13 @@ void Note::dropFiles(const QStringList& paths)
         }
     }
     // A text file opens in a new note beside this one: the words already here stay as they are.
-    QString error;
+    Problem error;
     if (!readTextFile(path, &error)) {
-        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 75, error);
+        logError(QStringLiteral("frmMain: RTB1_OLEDragDrop"), 75, error.english());
     }
 }
 
-bool Note::readTextFile(const QString& path, QString* error)
+bool Note::readTextFile(const QString& path, Problem* error)
 {
     constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
     QString text;
@@ -670,12 +670,12 @@ bool Note::readTextFile(const QString& path, QString* error)
         return false;
     }
     if (text.contains(QChar(0))) {
-        *error = QStringLiteral("'%1' is not a text file; no note was made of it").arg(path);
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' is not a text file; no note was made of it"), {path});
         return false;
     }
     Note* note = m_services.createNote ? m_services.createNote(NoteOrigin::New) : nullptr;
     if (!note) {
-        *error = QStringLiteral("no note could be made for '%1'").arg(path);
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "no note could be made for '%1'"), {path});
         return false;
     }
     note->takeText(text, path);
@@ -737,9 +737,9 @@ void Note::putInTrash()
     if (m_text->text().trimmed().isEmpty()) {
         return; // nothing to bring back
     }
-    QString failure;
+    Problem failure;
     if (!Trash().put(record(), m_filePath, Clock::now(), &failure)) {
-        logError(QStringLiteral("modTrash: PutNote"), 75, failure);
+        logError(QStringLiteral("modTrash: PutNote"), 75, failure.english());
     }
 }
 

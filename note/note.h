@@ -8,6 +8,7 @@
 #include "note/textcommands.h"
 #include "notes/noterecord.h"
 #include "platform/spellengine.h"
+#include "support/problem.h"
 #include "support/settings.h"
 
 #include <QObject>
@@ -46,7 +47,7 @@ struct NoteServices
     std::function<void(Note*)> openFinder;
     std::function<void(Note*)> openTrash;
     // The spelling dictionary; nullptr, with the reason, when none can be opened.
-    std::function<std::unique_ptr<SpellEngine>(QString* error)> openSpellEngine;
+    std::function<std::unique_ptr<SpellEngine>(Problem* error)> openSpellEngine;
     // The special note the note can be.
     SpecialNoteFactory makeSpecial;
 };
@@ -229,7 +230,7 @@ signals:
 
 private:
     // A text file in a new note beside this one; false, with why, when it is no text file or cannot be read.
-    bool readTextFile(const QString& path, QString* error);
+    bool readTextFile(const QString& path, Problem* error);
     friend class StayOnTopPause;
     void applyLook(NoteOrigin origin);
     void onTextChanged();

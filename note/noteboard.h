@@ -37,7 +37,7 @@ public:
     void setTrashOpener(std::function<void(Note*)> opener) { m_services.openTrash = std::move(opener); }
     // Opens the spelling dictionary (the program's: Hunspell with the user's word lists); without it, or when it
     // gives nullptr, spelling cannot be checked and *error says why.
-    void setSpellEngineFactory(std::function<std::unique_ptr<SpellEngine>(QString* error)> factory)
+    void setSpellEngineFactory(std::function<std::unique_ptr<SpellEngine>(Problem* error)> factory)
     {
         m_services.openSpellEngine = std::move(factory);
     }

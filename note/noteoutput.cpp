@@ -113,15 +113,15 @@ void Note::checkSpelling()
 {
     const int caret = m_text->selStart();
     const int length = m_text->selLength();
-    QString error;
+    Problem error;
     std::unique_ptr<SpellEngine> engine = m_services.openSpellEngine ? m_services.openSpellEngine(&error) : nullptr;
     if (!engine) {
         if (error.isEmpty()) {
-            error = QStringLiteral("no spelling checker is set up");
+            error = Problem(QT_TRANSLATE_NOOP("Problem", "no spelling checker is set up"));
         }
-        logError(QStringLiteral("frmMain: CheckSpelling"), 5, error);
+        logError(QStringLiteral("frmMain: CheckSpelling"), 5, error.english());
         dialogResponder().information(
-            m_dialogOwner, tr("The spelling could not be checked: %1.").arg(error), tr("Spell Check"));
+            m_dialogOwner, tr("The spelling could not be checked: %1.").arg(error.text()), tr("Spell Check"));
         return;
     }
     bool cancelled = false;

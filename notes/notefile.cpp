@@ -140,10 +140,8 @@ bool readNumberField(const QDomElement& note, const QString& name, qint32* field
         return true;
     }
     *error = {kErrTypeMismatch,
-              QStringLiteral("Type mismatch: %1 of note %2 holds '%3', not a number")
-                  .arg(name)
-                  .arg(index + 1)
-                  .arg(child.text().left(40))};
+              Problem(QT_TRANSLATE_NOOP("Problem", "Type mismatch: %1 of note %2 holds '%3', not a number"),
+                      {name, index + 1, child.text().left(40)})};
     return false;
 }
 
@@ -201,11 +199,12 @@ bool findRootEnd(const QString& text, RootEnd* end, NoteFileError* error)
         }
     }
     if (reader.hasError() || end->offset < 0) {
+        const ProblemFact what = reader.hasError()
+                                     ? ProblemFact(reader.errorString())
+                                     : ProblemFact(Problem(QT_TRANSLATE_NOOP("Problem", "no root element")));
         *error = {kErrNotWellFormed,
-                  QStringLiteral("Not a note file: %1 (line %2, column %3)")
-                      .arg(reader.hasError() ? reader.errorString() : QStringLiteral("no root element"))
-                      .arg(reader.lineNumber())
-                      .arg(reader.columnNumber())};
+                  Problem(QT_TRANSLATE_NOOP("Problem", "Not a note file: %1 (line %2, column %3)"),
+                          {what, reader.lineNumber(), reader.columnNumber()})};
         return false;
     }
     return true;
@@ -305,7 +304,8 @@ bool checkNoteNesting(const QByteArray& bytes, const QString& text, NoteFileErro
     }
     if (tooDeep) {
         *error = {kErrNotWellFormed,
-                  QStringLiteral("Not a note file: elements are nested more than %1 deep").arg(kMaxNoteFileDepth)};
+                  Problem(QT_TRANSLATE_NOOP("Problem", "Not a note file: elements are nested more than %1 deep"),
+                          {kMaxNoteFileDepth})};
         return false;
     }
     return true; // anything else wrong with the document is the parser's to report
@@ -317,8 +317,9 @@ bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileErro
     int line = 0;
     int column = 0;
     if (!document->setContent(text, &message, &line, &column)) {
-        *error = {kErrNotWellFormed,
-                  QStringLiteral("Not a note file: %1 (line %2, column %3)").arg(message).arg(line).arg(column)};
+        *error = {
+            kErrNotWellFormed,
+            Problem(QT_TRANSLATE_NOOP("Problem", "Not a note file: %1 (line %2, column %3)"), {message, line, column})};
         return false;
     }
     return true;
@@ -328,12 +329,13 @@ bool processNoteDocument(const QDomDocument& document, const QString& path, Note
 {
     const QDomElement root = document.documentElement();
     if (root.isNull()) {
-        *error = {kErrNotWellFormed, QStringLiteral("Not a note file: there is no root element")};
+        *error
+            = {kErrNotWellFormed, Problem(QT_TRANSLATE_NOOP("Problem", "Not a note file: there is no root element"))};
         return false;
     }
     const QDomNodeList children = root.childNodes();
     if (children.isEmpty()) {
-        *error = {kErrSubscriptOutOfRange, QStringLiteral("The file holds no notes")};
+        *error = {kErrSubscriptOutOfRange, Problem(QT_TRANSLATE_NOOP("Problem", "The file holds no notes"))};
         return false;
     }
     NoteList result;

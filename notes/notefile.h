@@ -3,6 +3,7 @@
 #pragma once
 
 #include "notes/noterecord.h"
+#include "support/problem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,7 +25,8 @@ enum NoteFileErrorNumber : long {
 struct NoteFileError
 {
     long number = 0;
-    QString description;
+    Problem problem;
+    QString description() const { return problem.english(); }
 };
 
 // Note files are refused above this size: a note file of 10,000 notes of a few lines each is about 27 MB.

@@ -22,48 +22,57 @@ const QString kSaveMainNote = QStringLiteral("modNote: SaveMainNote");
 
 void logFileError(const QString& location, const NoteFileError& error)
 {
-    logError(location, error.number, error.description);
+    logError(location, error.number, error.description());
 }
 
 // Logs a writer's failure and hands its description to a caller that tells the user.
-void reportFailure(const QString& location, const NoteFileError& error, QString* failure)
+void reportFailure(const QString& location, const NoteFileError& error, Problem* failure)
 {
     logFileError(location, error);
     if (failure) {
-        *failure = error.description;
+        *failure = error.problem;
     }
+}
+
+// The log line of a file whose content could not be read names the file.
+void logContentError(const NoteFileError& error, const QString& path)
+{
+    logError(kProcessXMLData, error.number, error.description() + QStringLiteral(" ('%1')").arg(path));
 }
 
 bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* error)
 {
     QFile file(path);
     if (!QFileInfo::exists(path)) {
-        *error = {kErrFileNotFound, QStringLiteral("File not found: '%1'").arg(path)};
+        *error = {kErrFileNotFound, Problem(QT_TRANSLATE_NOOP("Problem", "File not found: '%1'"), {path})};
         return false;
     }
     if (QFileInfo(path).isDir()) {
-        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': it is a folder").arg(path)};
+        *error
+            = {kErrPathFileAccess, Problem(QT_TRANSLATE_NOOP("Problem", "Cannot open '%1': it is a folder"), {path})};
         return false;
     }
     // A pipe or a device would block the program or never end; note files are plain files.
     if (!QFileInfo(path).isFile()) {
-        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': it is not a regular file").arg(path)};
+        *error = {kErrPathFileAccess,
+                  Problem(QT_TRANSLATE_NOOP("Problem", "Cannot open '%1': it is not a regular file"), {path})};
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = {kErrPathFileAccess, QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString())};
+        *error = {kErrPathFileAccess,
+                  Problem(QT_TRANSLATE_NOOP("Problem", "Cannot open '%1': %2"), {path, file.errorString()})};
         return false;
     }
     *bytes = file.size() > kMaxNoteFileBytes ? QByteArray() : file.read(kMaxNoteFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        *error = {kErrPathFileAccess, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString())};
+        *error = {kErrPathFileAccess,
+                  Problem(QT_TRANSLATE_NOOP("Problem", "Cannot read '%1': %2"), {path, file.errorString()})};
         return false;
     }
     if (file.size() > kMaxNoteFileBytes || bytes->size() > kMaxNoteFileBytes) {
         *error = {kErrPathFileAccess,
-                  QStringLiteral("'%1' is larger than %2 MB, too large for a note file")
-                      .arg(path)
-                      .arg(kMaxNoteFileBytes / (1024 * 1024))};
+                  Problem(QT_TRANSLATE_NOOP("Problem", "'%1' is larger than %2 MB, too large for a note file"),
+                          {path, kMaxNoteFileBytes / (1024 * 1024)})};
         return false;
     }
     return true;
@@ -74,14 +83,13 @@ bool writeNoteBytes(const QString& path, const QByteArray& bytes, NoteFileError*
     // A file the program could not read back is never written: what the file held stays as it was.
     if (bytes.size() > kMaxNoteFileBytes) {
         *error = {kErrPathFileAccess,
-                  QStringLiteral("'%1' would be %2 MB, more than the %3 MB a note file may hold; make its pictures "
-                                 "smaller or fewer")
-                      .arg(path)
-                      .arg((bytes.size() + 1024 * 1024 - 1) / (1024 * 1024))
-                      .arg(kMaxNoteFileBytes / (1024 * 1024))};
+                  Problem(QT_TRANSLATE_NOOP("Problem",
+                                            "'%1' would be %2 MB, more than the %3 MB a note file may hold; make its "
+                                            "pictures smaller or fewer"),
+                          {path, (bytes.size() + 1024 * 1024 - 1) / (1024 * 1024), kMaxNoteFileBytes / (1024 * 1024)})};
         return false;
     }
-    QString message;
+    Problem message;
     QFileDevice::FileError code = QFileDevice::NoError;
     if (writeFileAtomically(path, bytes, &message, &code)) {
         return true;
@@ -105,7 +113,7 @@ bool appendNoteToFile(const NoteRecord& note, const QString& path, NoteFileError
 
 } // namespace
 
-NoteList loadNoteFile(const QString& path, QString* failure)
+NoteList loadNoteFile(const QString& path, Problem* failure)
 {
     QByteArray bytes;
     NoteFileError error;
@@ -116,22 +124,21 @@ NoteList loadNoteFile(const QString& path, QString* failure)
     NoteList notes;
     if (!readNoteFileContent(bytes, path, &notes, &error)) {
         if (failure) {
-            *failure = error.description;
+            *failure = error.problem;
         }
-        error.description += QStringLiteral(" ('%1')").arg(path);
-        logFileError(kProcessXMLData, error);
+        logContentError(error, path);
         return {};
     }
     return notes;
 }
 
-NoteList readNoteFileQuietly(const QString& path, QString* failure)
+NoteList readNoteFileQuietly(const QString& path, Problem* failure)
 {
     QByteArray bytes;
     NoteFileError error;
     NoteList notes;
     if (!readNoteFileBytes(path, &bytes, &error) || !readNoteFileContent(bytes, path, &notes, &error)) {
-        *failure = error.description;
+        *failure = error.problem;
         return {};
     }
     return notes;
@@ -142,12 +149,12 @@ NoteList loadMainNoteFile()
     return loadNoteFile(mainNoteFilePath());
 }
 
-bool saveNoteFile(const NoteRecord& note, const QString& path, QString* failure)
+bool saveNoteFile(const NoteRecord& note, const QString& path, Problem* failure)
 {
     return saveNotesFile({note}, path, failure);
 }
 
-bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* failure)
+bool appendToNoteFile(const NoteRecord& note, const QString& path, Problem* failure)
 {
     NoteFileError error;
     const bool written = QFileInfo::exists(path) ? appendNoteToFile(note, path, &error)
@@ -158,7 +165,7 @@ bool appendToNoteFile(const NoteRecord& note, const QString& path, QString* fail
     return written;
 }
 
-bool addToMainNoteFile(const NoteRecord& note, QString* failure)
+bool addToMainNoteFile(const NoteRecord& note, Problem* failure)
 {
     const QString target = mainNoteFilePath();
     if (fileExists(target)) {
@@ -172,7 +179,7 @@ bool addToMainNoteFile(const NoteRecord& note, QString* failure)
     return true;
 }
 
-bool addNotesToMainNoteFile(const NoteList& notes, QString* failure)
+bool addNotesToMainNoteFile(const NoteList& notes, Problem* failure)
 {
     const QString target = mainNoteFilePath();
     if (!fileExists(target)) {
@@ -199,11 +206,11 @@ bool addNotesToMainNoteFile(const NoteList& notes, QString* failure)
         return false;
     }
     logError(
-        kSaveMainNote, error.number, QStringLiteral("%1; the file was kept as '%2'").arg(error.description, aside));
+        kSaveMainNote, error.number, QStringLiteral("%1; the file was kept as '%2'").arg(error.description(), aside));
     return writeMainNoteFile(notes, failure);
 }
 
-bool saveNotesFile(const NoteList& notes, const QString& path, QString* failure)
+bool saveNotesFile(const NoteList& notes, const QString& path, Problem* failure)
 {
     NoteFileError error;
     if (!writeNoteFile(path, noteFileText(notes, programVersion()), &error)) {
@@ -213,7 +220,7 @@ bool saveNotesFile(const NoteList& notes, const QString& path, QString* failure)
     return true;
 }
 
-bool writeMainNoteFile(const NoteList& notes, QString* failure)
+bool writeMainNoteFile(const NoteList& notes, Problem* failure)
 {
     NoteFileError error;
     if (!writeNoteFile(mainNoteFilePath(), noteFileText(notes, programVersion()), &error)) {
@@ -243,8 +250,7 @@ NoteList loadNoteFileLeniently(const QString& path, bool* damaged)
     NoteFileError repairError;
     if (lastNote < 0
         || !readNoteFileContent(bytes.left(lastNote + 7) + "\r\n</NOTES>\r\n", path, &notes, &repairError)) {
-        error.description += QStringLiteral(" ('%1')").arg(path);
-        logFileError(kProcessXMLData, error);
+        logContentError(error, path);
         return {};
     }
     return notes;

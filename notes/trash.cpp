@@ -79,7 +79,8 @@ QList<TrashEntry> Trash::entries() const
     for (const QFileInfo& info : QDir(m_folder).entryInfoList({QStringLiteral("*.not")}, QDir::Files, QDir::Name)) {
         const QDateTime when = timeOfName(info.fileName());
         if (!when.isValid()) {
-            setAside(info.filePath(), QStringLiteral("its name does not say when it went to the trash"));
+            setAside(info.filePath(),
+                     Problem(QT_TRANSLATE_NOOP("Problem", "its name does not say when it went to the trash")));
             continue;
         }
         entries << TrashEntry {info.filePath(), when, info.size()};
@@ -87,7 +88,7 @@ QList<TrashEntry> Trash::entries() const
     return entries;
 }
 
-void Trash::setAside(const QString& path, const QString& why) const
+void Trash::setAside(const QString& path, const Problem& why) const
 {
     const QString folder = m_folder + QLatin1Char('/') + kUnreadable;
     QDir().mkpath(folder);
@@ -98,16 +99,17 @@ void Trash::setAside(const QString& path, const QString& why) const
     const bool moved = QFile::rename(path, target);
     logError(kLocation,
              75,
-             moved ? QStringLiteral("'%1' in the trash could not be read (%2); it was set aside as '%3'")
-                         .arg(path, why, target)
-                   : QStringLiteral("'%1' in the trash could not be read (%2), nor set aside").arg(path, why));
+             moved
+                 ? QStringLiteral("'%1' in the trash could not be read (%2); it was set aside as '%3'")
+                       .arg(path, why.english(), target)
+                 : QStringLiteral("'%1' in the trash could not be read (%2), nor set aside").arg(path, why.english()));
 }
 
-bool Trash::writeEntry(const NoteRecord& note, const QDateTime& when, QString* failure) const
+bool Trash::writeEntry(const NoteRecord& note, const QDateTime& when, Problem* failure) const
 {
-    QString message;
+    Problem message;
     if (!QDir().mkpath(m_folder)) {
-        message = QStringLiteral("The trash folder '%1' could not be made").arg(m_folder);
+        message = Problem(QT_TRANSLATE_NOOP("Problem", "The trash folder '%1' could not be made"), {m_folder});
     } else {
         const QString name = when.toUTC().toString(kNameTime) + QLatin1Char('-')
                              + QString::number(QRandomGenerator::global()->generate(), 16) + QStringLiteral(".not");
@@ -133,7 +135,7 @@ void Trash::takeApartLegacyFile() const
     bool all = !damaged;
     for (const NoteRecord& note : notes) {
         const QDateTime when = trashedAt(note);
-        QString failure;
+        Problem failure;
         if (!when.isValid()) {
             all = false; // kept in the old file, set aside below
             continue;
@@ -151,7 +153,7 @@ void Trash::takeApartLegacyFile() const
                  .arg(legacy, aside));
 }
 
-bool Trash::put(NoteRecord note, const QString& from, const QDateTime& now, QString* failure)
+bool Trash::put(NoteRecord note, const QString& from, const QDateTime& now, Problem* failure)
 {
     takeApartLegacyFile();
     note.session = {};
@@ -181,10 +183,11 @@ NoteList Trash::notes(const QDateTime& now) const
         if (std::any_of(past.cbegin(), past.cend(), [&entry](const TrashEntry& p) { return p.path == entry.path; })) {
             continue;
         }
-        QString why;
+        Problem why;
         const NoteList read = loadNoteFile(entry.path, &why);
         if (read.isEmpty() || !trashedAt(read.first()).isValid()) {
-            setAside(entry.path, why.isEmpty() ? QStringLiteral("its time cannot be read") : why);
+            setAside(entry.path,
+                     why.isEmpty() ? Problem(QT_TRANSLATE_NOOP("Problem", "its time cannot be read")) : why);
             continue;
         }
         NoteRecord note = read.first();
@@ -197,25 +200,26 @@ NoteList Trash::notes(const QDateTime& now) const
     return notes;
 }
 
-bool Trash::take(const NoteRecord& note, QString* failure)
+bool Trash::take(const NoteRecord& note, Problem* failure)
 {
     if (QFileInfo(note.FileName).absolutePath() != QFileInfo(m_folder).absoluteFilePath()
         || !QFile::exists(note.FileName)) {
         if (failure) {
-            *failure = QStringLiteral("The note is no longer in the trash '%1'").arg(m_folder);
+            *failure = Problem(QT_TRANSLATE_NOOP("Problem", "The note is no longer in the trash '%1'"), {m_folder});
         }
         return false;
     }
     if (!QFile::remove(note.FileName)) {
         if (failure) {
-            *failure = QStringLiteral("'%1' could not be removed from the trash").arg(note.FileName);
+            *failure
+                = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be removed from the trash"), {note.FileName});
         }
         return false;
     }
     return true;
 }
 
-bool Trash::empty(QString* failure)
+bool Trash::empty(Problem* failure)
 {
     takeApartLegacyFile();
     bool emptied = true;
@@ -223,7 +227,7 @@ bool Trash::empty(QString* failure)
         if (!QFile::remove(entry.path)) {
             emptied = false;
             if (failure) {
-                *failure = QStringLiteral("'%1' could not be removed").arg(entry.path);
+                *failure = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be removed"), {entry.path});
             }
         }
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "notes/noterecord.h"
+#include "support/problem.h"
 
 #include <QDateTime>
 #include <QList>
@@ -51,21 +52,21 @@ public:
 
     // Puts the note in, marked with the time and the file it came from (written to the disk before it returns).
     // False, *failure saying why, when the trash could not be written.
-    bool put(NoteRecord note, const QString& from, const QDateTime& now, QString* failure = nullptr);
+    bool put(NoteRecord note, const QString& from, const QDateTime& now, Problem* failure = nullptr);
     // The notes kept now, newest first, each with its entry's path as FileName (those past their time left out).
     NoteList notes(const QDateTime& now) const;
     // Takes a note of notes() out; false when it is no longer there or could not be removed (it then stays).
-    bool take(const NoteRecord& note, QString* failure = nullptr);
+    bool take(const NoteRecord& note, Problem* failure = nullptr);
     // Removes every note.
-    bool empty(QString* failure = nullptr);
+    bool empty(Problem* failure = nullptr);
     // Lets go of what is past the limits now.
     void keepWithinLimits(const QDateTime& now) const;
 
 private:
     void takeApartLegacyFile() const;
     QList<TrashEntry> entries() const;
-    bool writeEntry(const NoteRecord& note, const QDateTime& when, QString* failure) const;
-    void setAside(const QString& path, const QString& why) const;
+    bool writeEntry(const NoteRecord& note, const QDateTime& when, Problem* failure) const;
+    void setAside(const QString& path, const Problem& why) const;
 
     QString m_folder;
 };

@@ -26,9 +26,9 @@ QByteArray chimeFile()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     const QString path = folder + QStringLiteral("/alert.wav");
     const QByteArray wave = chimeWave();
-    QString error;
+    Problem error;
     if (QFileInfo(path).size() != wave.size() && !(QDir().mkpath(folder) && writeFileAtomically(path, wave, &error))) {
-        qCInfo(lcApp) << "The alert chime could not be written:" << error;
+        qCInfo(lcApp) << "The alert chime could not be written:" << error.english();
     }
     return QFile::encodeName(path);
 }

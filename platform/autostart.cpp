@@ -40,26 +40,29 @@ QString autostartProgramPath()
 
 bool registerAutostart()
 {
-    QString error;
+    Problem error;
 #ifdef Q_OS_WIN
     QSettings run(runKey(), QSettings::NativeFormat);
     run.setValue(kRunValueName, autostartProgramPath());
     run.sync();
     if (run.status() != QSettings::NoError) {
-        error = QStringLiteral("Failed to set registry value Key: '%1\\%2'").arg(runKey(), kRunValueName);
+        error = Problem(QT_TRANSLATE_NOOP("Problem", "Failed to set registry value Key: '%1\\%2'"),
+                        {runKey(), kRunValueName});
     }
 #else
     const QString path = entryPath();
+    Problem written;
     if (!QDir().mkpath(folderPart(path))) {
-        error = QStringLiteral("Failed to create the autostart folder '%1'").arg(folderPart(path));
-    } else if (!writeFileAtomically(path, autostartEntryText(kRunValueName, autostartProgramPath()).toUtf8(), &error)) {
-        error = QStringLiteral("Failed to write the autostart entry: ") + error;
+        error = Problem(QT_TRANSLATE_NOOP("Problem", "Failed to create the autostart folder '%1'"), {folderPart(path)});
+    } else if (!writeFileAtomically(
+                   path, autostartEntryText(kRunValueName, autostartProgramPath()).toUtf8(), &written)) {
+        error = Problem(QT_TRANSLATE_NOOP("Problem", "Failed to write the autostart entry: %1"), {written});
     }
 #endif
     if (error.isEmpty()) {
         return true;
     }
-    logError(QStringLiteral("modMain: RunAtStartUp"), 26001, error);
+    logError(QStringLiteral("modMain: RunAtStartUp"), 26001, error.english());
     return false;
 }
 

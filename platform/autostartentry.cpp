@@ -34,9 +34,10 @@ QString quoteExecArgument(const QString& argument)
 QString autostartEntryText(const QString& name, const QString& program)
 {
     QStringList lines {
-        QStringLiteral("[Desktop Entry]"),
+        QStringLiteral("[Desktop Entry]"), // untranslated: the file format's own name
         QStringLiteral("Type=Application"),
         QStringLiteral("Name=") + name,
+        // untranslated: a desktop entry carries its translations as Comment[de]= lines of its own
         QStringLiteral("Comment=Reopens the notes that were open when the session ended"),
         QStringLiteral("Exec=") + quoteExecArgument(program),
         // Skipped once the program is gone (the package removed): the session does not keep starting nothing.
@@ -93,7 +94,7 @@ QString autostartEntryProgram(const QString& entryText)
     for (const QString& rawLine : entryText.split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
         if (line.startsWith(QLatin1Char('['))) {
-            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            inMainGroup = line == QLatin1String("[Desktop Entry]"); // untranslated: the format's group name
         } else if (inMainGroup && line.startsWith(QLatin1String("Exec"))) {
             const qsizetype eq = line.indexOf(QLatin1Char('='));
             if (eq > 0 && line.left(eq).trimmed() == QLatin1String("Exec")) {

@@ -12,17 +12,17 @@ namespace jotlet {
 namespace {
 
 // What xdg-open's exit codes mean (xdg-utils): 3 no method is available, 4 the action failed.
-QString xdgOpenFailure(int exitCode)
+Problem xdgOpenFailure(int exitCode)
 {
     switch (exitCode) {
     case 2:
-        return QStringLiteral("the file does not exist");
+        return Problem(QT_TRANSLATE_NOOP("Problem", "the file does not exist"));
     case 3:
-        return QStringLiteral("no program is set up on this computer to open it");
+        return Problem(QT_TRANSLATE_NOOP("Problem", "no program is set up on this computer to open it"));
     case 4:
-        return QStringLiteral("the program set up to open it could not open it");
+        return Problem(QT_TRANSLATE_NOOP("Problem", "the program set up to open it could not open it"));
     default:
-        return QStringLiteral("the desktop's opener (xdg-open) ended with code %1").arg(exitCode);
+        return Problem(QT_TRANSLATE_NOOP("Problem", "the desktop's opener (xdg-open) ended with code %1"), {exitCode});
     }
 }
 
@@ -39,7 +39,7 @@ public:
 #endif
         if (!viaXdgOpen) {
             if (!QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode))) {
-                failed(QStringLiteral("no program is set up on this computer to open it"));
+                failed(Problem(QT_TRANSLATE_NOOP("Problem", "no program is set up on this computer to open it")));
             }
             return;
         }
@@ -52,7 +52,7 @@ public:
         process->setStandardErrorFile(QProcess::nullDevice());
         QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart) {
-                failed(QStringLiteral("the desktop's opener (xdg-open) could not be started"));
+                failed(Problem(QT_TRANSLATE_NOOP("Problem", "the desktop's opener (xdg-open) could not be started")));
                 process->deleteLater();
             }
         });

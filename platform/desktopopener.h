@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/problem.h"
+
 #include <QString>
 
 #include <functional>
@@ -14,7 +16,7 @@ namespace jotlet {
 class DesktopOpener
 {
 public:
-    using Failed = std::function<void(const QString& reason)>;
+    using Failed = std::function<void(const Problem& reason)>;
     virtual ~DesktopOpener() = default;
     // target is handed over exactly as it is (an encoded URL).
     virtual void open(const QString& target, Failed failed) = 0;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/drivefilter.h"
+#include "support/problem.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -102,7 +103,7 @@ MemoryStatus parseMeminfo(const QString& text)
         values.insert(match.captured(1), match.captured(2).toULongLong() * 1024);
     }
     if (!values.contains(QStringLiteral("MemTotal"))) {
-        return {false, QStringLiteral("/proc/meminfo has no MemTotal")};
+        return {false, Problem(QT_TRANSLATE_NOOP("Problem", "/proc/meminfo has no MemTotal")).english()};
     }
     const quint64 available = values.value(QStringLiteral("MemAvailable"), values.value(QStringLiteral("MemFree")));
     return {true,
@@ -151,7 +152,7 @@ bool isRemovableDevice(const QString& device)
         return false;
     }
     for (QString candidate = name; !candidate.isEmpty(); candidate.chop(1)) {
-        QFile flag(QStringLiteral("/sys/block/%1/removable").arg(candidate));
+        QFile flag(QStringLiteral("/sys/block/%1/removable").arg(candidate)); // untranslated: a path
         if (flag.open(QIODevice::ReadOnly)) {
             return flag.readAll().trimmed() == "1";
         }

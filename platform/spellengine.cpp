@@ -47,8 +47,11 @@ QString dictionaryDescription(const QString& dictionaryName, const QLocale& user
         text += QStringLiteral(" (%1)").arg(QLocale::territoryToString(dictionary.territory()));
     }
     if (dictionary.language() != userLocale.language() && userLocale.language() != QLocale::C) {
-        text += QStringLiteral(" \u2013 no dictionary for %1 is installed")
-                    .arg(QLocale::languageToString(userLocale.language()));
+        // A name to show: in the user's language.
+        text += QStringLiteral(" \u2013 ")
+                + Problem(QT_TRANSLATE_NOOP("Problem", "no dictionary for %1 is installed"),
+                          {QLocale::languageToString(userLocale.language())})
+                      .text();
     }
     return text;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/problem.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -38,6 +40,6 @@ QString findDictionary(const QLocale& locale, const QStringList& folders);
 // exist are skipped) taken as spelt right. nullptr, with the reason, when no dictionary can be opened (or the
 // program was built without Hunspell).
 std::unique_ptr<SpellEngine>
-openSpellEngine(const QLocale& locale, const QStringList& folders, const QStringList& wordLists, QString* error);
+openSpellEngine(const QLocale& locale, const QStringList& folders, const QStringList& wordLists, Problem* error);
 
 } // namespace jotlet

@@ -59,17 +59,18 @@ private:
 } // namespace
 
 std::unique_ptr<SpellEngine>
-openSpellEngine(const QLocale& locale, const QStringList& folders, const QStringList& wordLists, QString* error)
+openSpellEngine(const QLocale& locale, const QStringList& folders, const QStringList& wordLists, Problem* error)
 {
     const QString dictionary = findDictionary(locale, folders);
     if (dictionary.isEmpty()) {
-        *error = QStringLiteral("no spelling dictionary was found for %1 or for en_US (looked in %2)")
-                     .arg(locale.name(), folders.join(QStringLiteral(", ")));
+        *error = Problem(
+            QT_TRANSLATE_NOOP("Problem", "no spelling dictionary was found for %1 or for en_US (looked in %2)"),
+            {locale.name(), folders.join(QStringLiteral(", "))});
         return nullptr;
     }
     auto engine = std::make_unique<HunspellEngine>(dictionary);
     if (engine->suggestions(QStringLiteral("teh")).isEmpty() && !engine->isCorrect(QStringLiteral("a"))) {
-        *error = QStringLiteral("the dictionary '%1' could not be read").arg(dictionary);
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "the dictionary '%1' could not be read"), {dictionary});
         return nullptr;
     }
     for (const QString& list : wordLists) {

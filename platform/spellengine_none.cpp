@@ -5,9 +5,9 @@
 
 namespace jotlet {
 
-std::unique_ptr<SpellEngine> openSpellEngine(const QLocale&, const QStringList&, const QStringList&, QString* error)
+std::unique_ptr<SpellEngine> openSpellEngine(const QLocale&, const QStringList&, const QStringList&, Problem* error)
 {
-    *error = QStringLiteral("this build of the program has no spelling checker");
+    *error = Problem(QT_TRANSLATE_NOOP("Problem", "this build of the program has no spelling checker"));
     return nullptr;
 }
 

@@ -3,6 +3,7 @@
 // Memory from /proc/meminfo and drives from the mounted file systems a user thinks of as drives.
 #include "platform/drivefilter.h"
 #include "platform/systeminfo.h"
+#include "support/problem.h"
 
 #include <QFile>
 #include <QStorageInfo>
@@ -18,7 +19,9 @@ public:
     {
         QFile file(QStringLiteral("/proc/meminfo"));
         if (!file.open(QIODevice::ReadOnly)) {
-            return {false, QStringLiteral("Cannot read /proc/meminfo: ") + file.errorString()};
+            return {
+                false,
+                Problem(QT_TRANSLATE_NOOP("Problem", "Cannot read /proc/meminfo: %1"), {file.errorString()}).english()};
         }
         return parseMeminfo(QString::fromLatin1(file.readAll()));
     }

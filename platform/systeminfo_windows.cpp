@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Memory from GlobalMemoryStatusEx and drives A: to Z: from the system's own calls.
 #include "platform/systeminfo.h"
+#include "support/problem.h"
+
+#include <QCoreApplication>
 
 #include <windows.h>
 
@@ -9,22 +12,28 @@ namespace jotlet {
 
 namespace {
 
+// The kind of a drive, as the drives note shows it.
 QString driveKind(UINT type)
 {
+    const char* kind = QT_TRANSLATE_NOOP("SystemInfo", "Unknown");
     switch (type) {
     case DRIVE_REMOVABLE:
-        return QStringLiteral("Removable Drive");
+        kind = QT_TRANSLATE_NOOP("SystemInfo", "Removable Drive");
+        break;
     case DRIVE_FIXED:
-        return QStringLiteral("Local Hard Drive");
+        kind = QT_TRANSLATE_NOOP("SystemInfo", "Local Hard Drive");
+        break;
     case DRIVE_REMOTE:
-        return QStringLiteral("Network");
+        kind = QT_TRANSLATE_NOOP("SystemInfo", "Network");
+        break;
     case DRIVE_CDROM:
-        return QStringLiteral("CD-ROM");
+        kind = QT_TRANSLATE_NOOP("SystemInfo", "CD-ROM");
+        break;
     case DRIVE_RAMDISK:
-        return QStringLiteral("RAM Disk");
-    default:
-        return QStringLiteral("Unknown");
+        kind = QT_TRANSLATE_NOOP("SystemInfo", "RAM Disk");
+        break;
     }
+    return QCoreApplication::translate("SystemInfo", kind);
 }
 
 class WindowsSystemInfo : public SystemInfo
@@ -35,7 +44,9 @@ public:
         MEMORYSTATUSEX status = {};
         status.dwLength = sizeof status;
         if (!GlobalMemoryStatusEx(&status)) {
-            return {false, QStringLiteral("GlobalMemoryStatusEx failed (%1)").arg(GetLastError())};
+            return {false,
+                    Problem(QT_TRANSLATE_NOOP("Problem", "GlobalMemoryStatusEx failed (%1)"), {qint64(GetLastError())})
+                        .english()};
         }
         // The page file figures include physical memory; the swap alone is the difference.
         return {true,

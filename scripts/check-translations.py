@@ -7,6 +7,10 @@
    (setText, setWindowTitle, addAction, a message box, a dialog's title or prompt, ...) must go through tr(),
    QCoreApplication::translate() or a QT_TR_NOOP/QT_TRANSLATE_NOOP table. Log lines, settings names, object names
    and file names are never translated, and are not handed to those calls.
+   Below the windows (support, platform, notes) no words are built as plain strings at all: what went wrong is a
+   Problem, its text marked with QT_TRANSLATE_NOOP("Problem", ...), which the log takes in English and a window
+   shows in the user's language. Only log lines (a logError() statement) and texts of a file format, marked on
+   their line with "untranslated:" and why, are plain strings there.
 2. Every .ts file in i18n/ must translate every text the sources mark (checked with lupdate when it is installed):
    a language is complete or it is not shipped.
 
@@ -24,6 +28,8 @@ LUPDATE = sys.argv[2] if len(sys.argv) > 2 else "/usr/lib/qt6/bin/lupdate"
 
 # The code that shows text to the user.
 UI_DIRS = ["note", "special", "dialogs", "window", "manager", "search", "app", "sync"]
+# The code below the windows: it reports problems, and words nothing itself.
+LOWER_DIRS = ["support", "platform", "notes"]
 # Every folder whose texts lupdate reads.
 SOURCE_DIRS = ["support", "platform", "rtf", "notes"] + UI_DIRS
 
@@ -44,6 +50,10 @@ LITERAL = re.compile(
 )
 # Texts that are the same in every language: the program's and its maker's names, placeholders and signs.
 SAME_EVERYWHERE = {"Jotlet", "Quorvel"}
+
+
+# Two words of two letters or more, whatever stands between them ("Choose a folder").
+TWO_WORDS = r"[A-Za-z]{2,}.*[^A-Za-z][A-Za-z]{2,}"
 
 
 def strip_comments(text):
@@ -74,7 +84,7 @@ def is_prose(literal):
     text = re.sub(r"%\d+|\\[nrt]|<[^>]+>", " ", literal).strip()
     if text in SAME_EVERYWHERE or "://" in text:
         return False
-    return re.search(r"[A-Za-z]{2,}[^A-Za-z]+[A-Za-z]{2,}", text) is not None and " " in text \
+    return re.search(TWO_WORDS, text) is not None and " " in text \
         or re.fullmatch(r"[A-Z][a-z]+[:.!?]?", text) is not None
 
 
@@ -106,6 +116,40 @@ def unwrapped_texts():
     return problems
 
 
+LOG_CALL = re.compile(r"\b(logError|logOnce|qDebug|qInfo|qWarning|qCritical|qCDebug|qCInfo|qCWarning)\s*\(")
+# Where a log line says it happened ("modNote: SaveNote"): a name, not words.
+LOG_LOCATION = re.compile(r"^\w+: \w+$")
+
+
+def words_below_the_windows():
+    problems = []
+    for folder in LOWER_DIRS:
+        for base, _, files in os.walk(os.path.join(ROOT, folder)):
+            for name in sorted(files):
+                if not name.endswith(".cpp"):
+                    continue
+                path = os.path.join(base, name)
+                with open(path, encoding="utf-8") as f:
+                    raw = f.read()
+                lines = raw.split("\n")
+                code = strip_comments(raw)
+                for offset, statement in statements(code):
+                    if LOG_CALL.search(statement):
+                        continue
+                    for match in LITERAL.finditer(statement):
+                        literal = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', match.group(2)))
+                        text = re.sub(r"%\d+|\\[nrt]|<[^>]+>", " ", literal).strip()
+                        prose = re.search(TWO_WORDS, text) and " " in text
+                        if not prose or "://" in text or LOG_LOCATION.match(text):
+                            continue
+                        line = code.count("\n", 0, offset + match.start()) + 1
+                        marked = any("untranslated:" in lines[n - 1] for n in (line, line - 1) if 0 < n <= len(lines))
+                        if not marked:
+                            problems.append("%s:%d: \"%s\" (a Problem with QT_TRANSLATE_NOOP(\"Problem\", ...))" % (
+                                os.path.relpath(path, ROOT), line, literal[:70]))
+    return problems
+
+
 def untranslated_messages():
     ts_files = sorted(f for f in os.listdir(os.path.join(ROOT, "i18n")) if f.endswith(".ts"))
     if not os.path.exists(LUPDATE):
@@ -134,7 +178,7 @@ def untranslated_messages():
 
 
 def main():
-    problems = unwrapped_texts()
+    problems = unwrapped_texts() + words_below_the_windows()
     if problems:
         print("Texts the user sees that do not go through tr():")
         print("\n".join("  " + p for p in problems))

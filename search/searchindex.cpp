@@ -59,10 +59,12 @@ void readFile(IndexedFile* file, const IndexedFile* old, const std::atomic<bool>
             known.insert(note.hash, &note);
         }
     }
-    QString failure;
+    Problem failure;
     const NoteList notes = readNoteFileQuietly(file->path, &failure);
     if (notes.isEmpty()) {
-        file->failure = failure.isEmpty() ? QStringLiteral("it holds no notes") : failure;
+        // Logged, on the window thread: the English words.
+        file->failure
+            = (failure.isEmpty() ? Problem(QT_TRANSLATE_NOOP("Problem", "it holds no notes")) : failure).english();
         return;
     }
     for (int i = 0; i < notes.size() && !cancel; ++i) {

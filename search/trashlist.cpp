@@ -122,9 +122,9 @@ Note* restoreFromTrash(NoteBoard& board, const NoteRecord& kept)
     }
     note->show();
     // Out of the trash only once it is open again: a note is never in neither place.
-    QString failure;
+    Problem failure;
     if (!Trash(entry.absolutePath()).take(kept, &failure)) {
-        logError(kLocation, 75, failure);
+        logError(kLocation, 75, failure.english());
     }
     return note;
 }
@@ -152,16 +152,17 @@ bool TrashList::emptyTrash()
                 : tr("The %1 notes in the trash will be gone for good. Empty the trash?").arg(m_notes.size()))) {
         return false;
     }
-    QString failure;
+    Problem failure;
     bool emptied = m_trash.empty(&failure);
     for (const NoteRecord& note : std::as_const(m_notes)) {
         if (isInFolderTrash(note) && !QFile::remove(note.FileName)) {
             emptied = false;
-            failure = tr("'%1' could not be removed.").arg(note.FileName);
+            failure = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be removed"), {note.FileName});
         }
     }
     if (!emptied) {
-        dialogResponder().warning(m_dialogOwner, tr("Trash Not Emptied"), failure);
+        logError(kLocation, 75, failure.english());
+        dialogResponder().warning(m_dialogOwner, tr("Trash Not Emptied"), failure.text() + QLatin1Char('.'));
     }
     reload();
     return emptied;

@@ -33,12 +33,14 @@ bool hasDrive(const QString& path)
 }
 
 // Qt's text for the device's last error; where Qt has none ("Unknown error"), the system's text for errno.
-QString fileErrorText(const QFileDevice& file, int systemError)
+ProblemFact fileErrorText(const QFileDevice& file, int systemError)
 {
-    if (file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error")) {
+    const QLatin1String qtUnknown("Unknown error"); // untranslated: what Qt says when it has no words
+    if (file.error() != QFileDevice::NoError && file.errorString() != qtUnknown) {
         return file.errorString();
     }
-    return systemError != 0 ? qt_error_string(systemError) : QStringLiteral("the file could not be written");
+    return systemError != 0 ? ProblemFact(qt_error_string(systemError))
+                            : ProblemFact(Problem(QT_TRANSLATE_NOOP("Problem", "the file could not be written")));
 }
 
 // Writes the file's data from the system's cache to the disk, so that an error only the disk reports is seen.
@@ -124,24 +126,24 @@ QString cutAtNul(const QString& text)
     return nul < 0 ? text : text.left(nul);
 }
 
-bool readFileText(const QString& path, QString* text, QString* error, qint64 maxBytes)
+bool readFileText(const QString& path, QString* text, Problem* error, qint64 maxBytes)
 {
     QFile file(path);
     if (QFileInfo(path).isDir()) {
-        *error = QStringLiteral("'%1' is a folder, not a file").arg(path);
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' is a folder, not a file"), {path});
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString());
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "Cannot open '%1': %2"), {path, file.errorString()});
         return false;
     }
     const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString());
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "Cannot read '%1': %2"), {path, file.errorString()});
         return false;
     }
     if (bytes.size() > maxBytes) {
-        *error = QStringLiteral("'%1' is larger than %2 bytes").arg(path).arg(maxBytes);
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' is larger than %2 bytes"), {path, maxBytes});
         return false;
     }
     if (isValidUtf8(bytes)) {
@@ -152,10 +154,10 @@ bool readFileText(const QString& path, QString* text, QString* error, qint64 max
     return true;
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error, QFileDevice::FileError* code)
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, Problem* error, QFileDevice::FileError* code)
 {
-    const auto refuse = [&](const QString& why, QFileDevice::FileError what) {
-        *error = QStringLiteral("Cannot save '%1': %2").arg(path, why);
+    const auto refuse = [&](const Problem& why, QFileDevice::FileError what) {
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "Cannot save '%1': %2"), {path, why});
         if (code) {
             *code = what;
         }
@@ -163,14 +165,15 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     };
     const QFileInfo target(path);
     if (target.isDir()) {
-        return refuse(QStringLiteral("it is a folder"), QFileDevice::OpenError);
+        return refuse(Problem(QT_TRANSLATE_NOOP("Problem", "it is a folder")), QFileDevice::OpenError);
     }
     if (target.exists() && !target.isFile()) {
-        return refuse(QStringLiteral("it is not a regular file"), QFileDevice::OpenError);
+        return refuse(Problem(QT_TRANSLATE_NOOP("Problem", "it is not a regular file")), QFileDevice::OpenError);
     }
     QSaveFile file(path);
-    const auto fail = [&](const QString& what, int systemError) {
-        *error = QStringLiteral("Cannot %1 '%2': %3").arg(what, path, fileErrorText(file, systemError));
+    // What failed, in a whole sentence each, so that every language can word it.
+    const auto fail = [&](const char* what, int systemError) {
+        *error = Problem(what, {path, fileErrorText(file, systemError)});
         if (code) {
             *code = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
         }
@@ -178,18 +181,15 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     };
     if (!file.open(QIODevice::WriteOnly)) {
-        return fail(QStringLiteral("create"), errno);
+        return fail(QT_TRANSLATE_NOOP("Problem", "Cannot create '%1': %2"), errno);
     }
     // QSaveFile buffers small writes and does not notice when the last flush fails, so commit() would put an empty
     // or cut-short file in the target's place: flush and sync here, where a failure can still be seen.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        return fail(QStringLiteral("write"), errno);
-    }
-    if (!syncToDisk(file)) {
-        return fail(QStringLiteral("write"), errno);
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
+        return fail(QT_TRANSLATE_NOOP("Problem", "Cannot write '%1': %2"), errno);
     }
     if (!file.commit()) {
-        return fail(QStringLiteral("save"), errno);
+        return fail(QT_TRANSLATE_NOOP("Problem", "Cannot save '%1': %2"), errno);
     }
     return true;
 }
@@ -204,7 +204,7 @@ QString setFileAside(const QString& path)
     return QFile::rename(path, aside) ? aside : QString();
 }
 
-bool canWriteInFolder(const QString& folder, QString* problem)
+bool canWriteInFolder(const QString& folder, Problem* problem)
 {
     QDir().mkpath(folder);
     QFile probe(QDir(folder).filePath(QStringLiteral(".write-test-%1").arg(QCoreApplication::applicationPid())));
@@ -212,7 +212,7 @@ bool canWriteInFolder(const QString& folder, QString* problem)
     errno = 0;
     const bool written = probe.open(QIODevice::WriteOnly) && probe.write(bytes) == bytes.size() && probe.flush();
     if (!written) {
-        *problem = fileErrorText(probe, errno);
+        *problem = Problem::of(fileErrorText(probe, errno));
     }
     probe.close();
     probe.remove();

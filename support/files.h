@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/problem.h"
+
 #include <QFileDevice>
 #include <QString>
 
@@ -37,14 +39,14 @@ QString cutAtNul(const QString& text);
 // dropped), Windows-1252 otherwise. Files larger than maxBytes are refused, so a dropped disk
 // image cannot exhaust memory. On failure returns false and describes the reason in *error.
 inline constexpr qint64 kReadFileTextLimit = 32 * 1024 * 1024;
-bool readFileText(const QString& path, QString* text, QString* error, qint64 maxBytes = kReadFileTextLimit);
+bool readFileText(const QString& path, QString* text, Problem* error, qint64 maxBytes = kReadFileTextLimit);
 
 // Replaces the file at path with the bytes in one step: they are written to a temporary file in the same folder,
 // which then takes the target's place. On any failure (a full disk, a folder that cannot be written) the file
 // that was there is left exactly as it was, and the reason is in *error and *code.
 bool writeFileAtomically(const QString& path,
                          const QByteArray& bytes,
-                         QString* error,
+                         Problem* error,
                          QFileDevice::FileError* code = nullptr);
 
 // Renames a file the program could not read out of the way, to a name beside it that no earlier set-aside copy has
@@ -54,7 +56,7 @@ QString setFileAside(const QString& path);
 
 // Whether a file can be written in the folder now: a few kilobytes are written to a temporary file there and
 // removed. *problem says why not (a full disk, a read-only folder).
-bool canWriteInFolder(const QString& folder, QString* problem);
+bool canWriteInFolder(const QString& folder, Problem* problem);
 
 // Lets a write past the process's file-size limit fail with an error instead of ending the program.
 void ignoreFileSizeSignal();

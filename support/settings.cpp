@@ -137,33 +137,35 @@ void rememberNoteFile(const QString& path)
     }
 }
 
-QString quoteServerProblem(const QString& text)
+Problem quoteServerProblem(const QString& text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) {
-        return QString();
+        return {};
     }
     const QUrl url(trimmed, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
         || url.host().isEmpty()) {
-        return QStringLiteral("The quote server must be an address that starts with http:// or https://, for "
-                              "example http://quotes.example.com");
+        return Problem(QT_TRANSLATE_NOOP("Problem",
+                                         "The quote server must be an address that starts with http:// or https://, "
+                                         "for example http://quotes.example.com"));
     }
-    return QString();
+    return {};
 }
 
-QString httpProxyProblem(const QString& text)
+Problem httpProxyProblem(const QString& text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) {
-        return QString();
+        return {};
     }
     const QUrl url = QUrl::fromUserInput(trimmed);
     if (!url.isValid() || url.host().isEmpty() || trimmed.contains(QLatin1Char(' '))) {
-        return QStringLiteral("The proxy must be a host name and a port, for example proxy.example.com:3128");
+        return Problem(QT_TRANSLATE_NOOP(
+            "Problem", "The proxy must be a host name and a port, for example proxy.example.com:3128"));
     }
-    return QString();
+    return {};
 }
 
 bool isTrueText(const QString& text)

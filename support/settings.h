@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/problem.h"
 #include "support/settingsstore.h"
 
 #include <QList>
@@ -72,8 +73,8 @@ bool writeSetting(Setting setting, const QString& value, SettingsError* error = 
 // What is wrong with a value the user typed in the settings window, or "" when it can be kept: the quote server is
 // an http or https address (or empty: none), the proxy a host with an optional port ("proxy.example.com:3128", or
 // empty: the system's proxy settings).
-QString quoteServerProblem(const QString& text);
-QString httpProxyProblem(const QString& text);
+Problem quoteServerProblem(const QString& text);
+Problem httpProxyProblem(const QString& text);
 
 // The note files the user opened or saved last, newest first, at most kMaxRecentFiles; remembering one puts it
 // first. Search looks into them.

@@ -50,10 +50,11 @@ QString executableName()
     return base.isEmpty() ? QStringLiteral("jotlet") : base;
 }
 
-bool fail(SettingsError* error, const QString& description)
+bool fail(SettingsError* error, const Problem& problem)
 {
     if (error) {
-        *error = SettingsError {kSettingsErrorNumber, executableName() + QStringLiteral(".cRegistry"), description};
+        *error = SettingsError {
+            kSettingsErrorNumber, executableName() + QStringLiteral(".cRegistry"), problem.english(), problem};
     }
     return false;
 }
@@ -127,7 +128,8 @@ bool SettingsStore::write(const QString& name, const QString& value, SettingsErr
 bool SettingsStore::write(const QList<QPair<QString, QString>>& values, SettingsError* error)
 {
     if (!createSection()) {
-        return fail(error, QStringLiteral("Failed to create registry Key: '") + sectionName());
+        return fail(error,
+                    Problem(QT_TRANSLATE_NOOP("Problem", "Failed to create registry Key: '%1"), {sectionName()}));
     }
     Section settings;
     for (const auto& [name, value] : values) {
@@ -137,9 +139,10 @@ bool SettingsStore::write(const QList<QPair<QString, QString>>& values, Settings
     if (settings.status() != QSettings::NoError) {
         const auto& [name, value] = values.isEmpty() ? QPair<QString, QString>() : values.first();
         return fail(error,
-                    QStringLiteral("Failed to set registry value Key: '2147483649',Section: '%1',Key: '%2' to "
-                                   "value: '%3'")
-                        .arg(sectionName(), name, value));
+                    Problem(QT_TRANSLATE_NOOP("Problem",
+                                              "Failed to set registry value Key: '2147483649',Section: '%1',Key: "
+                                              "'%2' to value: '%3'"),
+                            {sectionName(), name, value}));
     }
     return true;
 }

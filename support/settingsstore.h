@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/problem.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -13,7 +15,8 @@ struct SettingsError
 {
     long number = 0;
     QString source;
-    QString description;
+    QString description; // as the log has it
+    Problem problem;     // the same, for the user
     bool isSet() const { return number != 0; }
 };
 

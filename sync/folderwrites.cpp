@@ -237,9 +237,9 @@ void FolderSync::savePending()
         QFile::remove(m_pendingPath);
         return;
     }
-    QString failure;
+    Problem failure;
     if (!writeFileAtomically(m_pendingPath, noteFileText(m_pending.values(), programVersion()).toUtf8(), &failure)) {
-        logError(kWriteLocation, 75, failure);
+        logError(kWriteLocation, 75, failure.english());
     }
 }
 

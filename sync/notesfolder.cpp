@@ -289,7 +289,7 @@ FolderScan NotesFolder::scan(FolderScanCache* cache) const
         NoteFileError error;
         if (!readNoteFileContent(bytes, info.filePath(), &notes, &error) || notes.isEmpty()) {
             const QString moved = moveInto(info.filePath(), unreadablePath(), QDateTime::currentDateTimeUtc());
-            result.setAside.push_back({info.filePath(), moved, error.description});
+            result.setAside.push_back({info.filePath(), moved, error.description()});
             continue;
         }
         FolderNote note;

@@ -1,14 +1,33 @@
 # SPDX-FileCopyrightText: 2026 Quorvel
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The program under LANG=de_DE.UTF-8 on the X server: the note's parts, the reminder dialog, the manager and the save
-question (with Qt's own buttons) speak German."""
+"""The program under LANG=de_DE.UTF-8 on the X server: the note's parts, the reminder dialog, the manager, the save
+question (with Qt's own buttons) and why a file that is no note file did not open speak German, the last with the
+words the file reader below the windows reported."""
+import os
+import subprocess
 import sys
+import tempfile
 
 from atspi import (activate_window_of, application, choose, dialog, fail, find_all, keys, note_windows, press,
                    type_text, wait_for)
 
 
-def main(pid):
+def check_not_a_note_file(app, program):
+    """`jotlet kaputt.not` while the program runs: the running program tells why, in German."""
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "kaputt.not")
+        with open(path, "w") as f:
+            f.write("Das ist keine Notiz.\n")
+        subprocess.run([program, path], timeout=30, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        notice = dialog(app, "Notiz nicht geöffnet")
+        words = " ".join(a.name for a in find_all(notice, "label"))
+        if "Keine Notizdatei" not in words or "Zeile 1" not in words:
+            fail("the notice reads: %r" % words)
+        press([b for b in find_all(notice, "push button")][0])
+    print("PASS: a file that is no note file is told in German: %s" % words.replace("\n", " ")[:120])
+
+
+def main(pid, program):
     app = application()
     activate_window_of(pid)
     window, _ = wait_for(lambda: (note_windows(app, "Notiztext") or [None])[0], "a note whose text is 'Notiztext'")
@@ -35,7 +54,8 @@ def main(pid):
         fail("the save question offers %s" % answers)
     press([b for b in find_all(question, "push button") if b.name.replace("&", "") == "Abbrechen"][0])
     print("PASS: the save question asks in German, with Qt's buttons Ja, Nein, Abbrechen")
+    check_not_a_note_file(app, program)
 
 
 if __name__ == "__main__":
-    main(int(sys.argv[1]))
+    main(int(sys.argv[1]), sys.argv[2])

@@ -315,7 +315,7 @@ void TestStartup::journalBringsNotesBack()
     if (also.endsWith(QLatin1String("opened"))) {
         journal.replace("<NOTES ", "<NOTES MAINFILE=\"True\" ");
     }
-    QString error;
+    Problem error;
     QVERIFY(writeFileAtomically(recoveryJournalPath(), journal, &error));
     if (also.contains(QLatin1String("main"))) {
         QVERIFY(saveNoteFile(sampleNote(QStringLiteral("from the main file")), mainNoteFilePath()));
@@ -382,7 +382,7 @@ void TestStartup::sessionEndAddsToAMainNoteFileItDidNotOpen()
 {
     QFETCH(QByteArray, mainFile);
     QFETCH(int, kept);
-    QString error;
+    Problem error;
     QVERIFY(writeFileAtomically(mainNoteFilePath(), mainFile, &error));
     const QString path = m_dir.filePath(QStringLiteral("x.not"));
     QVERIFY(saveNoteFile(sampleNote(QStringLiteral("from x")), path));

@@ -26,7 +26,7 @@ public:
         targets << target;
         urls << QUrl(target, QUrl::TolerantMode);
         if (!failure.isEmpty()) {
-            failed(failure);
+            failed(jotlet::Problem::of(failure));
         }
     }
 };

@@ -300,7 +300,8 @@ void TestNoteReader::nestingLimit()
     if (read) {
         QCOMPARE(notes.value(0).Data, QStringLiteral("caf\u00E9"));
     } else {
-        QVERIFY2(error.description.contains(QLatin1String("nested more than 8 deep")), qPrintable(error.description));
+        QVERIFY2(error.description().contains(QLatin1String("nested more than 8 deep")),
+                 qPrintable(error.description()));
     }
 }
 

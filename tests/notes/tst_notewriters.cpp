@@ -351,7 +351,7 @@ void TestNoteWriters::fullDiskKeepsTheOldFile()
     const QStringList filesBefore = QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     const NoteRecord note = makeNote(QString(noteBytes - 300, QLatin1Char('x')), QStringLiteral("new"));
-    QString failure;
+    Problem failure;
     bool saved = false;
     if (writer == QLatin1String("SaveNote")) {
         saved = saveNoteFile(note, target, &failure);
@@ -363,10 +363,10 @@ void TestNoteWriters::fullDiskKeepsTheOldFile()
     QVERIFY(!saved);
     QCOMPARE(fileBytes(target), before);
     QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
-    QVERIFY2(failure.contains(QLatin1String("No space left on device")), qPrintable(failure));
+    QVERIFY2(failure.english().contains(QLatin1String("No space left on device")), qPrintable(failure.english()));
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
-    QVERIFY2(log.first().contains(QStringLiteral("modNote: ")) && log.first().contains(failure),
+    QVERIFY2(log.first().contains(QStringLiteral("modNote: ")) && log.first().contains(failure.english()),
              qPrintable(log.first()));
 }
 

@@ -172,8 +172,8 @@ void TestFiles::readingText()
     f.write(bytes);
     f.close();
     QString text;
-    QString error;
-    QVERIFY2(readFileText(path, &text, &error), qPrintable(error));
+    Problem error;
+    QVERIFY2(readFileText(path, &text, &error), qPrintable(error.english()));
     QCOMPARE(text, expected);
 }
 
@@ -181,11 +181,11 @@ void TestFiles::readingFailures()
 {
     QTemporaryDir dir;
     QString text = QStringLiteral("unchanged");
-    QString error;
+    Problem error;
     QVERIFY(!readFileText(dir.filePath(QStringLiteral("missing")), &text, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!readFileText(dir.path(), &text, &error));
-    QVERIFY(error.contains(QLatin1String("folder")));
+    QVERIFY(error.english().contains(QLatin1String("folder")));
 
     const QString big = dir.filePath(QStringLiteral("big.bin"));
     QFile f(big);
@@ -193,7 +193,7 @@ void TestFiles::readingFailures()
     f.write(QByteArray(2048, 'x'));
     f.close();
     QVERIFY(!readFileText(big, &text, &error, 1024));
-    QVERIFY(error.contains(QLatin1String("larger")));
+    QVERIFY(error.english().contains(QLatin1String("larger")));
     QCOMPARE(text, QStringLiteral("unchanged"));
 }
 

@@ -274,9 +274,9 @@ struct CommandBench
         board.setManagerOpener([this](Note&) { ++services; });
         board.setFinderOpener([this](Note*) { ++services; });
         board.setTrashOpener([this](Note*) { ++services; });
-        board.setSpellEngineFactory([this](QString* error) -> std::unique_ptr<SpellEngine> {
+        board.setSpellEngineFactory([this](Problem* error) -> std::unique_ptr<SpellEngine> {
             ++services;
-            *error = QStringLiteral("none here");
+            *error = Problem::of(QStringLiteral("none here"));
             return nullptr;
         });
         note = board.createNote();

@@ -53,7 +53,7 @@ QString lines(int count)
     return all.join(QStringLiteral("\r\n"));
 }
 
-std::unique_ptr<SpellEngine> englishEngine(QString* error)
+std::unique_ptr<SpellEngine> englishEngine(Problem* error)
 {
     return openSpellEngine(QLocale(QLocale::English, QLocale::UnitedStates),
                            systemDictionaryFolders(),
@@ -284,7 +284,7 @@ void TestNoteOutput::spellingWithoutADictionary()
 {
     NoteBoard board;
     board.setSpellEngineFactory(
-        [](QString* error) { return openSpellEngine(QLocale::c(), {QStringLiteral("/nonexistent")}, {}, error); });
+        [](Problem* error) { return openSpellEngine(QLocale::c(), {QStringLiteral("/nonexistent")}, {}, error); });
     Note* note = board.createNote();
     note->text().setText(QStringLiteral("Teh cat"));
     FakeDialogs dialogs;
