@@ -30,27 +30,37 @@ std::optional<int> answeredOption(int argc, char* argv[])
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    if (arguments.size() < 2 || !arguments.at(1).startsWith(QLatin1Char('-'))) {
+        return std::nullopt; // a file, or nothing: the program starts
+    }
+    // The answers in the user's language: an application of their own, gone before the program's starts.
+    QCoreApplication core(argc, argv);
+    jotlet::installTranslations();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Sticky notes for the desktop."));
+    parser.setApplicationDescription(QCoreApplication::translate("Main", "Sticky notes for the desktop."));
     // Only the program's own options: Qt's are not listed, so no --help-all promises them.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+                                  QCoreApplication::translate("Main", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("file"), QStringLiteral("A note file (.not) to open."), QStringLiteral("[file]"));
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("Main", "A note file (.not) or a text file to open."),
+                                 QStringLiteral("[file]"));
     if (!parser.parse(arguments)) {
         // Not an option of ours: a file name, perhaps one that starts with a dash, else a mistake.
         const QString first = arguments.value(1);
         if (first.startsWith(QLatin1Char('-')) && !QFileInfo::exists(first)) {
-            std::fprintf(stderr, "jotlet: %s\nTry 'jotlet --help'.\n", qPrintable(parser.errorText()));
+            std::fprintf(stderr,
+                         "jotlet: %s\n%s\n",
+                         qPrintable(parser.errorText()),
+                         qPrintable(QCoreApplication::translate("Main", "Try 'jotlet --help'.")));
             return 2;
         }
         return std::nullopt;
     }
     if (parser.isSet(help)) {
         QString text = parser.helpText();
-        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("jotlet")); // there is no application yet
+        text.replace(QLatin1Char(' ') + arguments.first() + QLatin1Char(' '), QStringLiteral(" jotlet ")); // the name
         std::printf("%s", qPrintable(text));
         return 0;
     }

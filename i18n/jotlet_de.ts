@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Sticky notes for the desktop.</source>
+        <translation>Haftnotizen für die Arbeitsfläche.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt diese Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>A note file (.not) or a text file to open.</source>
+        <translation>Eine Notizdatei (.not) oder Textdatei, die geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Try &apos;jotlet --help&apos;.</source>
+        <translation>Mehr mit „jotlet --help“.</translation>
+    </message>
+</context>
+<context>
     <name>Note</name>
     <message>
         <source>Jotlet keeps your notes on the desktop, where you can see them. Right-click a note for everything it can do: special notes, colours, printing and more. Notes left open when you log off come back the next time you start.</source>
@@ -704,6 +723,34 @@
     <message>
         <source>it holds no notes</source>
         <translation>sie enthält keine Notizen</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>das Bild konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the picture is larger than %1 MB even at %2 pixels a side</source>
+        <translation>das Bild ist selbst bei %2 Pixeln Kantenlänge größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a picture Jotlet can read (PNG, JPEG, GIF, BMP or WebP)</source>
+        <translation>„%1“ ist kein Bild, das Jotlet lesen kann (PNG, JPEG, GIF, BMP oder WebP)</translation>
+    </message>
+    <message>
+        <source>the size of &apos;%1&apos; cannot be read: the file is damaged</source>
+        <translation>die Größe von „%1“ ist nicht lesbar: Die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2 x %3 pixels; a picture of up to %4 million pixels can go in</source>
+        <translation>„%1“ hat %2 × %3 Pixel; ein Bild darf bis zu %4 Millionen Pixel haben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read as a picture (%2)</source>
+        <translation>„%1“ konnte nicht als Bild gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>the picture is not one an image viewer can show</source>
+        <translation>das Bild kann keine Bildanzeige zeigen</translation>
     </message>
 </context>
 <context>

@@ -118,7 +118,7 @@ public:
     // Puts a picture file in at the caret (a drop, Insert Picture); tells the user when it cannot.
     void insertPictureFile(const QString& path);
     // Tells the user (and the log) why a picture could not be put in.
-    void reportPictureRefused(const QString& reason);
+    void reportPictureRefused(const jotlet::Problem& reason);
     void setGeometry(const QRect& twips);
     void moveTo(const QPoint& twips);
     void resize(const QSize& twips);
@@ -261,7 +261,7 @@ private:
     void setSaveSettings(bool on);
     void insertPicture();
     void runSpecial(Command command);
-    void tellPictureRefused(const QString& reason);
+    void tellPictureRefused(const Problem& reason);
     void chooseCustomColor();
     void chooseTextColor();
     void chooseFontFamily();

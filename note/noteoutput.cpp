@@ -77,16 +77,17 @@ void Note::insertPictureFile(const QString& path)
     m_text->insertPictureLater([path] { return readyPictureFile(path); }, pictureFitWidth());
 }
 
-void Note::reportPictureRefused(const QString& reason)
+void Note::reportPictureRefused(const Problem& reason)
 {
-    logError(QStringLiteral("frmMain: InsertPicture"), 481, reason);
+    logError(QStringLiteral("frmMain: InsertPicture"), 481, reason.english());
     tellPictureRefused(reason);
 }
 
-void Note::tellPictureRefused(const QString& reason)
+void Note::tellPictureRefused(const Problem& reason)
 {
-    dialogResponder().warning(
-        m_dialogOwner, tr("Picture Not Inserted"), tr("The picture could not be put in the note: %1.").arg(reason));
+    dialogResponder().warning(m_dialogOwner,
+                              tr("Picture Not Inserted"),
+                              tr("The picture could not be put in the note: %1.").arg(reason.text()));
 }
 
 void Note::emailNote()

@@ -44,14 +44,14 @@ ReadyPicture readyPicture(const QImage& image, bool photo)
 {
     ReadyPicture ready;
     if (image.isNull()) {
-        ready.refused = QStringLiteral("the picture could not be read");
+        ready.refused = Problem(QT_TRANSLATE_NOOP("Problem", "the picture could not be read"));
         return ready;
     }
     ready.stored = pictureForStorage(image, photo);
     if (ready.stored.data.isEmpty()) {
-        ready.refused = QStringLiteral("the picture is larger than %1 MB even at %2 pixels a side")
-                            .arg(kMaxPictureBytes / (1024 * 1024))
-                            .arg(kMaxPictureSide);
+        ready.refused
+            = Problem(QT_TRANSLATE_NOOP("Problem", "the picture is larger than %1 MB even at %2 pixels a side"),
+                      {kMaxPictureBytes / (1024 * 1024), kMaxPictureSide});
         return ready;
     }
     ready.image = image.size() == ready.stored.pictureSize
@@ -69,20 +69,21 @@ ReadyPicture readyPictureFile(const QString& path)
     reader.setAutoTransform(true); // photos stand as they were taken
     reader.setAllocationLimit(0);  // the size is read from the header and judged here, before anything is decoded
     if (!reader.canRead()) {
-        ready.refused = QStringLiteral("'%1' is not a picture Jotlet can read (PNG, JPEG, GIF, BMP or WebP)").arg(name);
+        ready.refused = Problem(
+            QT_TRANSLATE_NOOP("Problem", "'%1' is not a picture Jotlet can read (PNG, JPEG, GIF, BMP or WebP)"),
+            {name});
         return ready;
     }
     const QSize size = reader.size();
     if (!size.isValid()) {
-        ready.refused = QStringLiteral("the size of '%1' cannot be read: the file is damaged").arg(name);
+        ready.refused
+            = Problem(QT_TRANSLATE_NOOP("Problem", "the size of '%1' cannot be read: the file is damaged"), {name});
         return ready;
     }
     if (qint64(size.width()) * size.height() > kMaxPicturePixels) {
-        ready.refused = QStringLiteral("'%1' is %2 x %3 pixels; a picture of up to %4 million pixels can go in")
-                            .arg(name)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(kMaxPicturePixels / 1'000'000);
+        ready.refused = Problem(
+            QT_TRANSLATE_NOOP("Problem", "'%1' is %2 x %3 pixels; a picture of up to %4 million pixels can go in"),
+            {name, size.width(), size.height(), kMaxPicturePixels / 1'000'000});
         return ready;
     }
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
@@ -91,7 +92,8 @@ ReadyPicture readyPictureFile(const QString& path)
     const bool photo = reader.format() == "jpeg" || reader.format() == "jpg";
     const QImage image = reader.read();
     if (image.isNull()) {
-        ready.refused = QStringLiteral("'%1' could not be read as a picture (%2)").arg(name, reader.errorString());
+        ready.refused = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be read as a picture (%2)"),
+                                {name, reader.errorString()});
         return ready;
     }
     return readyPicture(image, photo);
@@ -102,7 +104,7 @@ void insertReadyPicture(QTextCursor& cursor, const ReadyPicture& picture, int fi
     insertPicture(cursor, picture.image, fitted(picture.stored.pictureSize, fitWidth), picture.stored);
 }
 
-bool insertPictureAt(QTextCursor& cursor, const QImage& image, bool photo, int fitWidth, QString* error)
+bool insertPictureAt(QTextCursor& cursor, const QImage& image, bool photo, int fitWidth, Problem* error)
 {
     const ReadyPicture ready = readyPicture(image, photo);
     if (!ready.refused.isEmpty()) {
@@ -161,18 +163,18 @@ bool resizePicture(QTextDocument* doc, int position, PictureSize size, int fitWi
     return true;
 }
 
-QString pictureCopy(const QTextDocument& doc, int position, QString* error)
+QString pictureCopy(const QTextDocument& doc, int position, Problem* error)
 {
     const StoredPicture stored = storedPicture(doc, imageFormatAt(doc, position));
     if (!isDrawablePicture(stored.kind)) {
-        *error = QStringLiteral("the picture is not one an image viewer can show");
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "the picture is not one an image viewer can show"));
         return {};
     }
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("jotlet-picture-XXXXXX.")
                                               + QLatin1String(stored.kind == "pngblip" ? "png" : "jpg")));
     file.setAutoRemove(false); // the viewer opens it after this returns; the temporary folder is cleared in time
     if (!file.open() || file.write(stored.data) != stored.data.size() || !file.flush()) {
-        *error = file.errorString();
+        *error = Problem::of(file.errorString());
         return {};
     }
     return file.fileName();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rtf/pictures.h"
+#include "support/problem.h"
 
 #include <QImage>
 #include <QString>
@@ -23,7 +24,7 @@ struct ReadyPicture
 {
     QImage image;
     StoredPicture stored;
-    QString refused;
+    Problem refused;
 };
 ReadyPicture readyPicture(const QImage& image, bool photo);
 // From an image file the user chose or dropped (PNG, JPEG, GIF, BMP, WebP, whatever Qt reads): its size read from
@@ -35,7 +36,7 @@ ReadyPicture readyPictureFile(const QString& path);
 void insertReadyPicture(QTextCursor& cursor, const ReadyPicture& picture, int fitWidth);
 
 // The same at once, on this thread: false with the reason in *error when it cannot go in.
-bool insertPictureAt(QTextCursor& cursor, const QImage& image, bool photo, int fitWidth, QString* error);
+bool insertPictureAt(QTextCursor& cursor, const QImage& image, bool photo, int fitWidth, Problem* error);
 
 // Whether the file is an image Qt can read (by its contents, not its name), or is named as one.
 bool isPictureFile(const QString& path);
@@ -49,6 +50,6 @@ bool resizePicture(QTextDocument* doc, int position, PictureSize size, int fitWi
 
 // Writes the picture's bytes to a file of its own in the temporary folder, for an image viewer; its path, or empty
 // with the reason in *error.
-QString pictureCopy(const QTextDocument& doc, int position, QString* error);
+QString pictureCopy(const QTextDocument& doc, int position, Problem* error);
 
 } // namespace jotlet

@@ -107,7 +107,7 @@ signals:
     // A command moved the selection or changed the format of what is typed next: a view takes cursor() over.
     void cursorChanged();
     void lockedChanged(bool locked);
-    void pictureRefused(const QString& reason);
+    void pictureRefused(const jotlet::Problem& reason);
     void pictureInserted();
 
 private:

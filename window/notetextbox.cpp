@@ -293,7 +293,7 @@ void NoteTextBox::mouseDoubleClickEvent(QMouseEvent* event)
 
 void NoteTextBox::openPicture(int position)
 {
-    QString error;
+    Problem error;
     const QString copy = pictureCopy(*document(), position, &error);
     const OpenFailureText failure {
         tr("Open Picture"), tr("The picture could not be opened: %1."), QStringLiteral("frmMain: OpenPicture")};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "note/notelook.h"
+#include "support/problem.h"
 
 #include <QTextEdit>
 
@@ -45,7 +46,7 @@ signals:
     void mousePressed(Qt::MouseButton button);
     void filesDropped(const QStringList& paths);
     // A picture the user pasted could not be put in.
-    void pictureRefused(const QString& reason);
+    void pictureRefused(const jotlet::Problem& reason);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

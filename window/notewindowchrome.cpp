@@ -131,7 +131,7 @@ void NoteWindow::createChrome()
             popUpForText();
         }
     });
-    connect(m_textBox, &NoteTextBox::pictureRefused, this, [this](const QString& reason) {
+    connect(m_textBox, &NoteTextBox::pictureRefused, this, [this](const Problem& reason) {
         if (m_note) {
             m_note->reportPictureRefused(reason);
         }

@@ -66,6 +66,8 @@ private slots:
     void sessionEndClosesAStartupBox_data();
     void sessionEndClosesAStartupBox();
     void unknownOptionIsRefused();
+    void helpSpeaksTheUsersLanguage_data();
+    void helpSpeaksTheUsersLanguage();
     void secondStartResolvesARelativePath();
     void writesTheSameNamesInEveryLanguage();
 
@@ -232,6 +234,34 @@ void TestProgram::unknownOptionIsRefused()
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(program.readAllStandardError().contains("Unknown option 'bogus'"));
+}
+
+void TestProgram::helpSpeaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("English") << "C.UTF-8"
+                             << QStringList {"Usage: jotlet [options] [file]", "Displays help on commandline options."};
+    QTest::newRow("German") << "de_DE.UTF-8" << QStringList {"jotlet [Optionen]", "Zeigt diese Hilfe"};
+}
+
+void TestProgram::helpSpeaksTheUsersLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, words);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), lang);
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("--help")});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+    const QString shown = QString::fromLocal8Bit(program.readAllStandardOutput());
+    for (const QString& word : words) {
+        QVERIFY2(shown.contains(word), qPrintable(shown));
+    }
 }
 
 void TestProgram::secondStartResolvesARelativePath()

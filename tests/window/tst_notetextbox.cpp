@@ -358,9 +358,9 @@ void TestNoteTextBox::pastedPictureFitsAndTravels()
     QCOMPARE(shownSize(), QSize(600, 300));
     QVERIFY(resizePicture(m_text->document(), 0, PictureSize::FitWidth, m_box->pictureFitWidth()));
     QCOMPARE(shownSize().width(), m_box->pictureFitWidth());
-    QString error;
+    Problem error;
     const QString copy = pictureCopy(*m_text->document(), 0, &error);
-    QVERIFY2(QImage(copy).size() == QSize(1200, 600), qPrintable(error));
+    QVERIFY2(QImage(copy).size() == QSize(1200, 600), qPrintable(error.english()));
     QFile::remove(copy);
     QVERIFY(!m_box->popUpPictureMenu(
         m_box->viewport()->mapToGlobal(QPoint(m_box->viewport()->width() - 2, m_box->viewport()->height() - 2))));
