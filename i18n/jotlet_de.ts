@@ -1858,6 +1858,14 @@ Jetzt speichern? Mit Nein schließt die Notiz ungespeichert und wartet 30 Tage i
         <source>Note %1</source>
         <translation>Notiz %1</translation>
     </message>
+    <message>
+        <source>Moving: the arrow keys move the note, Enter keeps it, Esc takes it back</source>
+        <translation>Verschieben: Die Pfeiltasten verschieben die Notiz, Eingabe behält es, Esc nimmt es zurück</translation>
+    </message>
+    <message>
+        <source>Sizing: the arrow keys size the note, Enter keeps it, Esc takes it back</source>
+        <translation>Größe ändern: Die Pfeiltasten ändern die Größe der Notiz, Eingabe behält es, Esc nimmt es zurück</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::PostcardWindow</name>

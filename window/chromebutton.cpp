@@ -4,8 +4,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPen>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace jotlet {
 
@@ -30,9 +30,11 @@ void ChromeButton::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_picture);
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        // A ring that shows on every note colour and at a glance, not the style's dotted hint.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
     }
 }
 

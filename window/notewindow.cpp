@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 
 namespace jotlet {
 
@@ -362,6 +363,7 @@ void NoteWindow::beginKeyboardPlacement(KeyboardPlacement::Mode mode)
     }
     m_placement.begin(mode, geometry(), minimumSize());
     m_placementPointer = QPointF(geometry().center());
+    showPlacementCue(mode);
     if (mode == KeyboardPlacement::Mode::Move) {
         m_snapper->startDrag(m_placementPointer);
     }
@@ -377,6 +379,7 @@ bool NoteWindow::keyboardPlacementKey(QKeyEvent* event)
     switch (m_placement.key(event->key(), event->modifiers())) {
     case KeyboardPlacement::Outcome::Ignored:
         m_placement.end(); // any other key ends it where the note is, and does what it does
+        showPlacementCue(KeyboardPlacement::Mode::Idle);
         return false;
     case KeyboardPlacement::Outcome::Moved:
         m_snapper->dragTo(m_placementPointer + QPointF(m_placement.offset()));
@@ -390,6 +393,7 @@ bool NoteWindow::keyboardPlacementKey(QKeyEvent* event)
     case KeyboardPlacement::Outcome::Kept:
         break;
     }
+    showPlacementCue(m_placement.isActive() ? m_placement.mode() : KeyboardPlacement::Mode::Idle);
     m_keys.ignore(event->key()); // its release does not also act as a note key (Esc would roll the note up)
     return true;
 }
@@ -462,6 +466,51 @@ void NoteWindow::onApplicationStateChanged(Qt::ApplicationState state)
         applyStayOnTop(m_note->staysOnTopNow());
     } else if (state == Qt::ApplicationInactive) {
         applyActivation(false);
+    }
+}
+
+namespace {
+
+// A thick frame in the highlight colour around the whole note, over its parts, letting the mouse through.
+class PlacementCue : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::Highlight), 3, Qt::DashLine);
+        painter.setPen(pen);
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+};
+
+} // namespace
+
+void NoteWindow::showPlacementCue(KeyboardPlacement::Mode mode)
+{
+    const bool on = mode != KeyboardPlacement::Mode::Idle;
+    if (on && !m_placementCue) {
+        m_placementCue = new PlacementCue(this);
+        m_placementCue->setObjectName(QStringLiteral("placementCue"));
+        m_placementCue->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    if (m_placementCue) {
+        m_placementCue->setGeometry(rect());
+        m_placementCue->setVisible(on);
+        m_placementCue->raise();
+    }
+    // The pointer's shape says it too, and a screen reader hears what the keys do now.
+    if (on) {
+        setCursor(mode == KeyboardPlacement::Mode::Move ? Qt::SizeAllCursor : Qt::SizeFDiagCursor);
+        setAccessibleDescription(mode == KeyboardPlacement::Mode::Move
+                                     ? tr("Moving: the arrow keys move the note, Enter keeps it, Esc takes it back")
+                                     : tr("Sizing: the arrow keys size the note, Enter keeps it, Esc takes it back"));
+    } else {
+        unsetCursor();
+        setAccessibleDescription(QString());
     }
 }
 

@@ -64,6 +64,7 @@ private:
     void layoutChrome();
     void showCaption();
     void showAccessibleName();
+    void showPlacementCue(KeyboardPlacement::Mode mode);
     void showIcon();
     void showConflict();
     void render(Note::Aspects aspects);
@@ -106,7 +107,8 @@ private:
     QPoint m_gripStart;
     QSize m_gripStartSize;
     KeyboardPlacement m_placement;
-    QPointF m_placementPointer; // the imagined pointer a keyboard move starts from
+    QWidget* m_placementCue = nullptr; // the frame that shows while the keyboard moves or sizes the note
+    QPointF m_placementPointer;        // the imagined pointer a keyboard move starts from
 };
 
 } // namespace jotlet

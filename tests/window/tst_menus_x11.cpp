@@ -75,6 +75,7 @@ private slots:
     void aboutStandsAboveItsNote();
     void helpButtonOpensTheHelp();
     void newNotesNeverCoverEachOther();
+    void keyboardMoveShowsACue();
     void rolledUpNoteIsItsIcon();
     void captionTakesTheLeftButtonOnly();
     void transparencyNeedsACompositor();
@@ -391,6 +392,23 @@ void TestMenusX11::newNotesNeverCoverEachOther()
             note->discard();
         }
     }
+}
+
+void TestMenusX11::keyboardMoveShowsACue()
+{
+    // Alt+F7 as the window manager leaves it to the note: a frame shows while the arrows move it, and goes with Esc.
+    typeInto(QString::number(m_window->winId()), QString());
+    pressKeys(QStringLiteral("alt+F7"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->findChild<QWidget*>(QStringLiteral("placementCue")), 5000);
+    QWidget* cue = m_window->findChild<QWidget*>(QStringLiteral("placementCue"));
+    QTRY_VERIFY_WITH_TIMEOUT(cue->isVisible(), 5000);
+    QCOMPARE(cue->geometry(), m_window->rect());
+    QVERIFY(m_window->accessibleDescription().startsWith(QLatin1String("Moving")));
+    QTest::qWait(200);
+    screenshot(QStringLiteral("note-moving"));
+    pressKeys(QStringLiteral("Escape"));
+    QTRY_VERIFY_WITH_TIMEOUT(!cue->isVisible(), 5000);
+    QVERIFY(!m_note->isRolledUp()); // Esc ended the move, and did not roll the note up
 }
 
 void TestMenusX11::rolledUpNoteIsItsIcon()
