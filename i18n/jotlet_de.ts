@@ -752,6 +752,62 @@
         <source>the picture is not one an image viewer can show</source>
         <translation>das Bild kann keine Bildanzeige zeigen</translation>
     </message>
+    <message>
+        <source>The rich text is %1 bytes long; at most %2 bytes are read</source>
+        <translation>Der formatierte Text ist %1 Byte lang; höchstens %2 Byte werden gelesen</translation>
+    </message>
+    <message>
+        <source>The text has more than %1 paragraphs, more than a note can show</source>
+        <translation>Der Text hat mehr als %1 Absätze, mehr als eine Notiz zeigen kann</translation>
+    </message>
+    <message>
+        <source>The text has more than %1 characters, more than a note can show</source>
+        <translation>Der Text hat mehr als %1 Zeichen, mehr als eine Notiz zeigen kann</translation>
+    </message>
+    <message>
+        <source>Not a well-formed feed: %1 (line %2, column %3)</source>
+        <translation>Kein wohlgeformter Feed: %1 (Zeile %2, Spalte %3)</translation>
+    </message>
+    <message>
+        <source>The reply holds no XML element</source>
+        <translation>Die Antwort enthält kein XML-Element</translation>
+    </message>
+    <message>
+        <source>The feed has no channel element</source>
+        <translation>Der Feed hat kein channel-Element</translation>
+    </message>
+    <message>
+        <source>The reply is larger than %1 KB</source>
+        <translation>Die Antwort ist größer als %1 KB</translation>
+    </message>
+    <message>
+        <source>Redirect not followed: the server sends the request on to &apos;%1&apos;, which is not an http or https address</source>
+        <translation>Weiterleitung nicht gefolgt: Der Server leitet die Anfrage an „%1“ weiter, keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>Redirect not followed: %1</source>
+        <translation>Weiterleitung nicht gefolgt: %1</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>Der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>No complete reply within %1 seconds</source>
+        <translation>Keine vollständige Antwort innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Only http and https addresses are fetched, not &apos;%1&apos;</source>
+        <translation>Nur http- und https-Adressen werden abgerufen, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>The feed has no items</source>
+        <translation>Der Feed hat keine Einträge</translation>
+    </message>
+    <message>
+        <source>The reminder time &apos;%1&apos; is not a time of day</source>
+        <translation>Die Erinnerungszeit „%1“ ist keine Uhrzeit</translation>
+    </message>
 </context>
 <context>
     <name>SpecialNote</name>

@@ -107,6 +107,7 @@ void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownS
     // Named by its bytes and where it went in: each picture put in has a shown image of its own size, and keeps its
     // name when it is copied into another note.
     const QByteArray hash = QCryptographicHash::hash(stored.data, QCryptographicHash::Sha1).toHex().left(20);
+    // untranslated: a resource name
     const QString name = QStringLiteral("jotlet-picture:%1-%2").arg(QLatin1String(hash)).arg(doc->characterCount());
     doc->addResource(QTextDocument::ImageResource, QUrl(name), forDisplay(shown, shownSize));
     if (!stored.data.isEmpty()) {

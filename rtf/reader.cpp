@@ -4,6 +4,7 @@
 
 #include "rtf/parser.h"
 #include "support/codepage.h"
+#include "support/problem.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -55,16 +56,18 @@ bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error, const Rt
     if (rtf.size() > limits.maxInputBytes) {
         return refuse(doc,
                       error,
-                      QStringLiteral("The rich text is %1 bytes long; at most %2 bytes are read")
-                          .arg(rtf.size())
-                          .arg(limits.maxInputBytes));
+                      Problem(QT_TRANSLATE_NOOP("Problem", "The rich text is %1 bytes long; at most %2 bytes are read"),
+                              {rtf.size(), limits.maxInputBytes})
+                          .english());
     }
     const bool isRtf = looksLikeRtf(rtf);
     if (paragraphMarks(rtf, isRtf) > limits.maxParagraphs) {
-        return refuse(doc,
-                      error,
-                      QStringLiteral("The text has more than %1 paragraphs, more than a note can show")
-                          .arg(limits.maxParagraphs));
+        return refuse(
+            doc,
+            error,
+            Problem(QT_TRANSLATE_NOOP("Problem", "The text has more than %1 paragraphs, more than a note can show"),
+                    {limits.maxParagraphs})
+                .english());
     }
     if (!isRtf) {
         // Not RTF: a rich-edit control shows such text as it is.
@@ -76,10 +79,12 @@ bool readRtf(const QByteArray& rtf, QTextDocument* doc, QString* error, const Rt
         parser.run();
     }
     if (doc->characterCount() > limits.maxCharacters) {
-        return refuse(doc,
-                      error,
-                      QStringLiteral("The text has more than %1 characters, more than a note can show")
-                          .arg(limits.maxCharacters));
+        return refuse(
+            doc,
+            error,
+            Problem(QT_TRANSLATE_NOOP("Problem", "The text has more than %1 characters, more than a note can show"),
+                    {limits.maxCharacters})
+                .english());
     }
     return true;
 }

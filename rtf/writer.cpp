@@ -114,7 +114,7 @@ QString Writer::familyOf(const QTextCharFormat& format) const
 QString Writer::defaultFamily() const
 {
     const QString family = m_doc.defaultFont().family();
-    return family.isEmpty() ? QStringLiteral("Comic Sans MS") : family;
+    return family.isEmpty() ? QStringLiteral("Comic Sans MS") : family; // untranslated: a font's name
 }
 
 int Writer::fontIndex(const QTextCharFormat& format) const

@@ -5,6 +5,7 @@
 #include "note/notetext.h"
 #include "notes/notefile.h"
 #include "special/specialtext.h"
+#include "support/problem.h"
 
 #include <QXmlStreamReader>
 
@@ -92,14 +93,13 @@ std::unique_ptr<Node> readTree(const QString& text, QString* error)
         }
     }
     if (reader.hasError()) {
-        *error = QStringLiteral("Not a well-formed feed: %1 (line %2, column %3)")
-                     .arg(reader.errorString())
-                     .arg(reader.lineNumber())
-                     .arg(reader.columnNumber());
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "Not a well-formed feed: %1 (line %2, column %3)"),
+                         {reader.errorString(), reader.lineNumber(), reader.columnNumber()})
+                     .english(); // for the log
         return nullptr;
     }
     if (!root) {
-        *error = QStringLiteral("The reply holds no XML element");
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "The reply holds no XML element")).english();
     }
     return root;
 }
@@ -172,7 +172,7 @@ bool parseFeed(const QByteArray& bytes, Feed* feed, QString* error)
     }
     const Node* channel = root->child(QLatin1String("channel"));
     if (!channel) {
-        *error = QStringLiteral("The feed has no channel element");
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "The feed has no channel element")).english();
         return false;
     }
     for (const auto& [name, field] : {std::pair {"title", &feed->title},

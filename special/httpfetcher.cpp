@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "special/httpfetcher.h"
 
+#include "support/problem.h"
 #include "support/settings.h"
 
 #include <QNetworkProxy>
@@ -43,7 +44,10 @@ struct Transfer
         }
     }
     bool tooLarge(qint64 size) const { return size > maxBytes; }
-    QString tooLargeText() const { return QStringLiteral("The reply is larger than %1 KB").arg(maxBytes / 1024); }
+    QString tooLargeText() const
+    {
+        return Problem(QT_TRANSLATE_NOOP("Problem", "The reply is larger than %1 KB"), {maxBytes / 1024}).english();
+    }
 };
 
 // A redirect the request did not follow because it leads to an address that is not http or https ("" otherwise).
@@ -53,9 +57,11 @@ QString refusedRedirect(const QNetworkReply& reply, int status)
     if (status < 300 || status >= 400 || target.isEmpty()) {
         return QString();
     }
-    return QStringLiteral("Redirect not followed: the server sends the request on to '%1', which is not an http or "
-                          "https address")
-        .arg(reply.url().resolved(target).toDisplayString());
+    return Problem(QT_TRANSLATE_NOOP("Problem",
+                                     "Redirect not followed: the server sends the request on to '%1', which is not an "
+                                     "http or https address"),
+                   {reply.url().resolved(target).toDisplayString()})
+        .english();
 }
 
 void finish(const std::shared_ptr<Transfer>& transfer)
@@ -71,13 +77,15 @@ void finish(const std::shared_ptr<Transfer>& transfer)
             transfer->failure = transfer->tooLargeText();
         } else if (reply->error() == QNetworkReply::TooManyRedirectsError
                    || reply->error() == QNetworkReply::InsecureRedirectError) {
-            transfer->failure = QStringLiteral("Redirect not followed: %1").arg(reply->errorString());
+            transfer->failure
+                = Problem(QT_TRANSLATE_NOOP("Problem", "Redirect not followed: %1"), {reply->errorString()}).english();
         } else if (const QString refused = refusedRedirect(*reply, result.status); !refused.isEmpty()) {
             transfer->failure = refused;
         } else if (result.status > 0 && result.status != 200) {
-            transfer->failure = QStringLiteral("The server answered %1 %2")
-                                    .arg(result.status)
-                                    .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+            transfer->failure
+                = Problem(QT_TRANSLATE_NOOP("Problem", "The server answered %1 %2"),
+                          {result.status, reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()})
+                      .english();
         } else if (reply->error() != QNetworkReply::NoError) {
             transfer->failure = reply->errorString();
         }
@@ -99,7 +107,8 @@ void watch(const std::shared_ptr<Transfer>& transfer, int timeoutMs)
     auto* deadline = new QTimer(reply);
     deadline->setSingleShot(true);
     QObject::connect(deadline, &QTimer::timeout, reply, [transfer, timeoutMs] {
-        transfer->fail(QStringLiteral("No complete reply within %1 seconds").arg(timeoutMs / 1000));
+        transfer->fail(
+            Problem(QT_TRANSLATE_NOOP("Problem", "No complete reply within %1 seconds"), {timeoutMs / 1000}).english());
     });
     deadline->start(timeoutMs);
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [transfer] {
@@ -148,8 +157,9 @@ void HttpFetcher::get(const QUrl& url, qint64 maxBytes, QObject* context, std::f
 {
     if (!isWebAddress(url)) {
         FetchResult refused;
-        refused.error
-            = QStringLiteral("Only http and https addresses are fetched, not '%1'").arg(url.toDisplayString());
+        refused.error = Problem(QT_TRANSLATE_NOOP("Problem", "Only http and https addresses are fetched, not '%1'"),
+                                {url.toDisplayString()})
+                            .english();
         QTimer::singleShot(0, context, [done = std::move(done), refused] { done(refused); });
         return;
     }

@@ -8,6 +8,7 @@
 #include "support/codepage.h"
 #include "support/errorlog.h"
 #include "support/handover.h"
+#include "support/problem.h"
 #include "support/settings.h"
 
 #include <QFutureWatcher>
@@ -86,7 +87,10 @@ private:
             const ParsedFeed parsed = resultOf(*watcher);
             watcher->deleteLater();
             if (!parsed.ok || parsed.feed.items.isEmpty()) {
-                failed(note, 0, parsed.ok ? QStringLiteral("The feed has no items") : parsed.error);
+                failed(note,
+                       0,
+                       parsed.ok ? Problem(QT_TRANSLATE_NOOP("Problem", "The feed has no items")).english()
+                                 : parsed.error);
                 return;
             }
             writeFeedNote(note.text(), parsed.feed, kMaxFeedItemsShown);

@@ -3,6 +3,7 @@
 #include "special/reminder.h"
 
 #include "support/clock.h"
+#include "support/problem.h"
 #include "support/timetext.h"
 
 namespace jotlet {
@@ -37,7 +38,9 @@ public:
     {
         const QTime reminder = parseTimeOfDay(note.parameter());
         if (!reminder.isValid()) {
-            *error = QStringLiteral("The reminder time '%1' is not a time of day").arg(note.parameter());
+            *error = Problem(QT_TRANSLATE_NOOP("Problem", "The reminder time '%1' is not a time of day"),
+                             {note.parameter()})
+                         .english();
             return false;
         }
         if (m_schedule.isDue(reminder, Clock::now())) {
