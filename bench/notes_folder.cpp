@@ -137,7 +137,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Notes"));
     NotesFolder files(folder);
-    QString failure;
+    Problem failure;
     files.mark(&failure);
     for (int i = 0; i < count; ++i) {
         const NoteRecord note = folderNote(i);

@@ -808,6 +808,38 @@
         <source>The reminder time &apos;%1&apos; is not a time of day</source>
         <translation>Die Erinnerungszeit „%1“ ist keine Uhrzeit</translation>
     </message>
+    <message>
+        <source>the notes folder &apos;%1&apos; is not there</source>
+        <translation>den Notizordner „%1“ gibt es nicht</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is %1 MB, more than the %2 MB a note file may hold</source>
+        <translation>sie ist %1 MB groß, mehr als die %2 MB, die eine Notizdatei fassen darf</translation>
+    </message>
+    <message>
+        <source>it grew past the size a note file may hold</source>
+        <translation>sie ist über die Größe gewachsen, die eine Notizdatei fassen darf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; would be %2 MB, more than the %3 MB a note file may hold</source>
+        <translation>„%1“ würde %2 MB groß, mehr als die %3 MB, die eine Notizdatei fassen darf</translation>
+    </message>
+    <message>
+        <source>the notes folder &apos;%1&apos; is not there (or not the one chosen: it lacks its mark %2)</source>
+        <translation>den Notizordner „%1“ gibt es nicht (oder es ist nicht der gewählte: Ihm fehlt seine Markierung %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create a file beside &apos;%1&apos;: %2</source>
+        <translation>Neben „%1“ kann keine Datei angelegt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpecialNote</name>

@@ -7,7 +7,7 @@
    (setText, setWindowTitle, addAction, a message box, a dialog's title or prompt, ...) must go through tr(),
    QCoreApplication::translate() or a QT_TR_NOOP/QT_TRANSLATE_NOOP table. Log lines, settings names, object names
    and file names are never translated, and are not handed to those calls.
-   Below the windows (support, platform, notes, rtf, special, search) no words are built as plain strings at all:
+   Below the windows (support, platform, notes, rtf, special, search, sync) no words are built as plain strings:
    what went wrong is a Problem, its text marked with QT_TRANSLATE_NOOP("Problem", ...), which the log takes in
    English and a window shows in the user's language. Only log lines (a logError() statement) and texts of a file
    format, marked on their line with "untranslated:" and why, are plain strings there.
@@ -29,7 +29,7 @@ LUPDATE = sys.argv[2] if len(sys.argv) > 2 else "/usr/lib/qt6/bin/lupdate"
 # The code that shows text to the user.
 UI_DIRS = ["note", "special", "dialogs", "window", "manager", "search", "app", "sync"]
 # The code below the windows: it reports problems, and words nothing itself.
-LOWER_DIRS = ["support", "platform", "notes", "rtf", "special", "search"]
+LOWER_DIRS = ["support", "platform", "notes", "rtf", "special", "search", "sync"]
 # Every folder whose texts lupdate reads.
 SOURCE_DIRS = ["support", "platform", "rtf", "notes"] + UI_DIRS
 

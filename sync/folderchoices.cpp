@@ -176,7 +176,7 @@ void FolderSync::resolve(Note& note, ConflictChoice choice)
             NoteRecord edited = note.record();
             edited.identity = {conflict.ownId, nowText(), m_device, {}};
             QByteArray current;
-            QString failure;
+            Problem failure;
             if (m_folder.readNote(conflict.path, &current, nullptr, &failure)) {
                 ++m_writes;
                 m_folder.write(conflict.path, recordBytes(edited), VersionStore::versionOf(current), &failure);

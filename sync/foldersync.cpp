@@ -176,7 +176,7 @@ void FolderSync::start()
 {
     QSettings places(m_placesPath, QSettings::IniFormat);
     const QString marked = places.value(QStringLiteral("folder/marked")).toString();
-    QString failure;
+    Problem failure;
     // A folder met before must still have its mark: without it, it is an empty mount point or a folder that went,
     // and nothing is written there.
     if (marked != m_folder.path() || m_folder.isMarked()) {
@@ -185,8 +185,9 @@ void FolderSync::start()
         }
     }
     if (!m_folder.isMarked()) {
-        cannotWrite(failure.isEmpty() ? QStringLiteral("the notes folder '%1' is not there").arg(m_folder.path())
-                                      : failure);
+        cannotWrite(failure.isEmpty()
+                        ? Problem(QT_TRANSLATE_NOOP("Problem", "the notes folder '%1' is not there"), {m_folder.path()})
+                        : failure);
     }
     m_folder.purgeTrash(Clock::now());
     m_folder.removeStaleTemporaryFiles(QDateTime::currentDateTimeUtc());
@@ -473,19 +474,23 @@ void FolderSync::keepBoth(Entry& entry, const FolderNote& theirs)
 {
     // Theirs into a conflict copy of its own, which every computer then shows; the note's file becomes this
     // computer's version at the next write.
+    // untranslated: a file name, the same on every computer whatever its language
     const QString stamp = Clock::now().toString(QStringLiteral("yyyy-MM-dd hhmmss"));
-    const QString device
-        = theirs.note.identity.device.isEmpty() ? QStringLiteral("another computer") : theirs.note.identity.device;
-    const QString copy = m_folder.path() + QLatin1Char('/') + theirs.note.identity.id
+    const QString device = theirs.note.identity.device.isEmpty()
+                               ? QStringLiteral("another computer") // untranslated: part of the file name
+                               : theirs.note.identity.device;
+    const QString copy = m_folder.path() + QLatin1Char('/')
+                         + theirs.note.identity.id
+                         // untranslated: the conflict copy's name, as sync tools name theirs
                          + QStringLiteral(" (conflicted copy %1 %2).not").arg(device, stamp);
-    QString failure;
+    Problem failure;
     QByteArray bytes = m_store.bytes(theirs.note.identity.id, theirs.version);
     if (bytes.isEmpty()) {
         bytes = recordBytes(theirs.note);
     }
     ++m_writes;
     if (m_folder.write(copy, bytes, QByteArray(), &failure) != NotesFolder::Write::Written) {
-        logError(kWriteLocation, 75, QStringLiteral("'%1' could not be written: %2").arg(copy, failure));
+        logError(kWriteLocation, 75, QStringLiteral("'%1' could not be written: %2").arg(copy, failure.english()));
         cannotWrite(failure);
         return;
     }

@@ -147,7 +147,7 @@ private:
     {
         PreparedWrite write;
         NotesFolder::Write result = NotesFolder::Write::Failed;
-        QString failure;
+        Problem failure;
     };
     struct Conflict
     {
@@ -203,7 +203,7 @@ private:
     void finishFlush();
     NoteRecord fileRecord(const Entry& entry) const;
     void wrote(Entry& entry, const PreparedWrite& write);
-    void cannotWrite(const QString& failure);
+    void cannotWrite(const Problem& failure);
     void keepPending(const Entry& entry, const QString& id);
     void loadPending();
     void savePending();

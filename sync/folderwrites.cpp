@@ -184,7 +184,7 @@ void FolderSync::wrote(Entry& entry, const PreparedWrite& write)
     }
 }
 
-void FolderSync::cannotWrite(const QString& failure)
+void FolderSync::cannotWrite(const Problem& failure)
 {
     if (!m_retryTimer.isActive() && !m_finishing) {
         m_retryTimer.start();
@@ -192,12 +192,12 @@ void FolderSync::cannotWrite(const QString& failure)
     if (!m_problem.isEmpty()) {
         return; // told once, until it can be written again
     }
-    m_problem = failure;
-    logError(kWriteLocation, 75, failure);
+    m_problem = failure.english();
+    logError(kWriteLocation, 75, m_problem);
     emit notice(tr("Notes Folder Cannot Be Written"),
                 tr("Jotlet cannot write to the notes folder:\n%1\n\n%2\n\nNothing you type is lost: it is kept on "
                    "this computer and written to the folder as soon as the folder can be written again.")
-                    .arg(QDir::toNativeSeparators(m_folder.path()), failure));
+                    .arg(QDir::toNativeSeparators(m_folder.path()), failure.text()));
 }
 
 void FolderSync::keepPending(const Entry& entry, const QString& id)

@@ -46,25 +46,25 @@ QString temporaryNameFor(const QString& path)
 enum class Opened { Ok, Missing, NotRegular, Failed };
 
 // Opens a regular file for reading, never through a symbolic link.
-Opened openRegular(QFile& file, const QString& path, qint64* size, QString* failure)
+Opened openRegular(QFile& file, const QString& path, qint64* size, Problem* failure)
 {
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int error = errno;
-        *failure = qt_error_string(error);
+        *failure = Problem::of(qt_error_string(error));
         return error == ENOENT ? Opened::Missing : error == ELOOP ? Opened::NotRegular : Opened::Failed;
     }
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        *failure = QStringLiteral("not a regular file");
+        *failure = Problem(QT_TRANSLATE_NOOP("Problem", "not a regular file"));
         return Opened::NotRegular;
     }
     *size = qint64(status.st_size);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        *failure = file.errorString();
+        *failure = Problem::of(file.errorString());
         return Opened::Failed;
     }
     return Opened::Ok;
@@ -74,7 +74,7 @@ Opened openRegular(QFile& file, const QString& path, qint64* size, QString* fail
         return Opened::Missing;
     }
     if (info.isSymLink() || !info.isFile()) {
-        *failure = QStringLiteral("not a regular file");
+        *failure = Problem(QT_TRANSLATE_NOOP("Problem", "not a regular file"));
         return Opened::NotRegular;
     }
     file.setFileName(path);
@@ -158,6 +158,7 @@ const QString NotesFolder::kMarkName = QStringLiteral(".jotlet-notes-folder");
 
 QString conflictOriginalName(const QString& fileName)
 {
+    // untranslated: the names sync tools give their conflict copies
     static const QRegularExpression conflict(QStringLiteral("^(.+?)(?:\\.sync-conflict-\\d{8}-\\d{6}(?:-[A-Z0-9]{7})?"
                                                             "| \\((?:[^()]*'s )?conflicted copy[^()]*\\))\\.not$"),
                                              QRegularExpression::CaseInsensitiveOption);
@@ -204,7 +205,7 @@ bool NotesFolder::isMarked() const
     return mark.exists() && !mark.isSymLink();
 }
 
-bool NotesFolder::mark(QString* failure) const
+bool NotesFolder::mark(Problem* failure) const
 {
     if (isMarked()) {
         return true;
@@ -215,15 +216,15 @@ bool NotesFolder::mark(QString* failure) const
     const QByteArray text = "This folder holds Jotlet's notes, one .not file each. Jotlet writes notes here only\n"
                             "while this file is here, so that it never writes into an empty mount point.\n";
     if (!mark.open(QIODevice::WriteOnly) || mark.write(text) != text.size()) {
-        *failure = mark.errorString();
+        *failure = Problem::of(mark.errorString());
         return false;
     }
     return true;
 }
 
-bool NotesFolder::readNote(const QString& path, QByteArray* bytes, bool* missing, QString* failure) const
+bool NotesFolder::readNote(const QString& path, QByteArray* bytes, bool* missing, Problem* failure) const
 {
-    QString why;
+    Problem why;
     QFile file;
     qint64 size = 0;
     const Opened opened = openRegular(file, path, &size, &why);
@@ -235,19 +236,18 @@ bool NotesFolder::readNote(const QString& path, QByteArray* bytes, bool* missing
         return true;
     }
     if (opened == Opened::Ok && size > kMaxNoteFileBytes) {
-        why = QStringLiteral("it is %1 MB, more than the %2 MB a note file may hold")
-                  .arg(size / (1024 * 1024))
-                  .arg(kMaxNoteFileBytes / (1024 * 1024));
+        why = Problem(QT_TRANSLATE_NOOP("Problem", "it is %1 MB, more than the %2 MB a note file may hold"),
+                      {size / (1024 * 1024), kMaxNoteFileBytes / (1024 * 1024)});
     } else if (opened == Opened::Ok) {
         *bytes = file.read(kMaxNoteFileBytes + 1);
         if (bytes->size() <= kMaxNoteFileBytes) {
             return true;
         }
         bytes->clear();
-        why = QStringLiteral("it grew past the size a note file may hold");
+        why = Problem(QT_TRANSLATE_NOOP("Problem", "it grew past the size a note file may hold"));
     }
     if (failure) {
-        *failure = QStringLiteral("'%1' cannot be read: %2").arg(path, why);
+        *failure = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' cannot be read: %2"), {path, why});
     }
     return false;
 }
@@ -280,7 +280,7 @@ FolderScan NotesFolder::scan(FolderScanCache* cache) const
             continue;
         }
         QByteArray bytes;
-        QString failure;
+        Problem failure;
         if (!readNote(info.filePath(), &bytes, nullptr, &failure)) {
             result.refused.push_back({info.filePath(), info.size(), true});
             continue;
@@ -313,18 +313,19 @@ FolderScan NotesFolder::scan(FolderScanCache* cache) const
 }
 
 NotesFolder::Write
-NotesFolder::write(const QString& path, const QByteArray& bytes, const QByteArray& expected, QString* failure) const
+NotesFolder::write(const QString& path, const QByteArray& bytes, const QByteArray& expected, Problem* failure) const
 {
     if (bytes.size() > kMaxNoteFileBytes) {
-        *failure = QStringLiteral("'%1' would be %2 MB, more than the %3 MB a note file may hold")
-                       .arg(path)
-                       .arg(bytes.size() / (1024 * 1024))
-                       .arg(kMaxNoteFileBytes / (1024 * 1024));
+        *failure
+            = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' would be %2 MB, more than the %3 MB a note file may hold"),
+                      {path, bytes.size() / (1024 * 1024), kMaxNoteFileBytes / (1024 * 1024)});
         return Write::Failed;
     }
     if (!isMarked()) {
-        *failure = QStringLiteral("the notes folder '%1' is not there (or not the one chosen: it lacks its mark %2)")
-                       .arg(m_path, kMarkName);
+        *failure = Problem(
+            QT_TRANSLATE_NOOP("Problem",
+                              "the notes folder '%1' is not there (or not the one chosen: it lacks its mark %2)"),
+            {m_path, kMarkName});
         return Write::Failed;
     }
     QByteArray current;
@@ -340,21 +341,21 @@ NotesFolder::write(const QString& path, const QByteArray& bytes, const QByteArra
     }
     const QString temporary = temporaryNameFor(path);
     QFile file(temporary);
-    const auto fail = [&](const QString& what) {
-        *failure = QStringLiteral("Cannot %1 '%2': %3").arg(what, path, file.errorString());
+    const auto fail = [&](const char* what) {
+        *failure = Problem(what, {path, file.errorString()});
         file.close();
         QFile::remove(temporary);
         return Write::Failed;
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        return fail(QStringLiteral("create a file beside"));
+        return fail(QT_TRANSLATE_NOOP("Problem", "Cannot create a file beside '%1': %2"));
     }
     if (file.write(bytes) != bytes.size() || !file.flush() || !syncFile(file)) {
-        return fail(QStringLiteral("write"));
+        return fail(QT_TRANSLATE_NOOP("Problem", "Cannot write '%1': %2"));
     }
     file.close();
     if (!replaceWith(temporary, path)) {
-        *failure = QStringLiteral("Cannot save '%1': %2").arg(path, qt_error_string(errno));
+        *failure = Problem(QT_TRANSLATE_NOOP("Problem", "Cannot save '%1': %2"), {path, qt_error_string(errno)});
         QFile::remove(temporary);
         return Write::Failed;
     }

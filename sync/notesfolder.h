@@ -3,6 +3,7 @@
 #pragma once
 
 #include "notes/noterecord.h"
+#include "support/problem.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -94,19 +95,19 @@ public:
 
     // The mark: whether the folder has it, and putting it there (making the folder when it is not there).
     bool isMarked() const;
-    bool mark(QString* failure) const;
+    bool mark(Problem* failure) const;
 
     // The notes now in the folder, each note's own file before its conflict copies. Unreadable files are moved to
     // .unreadable/ on the way; files the cache knows unchanged are not read.
     FolderScan scan(FolderScanCache* cache) const;
     // A note's file as it is now: its bytes ("" and *missing when there is none); false when it cannot be read.
-    bool readNote(const QString& path, QByteArray* bytes, bool* missing = nullptr, QString* failure = nullptr) const;
+    bool readNote(const QString& path, QByteArray* bytes, bool* missing = nullptr, Problem* failure = nullptr) const;
 
     enum class Write { Written, ChangedOutside, Failed };
     // Writes a note's file in one step, only while it still holds the version `expected` (empty: only while there
     // is none); Failed with *failure when it cannot be written (a full disk, a folder that is not there or not
     // marked, a link in its place, more than a note file may hold).
-    Write write(const QString& path, const QByteArray& bytes, const QByteArray& expected, QString* failure) const;
+    Write write(const QString& path, const QByteArray& bytes, const QByteArray& expected, Problem* failure) const;
     // Moves a file of the folder into .trash/ (under a name no other file there has), its time there counting from
     // now; its path there, or "".
     QString moveToTrash(const QString& file, const QDateTime& now) const;

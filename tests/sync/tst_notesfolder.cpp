@@ -156,12 +156,12 @@ void TestNotesFolder::writesOnlyOverWhatWasRead()
 {
     QTemporaryDir dir;
     NotesFolder folder(dir.path());
-    QString failure;
+    Problem failure;
     const QString path = folder.fileFor(QStringLiteral("dddd"));
     const QByteArray first = noteBytes(folderNote(QStringLiteral("dddd"), QStringLiteral("steady")));
     // Not marked: an empty mount point where the folder should be is never written.
     QCOMPARE(folder.write(path, first, {}, &failure), NotesFolder::Write::Failed);
-    QVERIFY2(failure.contains(NotesFolder::kMarkName), qPrintable(failure));
+    QVERIFY2(failure.english().contains(NotesFolder::kMarkName), qPrintable(failure.english()));
     QVERIFY(folder.mark(&failure));
     QCOMPARE(folder.write(path, first, {}, &failure), NotesFolder::Write::Written);
     const QDateTime written = QFileInfo(path).lastModified();
@@ -180,7 +180,7 @@ void TestNotesFolder::writesOnlyOverWhatWasRead()
     // More than a note file may hold is refused, and the file stays as it was.
     const QByteArray huge(kMaxNoteFileBytes + 1, 'x');
     QCOMPARE(folder.write(path, huge, VersionStore::versionOf(second), &failure), NotesFolder::Write::Failed);
-    QVERIFY2(failure.contains(QLatin1String("32 MB")), qPrintable(failure));
+    QVERIFY2(failure.english().contains(QLatin1String("32 MB")), qPrintable(failure.english()));
     QCOMPARE(readAll(path), second);
 }
 
@@ -189,7 +189,7 @@ void TestNotesFolder::neverFollowsLinks()
     QTemporaryDir dir;
     QTemporaryDir outside;
     NotesFolder folder(dir.filePath(QStringLiteral("Notes")));
-    QString failure;
+    Problem failure;
     QVERIFY(folder.mark(&failure));
     const QString target = outside.filePath(QStringLiteral("secret.not"));
     const QByteArray secret = noteBytes(folderNote(QStringLiteral("ffff"), QStringLiteral("outside the folder")));
@@ -256,7 +256,7 @@ void TestNotesFolder::trashKeepsEveryCopy()
 {
     QTemporaryDir dir;
     NotesFolder folder(dir.path());
-    QString failure;
+    Problem failure;
     QVERIFY(folder.mark(&failure));
     QStringList trashed;
     const QDateTime now = QDateTime::currentDateTimeUtc();
