@@ -242,6 +242,13 @@ void FolderSync::takeScan(const FolderScan& scan)
         return;
     }
     reportRefused(scan);
+    if (!scan.present) {
+        // The folder is away (a share that dropped out, an empty mount point in its place): its notes were not
+        // deleted, and stay open here until it is back.
+        watchFiles();
+        emit scanned();
+        return;
+    }
     QSet<QString> present;
     QList<FolderNote> arrivals;
     QSet<QString> copies;

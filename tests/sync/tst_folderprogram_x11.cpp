@@ -131,6 +131,7 @@ void TestFolderProgramX11::aFolderThatWentIsToldAndWaitedFor()
     QVERIFY(QDir().mkpath(m_folder));
     typeInto(noteWindows().first(), QStringLiteral(" epsilon"));
     QTRY_VERIFY_WITH_TIMEOUT(windowNamed(QStringLiteral("^Notes Folder Cannot Be Written$")), 10000);
+    QCOMPARE(noteWindows().size(), 1); // its notes were not deleted: they stay open while the folder is away
     QVERIFY(QDir(m_folder).entryList(QDir::Files | QDir::Hidden).isEmpty()); // nothing written into the mount point
     screenshot(QStringLiteral("36-notes-folder-cannot-be-written"));
     QTest::qWait(600);
