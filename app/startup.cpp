@@ -36,14 +36,13 @@ void tellNotOpened(const QString& path, const QString& reason, QList<StartupNoti
 // A text file named on the command line: a new note holding its text, its stamp naming the file.
 bool openTextFile(NoteBoard& board, const QString& path)
 {
-    constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
-    QString text;
     Problem error;
-    if (!QFileInfo(path).isFile() || !readFileText(path, &text, &error, kMaxTextFileBytes) || text.contains(QChar(0))) {
+    const std::optional<QString> text = QFileInfo(path).isFile() ? Note::textOfFile(path, &error) : std::nullopt;
+    if (!text) {
         return false;
     }
     Note* note = board.createNote();
-    note->takeText(text, path);
+    note->takeText(*text, path);
     note->show();
     return true;
 }

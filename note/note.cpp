@@ -664,13 +664,8 @@ void Note::dropFiles(const QStringList& paths)
 
 bool Note::readTextFile(const QString& path, Problem* error)
 {
-    constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
-    QString text;
-    if (!readFileText(path, &text, error, kMaxTextFileBytes)) {
-        return false;
-    }
-    if (text.contains(QChar(0))) {
-        *error = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' is not a text file; no note was made of it"), {path});
+    std::optional<QString> text = textOfFile(path, error);
+    if (!text) {
         return false;
     }
     Note* note = m_services.createNote ? m_services.createNote(NoteOrigin::New) : nullptr;
@@ -678,10 +673,24 @@ bool Note::readTextFile(const QString& path, Problem* error)
         *error = Problem(QT_TRANSLATE_NOOP("Problem", "no note could be made for '%1'"), {path});
         return false;
     }
-    note->takeText(text, path);
+    note->takeText(*text, path);
     note->moveTo(m_geometry.topLeft() + QPoint(300, 300));
     note->show();
     return true;
+}
+
+std::optional<QString> Note::textOfFile(const QString& path, Problem* error)
+{
+    constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
+    QString text;
+    if (!readFileText(path, &text, error, kMaxTextFileBytes)) {
+        return std::nullopt;
+    }
+    if (text.contains(QChar(0))) {
+        *error = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' is not a text file; no note was made of it"), {path});
+        return std::nullopt;
+    }
+    return text;
 }
 
 void Note::takeText(const QString& text, const QString& from)

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace jotlet {
 
@@ -166,6 +167,8 @@ public:
     // The first file of a drop: a picture goes in at the caret, a note file opens as Open opens one, a text file
     // opens in a new note beside this one.
     void dropFiles(const QStringList& paths);
+    // The text of a text file a note can hold (at most 1 MB, no NUL); nothing, with why, for any other file.
+    static std::optional<QString> textOfFile(const QString& path, Problem* error);
     // Holds the text of a text file from now on, as unsaved text, its stamp naming the file.
     void takeText(const QString& text, const QString& from);
     // The note's special note tells it what changed.

@@ -7,6 +7,8 @@
 
 #include <QtMath>
 
+#include <optional>
+
 namespace jotlet {
 
 namespace {
@@ -15,9 +17,8 @@ namespace {
 const QColor kLightInk(0xEC, 0xEC, 0xEC);
 const QColor kDarkInk(Qt::black);
 
-double channel(double value)
+double channel(double c)
 {
-    const double c = value;
     return c <= 0.03928 ? c / 12.92 : qPow((c + 0.055) / 1.055, 2.4);
 }
 
@@ -39,6 +40,18 @@ QColor darkVariant(const QColor& color)
     const double saturation = qMin(hsl.hslSaturationF(), 0.45);
     const double lightness = qMin(hsl.lightnessF(), 0.22);
     return QColor::fromHslF(qMax(0.0, hsl.hslHueF()), saturation, lightness).toRgb();
+}
+
+// "Dark" or "Light" (any case); nothing for anything else, which follows what comes next.
+std::optional<bool> chosenDark(const QString& choice)
+{
+    if (choice.compare(kLookDark, Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (choice.compare(kLookLight, Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -72,25 +85,13 @@ QColor legibleColor(const QColor& stored, const NotePaint& look)
 
 bool notesDarkByDefault()
 {
-    const QString setting = readSetting(Setting::NoteLook);
-    if (setting.compare(kLookDark, Qt::CaseInsensitive) == 0) {
-        return true;
-    }
-    if (setting.compare(kLookLight, Qt::CaseInsensitive) == 0) {
-        return false;
-    }
-    return DesktopLook::instance().prefersDark();
+    return chosenDark(readSetting(Setting::NoteLook)).value_or(DesktopLook::instance().prefersDark());
 }
 
 bool isDarkLook(const QString& choice)
 {
-    if (choice.compare(kLookDark, Qt::CaseInsensitive) == 0) {
-        return true;
-    }
-    if (choice.compare(kLookLight, Qt::CaseInsensitive) == 0) {
-        return false;
-    }
-    return notesDarkByDefault();
+    const std::optional<bool> chosen = chosenDark(choice);
+    return chosen ? *chosen : notesDarkByDefault();
 }
 
 } // namespace jotlet

@@ -88,24 +88,29 @@ def is_prose(literal):
         or re.fullmatch(r"[A-Z][a-z]+[:.!?]?", text) is not None
 
 
-def unwrapped_texts():
-    problems = []
-    for folder in UI_DIRS:
+def cpp_files(folders):
+    """Yields (path, text) of each .cpp file in the folders."""
+    for folder in folders:
         for base, _, files in os.walk(os.path.join(ROOT, folder)):
             for name in sorted(files):
-                if not name.endswith(".cpp"):
-                    continue
-                path = os.path.join(base, name)
-                with open(path, encoding="utf-8") as f:
-                    code = strip_comments(f.read())
-                for offset, statement in statements(code):
-                    if "logError" in statement or "logOnce" in statement or not SINKS.search(statement):
-                        continue
-                    for match in LITERAL.finditer(statement):
-                        literal = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', match.group(2)))
-                        if is_prose(literal):
-                            line = code.count("\n", 0, offset + match.start()) + 1
-                            problems.append("%s:%d: \"%s\"" % (os.path.relpath(path, ROOT), line, literal[:70]))
+                if name.endswith(".cpp"):
+                    path = os.path.join(base, name)
+                    with open(path, encoding="utf-8") as f:
+                        yield path, f.read()
+
+
+def unwrapped_texts():
+    problems = []
+    for path, raw in cpp_files(UI_DIRS):
+        code = strip_comments(raw)
+        for offset, statement in statements(code):
+            if "logError" in statement or "logOnce" in statement or not SINKS.search(statement):
+                continue
+            for match in LITERAL.finditer(statement):
+                literal = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', match.group(2)))
+                if is_prose(literal):
+                    line = code.count("\n", 0, offset + match.start()) + 1
+                    problems.append("%s:%d: \"%s\"" % (os.path.relpath(path, ROOT), line, literal[:70]))
     # Menu tables: every caption is marked for translation.
     for path in [os.path.join(ROOT, "window", "notemenus.cpp")]:
         with open(path, encoding="utf-8") as f:
@@ -123,30 +128,23 @@ LOG_LOCATION = re.compile(r"^\w+: \w+$")
 
 def words_below_the_windows():
     problems = []
-    for folder in LOWER_DIRS:
-        for base, _, files in os.walk(os.path.join(ROOT, folder)):
-            for name in sorted(files):
-                if not name.endswith(".cpp"):
+    for path, raw in cpp_files(LOWER_DIRS):
+        lines = raw.split("\n")
+        code = strip_comments(raw)
+        for offset, statement in statements(code):
+            if LOG_CALL.search(statement):
+                continue
+            for match in LITERAL.finditer(statement):
+                literal = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', match.group(2)))
+                text = re.sub(r"%\d+|\\[nrt]|<[^>]+>", " ", literal).strip()
+                prose = re.search(TWO_WORDS, text) and " " in text
+                if not prose or "://" in text or LOG_LOCATION.match(text):
                     continue
-                path = os.path.join(base, name)
-                with open(path, encoding="utf-8") as f:
-                    raw = f.read()
-                lines = raw.split("\n")
-                code = strip_comments(raw)
-                for offset, statement in statements(code):
-                    if LOG_CALL.search(statement):
-                        continue
-                    for match in LITERAL.finditer(statement):
-                        literal = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', match.group(2)))
-                        text = re.sub(r"%\d+|\\[nrt]|<[^>]+>", " ", literal).strip()
-                        prose = re.search(TWO_WORDS, text) and " " in text
-                        if not prose or "://" in text or LOG_LOCATION.match(text):
-                            continue
-                        line = code.count("\n", 0, offset + match.start()) + 1
-                        marked = any("untranslated:" in lines[n - 1] for n in (line, line - 1) if 0 < n <= len(lines))
-                        if not marked:
-                            problems.append("%s:%d: \"%s\" (a Problem with QT_TRANSLATE_NOOP(\"Problem\", ...))" % (
-                                os.path.relpath(path, ROOT), line, literal[:70]))
+                line = code.count("\n", 0, offset + match.start()) + 1
+                marked = any("untranslated:" in lines[n - 1] for n in (line, line - 1) if 0 < n <= len(lines))
+                if not marked:
+                    problems.append("%s:%d: \"%s\" (a Problem with QT_TRANSLATE_NOOP(\"Problem\", ...))" % (
+                        os.path.relpath(path, ROOT), line, literal[:70]))
     return problems
 
 

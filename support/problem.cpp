@@ -23,18 +23,14 @@ ProblemFact::ProblemFact(const Problem& problem)
 
 QString ProblemFact::english() const
 {
-    if (const auto* text = std::get_if<QString>(&m_value)) {
-        return *text;
-    }
-    return std::get<std::shared_ptr<const Problem>>(m_value)->english();
+    const auto* text = std::get_if<QString>(&m_value);
+    return text ? *text : std::get<std::shared_ptr<const Problem>>(m_value)->english();
 }
 
 QString ProblemFact::translated() const
 {
-    if (const auto* text = std::get_if<QString>(&m_value)) {
-        return *text;
-    }
-    return std::get<std::shared_ptr<const Problem>>(m_value)->text();
+    const auto* text = std::get_if<QString>(&m_value);
+    return text ? *text : std::get<std::shared_ptr<const Problem>>(m_value)->text();
 }
 
 Problem::Problem(const char* text, QList<ProblemFact> facts)
@@ -49,28 +45,17 @@ Problem Problem::of(const ProblemFact& fact)
     return Problem(kJustTheFact, {fact});
 }
 
-QString Problem::english() const
+QString Problem::worded(bool translated) const
 {
     if (!m_text) {
         return QString();
     }
     QStringList values;
     for (const ProblemFact& fact : m_facts) {
-        values << fact.english();
+        values << (translated ? fact.translated() : fact.english());
     }
-    return fillPlaceholders(QString::fromUtf8(m_text), values);
-}
-
-QString Problem::text() const
-{
-    if (!m_text) {
-        return QString();
-    }
-    QStringList values;
-    for (const ProblemFact& fact : m_facts) {
-        values << fact.translated();
-    }
-    return fillPlaceholders(QCoreApplication::translate("Problem", m_text), values);
+    return fillPlaceholders(translated ? QCoreApplication::translate("Problem", m_text) : QString::fromUtf8(m_text),
+                            values);
 }
 
 QString fillPlaceholders(const QString& pattern, const QStringList& values)

@@ -42,10 +42,12 @@ public:
     static Problem of(const ProblemFact& fact);
 
     bool isEmpty() const { return m_text == nullptr; }
-    QString english() const;
-    QString text() const;
+    QString english() const { return worded(false); }
+    QString text() const { return worded(true); }
 
 private:
+    QString worded(bool translated) const;
+
     const char* m_text = nullptr;
     QList<ProblemFact> m_facts;
 };
