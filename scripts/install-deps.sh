@@ -10,7 +10,8 @@ build=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-tools-dev q
     libcanberra-dev libxcb1-dev fonts-comic-neue fonts-dejavu-core xdg-utils adwaita-icon-theme)
 test=(libbenchmark-dev clang-format xvfb xauth openbox xdotool x11-utils x11-xserver-utils xclip poppler-utils
     cups printer-driver-cups-pdf weston xwayland qt6-wayland desktop-file-utils appstream libxml2-utils shared-mime-info
-    libglib2.0-bin dpkg-dev lintian imagemagick man-db trayer dbus-daemon syncthing at-spi2-core python3-pyatspi)
+    libglib2.0-bin dpkg-dev lintian imagemagick man-db trayer dbus-daemon syncthing at-spi2-core python3-pyatspi
+    build-essential debhelper autopkgtest reuse)
 
 wanted=("${build[@]}")
 if [ "${1:-run}" = test ]; then
