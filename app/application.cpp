@@ -2,11 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/backupschedule.h"
 #include "app/desktoppresence.h"
 #include "app/logoff.h"
 #include "app/recoveryjournal.h"
 #include "app/startup.h"
+#include "import/bringin.h"
+#include "manager/backupwindow.h"
+#include "manager/exportwindow.h"
+#include "manager/importwindow.h"
 #include "manager/notemanagerwindow.h"
+#include "manager/notesinout.h"
 #include "note/dialogresponder.h"
 #include "note/notetext.h"
 #include "note/screens.h"
@@ -29,6 +35,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 namespace jotlet {
 
@@ -40,6 +47,7 @@ JotletApplication::JotletApplication(QObject* parent)
     , m_clipboard(new SystemClipboard(this))
     , m_presence(new DesktopPresence(m_board, this))
     , m_searchIndex(new SearchIndex(SearchIndex::defaultCachePath(), this))
+    , m_backups(new BackupSchedule(&NotePlaces::current, this))
     , m_alertSound(makeDesktopAlertSound())
 {
     connectBoardServices();
@@ -79,6 +87,10 @@ void JotletApplication::connectBoardServices()
     m_board.setManagerOpener([this](Note& note) { NoteManagerWindow::open(note, m_board); });
     m_board.setFinderOpener([this](Note* note) { FindWindow::open(note, m_board, *m_searchIndex); });
     m_board.setTrashOpener([this](Note* note) { TrashWindow::open(note, m_board); });
+    m_board.setNotesWindowOpener([this](Command command, Note* note) { openNotesWindow(command, note, m_board); });
+    connect(m_presence, &DesktopPresence::notesWindowRequested, this, [this](Command command) {
+        openNotesWindow(command, nullptr, m_board);
+    });
     connect(m_presence, &DesktopPresence::findRequested, this, [this] {
         FindWindow::open(nullptr, m_board, *m_searchIndex);
     });
@@ -124,6 +136,9 @@ JotletApplication::~JotletApplication()
     // They search and restore into the board and the index, which go with the program.
     delete FindWindow::current();
     delete TrashWindow::current();
+    delete BackupWindow::current();
+    delete ExportWindow::current();
+    delete ImportWindow::current();
 }
 
 bool JotletApplication::start(const QString& commandLine)
@@ -132,10 +147,12 @@ bool JotletApplication::start(const QString& commandLine)
     m_presence->start();
     // The notes folder's notes first: a start without other notes then opens no empty one beside them.
     setNotesFolder(readNotesFolder(), false);
-    const StartupOutcome outcome = openStartingNotes(m_board, commandLine, [this](bool mainFileOpened) {
-        m_journal->setMainFileOpened(mainFileOpened);
-        return m_journal->writeNow();
-    });
+    const std::optional<ImportRequest> import = importRequestOf(commandLine);
+    const StartupOutcome outcome
+        = openStartingNotes(m_board, import ? QString() : commandLine, [this](bool mainFileOpened) {
+              m_journal->setMainFileOpened(mainFileOpened);
+              return m_journal->writeNow();
+          });
     if (outcome.interrupted) {
         // The session ended while the notes came back: the files still hold every one of them.
         m_ended = true;
@@ -144,7 +161,11 @@ bool JotletApplication::start(const QString& commandLine)
     }
     m_mainFileOpened = outcome.mainFileOpened;
     m_journal->setMainFileOpened(m_mainFileOpened);
+    m_backups->start(); // the day's snapshot, once the notes show
     tellLater(outcome.notices);
+    if (import) {
+        importNow(*import);
+    }
     return true;
 }
 
@@ -153,11 +174,34 @@ void JotletApplication::openAnother(const QString& commandLine)
     if (m_ended) {
         return;
     }
+    if (const std::optional<ImportRequest> import = importRequestOf(commandLine)) {
+        importNow(*import);
+        return;
+    }
     tellLater(openForAnotherStart(m_board, commandLine, &m_mainFileOpened, [this](bool mainFileOpened) {
         m_journal->setMainFileOpened(mainFileOpened);
         return m_journal->writeNow();
     }));
     m_journal->setMainFileOpened(m_mainFileOpened);
+}
+
+void JotletApplication::importNow(const ImportRequest& request)
+{
+    const ImportSource source
+        = readImportSource(request.kind, request.path.isEmpty() ? defaultImportPath(request.kind) : request.path);
+    for (const QString& problem : source.problems) {
+        logError(QStringLiteral("Import"), 75, problem);
+    }
+    ImportMemory memory;
+    const BringInOutcome outcome = bringIn(m_board, source, {}, memory);
+    const QString text
+        = tr("%n note(s) imported from %1.", nullptr, outcome.added).arg(importProgramName(request.kind));
+    std::printf("%s\n", qPrintable(text));
+    std::fflush(stdout);
+    tellNow(tr("Import Notes"),
+            source.problems.isEmpty()
+                ? text
+                : text + QLatin1Char(' ') + tr("Some files could not be read (see the error log)."));
 }
 
 void JotletApplication::tellLater(const QList<StartupNotice>& notices)

@@ -17,6 +17,8 @@ class DesktopPresence;
 class HttpFetcher;
 class RecoveryJournal;
 class SearchIndex;
+class BackupSchedule;
+struct ImportRequest;
 class FolderSync;
 class Note;
 class SessionEndWatcher;
@@ -47,6 +49,7 @@ public:
 private:
     void connectBoardServices();
     void onEmptied();
+    void importNow(const ImportRequest& request);
     void remind(const QString& text, int durationMs, Note& note);
     void tellLater(const QList<StartupNotice>& notices);
     void tellNow(const QString& title, const QString& text);
@@ -62,6 +65,7 @@ private:
     ClipboardSource* m_clipboard;
     DesktopPresence* m_presence;
     SearchIndex* m_searchIndex;
+    BackupSchedule* m_backups;
     FolderSync* m_folderSync = nullptr;
     std::unique_ptr<AlertSound> m_alertSound;
     bool m_mainFileOpened = false;

@@ -134,6 +134,17 @@ void DesktopPresence::createMenu()
     m_manager
         = add(m_menu.get(), QStringLiteral("trayManager"), tr("Multi-Note &Manager..."), &DesktopPresence::openManager);
     add(m_menu.get(), QStringLiteral("trayFind"), tr("&Find in Notes..."), &DesktopPresence::findRequested);
+    QMenu* inOut = m_menu->addMenu(tr("Notes In and O&ut"));
+    inOut->setObjectName(QStringLiteral("trayNotesInOut"));
+    add(inOut, QStringLiteral("trayImport"), tr("&Import Notes..."), [this] {
+        emit notesWindowRequested(Command::ImportNotes);
+    });
+    add(inOut, QStringLiteral("trayExport"), tr("&Export Notes..."), [this] {
+        emit notesWindowRequested(Command::ExportNotes);
+    });
+    add(inOut, QStringLiteral("trayRestoreBackup"), tr("&Restore from Backup..."), [this] {
+        emit notesWindowRequested(Command::RestoreBackup);
+    });
     QMenu* options = m_menu->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("trayOptions"));
     m_showIcon = add(options, QStringLiteral("trayShowIcon"), tr("Show &Tray Icon"), [this](bool on) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "note/command.h"
+
 #include "support/settings.h"
 
 #include <QObject>
@@ -55,6 +57,8 @@ signals:
     void quitRequested();
     // "Find in Notes..." was chosen.
     void findRequested();
+    // "Import Notes...", "Export Notes..." or "Restore from Backup..." was chosen.
+    void notesWindowRequested(jotlet::Command command);
 
 private:
     void createMenu();

@@ -37,6 +37,9 @@ enum class Command {
     MultiNoteManager,
     FindInNotes,
     ShowTrash,
+    ImportNotes,
+    ExportNotes,
+    RestoreBackup,
     ResolveConflict, // a conflict note: 0 keep this version, 1 keep the other, 2 keep both
     EmailNote,
     EmailSelection,

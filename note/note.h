@@ -47,6 +47,8 @@ struct NoteServices
     // Opens "Find in Notes" and the trash, from a note or (nullptr) from elsewhere.
     std::function<void(Note*)> openFinder;
     std::function<void(Note*)> openTrash;
+    // Opens the program's window for a command on every note (import, export, restore from a backup).
+    std::function<void(Command, Note*)> openNotesWindow;
     // The spelling dictionary; nullptr, with the reason, when none can be opened.
     std::function<std::unique_ptr<SpellEngine>(Problem* error)> openSpellEngine;
     // The special note the note can be.

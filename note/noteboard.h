@@ -35,6 +35,11 @@ public:
     // Open "Find in Notes" and the trash (the program's windows); without them, nothing opens.
     void setFinderOpener(std::function<void(Note*)> opener) { m_services.openFinder = std::move(opener); }
     void setTrashOpener(std::function<void(Note*)> opener) { m_services.openTrash = std::move(opener); }
+    // Opens the windows for commands on every note (import, export, restore from a backup).
+    void setNotesWindowOpener(std::function<void(Command, Note*)> opener)
+    {
+        m_services.openNotesWindow = std::move(opener);
+    }
     // Opens the spelling dictionary (the program's: Hunspell with the user's word lists); without it, or when it
     // gives nullptr, spelling cannot be checked and *error says why.
     void setSpellEngineFactory(std::function<std::unique_ptr<SpellEngine>(Problem* error)> factory)

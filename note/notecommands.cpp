@@ -87,6 +87,13 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
             m_services.openTrash(this);
         }
         break;
+    case Command::ImportNotes:
+    case Command::ExportNotes:
+    case Command::RestoreBackup:
+        if (m_services.openNotesWindow) {
+            m_services.openNotesWindow(command, this);
+        }
+        break;
     case Command::ResolveConflict:
         if (isConflict() && index >= 0 && index <= int(ConflictChoice::KeepBoth)) {
             m_storage->resolve(*this, ConflictChoice(index));

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libhunspell-dev hunspell-en-us libdtl-dev
+    libhunspell-dev hunspell-en-us libdtl-dev zlib1g-dev libgmime-3.0-dev libqt6sql6-sqlite
     libcanberra-dev libxcb1-dev fonts-comic-neue fonts-dejavu-core xdg-utils adwaita-icon-theme)
 test=(libbenchmark-dev clang-format xvfb xauth openbox xdotool x11-utils x11-xserver-utils xclip poppler-utils
     cups printer-driver-cups-pdf weston xwayland qt6-wayland desktop-file-utils appstream libxml2-utils shared-mime-info

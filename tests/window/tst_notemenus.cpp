@@ -87,6 +87,10 @@ const QStringList kMainMenu = {
     "&Multi-Note Manager",
     "&Find in Notes... {Ctrl+Shift+F}",
     "Tras&h...",
+    "Notes In and O&ut",
+    "  &Import Notes...",
+    "  &Export Notes...",
+    "  &Restore from Backup...",
     "-",
     "&Save {Ctrl+S}",
     "Sa&ve As",
@@ -274,6 +278,7 @@ struct CommandBench
         board.setManagerOpener([this](Note&) { ++services; });
         board.setFinderOpener([this](Note*) { ++services; });
         board.setTrashOpener([this](Note*) { ++services; });
+        board.setNotesWindowOpener([this](Command, Note*) { ++services; });
         board.setSpellEngineFactory([this](Problem* error) -> std::unique_ptr<SpellEngine> {
             ++services;
             *error = Problem::of(QStringLiteral("none here"));

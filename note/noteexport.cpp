@@ -1,0 +1,264 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "note/noteexport.h"
+
+#include "note/checklist.h"
+#include "note/notecolors.h"
+#include "rtf/pictures.h"
+#include "rtf/reader.h"
+#include "support/colors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace jotlet {
+
+namespace {
+
+constexpr int kBaseNameLength = 40;
+constexpr int kMostNumberedNames = 10000;
+
+// Ticking shows an item struck through in grey; in a file the item says it is ticked instead.
+void takeOffTickLook(QTextDocument* doc)
+{
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(kTickStruckProperty) && !format.hasProperty(kTickColorProperty)) {
+                continue;
+            }
+            QTextCharFormat plain = format;
+            if (format.boolProperty(kTickStruckProperty)) {
+                plain.setFontStrikeOut(false);
+            }
+            const QVariant before = format.property(kTickColorProperty);
+            if (before.canConvert<QColor>() && before.value<QColor>().isValid()) {
+                plain.setForeground(before.value<QColor>());
+            } else if (format.hasProperty(kTickColorProperty)) {
+                plain.clearForeground();
+            }
+            plain.clearProperty(kTickStruckProperty);
+            plain.clearProperty(kTickColorProperty);
+            QTextCursor cursor(doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(plain);
+        }
+    }
+}
+
+QString pictureSuffix(const QByteArray& kind)
+{
+    return kind.contains("jp") ? QStringLiteral("jpg") : QString::fromLatin1(kind.toLower());
+}
+
+// Each picture gets the name of its file beside the note's.
+void namePictures(QTextDocument* doc, const QString& base, QList<std::pair<QString, QByteArray>>* pictures)
+{
+    QList<std::pair<int, QTextImageFormat>> renamed;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) {
+                continue;
+            }
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const StoredPicture stored = storedPicture(*doc, image);
+            if (stored.data.isEmpty() || !isDrawablePicture(stored.kind)) {
+                continue; // a picture no other program could show either
+            }
+            const QString name
+                = QStringLiteral("%1-%2.%3").arg(base).arg(pictures->size() + 1).arg(pictureSuffix(stored.kind));
+            pictures->append({name, stored.data});
+            image.setName(name);
+            renamed.append({fragment.position(), image});
+        }
+    }
+    for (const auto& [position, image] : std::as_const(renamed)) {
+        QTextCursor cursor(doc);
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(image);
+    }
+}
+
+QString colorText(const NoteRecord& note)
+{
+    return colorFromBgr(noteColorValue(note.Color).value_or(kNoteColors[0].value)).name();
+}
+
+QString quoted(QString text)
+{
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString markdownOf(const QTextDocument& doc, const NoteRecord& note)
+{
+    QString head = QStringLiteral("---\ncolor: ") + quoted(colorText(note)) + QLatin1Char('\n');
+    if (!note.TimeDate.isEmpty()) {
+        head += QStringLiteral("date: ") + quoted(note.TimeDate) + QLatin1Char('\n');
+    }
+    return head + QStringLiteral("---\n\n") + doc.toMarkdown(QTextDocument::MarkdownDialectGitHub);
+}
+
+QString htmlOf(QTextDocument* doc, const NoteRecord& note)
+{
+    doc->setMetaInformation(QTextDocument::DocumentTitle, exportBaseName(note));
+    QString html = doc->toHtml();
+    QString head = QStringLiteral("<meta name=\"generator\" content=\"Jotlet\" />");
+    if (!note.TimeDate.isEmpty()) {
+        head += QStringLiteral("<meta name=\"date\" content=\"%1\" />").arg(note.TimeDate.toHtmlEscaped());
+    }
+    html.replace(QStringLiteral("<head>"), QStringLiteral("<head>") + head);
+    html.replace(QStringLiteral("<body style=\""),
+                 QStringLiteral("<body style=\"background-color:%1; ").arg(colorText(note)));
+    return html;
+}
+
+QString textOf(const QTextDocument& doc)
+{
+    QStringList lines;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QString line = block.text();
+        line.remove(QChar::ObjectReplacementCharacter); // a picture
+        if (isCheckItem(block)) {
+            const bool ticked = block.blockFormat().marker() == QTextBlockFormat::MarkerType::Checked;
+            line.prepend(ticked ? QStringLiteral("[x] ") : QStringLiteral("[ ] "));
+        } else if (block.textList()) {
+            line.prepend(QStringLiteral("- "));
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool writeNew(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        return false;
+    }
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+// A stem whose note file and picture files are all free.
+QString freeStem(const QString& folder, const QString& base, const QString& suffix, int pictures)
+{
+    for (int n = 1; n < kMostNumberedNames; ++n) {
+        const QString stem = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base).arg(n);
+        bool free = !QFileInfo::exists(folder + QLatin1Char('/') + stem + QLatin1Char('.') + suffix);
+        for (int p = 1; free && p <= pictures; ++p) {
+            free = QDir(folder).entryList({QStringLiteral("%1-%2.*").arg(stem).arg(p)}).isEmpty();
+        }
+        if (free) {
+            return stem;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<ExportFormat> exportFormatNamed(const QString& name)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("markdown") || lower == QLatin1String("md")) {
+        return ExportFormat::Markdown;
+    }
+    if (lower == QLatin1String("html")) {
+        return ExportFormat::Html;
+    }
+    if (lower == QLatin1String("text") || lower == QLatin1String("txt")) {
+        return ExportFormat::Text;
+    }
+    return std::nullopt;
+}
+
+QString exportSuffix(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Markdown:
+        return QStringLiteral("md");
+    case ExportFormat::Html:
+        return QStringLiteral("html");
+    case ExportFormat::Text:
+        return QStringLiteral("txt");
+    }
+    return {};
+}
+
+QString exportBaseName(const NoteRecord& note)
+{
+    QTextDocument doc;
+    readRtf(storedRtfBytes(note.Data), &doc);
+    QString words = doc.toPlainText().simplified();
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x{0000}-\\x{001f}\\x{007f}]"));
+    words.remove(unsafe);
+    words.remove(QChar::ObjectReplacementCharacter);
+    words = words.left(kBaseNameLength).trimmed();
+    while (words.startsWith(QLatin1Char('.')) || words.endsWith(QLatin1Char('.'))) {
+        words = words.startsWith(QLatin1Char('.')) ? words.mid(1).trimmed() : words.chopped(1).trimmed();
+    }
+    return words.isEmpty() ? QStringLiteral("Note") : words;
+}
+
+QString exportedText(const NoteRecord& note,
+                     ExportFormat format,
+                     const QString& pictureBase,
+                     QList<std::pair<QString, QByteArray>>* pictures)
+{
+    QTextDocument doc;
+    readRtf(storedRtfBytes(note.Data), &doc);
+    takeOffTickLook(&doc);
+    namePictures(&doc, pictureBase, pictures);
+    switch (format) {
+    case ExportFormat::Markdown:
+        return markdownOf(doc, note);
+    case ExportFormat::Html:
+        return htmlOf(&doc, note);
+    case ExportFormat::Text:
+        return textOf(doc);
+    }
+    return {};
+}
+
+ExportOutcome exportNotes(const NoteList& notes, const QString& folder, ExportFormat format)
+{
+    ExportOutcome outcome;
+    if (!QDir().mkpath(folder)) {
+        outcome.failed << QStringLiteral("the folder '%1' could not be made").arg(folder);
+        return outcome;
+    }
+    const QString suffix = exportSuffix(format);
+    for (const NoteRecord& note : notes) {
+        if (rtfToPlainText(storedRtfBytes(note.Data)).trimmed().isEmpty()
+            && !note.Data.contains(QLatin1String("\\pict"))) {
+            continue; // nothing to take along
+        }
+        QList<std::pair<QString, QByteArray>> pictures;
+        exportedText(note, format, QStringLiteral("x"), &pictures); // how many pictures it has
+        const QString stem = freeStem(folder, exportBaseName(note), suffix, int(pictures.size()));
+        pictures.clear();
+        const QString text = exportedText(note, format, stem, &pictures);
+        const QString path = folder + QLatin1Char('/') + stem + QLatin1Char('.') + suffix;
+        bool ok = !stem.isEmpty() && writeNew(path, text.toUtf8());
+        for (const auto& [name, bytes] : std::as_const(pictures)) {
+            ok = ok && writeNew(folder + QLatin1Char('/') + name, bytes);
+        }
+        if (ok) {
+            outcome.written << path;
+        } else {
+            outcome.failed << QStringLiteral("'%1' could not be written").arg(path);
+        }
+    }
+    return outcome;
+}
+
+} // namespace jotlet

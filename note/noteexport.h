@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Quorvel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "notes/noterecord.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace jotlet {
+
+// Notes written out for other programs, one file per note, named after its first words: Markdown (GitHub's: bold,
+// italic, strike-through, lists, check items as "- [ ]" and "- [x]", pictures as files beside it), HTML (the same,
+// on the note's colour), or plain text (check items as "[ ]" and "[x]"). Markdown and HTML also carry the note's
+// colour and time stamp (Markdown in a front matter block). A file that is there already is never replaced: the
+// new one takes a numbered name.
+enum class ExportFormat { Markdown, Html, Text };
+
+// "markdown" (or "md"), "html", "text" (or "txt"); nothing for anything else.
+std::optional<ExportFormat> exportFormatNamed(const QString& name);
+QString exportSuffix(ExportFormat format);
+
+struct ExportOutcome
+{
+    QStringList written; // the notes' files, in the order of the notes
+    QStringList failed;  // one English line for each note that could not be written
+};
+
+ExportOutcome exportNotes(const NoteList& notes, const QString& folder, ExportFormat format);
+
+// The name a note's file starts with: its first words, without what file names cannot hold.
+QString exportBaseName(const NoteRecord& note);
+
+// What the note's file holds (pictures named pictureBase-1.png ... and returned in *pictures by name).
+QString exportedText(const NoteRecord& note,
+                     ExportFormat format,
+                     const QString& pictureBase,
+                     QList<std::pair<QString, QByteArray>>* pictures);
+
+} // namespace jotlet
