@@ -66,6 +66,11 @@ bool parseMessage(const QByteArray& bytes, Message* message)
     if (!parsed) {
         return false;
     }
+    // KNotes gives every note a title and its own id; anything without both is not a note of its.
+    if (!g_mime_message_get_subject(parsed) || !g_mime_object_get_header(GMIME_OBJECT(parsed), "X-Akonotes-UID")) {
+        g_object_unref(parsed);
+        return false;
+    }
     message->subject = QString::fromUtf8(g_mime_message_get_subject(parsed));
     if (GDateTime* date = g_mime_message_get_date(parsed)) {
         message->date = QDateTime::fromSecsSinceEpoch(g_date_time_to_unix(date), Qt::UTC);

@@ -24,16 +24,17 @@ namespace {
 constexpr qint64 kTicksPerSecond = 10'000'000;
 constexpr qint64 kTicksToUnixSeconds = 62'135'596'800;
 
-QColor themeColor(const QString& theme)
+// Its themes by name, as the nearest of Jotlet's colours.
+QString themeColor(const QString& theme)
 {
-    static const QHash<QString, QColor> themes = {{QStringLiteral("Yellow"), QColor(0xfff7d1)},
-                                                  {QStringLiteral("Green"), QColor(0xe4f9e0)},
-                                                  {QStringLiteral("Pink"), QColor(0xffe4f1)},
-                                                  {QStringLiteral("Purple"), QColor(0xf2e6ff)},
-                                                  {QStringLiteral("Blue"), QColor(0xe2f1ff)},
-                                                  {QStringLiteral("Gray"), QColor(0xf3f2f1)},
-                                                  {QStringLiteral("Charcoal"), QColor(0x696969)}};
-    return themes.value(theme, themes.value(QStringLiteral("Yellow")));
+    static const QHash<QString, QString> themes = {{QStringLiteral("Yellow"), QStringLiteral("yellow")},
+                                                   {QStringLiteral("Green"), QStringLiteral("green")},
+                                                   {QStringLiteral("Pink"), QStringLiteral("red")},
+                                                   {QStringLiteral("Purple"), QStringLiteral("purple")},
+                                                   {QStringLiteral("Blue"), QStringLiteral("blue")},
+                                                   {QStringLiteral("Gray"), QStringLiteral("grey")},
+                                                   {QStringLiteral("Charcoal"), QStringLiteral("grey")}};
+    return themes.value(theme, QStringLiteral("yellow"));
 }
 
 QString paragraphsOf(const QString& text)
@@ -71,7 +72,7 @@ void readNotes(QSqlDatabase& db, ImportSource* source)
         }
         QTextDocument doc;
         doc.setPlainText(paragraphsOf(value("Text").toString()));
-        NoteRecord note = noteOf(doc, nearestNoteColor(themeColor(value("Theme").toString())));
+        NoteRecord note = noteOf(doc, themeColor(value("Theme").toString()));
         placeOf(value("WindowPosition").toString(), &note);
         note.IsOnTop = value("IsAlwaysOnTop").toInt() == 1;
         const qint64 ticks = value("UpdatedAt").toLongLong();

@@ -19,6 +19,8 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <limits>
 
 namespace jotlet {
@@ -208,16 +210,23 @@ namespace importing {
 
 QString nearestNoteColor(const QColor& color)
 {
-    QString best = QString::fromLatin1(kNoteColors[0].name);
-    int bestDistance = std::numeric_limits<int>::max();
+    // The nearest as the eye sees it: the least distance in CIE L*a*b*.
+    const auto lab = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        const double r = linear(c.redF()), g = linear(c.greenF()), b = linear(c.blueF());
+        const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+        const double x = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047);
+        const double y = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+        const double z = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+        return std::array<double, 3> {116 * y - 16, 500 * (x - y), 200 * (y - z)};
+    };
+    const std::array<double, 3> target = lab(color);
+    QString best;
+    double bestDistance = std::numeric_limits<double>::max();
     for (const NoteColor& candidate : kNoteColors) {
-        const QColor c = colorFromBgr(candidate.value);
-        const int dr = c.red() - color.red();
-        const int dg = c.green() - color.green();
-        const int db = c.blue() - color.blue();
-        // The "red mean" weighting, close to how far apart the eye sees two colours.
-        const int redMean = (c.red() + color.red()) / 2;
-        const int distance = ((512 + redMean) * dr * dr >> 8) + 4 * dg * dg + ((767 - redMean) * db * db >> 8);
+        const std::array<double, 3> c = lab(colorFromBgr(candidate.value));
+        const double distance
+            = std::pow(c[0] - target[0], 2) + std::pow(c[1] - target[1], 2) + std::pow(c[2] - target[2], 2);
         if (distance < bestDistance) {
             bestDistance = distance;
             best = QString::fromLatin1(candidate.name);

@@ -192,14 +192,15 @@ void readMintMarkup(const QString& text, QTextDocument* doc)
 
 void readMintSticky(ImportSource* source)
 {
-    static const QHash<QString, QColor> colors = {{QStringLiteral("red"), QColor(0xff5561)},
-                                                  {QStringLiteral("green"), QColor(0x67ff67)},
-                                                  {QStringLiteral("blue"), QColor(0x3d9bff)},
-                                                  {QStringLiteral("yellow"), QColor(0xf6f907)},
-                                                  {QStringLiteral("purple"), QColor(0xa553ff)},
-                                                  {QStringLiteral("teal"), QColor(0x41ffed)},
-                                                  {QStringLiteral("orange"), QColor(0xffa939)},
-                                                  {QStringLiteral("magenta"), QColor(0xff7ff7)}};
+    // Its colours by name, as the nearest of Jotlet's.
+    static const QHash<QString, QString> colors = {{QStringLiteral("red"), QStringLiteral("red")},
+                                                   {QStringLiteral("green"), QStringLiteral("green")},
+                                                   {QStringLiteral("blue"), QStringLiteral("blue")},
+                                                   {QStringLiteral("yellow"), QStringLiteral("yellow")},
+                                                   {QStringLiteral("purple"), QStringLiteral("purple")},
+                                                   {QStringLiteral("teal"), QStringLiteral("blue")},
+                                                   {QStringLiteral("orange"), QStringLiteral("tang")},
+                                                   {QStringLiteral("magenta"), QStringLiteral("purple")}};
     QJsonDocument json;
     if (!readJson(source->path, &json, source)) {
         return;
@@ -234,18 +235,19 @@ void readMintSticky(ImportSource* source)
 
 namespace {
 
-const QHash<int, QColor>& gnomeStyles()
+// Its styles (1 yellow, 2 pink, 3 green, 4 purple, 5 blue, 6 gray, 7 charcoal, 8 the window's own) as the nearest
+// of Jotlet's colours.
+QString gnomeStyle(int style)
 {
-    // Its styles: 1 yellow, 2 pink, 3 green, 4 purple, 5 blue, 6 gray, 7 charcoal, 8 the window's own.
-    static const QHash<int, QColor> styles = {{1, QColor(0xf9f06b)},
-                                              {2, QColor(0xffa3d8)},
-                                              {3, QColor(0x8ff0a4)},
-                                              {4, QColor(0xdc8add)},
-                                              {5, QColor(0x99c1f1)},
-                                              {6, QColor(0xc0bfbc)},
-                                              {7, QColor(0x5e5c64)},
-                                              {8, QColor(0xffffff)}};
-    return styles;
+    static const QHash<int, QString> styles = {{1, QStringLiteral("yellow")},
+                                               {2, QStringLiteral("red")},
+                                               {3, QStringLiteral("green")},
+                                               {4, QStringLiteral("purple")},
+                                               {5, QStringLiteral("blue")},
+                                               {6, QStringLiteral("grey")},
+                                               {7, QStringLiteral("grey")},
+                                               {8, QStringLiteral("yellow")}};
+    return styles.value(style, QStringLiteral("yellow"));
 }
 
 void gnomeNote(const QJsonObject& info, const QString& name, ImportSource* source)
@@ -273,8 +275,7 @@ void gnomeNote(const QJsonObject& info, const QString& name, ImportSource* sourc
         }
         cursor.mergeCharFormat(format);
     }
-    const QColor color = gnomeStyles().value(info.value(QStringLiteral("style")).toInt(), gnomeStyles().value(1));
-    NoteRecord note = noteOf(doc, nearestNoteColor(color));
+    NoteRecord note = noteOf(doc, gnomeStyle(info.value(QStringLiteral("style")).toInt()));
     setGeometry(&note, 0, 0, info.value(QStringLiteral("width")).toInt(), info.value(QStringLiteral("height")).toInt());
     note.Left = note.Top = 0; // it keeps no place: the note opens where new notes do
     setTime(&note, QDateTime::fromString(info.value(QStringLiteral("modified")).toString(), Qt::ISODateWithMs));

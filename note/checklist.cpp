@@ -11,9 +11,9 @@
 
 namespace jotlet {
 
-namespace {
-
 const QColor kTickedGrey(128, 128, 128);
+
+namespace {
 
 // Applies a format change to one fragment of a block.
 void reformat(const QTextBlock& block, const QTextFragment& fragment, const QTextCharFormat& format)

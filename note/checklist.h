@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QTextFormat>
 
 class QString;
@@ -18,6 +19,8 @@ bool isCheckItem(const QTextBlock& block);
 
 // What ticking added to an item's text, noted on it (never written to a file): the strike-through, and the colour
 // the text had before it turned grey (false for none).
+// The grey of a ticked item's text.
+extern const QColor kTickedGrey;
 inline constexpr int kTickStruckProperty = QTextFormat::UserProperty + 60;
 inline constexpr int kTickColorProperty = QTextFormat::UserProperty + 61;
 

@@ -23,32 +23,29 @@ namespace {
 constexpr int kBaseNameLength = 40;
 constexpr int kMostNumberedNames = 10000;
 
-// Ticking shows an item struck through in grey; in a file the item says it is ticked instead.
+// A ticked item's text is kept struck through in grey (as the note shows it); in another program's file the item
+// says it is ticked instead, so that look comes off. Text the user struck through or coloured stays as it is.
 void takeOffTickLook(QTextDocument* doc)
 {
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        if (!isCheckItem(block) || block.blockFormat().marker() != QTextBlockFormat::MarkerType::Checked) {
+            continue;
+        }
+        QList<QTextFragment> fragments;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            if (!format.hasProperty(kTickStruckProperty) && !format.hasProperty(kTickColorProperty)) {
+            fragments << it.fragment();
+        }
+        for (const QTextFragment& fragment : std::as_const(fragments)) {
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.fontStrikeOut() || format.foreground().color() != kTickedGrey) {
                 continue;
             }
-            QTextCharFormat plain = format;
-            if (format.boolProperty(kTickStruckProperty)) {
-                plain.setFontStrikeOut(false);
-            }
-            const QVariant before = format.property(kTickColorProperty);
-            if (before.canConvert<QColor>() && before.value<QColor>().isValid()) {
-                plain.setForeground(before.value<QColor>());
-            } else if (format.hasProperty(kTickColorProperty)) {
-                plain.clearForeground();
-            }
-            plain.clearProperty(kTickStruckProperty);
-            plain.clearProperty(kTickColorProperty);
+            format.setFontStrikeOut(false);
+            format.clearForeground();
             QTextCursor cursor(doc);
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(plain);
+            cursor.setCharFormat(format);
         }
     }
 }
