@@ -323,7 +323,9 @@ void readTextFolder(ImportSource* source)
         QString color;
         const QString text = QString::fromUtf8(bytes);
         if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
-            doc.setPlainText(text);
+            // A text file ends its last line; the note has no empty paragraph after it.
+            doc.setPlainText(
+                text.endsWith(QLatin1Char('\n')) ? text.chopped(text.endsWith(QLatin1String("\r\n")) ? 2 : 1) : text);
         } else {
             doc.setMarkdown(withoutFrontMatter(text, &color), QTextDocument::MarkdownDialectGitHub);
         }

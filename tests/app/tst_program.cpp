@@ -10,6 +10,7 @@
 #include "support/settingsstore.h"
 #include "testdata.h"
 
+#include "import/noteimport.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -70,6 +71,7 @@ private slots:
     void helpSpeaksTheUsersLanguage();
     void secondStartResolvesARelativePath();
     void writesTheSameNamesInEveryLanguage();
+    void importHandsOverAndExportNeedsNoProgram();
 
 private:
     // Starts the program and ends the session with SIGTERM once it can be caught. False when it did not exit
@@ -285,6 +287,40 @@ void TestProgram::secondStartResolvesARelativePath()
     QCOMPARE(kept.size(), 2);
     QVERIFY(kept.last().Data.contains(QLatin1String("relative")));
     QCOMPARE(kept.last().session.file, QDir(folder).filePath(QStringLiteral("rel.not")));
+}
+
+void TestProgram::importHandsOverAndExportNeedsNoProgram()
+{
+    // "jotlet --import folder <path>" brings the files into the program that runs; once it has ended,
+    // "jotlet --export <folder>" writes every kept note out without starting one, and says how many.
+    const QString texts = QDir(dataFolder()).filePath(QStringLiteral("texts"));
+    QVERIFY(QDir().mkpath(texts));
+    QFile text(QDir(texts).filePath(QStringLiteral("idea.txt")));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("a rocket for the cat\n");
+    text.close();
+    QProcess first;
+    first.start(QStringLiteral(JOTLET_PROGRAM), QStringList());
+    QVERIFY(first.waitForStarted(10000) && catchesSigterm(first.processId()));
+    QProcess second;
+    second.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("--import"), QStringLiteral("folder"), texts});
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ImportMemory::defaultPath()), 10000);
+    signalProgram(first, SIGTERM);
+    QVERIFY(first.waitForFinished(10000));
+    const QString out = QDir(dataFolder()).filePath(QStringLiteral("out"));
+    QProcess exporter;
+    exporter.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("--export"), out, QStringLiteral("--format=text")});
+    QVERIFY(exporter.waitForFinished(30000));
+    QCOMPARE(exporter.exitCode(), 0);
+    QVERIFY2(exporter.readAllStandardOutput().contains(" exported to "), "no count of the notes written");
+    QCOMPARE(fileBytes(QDir(out).filePath(QStringLiteral("a rocket for the cat.txt"))),
+             QByteArray("a rocket for the cat\n"));
+    QProcess wrong;
+    wrong.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("--export"), out, QStringLiteral("--format=pdf")});
+    QVERIFY(wrong.waitForFinished(30000));
+    QCOMPARE(wrong.exitCode(), 2);
 }
 
 void TestProgram::writesTheSameNamesInEveryLanguage()
