@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ImportKind</name>
+    <message>
+        <source>Sticky Notes (Linux Mint)</source>
+        <translation>Haftnotizen (Linux Mint)</translation>
+    </message>
+    <message>
+        <source>Sticky Notes (GNOME)</source>
+        <translation>Haftnotizen (GNOME)</translation>
+    </message>
+    <message>
+        <source>Microsoft Sticky Notes</source>
+        <translation>Microsoft Sticky Notes</translation>
+    </message>
+    <message>
+        <source>Text and Markdown files</source>
+        <translation>Text- und Markdown-Dateien</translation>
+    </message>
+</context>
+<context>
     <name>LogErrorBox</name>
     <message>
         <source>Log Error</source>
@@ -29,6 +48,34 @@
     <message>
         <source>Try &apos;jotlet --help&apos;.</source>
         <translation>Mehr mit „jotlet --help“.</translation>
+    </message>
+    <message>
+        <source>Imports the notes of another program: xpad, knotes, mint, gnome, microsoft (a plum.sqlite named after it, or ~/plum.sqlite) or folder (a folder of .txt and .md files named after it). The running Jotlet opens them; notes imported before are left out.</source>
+        <translation>Importiert die Notizen eines anderen Programms: xpad, knotes, mint, gnome, microsoft (eine danach genannte plum.sqlite oder ~/plum.sqlite) oder folder (ein danach genannter Ordner mit .txt- und .md-Dateien). Das laufende Jotlet öffnet sie; bereits importierte Notizen werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Writes every note (open, kept and in the notes folder) to a folder, one file each, and ends. Exit code 0 when all were written, 1 when some were not.</source>
+        <translation>Schreibt jede Notiz (offen, aufbewahrt und im Notizordner) in einen Ordner, je eine Datei, und endet. Rückgabewert 0, wenn alle geschrieben wurden, 1, wenn einige nicht.</translation>
+    </message>
+    <message>
+        <source>The format of --export: markdown, html or text.</source>
+        <translation>Das Format von --export: markdown, html oder text.</translation>
+    </message>
+    <message>
+        <source>--export also writes the notes in the trash.</source>
+        <translation>--export schreibt auch die Notizen im Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Unknown format &apos;%1&apos;.</source>
+        <translation>Unbekanntes Format „%1“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) exported to %1.</source>
+        <translation><numerusform>%n Notiz nach %1 exportiert.</numerusform><numerusform>%n Notizen nach %1 exportiert.</numerusform></translation>
+    </message>
+    <message>
+        <source>Unknown program &apos;%1&apos;.</source>
+        <translation>Unbekanntes Programm „%1“.</translation>
     </message>
 </context>
 <context>
@@ -521,6 +568,22 @@
         <source>&amp;Dark</source>
         <translation>&amp;Dunkel</translation>
     </message>
+    <message>
+        <source>Notes In and O&amp;ut</source>
+        <translation>Notizen &amp;hinein und hinaus</translation>
+    </message>
+    <message>
+        <source>&amp;Import Notes...</source>
+        <translation>Notizen &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Notes...</source>
+        <translation>Notizen &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>Aus Sicherung &amp;wiederherstellen...</translation>
+    </message>
 </context>
 <context>
     <name>Problem</name>
@@ -839,6 +902,22 @@
     <message>
         <source>Cannot create a file beside &apos;%1&apos;: %2</source>
         <translation>Neben „%1“ kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the notes could not be compressed</source>
+        <translation>die Notizen konnten nicht komprimiert werden</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; could not be made</source>
+        <translation>der Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be opened</source>
+        <translation>„%1“ kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: it does not unpack</source>
+        <translation>„%1“ ist beschädigt: es lässt sich nicht entpacken</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1286,57 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     </message>
 </context>
 <context>
+    <name>jotlet::BackupWindow</name>
+    <message>
+        <source>(empty note)</source>
+        <translation>(leere Notiz)</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Days with a backup</source>
+        <translation>Tage mit einer Sicherung</translation>
+    </message>
+    <message>
+        <source>Notes of the chosen day</source>
+        <translation>Notizen des gewählten Tages</translation>
+    </message>
+    <message>
+        <source>Enter restores the chosen note</source>
+        <translation>Eingabe stellt die gewählte Notiz wieder her</translation>
+    </message>
+    <message>
+        <source>Text of the chosen note</source>
+        <translation>Text der gewählten Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore &amp;All</source>
+        <translation>&amp;Alle wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Jotlet keeps a copy of every note each day: the last %1 days, and one a week for %2 weeks before them. Notes come back as new notes; nothing is replaced.</source>
+        <translation>Jotlet bewahrt jeden Tag eine Kopie jeder Notiz auf: die letzten %1 Tage und davor %2 Wochen lang eine pro Woche. Notizen kommen als neue Notizen zurück; nichts wird ersetzt.</translation>
+    </message>
+    <message>
+        <source>There is no backup yet: the first is made a few seconds after Jotlet starts.</source>
+        <translation>Es gibt noch keine Sicherung: Die erste entsteht wenige Sekunden nach dem Start von Jotlet.</translation>
+    </message>
+    <message>
+        <source>This backup cannot be read (%1). It stays where it is.</source>
+        <translation>Diese Sicherung kann nicht gelesen werden (%1). Sie bleibt, wo sie ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) in this backup.</source>
+        <translation><numerusform>%n Notiz in dieser Sicherung.</numerusform><numerusform>%n Notizen in dieser Sicherung.</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>jotlet::ConflictStrip</name>
     <message>
         <source>Keep This Version</source>
@@ -1336,6 +1466,85 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
             <numerusform>Jotlet: %n Notiz. Ein Klick legt sie weg oder holt sie zurück.</numerusform>
             <numerusform>Jotlet: %n Notizen. Ein Klick legt sie weg oder holt sie zurück.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Notes In and O&amp;ut</source>
+        <translation>Notizen &amp;hinein und hinaus</translation>
+    </message>
+    <message>
+        <source>&amp;Import Notes...</source>
+        <translation>Notizen &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Notes...</source>
+        <translation>Notizen &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>Aus Sicherung &amp;wiederherstellen...</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::ExportWindow</name>
+    <message>
+        <source>Also the notes in the &amp;trash</source>
+        <translation>Auch die Notizen im &amp;Papierkorb</translation>
+    </message>
+    <message>
+        <source>Export Notes</source>
+        <translation>Notizen exportieren</translation>
+    </message>
+    <message>
+        <source>Folder to export to</source>
+        <translation>Zielordner des Exports</translation>
+    </message>
+    <message>
+        <source>Markdown (.md)</source>
+        <translation>Markdown (.md)</translation>
+    </message>
+    <message>
+        <source>Web page (.html)</source>
+        <translation>Webseite (.html)</translation>
+    </message>
+    <message>
+        <source>Plain text (.txt)</source>
+        <translation>Reiner Text (.txt)</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>Every note (open, kept and in the notes folder) becomes a file of its own, named after its first words. Files already there are never replaced.</source>
+        <translation>Jede Notiz (offen, aufbewahrt und im Notizordner) wird eine eigene Datei, benannt nach ihren ersten Wörtern. Vorhandene Dateien werden nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Notizen exportieren nach</translation>
+    </message>
+    <message>
+        <source>Give the full path of a folder.</source>
+        <translation>Geben Sie den vollständigen Pfad eines Ordners an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) exported to %1.</source>
+        <translation><numerusform>%n Notiz nach %1 exportiert.</numerusform><numerusform>%n Notizen nach %1 exportiert.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) could not be written (see the error log).</source>
+        <translation><numerusform>%n Notiz konnte nicht geschrieben werden (siehe Fehlerprotokoll).</numerusform><numerusform>%n Notizen konnten nicht geschrieben werden (siehe Fehlerprotokoll).</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1787,81 @@ Nichts von dem, was Sie schreiben, geht verloren: Es wird auf diesem Computer au
     </message>
 </context>
 <context>
+    <name>jotlet::ImportWindow</name>
+    <message>
+        <source>Import Notes</source>
+        <translation>Notizen importieren</translation>
+    </message>
+    <message>
+        <source>Programs with notes</source>
+        <translation>Programme mit Notizen</translation>
+    </message>
+    <message>
+        <source>Notes to import</source>
+        <translation>Zu importierende Notizen</translation>
+    </message>
+    <message>
+        <source>Space ticks or unticks the chosen note</source>
+        <translation>Leertaste hakt die gewählte Notiz an oder ab</translation>
+    </message>
+    <message>
+        <source>Text of the chosen note</source>
+        <translation>Text der gewählten Notiz</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Folder of Text Files...</source>
+        <translation>&amp;Ordner mit Textdateien hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add Microsoft Sticky Notes&apos; &amp;plum.sqlite...</source>
+        <translation>&amp;plum.sqlite von Microsoft Sticky Notes hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Notes found in other programs. Their files are only read, never changed; a note imported before is not imported again.</source>
+        <translation>In anderen Programmen gefundene Notizen. Deren Dateien werden nur gelesen, nie geändert; eine bereits importierte Notiz wird nicht noch einmal importiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n note(s)</source>
+        <translation><numerusform>%1: %n Notiz</numerusform><numerusform>%1: %n Notizen</numerusform></translation>
+    </message>
+    <message>
+        <source>No notes of another program were found for you. Add a folder of text files or a plum.sqlite copied from Windows.</source>
+        <translation>Für Sie wurden keine Notizen eines anderen Programms gefunden. Fügen Sie einen Ordner mit Textdateien oder eine von Windows kopierte plum.sqlite hinzu.</translation>
+    </message>
+    <message>
+        <source>%1 (imported before)</source>
+        <translation>%1 (bereits importiert)</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>Folder of Text Files</source>
+        <translation>Ordner mit Textdateien</translation>
+    </message>
+    <message>
+        <source>Microsoft Sticky Notes</source>
+        <translation>Microsoft Sticky Notes</translation>
+    </message>
+    <message>
+        <source>Sticky Notes database (plum.sqlite)</source>
+        <translation>Sticky-Notes-Datenbank (plum.sqlite)</translation>
+    </message>
+    <message>
+        <source>Tick the notes to import.</source>
+        <translation>Haken Sie die zu importierenden Notizen an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) imported.</source>
+        <translation><numerusform>%n Notiz importiert.</numerusform><numerusform>%n Notizen importiert.</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>jotlet::InputDialog</name>
     <message>
         <source>&amp;Ok</source>
@@ -1597,6 +1881,18 @@ Nichts von dem, was Sie schreiben, geht verloren: Es wird auf diesem Computer au
     <message>
         <source>Move the %1 open notes that have no file of their own into the notes folder?</source>
         <translation>Die %1 offenen Notizen ohne eigene Datei in den Notizordner verschieben?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) imported from %1.</source>
+        <translation><numerusform>%n Notiz aus %1 importiert.</numerusform><numerusform>%n Notizen aus %1 importiert.</numerusform></translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Notizen importieren</translation>
+    </message>
+    <message>
+        <source>Some files could not be read (see the error log).</source>
+        <translation>Einige Dateien konnten nicht gelesen werden (siehe Fehlerprotokoll).</translation>
     </message>
 </context>
 <context>
