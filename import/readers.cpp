@@ -3,6 +3,8 @@
 #include "import/readers.h"
 
 #include "note/checklist.h"
+#include "note/notepictures.h"
+#include "rtf/pictures.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +18,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace jotlet {
 
@@ -303,6 +308,36 @@ void readGnomeSticky(ImportSource* source)
     }
 }
 
+namespace {
+
+// Pictures a Markdown file links to (files beside it, as Jotlet's export writes them) come into the note.
+void takePictures(QTextDocument* doc, const QDir& beside)
+{
+    QList<std::pair<int, QString>> pictures;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat()) {
+                pictures.append({it.fragment().position(), it.fragment().charFormat().toImageFormat().name()});
+            }
+        }
+    }
+    std::reverse(pictures.begin(), pictures.end()); // from the end, so earlier positions stay
+    for (const auto& [position, name] : std::as_const(pictures)) {
+        const QString path = beside.absoluteFilePath(QUrl::fromPercentEncoding(name.toUtf8()));
+        const ReadyPicture ready = QFileInfo(path).dir() == beside ? readyPictureFile(path) : ReadyPicture();
+        if (ready.image.isNull() || ready.stored.data.isEmpty()) {
+            continue; // not beside the file, or not a picture: the link's text stays
+        }
+        QTextCursor cursor(doc);
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        insertPicture(cursor, ready.image, ready.image.size(), ready.stored);
+    }
+}
+
+} // namespace
+
 void readTextFolder(ImportSource* source)
 {
     QDirIterator it(source->path,
@@ -328,6 +363,7 @@ void readTextFolder(ImportSource* source)
                 text.endsWith(QLatin1Char('\n')) ? text.chopped(text.endsWith(QLatin1String("\r\n")) ? 2 : 1) : text);
         } else {
             doc.setMarkdown(withoutFrontMatter(text, &color), QTextDocument::MarkdownDialectGitHub);
+            takePictures(&doc, QFileInfo(path).dir());
         }
         NoteRecord note = noteOf(doc, color.isEmpty() ? QString() : nearestNoteColor(QColor(color)));
         setTime(&note, QFileInfo(path).lastModified());

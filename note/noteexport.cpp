@@ -50,9 +50,17 @@ void takeOffTickLook(QTextDocument* doc)
     }
 }
 
+// The RTF kind of a stored picture ("pngblip", "jpegblip") as a file name's ending.
 QString pictureSuffix(const QByteArray& kind)
 {
-    return kind.contains("jp") ? QStringLiteral("jpg") : QString::fromLatin1(kind.toLower());
+    return kind.toLower().contains("jp") ? QStringLiteral("jpg") : QStringLiteral("png");
+}
+
+// Pictures' file names go into links, where a blank would end the name.
+QString pictureBaseOf(const QString& stem)
+{
+    QString base = stem;
+    return base.replace(QLatin1Char(' '), QLatin1Char('_'));
 }
 
 // Each picture gets the name of its file beside the note's.
@@ -152,7 +160,7 @@ QString freeStem(const QString& folder, const QString& base, const QString& suff
         const QString stem = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base).arg(n);
         bool free = !QFileInfo::exists(folder + QLatin1Char('/') + stem + QLatin1Char('.') + suffix);
         for (int p = 1; free && p <= pictures; ++p) {
-            free = QDir(folder).entryList({QStringLiteral("%1-%2.*").arg(stem).arg(p)}).isEmpty();
+            free = QDir(folder).entryList({QStringLiteral("%1-%2.*").arg(pictureBaseOf(stem)).arg(p)}).isEmpty();
         }
         if (free) {
             return stem;
@@ -243,7 +251,7 @@ ExportOutcome exportNotes(const NoteList& notes, const QString& folder, ExportFo
         exportedText(note, format, QStringLiteral("x"), &pictures); // how many pictures it has
         const QString stem = freeStem(folder, exportBaseName(note), suffix, int(pictures.size()));
         pictures.clear();
-        const QString text = exportedText(note, format, stem, &pictures);
+        const QString text = exportedText(note, format, pictureBaseOf(stem), &pictures);
         const QString path = folder + QLatin1Char('/') + stem + QLatin1Char('.') + suffix;
         bool ok = !stem.isEmpty() && writeNew(path, text.toUtf8());
         for (const auto& [name, bytes] : std::as_const(pictures)) {

@@ -8,11 +8,13 @@
 #include "note/checklist.h"
 #include "note/noteboard.h"
 #include "note/noteexport.h"
+#include "rtf/pictures.h"
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 #include "testdata.h"
 
 #include <QDir>
+#include <QImage>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -35,6 +37,7 @@ private slots:
     void secondImportAddsNothing();
     void markdownExportComesBack();
     void exportNeverReplacesAFile();
+    void exportedPicturesAreFilesBeside();
 };
 
 namespace {
@@ -282,6 +285,30 @@ void TestNoteImport::exportNeverReplacesAFile()
     QCOMPARE(QFileInfo(outcome.written.value(0)).fileName(), QStringLiteral("Ideas ab quoted (2).txt"));
     QCOMPARE(QFileInfo(outcome.written.value(1)).fileName(), QStringLiteral("Ideas ab quoted (3).txt"));
     QCOMPARE(fileBytes(mine.fileName()), QByteArray("the user's own file"));
+}
+
+void TestNoteImport::exportedPicturesAreFilesBeside()
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    cursor.insertText(QStringLiteral("a red box "));
+    insertPicture(cursor, image, image.size(), pictureForStorage(image, false));
+    NoteRecord note;
+    note.Data = QString::fromLatin1(writeRtf(doc));
+    QTemporaryDir folder;
+    const ExportOutcome outcome = exportNotes({note}, folder.path(), ExportFormat::Markdown);
+    QCOMPARE(outcome.written.size(), 1);
+    const QString markdown = QString::fromUtf8(fileBytes(outcome.written.first()));
+    QVERIFY2(markdown.contains(QLatin1String("(a_red_box-1.png)")), qPrintable(markdown));
+    const QImage written(folder.filePath(QStringLiteral("a_red_box-1.png")));
+    QCOMPARE(written.size(), image.size());
+    QCOMPARE(written.pixelColor(5, 5), QColor(Qt::red));
+    // Imported again, the picture comes back into the note.
+    const ImportSource back = readImportSource(ImportKind::TextFolder, folder.path());
+    QCOMPARE(back.notes.size(), 1);
+    QVERIFY(back.notes.first().record.Data.contains(QLatin1String("\\pngblip")));
 }
 
 QTEST_MAIN(TestNoteImport)
