@@ -99,25 +99,26 @@ void TestNoteImport::readsEachProgram_data()
     QTest::addColumn<QString>("firstText");
     QTest::addColumn<QString>("color");
     QTest::addColumn<int>("widthPixels");
+    QTest::addColumn<int>("leftPixels");
     QTest::addColumn<int>("problems");
     QTest::newRow("xpad") << int(ImportKind::Xpad) << testDataPath(QStringLiteral("import/xpad")) << 2
                           << QStringLiteral("Buy milk\nCall Anna at 5\nThird line ü") << QStringLiteral("yellow") << 377
-                          << 0;
+                          << 490 << 0;
     QTest::newRow("mint") << int(ImportKind::MintSticky) << testDataPath(QStringLiteral("import/mint/notes.json")) << 3
                           << QStringLiteral("Groceries\nmilk\neggs\nbread and #jam") << QStringLiteral("green") << 250
-                          << 0;
+                          << 120 << 0;
     QTest::newRow("gnome, one file damaged")
         << int(ImportKind::GnomeSticky) << testDataPath(QStringLiteral("import/gnome")) << 1
-        << QStringLiteral("Book the train\nto Leipzig on Friday") << QStringLiteral("red") << 300 << 1;
+        << QStringLiteral("Book the train\nto Leipzig on Friday") << QStringLiteral("red") << 300 << 0 << 1;
     QTest::newRow("knotes, one file not a note")
         << int(ImportKind::KNotes) << testDataPath(QStringLiteral("import/knotes")) << 2
-        << QStringLiteral("Shopping list\nApples, pears\nKäse und Brot") << QStringLiteral("yellow") << 0 << 1;
+        << QStringLiteral("Shopping list\nApples, pears\nKäse und Brot") << QStringLiteral("yellow") << 0 << 0 << 1;
     QTest::newRow("microsoft, deleted note left out")
         << int(ImportKind::MicrosoftSticky) << QString() << 2 << QStringLiteral("Renew passport\nbefore March")
-        << QStringLiteral("blue") << 320 << 0;
+        << QStringLiteral("blue") << 320 << 300 << 0;
     QTest::newRow("text folder") << int(ImportKind::TextFolder) << QString() << 2
                                  << QStringLiteral("Pick up the parcel\nat the post office") << QStringLiteral("yellow")
-                                 << 0 << 0;
+                                 << 0 << 0 << 0;
 }
 
 void TestNoteImport::readsEachProgram()
@@ -128,6 +129,7 @@ void TestNoteImport::readsEachProgram()
     QFETCH(QString, firstText);
     QFETCH(QString, color);
     QFETCH(int, widthPixels);
+    QFETCH(int, leftPixels);
     QFETCH(int, problems);
     QTemporaryDir scratch;
     if (ImportKind(kind) == ImportKind::MicrosoftSticky) {
@@ -144,6 +146,7 @@ void TestNoteImport::readsEachProgram()
     QCOMPARE(textOf(first).trimmed(), firstText);
     QCOMPARE(first.Color, color);
     QCOMPARE(first.Width, widthPixels * 15);
+    QCOMPARE(first.Left, leftPixels * 15);
     if (!before.isEmpty()) {
         QCOMPARE(fileBytes(path), before); // only read
     }
