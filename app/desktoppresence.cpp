@@ -134,7 +134,7 @@ void DesktopPresence::createMenu()
     m_manager
         = add(m_menu.get(), QStringLiteral("trayManager"), tr("Multi-Note &Manager..."), &DesktopPresence::openManager);
     add(m_menu.get(), QStringLiteral("trayFind"), tr("&Find in Notes..."), &DesktopPresence::findRequested);
-    QMenu* inOut = m_menu->addMenu(tr("Notes In and O&ut"));
+    QMenu* inOut = m_menu->addMenu(tr("Notes Awa&y and Back"));
     inOut->setObjectName(QStringLiteral("trayNotesInOut"));
     add(inOut, QStringLiteral("trayImport"), tr("&Import Notes..."), [this] {
         emit notesWindowRequested(Command::ImportNotes);

@@ -71,7 +71,10 @@
     </message>
     <message numerus="yes">
         <source>%n note(s) exported to %1.</source>
-        <translation><numerusform>%n Notiz nach %1 exportiert.</numerusform><numerusform>%n Notizen nach %1 exportiert.</numerusform></translation>
+        <translation>
+            <numerusform>%n Notiz nach %1 exportiert.</numerusform>
+            <numerusform>%n Notizen nach %1 exportiert.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Unknown program &apos;%1&apos;.</source>
@@ -569,10 +572,6 @@
         <translation>&amp;Dunkel</translation>
     </message>
     <message>
-        <source>Notes In and O&amp;ut</source>
-        <translation>Notizen &amp;hinein und hinaus</translation>
-    </message>
-    <message>
         <source>&amp;Import Notes...</source>
         <translation>Notizen &amp;importieren...</translation>
     </message>
@@ -583,6 +582,10 @@
     <message>
         <source>&amp;Restore from Backup...</source>
         <translation>Aus Sicherung &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Notes Awa&amp;y and Back</source>
+        <translation>Notizen hinaus und zurüc&amp;k</translation>
     </message>
 </context>
 <context>
@@ -918,6 +921,41 @@
     <message>
         <source>&apos;%1&apos; is damaged: it does not unpack</source>
         <translation>„%1“ ist beschädigt: es lässt sich nicht entpacken</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>Today %1</source>
+        <translation>Heute %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow %1</source>
+        <translation>Morgen %1</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>Every weekday</source>
+        <translation>Jeden Werktag</translation>
+    </message>
+    <message>
+        <source>Every week on %1</source>
+        <translation>Jede Woche am %1</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Jeden Monat</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Jedes Jahr</translation>
     </message>
 </context>
 <context>
@@ -1333,7 +1371,10 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     </message>
     <message numerus="yes">
         <source>%n note(s) in this backup.</source>
-        <translation><numerusform>%n Notiz in dieser Sicherung.</numerusform><numerusform>%n Notizen in dieser Sicherung.</numerusform></translation>
+        <translation>
+            <numerusform>%n Notiz in dieser Sicherung.</numerusform>
+            <numerusform>%n Notizen in dieser Sicherung.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1468,10 +1509,6 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         </translation>
     </message>
     <message>
-        <source>Notes In and O&amp;ut</source>
-        <translation>Notizen &amp;hinein und hinaus</translation>
-    </message>
-    <message>
         <source>&amp;Import Notes...</source>
         <translation>Notizen &amp;importieren...</translation>
     </message>
@@ -1482,6 +1519,10 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     <message>
         <source>&amp;Restore from Backup...</source>
         <translation>Aus Sicherung &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Notes Awa&amp;y and Back</source>
+        <translation>Notizen hinaus und zurüc&amp;k</translation>
     </message>
 </context>
 <context>
@@ -1540,11 +1581,17 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     </message>
     <message numerus="yes">
         <source>%n note(s) exported to %1.</source>
-        <translation><numerusform>%n Notiz nach %1 exportiert.</numerusform><numerusform>%n Notizen nach %1 exportiert.</numerusform></translation>
+        <translation>
+            <numerusform>%n Notiz nach %1 exportiert.</numerusform>
+            <numerusform>%n Notizen nach %1 exportiert.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n note(s) could not be written (see the error log).</source>
-        <translation><numerusform>%n Notiz konnte nicht geschrieben werden (siehe Fehlerprotokoll).</numerusform><numerusform>%n Notizen konnten nicht geschrieben werden (siehe Fehlerprotokoll).</numerusform></translation>
+        <translation>
+            <numerusform>%n Notiz konnte nicht geschrieben werden (siehe Fehlerprotokoll).</numerusform>
+            <numerusform>%n Notizen konnten nicht geschrieben werden (siehe Fehlerprotokoll).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1826,7 +1873,10 @@ Nichts von dem, was Sie schreiben, geht verloren: Es wird auf diesem Computer au
     </message>
     <message numerus="yes">
         <source>%1: %n note(s)</source>
-        <translation><numerusform>%1: %n Notiz</numerusform><numerusform>%1: %n Notizen</numerusform></translation>
+        <translation>
+            <numerusform>%1: %n Notiz</numerusform>
+            <numerusform>%1: %n Notizen</numerusform>
+        </translation>
     </message>
     <message>
         <source>No notes of another program were found for you. Add a folder of text files or a plum.sqlite copied from Windows.</source>
@@ -1858,7 +1908,10 @@ Nichts von dem, was Sie schreiben, geht verloren: Es wird auf diesem Computer au
     </message>
     <message numerus="yes">
         <source>%n note(s) imported.</source>
-        <translation><numerusform>%n Notiz importiert.</numerusform><numerusform>%n Notizen importiert.</numerusform></translation>
+        <translation>
+            <numerusform>%n Notiz importiert.</numerusform>
+            <numerusform>%n Notizen importiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1884,7 +1937,10 @@ Nichts von dem, was Sie schreiben, geht verloren: Es wird auf diesem Computer au
     </message>
     <message numerus="yes">
         <source>%n note(s) imported from %1.</source>
-        <translation><numerusform>%n Notiz aus %1 importiert.</numerusform><numerusform>%n Notizen aus %1 importiert.</numerusform></translation>
+        <translation>
+            <numerusform>%n Notiz aus %1 importiert.</numerusform>
+            <numerusform>%n Notizen aus %1 importiert.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Import Notes</source>

@@ -47,6 +47,10 @@ QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
         elements << std::pair {QStringLiteral("SPECIALTYPE"), QString::number(note.SpecialType)};
         for (const auto& [name, value] : {std::pair {QStringLiteral("REMINDER"), note.Reminder},
                                           std::pair {QStringLiteral("REMINDERLAST"), note.ReminderLast},
+                                          std::pair {QStringLiteral("REMINDERAT"), note.ReminderAt},
+                                          std::pair {QStringLiteral("REMINDERZONE"), note.ReminderZone},
+                                          std::pair {QStringLiteral("REMINDERREPEAT"), note.ReminderRepeat},
+                                          std::pair {QStringLiteral("REMINDERSNOOZE"), note.ReminderSnooze},
                                           std::pair {QStringLiteral("FEEDURL"), note.FeedURL},
                                           std::pair {QStringLiteral("STOCKSYMBOL"), note.StockSymbol}}) {
             if (!value.isEmpty()) {
@@ -106,6 +110,10 @@ void readSpecial(const QDomElement& note, NoteRecord* record)
     record->keepsSpecial = true;
     record->FeedURL = note.firstChildElement(QStringLiteral("FEEDURL")).text();
     record->ReminderLast = note.firstChildElement(QStringLiteral("REMINDERLAST")).text().trimmed();
+    record->ReminderAt = note.firstChildElement(QStringLiteral("REMINDERAT")).text().trimmed();
+    record->ReminderZone = note.firstChildElement(QStringLiteral("REMINDERZONE")).text().trimmed();
+    record->ReminderRepeat = note.firstChildElement(QStringLiteral("REMINDERREPEAT")).text().trimmed();
+    record->ReminderSnooze = note.firstChildElement(QStringLiteral("REMINDERSNOOZE")).text().trimmed();
     record->StockSymbol = note.firstChildElement(QStringLiteral("STOCKSYMBOL")).text();
 }
 

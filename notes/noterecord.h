@@ -31,6 +31,13 @@ struct NoteRecord
     // When a reminder note last went off (UTC, ISO 8601): with the reminder, so that it does not go off again for
     // the same time after a restart.
     QString ReminderLast;
+    // A reminder with a date and a repeat (written beside REMINDER, which older readers keep as a daily time): the
+    // first time in UTC (REMINDERAT), the time zone it was chosen in (REMINDERZONE), how it repeats
+    // (REMINDERREPEAT), and until when it is snoozed, in UTC (REMINDERSNOOZE).
+    QString ReminderAt;
+    QString ReminderZone;
+    QString ReminderRepeat;
+    QString ReminderSnooze;
     bool SaveNewNoteOnClose = false;
     QString StockSymbol;
     QString TimeDate; // the time stamp shown in the sub-caption

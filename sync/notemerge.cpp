@@ -23,6 +23,11 @@ auto values(Record& note)
                     note.keepsSpecial,
                     note.SpecialType,
                     note.Reminder,
+                    note.ReminderAt,
+                    note.ReminderZone,
+                    note.ReminderRepeat,
+                    note.ReminderSnooze,
+                    note.ReminderLast,
                     note.FeedURL,
                     note.StockSymbol);
 }
@@ -63,7 +68,7 @@ std::optional<NoteRecord> mergeNoteRecords(const NoteRecord& base, const NoteRec
         merged.Data = QString::fromLatin1(*text);
     }
     auto mergedValues = values(merged);
-    mergeValues(values(base), mergedValues, values(theirs), std::make_index_sequence<10>());
+    mergeValues(values(base), mergedValues, values(theirs), std::make_index_sequence<std::tuple_size_v<decltype(values(base))>>());
     return merged;
 }
 

@@ -60,7 +60,7 @@ const MenuSpec kMainMenu[] = {
     {0, QT_TRANSLATE_NOOP("NoteMenus", "&Find in Notes..."), "mnuFind", Command::FindInNotes, -1, "Ctrl+Shift+F", 0, nullptr},
     //: Opens the list of deleted notes, which can be restored.
     {0, QT_TRANSLATE_NOOP("NoteMenus", "Tras&h..."), "mnuTrash", Command::ShowTrash, -1, nullptr, 0, nullptr},
-    {0, QT_TRANSLATE_NOOP("NoteMenus", "Notes In and O&ut"), "mnuNotesInOut", Command::None, -1, nullptr, 0, nullptr},
+    {0, QT_TRANSLATE_NOOP("NoteMenus", "Notes Awa&y and Back"), "mnuNotesInOut", Command::None, -1, nullptr, 0, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Import Notes..."), "mnuImport", Command::ImportNotes, -1, nullptr, 0, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Export Notes..."), "mnuExport", Command::ExportNotes, -1, nullptr, 0, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Restore from Backup..."), "mnuRestoreBackup", Command::RestoreBackup, -1, nullptr, 0, nullptr},

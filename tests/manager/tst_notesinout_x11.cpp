@@ -103,7 +103,7 @@ void TestNotesInOutX11::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A right click in the note's text, then "Notes In and O&ut" and the item by its letter.
+// A right click in the note's text, then "Notes Away and Back" and the item by its letter.
 void TestNotesInOutX11::chooseFromMenu(const QString& letter)
 {
     NoteTextBox* box = m_window->textBox();
@@ -112,7 +112,7 @@ void TestNotesInOutX11::chooseFromMenu(const QString& letter)
     xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
     xdotool({QStringLiteral("click"), QStringLiteral("3")});
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 5000);
-    xdotool({QStringLiteral("key"), QStringLiteral("u")});
+    xdotool({QStringLiteral("key"), QStringLiteral("y")});
     QTest::qWait(300);
     xdotool({QStringLiteral("key"), letter});
 }

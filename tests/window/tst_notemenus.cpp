@@ -87,7 +87,7 @@ const QStringList kMainMenu = {
     "&Multi-Note Manager",
     "&Find in Notes... {Ctrl+Shift+F}",
     "Tras&h...",
-    "Notes In and O&ut",
+    "Notes Awa&y and Back",
     "  &Import Notes...",
     "  &Export Notes...",
     "  &Restore from Backup...",
