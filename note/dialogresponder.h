@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "note/specialnote.h"
+
 #include <QColor>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -57,6 +60,16 @@ struct SpellingAnswer
     QString replacement; // for Change and Change All
 };
 
+// When a reminder goes off, as its dialog shows it: a first day, a time of day, how it repeats and, for a weekly
+// reminder, on which days (bit 0 Monday ... bit 6 Sunday; none: the first day's weekday).
+struct ReminderChoice
+{
+    QDate date;
+    QTime time;
+    ReminderRepeat repeat = ReminderRepeat::Daily;
+    int weekDays = 0;
+};
+
 // Answers the common dialogs. The program installs the one that shows Qt's dialogs (dialogs/qtdialogs.h); tests
 // install their own, so that no dialog ever waits for a user who is not there. Each dialog belongs to an owner, the
 // window that asked (or none): it opens centred over that window, and stays above every window while it is open, so
@@ -105,6 +118,19 @@ public:
     // Asks for a time of day: the picker starts at initial; Ok gives the time it shows. Nothing for Cancel or the
     // close box.
     virtual std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) = 0;
+    // Asks when a reminder goes off: a date, a time and how it repeats, starting at initial. Nothing for Cancel or
+    // the close box. A responder without its own asks only for the time and keeps the rest.
+    virtual std::optional<ReminderChoice>
+    reminderDialog(const QString& title, const QString& prompt, const ReminderChoice& initial)
+    {
+        const std::optional<QTime> time = timeDialog(title, prompt, initial.time);
+        if (!time) {
+            return std::nullopt;
+        }
+        ReminderChoice choice = initial;
+        choice.time = *time;
+        return choice;
+    }
 };
 
 // The responder in use. Until one is installed, every dialog is cancelled at once and every notice goes unseen.

@@ -26,6 +26,9 @@ enum class SpecialKind : int {
     Reminder = 8,
 };
 
+// How a reminder repeats.
+enum class ReminderRepeat { Once, Daily, Weekdays, Weekly, Monthly, Yearly };
+
 // The icon of a reminder note, shown in place of the note icon: the reminder is set and waiting, or has gone off.
 enum class ReminderIcon { None, Waiting, Fired };
 

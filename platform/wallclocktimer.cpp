@@ -56,10 +56,10 @@ void WallClockTimer::start(qint64 ms)
     m_active = true;
 #ifdef Q_OS_LINUX
     if (m_fd >= 0) {
-        timespec now{};
+        timespec now {};
         clock_gettime(CLOCK_REALTIME, &now);
         const qint64 ns = qint64(now.tv_nsec) + (m_interval % 1000) * 1000000 + 1; // never 0, which disarms
-        itimerspec when{};
+        itimerspec when {};
         when.it_value.tv_sec = now.tv_sec + time_t(m_interval / 1000) + time_t(ns / 1000000000);
         when.it_value.tv_nsec = long(ns % 1000000000);
         if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr) == 0) {
@@ -77,7 +77,7 @@ void WallClockTimer::stop()
     m_fallback.stop();
 #ifdef Q_OS_LINUX
     if (m_fd >= 0) {
-        const itimerspec off{};
+        const itimerspec off {};
         timerfd_settime(m_fd, 0, &off, nullptr);
         m_notifier->setEnabled(false);
     }

@@ -4,29 +4,43 @@
 
 #include "support/clock.h"
 #include "support/problem.h"
-#include "support/timetext.h"
 
 namespace jotlet {
 
+namespace {
+
+// A check with nothing before it looks back this far: a reminder that has just passed.
+constexpr int kFirstCheckSeconds = 10;
+
+} // namespace
+
+QDateTime ReminderSchedule::due(const ReminderRule& rule, const QDateTime& now, const QDateTime& snoozedUntil)
+{
+    const QDateTime from = m_dealtUntil.isValid() ? m_dealtUntil : now.addSecs(-kFirstCheckSeconds);
+    const QDateTime before = now.addMSecs(-1); // one goes off once its moment has passed
+    QDateTime due = lastReminderBetween(rule, from, before);
+    if (snoozedUntil.isValid() && from < snoozedUntil && snoozedUntil <= before
+        && !(due.isValid() && due > snoozedUntil)) {
+        due = snoozedUntil;
+    }
+    m_dealtUntil = std::max(now, m_dealtUntil);
+    return due;
+}
+
 bool ReminderSchedule::isDue(const QTime& reminder, const QDateTime& now)
 {
-    constexpr int kWindowSeconds = 10;
-    QDateTime due;
-    // Today's reminder, or yesterday's when the checks went across midnight.
-    for (int daysBack = 0; daysBack <= 1 && !due.isValid(); ++daysBack) {
-        const QDateTime at(now.date().addDays(-daysBack), reminder);
-        const bool justPassed = at < now && now < at.addSecs(kWindowSeconds);
-        const bool passedSinceLastCheck = m_previousCheck.isValid() && m_previousCheck <= at && at < now;
-        const bool wentAlready = at == m_lastOccurrence || (m_wentUntil.isValid() && at <= m_wentUntil);
-        if ((justPassed || passedSinceLastCheck) && !wentAlready) {
-            due = at;
-        }
+    ReminderRule daily;
+    daily.time = reminder;
+    return due(daily, now).isValid();
+}
+
+QDateTime ReminderSchedule::nextCheck(const ReminderRule& rule, const QDateTime& now, const QDateTime& snoozedUntil)
+{
+    const QDateTime next = nextReminder(rule, now);
+    if (snoozedUntil.isValid() && snoozedUntil > now && (!next.isValid() || snoozedUntil < next)) {
+        return snoozedUntil;
     }
-    m_previousCheck = now;
-    if (due.isValid()) {
-        m_lastOccurrence = due;
-    }
-    return due.isValid();
+    return next;
 }
 
 namespace {
@@ -36,22 +50,30 @@ class ReminderContent : public SpecialContent
 public:
     bool show(SpecialTarget& note, QString* error) override
     {
-        const QTime reminder = parseTimeOfDay(note.parameter());
-        if (!reminder.isValid()) {
+        const ReminderRule rule = note.reminderRule();
+        if (!rule.isValid()) {
             *error = Problem(QT_TRANSLATE_NOOP("Problem", "The reminder time '%1' is not a time of day"),
                              {note.parameter()})
                          .english();
             return false;
         }
-        if (m_schedule.isDue(reminder, Clock::now())) {
-            note.remind();
+        const QDateTime now = Clock::now();
+        const QDateTime due = m_schedule.due(rule, now, note.snoozedUntil());
+        if (due.isValid()) {
+            note.remind(due.secsTo(now) > kMissedAfterSeconds ? due : QDateTime());
         }
+        m_next = ReminderSchedule::nextCheck(rule, now, note.snoozedUntil());
         return true;
     }
     void catchUp(const QDateTime& lastWent) override { m_schedule.catchUp(Clock::now(), lastWent); }
+    qint64 msUntilNextRefresh(const QDateTime& now) const override
+    {
+        return m_next.isValid() ? std::max<qint64>(now.msecsTo(m_next), 0) + 1 : kNoRefresh;
+    }
 
 private:
     ReminderSchedule m_schedule;
+    QDateTime m_next;
 };
 
 } // namespace

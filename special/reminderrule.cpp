@@ -217,8 +217,9 @@ QString reminderWhenText(const QDateTime& when, const QDateTime& now)
     if (days == 1) {
         return QCoreApplication::translate("Reminder", "Tomorrow %1").arg(time);
     }
-    const QString format
-        = when.date().year() == now.date().year() ? QStringLiteral("ddd d MMM") : QStringLiteral("ddd d MMM yyyy");
+    const bool thisYear = when.date().year() == now.date().year();
+    const QString format = thisYear ? QStringLiteral("ddd d MMM") // untranslated: a date pattern, the locale's names
+                                    : QStringLiteral("ddd d MMM yyyy"); // untranslated: a date pattern
     return locale.toString(when.date(), format) + QLatin1Char(' ') + time;
 }
 

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "note/specialnote.h"
+
 #include <QDateTime>
 #include <QMetaType>
 #include <QString>
 #include <QTimeZone>
 
 namespace jotlet {
-
-enum class ReminderRepeat { Once, Daily, Weekdays, Weekly, Monthly, Yearly };
 
 // When a reminder goes off: a wall-clock time on a first day, and how it repeats. The time stays the same on the
 // clock whatever the offset from UTC is: a reminder for 09:00 goes off at 09:00 in summer and in winter, and at

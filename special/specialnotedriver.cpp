@@ -3,6 +3,8 @@
 // The special notes: a note whose text the program writes and keeps up to date, and the reminder note.
 #include "special/specialnotedriver.h"
 
+#include "special/reminder.h"
+
 #include "note/dialogresponder.h"
 #include "note/inputbox.h"
 #include "note/note.h"
@@ -12,6 +14,8 @@
 #include "support/settings.h"
 #include "support/timetext.h"
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTimeZone>
 
 namespace jotlet {
 
@@ -29,6 +33,7 @@ SpecialNoteDriver::SpecialNoteDriver(Note& note, SpecialContentFactory contents,
 {
     m_refresh.setSingleShot(true);
     QObject::connect(&m_refresh, &QTimer::timeout, &m_note, [this] { display(m_kind); });
+    QObject::connect(&m_wallClock, &WallClockTimer::timeout, &m_note, [this] { display(m_kind); });
 }
 
 SpecialNoteDriver::~SpecialNoteDriver() = default;
@@ -71,6 +76,7 @@ void SpecialNoteDriver::run(Command command)
 void SpecialNoteDriver::display(SpecialKind kind)
 {
     m_refresh.stop();
+    m_wallClock.stop();
     m_kind = kind;
     if (m_contentKind != kind || !m_content) {
         m_content = m_contents ? m_contents(kind) : nullptr;
@@ -100,6 +106,19 @@ void SpecialNoteDriver::display(SpecialKind kind)
         m_note.specialChanged(Note::SpecialChange::Writing);
     }
     m_savingBlocked = true;
+    armRefresh(kind);
+}
+
+void SpecialNoteDriver::armRefresh(SpecialKind kind)
+{
+    const qint64 wait = m_content ? m_content->msUntilNextRefresh(Clock::now()) : -1;
+    if (wait == kNoRefresh) {
+        return;
+    }
+    if (wait >= 0) {
+        m_wallClock.start(wait); // to the moment itself, on the wall clock (also through a sleep)
+        return;
+    }
     if (kind != SpecialKind::ClipboardViewer) {
         const int delay = nextRefreshDelay(kind, Clock::now(), !m_feedUrl.isEmpty());
         if (delay > 0) {
@@ -113,6 +132,7 @@ void SpecialNoteDriver::display(SpecialKind kind)
 void SpecialNoteDriver::stop()
 {
     m_refresh.stop();
+    m_wallClock.stop();
     m_content.reset();
     NoteText& text = m_note.text();
     text.setLocked(false);
@@ -129,25 +149,36 @@ void SpecialNoteDriver::stop()
 
 void SpecialNoteDriver::chooseReminder()
 {
-    QString answer;
-    {
-        StayOnTopPause pause(m_note);
-        answer = inputTime(QCoreApplication::translate("SpecialNote", "Please enter the reminder time for this note"),
-                           QCoreApplication::translate("SpecialNote", "Reminder Time"),
-                           m_reminder);
-    }
-    if (!parseTimeOfDay(answer).isValid()) {
+    ReminderChoice initial;
+    initial.date = m_rule.first.isValid() ? m_rule.first : Clock::now().date();
+    initial.time = m_rule.time.isValid()
+                       ? m_rule.time
+                       : QTime(Clock::now().time().hour(), Clock::now().time().minute(), Clock::now().time().second());
+    initial.repeat = m_rule.repeat;
+    initial.weekDays = m_rule.weekDays;
+    const std::optional<ReminderChoice> answer = dialogResponder().reminderDialog(
+        QCoreApplication::translate("SpecialNote", "Reminder Time"),
+        QCoreApplication::translate("SpecialNote", "Please enter the reminder time for this note"),
+        initial);
+    if (!answer || !answer->time.isValid()) {
         // A note that shows a waiting reminder must be one that goes off: the reminder stays as it was.
         logError(
             kReminderLocation,
-            13,
+            5,
             m_reminder.isEmpty()
                 ? QCoreApplication::translate("SpecialNote", "No reminder time was chosen: no reminder was set")
                 : QCoreApplication::translate("SpecialNote", "No reminder time was chosen: the reminder stays at %1")
                       .arg(m_reminder));
         return;
     }
-    m_reminder = answer;
+    m_rule.first = answer->date.isValid() ? answer->date : Clock::now().date();
+    m_rule.time = answer->time;
+    m_rule.repeat = answer->repeat;
+    m_rule.weekDays = answer->weekDays;
+    m_rule.zoneId = QTimeZone::systemTimeZone().id();
+    m_reminder = timeOfDayText(answer->time);
+    m_lastReminded = Clock::now(); // what passed before it was set is not missed
+    m_snoozedUntil = {};
     m_content.reset(); // a new reminder: checked afresh, and announced again when it goes off
     setReminderIcon(ReminderIcon::Waiting);
     display(SpecialKind::Reminder);
@@ -231,19 +262,65 @@ QString SpecialNoteDriver::parameter() const
     }
 }
 
-void SpecialNoteDriver::remind()
+void SpecialNoteDriver::remind(const QDateTime& missedAt)
 {
     m_lastReminded = Clock::now();
+    m_snoozedUntil = {};
     m_note.specialChanged(Note::SpecialChange::Icon); // kept with the note: it does not go off again after a restart
     m_note.bringForward();
-    if (m_reminderIcon != ReminderIcon::Fired) {
+    if (m_reminderIcon != ReminderIcon::Fired || missedAt.isValid()) {
         if (m_alert) {
-            m_alert(QCoreApplication::translate("SpecialNote", "Your reminder note is now active"),
+            m_alert(missedAt.isValid()
+                        ? QCoreApplication::translate("SpecialNote", "Missed at %1")
+                              .arg(QLocale().toString(missedAt.toLocalTime().time(), QLocale::ShortFormat))
+                        : QCoreApplication::translate("SpecialNote", "Your reminder note is now active"),
                     kAlertDurationMs,
                     m_note);
         }
         setReminderIcon(ReminderIcon::Fired);
     }
+}
+
+void SpecialNoteDriver::snooze(Snooze how)
+{
+    const QDateTime now = Clock::now();
+    switch (how) {
+    case Snooze::FiveMinutes:
+        m_snoozedUntil = now.addSecs(5 * 60);
+        break;
+    case Snooze::FifteenMinutes:
+        m_snoozedUntil = now.addSecs(15 * 60);
+        break;
+    case Snooze::OneHour:
+        m_snoozedUntil = now.addSecs(60 * 60);
+        break;
+    case Snooze::Tomorrow:
+        m_snoozedUntil = now.addDays(1);
+        break;
+    }
+    m_lastReminded = now;
+    setReminderIcon(ReminderIcon::Waiting);
+    m_note.specialChanged(Note::SpecialChange::Icon); // kept: another computer sharing the note waits too
+    if (m_contentKind == SpecialKind::Reminder) {
+        display(SpecialKind::Reminder);
+    }
+}
+
+void SpecialNoteDriver::done()
+{
+    m_snoozedUntil = {};
+    m_lastReminded = Clock::now();
+    stop(); // an ordinary note again; its text stays
+}
+
+QString SpecialNoteDriver::nextReminderText() const
+{
+    if (m_contentKind != SpecialKind::Reminder) {
+        return {};
+    }
+    const QDateTime now = Clock::now();
+    const QDateTime next = ReminderSchedule::nextCheck(m_rule, now, m_snoozedUntil);
+    return next.isValid() ? reminderWhenText(next.toLocalTime(), now) : QString();
 }
 
 void SpecialNoteDriver::setReminderIcon(ReminderIcon icon)
@@ -260,6 +337,11 @@ void SpecialNoteDriver::keepIn(NoteRecord* record) const
     record->keepsSpecial = isActive(); // it comes back as the same special note
     record->Reminder = m_reminder;
     record->ReminderLast = m_lastReminded.isValid() ? m_lastReminded.toUTC().toString(Qt::ISODateWithMs) : QString();
+    const StoredReminder stored = storedReminder(m_rule);
+    record->ReminderAt = m_rule.isValid() ? stored.at : QString();
+    record->ReminderZone = m_rule.isValid() ? stored.zone : QString();
+    record->ReminderRepeat = m_rule.isValid() ? stored.repeat : QString();
+    record->ReminderSnooze = m_snoozedUntil.isValid() ? m_snoozedUntil.toUTC().toString(Qt::ISODate) : QString();
     record->FeedURL = m_feedUrl;
     record->StockSymbol = m_stockSymbol;
 }
@@ -271,7 +353,9 @@ void SpecialNoteDriver::resume(const NoteRecord& kept)
     if (!kept.keepsSpecial || !content) {
         return;
     }
-    if (kind == SpecialKind::Reminder && !parseTimeOfDay(kept.Reminder).isValid()) {
+    const ReminderRule rule
+        = reminderFromStored({kept.ReminderAt, kept.ReminderZone, kept.ReminderRepeat, kept.Reminder});
+    if (kind == SpecialKind::Reminder && !rule.isValid()) {
         logError(QStringLiteral("frmMain: DisplaySpecialNote"),
                  13,
                  QStringLiteral("The reminder time '%1' is not a time of day: the note came back without it")
@@ -279,6 +363,8 @@ void SpecialNoteDriver::resume(const NoteRecord& kept)
         return;
     }
     m_reminder = kept.Reminder;
+    m_rule = rule;
+    m_snoozedUntil = QDateTime::fromString(kept.ReminderSnooze, Qt::ISODate);
     m_feedUrl = kept.FeedURL;
     m_stockSymbol = kept.StockSymbol;
     m_lastReminded = QDateTime::fromString(kept.ReminderLast, Qt::ISODateWithMs);

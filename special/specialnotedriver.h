@@ -3,6 +3,7 @@
 #pragma once
 
 #include "note/specialnote.h"
+#include "platform/wallclocktimer.h"
 #include "special/specialtext.h"
 
 #include <QDateTime>
@@ -37,16 +38,29 @@ public:
     void display(SpecialKind kind);
     void stop();
     // Whether the content is written again, and in how many milliseconds next.
-    bool isRefreshing() const { return m_refresh.isActive(); }
-    int refreshDelay() const { return m_refresh.isActive() ? m_refresh.interval() : 0; }
+    bool isRefreshing() const { return m_refresh.isActive() || m_wallClock.isActive(); }
+    qint64 refreshDelay() const
+    {
+        return m_wallClock.isActive() ? m_wallClock.interval() : m_refresh.isActive() ? m_refresh.interval() : 0;
+    }
     QString reminderTime() const { return m_reminder; }
+    ReminderRule reminderRule() const override { return m_rule; }
+    QDateTime snoozedUntil() const override { return m_snoozedUntil; }
+    // After the reminder went off: again in a while (5, 15, 60 minutes), or tomorrow at the same time.
+    enum class Snooze { FiveMinutes, FifteenMinutes, OneHour, Tomorrow };
+    void snooze(Snooze how);
+    // A reminder for once is done with: the note becomes an ordinary note, its text kept.
+    void done();
+    // When it goes off next ("Tomorrow 09:00"); "" when it does not.
+    QString nextReminderText() const;
     QString feedUrl() const { return m_feedUrl; }
     QString stockSymbol() const { return m_stockSymbol; }
 
 private:
     NoteText& text() override;
     QString parameter() const override;
-    void remind() override;
+    void remind(const QDateTime& missedAt) override;
+    void armRefresh(SpecialKind kind);
 
     void chooseReminder();
     void chooseFeed();
@@ -58,13 +72,16 @@ private:
     SpecialContentFactory m_contents;
     AlertPresenter m_alert;
     QTimer m_refresh;
+    WallClockTimer m_wallClock; // a reminder's: to the moment it goes off next
     std::unique_ptr<SpecialContent> m_content;
     SpecialKind m_kind = SpecialKind::None;        // the kind chosen last; it stays after "Stop Special Note"
     SpecialKind m_contentKind = SpecialKind::None; // the kind the note is now
     ReminderIcon m_reminderIcon = ReminderIcon::None;
     bool m_savingBlocked = false;
-    QString m_reminder;       // "hh:mm:ss AMPM"
-    QDateTime m_lastReminded; // when the reminder last went off
+    QString m_reminder; // "hh:mm:ss AMPM"
+    ReminderRule m_rule;
+    QDateTime m_lastReminded; // reminders up to this moment went off (or were set after it)
+    QDateTime m_snoozedUntil;
     QString m_feedUrl;
     QString m_stockSymbol;
 };

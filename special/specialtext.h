@@ -3,6 +3,7 @@
 #pragma once
 
 #include "note/specialnote.h"
+#include "special/reminderrule.h"
 
 #include <QDateTime>
 #include <QString>
@@ -23,7 +24,12 @@ public:
     virtual ~SpecialTarget() = default;
     virtual NoteText& text() = 0;
     virtual QString parameter() const = 0;
-    virtual void remind() = 0;
+    // The reminder's rule and the end of its snooze (a reminder note's).
+    virtual ReminderRule reminderRule() const { return {}; }
+    virtual QDateTime snoozedUntil() const { return {}; }
+    // The reminder goes off; missedAt is when it was due, when that was a while ago (the program was not running,
+    // the computer slept).
+    virtual void remind(const QDateTime& missedAt = {}) = 0;
 };
 
 // Writes the content of one kind of special note, on choosing the kind and on every refresh. One lives with each
@@ -39,7 +45,16 @@ public:
     // The note came back at start, before its first refresh: make up for what was missed while the program was
     // not running (a reminder: unless it went off at lastWent, in the run before).
     virtual void catchUp(const QDateTime& lastWent) { Q_UNUSED(lastWent) }
+    // The wait (wall-clock ms) until the content must be written again, for a kind that knows it (a reminder: when
+    // it next goes off); -1 for the kind's interval, kNoRefresh when nothing is due any more.
+    virtual qint64 msUntilNextRefresh(const QDateTime& now) const
+    {
+        Q_UNUSED(now)
+        return -1;
+    }
 };
+
+inline constexpr qint64 kNoRefresh = -2;
 
 // Makes the content writer of a kind; nullptr for a kind there is none for (yet).
 using SpecialContentFactory = std::function<std::unique_ptr<SpecialContent>(SpecialKind)>;

@@ -75,6 +75,10 @@ private slots:
     void choosingAndGoingOff();
     void noTimeChosenKeepsTheReminder();
     void keptOverTheEndOfASession();
+    void missedWhileNotRunning();
+    void snoozeChoices_data();
+    void snoozeChoices();
+    void doneMakesAnOrdinaryNote();
 };
 
 void TestReminder::init()
@@ -211,8 +215,8 @@ void TestReminder::choosingAndGoingOff()
              QStringList {"Reminder Time|Please enter the reminder time for this note|15:40:00"});
     QCOMPARE(parseTimeOfDay(specialDriverOf(*note)->reminderTime()), QTime(15, 45, 0));
     QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Waiting);
-    QCOMPARE(specialDriverOf(*note)->refreshDelay(), 6000);
-    QVERIFY(!note->text().isLocked()); // the user goes on typing in a reminder note
+    QCOMPARE(specialDriverOf(*note)->refreshDelay(), 5 * 60 * 1000 + 1); // one timer, to the reminder itself
+    QVERIFY(!note->text().isLocked());                                   // the user goes on typing in a reminder note
     note->run(Command::RollUp);
 
     checkAt(note, at(QStringLiteral("15:45:04")));
@@ -280,6 +284,77 @@ void TestReminder::keptOverTheEndOfASession()
     QVERIFY(specialDriverOf(*note)->isRefreshing());
     QCOMPARE(fixture.alerts.size(), 1);
     QFile::remove(saved);
+}
+
+void TestReminder::missedWhileNotRunning()
+{
+    // Set at 15:40 for 15:45 every day; the program ends at 15:41 and starts again at 17:00: it goes off once, saying
+    // when it was due, and not again at the next check.
+    NoteRecord kept;
+    {
+        ReminderBoard fixture;
+        Note* note = fixture.noteWithReminder(QTime(15, 45, 0));
+        note->text().setText(QStringLiteral("dentist"));
+        kept = note->sessionRecord();
+    }
+    ReminderBoard fixture;
+    Clock::setSource([] { return at(QStringLiteral("17:00:00")); });
+    Note* note = fixture.board.createNote(NoteOrigin::Kept);
+    QVERIFY(note->setFromRecord(kept, QString()));
+    note->resumeSpecial(kept);
+    QCOMPARE(
+        fixture.alerts,
+        QStringList {QStringLiteral("Missed at %1|3000").arg(QLocale().toString(QTime(15, 45), QLocale::ShortFormat))});
+    checkAt(note, at(QStringLiteral("17:00:30")));
+    QCOMPARE(fixture.alerts.size(), 1);
+    // Gone off here, the note file says so: another computer reading it does not show it again.
+    const NoteRecord after = note->sessionRecord();
+    ReminderBoard other;
+    Note* copy = other.board.createNote(NoteOrigin::Kept);
+    QVERIFY(copy->setFromRecord(after, QString()));
+    copy->resumeSpecial(after);
+    QVERIFY(other.alerts.isEmpty());
+}
+
+void TestReminder::snoozeChoices_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addColumn<int>("minutes");
+    QTest::newRow("5 minutes") << int(SpecialNoteDriver::Snooze::FiveMinutes) << 5;
+    QTest::newRow("15 minutes") << int(SpecialNoteDriver::Snooze::FifteenMinutes) << 15;
+    QTest::newRow("1 hour") << int(SpecialNoteDriver::Snooze::OneHour) << 60;
+    QTest::newRow("tomorrow at the same time") << int(SpecialNoteDriver::Snooze::Tomorrow) << 24 * 60;
+}
+
+void TestReminder::snoozeChoices()
+{
+    QFETCH(int, how);
+    QFETCH(int, minutes);
+    ReminderBoard fixture;
+    Note* note = fixture.noteWithReminder(QTime(15, 45, 0));
+    checkAt(note, at(QStringLiteral("15:45:02")));
+    QCOMPARE(fixture.alerts.size(), 1);
+    specialDriverOf(*note)->snooze(SpecialNoteDriver::Snooze(how));
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Waiting);
+    QCOMPARE(specialDriverOf(*note)->snoozedUntil(), at(QStringLiteral("15:45:02")).addSecs(minutes * 60));
+    checkAt(note, at(QStringLiteral("15:45:00")).addSecs(minutes * 60)); // not yet
+    QCOMPARE(fixture.alerts.size(), 1);
+    checkAt(note, at(QStringLiteral("15:45:03")).addSecs(minutes * 60));
+    QCOMPARE(fixture.alerts.size(), 2);
+    QCOMPARE(note->sessionRecord().ReminderSnooze, QString()); // gone off: the snooze is over
+}
+
+void TestReminder::doneMakesAnOrdinaryNote()
+{
+    ReminderBoard fixture;
+    Note* note = fixture.noteWithReminder(QTime(15, 45, 0));
+    note->text().setText(QStringLiteral("post the letter"));
+    checkAt(note, at(QStringLiteral("15:45:02")));
+    specialDriverOf(*note)->done();
+    QVERIFY(!note->isSpecial());
+    QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::None);
+    QCOMPARE(note->text().text(), QStringLiteral("post the letter"));
+    QVERIFY(!specialDriverOf(*note)->isRefreshing());
 }
 
 QTEST_MAIN(TestReminder)
