@@ -1131,6 +1131,10 @@ Jetzt in den Einstellungen einen einrichten?</translation>
         <source>...no feed could be loaded. Re-attempting connection in 2min.</source>
         <translation>...kein Feed konnte geladen werden. Neuer Versuch in 2 Min.</translation>
     </message>
+    <message>
+        <source>Missed at %1</source>
+        <translation>Verpasst um %1</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

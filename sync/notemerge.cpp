@@ -68,7 +68,10 @@ std::optional<NoteRecord> mergeNoteRecords(const NoteRecord& base, const NoteRec
         merged.Data = QString::fromLatin1(*text);
     }
     auto mergedValues = values(merged);
-    mergeValues(values(base), mergedValues, values(theirs), std::make_index_sequence<std::tuple_size_v<decltype(values(base))>>());
+    mergeValues(values(base),
+                mergedValues,
+                values(theirs),
+                std::make_index_sequence<std::tuple_size_v<decltype(values(base))>>());
     return merged;
 }
 
