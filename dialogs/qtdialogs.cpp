@@ -8,6 +8,7 @@
 #include "dialogs/helpwindow.h"
 #include "dialogs/inputdialogs.h"
 #include "dialogs/noteprinter.h"
+#include "dialogs/reminderdialog.h"
 #include "dialogs/settingswindow.h"
 #include "dialogs/spellingdialog.h"
 
@@ -185,6 +186,14 @@ public:
     std::optional<QTime> timeDialog(const QString& title, const QString& prompt, const QTime& initial) override
     {
         TimeInputDialog dialog(title, prompt, initial);
+        runDialog(dialog);
+        return dialog.answer();
+    }
+
+    std::optional<ReminderChoice>
+    reminderDialog(const QString& title, const QString& prompt, const ReminderChoice& initial) override
+    {
+        ReminderInputDialog dialog(title, prompt, initial);
         runDialog(dialog);
         return dialog.answer();
     }

@@ -2310,6 +2310,10 @@ Jetzt speichern? Mit Nein schließt die Notiz ungespeichert und wartet 30 Tage i
         <source>Sizing: the arrow keys size the note, Enter keeps it, Esc takes it back</source>
         <translation>Größe ändern: Die Pfeiltasten ändern die Größe der Notiz, Eingabe behält es, Esc nimmt es zurück</translation>
     </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Nächste: %1</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::PostcardWindow</name>
@@ -2359,6 +2363,49 @@ Springfield 12345</translation>
     <message>
         <source>Jotlet Note</source>
         <translation>Jotlet-Notiz</translation>
+    </message>
+</context>
+<context>
+    <name>jotlet::ReminderInputDialog</name>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>Every weekday (Monday to Friday)</source>
+        <translation>Jeden Werktag (Montag bis Freitag)</translation>
+    </message>
+    <message>
+        <source>Every week on these days</source>
+        <translation>Jede Woche an diesen Tagen</translation>
+    </message>
+    <message>
+        <source>Every month on this day</source>
+        <translation>Jeden Monat an diesem Tag</translation>
+    </message>
+    <message>
+        <source>Every year on this date</source>
+        <translation>Jedes Jahr an diesem Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeats:</source>
+        <translation>&amp;Wiederholung:</translation>
+    </message>
+    <message>
+        <source>How the reminder repeats</source>
+        <translation>Wie sich die Erinnerung wiederholt</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 #include "note/command.h"
 #include "notes/noterecord.h"
 
@@ -49,6 +51,8 @@ public:
     // Save and Save As are unavailable while the program writes the text.
     virtual bool blocksSaving() const = 0;
     virtual ReminderIcon reminderIcon() const = 0;
+    // When a waiting reminder goes off next, in words ("Tomorrow 09:00"); "" for none.
+    virtual QString nextReminderText() const { return {}; }
     // The kind and parameters into a record for the program's own session files, so that it comes back as it was.
     virtual void keepIn(NoteRecord* record) const = 0;
 };

@@ -17,6 +17,8 @@
 #include <QLocale>
 #include <QTimeZone>
 
+#include <algorithm>
+
 namespace jotlet {
 
 namespace {
@@ -116,7 +118,12 @@ void SpecialNoteDriver::armRefresh(SpecialKind kind)
         return;
     }
     if (wait >= 0) {
-        m_wallClock.start(wait); // to the moment itself, on the wall clock (also through a sleep)
+        // To the moment itself, on the wall clock (also through a sleep), or to midnight, when "Tomorrow" becomes
+        // "Today" in the note.
+        const QDateTime now = Clock::now();
+        const qint64 toMidnight = now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000;
+        m_wallClock.start(std::min(wait, toMidnight));
+        m_note.specialChanged(Note::SpecialChange::Icon); // the note says when it goes off next
         return;
     }
     if (kind != SpecialKind::ClipboardViewer) {

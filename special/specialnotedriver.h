@@ -52,7 +52,7 @@ public:
     // A reminder for once is done with: the note becomes an ordinary note, its text kept.
     void done();
     // When it goes off next ("Tomorrow 09:00"); "" when it does not.
-    QString nextReminderText() const;
+    QString nextReminderText() const override;
     QString feedUrl() const { return m_feedUrl; }
     QString stockSymbol() const { return m_stockSymbol; }
 

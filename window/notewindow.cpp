@@ -86,7 +86,7 @@ void NoteWindow::render(Note::Aspects aspects)
         showConflict();
     }
     if (aspects & Note::SubCaption) {
-        m_subCaption->setText(m_note->subCaption());
+        showSubCaption();
     }
     if (aspects & Note::Colors) {
         renderColors();

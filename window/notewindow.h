@@ -63,6 +63,7 @@ private:
     void createChrome();
     void layoutChrome();
     void showCaption();
+    void showSubCaption();
     void showAccessibleName();
     void showPlacementCue(KeyboardPlacement::Mode mode);
     void showIcon();

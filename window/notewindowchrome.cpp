@@ -212,6 +212,16 @@ void NoteWindow::showIcon()
         = {QStringLiteral("note"), QStringLiteral("reminder-waiting"), QStringLiteral("reminder-fired")};
     const ReminderIcon icon = m_note && m_note->special() ? m_note->special()->reminderIcon() : ReminderIcon::None;
     m_icon->setPicture(chromePicture(kinds[int(icon)], int(std::lround(kIconTwips / twipsPerPixel(screen()).x))));
+    showSubCaption();
+}
+
+void NoteWindow::showSubCaption()
+{
+    // A waiting reminder says when it goes off next, in place of the note's time stamp or count.
+    const QString next = m_note && m_note->special() && m_note->special()->reminderIcon() == ReminderIcon::Waiting
+                             ? m_note->special()->nextReminderText()
+                             : QString();
+    m_subCaption->setText(next.isEmpty() ? m_note->subCaption() : tr("Next: %1").arg(next));
 }
 
 void NoteWindow::showCaption()

@@ -6,6 +6,8 @@
 // work area above a panel, and what the user types still goes where it went. Feed notes: headlines from a local
 // server, and typing in another note goes on while a feed note waits for a server that never answers. Clipboard
 // notes: copies made with xclip and from a note show in a viewer and a log; a stopped note no longer follows.
+#include "dialogs/qtdialogs.h"
+#include "dialogs/reminderdialog.h"
 #include "fakealertsound.h"
 #include "fakedialogs.h"
 #include "freshfolders.h"
@@ -22,11 +24,16 @@
 #include "window/notewindow.h"
 #include "xtools.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 
 using namespace jotlet;
 
@@ -38,6 +45,7 @@ private slots:
     void init() { startFromEmptyFolders(); }
     void timeNoteFromTheMenu();
     void reminderOnARolledUpNote();
+    void reminderWithADateFromTheMenu();
     void feedNotesNeverHoldUpTyping();
     void clipboardNotesFollowCopies();
 };
@@ -52,6 +60,32 @@ AlertWindow* openAlert()
         }
     }
     return nullptr;
+}
+
+void clickAt(QWidget* widget, int x)
+{
+    const QPoint at = widget->mapToGlobal(QPoint(x, widget->height() / 2));
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+}
+
+// In the reminder window: the date a step later (its first part, Up), "Once" from the list, Enter.
+void chooseADayLaterOnce(ReminderInputDialog* dialog, QDate* chosen)
+{
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QTest::qWait(300);
+    auto* date = dialog->findChild<QDateEdit*>(QStringLiteral("dtDate"));
+    auto* repeat = dialog->findChild<QComboBox*>(QStringLiteral("cboRepeat"));
+    clickAt(date, 8);
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Up")});
+    QTRY_VERIFY(date->date() > QDate::currentDate());
+    clickAt(repeat, repeat->width() / 2);
+    QTRY_VERIFY(repeat->view()->isVisible());
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Home"), QStringLiteral("Return")});
+    QTRY_COMPARE(repeat->currentIndex(), 0); // Once
+    screenshot(QStringLiteral("reminder-dialog"));
+    *chosen = date->date();
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
 }
 
 // A panel along the bottom of the screen, 40 pixels high, that the work area leaves out.
@@ -197,6 +231,54 @@ void TestSpecialX11::reminderOnARolledUpNote()
     QCOMPARE(sound.plays, 1);
     QCOMPARE(specialDriverOf(*note)->reminderIcon(), ReminderIcon::Fired);
     note->discard();
+}
+
+void TestSpecialX11::reminderWithADateFromTheMenu()
+{
+    // Special Note > Reminder from the note's menu, the real window: a day later than today, once; the note then
+    // says when it goes off.
+    installQtDialogs();
+    NoteBoard board;
+    NoteWindow* window = nullptr;
+    board.setViewFactory([&window](Note* note) { window = new NoteWindow(note); });
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
+    Note* note = board.createNote();
+    note->setSaveNewNoteOnClose(false);
+    note->setGeometry(QRect(4500, 3000, 6000, 4000));
+    note->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const auto xdotool = [](const QStringList& arguments) { runTool(QStringLiteral("xdotool"), arguments); };
+    NoteTextBox* box = window->textBox();
+    clickAt(box->viewport(), box->viewport()->width() / 2);
+    xdotool({QStringLiteral("click"), QStringLiteral("3")});
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 5000);
+    xdotool({QStringLiteral("key"), QStringLiteral("e")});
+    QTest::qWait(300);
+    // The window is modal: it is driven from inside its own event loop, as soon as it shows.
+    QDate chosen;
+    bool answered = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<ReminderInputDialog*>(QApplication::activeModalWidget());
+        if (dialog && watch.isActive()) {
+            watch.stop();
+            chooseADayLaterOnce(dialog, &chosen);
+            answered = true;
+        }
+    });
+    watch.start(100);
+    xdotool({QStringLiteral("key"), QStringLiteral("a")});
+    QTRY_VERIFY_WITH_TIMEOUT(answered, 20000);
+    QVERIFY(chosen > QDate::currentDate());
+    SpecialNoteDriver* driver = specialDriverOf(*note);
+    QCOMPARE(driver->reminderRule().first, chosen);
+    QCOMPARE(driver->reminderRule().repeat, ReminderRepeat::Once);
+    QCOMPARE(note->sessionRecord().ReminderRepeat, QStringLiteral("once"));
+    auto* subCaption = window->findChild<QLabel*>(QStringLiteral("lblSubCaption"));
+    QVERIFY(subCaption);
+    QTRY_VERIFY2(subCaption->text().startsWith(QLatin1String("Next: ")), qPrintable(subCaption->text()));
+    note->discard();
+    setDialogResponder(nullptr);
 }
 
 void TestSpecialX11::feedNotesNeverHoldUpTyping()
