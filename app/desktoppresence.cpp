@@ -10,6 +10,7 @@
 #include "note/notetext.h"
 #include "platform/desktopnotifier.h"
 #include "platform/globalkey.h"
+#include "special/specialnotedriver.h"
 #include "support/errorlog.h"
 #include "window/notewindow.h"
 
@@ -327,6 +328,24 @@ void DesktopPresence::onActivated(int reason)
     }
 }
 
+void answerReminder(Note& note, const QString& key)
+{
+    SpecialNoteDriver* driver = specialDriverOf(note);
+    if (!driver) {
+        return;
+    }
+    static const QHash<QString, SpecialNoteDriver::Snooze> snoozes
+        = {{QStringLiteral("snooze-5"), SpecialNoteDriver::Snooze::FiveMinutes},
+           {QStringLiteral("snooze-15"), SpecialNoteDriver::Snooze::FifteenMinutes},
+           {QStringLiteral("snooze-60"), SpecialNoteDriver::Snooze::OneHour},
+           {QStringLiteral("snooze-tomorrow"), SpecialNoteDriver::Snooze::Tomorrow}};
+    if (snoozes.contains(key)) {
+        driver->snooze(snoozes.value(key));
+    } else if (key == QLatin1String("done")) {
+        driver->done();
+    }
+}
+
 void DesktopPresence::remind(Note& note, std::function<void()> withoutService)
 {
     const QString line = elided(firstLine(note.text().text()), kLongestNotificationBody);
@@ -339,6 +358,15 @@ void DesktopPresence::remind(Note& note, std::function<void()> withoutService)
     }
 #else
     QPointer<Note> reminded(&note);
+    // Snooze and, for a reminder that does not repeat, Done, as buttons of the notification.
+    QList<DesktopNotifier::Action> actions {{QStringLiteral("snooze-5"), tr("Snooze 5 Minutes")},
+                                            {QStringLiteral("snooze-15"), tr("15 Minutes")},
+                                            {QStringLiteral("snooze-60"), tr("1 Hour")},
+                                            {QStringLiteral("snooze-tomorrow"), tr("Tomorrow")}};
+    SpecialNoteDriver* driver = specialDriverOf(note);
+    if (driver && driver->reminderRule().repeat == ReminderRepeat::Once) {
+        actions << DesktopNotifier::Action {QStringLiteral("done"), tr("Done")};
+    }
     m_notifier->notify(
         tr("Jotlet reminder"),
         line.toHtmlEscaped(), // a body may be read as markup
@@ -348,7 +376,13 @@ void DesktopPresence::remind(Note& note, std::function<void()> withoutService)
                 reminded->present();
             }
         },
-        std::move(withoutService));
+        std::move(withoutService),
+        driver ? actions : QList<DesktopNotifier::Action>(),
+        [reminded](const QString& key) {
+            if (reminded) {
+                answerReminder(*reminded, key);
+            }
+        });
 #endif
 }
 

@@ -29,6 +29,10 @@ class NoteBoard;
 // Where the program sits on the desktop beside its notes: the tray icon and its menu (new note, show and hide all,
 // the open notes, the manager, its options, quit), the desktop-wide key for a new note, and reminders in the
 // notification centre. Where the desktop has no tray, no icon shows and the notes keep their taskbar entries.
+// A choice from a reminder's notification ("snooze-5", "snooze-15", "snooze-60", "snooze-tomorrow", "done") for the
+// reminder of the note.
+void answerReminder(Note& note, const QString& key);
+
 class DesktopPresence : public QObject
 {
     Q_OBJECT

@@ -1528,6 +1528,26 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         <source>Notes Awa&amp;y and Back</source>
         <translation>Notizen hinaus und zurüc&amp;k</translation>
     </message>
+    <message>
+        <source>Snooze 5 Minutes</source>
+        <translation>5 Minuten später</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>15 Minuten</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::ExportWindow</name>

@@ -33,7 +33,9 @@ void DesktopNotifier::notify(const QString& summary,
                              const QString& body,
                              const QString& actionLabel,
                              std::function<void()> onPicked,
-                             std::function<void()> unavailable)
+                             std::function<void()> unavailable,
+                             const QList<Action>& more,
+                             std::function<void(const QString& key)> onAction)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
@@ -52,19 +54,27 @@ void DesktopNotifier::notify(const QString& summary,
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     const QVariantMap hints = {{QStringLiteral("urgency"), QVariant::fromValue(uchar(1))},
                                {QStringLiteral("desktop-entry"), QStringLiteral("jotlet")}};
-    call << QStringLiteral("Jotlet") << uint(0) << QStringLiteral("jotlet") << summary << body
-         << QStringList {kDefaultAction, actionLabel} << hints << int(-1);
+    QStringList actions {kDefaultAction, actionLabel};
+    for (const Action& action : more) {
+        actions << action.key << action.label;
+    }
+    call << QStringLiteral("Jotlet") << uint(0) << QStringLiteral("jotlet") << summary << body << actions << hints
+         << int(-1);
     // A service that is not there fails the call at once; one that hangs is given up after three seconds.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000), this);
     connect(watcher,
             &QDBusPendingCallWatcher::finished,
             this,
-            [this, watcher, onPicked = std::move(onPicked), unavailable = std::move(unavailable)] {
+            [this,
+             watcher,
+             onPicked = std::move(onPicked),
+             unavailable = std::move(unavailable),
+             onAction = std::move(onAction)] {
                 const QDBusPendingReply<uint> reply = *watcher;
                 if (reply.isError() && unavailable) {
                     unavailable();
-                } else if (!reply.isError() && onPicked) {
-                    m_pending.insert(reply.value(), onPicked);
+                } else if (!reply.isError() && (onPicked || onAction)) {
+                    m_pending.insert(reply.value(), {onPicked, onAction});
                 }
                 watcher->deleteLater();
             });
@@ -72,8 +82,13 @@ void DesktopNotifier::notify(const QString& summary,
 
 #else
 
-void DesktopNotifier::notify(
-    const QString&, const QString&, const QString&, std::function<void()>, std::function<void()> unavailable)
+void DesktopNotifier::notify(const QString&,
+                             const QString&,
+                             const QString&,
+                             std::function<void()>,
+                             std::function<void()> unavailable,
+                             const QList<Action>&,
+                             std::function<void(const QString&)>)
 {
     if (unavailable) {
         unavailable();
@@ -85,9 +100,14 @@ void DesktopNotifier::notify(
 void DesktopNotifier::onActionInvoked(uint id, const QString& action)
 {
     const auto picked = m_pending.constFind(id);
-    if (picked != m_pending.constEnd() && action == kDefaultAction) {
-        const std::function<void()> run = *picked;
-        run();
+    if (picked == m_pending.constEnd()) {
+        return;
+    }
+    const Pending pending = *picked;
+    if (action == kDefaultAction && pending.onPicked) {
+        pending.onPicked();
+    } else if (action != kDefaultAction && pending.onAction) {
+        pending.onAction(action);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -24,11 +25,19 @@ public:
     // action, labelled actionLabel), onPicked runs; it is forgotten once the notification closes. Where no
     // notification service answers (none on the bus, an error, no answer within three seconds), unavailable runs
     // instead, so that the caller can tell the user its own way.
+    // More actions (key and label) show as buttons; onAction gets the key of the one the user picks.
+    struct Action
+    {
+        QString key;
+        QString label;
+    };
     void notify(const QString& summary,
                 const QString& body,
                 const QString& actionLabel,
                 std::function<void()> onPicked,
-                std::function<void()> unavailable = {});
+                std::function<void()> unavailable = {},
+                const QList<Action>& more = {},
+                std::function<void(const QString& key)> onAction = {});
 
 private slots:
     // The bus's signals, connected by name.
@@ -36,7 +45,12 @@ private slots:
     void onClosed(uint id, uint reason);
 
 private:
-    QHash<uint, std::function<void()>> m_pending;
+    struct Pending
+    {
+        std::function<void()> onPicked;
+        std::function<void(const QString&)> onAction;
+    };
+    QHash<uint, Pending> m_pending;
     bool m_connected = false;
 };
 

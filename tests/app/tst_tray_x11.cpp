@@ -544,7 +544,18 @@ void TestTrayX11::reminderReachesTheNotificationCentre()
     QVERIFY(waitUntil([] { return noteWindows().contains(activeWindow()); }));
     QTest::qWait(1000);
     QCOMPARE(centre.calls.size(), 1); // one notification for one reminder
+
+    // Its Snooze 5 Minutes button: the reminder waits five minutes, and the note keeps that when the session ends.
+    QVERIFY(call.actions.contains(QStringLiteral("snooze-5")));
+    QVERIFY(!call.actions.contains(QStringLiteral("done"))); // a daily reminder is never done
+    const QDateTime snoozedAt = QDateTime::currentDateTimeUtc();
+    centre.invoke(1, QStringLiteral("snooze-5"));
+    QTest::qWait(1000);
     end(program);
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 1);
+    const QDateTime until = QDateTime::fromString(kept.first().ReminderSnooze, Qt::ISODate);
+    QVERIFY2(qAbs(snoozedAt.secsTo(until) - 300) <= 5, qPrintable(kept.first().ReminderSnooze));
 }
 
 QTEST_MAIN(TestTrayX11)
