@@ -51,6 +51,9 @@ JotletApplication::JotletApplication(QObject* parent)
     , m_alertSound(makeDesktopAlertSound())
 {
     connectBoardServices();
+    m_gatherReminders.setSingleShot(true);
+    m_gatherReminders.setInterval(kGatherRemindersMs);
+    connect(&m_gatherReminders, &QTimer::timeout, this, &JotletApplication::remindGathered);
     // The program runs while a note is open; dialogs closing must not end it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // Checked once control is back in the event loop: a note refused at start-up leaves the board empty for a
@@ -98,13 +101,58 @@ void JotletApplication::connectBoardServices()
 
 void JotletApplication::remind(const QString& text, int durationMs, Note& note)
 {
-    // One alert: the desktop's notification (it stays in its history and follows Do Not Disturb), or where there is
-    // no notification service, the program's own, with the note's first line, clear of the tray icon.
+    // Reminders that go off together (those missed while the program was off, at its start) come as one alert.
+    m_reminders.append({QPointer<Note>(&note), text, durationMs});
+    if (!m_gatherReminders.isActive()) {
+        m_gatherReminders.start();
+    }
+}
+
+void JotletApplication::remindGathered()
+{
+    QList<GatheredReminder> gathered;
+    for (const GatheredReminder& reminder : std::as_const(m_reminders)) {
+        if (reminder.note) {
+            gathered << reminder;
+        }
+    }
+    m_reminders.clear();
+    if (gathered.isEmpty()) {
+        return;
+    }
     if (m_alertSound) {
         m_alertSound->play();
     }
-    QPointer<Note> reminded(&note);
-    m_presence->remind(note, [this, text, durationMs, reminded] {
+    if (gathered.size() == 1) {
+        remindOne(gathered.first());
+        return;
+    }
+    QStringList lines;
+    QList<QPointer<Note>> notes;
+    for (const GatheredReminder& reminder : std::as_const(gathered)) {
+        const QString line = reminder.note->text().text().section(QLatin1Char('\n'), 0, 0).trimmed().left(80);
+        lines << (line.isEmpty() ? reminder.text : reminder.text + QStringLiteral(": ") + line);
+        notes << reminder.note;
+    }
+    m_presence->remindMany(notes, lines, [this, lines, notes] {
+        const QScreen* screen = notes.first() ? screenOfNote(notes.first()->geometry()) : nullptr;
+        if (screen) {
+            AlertWindow::display(lines.join(QLatin1Char('\n')),
+                                 kGatheredAlertMs,
+                                 areaClearOf(screen->availableGeometry(), m_presence->trayIconPlace()),
+                                 nullptr);
+        }
+    });
+}
+
+void JotletApplication::remindOne(const GatheredReminder& reminder)
+{
+    // One alert: the desktop's notification (it stays in its history and follows Do Not Disturb), or where there is
+    // no notification service, the program's own, with the note's first line, clear of the tray icon.
+    const QPointer<Note> reminded = reminder.note;
+    const QString text = reminder.text;
+    const int durationMs = reminder.durationMs;
+    m_presence->remind(*reminded, [this, text, durationMs, reminded] {
         const QScreen* screen = reminded ? screenOfNote(reminded->geometry()) : nullptr;
         if (!screen) {
             return;

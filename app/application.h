@@ -6,6 +6,8 @@
 #include "note/noteboard.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 
 #include <memory>
 
@@ -51,6 +53,18 @@ private:
     void onEmptied();
     void importNow(const ImportRequest& request);
     void remind(const QString& text, int durationMs, Note& note);
+    struct GatheredReminder
+    {
+        QPointer<Note> note;
+        QString text;
+        int durationMs = 0;
+    };
+    void remindGathered();
+    void remindOne(const GatheredReminder& reminder);
+    static constexpr int kGatherRemindersMs = 300;
+    static constexpr int kGatheredAlertMs = 8000;
+    QList<GatheredReminder> m_reminders;
+    QTimer m_gatherReminders;
     void tellLater(const QList<StartupNotice>& notices);
     void tellNow(const QString& title, const QString& text);
     // Starts keeping notes in the folder ("" turns it off); offerMove asks whether the open notes without a file go

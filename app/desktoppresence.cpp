@@ -346,6 +346,24 @@ void answerReminder(Note& note, const QString& key)
     }
 }
 
+void DesktopPresence::remindMany(const QList<QPointer<Note>>& notes,
+                                 const QStringList& lines,
+                                 std::function<void()> withoutService)
+{
+    m_notifier->notify(
+        tr("Jotlet reminders"),
+        lines.join(QLatin1Char('\n')).toHtmlEscaped(),
+        tr("Show Notes"),
+        [notes] {
+            for (const QPointer<Note>& note : notes) {
+                if (note) {
+                    note->present();
+                }
+            }
+        },
+        std::move(withoutService));
+}
+
 void DesktopPresence::remind(Note& note, std::function<void()> withoutService)
 {
     const QString line = elided(firstLine(note.text().text()), kLongestNotificationBody);

@@ -49,6 +49,8 @@ public:
     // A reminder went off: one notification with the note's first line, which brings the note forward when the
     // user picks it ("Show Note"). Where the desktop has no notification service, withoutService runs instead
     // (the program's own alert).
+    // Several reminders at once, as one notification listing them; picking it brings their notes forward.
+    void remindMany(const QList<QPointer<Note>>& notes, const QStringList& lines, std::function<void()> withoutService);
     void remind(Note& note, std::function<void()> withoutService);
     // Where the tray icon is on the screen (invalid while none shows), so that nothing of the program's covers it.
     QRect trayIconPlace() const;

@@ -1548,6 +1548,14 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         <source>Done</source>
         <translation>Erledigt</translation>
     </message>
+    <message>
+        <source>Jotlet reminders</source>
+        <translation>Jotlet-Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Show Notes</source>
+        <translation>Notizen zeigen</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::ExportWindow</name>

@@ -173,6 +173,7 @@ private slots:
     void newNoteKeyFromAnotherProgram();
     void newNoteKeyHeldByAnotherProgram();
     void reminderReachesTheNotificationCentre();
+    void missedRemindersComeAsOneList();
 
 private:
     bool start(QProcess& program, int windows, const QStringList& arguments = {});
@@ -556,6 +557,40 @@ void TestTrayX11::reminderReachesTheNotificationCentre()
     QCOMPARE(kept.size(), 1);
     const QDateTime until = QDateTime::fromString(kept.first().ReminderSnooze, Qt::ISODate);
     QVERIFY2(qAbs(snoozedAt.secsTo(until) - 300) <= 5, qPrintable(kept.first().ReminderSnooze));
+}
+
+void TestTrayX11::missedRemindersComeAsOneList()
+{
+    if (m_bus->address().isEmpty()) {
+        QSKIP("dbus-daemon is not installed or did not start");
+    }
+    // Two daily reminders whose time passed an hour ago, while the program was not running (both were dealt with
+    // two hours ago): at the start, one notification lists both, saying when each was due.
+    FakeNotificationCentre centre(m_bus->connection());
+    QVERIFY(centre.isRegistered());
+    const QDateTime due = QDateTime::currentDateTime().addSecs(-3600);
+    NoteList notes;
+    for (const QString& text : {QStringLiteral("dentist"), QStringLiteral("call the garage")}) {
+        NoteRecord reminder = sampleNote(text);
+        reminder.keepsSpecial = true;
+        reminder.SpecialType = 8;
+        reminder.Reminder = timeOfDayText(due.time());
+        reminder.ReminderAt = due.addDays(-3).toUTC().toString(Qt::ISODate);
+        reminder.ReminderRepeat = QStringLiteral("daily");
+        reminder.ReminderLast = due.addSecs(-3600).toUTC().toString(Qt::ISODateWithMs);
+        notes << reminder;
+    }
+    QVERIFY(writeMainNoteFile(notes));
+    QProcess program;
+    QVERIFY(start(program, 2));
+    QTRY_COMPARE_WITH_TIMEOUT(centre.calls.size(), 1, 20000);
+    QTest::qWait(1500);
+    QCOMPARE(centre.calls.size(), 1); // one, not one each
+    const FakeNotificationCentre::Call call = centre.calls.first();
+    QCOMPARE(call.summary, QStringLiteral("Jotlet reminders"));
+    QCOMPARE(call.body.count(QStringLiteral("Missed at")), 2);
+    QVERIFY(call.body.contains(QLatin1String("dentist")) && call.body.contains(QLatin1String("call the garage")));
+    end(program);
 }
 
 QTEST_MAIN(TestTrayX11)
