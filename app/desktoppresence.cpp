@@ -10,7 +10,9 @@
 #include "note/notetext.h"
 #include "platform/desktopnotifier.h"
 #include "platform/globalkey.h"
+#include "special/reminder.h"
 #include "special/specialnotedriver.h"
+#include "support/clock.h"
 #include "support/errorlog.h"
 #include "window/notewindow.h"
 
@@ -19,11 +21,14 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
+
 namespace jotlet {
 
 namespace {
 
 constexpr int kMostNotesListed = 30;
+constexpr int kMostRemindersListed = 3;
 constexpr int kLongestMenuText = 40;
 constexpr int kLongestNotificationBody = 200;
 constexpr int kTrayLookInterval = 2000; // ms
@@ -197,7 +202,40 @@ void DesktopPresence::fillNotes()
         m_menu->insertAction(before, more);
         m_noteActions << more;
     }
+    fillUpcomingReminders(before);
     m_manager->setEnabled(!notes.isEmpty());
+}
+
+// "Next: Dentist, Tue 10:30" for the reminders that go off next; choosing one brings its note forward.
+void DesktopPresence::fillUpcomingReminders(QAction* before)
+{
+    const QDateTime now = Clock::now();
+    QList<std::pair<QDateTime, QPointer<Note>>> upcoming;
+    for (Note* note : m_board.notes()) {
+        SpecialNoteDriver* driver = specialDriverOf(*note);
+        if (driver && note->special()->reminderIcon() == ReminderIcon::Waiting) {
+            const QDateTime next = ReminderSchedule::nextCheck(driver->reminderRule(), now, driver->snoozedUntil());
+            if (next.isValid()) {
+                upcoming.append({next, note});
+            }
+        }
+    }
+    std::sort(upcoming.begin(), upcoming.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (int i = 0; i < upcoming.size() && i < kMostRemindersListed; ++i) {
+        const QPointer<Note> note = upcoming.at(i).second;
+        auto* action = new QAction(
+            tr("Next: %1, %2")
+                .arg(noteMenuText(note->text().text()), reminderWhenText(upcoming.at(i).first.toLocalTime(), now)),
+            m_menu.get());
+        action->setObjectName(QStringLiteral("trayNextReminder"));
+        connect(action, &QAction::triggered, this, [note] {
+            if (note) {
+                note->present();
+            }
+        });
+        m_menu->insertAction(before, action);
+        m_noteActions << action;
+    }
 }
 
 void DesktopPresence::applyOptions()

@@ -69,6 +69,7 @@ signals:
 private:
     void createMenu();
     void fillNotes();
+    void fillUpcomingReminders(QAction* before);
     void applyOptions();
     void updateTaskbar();
     // Takes the key of the options; one that cannot be taken is logged and told in the tray.

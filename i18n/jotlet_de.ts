@@ -1556,6 +1556,10 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         <source>Show Notes</source>
         <translation>Notizen zeigen</translation>
     </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Nächste: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::ExportWindow</name>

@@ -4,9 +4,13 @@
 // key becomes, hiding and showing every note without losing what each does, and the menu text of a note.
 #include "app/desktoppresence.h"
 #include "dialogs/settingswindow.h"
+#include "fakedialogs.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
 #include "platform/globalkey.h"
+#include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
+#include "support/clock.h"
 #include "support/settings.h"
 
 #include <QAction>
@@ -35,6 +39,7 @@ private slots:
     void clickShowsOrHides();
     void noteMenuTexts_data();
     void noteMenuTexts();
+    void trayListsTheNextReminders();
 };
 
 void TestDesktop::storedOptions_data()
@@ -201,6 +206,36 @@ void TestDesktop::noteMenuTexts()
 {
     QFETCH(QString, text);
     QTEST(noteMenuText(text), "menuText");
+}
+
+void TestDesktop::trayListsTheNextReminders()
+{
+    Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(15, 40)); });
+    NoteBoard board;
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
+    FakeDialogs dialogs;
+    for (const auto& [text, time] : {std::pair {"dentist", QTime(16, 30)}, std::pair {"garage", QTime(15, 50)}}) {
+        Note* note = board.createNote();
+        note->text().setText(QString::fromLatin1(text));
+        dialogs.timeAnswers << time;
+        note->run(Command::SpecialReminder);
+    }
+    board.createNote()->text().setText(QStringLiteral("no reminder"));
+    DesktopPresence presence(board);
+    presence.start();
+    emit presence.menu()->aboutToShow();
+    QStringList listed;
+    for (const QAction* action : presence.menu()->actions()) {
+        if (action->objectName() == QLatin1String("trayNextReminder")) {
+            listed << action->text();
+        }
+    }
+    QLocale::setDefault(QLocale::system());
+    const QString at = QLocale().toString(QTime(15, 50), QLocale::ShortFormat);
+    QCOMPARE(listed.value(0), QStringLiteral("Next: garage, Today %1").arg(at));
+    QVERIFY(listed.value(1).startsWith(QLatin1String("Next: dentist, Today ")));
+    QCOMPARE(listed.size(), 2);
+    Clock::setSource({});
 }
 
 QTEST_MAIN(TestDesktop)
