@@ -56,7 +56,9 @@ NoteRecord FolderSync::fileRecord(const Entry& entry) const
     record.session = {};
     record.trashed = {};
     record.FileName.clear();
-    if (entry.note->isSpecial() || !entry.textEdited) {
+    const bool programWritesText = entry.note->isSpecial() && entry.note->special()
+                                   && entry.note->special()->kind() != SpecialKind::Reminder; // a reminder's is typed
+    if (programWritesText || !entry.textEdited) {
         // The text its timer or feed writes stays on this computer; untouched text stays as the file has it.
         record.Data = entry.file.Data;
     }

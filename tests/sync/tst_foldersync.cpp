@@ -128,6 +128,7 @@ private slots:
     void keptNoteJoinsItsFolderNote();
     void placeAndOnTopWriteNothing();
     void clockNoteWritesNothing();
+    void reminderNoteKeepsItsTypedText();
     void closedWithNoGoesToTheFoldersTrash();
 
 private:
@@ -684,6 +685,25 @@ void TestFolderSync::clockNoteWritesNothing()
     QCOMPARE(readAll(file), bytes);
     QCOMPARE(QFileInfo(file).lastModified(), written);
     QVERIFY(bytes.contains("<SPECIALTYPE>")); // the kind is in the file
+}
+
+void TestFolderSync::reminderNoteKeepsItsTypedText()
+{
+    // A reminder note's text is the user's: it reaches the folder like any note's, with the reminder beside it.
+    Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(15, 40)); });
+    m_board->setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
+    startSync();
+    Note* note = m_board->createNote();
+    m_sync->adopt(note);
+    FakeDialogs dialogs;
+    dialogs.timeAnswers << QTime(16, 0);
+    note->run(Command::SpecialReminder);
+    note->text().setText(QStringLiteral("bring the umbrella"));
+    m_sync->writeAll();
+    const QByteArray bytes = readAll(m_sync->folder().fileFor(note->folderId()));
+    QVERIFY2(bytes.contains("bring the umbrella"), bytes.constData());
+    QVERIFY(bytes.contains("<REMINDERREPEAT>daily</REMINDERREPEAT>"));
+    Clock::setSource({});
 }
 
 void TestFolderSync::closedWithNoGoesToTheFoldersTrash()
