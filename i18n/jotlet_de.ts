@@ -1637,10 +1637,6 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         <translation>In Notizen suchen</translation>
     </message>
     <message>
-        <source>Words to find, &quot;a phrase&quot; in quotes</source>
-        <translation>Gesuchte Wörter, &quot;eine Wortgruppe&quot; in Anführungszeichen</translation>
-    </message>
-    <message>
         <source>%1 notes found; the first %2 are listed.</source>
         <translation>%1 Notizen gefunden; die ersten %2 sind aufgeführt.</translation>
     </message>
@@ -1675,6 +1671,10 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
     <message>
         <source>Enter opens the chosen note</source>
         <translation>Eingabe öffnet die gewählte Notiz</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes, reminder: for reminders</source>
+        <translation>Zu suchende Wörter, „eine Wortgruppe“ in Anführungszeichen, erinnerung: für Erinnerungen</translation>
     </message>
 </context>
 <context>
@@ -2243,6 +2243,18 @@ Jetzt speichern? Mit Nein schließt die Notiz ungespeichert und wartet 30 Tage i
     <message>
         <source>%1, note %2</source>
         <translation>%1, Notiz %2</translation>
+    </message>
+    <message>
+        <source>reminder:</source>
+        <translation>erinnerung:</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>Reminder, next %1</source>
+        <translation>Erinnerung, nächste %1</translation>
     </message>
 </context>
 <context>

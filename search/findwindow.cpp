@@ -115,7 +115,7 @@ FindWindow::FindWindow(NoteBoard& board, SearchIndex& index)
     setWindowTitle(tr("Find in Notes"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_field->setObjectName(QStringLiteral("txtFind"));
-    m_field->setPlaceholderText(tr("Words to find, \"a phrase\" in quotes"));
+    m_field->setPlaceholderText(tr("Words to find, \"a phrase\" in quotes, reminder: for reminders"));
     m_field->setClearButtonEnabled(true);
     m_field->installEventFilter(this);
     m_field->setAccessibleName(tr("Words to find"));

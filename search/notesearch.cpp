@@ -112,11 +112,36 @@ void NoteSearch::setQuery(const QString& typed)
     search();
 }
 
+bool NoteSearch::asksForReminders() const
+{
+    const QString typed = m_typed.trimmed();
+    return typed.compare(QLatin1String("reminder:"), Qt::CaseInsensitive) == 0
+           || typed.compare(tr("reminder:"), Qt::CaseInsensitive) == 0;
+}
+
+void NoteSearch::searchReminders()
+{
+    // Every open reminder note, soonest first, with when it goes off next.
+    for (Note* note : m_board.notes()) {
+        if (note->isClosed() || !note->special() || note->special()->reminderIcon() == ReminderIcon::None) {
+            continue;
+        }
+        SearchResult result;
+        result.place = SearchResult::Place::Open;
+        result.note = note;
+        const QString next = note->special()->nextReminderText();
+        result.where = next.isEmpty() ? tr("Reminder") : tr("Reminder, next %1").arg(next);
+        addResult(result, note->text().text());
+    }
+}
+
 void NoteSearch::search()
 {
     m_results.clear();
     m_matchCount = 0;
-    if (!m_query.isEmpty()) {
+    if (asksForReminders()) {
+        searchReminders();
+    } else if (!m_query.isEmpty()) {
         QList<QByteArray> openTexts;
         searchOpenNotes(&openTexts);
         searchStored(openTexts);

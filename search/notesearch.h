@@ -48,6 +48,7 @@ public:
     // The stored notes searched: the main note file, the recent note files, the trash.
     static QStringList defaultSources();
 
+    // The words to find; "reminder:" (or its translation) lists the open reminder notes instead.
     void setQuery(const QString& typed);
     QString query() const { return m_typed; }
     const QList<SearchResult>& results() const { return m_results; }
@@ -61,6 +62,9 @@ signals:
 
 private:
     void search();
+    // "reminder:" lists the reminder notes.
+    bool asksForReminders() const;
+    void searchReminders();
     void searchOpenNotes(QList<QByteArray>* openTexts);
     void searchStored(const QList<QByteArray>& openTexts);
     bool addResult(SearchResult result, const QString& plain);

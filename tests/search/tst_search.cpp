@@ -3,6 +3,7 @@
 // Finding notes without a screen: folding and the query's words and phrases, stored notes found by the text they
 // have on disk now, open notes before their stored copies, unreadable files skipped with one log line, the trash's
 // notes marked as such, and a cache that is only a cache.
+#include "fakedialogs.h"
 #include "logcapture.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
@@ -12,8 +13,12 @@
 #include "samplenotes.h"
 #include "search/notesearch.h"
 #include "search/textfold.h"
+#include "special/specialcontent.h"
+#include "special/specialnotedriver.h"
+#include "support/clock.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +36,7 @@ private slots:
     void init();
     void queries_data();
     void queries();
+    void remindersAreListed();
     void storedNotes_data();
     void storedNotes();
     void openNotesComeFirst();
@@ -272,6 +278,27 @@ void TestSearch::cacheIsOnlyACache()
         QCOMPARE(search(QStringLiteral("parsnip")), first);
     }
     QVERIFY(errorLogLines().isEmpty());
+}
+
+void TestSearch::remindersAreListed()
+{
+    Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(15, 40)); });
+    NoteBoard board;
+    board.setSpecialNoteFactory(specialNoteFactory(specialContentFactory(), {}));
+    FakeDialogs dialogs;
+    Note* reminder = board.createNote();
+    reminder->text().setText(QStringLiteral("dentist"));
+    dialogs.timeAnswers << QTime(16, 30);
+    reminder->run(Command::SpecialReminder);
+    board.createNote()->text().setText(QStringLiteral("a reminder: nothing set"));
+    SearchIndex index(QDir::temp().filePath(QStringLiteral("jotlet-search-reminders.cache")));
+    NoteSearch search(board, index);
+    search.setQuery(QStringLiteral("Reminder:"));
+    QCOMPARE(search.results().size(), 1);
+    QCOMPARE(search.results().first().note.data(), reminder);
+    QVERIFY2(search.results().first().where.startsWith(QLatin1String("Reminder, next Today ")),
+             qPrintable(search.results().first().where));
+    Clock::setSource({});
 }
 
 QTEST_MAIN(TestSearch)
