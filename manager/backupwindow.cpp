@@ -55,11 +55,8 @@ BackupWindow* BackupWindow::open(Note* note, NoteBoard& board, const QString& fo
     if (!g_current) {
         g_current = new BackupWindow(board, folder);
     }
-    setStaysOnTop(g_current, note && note->isOnTop());
     g_current->reload();
-    g_current->show();
-    g_current->raise();
-    g_current->activateWindow();
+    bringToFront(g_current, note && note->isOnTop());
     return g_current;
 }
 

@@ -47,10 +47,7 @@ ExportWindow* ExportWindow::open(Note* note, NoteBoard& board)
     if (!g_current) {
         g_current = new ExportWindow(board);
     }
-    setStaysOnTop(g_current, note && note->isOnTop());
-    g_current->show();
-    g_current->raise();
-    g_current->activateWindow();
+    bringToFront(g_current, note && note->isOnTop());
     return g_current;
 }
 

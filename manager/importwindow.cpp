@@ -31,11 +31,8 @@ ImportWindow* ImportWindow::open(Note* note, NoteBoard& board)
     if (!g_current) {
         g_current = new ImportWindow(board);
     }
-    setStaysOnTop(g_current, note && note->isOnTop());
     g_current->reload();
-    g_current->show();
-    g_current->raise();
-    g_current->activateWindow();
+    bringToFront(g_current, note && note->isOnTop());
     return g_current;
 }
 

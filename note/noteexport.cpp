@@ -113,9 +113,9 @@ QString markdownOf(const QTextDocument& doc, const NoteRecord& note)
     return head + QStringLiteral("---\n\n") + doc.toMarkdown(QTextDocument::MarkdownDialectGitHub);
 }
 
-QString htmlOf(QTextDocument* doc, const NoteRecord& note)
+QString htmlOf(QTextDocument* doc, const NoteRecord& note, const QString& title)
 {
-    doc->setMetaInformation(QTextDocument::DocumentTitle, exportBaseName(note));
+    doc->setMetaInformation(QTextDocument::DocumentTitle, title);
     QString html = doc->toHtml();
     QString head = QStringLiteral("<meta name=\"generator\" content=\"Jotlet\" />");
     if (!note.TimeDate.isEmpty()) {
@@ -169,6 +169,43 @@ QString freeStem(const QString& folder, const QString& base, const QString& suff
     return {};
 }
 
+// The name a note's file starts with: its first words, without what file names cannot hold.
+QString baseNameOf(const QString& plain)
+{
+    QString words = plain.simplified();
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x{0000}-\\x{001f}\\x{007f}]"));
+    words.remove(unsafe);
+    words = words.left(kBaseNameLength).trimmed();
+    while (words.startsWith(QLatin1Char('.')) || words.endsWith(QLatin1Char('.'))) {
+        words = words.startsWith(QLatin1Char('.')) ? words.mid(1).trimmed() : words.chopped(1).trimmed();
+    }
+    return words.isEmpty() ? QStringLiteral("Note") : words;
+}
+
+int pictureCount(const QTextDocument& doc)
+{
+    int count = 0;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            count += it.fragment().charFormat().isImageFormat() ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+QString serialized(QTextDocument* doc, const NoteRecord& note, ExportFormat format, const QString& title)
+{
+    switch (format) {
+    case ExportFormat::Markdown:
+        return markdownOf(*doc, note);
+    case ExportFormat::Html:
+        return htmlOf(doc, note, title);
+    case ExportFormat::Text:
+        return textOf(*doc);
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<ExportFormat> exportFormatNamed(const QString& name)
@@ -199,41 +236,6 @@ QString exportSuffix(ExportFormat format)
     return {};
 }
 
-QString exportBaseName(const NoteRecord& note)
-{
-    QTextDocument doc;
-    readRtf(storedRtfBytes(note.Data), &doc);
-    QString words = doc.toPlainText().simplified();
-    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x{0000}-\\x{001f}\\x{007f}]"));
-    words.remove(unsafe);
-    words.remove(QChar::ObjectReplacementCharacter);
-    words = words.left(kBaseNameLength).trimmed();
-    while (words.startsWith(QLatin1Char('.')) || words.endsWith(QLatin1Char('.'))) {
-        words = words.startsWith(QLatin1Char('.')) ? words.mid(1).trimmed() : words.chopped(1).trimmed();
-    }
-    return words.isEmpty() ? QStringLiteral("Note") : words;
-}
-
-QString exportedText(const NoteRecord& note,
-                     ExportFormat format,
-                     const QString& pictureBase,
-                     QList<std::pair<QString, QByteArray>>* pictures)
-{
-    QTextDocument doc;
-    readRtf(storedRtfBytes(note.Data), &doc);
-    takeOffTickLook(&doc);
-    namePictures(&doc, pictureBase, pictures);
-    switch (format) {
-    case ExportFormat::Markdown:
-        return markdownOf(doc, note);
-    case ExportFormat::Html:
-        return htmlOf(&doc, note);
-    case ExportFormat::Text:
-        return textOf(doc);
-    }
-    return {};
-}
-
 ExportOutcome exportNotes(const NoteList& notes, const QString& folder, ExportFormat format)
 {
     ExportOutcome outcome;
@@ -243,17 +245,20 @@ ExportOutcome exportNotes(const NoteList& notes, const QString& folder, ExportFo
     }
     const QString suffix = exportSuffix(format);
     for (const NoteRecord& note : notes) {
-        if (rtfToPlainText(storedRtfBytes(note.Data)).trimmed().isEmpty()
-            && !note.Data.contains(QLatin1String("\\pict"))) {
+        QTextDocument doc;
+        readRtf(storedRtfBytes(note.Data), &doc);
+        QString plain = doc.toPlainText();
+        plain.remove(QChar::ObjectReplacementCharacter);
+        if (plain.trimmed().isEmpty() && pictureCount(doc) == 0) {
             continue; // nothing to take along
         }
+        takeOffTickLook(&doc);
+        const QString title = baseNameOf(plain);
+        const QString stem = freeStem(folder, title, suffix, pictureCount(doc));
         QList<std::pair<QString, QByteArray>> pictures;
-        exportedText(note, format, QStringLiteral("x"), &pictures); // how many pictures it has
-        const QString stem = freeStem(folder, exportBaseName(note), suffix, int(pictures.size()));
-        pictures.clear();
-        const QString text = exportedText(note, format, pictureBaseOf(stem), &pictures);
+        namePictures(&doc, pictureBaseOf(stem), &pictures);
         const QString path = folder + QLatin1Char('/') + stem + QLatin1Char('.') + suffix;
-        bool ok = !stem.isEmpty() && writeNew(path, text.toUtf8());
+        bool ok = !stem.isEmpty() && writeNew(path, serialized(&doc, note, format, title).toUtf8());
         for (const auto& [name, bytes] : std::as_const(pictures)) {
             ok = ok && writeNew(folder + QLatin1Char('/') + name, bytes);
         }

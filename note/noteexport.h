@@ -29,13 +29,4 @@ struct ExportOutcome
 
 ExportOutcome exportNotes(const NoteList& notes, const QString& folder, ExportFormat format);
 
-// The name a note's file starts with: its first words, without what file names cannot hold.
-QString exportBaseName(const NoteRecord& note);
-
-// What the note's file holds (pictures named pictureBase-1.png ... and returned in *pictures by name).
-QString exportedText(const NoteRecord& note,
-                     ExportFormat format,
-                     const QString& pictureBase,
-                     QList<std::pair<QString, QByteArray>>* pictures);
-
 } // namespace jotlet

@@ -50,6 +50,8 @@ public:
     virtual SpecialKind kind() const = 0;
     // Save and Save As are unavailable while the program writes the text.
     virtual bool blocksSaving() const = 0;
+    // Whether the program writes the note's text (every kind but the reminder, whose text the user types).
+    bool writesText() const { return isActive() && kind() != SpecialKind::Reminder; }
     virtual ReminderIcon reminderIcon() const = 0;
     // When a waiting reminder goes off next, in words ("Tomorrow 09:00"); "" for none.
     virtual QString nextReminderText() const { return {}; }

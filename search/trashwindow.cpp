@@ -30,11 +30,8 @@ TrashWindow* TrashWindow::open(Note* note, NoteBoard& board)
     if (!g_current) {
         g_current = new TrashWindow(board);
     }
-    setStaysOnTop(g_current, note && note->isOnTop());
     g_current->m_trash.reload();
-    g_current->show();
-    g_current->raise();
-    g_current->activateWindow();
+    bringToFront(g_current, note && note->isOnTop());
     return g_current;
 }
 

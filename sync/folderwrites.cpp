@@ -56,9 +56,7 @@ NoteRecord FolderSync::fileRecord(const Entry& entry) const
     record.session = {};
     record.trashed = {};
     record.FileName.clear();
-    const bool programWritesText = entry.note->isSpecial() && entry.note->special()
-                                   && entry.note->special()->kind() != SpecialKind::Reminder; // a reminder's is typed
-    if (programWritesText || !entry.textEdited) {
+    if ((entry.note->special() && entry.note->special()->writesText()) || !entry.textEdited) {
         // The text its timer or feed writes stays on this computer; untouched text stays as the file has it.
         record.Data = entry.file.Data;
     }

@@ -153,4 +153,12 @@ void closeOnEscape(QWidget* window)
     window->addAction(escape);
 }
 
+void bringToFront(QWidget* window, bool onTop)
+{
+    setStaysOnTop(window, onTop);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace jotlet

@@ -31,4 +31,8 @@ void addDropShadow(QWidget* window);
 // manager).
 void closeOnEscape(QWidget* window);
 
+// Shows one of the program's windows (Find, Trash, Import ...) in front with the keyboard, kept on top when the note
+// that opened it is.
+void bringToFront(QWidget* window, bool onTop);
+
 } // namespace jotlet
