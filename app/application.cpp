@@ -161,7 +161,8 @@ void JotletApplication::remindOne(const GatheredReminder& reminder)
         AlertWindow::display(line.isEmpty() ? text : text + QLatin1Char('\n') + line.left(120),
                              durationMs,
                              areaClearOf(screen->availableGeometry(), m_presence->trayIconPlace()),
-                             nullptr);
+                             nullptr,
+                             reminderAlertChoices(*reminded));
     });
 }
 

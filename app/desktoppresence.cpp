@@ -10,6 +10,7 @@
 #include "note/notetext.h"
 #include "platform/desktopnotifier.h"
 #include "platform/globalkey.h"
+#include "special/alert/alertwindow.h"
 #include "special/reminder.h"
 #include "special/specialnotedriver.h"
 #include "support/clock.h"
@@ -382,6 +383,29 @@ void answerReminder(Note& note, const QString& key)
     } else if (key == QLatin1String("done")) {
         driver->done();
     }
+}
+
+AlertChoices reminderAlertChoices(Note& note)
+{
+    SpecialNoteDriver* driver = specialDriverOf(note);
+    if (!driver) {
+        return {};
+    }
+    AlertChoices choices;
+    choices.menuLabel = DesktopPresence::tr("Snooze");
+    choices.menu = {{QStringLiteral("snooze-5"), DesktopPresence::tr("5 Minutes")},
+                    {QStringLiteral("snooze-15"), DesktopPresence::tr("15 Minutes")},
+                    {QStringLiteral("snooze-60"), DesktopPresence::tr("1 Hour")},
+                    {QStringLiteral("snooze-tomorrow"), DesktopPresence::tr("Tomorrow")}};
+    if (driver->reminderRule().repeat == ReminderRepeat::Once) {
+        choices.buttons << AlertChoices::Choice {QStringLiteral("done"), DesktopPresence::tr("Done")};
+    }
+    choices.onChoice = [reminded = QPointer<Note>(&note)](const QString& key) {
+        if (reminded) {
+            answerReminder(*reminded, key);
+        }
+    };
+    return choices;
 }
 
 void DesktopPresence::remindMany(const QList<QPointer<Note>>& notes,

@@ -22,6 +22,7 @@ class QSystemTrayIcon;
 namespace jotlet {
 
 class DesktopNotifier;
+struct AlertChoices;
 class GlobalKey;
 class Note;
 class NoteBoard;
@@ -32,6 +33,8 @@ class NoteBoard;
 // A choice from a reminder's notification ("snooze-5", "snooze-15", "snooze-60", "snooze-tomorrow", "done") for the
 // reminder of the note.
 void answerReminder(Note& note, const QString& key);
+// The same choices for the program's own alert: Snooze with its times, and Done for a reminder that does not repeat.
+AlertChoices reminderAlertChoices(Note& note);
 
 class DesktopPresence : public QObject
 {

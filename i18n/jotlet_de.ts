@@ -1560,6 +1560,14 @@ Bis das behoben ist, können die Notizen, die am Ende dieser Sitzung offen sind,
         <source>Next: %1, %2</source>
         <translation>Nächste: %1, %2</translation>
     </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>5 Minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
 </context>
 <context>
     <name>jotlet::ExportWindow</name>

@@ -48,6 +48,9 @@ void AlertMotion::tick()
         }
         break;
     case Phase::Showing:
+        if (m_held) {
+            break;
+        }
         m_shownMs += kTickMs;
         if (m_shownMs >= m_durationMs) {
             m_phase = Phase::Closing;

@@ -27,6 +27,8 @@ public:
     AlertMotion(int fullHeight, int durationMs);
 
     void tick();
+    // While held (the user is choosing from it), the popup stays fully open; its display time goes on after.
+    void setHeld(bool held) { m_held = held; }
     Phase phase() const { return m_phase; }
     int height() const { return m_height; }
     int fullHeight() const { return m_fullHeight; }
@@ -37,6 +39,7 @@ private:
     int m_height = 90;
     int m_shownMs = 0;
     Phase m_phase = Phase::Opening;
+    bool m_held = false;
 };
 
 } // namespace jotlet

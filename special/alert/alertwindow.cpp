@@ -10,8 +10,10 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 
 #include <cmath>
@@ -25,6 +27,15 @@ namespace {
 constexpr int kWidthTwips = 2055;
 constexpr int kHeightTwips = 1695;
 constexpr int kCloseSize = 16;
+// Light buttons on the popup's light background, whatever the theme.
+// untranslated: a style sheet
+constexpr char kButtonStyle[] = "QPushButton { color: rgb(20, 40, 90); background: rgba(255, 255, 255, 150);"
+                                " border: 1px solid rgb(120, 150, 200); border-radius: 3px; padding: 1px 6px; }"
+                                "QPushButton:hover { background: white; }";
+// untranslated: a style sheet
+constexpr char kMenuButtonStyle[] = "QPushButton { padding-right: 16px; }"
+                                    "QPushButton::menu-indicator { subcontrol-origin: padding;"
+                                    " subcontrol-position: center right; right: 3px; }";
 
 QPixmap closePicture(bool hovered)
 {
@@ -79,9 +90,13 @@ QRect areaClearOf(const QRect& workArea, const QRect& trayIcon)
     return area;
 }
 
-AlertWindow* AlertWindow::display(const QString& text, int durationMs, const QRect& workArea, AlertSound* sound)
+AlertWindow* AlertWindow::display(
+    const QString& text, int durationMs, const QRect& workArea, AlertSound* sound, AlertChoices choices)
 {
     auto* alert = new AlertWindow(text, durationMs, workArea);
+    if (!choices.isEmpty()) {
+        alert->addChoices(std::move(choices));
+    }
     alert->show();
     if (sound) {
         sound->play();
@@ -126,6 +141,58 @@ AlertWindow::AlertWindow(const QString& text, int durationMs, const QRect& workA
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &AlertWindow::advance);
     place();
+}
+
+void AlertWindow::addChoices(AlertChoices choices)
+{
+    // A row of small buttons below the message, along the popup's bottom edge.
+    const TwipsPerPixel perPixel = twipsPerPixel(QGuiApplication::screenAt(m_workArea.center()));
+    const int top = int(std::lround(1380 / perPixel.y));
+    const int left = m_message->x();
+    m_onChoice = std::move(choices.onChoice);
+    if (!choices.menu.isEmpty()) {
+        QPushButton* button = addButton(choices.menuLabel, left, top);
+        button->setObjectName(QStringLiteral("cmdAlertMenu"));
+        auto* menu = new QMenu(button);
+        for (const AlertChoices::Choice& choice : std::as_const(choices.menu)) {
+            menu->addAction(choice.label, this, [this, key = choice.key] { choose(key); });
+        }
+        // The popup stays while the user chooses.
+        connect(menu, &QMenu::aboutToShow, this, [this] { m_motion.setHeld(true); });
+        connect(menu, &QMenu::aboutToHide, this, [this] { m_motion.setHeld(false); });
+        button->setMenu(menu);
+        button->setStyleSheet(button->styleSheet() + QLatin1String(kMenuButtonStyle));
+        button->adjustSize();
+    }
+    // The others from the right edge, where the close image is above them.
+    int right = width() - m_message->x();
+    for (const AlertChoices::Choice& choice : std::as_const(choices.buttons)) {
+        QPushButton* button = addButton(choice.label, left, top);
+        button->setObjectName(QStringLiteral("cmdAlert_") + choice.key);
+        button->move(right - button->width(), top);
+        right = button->x() - 4;
+        connect(button, &QPushButton::clicked, this, [this, key = choice.key] { choose(key); });
+    }
+}
+
+QPushButton* AlertWindow::addButton(const QString& label, int left, int top)
+{
+    auto* button = new QPushButton(label, this);
+    button->setFocusPolicy(Qt::NoFocus); // the keyboard stays where the user types
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QLatin1String(kButtonStyle));
+    button->adjustSize();
+    button->move(left, top);
+    return button;
+}
+
+void AlertWindow::choose(const QString& key)
+{
+    if (m_onChoice) {
+        m_onChoice(key);
+    }
+    hide(); // the motion goes on, and the popup goes away at its end as usual
 }
 
 void AlertWindow::place()

@@ -8,7 +8,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
+class QPushButton;
 
 namespace jotlet {
 
@@ -17,6 +20,23 @@ class AlertSound;
 // The part of a work area an alert may slide into: the area without the strip along its edge that holds the tray
 // icon (the icon is never covered); the whole area where there is no icon in it.
 QRect areaClearOf(const QRect& workArea, const QRect& trayIcon);
+
+// What the user can do from an alert beyond closing it: a button with a menu of choices (Snooze: 5 Minutes, ...),
+// and buttons of their own (Done). onChoice gets the key of the one picked; the popup then goes.
+struct AlertChoices
+{
+    struct Choice
+    {
+        QString key;
+        QString label;
+    };
+    QString menuLabel;
+    QList<Choice> menu;
+    QList<Choice> buttons;
+    std::function<void(const QString& key)> onChoice;
+
+    bool isEmpty() const { return menu.isEmpty() && buttons.isEmpty(); }
+};
 
 // A small popup that slides up from the bottom right corner of a work area with a message and a sound, stays a
 // while and slides away, above the popups still open. It never takes the keyboard from where the user types.
@@ -28,7 +48,8 @@ class AlertWindow : public QWidget
 
 public:
     // Shows a popup (deleted once it has gone) and plays the sound.
-    static AlertWindow* display(const QString& text, int durationMs, const QRect& workArea, AlertSound* sound);
+    static AlertWindow*
+    display(const QString& text, int durationMs, const QRect& workArea, AlertSound* sound, AlertChoices choices = {});
 
     int slot() const { return m_slot; }
     const AlertMotion& motion() const { return m_motion; }
@@ -41,6 +62,9 @@ protected:
 
 private:
     AlertWindow(const QString& text, int durationMs, const QRect& workArea);
+    void addChoices(AlertChoices choices);
+    QPushButton* addButton(const QString& label, int left, int top);
+    void choose(const QString& key);
     void place();
     void setHovered(bool onMessage, bool onClose);
 
@@ -52,6 +76,7 @@ private:
     QLabel* m_message;
     QLabel* m_close;
     QTimer m_timer;
+    std::function<void(const QString& key)> m_onChoice;
 };
 
 } // namespace jotlet

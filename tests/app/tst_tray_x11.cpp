@@ -174,6 +174,8 @@ private slots:
     void newNoteKeyHeldByAnotherProgram();
     void reminderReachesTheNotificationCentre();
     void missedRemindersComeAsOneList();
+    void alertSnoozesAndIsDone_data();
+    void alertSnoozesAndIsDone();
 
 private:
     bool start(QProcess& program, int windows, const QStringList& arguments = {});
@@ -591,6 +593,69 @@ void TestTrayX11::missedRemindersComeAsOneList()
     QCOMPARE(call.body.count(QStringLiteral("Missed at")), 2);
     QVERIFY(call.body.contains(QLatin1String("dentist")) && call.body.contains(QLatin1String("call the garage")));
     end(program);
+}
+
+void TestTrayX11::alertSnoozesAndIsDone_data()
+{
+    QTest::addColumn<bool>("snooze");
+    QTest::newRow("Snooze, 5 Minutes") << true;
+    QTest::newRow("Done") << false;
+}
+
+void TestTrayX11::alertSnoozesAndIsDone()
+{
+    // No notification service: the program's own alert, with its buttons, for a one-off reminder due in 3 s.
+    QFETCH(bool, snooze);
+    const QDateTime due = QDateTime::currentDateTime().addSecs(3);
+    NoteRecord reminder = sampleNote(QStringLiteral("pick up the parcel"));
+    reminder.keepsSpecial = true;
+    reminder.SpecialType = 8;
+    reminder.Reminder = timeOfDayText(due.time());
+    reminder.ReminderAt = due.toUTC().toString(Qt::ISODate);
+    reminder.ReminderRepeat = QStringLiteral("once");
+    QVERIFY(writeMainNoteFile({reminder}));
+    QProcess program;
+    QVERIFY(start(program, 1));
+    QString alert;
+    QVERIFY(waitUntil(
+        [&alert] {
+            alert = runTool(QStringLiteral("xdotool"),
+                            {QStringLiteral("search"),
+                             QStringLiteral("--onlyvisible"),
+                             QStringLiteral("--name"),
+                             QStringLiteral("^Alert - Jotlet$")})
+                        .trimmed();
+            return !alert.isEmpty();
+        },
+        20000));
+    QTest::qWait(500); // open to its full height
+    screenshot(QStringLiteral("alert-with-buttons"));
+    const QDateTime chosenAt = QDateTime::currentDateTimeUtc();
+    const QString width = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), alert})
+                              .section(QStringLiteral("Geometry: "), 1)
+                              .section(QLatin1Char('x'), 0, 0);
+    // Snooze at the bottom left opens its menu; Done sits at the bottom right.
+    const QString x = snooze ? QStringLiteral("15") : QString::number(width.toInt() - 15);
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("--window"), alert, x, QStringLiteral("101")});
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    if (snooze) {
+        QTest::qWait(3500); // longer than the alert shows: it stays while its menu is open
+        runTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")});
+    }
+    QVERIFY(waitUntil([&alert] { return !isMapped(alert); }, 3000)); // it goes once chosen
+    QTest::qWait(500);
+    end(program);
+    const NoteList kept = loadMainNoteFile();
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(kept.first().Data.contains(QLatin1String("pick up the parcel")));
+    if (snooze) {
+        QCOMPARE(kept.first().SpecialType, 8);
+        const QDateTime until = QDateTime::fromString(kept.first().ReminderSnooze, Qt::ISODate);
+        QVERIFY2(qAbs(chosenAt.secsTo(until) - 300) <= 8, qPrintable(kept.first().ReminderSnooze));
+    } else {
+        QCOMPARE(kept.first().SpecialType, 0); // an ordinary note now, its text kept
+    }
 }
 
 QTEST_MAIN(TestTrayX11)
