@@ -8,7 +8,8 @@ name (unshare --uts) and its own Syncthing, the two Syncthings talking only to e
 relays, NAT traversal, usage reporting and upgrades off). The programs are driven only by keys and clicks (xdotool):
 typing into a note at its end, its start or where a click lands, new notes, closing notes, moving them and colouring
 them; the link between the computers is paused now and then, and a program is killed (kill -9) more than half a
-second after its last key and started again. At the end both programs end as a session does (SIGTERM), the
+second after its last key and started again. A daily reminder that goes off and is closed on one computer while
+the other is off is not shown again when the other starts. At the end both programs end as a session does (SIGTERM), the
 Syncthings carry what is left, and the run checks that every word typed is in a note file, that both folders hold
 the same files and that every note file reads.
 
@@ -398,6 +399,56 @@ def prologue(computers, syncthings):
     return None
 
 
+def reminder_last(folder, text):
+    """REMINDERLAST of the note in the folder that holds the text, or None."""
+    for name in os.listdir(folder):
+        if name.endswith(".not"):
+            content = open(os.path.join(folder, name), encoding="utf-8", errors="replace").read()
+            found = re.search(r"<REMINDERLAST>([^<]*)</REMINDERLAST>", content)
+            if text in content and found:
+                return found.group(1)
+    return None
+
+
+def alerts(computer):
+    return computer.xdotool("search", "--onlyvisible", "--name", "^Alert - Jotlet$").stdout.split()
+
+
+def reminder_epilogue(computers):
+    """A reminder that went off on A and was dismissed there is not shown again on B, which was off meanwhile."""
+    a, b = computers
+    b.end()
+    note = a.notes()[0]
+    window, x, y, width, height = a.focus(note)
+    a.xdotool("mousemove", str(x + width // 2), str(y + 40), "click", "1")
+    a.key("ctrl+End")
+    a.xdotool("type", "--delay", "25", " dentist")
+    a.key("shift+F10")
+    time.sleep(0.4)
+    a.key("e", "a")  # Special Note > Reminder
+    if not wait(lambda: a.dialogs(), 10):
+        return "the reminder window did not open on A"
+    due = time.time() + 25
+    a.xdotool("windowactivate", "--sync", a.dialogs()[0][0], timeout=10)
+    a.xdotool("type", "--delay", "60", time.strftime("%I%M%S%p", time.localtime(due)))  # into the time field
+    a.key("Return")  # every day, today
+    log("check: a daily reminder set on A for %s" % time.strftime("%H:%M:%S", time.localtime(due)))
+    if not wait(lambda: alerts(a), 60, 0.1):
+        return "the reminder did not go off on A"
+    shown = alerts(a)[0]
+    a.xdotool("mousemove", "--window", shown, "124", "13", "click", "1")  # its close image
+    went_off = time.strftime("%Y-%m-%dT%H:%M:%S", time.gmtime(int(due)))
+    if not wait(lambda: (reminder_last(b.folder, "dentist") or "") >= went_off, 90, 0.5):
+        return "that the reminder went off on A did not reach B's folder"
+    last = reminder_last(b.folder, "dentist")
+    log("check: the reminder went off on A and was closed; B's folder has it (%s)" % last)
+    b.start()
+    if wait(lambda: alerts(b), 12, 0.1) or reminder_last(b.folder, "dentist") != last:
+        return "the reminder dismissed on A went off again on B"
+    log("check: B started after and did not show it again")
+    return None
+
+
 def words_in(folder):
     found = {}
     damaged = []
@@ -462,7 +513,7 @@ def main():
         for computer in computers:
             computer.start()
         log("both programs are up")
-        failed = prologue(computers, syncthings)
+        failed = prologue(computers, syncthings) or reminder_epilogue(computers)
         if failed:
             print("FAIL: " + failed)
             return 1
