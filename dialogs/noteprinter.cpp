@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/noteprinter.h"
 
+#include "rtf/pictures.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -41,6 +43,8 @@ bool printRichText(
         return false;
     }
     const std::unique_ptr<QTextDocument> pages(text.clone());
+    copyPictures(text, pages.get());
+    decodePicturesNow(pages.get());                    // drawn at once: none is left to be decoded on another thread
     pages->documentLayout()->setPaintDevice(&printer); // laid out with the printer's own font metrics
     pages->setDocumentMargin(0);
     pages->setPageSize(area.size()); // lines that would cross the foot of a page move to the next one

@@ -231,15 +231,15 @@ void Parser::finishBlock()
 namespace {
 
 // How big a picture is shown: the size the file asks for (in twips, scaled), else its own pixels, within reason.
-QSize shownSize(const PictState& pict, const QImage& image)
+QSize shownSize(const PictState& pict, const QSize& own)
 {
     const auto scaled = [](int value, int percent) { return qRound(value * qBound(1, percent, 1000) / 100.0); };
     QSize size;
     if (pict.goalw > 0 && pict.goalh > 0) {
         size = QSize(qRound(scaled(pict.goalw, pict.scalex) / kTwipsPerPixel),
                      qRound(scaled(pict.goalh, pict.scaley) / kTwipsPerPixel));
-    } else if (!image.isNull()) {
-        size = QSize(scaled(image.width(), pict.scalex), scaled(image.height(), pict.scaley));
+    } else if (own.isValid()) {
+        size = QSize(scaled(own.width(), pict.scalex), scaled(own.height(), pict.scaley));
     } else {
         size = QSize(96, 96);
     }
@@ -259,12 +259,16 @@ void Parser::emitPicture()
     flushRun();
     startContent();
     const StoredPicture stored {pict.kind, pict.data, QSize(pict.picw, pict.pich)};
-    QImage image = m_limits.decodePictures ? decodePicture(stored) : QImage();
-    const QSize size = shownSize(pict, image);
-    if (image.isNull()) {
-        image = m_limits.decodePictures ? placeholderPicture(size) : QImage(1, 1, QImage::Format_ARGB32);
+    // A picture the note can draw is decoded when it is first drawn; only its header is read here.
+    const QSize own = drawablePictureSize(stored);
+    const QSize size = shownSize(pict, own);
+    if (!m_limits.decodePictures) {
+        insertPicture(m_cursor, QImage(1, 1, QImage::Format_ARGB32), size, stored);
+    } else if (own.isValid()) {
+        insertPictureUndecoded(m_cursor, size, stored);
+    } else {
+        insertPicture(m_cursor, placeholderPicture(size), size, stored);
     }
-    insertPicture(m_cursor, image, size, stored);
 }
 
 void Parser::finish()

@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtf/pictures.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QThreadPool>
 #include <QUrl>
 
 namespace jotlet {
@@ -39,6 +43,111 @@ QByteArray encoded(const QImage& image, const char* format, int quality)
     return writer.write(image) ? bytes : QByteArray();
 }
 
+// Decodes a picture whose header was read before, at most at the given size (a JPEG decodes straight to it).
+QImage decodeAtMost(const StoredPicture& picture, const QSize& most)
+{
+    const QSize own = drawablePictureSize(picture);
+    if (!own.isValid()) {
+        return {};
+    }
+    QByteArray data = picture.data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, picture.kind == "pngblip" ? "png" : "jpeg");
+    if (most.isValid() && (own.width() > most.width() || own.height() > most.height())) {
+        reader.setScaledSize(own.scaled(most, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    }
+    return reader.read();
+}
+
+// Pictures with more pixels than this are decoded on a worker thread; smaller ones as they are first drawn.
+constexpr qint64 kDecodeAtOncePixels = 1024 * 1024;
+// untranslated: a name inside images, never shown
+constexpr char kDecodingKey[] = "jotlet-decoding";
+
+// What the document keeps of a picture it has not decoded: its kind and the size it is shown at.
+QUrl undecodedName(const QString& name)
+{
+    return QUrl(name + QStringLiteral("/undecoded"));
+}
+
+bool isPictureName(const QString& name)
+{
+    return name.startsWith(QLatin1String("jotlet-picture:")) && !name.endsWith(QLatin1String("/bytes"))
+           && !name.endsWith(QLatin1String("/undecoded"));
+}
+
+// A faint box of the picture's size, shown while it is decoded.
+QImage decodingBox(const QSize& size)
+{
+    QImage box(size.boundedTo(QSize(kMaxShownSide, kMaxShownSide)).expandedTo(QSize(1, 1)),
+               QImage::Format_ARGB32_Premultiplied);
+    box.fill(QColor(0, 0, 0, 16));
+    box.setText(QLatin1String(kDecodingKey), QStringLiteral("1"));
+    return box;
+}
+
+StoredPicture undecodedPicture(const QTextDocument& doc, const QString& name, QSize* shown)
+{
+    const QVariantList info = doc.resource(kStoredResource, undecodedName(name)).toList();
+    if (info.size() != 2) {
+        return {};
+    }
+    *shown = info.at(1).toSize();
+    return {info.at(0).toByteArray(), doc.resource(kStoredResource, bytesName(name)).toByteArray(), QSize()};
+}
+
+QImage decodedForShowing(const StoredPicture& stored, const QSize& shown)
+{
+    const QImage image = decodeAtMost(stored, shown * 2);
+    return image.isNull() ? placeholderPicture(shown) : image;
+}
+
+// Decodes the picture on a worker thread and gives it to the document, which then draws it again.
+void decodeOnWorker(QTextDocument* doc, const QUrl& name, const StoredPicture& stored, const QSize& shown)
+{
+    QPointer<QTextDocument> target(doc);
+    QThreadPool::globalInstance()->start([target, name, stored, shown] {
+        const QImage image = decodedForShowing(stored, shown);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [target, name, image] {
+                if (target) {
+                    target->addResource(QTextDocument::ImageResource, name, image);
+                    target->addResource(kStoredResource, undecodedName(name.toString()), QVariantList());
+                    emit target->documentLayout()->update();
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+// The document's way to the images of pictures it holds undecoded, asked for the first time one is drawn.
+void decodeWhenDrawn(QTextDocument* doc)
+{
+    if (doc->resourceProvider()) {
+        return;
+    }
+    QPointer<QTextDocument> self(doc);
+    doc->setResourceProvider([self](const QUrl& url) -> QVariant {
+        const QString name = url.toString();
+        if (!self || !isPictureName(name)) {
+            return {};
+        }
+        QSize shown;
+        const StoredPicture stored = undecodedPicture(*self, name, &shown);
+        const QSize own = drawablePictureSize(stored);
+        if (!own.isValid()) {
+            return stored.kind.isEmpty() ? QVariant() : QVariant(placeholderPicture(shown));
+        }
+        if (qint64(own.width()) * own.height() > kDecodeAtOncePixels && QCoreApplication::instance()) {
+            decodeOnWorker(self, url, stored, shown);
+            return decodingBox(shown);
+        }
+        return decodedForShowing(stored, shown);
+    });
+}
+
 } // namespace
 
 QImage forDisplay(const QImage& image, const QSize& shownSize)
@@ -57,7 +166,7 @@ bool isDrawablePicture(const QByteArray& kind)
     return kind == "pngblip" || kind == "jpegblip";
 }
 
-QImage decodePicture(const StoredPicture& picture)
+QSize drawablePictureSize(const StoredPicture& picture)
 {
     if (!isDrawablePicture(picture.kind) || picture.data.isEmpty()) {
         return {};
@@ -70,7 +179,12 @@ QImage decodePicture(const StoredPicture& picture)
     if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels) {
         return {};
     }
-    return reader.read();
+    return size;
+}
+
+QImage decodePicture(const StoredPicture& picture)
+{
+    return decodeAtMost(picture, QSize());
 }
 
 StoredPicture pictureForStorage(const QImage& image, bool photo)
@@ -101,7 +215,10 @@ QImage placeholderPicture(const QSize& size)
     return box;
 }
 
-void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownSize, const StoredPicture& stored)
+namespace {
+
+// Adds the picture's stored bytes and its format at the cursor; returns its name.
+QString addPicture(QTextCursor& cursor, const QSize& shownSize, const StoredPicture& stored)
 {
     QTextDocument* doc = cursor.document();
     // Named by its bytes and where it went in: each picture put in has a shown image of its own size, and keeps its
@@ -109,7 +226,6 @@ void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownS
     const QByteArray hash = QCryptographicHash::hash(stored.data, QCryptographicHash::Sha1).toHex().left(20);
     // untranslated: a resource name
     const QString name = QStringLiteral("jotlet-picture:%1-%2").arg(QLatin1String(hash)).arg(doc->characterCount());
-    doc->addResource(QTextDocument::ImageResource, QUrl(name), forDisplay(shown, shownSize));
     if (!stored.data.isEmpty()) {
         doc->addResource(kStoredResource, bytesName(name), stored.data);
     }
@@ -121,6 +237,23 @@ void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownS
     format.setProperty(kPictureWidthProperty, stored.pictureSize.width());
     format.setProperty(kPictureHeightProperty, stored.pictureSize.height());
     cursor.insertImage(format);
+    return name;
+}
+
+} // namespace
+
+void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownSize, const StoredPicture& stored)
+{
+    const QString name = addPicture(cursor, shownSize, stored);
+    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), forDisplay(shown, shownSize));
+}
+
+void insertPictureUndecoded(QTextCursor& cursor, const QSize& shownSize, const StoredPicture& stored)
+{
+    QTextDocument* doc = cursor.document();
+    const QString name = addPicture(cursor, shownSize, stored);
+    doc->addResource(kStoredResource, undecodedName(name), QVariantList {stored.kind, shownSize});
+    decodeWhenDrawn(doc);
 }
 
 void copyPictures(const QTextDocument& from, QTextDocument* to)
@@ -128,15 +261,25 @@ void copyPictures(const QTextDocument& from, QTextDocument* to)
     for (QTextBlock block = from.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            if (!format.isImageFormat()) {
-                continue;
+            if (format.isImageFormat()) {
+                const QString name = format.toImageFormat().name();
+                addPictureResources(to, name, pictureResources(from, name));
             }
-            const QUrl name(format.toImageFormat().name());
-            to->addResource(QTextDocument::ImageResource, name, from.resource(QTextDocument::ImageResource, name));
-            const QUrl bytes = bytesName(name.toString());
-            const QVariant stored = from.resource(kStoredResource, bytes);
-            if (stored.isValid()) {
-                to->addResource(kStoredResource, bytes, stored);
+        }
+    }
+}
+
+void decodePicturesNow(QTextDocument* doc)
+{
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QSize shown;
+            const QString name = format.isImageFormat() ? format.toImageFormat().name() : QString();
+            const StoredPicture stored = name.isEmpty() ? StoredPicture() : undecodedPicture(*doc, name, &shown);
+            if (!stored.kind.isEmpty()) {
+                doc->addResource(QTextDocument::ImageResource, QUrl(name), decodedForShowing(stored, shown));
+                doc->addResource(kStoredResource, undecodedName(name), QVariantList());
             }
         }
     }
@@ -144,7 +287,13 @@ void copyPictures(const QTextDocument& from, QTextDocument* to)
 
 PictureResources pictureResources(const QTextDocument& doc, const QString& name)
 {
-    return {doc.resource(QTextDocument::ImageResource, QUrl(name)), doc.resource(kStoredResource, bytesName(name))};
+    // One not decoded yet goes as it is, to be decoded where it is drawn.
+    const QVariant undecoded = doc.resource(kStoredResource, undecodedName(name));
+    const QVariant bytes = doc.resource(kStoredResource, bytesName(name));
+    if (undecoded.toList().size() == 2) {
+        return {QVariant(), bytes, undecoded};
+    }
+    return {doc.resource(QTextDocument::ImageResource, QUrl(name)), bytes, QVariant()};
 }
 
 void addPictureResources(QTextDocument* doc, const QString& name, const PictureResources& resources)
@@ -154,6 +303,10 @@ void addPictureResources(QTextDocument* doc, const QString& name, const PictureR
     }
     if (resources.bytes.isValid()) {
         doc->addResource(kStoredResource, bytesName(name), resources.bytes);
+    }
+    if (resources.undecoded.isValid()) {
+        doc->addResource(kStoredResource, undecodedName(name), resources.undecoded);
+        decodeWhenDrawn(doc);
     }
 }
 

@@ -35,6 +35,10 @@ inline constexpr int kMaxShownSide = 4096;
 // Whether the kind is one the note can draw (PNG, JPEG).
 bool isDrawablePicture(const QByteArray& kind);
 
+// The size of a stored PNG or JPEG from its header alone: invalid when it is not one or declares more pixels than any
+// note picture has.
+QSize drawablePictureSize(const StoredPicture& picture);
+
 // Decodes a stored PNG or JPEG, refusing (a null image) what is not one or declares more pixels than any note
 // picture has, before decoding it.
 QImage decodePicture(const StoredPicture& picture);
@@ -54,14 +58,25 @@ QImage forDisplay(const QImage& image, const QSize& shownSize);
 // stored bytes as resources, so the writer gives back the bytes it was given.
 void insertPicture(QTextCursor& cursor, const QImage& shown, const QSize& shownSize, const StoredPicture& stored);
 
+// Puts a PNG or JPEG at the cursor without decoding it: the document decodes it when it is first drawn, at twice the
+// size it is shown (sharp on a high-density screen). A large one is decoded on a worker thread, a plain box of its
+// size showing meanwhile; one that turns out broken shows as a placeholderPicture. A note that is never drawn
+// (rolled up, hidden) decodes nothing.
+void insertPictureUndecoded(QTextCursor& cursor, const QSize& shownSize, const StoredPicture& stored);
+
 // Gives the pictures of one document to another (whose content came from it: a fragment, a paste).
 void copyPictures(const QTextDocument& from, QTextDocument* to);
 
-// What a document keeps for a picture (the image it draws and the stored bytes), to give it to another document.
+// Decodes every picture of the document still to be decoded, now (for printing, which draws at once).
+void decodePicturesNow(QTextDocument* doc);
+
+// What a document keeps for a picture (the image it draws, or what it needs to decode it when drawn, and the stored
+// bytes), to give it to another document.
 struct PictureResources
 {
     QVariant image;
     QVariant bytes;
+    QVariant undecoded;
 };
 PictureResources pictureResources(const QTextDocument& doc, const QString& name);
 void addPictureResources(QTextDocument* doc, const QString& name, const PictureResources& resources);

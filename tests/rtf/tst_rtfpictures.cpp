@@ -6,13 +6,16 @@
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextImageFormat>
 #include <QTextList>
 
@@ -56,6 +59,23 @@ QByteArray encodedImage(const char* format)
     return bytes;
 }
 
+QByteArray pictureRtf(const QByteArray& kind, const QByteArray& bytes, int shownWidth, int shownHeight)
+{
+    return "{\\rtf1\\ansi before {\\pict\\" + kind + "\\picwgoal" + QByteArray::number(shownWidth * 15) + "\\pichgoal"
+           + QByteArray::number(shownHeight * 15) + " " + bytes.toHex() + "} after\\par}";
+}
+
+QImage shownImage(const QTextDocument& doc)
+{
+    for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().isImageFormat()) {
+            const QUrl name(it.fragment().charFormat().toImageFormat().name());
+            return doc.resource(QTextDocument::ImageResource, name).value<QImage>();
+        }
+    }
+    return {};
+}
+
 QByteArray fileBytes(const QString& name)
 {
     QFile file(QStringLiteral(JOTLET_TEST_DATA_DIR "/rtf-pictures/") + name);
@@ -78,6 +98,8 @@ private slots:
     void hostilePictures_data();
     void hostilePictures();
     void storageScalesAndRefuses();
+    void picturesAreDecodedWhenDrawn_data();
+    void picturesAreDecodedWhenDrawn();
 };
 
 void TestRtfPictures::pictureRoundTrip_data()
@@ -271,6 +293,66 @@ void TestRtfPictures::storageScalesAndRefuses()
         }
     }
     QVERIFY(pictureForStorage(noise, false).data.isEmpty());
+}
+
+void TestRtfPictures::picturesAreDecodedWhenDrawn_data()
+{
+    // A picture is read undecoded; asked for as it is drawn, it comes at twice its shown size at most: a small one at
+    // once, a large one from a worker thread (a faint box of its size meanwhile), a broken one as the grey box.
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("drawn");
+    QTest::addColumn<bool>("worker");
+    const auto encoded = [](const QSize& size, const char* format) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    };
+    QTest::newRow("small PNG") << QByteArray("pngblip") << encoded(QSize(48, 32), "png") << QSize(48, 32) << false;
+    QTest::newRow("large PNG") << QByteArray("pngblip") << encoded(QSize(1600, 1000), "png") << QSize(400, 250) << true;
+    QTest::newRow("large JPEG") << QByteArray("jpegblip") << encoded(QSize(1600, 1000), "jpeg") << QSize(400, 250)
+                                << true;
+    QByteArray broken = encoded(QSize(1600, 1000), "png");
+    const qsizetype data = broken.indexOf("IDAT") + 4; // the header reads, the picture does not
+    broken.replace(data, broken.size() - data, QByteArray(broken.size() - data, 'x'));
+    QTest::newRow("large PNG broken after its header") << QByteArray("pngblip") << broken << QSize(200, 125) << true;
+}
+
+void TestRtfPictures::picturesAreDecodedWhenDrawn()
+{
+    QFETCH(QByteArray, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, drawn);
+    QFETCH(bool, worker);
+    QTextDocument doc;
+    QVERIFY(readRtf(pictureRtf(kind, bytes, 200, 125), &doc));
+    QTextDocument copy; // a copy made before anything was drawn decodes its own when it is drawn
+    QTextCursor(&copy).insertFragment(QTextDocumentFragment(&doc));
+    copyPictures(doc, &copy);
+    QSignalSpy repainted(doc.documentLayout(), &QAbstractTextDocumentLayout::update);
+    const QImage first = shownImage(doc);
+    if (worker) {
+        QCOMPARE(first.size(), QSize(200, 125)); // the box, until the worker is done
+        QTRY_VERIFY(!repainted.isEmpty());
+    }
+    QCOMPARE(shownImage(doc).size(), drawn);
+    QCOMPARE(picturesOf(doc).first().stored.data, bytes);
+    const QColor color = shownImage(doc).pixelColor(1, 1);
+    if (drawn == QSize(200, 125)) {
+        QCOMPARE(color, QColor(224, 224, 224));
+    } else {
+        QVERIFY2(color.red() < 10 && qAbs(color.green() - 128) < 10, qPrintable(color.name())); // darkCyan
+    }
+    QTRY_COMPARE(shownImage(copy).size(), drawn);
+    QTextDocument printed; // printing decodes at once
+    QTextCursor(&printed).insertFragment(QTextDocumentFragment(&copy));
+    copyPictures(copy, &printed);
+    decodePicturesNow(&printed);
+    QCOMPARE(shownImage(printed).size(), drawn);
 }
 
 QTEST_MAIN(TestRtfPictures)
