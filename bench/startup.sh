@@ -1,33 +1,56 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Quorvel
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up time and memory of Jotlet with 1, 20 and 100 notes in the main note file, side by side with the
-# toolkit's floor (bench/floor_notes: the same number of frameless QTextEdit windows). Time is from launching the
-# process until all its windows are visible (polled with xdotool every 5 ms); memory is the resident set at that
-# moment. Runs on a private Xvfb with openbox. Usage: bench/startup.sh [build-dir] [runs]
+# Start-up time and memory of Jotlet with 1, 20, 100 and 500 notes in the main note file, side by side with the
+# toolkit's floor (bench/floor_notes: the same number of frameless QTextEdit windows), and of 100 notes that each
+# hold a 2,048 px picture against the same 100 notes without it. Time is from launching the process until all its
+# windows are visible (polled with xdotool every 5 ms); memory is the resident set at that moment and a second later,
+# when what is drawn after the windows show (pictures decoded on a worker thread) is in it. The programs take turns
+# in each round, so a busy moment of the machine falls on both; the least of the rounds is reported.
+# Runs on a private Xvfb with openbox. Usage: bench/startup.sh [build-dir] [rounds]
 set -eu
 build=${1:-build}
-runs=${2:-5}
+rounds=${2:-5}
 jotlet="$build/jotlet"
 floor="$build/bench/floor_notes"
 [ -x "$jotlet" ] && [ -x "$floor" ] || { echo "build $jotlet and $floor first" >&2; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
-main_note_file() { # n
+# A 2,048 px PNG (a gradient) as hex, for the picture notes.
+picture_hex() {
+    python3 - <<'EOF'
+import struct, zlib
+side = 2048
+raw = bytearray()
+for y in range(side):
+    raw.append(0)
+    for x in range(side):
+        raw += bytes(((x // 8) & 255, (y // 8) & 255, 160))
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+png = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0))
+       + chunk(b"IDAT", zlib.compress(bytes(raw), 6)) + chunk(b"IEND", b""))
+print(png.hex())
+EOF
+}
+
+main_note_file() { # n [picture-hex]
+    local picture=""
+    [ $# -gt 1 ] && picture="{\\pict\\pngblip\\picw2048\\pich2048\\picwgoal1500\\pichgoal1500 $2}\\par "
     printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES version="1.0.0.1">\r\n'
     for ((i = 0; i < $1; i++)); do
-        printf '<NOTE>\r\n<COLOR>yellow</COLOR>\r\n<DATA>{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 Comic Sans MS;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 note %d: call Anna about the \\b trip\\b0\\par\r\n}\r\n</DATA>\r\n<TIMEDATE>12/6/2026 3:04:05 PM</TIMEDATE>\r\n<HEIGHT>2085</HEIGHT>\r\n<WIDTH>2325</WIDTH>\r\n<LEFT>%d</LEFT>\r\n<TOP>%d</TOP>\r\n</NOTE>\r\n' \
-            "$i" $((300 + (i % 10) * 1800)) $((300 + (i / 10) * 900))
+        printf '<NOTE>\r\n<COLOR>yellow</COLOR>\r\n<DATA>{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 Comic Sans MS;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 %snote %d: call Anna about the \\b trip\\b0\\par\r\n}\r\n</DATA>\r\n<TIMEDATE>12/6/2026 3:04:05 PM</TIMEDATE>\r\n<HEIGHT>2085</HEIGHT>\r\n<WIDTH>2325</WIDTH>\r\n<LEFT>%d</LEFT>\r\n<TOP>%d</TOP>\r\n</NOTE>\r\n' \
+            "$picture" "$i" $((300 + (i % 10) * 1800)) $((300 + (i / 10 % 10) * 900))
     done
     printf '</NOTES>\r\n'
 }
 
-# Prints "milliseconds rss-kB" for one start of the command, which must show $1 windows.
+# Prints "milliseconds rss-kB rss-kB-a-second-later" for one start of the command, which must show $1 windows.
 measure() { # n command...
     local n=$1
     shift
-    local start now pid shown rss
+    local start now pid shown rss settled
     start=$(date +%s%N)
     "$@" >/dev/null 2>&1 &
     pid=$!
@@ -39,26 +62,46 @@ measure() { # n command...
     done
     now=$(date +%s%N)
     rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+    sleep 1
+    settled=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
     kill -TERM "$pid"
     wait "$pid" 2>/dev/null || true
-    echo "$(((now - start) / 1000000)) $rss"
+    echo "$(((now - start) / 1000000)) $rss $settled"
 }
 
-printf '%-6s %-8s %10s %10s\n' notes program "ms" "RSS kB"
-for n in 1 20 100; do
-    for program in jotlet floor; do
-        results=()
-        for ((r = 0; r < runs; r++)); do
-            if [ "$program" = jotlet ]; then
-                main_note_file "$n" > "$JOTLET_HOME/jotlet.dat"
-                results+=("$(measure "$n" "$jotlet")")
-                rm -f "$JOTLET_HOME/jotlet.dat"
-            else
-                results+=("$(measure "$n" "$floor" "$n")")
-            fi
-        done
-        ms=$(printf '%s\n' "${results[@]}" | cut -d' ' -f1 | median)
-        kb=$(printf '%s\n' "${results[@]}" | cut -d' ' -f2 | median)
-        printf '%-6s %-8s %10s %10s\n' "$n" "$program" "$ms" "$kb"
+least() { sort -n | head -1; }
+
+declare -A results
+hex=$(picture_hex)
+main_note_file 100 "$hex" > "$scratch/pictures.dat"
+for ((r = 0; r < rounds; r++)); do
+    for n in 1 20 100 500; do
+        main_note_file "$n" > "$JOTLET_HOME/jotlet.dat"
+        results[jotlet-$n]+="$(measure "$n" "$jotlet")"$'\n'
+        rm -f "$JOTLET_HOME/jotlet.dat"
+        results[floor-$n]+="$(measure "$n" "$floor" "$n")"$'\n'
     done
+    cp "$scratch/pictures.dat" "$JOTLET_HOME/jotlet.dat"
+    results[pictures-100]+="$(measure 100 "$jotlet")"$'\n'
+    rm -f "$JOTLET_HOME/jotlet.dat"
+done
+
+column() { printf '%s' "${results[$1]}" | awk -v c="$2" 'NF {print $c}' | least; }
+printf '%-6s %-16s %8s %10s %16s\n' notes program "ms" "RSS kB" "RSS kB 1 s on"
+for key in jotlet-1 floor-1 jotlet-20 floor-20 jotlet-100 floor-100 jotlet-500 floor-500 pictures-100; do
+    printf '%-6s %-16s %8s %10s %16s\n' "${key##*-}" "${key%-*}" "$(column "$key" 1)" "$(column "$key" 2)" \
+        "$(column "$key" 3)"
+done
+echo
+for n in 1 20 100 500; do
+    awk -v n="$n" -v j="$(column jotlet-$n 1)" -v f="$(column floor-$n 1)" \
+        'BEGIN {printf "%d notes: Jotlet %.2fx the floor\n", n, j / f}'
+done
+awk -v p="$(column pictures-100 1)" -v j="$(column jotlet-100 1)" -v pr="$(column pictures-100 3)" \
+    -v jr="$(column jotlet-100 3)" \
+    'BEGIN {printf "100 picture notes: %.2fx the time of 100 plain ones, %.1f MB against %.1f MB a second on\n", p / j, pr / 1024, jr / 1024}'
+for program in jotlet floor; do
+    awk -v program="$program" -v a="$(column $program-20 2)" -v b="$(column $program-100 2)" \
+        -v c="$(column $program-500 2)" \
+        'BEGIN {printf "%s: %.0f KB per extra note from 20 to 100, %.0f KB from 100 to 500\n", program, (b - a) / 80, (c - b) / 400}'
 done

@@ -21,9 +21,14 @@
 #include "support/files.h"
 #include "support/settings.h"
 
+#include <QTimer>
+
 namespace jotlet {
 
 namespace {
+
+// How long after a change the word or character count is brought up to date.
+constexpr int kRecountMs = 150;
 
 // A new time stamp: the same form whatever the locale of the session writing or reading it (ISO 8601's date and a
 // 24-hour time). Stamps a note already carries are kept as they were written.
@@ -137,7 +142,18 @@ void Note::onTextChanged()
     if (isUnsaved()) {
         noteMarkChange();
     }
-    showCounts();
+    if (m_captionType == WordCount || m_captionType == CharacterCount) {
+        // Counted over the whole text: not at every key, but when the typing has gone on a moment (or paused).
+        if (!m_counting) {
+            m_counting = new QTimer(this);
+            m_counting->setSingleShot(true);
+            m_counting->setInterval(kRecountMs);
+            connect(m_counting, &QTimer::timeout, this, &Note::showCounts);
+        }
+        if (!m_counting->isActive()) {
+            m_counting->start();
+        }
+    }
 }
 
 void Note::showCounts()
@@ -476,7 +492,11 @@ void Note::setCaptionType(int type)
     }
     m_captionType = type;
     m_record.CaptionType = type;
-    setSubCaptionText(subCaptionText(type, m_record.TimeDate, m_wordCount, int(m_text->text().size()), m_filePath));
+    if (type == WordCount || type == CharacterCount) {
+        showCounts();
+    } else {
+        setSubCaptionText(subCaptionText(type, m_record.TimeDate, 0, 0, m_filePath));
+    }
 }
 
 void Note::refreshSubCaption()

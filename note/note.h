@@ -19,6 +19,8 @@
 #include <memory>
 #include <optional>
 
+class QTimer;
+
 namespace jotlet {
 
 class Note;
@@ -287,6 +289,7 @@ private:
     quint32 m_colorValue = 0;
     int m_captionType = 0;
     qint32 m_wordCount = 0;
+    QTimer* m_counting = nullptr; // the word or character count shown, brought up to date after typing
     StyleChecks m_styleChecks;
     bool m_titleShown = false;
     // The unsaved mark derives from these two (isUnsaved()): the text or look changed since the note was last in
