@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtf/pictures.h"
 
+#include "support/handover.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
@@ -14,7 +16,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
-#include <QThreadPool>
 #include <QUrl>
 
 namespace jotlet {
@@ -106,20 +107,14 @@ QImage decodedForShowing(const StoredPicture& stored, const QSize& shown)
 // Decodes the picture on a worker thread and gives it to the document, which then draws it again.
 void decodeOnWorker(QTextDocument* doc, const QUrl& name, const StoredPicture& stored, const QSize& shown)
 {
-    QPointer<QTextDocument> target(doc);
-    QThreadPool::globalInstance()->start([target, name, stored, shown] {
-        const QImage image = decodedForShowing(stored, shown);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [target, name, image] {
-                if (target) {
-                    target->addResource(QTextDocument::ImageResource, name, image);
-                    target->addResource(kStoredResource, undecodedName(name.toString()), QVariantList());
-                    emit target->documentLayout()->update();
-                }
-            },
-            Qt::QueuedConnection);
+    auto* watcher = new QFutureWatcher<QImage>(doc); // gone with the document, whose picture is then not wanted
+    QObject::connect(watcher, &QFutureWatcher<QImage>::finished, doc, [doc, watcher, name] {
+        doc->addResource(QTextDocument::ImageResource, name, resultOf(*watcher));
+        doc->addResource(kStoredResource, undecodedName(name.toString()), QVariantList());
+        emit doc->documentLayout()->update();
+        watcher->deleteLater();
     });
+    runInPool(*watcher, [stored, shown] { return decodedForShowing(stored, shown); });
 }
 
 // The document's way to the images of pictures it holds undecoded, asked for the first time one is drawn.
