@@ -341,6 +341,9 @@ void TestRtfPictures::picturesAreDecodedWhenDrawn()
     }
     QCOMPARE(shownImage(doc).size(), drawn);
     QCOMPARE(picturesOf(doc).first().stored.data, bytes);
+    QTextDocument again; // saved and read again: byte for byte
+    QVERIFY(readRtf(writeRtf(doc), &again));
+    QCOMPARE(picturesOf(again).first().stored.data, bytes);
     const QColor color = shownImage(doc).pixelColor(1, 1);
     if (drawn == QSize(200, 125)) {
         QCOMPARE(color, QColor(224, 224, 224));

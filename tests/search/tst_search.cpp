@@ -40,6 +40,8 @@ private slots:
     void storedNotes_data();
     void storedNotes();
     void openNotesComeFirst();
+    void typingGivesWhatAFreshSearchGives_data();
+    void typingGivesWhatAFreshSearchGives();
     void unreadableFileLoggedOnce();
     void cacheIsOnlyACache();
     void indexAndWindowReadAtOnce();
@@ -215,6 +217,49 @@ void TestSearch::storedNotes()
         index({file});
     }
     QCOMPARE(search(typed), found);
+}
+
+void TestSearch::typingGivesWhatAFreshSearchGives_data()
+{
+    // Each step is typed into the same search, as a person types and deletes; "@" rewrites the file first, adding
+    // a note that matches.
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("letter by letter") << QStringList {"t", "tr", "tri", "trip"};
+    QTest::newRow("backspace widens") << QStringList {"trip", "tri", "tr"};
+    QTest::newRow("a second word, then less of it") << QStringList {"trip", "trip ro", "trip r"};
+    QTest::newRow("a word typed over another") << QStringList {"trio", "trip"};
+    QTest::newRow("the file changed while typing") << QStringList {"tri", "@trip"};
+}
+
+void TestSearch::typingGivesWhatAFreshSearchGives()
+{
+    QFETCH(QStringList, steps);
+    const QString file = m_folder.filePath(QStringLiteral("trips.not"));
+    NoteList notes {sampleNote(QStringLiteral("trip to rome")),
+                    sampleNote(QStringLiteral("tripod")),
+                    sampleNote(QStringLiteral("trio music")),
+                    sampleNote(QStringLiteral("strip"))};
+    QVERIFY(saveNotesFile(notes, file));
+    index({file});
+    const auto places = [](const NoteSearch& search) {
+        QStringList where;
+        for (const SearchResult& result : search.results()) {
+            where << result.where;
+        }
+        return where;
+    };
+    for (QString typed : std::as_const(steps)) {
+        if (typed.startsWith(QLatin1Char('@'))) {
+            typed.remove(0, 1);
+            notes << sampleNote(QStringLiteral("tripwire"));
+            QVERIFY(saveNotesFile(notes, file));
+            index({file});
+        }
+        m_search->setQuery(typed);
+        NoteSearch fresh(m_board, *m_index);
+        fresh.setQuery(typed);
+        QCOMPARE(places(*m_search), places(fresh));
+    }
 }
 
 void TestSearch::openNotesComeFirst()
