@@ -31,6 +31,9 @@ struct NoteFileError
 
 // Note files are refused above this size: a note file of 10,000 notes of a few lines each is about 27 MB.
 inline constexpr qint64 kMaxNoteFileBytes = 32LL * 1024 * 1024;
+// The program's own files of kept notes (the main note file and the recovery journal) hold every open note with its
+// pictures, so they may hold more: what the program keeps there at the end of a session it must read back.
+inline constexpr qint64 kMaxKeptNotesBytes = 512LL * 1024 * 1024;
 
 // Elements nest three deep in a note file (NOTES, NOTE, DATA); files nested deeper than this are refused before
 // they are parsed, since the document parser's time grows steeply with the depth.

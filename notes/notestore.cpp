@@ -40,8 +40,23 @@ void logContentError(const NoteFileError& error, const QString& path)
     logError(kProcessXMLData, error.number, error.description() + QStringLiteral(" ('%1')").arg(path));
 }
 
+namespace {
+
+// How large the file may be: a note file, or one of the program's own files of kept notes.
+qint64 sizeLimitOf(const QString& path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    return file == QFileInfo(mainNoteFilePath()).absoluteFilePath()
+                   || file == QFileInfo(recoveryJournalPath()).absoluteFilePath()
+               ? kMaxKeptNotesBytes
+               : kMaxNoteFileBytes;
+}
+
+} // namespace
+
 bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* error)
 {
+    const qint64 limit = sizeLimitOf(path);
     QFile file(path);
     if (!QFileInfo::exists(path)) {
         *error = {kErrFileNotFound, Problem(QT_TRANSLATE_NOOP("Problem", "File not found: '%1'"), {path})};
@@ -63,16 +78,16 @@ bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* er
                   Problem(QT_TRANSLATE_NOOP("Problem", "Cannot open '%1': %2"), {path, file.errorString()})};
         return false;
     }
-    *bytes = file.size() > kMaxNoteFileBytes ? QByteArray() : file.read(kMaxNoteFileBytes + 1);
+    *bytes = file.size() > limit ? QByteArray() : file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = {kErrPathFileAccess,
                   Problem(QT_TRANSLATE_NOOP("Problem", "Cannot read '%1': %2"), {path, file.errorString()})};
         return false;
     }
-    if (file.size() > kMaxNoteFileBytes || bytes->size() > kMaxNoteFileBytes) {
+    if (file.size() > limit || bytes->size() > limit) {
         *error = {kErrPathFileAccess,
                   Problem(QT_TRANSLATE_NOOP("Problem", "'%1' is larger than %2 MB, too large for a note file"),
-                          {path, kMaxNoteFileBytes / (1024 * 1024)})};
+                          {path, limit / (1024 * 1024)})};
         return false;
     }
     return true;
@@ -81,12 +96,13 @@ bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* er
 bool writeNoteBytes(const QString& path, const QByteArray& bytes, NoteFileError* error)
 {
     // A file the program could not read back is never written: what the file held stays as it was.
-    if (bytes.size() > kMaxNoteFileBytes) {
+    const qint64 limit = sizeLimitOf(path);
+    if (bytes.size() > limit) {
         *error = {kErrPathFileAccess,
                   Problem(QT_TRANSLATE_NOOP("Problem",
                                             "'%1' would be %2 MB, more than the %3 MB a note file may hold; make its "
                                             "pictures smaller or fewer"),
-                          {path, (bytes.size() + 1024 * 1024 - 1) / (1024 * 1024), kMaxNoteFileBytes / (1024 * 1024)})};
+                          {path, (bytes.size() + 1024 * 1024 - 1) / (1024 * 1024), limit / (1024 * 1024)})};
         return false;
     }
     Problem message;

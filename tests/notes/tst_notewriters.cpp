@@ -71,6 +71,7 @@ private slots:
     void appendToEmptyRoot();
     void appendToBrokenFileChangesNothing();
     void saveMainNoteThreeTimes();
+    void keptNotesHoldMoreThanANoteFile();
     void failuresKeepTheOldFile_data();
     void failuresKeepTheOldFile();
     void fullDiskKeepsTheOldFile_data();
@@ -248,6 +249,20 @@ void TestNoteWriters::saveMainNoteThreeTimes()
     QCOMPARE(notes.first().FileName, mainNoteFilePath());
 }
 
+void TestNoteWriters::keptNotesHoldMoreThanANoteFile()
+{
+    // Notes with pictures open at the end of a session can come to more than a note file may hold: the main note
+    // file and the recovery journal take them, and give them back.
+    const NoteRecord big = makeNote(QString(int(kMaxNoteFileBytes) + 1, QLatin1Char('x')), QStringLiteral("big"));
+    QVERIFY(addToMainNoteFile(big));
+    QCOMPARE(colors(loadMainNoteFile()), QStringList {QStringLiteral("big")});
+    QVERIFY(QFile::rename(mainNoteFilePath(), recoveryJournalPath()));
+    bool damaged = true;
+    QCOMPARE(colors(loadNoteFileLeniently(recoveryJournalPath(), &damaged)), QStringList {QStringLiteral("big")});
+    QVERIFY(!damaged);
+    QVERIFY(!saveNoteFile(big, path(QStringLiteral("other.not")))); // a note file of its own may not
+}
+
 void TestNoteWriters::failuresKeepTheOldFile_data()
 {
     QTest::addColumn<QString>("writer");
@@ -255,6 +270,9 @@ void TestNoteWriters::failuresKeepTheOldFile_data()
     for (const char* writer : {"SaveNote", "AppendNote", "SaveMainNote"}) {
         for (const char* fault :
              {"full disk", "read-only folder", "target is a folder", "more than a note file holds"}) {
+            if (qstrcmp(writer, "SaveMainNote") == 0 && qstrcmp(fault, "more than a note file holds") == 0) {
+                continue; // the kept notes may hold more (keptNotesHoldMoreThanANoteFile)
+            }
             QTest::addRow("%s, %s", writer, fault) << QString::fromLatin1(writer) << QString::fromLatin1(fault);
         }
     }
