@@ -79,7 +79,7 @@ enum class Command {
     RemoveFormat,
     AlignSelection,
     // The note itself
-    NoteColor,    // 0-7 the colours, 9 a custom colour
+    NoteColor,    // 0-7 the colours (kNoteColors), kCustomColorIndex a colour of the user's choosing
     DarkLook,     // the note's dark look on or off, whatever the program's setting
     Transparency, // 0-3: low, medium, high, off
     AlwaysOnTop,

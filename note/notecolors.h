@@ -24,6 +24,8 @@ inline constexpr NoteColor kNoteColors[] = {
     {"purple", 0xF2A5E6},
     {"tang", 0x5FC2F0},
 };
+// The Color menu's "Custom Color..." item, after the eight colours and a separator.
+inline constexpr int kCustomColorIndex = 9;
 // A colour name (any case) or a decimal colour value as 0x00BBGGRR: a plain value 0 .. 0xFFFFFF, or a value with
 // the top bit set naming a system colour (translated through the palette). Nothing for any other text.
 std::optional<quint32> noteColorValue(const QString& text);

@@ -206,7 +206,7 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
     case Command::NoteColor:
         if (index >= 0 && index < int(std::size(kNoteColors))) {
             setColor(QString::number(kNoteColors[index].value), true);
-        } else if (index == 9) {
+        } else if (index == kCustomColorIndex) {
             chooseCustomColor();
         }
         break;

@@ -3,6 +3,7 @@
 #include "window/notemenus.h"
 
 #include "note/note.h"
+#include "note/notecolors.h"
 #include "window/menuicons.h"
 #include "window/translucency.h"
 #include "window/windowhelpers.h"
@@ -130,7 +131,7 @@ const MenuSpec kMainMenu[] = {
     //: A note colour: tangerine orange.
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Tang"), "mnuSetColor(7)", Command::NoteColor, 7, nullptr, Checkable, nullptr},
     {2, "-", "mnuSetColor(8)", Command::None, -1, nullptr, 0, nullptr},
-    {2, QT_TRANSLATE_NOOP("NoteMenus", "&Custom Color"), "mnuSetColor(9)", Command::NoteColor, 9, nullptr, 0, "Color"},
+    {2, QT_TRANSLATE_NOOP("NoteMenus", "&Custom Color"), "mnuSetColor(9)", Command::NoteColor, kCustomColorIndex, nullptr, 0, "Color"},
     {2, "-", "mnuLookSeparator", Command::None, -1, nullptr, 0, nullptr},
     {2, QT_TRANSLATE_NOOP("NoteMenus", "&Dark"), "mnuDarkLook", Command::DarkLook, -1, nullptr, Checkable, nullptr},
     {1, QT_TRANSLATE_NOOP("NoteMenus", "&Transparency"), "mnuTransparentMain", Command::None, -1, nullptr, 0, nullptr},

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filefaults.h"
 #include "platform/autostart.h"
-#include "platform/autostartentry.h"
 #include "support/appinfo.h"
 #include "support/errorlog.h"
 #include "support/settings.h"
@@ -89,11 +88,7 @@ private slots:
     void valuesThatDoNotConvert();
     void unwritableSettings_data();
     void unwritableSettings();
-    void autostartEntry();
-    void autostartUnwritableIsLogged();
     void fullDiskKeepsSettingsAndAutostart();
-    void execQuoting_data();
-    void execQuoting();
 };
 
 void TestSettings::initTestCase()
@@ -375,61 +370,6 @@ void TestSettings::unwritableSettings()
     // Reading goes on with the defaults.
     QCOMPARE(SettingsStore::read(QStringLiteral("Color"), QStringLiteral("yellow")), QStringLiteral("yellow"));
     QVERIFY(!writeNoteLook(NoteLook(), true, &error));
-}
-
-void TestSettings::autostartEntry()
-{
-    QVERIFY(registerAutostart());
-    QVERIFY(QFile::exists(autostartFile()));
-    const QString program = registeredAutostartProgram();
-    QCOMPARE(program, QCoreApplication::applicationFilePath());
-    QVERIFY(QFileInfo(program).isAbsolute());
-    QFile entry(autostartFile());
-    QVERIFY(entry.open(QIODevice::ReadOnly));
-    const QByteArray text = entry.readAll();
-    QVERIFY(text.startsWith("[Desktop Entry]\n"));
-    QVERIFY(text.contains("\nType=Application\n"));
-
-    removeAutostart();
-    QVERIFY(!QFile::exists(autostartFile()));
-    removeAutostart(); // nothing to remove: swallowed
-    QVERIFY(logText().isEmpty());
-}
-
-void TestSettings::autostartUnwritableIsLogged()
-{
-    makeFile(configRoot() + QStringLiteral("/autostart"));
-    QVERIFY(!registerAutostart());
-    const QByteArray log = logText();
-    QVERIFY2(log.contains("\tmodMain: RunAtStartUp\t26001\tFailed to"), log.constData());
-    removeAutostart();
-}
-
-void TestSettings::execQuoting_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QString>("execValue");
-    QTest::newRow("plain") << "/usr/bin/jotlet"
-                           << "/usr/bin/jotlet";
-    QTest::newRow("blank") << "/opt/My Notes/jotlet"
-                           << "\"/opt/My Notes/jotlet\"";
-    QTest::newRow("dollar and quote") << "/opt/a$b\"c/jotlet"
-                                      << "\"/opt/a\\\\$b\\\\\"c/jotlet\"";
-    QTest::newRow("percent") << "/opt/100%/jotlet"
-                             << "/opt/100%%/jotlet";
-    QTest::newRow("backslash") << "/opt/a\\b/jotlet"
-                               << "\"/opt/a\\\\\\\\b/jotlet\"";
-}
-
-void TestSettings::execQuoting()
-{
-    QFETCH(QString, program);
-    QFETCH(QString, execValue);
-    QCOMPARE(quoteExecArgument(program), execValue);
-    const QString entry = autostartEntryText(QStringLiteral("Jotlet"), program);
-    QCOMPARE(autostartEntryProgram(entry), program);
-    // Skipped by the session once the program is gone.
-    QVERIFY(entry.contains(QStringLiteral("\nTryExec=") + QString(program).replace(u'\\', QStringLiteral("\\\\"))));
 }
 
 void TestSettings::fullDiskKeepsSettingsAndAutostart()
