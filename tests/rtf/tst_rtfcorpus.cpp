@@ -17,9 +17,38 @@ using namespace jotlet;
 
 namespace {
 
-QString corpusDir()
+// The files copied into the repository, and the whole corpus beside the checkout (with files whose terms keep them
+// out of the repository), when it is there.
+QString ownCorpusDir()
+{
+    return QStringLiteral(JOTLET_TEST_DATA_DIR "/rtf-corpus");
+}
+
+QString sharedCorpusDir()
 {
     return QStringLiteral(JOTLET_CORPUS_DIR "/rtf");
+}
+
+// Base names with the folder each is read from.
+QList<std::pair<QString, QString>> corpusFiles()
+{
+    QList<std::pair<QString, QString>> files;
+    QStringList seen;
+    for (const QString& dir : {ownCorpusDir(), sharedCorpusDir()}) {
+        for (const QString& name : QDir(dir).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name)) {
+            if (!seen.contains(name)) {
+                seen << name;
+                files.append({dir, name.chopped(4)});
+            }
+        }
+    }
+    return files;
+}
+
+QString corpusFile(const QString& base, const QString& suffix)
+{
+    const QString own = ownCorpusDir() + QLatin1Char('/') + base + suffix;
+    return QFile::exists(own) ? own : sharedCorpusDir() + QLatin1Char('/') + base + suffix;
 }
 
 QString normalized(QString text)
@@ -52,6 +81,31 @@ const QStringList kNotCompared = {
     "rtfpipe__rtf2xml_japanese",
     "pandoc__unicode",
     "tika__testRTFUnicodeUCNControlWordCharacterDoubling",
+};
+
+// Files on which the text differs from the peer's as the reader stands (links, list markers, encodings the peer
+// does not decode).
+const QStringList kKnownDisagreements = {
+    "pandoc__list_legacy",
+    "pandoc__list_simple",
+    "rtfjs__hyperlink",
+    "rtfpipe__ListGoogle",
+    "rtfpipe__RtfParserTest_8",
+    "rtfpipe__Test01",
+    "rtfpipe__nested_table_report",
+    "striprtf__TX_RTF32_18",
+    "striprtf__calcium_score",
+    "striprtf__encoding",
+    "striprtf__hyperlink",
+    "striprtf__issue_15",
+    "striprtf__mac_textedit_hyperlink",
+    "striprtf__specialchars",
+    "tika__testFontAfterBufferedText",
+    "tika__testRTFHyperlinkAndStyles",
+    "tika__testRTFWordPadCzechCharacters",
+    "rtfpipe__phprtflite_lists",
+    "rtfpipe__phprtflite_paragraphs_fonts",
+    "rtfpipe__rtf2xml_char_upper_ranges_hex",
 };
 
 const QStringList kRichEditFiles = {
@@ -99,18 +153,20 @@ private slots:
 
 void TestRtfCorpus::initTestCase()
 {
-    if (!QDir(corpusDir()).exists()) {
-        QSKIP("the shared corpus is not beside the checkout");
+    if (!QDir(sharedCorpusDir()).exists()) {
+        qInfo("the shared corpus is not beside the checkout: the 21 files it holds beyond the repository's 103 "
+              "(tests/data/rtf-corpus/README.md) are not read");
     }
 }
 
 void TestRtfCorpus::everyFileLoads()
 {
-    const QStringList files = QDir(corpusDir()).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
-    QCOMPARE(files.size(), 124);
-    for (const QString& name : files) {
+    const QList<std::pair<QString, QString>> files = corpusFiles();
+    QCOMPARE(files.size(), QDir(sharedCorpusDir()).exists() ? 124 : 103);
+    for (const auto& [dir, base] : files) {
+        const QString name = base + QStringLiteral(".rtf");
         QTextDocument doc;
-        QVERIFY2(readRtf(fileBytes(corpusDir() + QLatin1Char('/') + name), &doc), qPrintable(name));
+        QVERIFY2(readRtf(fileBytes(dir + QLatin1Char('/') + name), &doc), qPrintable(name));
         // Whatever was read can be written and read again.
         QTextDocument again;
         QVERIFY2(readRtf(writeRtf(doc), &again), qPrintable(name));
@@ -120,18 +176,16 @@ void TestRtfCorpus::everyFileLoads()
 
 void TestRtfCorpus::textAgreesWithPeer()
 {
-    const QStringList files = QDir(corpusDir()).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
     int compared = 0;
     QStringList disagreeing;
-    for (const QString& name : files) {
-        const QString base = name.chopped(4);
+    for (const auto& [dir, base] : corpusFiles()) {
         if (kNotCompared.contains(base)) {
             continue;
         }
         ++compared;
-        const QString ours = normalized(rtfToPlainText(fileBytes(corpusDir() + QLatin1Char('/') + name)));
+        const QString ours = normalized(rtfToPlainText(fileBytes(dir + QLatin1Char('/') + base + ".rtf")));
         const QString peer
-            = normalized(QString::fromUtf8(fileBytes(corpusDir() + QLatin1Char('/') + base + ".unrtf-html.txt")));
+            = normalized(QString::fromUtf8(fileBytes(dir + QLatin1Char('/') + base + ".unrtf-html.txt")));
         if (ours != peer) {
             disagreeing << base;
         }
@@ -142,15 +196,20 @@ void TestRtfCorpus::textAgreesWithPeer()
           compared,
           share * 100);
     qInfo("disagreeing: %s", qPrintable(disagreeing.join(QStringLiteral(", "))));
-    // The remaining differences are the peer's: see the notes on each file in the issue log.
-    QVERIFY2(share >= 0.80, qPrintable(disagreeing.join(QStringLiteral(", "))));
+    // The differences left are known, most of them the peer's (see the notes on each file in the corpus README): a
+    // file that starts to disagree is a change in the reader.
+    for (const QString& base : std::as_const(disagreeing)) {
+        QVERIFY2(kKnownDisagreements.contains(base), qPrintable(base + QStringLiteral(" now disagrees with the peer")));
+    }
 }
 
 void TestRtfCorpus::richEditFilesKeepParagraphs_data()
 {
     QTest::addColumn<QString>("base");
     for (const QString& base : kRichEditFiles) {
-        QTest::newRow(qPrintable(base)) << base;
+        if (QFile::exists(corpusFile(base, QStringLiteral(".rtf")))) {
+            QTest::newRow(qPrintable(base)) << base;
+        }
     }
 }
 
@@ -158,7 +217,7 @@ void TestRtfCorpus::richEditFilesKeepParagraphs()
 {
     QFETCH(QString, base);
     QTextDocument loaded;
-    QVERIFY(readRtf(fileBytes(corpusDir() + QLatin1Char('/') + base + ".rtf"), &loaded));
+    QVERIFY(readRtf(fileBytes(corpusFile(base, QStringLiteral(".rtf"))), &loaded));
     const QByteArray saved = writeRtf(loaded);
     QTextDocument reloaded;
     QVERIFY(readRtf(saved, &reloaded));
