@@ -645,7 +645,7 @@ void Parser::paragraphKeyword(Kw kw, bool hasParam, int param)
 {
     switch (kw) {
     case Kw::Pard:
-        m_para = ParaProps();
+        m_para = ParagraphProps();
         break;
     case Kw::Ql:
         m_para.align = Qt::AlignLeft;

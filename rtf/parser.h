@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rtf/codepages.h"
+#include "rtf/paragraphprops.h"
 
 // The RTF parser behind readRtf(), split by concern: the keyword table (keywords.cpp), groups, control words and
 // characters (parser.cpp), and building the document's paragraphs and runs (parsertext.cpp). Internal to rtf/.
@@ -24,8 +25,6 @@ class QTextList;
 namespace jotlet::rtfparse {
 
 enum class Dest { Text, Skip, FontTable, ColorTable, PnText, Pn, PnAffix, Pict };
-
-enum class ListKind { None, Bullet, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman };
 
 struct CharProps
 {
@@ -53,17 +52,6 @@ struct GroupState
     Dest dest = Dest::Text;
     CharProps chr;
     int uc = 1;
-};
-
-struct ParaProps
-{
-    Qt::Alignment align = Qt::AlignLeft;
-    int li = 0;
-    int ri = 0;
-    int fi = 0;
-    ListKind list = ListKind::None;
-    QString listPrefix;
-    QString listSuffix = QStringLiteral(".");
 };
 
 // A \pict group as it is read: its kind, its bytes (from hex or \bin) and its sizes.
@@ -255,14 +243,14 @@ private:
     QTextCharFormat m_format;
     bool m_formatValid = false;
 
-    ParaProps m_para;
+    ParagraphProps m_para;
     bool m_paragraphPending = false; // a \par was read; the next content starts a new block
     bool m_blockTouched = false;
     QString m_pnText;
     QString m_pnAffix; // the text of {\pntxta ...} or {\pntxtb ...}
     bool m_affixIsPrefix = false;
     QTextList* m_list = nullptr;
-    ParaProps m_listProps;
+    ParagraphProps m_listProps;
     int m_lastListBlock = -1;
 };
 

@@ -37,7 +37,7 @@ QTextListFormat::Style listStyle(ListKind kind)
 enum class CheckState { None, Unchecked, Checked };
 
 // A bulleted paragraph whose bullet is a ballot box is a check item: ☐ unticked, ☒ or ☑ ticked.
-CheckState checkStateOfBullet(const ParaProps& para)
+CheckState checkStateOfBullet(const ParagraphProps& para)
 {
     if (para.list != ListKind::Bullet) {
         return CheckState::None;

@@ -3,6 +3,7 @@
 #include "rtf/writer.h"
 
 #include "rtf/format.h"
+#include "rtf/paragraphprops.h"
 #include "rtf/pictures.h"
 #include "support/codepage.h"
 
@@ -31,21 +32,6 @@ struct RunProps
     int vertical = 0;
 };
 
-struct ParaProps
-{
-    Qt::Alignment align = Qt::AlignLeft;
-    int li = 0;
-    int ri = 0;
-    int fi = 0;
-    int listStyle = 0; // 0: not a list item, else a QTextListFormat::Style
-    QTextBlockFormat::MarkerType check = QTextBlockFormat::MarkerType::NoMarker; // a check item's box
-    bool operator==(const ParaProps& o) const
-    {
-        return align == o.align && li == o.li && ri == o.ri && fi == o.fi && listStyle == o.listStyle
-               && check == o.check;
-    }
-};
-
 int twips(const QTextBlockFormat& format, int property, qreal pixels)
 {
     const int fromPixels = static_cast<int>(std::lround(pixels * kTwipsPerPixel));
@@ -65,6 +51,25 @@ bool isBulletStyle(int style)
            || style == QTextListFormat::ListSquare;
 }
 
+// The RTF list kind of a list's style: every bullet is a bullet, an unknown numbering a decimal one.
+ListKind listKindOf(int style)
+{
+    switch (style) {
+    case QTextListFormat::ListStyleUndefined:
+        return ListKind::None;
+    case QTextListFormat::ListLowerAlpha:
+        return ListKind::LowerAlpha;
+    case QTextListFormat::ListUpperAlpha:
+        return ListKind::UpperAlpha;
+    case QTextListFormat::ListLowerRoman:
+        return ListKind::LowerRoman;
+    case QTextListFormat::ListUpperRoman:
+        return ListKind::UpperRoman;
+    default:
+        return isBulletStyle(style) ? ListKind::Bullet : ListKind::Decimal;
+    }
+}
+
 class Writer
 {
 public:
@@ -80,10 +85,10 @@ private:
     int colorIndex(const QBrush& brush) const;
     QString familyOf(const QTextCharFormat& format) const;
     QString defaultFamily() const;
-    ParaProps paraProps(const QTextBlock& block) const;
+    ParagraphProps paraProps(const QTextBlock& block) const;
     void writeHeader();
     void writeBlock(const QTextBlock& block, bool first);
-    void writeParagraphStart(const QTextBlock& block, const ParaProps& props, bool full);
+    void writeParagraphStart(const QTextBlock& block, const ParagraphProps& props, bool full);
     void writeRun(const QTextCharFormat& format, const QString& text);
     void word(const char* control, int param);
     void word(const char* control);
@@ -99,7 +104,7 @@ private:
     bool m_hasCheckItems = false;
     QList<QColor> m_colors;
     RunProps m_run;
-    ParaProps m_para;
+    ParagraphProps m_para;
 };
 
 QString Writer::familyOf(const QTextCharFormat& format) const
@@ -260,18 +265,18 @@ void Writer::writeHeader()
     m_delimiter = true;
 }
 
-ParaProps Writer::paraProps(const QTextBlock& block) const
+ParagraphProps Writer::paraProps(const QTextBlock& block) const
 {
     const QTextBlockFormat format = block.blockFormat();
-    ParaProps props;
+    ParagraphProps props;
     const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
     props.align = (horizontal & (Qt::AlignHCenter | Qt::AlignRight | Qt::AlignJustify)) ? horizontal : Qt::AlignLeft;
     props.ri = twips(format, RtfProperty::RightIndentTwips, format.rightMargin());
     if (const QTextList* list = block.textList()) {
         // List items: the indents they were read with, or where they stand now and the hanging first line
         // rich-edit controls give a new bullet.
-        props.listStyle = list->format().style();
-        if (isBulletStyle(props.listStyle)) {
+        props.list = listKindOf(list->format().style());
+        if (props.list == ListKind::Bullet) {
             props.check = format.marker();
         }
         // A list made here indents by its list level; a list read from RTF by the item's own margin.
@@ -287,7 +292,7 @@ ParaProps Writer::paraProps(const QTextBlock& block) const
     return props;
 }
 
-void Writer::writeParagraphStart(const QTextBlock& block, const ParaProps& props, bool full)
+void Writer::writeParagraphStart(const QTextBlock& block, const ParagraphProps& props, bool full)
 {
     if (full) {
         word("pard");
@@ -306,8 +311,8 @@ void Writer::writeParagraphStart(const QTextBlock& block, const ParaProps& props
             m_delimiter = false;
             word("ls", props.check == QTextBlockFormat::MarkerType::Checked ? 2 : 1);
         }
-    } else if (props.listStyle != 0) {
-        const bool bullet = isBulletStyle(props.listStyle);
+    } else if (props.list != ListKind::None) {
+        const bool bullet = props.list == ListKind::Bullet;
         m_out += "{\\pntext";
         if (bullet) {
             m_out += "\\f" + QByteArray::number(m_symbolFont) + "\\'B7";
@@ -321,11 +326,11 @@ void Writer::writeParagraphStart(const QTextBlock& block, const ParaProps& props
             if (bullet) {
                 m_out += "{\\*\\pn\\pnlvlblt\\pnf" + QByteArray::number(m_symbolFont) + "\\pnindent0{\\pntxtb\\'B7}}";
             } else {
-                const char* style = props.listStyle == QTextListFormat::ListLowerAlpha   ? "pnlcltr"
-                                    : props.listStyle == QTextListFormat::ListUpperAlpha ? "pnucltr"
-                                    : props.listStyle == QTextListFormat::ListLowerRoman ? "pnlcrm"
-                                    : props.listStyle == QTextListFormat::ListUpperRoman ? "pnucrm"
-                                                                                         : "pndec";
+                const char* style = props.list == ListKind::LowerAlpha   ? "pnlcltr"
+                                    : props.list == ListKind::UpperAlpha ? "pnucltr"
+                                    : props.list == ListKind::LowerRoman ? "pnlcrm"
+                                    : props.list == ListKind::UpperRoman ? "pnucrm"
+                                                                         : "pndec";
                 const QTextListFormat list = block.textList()->format();
                 m_out += QByteArray("{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\") + style;
                 writeAffix("pntxtb", list.numberPrefix());
@@ -407,7 +412,7 @@ void Writer::writeRun(const QTextCharFormat& format, const QString& runText)
 
 void Writer::writeBlock(const QTextBlock& block, bool first)
 {
-    const ParaProps props = paraProps(block);
+    const ParagraphProps props = paraProps(block);
     writeParagraphStart(block, props, first || !(props == m_para));
     m_para = props;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
