@@ -49,8 +49,12 @@ void dragMouse(const QPoint& from, const QPoint& to, const std::function<bool()>
     // A person rests at the end before letting go; the window manager's sizing loop waits for the program to
     // follow each step and drops a step still waiting when the button goes up.
     QTest::qWait(300);
-    if (arrived) {
-        QTest::qWaitFor(arrived, 5000);
+    // Where the window has not followed the last step, the person moves the mouse a hair and back, which the window
+    // manager takes as a new step.
+    for (int nudge = 0; arrived && nudge < 3 && !QTest::qWaitFor(arrived, 2000); ++nudge) {
+        move(to + QPoint(1, 1));
+        QTest::qWait(50);
+        move(to);
     }
     runTool(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
     QTest::qWait(300);
