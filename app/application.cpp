@@ -192,8 +192,9 @@ JotletApplication::~JotletApplication()
 
 bool JotletApplication::start(const QString& commandLine)
 {
-    // Before the first note shows: whether it has a taskbar entry is decided as its window is mapped.
-    m_presence->start();
+    // Before the first note shows: whether it has a taskbar entry is decided as its window is mapped. The icon
+    // itself comes once the notes are up.
+    m_presence->prepare();
     // The notes folder's notes first: a start without other notes then opens no empty one beside them.
     setNotesFolder(readNotesFolder(), false);
     const std::optional<ImportRequest> import = importRequestOf(commandLine);
@@ -211,6 +212,7 @@ bool JotletApplication::start(const QString& commandLine)
     m_mainFileOpened = outcome.mainFileOpened;
     m_journal->setMainFileOpened(m_mainFileOpened);
     m_backups->start(); // the day's snapshot, once the notes show
+    QTimer::singleShot(0, m_presence, &DesktopPresence::showTray);
     tellLater(outcome.notices);
     if (import) {
         importNow(*import);

@@ -117,9 +117,23 @@ DesktopPresence::~DesktopPresence() = default;
 
 void DesktopPresence::start()
 {
+    prepare();
+    showTray();
+}
+
+void DesktopPresence::prepare()
+{
     m_options = readDesktopOptions();
     m_trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     createMenu();
+    m_trayLater = true;
+    applyOptions();
+}
+
+void DesktopPresence::showTray()
+{
+    // Looking the icon up in the icon theme reads the theme's index files: not before the notes show.
+    m_trayLater = false;
     applyOptions();
     takeNewNoteKey();
     m_trayWatch.start();
@@ -244,7 +258,7 @@ void DesktopPresence::applyOptions()
     m_showIcon->setChecked(m_options.showTrayIcon);
     m_outOfTaskbar->setChecked(m_options.keepNotesOutOfTaskbar);
     m_keepRunning->setChecked(m_options.keepRunning);
-    if (m_options.showTrayIcon && !m_tray) {
+    if (m_options.showTrayIcon && !m_tray && !m_trayLater) {
         m_tray = new QSystemTrayIcon(QIcon::fromTheme(QStringLiteral("jotlet"), QIcon(QStringLiteral(":/jotlet.svg"))),
                                      this);
         showToolTip();
@@ -267,12 +281,17 @@ bool DesktopPresence::trayShows() const
 void DesktopPresence::updateTaskbar()
 {
     // Without a tray icon the taskbar is the only way back to a note hidden behind other windows.
-    NoteWindow::keepOutOfTaskbar(m_options.keepNotesOutOfTaskbar && trayShows());
+    NoteWindow::keepOutOfTaskbar(m_options.keepNotesOutOfTaskbar && trayPromised());
+}
+
+bool DesktopPresence::trayPromised() const
+{
+    return trayShows() || (m_trayLater && m_options.showTrayIcon && m_trayAvailable);
 }
 
 bool DesktopPresence::keepsRunning() const
 {
-    return m_options.keepRunning && trayShows();
+    return m_options.keepRunning && trayPromised();
 }
 
 void DesktopPresence::setOption(bool DesktopOptions::*option, bool on)

@@ -46,6 +46,10 @@ public:
 
     // Reads the options, shows the tray icon and takes the new-note key.
     void start();
+    // start() in two halves, so that the notes show first: prepare() reads the options and decides the notes'
+    // taskbar entries as if the icon showed, showTray() then shows it and takes the key.
+    void prepare();
+    void showTray();
 
     // Whether the program stays in the tray when its last note closes: the user asked for it and the icon shows.
     bool keepsRunning() const;
@@ -83,6 +87,8 @@ private:
     void openManager();
     void onActivated(int reason);
     bool trayShows() const;
+    // The icon shows, or will once the notes are up.
+    bool trayPromised() const;
     void followTray();
     void showToolTip();
 
@@ -93,6 +99,7 @@ private:
     GlobalKey* m_key;
     QTimer m_trayWatch;
     bool m_trayAvailable = false;
+    bool m_trayLater = false; // prepared, the icon not shown yet
     DesktopNotifier* m_notifier;
     QAction* m_notesStart = nullptr; // the separator the open notes follow
     QList<QAction*> m_noteActions;

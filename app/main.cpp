@@ -186,6 +186,16 @@ QString commandLineText()
     return QDir::current().absoluteFilePath(path);
 }
 
+// The program's icon at the sizes the window manager is given, rendered at build time.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/windowicon/jotlet-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -212,7 +222,7 @@ int main(int argc, char* argv[])
     QApplication app(withPlatformCount, withPlatform.data());
     jotlet::applyApplicationIdentity();
     jotlet::installTranslations();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/jotlet.svg")));
+    QApplication::setWindowIcon(windowIcon());
     jotlet::installLogErrorMessageBox();
     jotlet::installQtDialogs();
 

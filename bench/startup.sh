@@ -13,7 +13,8 @@ build=${1:-build}
 rounds=${2:-5}
 jotlet="$build/jotlet"
 floor="$build/bench/floor_notes"
-[ -x "$jotlet" ] && [ -x "$floor" ] || { echo "build $jotlet and $floor first" >&2; exit 1; }
+mapwatch="$build/bench/mapwatch"
+[ -x "$jotlet" ] && [ -x "$floor" ] && [ -x "$mapwatch" ] || { echo "build $jotlet, $floor and $mapwatch first" >&2; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
@@ -47,40 +48,21 @@ main_note_file() { # n [picture-hex]
 }
 
 # Prints "milliseconds rss-kB rss-kB-a-second-later" for one start of the command, which must show $1 windows. The
-# windows are counted as the window manager maps their frames (xev on the root window), which costs the X server
-# nothing: asking it about every window in a loop would slow down the very start being timed.
+# windows are counted as the window manager maps their frames: mapwatch waits on its X connection for them, so
+# nothing polls beside the start being timed.
 measure() { # n command...
-    local n=$1
-    shift
-    local start now pid watcher rss settled
-    stdbuf -oL xev -root -event substructure > "$scratch/maps" 2>/dev/null &
-    watcher=$!
-    sleep 0.3
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 &
-    pid=$!
-    while [ "$(grep -c '^MapNotify' "$scratch/maps")" -lt "$n" ]; do
-        kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its windows" >&2; exit 1; }
-        sleep 0.005
-    done
-    now=$(date +%s%N)
-    kill "$watcher"
-    rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-    sleep 1
-    settled=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-    kill -TERM "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo "$(((now - start) / 1000000)) $rss $settled"
+    "$mapwatch" "$@" | awk '{printf "%.1f %d %d\n", $1 / 1000, $2, $3}'
 }
 
-least() { sort -n | head -1; }
+least() { sort -g | head -1; }
 
 declare -A results
 hex=$(picture_hex)
 main_note_file 100 "$hex" > "$scratch/pictures.dat"
-# The 500 notes last in a round: the window manager is slower for a while after handling that many windows.
-for ((r = 0; r < rounds; r++)); do
-    for n in 1 20 100 pictures 500; do
+# One count at a time, the two programs taking turns in each round. The 500 notes come last: the window manager stays
+# slower for a while after handling that many windows, which would fall on whatever ran after them.
+for n in 1 20 100 pictures 500; do
+    for ((r = 0; r < rounds; r++)); do
         if [ "$n" = pictures ]; then
             cp "$scratch/pictures.dat" "$JOTLET_HOME/jotlet.dat"
             results[pictures-100]+="$(measure 100 "$jotlet")"$'\n'
