@@ -91,7 +91,7 @@ bool openCommandLineFile(NoteBoard& board, const QString& path, QList<StartupNot
             path, QCoreApplication::translate("Startup", "Its note holds more than a note can show."), notices);
         return false;
     }
-    note->setTimeStamp(stored.TimeDate);
+    note->setTimeStamp(stored.timeDate);
     note->setSavedAs(path);
     note->show();
     return true;

@@ -25,7 +25,7 @@ namespace {
 NoteRecord sampleNote(int index)
 {
     NoteRecord note;
-    note.Color = index % 2 ? QStringLiteral("yellow") : QStringLiteral("16763955");
+    note.color = index % 2 ? QStringLiteral("yellow") : QStringLiteral("16763955");
     QString rtf
         = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 Comic Sans "
                          "MS;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 ");
@@ -33,12 +33,12 @@ NoteRecord sampleNote(int index)
         rtf += QStringLiteral("Note %1: call Anna about the \\b M\\'fcnster\\b0  trip & \"bring\" <maps>\\par\r\n")
                    .arg(index);
     }
-    note.Data = rtf + QStringLiteral("}\r\n");
-    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
-    note.Height = 2085;
-    note.Width = 2325;
-    note.Left = 100 + index;
-    note.Top = 200 + index;
+    note.data = rtf + QStringLiteral("}\r\n");
+    note.timeDate = QStringLiteral("12/6/2026 3:04:05 PM");
+    note.height = 2085;
+    note.width = 2325;
+    note.left = 100 + index;
+    note.top = 200 + index;
     return note;
 }
 

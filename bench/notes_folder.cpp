@@ -114,7 +114,7 @@ NoteRecord pictureNote(int serial)
     cursor.insertText(QStringLiteral("holiday %1 ").arg(serial));
     insertPicture(cursor, image.scaledToWidth(300), QSize(300, 225), pictureForStorage(image, true));
     NoteRecord note = folderNote(1000 + serial);
-    note.Data = QString::fromLatin1(writeRtf(doc));
+    note.data = QString::fromLatin1(writeRtf(doc));
     return note;
 }
 

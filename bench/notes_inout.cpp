@@ -36,8 +36,8 @@ NoteList thousandNotes()
                                          "Then book the hotel and the train to the coast for the weekend."),
                           QTextCharFormat());
         NoteRecord note;
-        note.Data = QString::fromLatin1(writeRtf(doc));
-        note.Color = QStringLiteral("yellow");
+        note.data = QString::fromLatin1(writeRtf(doc));
+        note.color = QStringLiteral("yellow");
         notes << note;
     }
     return notes;

@@ -7,10 +7,10 @@
 #include "notes/notestore.h"
 #include "search/notesearch.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -66,7 +66,7 @@ void build(SearchIndex& index, const QStringList& files, const char* what)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const int notes = argc > 1 ? std::atoi(argv[1]) : 20000;
     const int fileCount = argc > 2 ? std::atoi(argv[2]) : 200;
     QTemporaryDir folder;
@@ -76,8 +76,8 @@ int main(int argc, char** argv)
         NoteList list;
         for (int n = 0; n < notes / fileCount; ++n) {
             NoteRecord note;
-            note.Color = QStringLiteral("yellow");
-            note.Data = noteRtf(random, f * 1000 + n);
+            note.color = QStringLiteral("yellow");
+            note.data = noteRtf(random, f * 1000 + n);
             list << note;
         }
         files << folder.filePath(QStringLiteral("notes%1.not").arg(f));

@@ -17,14 +17,14 @@ namespace {
 
 bool sameFields(const NoteRecord& a, const NoteRecord& b)
 {
-    return a.Color == b.Color && a.Data == b.Data && a.TimeDate == b.TimeDate && a.Height == b.Height
-           && a.Width == b.Width && a.Left == b.Left && a.Top == b.Top;
+    return a.color == b.color && a.data == b.data && a.timeDate == b.timeDate && a.height == b.height
+           && a.width == b.width && a.left == b.left && a.top == b.top;
 }
 
 // Text as a writer leaves it: what XML cannot carry is left out and line ends read back as LF.
 NoteRecord asWritten(NoteRecord note)
 {
-    for (QString* text : {&note.Color, &note.Data, &note.TimeDate}) {
+    for (QString* text : {&note.color, &note.data, &note.timeDate}) {
         *text = xmlSafeText(*text)
                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                     .replace(QLatin1Char('\r'), QLatin1Char('\n'));

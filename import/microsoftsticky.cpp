@@ -74,7 +74,7 @@ void readNotes(QSqlDatabase& db, ImportSource* source)
         doc.setPlainText(paragraphsOf(value("Text").toString()));
         NoteRecord note = noteOf(doc, themeColor(value("Theme").toString()));
         placeOf(value("WindowPosition").toString(), &note);
-        note.IsOnTop = value("IsAlwaysOnTop").toInt() == 1;
+        note.isOnTop = value("IsAlwaysOnTop").toInt() == 1;
         const qint64 ticks = value("UpdatedAt").toLongLong();
         if (ticks > 0) {
             setTime(&note, QDateTime::fromSecsSinceEpoch(ticks / kTicksPerSecond - kTicksToUnixSeconds, Qt::UTC));

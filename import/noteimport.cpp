@@ -238,27 +238,27 @@ QString nearestNoteColor(const QColor& color)
 NoteRecord noteOf(const QTextDocument& doc, const QString& colorName)
 {
     NoteRecord note;
-    note.Data = QString::fromLatin1(writeRtf(doc));
-    note.Color = colorName.isEmpty() ? QString::fromLatin1(kNoteColors[0].name) : colorName;
-    note.Alpha = 255;
-    note.TimeDate = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    note.data = QString::fromLatin1(writeRtf(doc));
+    note.color = colorName.isEmpty() ? QString::fromLatin1(kNoteColors[0].name) : colorName;
+    note.alpha = 255;
+    note.timeDate = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return note;
 }
 
 void setGeometry(NoteRecord* note, int x, int y, int width, int height)
 {
     if (width > 0 && height > 0) {
-        note->Width = width * kTwipsPerPixel;
-        note->Height = height * kTwipsPerPixel;
-        note->Left = x * kTwipsPerPixel;
-        note->Top = y * kTwipsPerPixel;
+        note->width = width * kTwipsPerPixel;
+        note->height = height * kTwipsPerPixel;
+        note->left = x * kTwipsPerPixel;
+        note->top = y * kTwipsPerPixel;
     }
 }
 
 void setTime(NoteRecord* note, const QDateTime& when)
 {
     if (when.isValid()) {
-        note->TimeDate = when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        note->timeDate = when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
 }
 

@@ -129,7 +129,7 @@ void readXpad(ImportSource* source)
                     info.value(QStringLiteral("y")).toInt(),
                     info.value(QStringLiteral("width")).toInt(),
                     info.value(QStringLiteral("height")).toInt());
-        note.IsOnTop = info.value(QStringLiteral("sticky")) == QLatin1String("1");
+        note.isOnTop = info.value(QStringLiteral("sticky")) == QLatin1String("1");
         setTime(&note, QFileInfo(dir.filePath(contentName)).lastModified());
         source->notes << found(source->kind, contentName, note, doc);
     }
@@ -282,7 +282,7 @@ void gnomeNote(const QJsonObject& info, const QString& name, ImportSource* sourc
     }
     NoteRecord note = noteOf(doc, gnomeStyle(info.value(QStringLiteral("style")).toInt()));
     setGeometry(&note, 0, 0, info.value(QStringLiteral("width")).toInt(), info.value(QStringLiteral("height")).toInt());
-    note.Left = note.Top = 0; // it keeps no place: the note opens where new notes do
+    note.left = note.top = 0; // it keeps no place: the note opens where new notes do
     setTime(&note, QDateTime::fromString(info.value(QStringLiteral("modified")).toString(), Qt::ISODateWithMs));
     source->notes << found(source->kind, info.value(QStringLiteral("uuid")).toString(name), note, doc);
 }

@@ -6,6 +6,7 @@
 #include "manager/notemanagerwindow.h"
 #include "note/note.h"
 #include "note/noteboard.h"
+#include "note/noteexport.h"
 #include "support/errorlog.h"
 #include "window/windowhelpers.h"
 
@@ -37,7 +38,7 @@ QString firstWords(const NoteRecord& note)
 
 Note* restoreFromBackup(NoteBoard& board, NoteRecord note)
 {
-    note.FileName.clear();
+    note.fileName.clear();
     note.identity = {};
     note.session = {};
     note.trashed = {};

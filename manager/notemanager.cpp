@@ -5,6 +5,7 @@
 #include "note/dialogresponder.h"
 #include "note/noteboard.h"
 #include "note/notecollection.h"
+#include "note/noteexport.h"
 #include "note/notefiledialog.h"
 #include "notes/notestore.h"
 #include "notes/trash.h"
@@ -25,12 +26,6 @@ const QString kDeleteLocation = QStringLiteral("frmNoteManager: DeleteNote");
 constexpr int kFirstWordsLength = 40;
 
 } // namespace
-
-QString noteFirstWords(const NoteRecord& note, int length)
-{
-    const QString plain = rtfToPlainText(storedRtfBytes(note.Data)).simplified();
-    return plain.size() > length ? plain.left(length).trimmed() + QChar(0x2026) : plain;
-}
 
 NoteManager::NoteManager(NoteBoard& board, QObject* parent)
     : QObject(parent)
@@ -162,7 +157,7 @@ Note* NoteManager::showNote()
     }
     Note* note = m_board.createNote(NoteOrigin::ManagerCopy);
     const NoteRecord& stored = m_notes.at(m_selected);
-    if (!note->setFromRecord(stored, stored.FileName)) {
+    if (!note->setFromRecord(stored, stored.fileName)) {
         note->discard();
         return nullptr;
     }

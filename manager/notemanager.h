@@ -15,9 +15,6 @@ namespace jotlet {
 class Note;
 class NoteBoard;
 
-// The first words of a stored note's text on one line, at most length characters, "…" where it was cut.
-QString noteFirstWords(const NoteRecord& note, int length);
-
 // The multi-note manager without its window: the notes of one note file, the selected one, and what the user can
 // do with them: open another file, open a note as a note of its own, delete a note from the file. It follows the
 // file: when another program or note changes it on disk, the list is read again.

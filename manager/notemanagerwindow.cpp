@@ -41,11 +41,11 @@ QAction* action(QObject* parent, const char* name, const QString& text, const ch
 
 void showNotePreview(QTextEdit* preview, const NoteRecord& stored)
 {
-    readRtf(storedRtfBytes(stored.Data), preview->document());
+    readRtf(storedRtfBytes(stored.data), preview->document());
     // On the note's own colour, as the note shows it, whatever the desktop's colours.
     QPalette palette = preview->palette();
     const NotePaint paint
-        = notePaint(colorFromBgr(noteColorValue(stored.Color).value_or(kNoteColors[0].value)), isDarkLook(stored.Look));
+        = notePaint(colorFromBgr(noteColorValue(stored.color).value_or(kNoteColors[0].value)), isDarkLook(stored.look));
     palette.setColor(QPalette::Base, paint.paper);
     palette.setColor(QPalette::Text, paint.ink);
     preview->setPalette(palette);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/dialogresponder.h"
+#include "support/replaceable.h"
 
 namespace jotlet {
 
@@ -27,19 +28,19 @@ public:
     std::optional<QTime> timeDialog(const QString&, const QString&, const QTime&) override { return std::nullopt; }
 };
 
-DialogResponder* g_installed = nullptr;
+Replaceable<DialogResponder> g_responder;
 
 } // namespace
 
 DialogResponder& dialogResponder()
 {
     static NoDialogs none;
-    return g_installed ? *g_installed : none;
+    return g_responder.orElse(none);
 }
 
 void setDialogResponder(DialogResponder* responder)
 {
-    g_installed = responder;
+    g_responder.install(responder);
 }
 
 } // namespace jotlet

@@ -85,28 +85,28 @@ void Note::applyLook(NoteOrigin origin)
     NoteLook look;
     readNoteLook(look, origin != NoteOrigin::New, screens.primary);
     m_saveSettings = look.saveSetting;
-    m_record.Alpha = look.alpha;
-    m_record.ForeColor = look.foreColor;
-    m_record.FontSize = look.fontSize;
-    m_record.IsOnTop = look.isOnTop;
-    m_record.AutoSave = look.autoSave;
-    m_record.SaveNewNoteOnClose = look.saveNewNoteOnClose;
-    m_record.TimeDate = currentTimeText();
+    m_record.alpha = look.alpha;
+    m_record.foreColor = look.foreColor;
+    m_record.fontSize = look.fontSize;
+    m_record.isOnTop = look.isOnTop;
+    m_record.autoSave = look.autoSave;
+    m_record.saveNewNoteOnClose = look.saveNewNoteOnClose;
+    m_record.timeDate = currentTimeText();
     const bool remembered = look.saveSetting && origin == NoteOrigin::New;
-    m_record.Width = remembered ? look.width : kDefaultWidthTwips;
-    m_record.Height = remembered ? look.height : kDefaultHeightTwips;
+    m_record.width = remembered ? look.width : kDefaultWidthTwips;
+    m_record.height = remembered ? look.height : kDefaultHeightTwips;
     // The default place centres a window of the size notes have before their own is applied.
     const QPoint place(look.left.value_or((screens.primary.width() - kInitialWidthTwips) / 2),
                        look.top.value_or((screens.primary.height() - kInitialHeightTwips) / 2));
     m_geometry = QRect(place, restoreSize());
     m_text->setFontName(look.fontName);
-    m_text->setFontSize(m_record.FontSize);
+    m_text->setFontSize(m_record.fontSize);
     if (!setColor(look.color, false)) {
         setColor(QStringLiteral("yellow"), false);
     }
-    changeForeColor(m_record.ForeColor);
+    changeForeColor(m_record.foreColor);
     setCaptionType(look.captionType < 0 ? 0 : look.captionType);
-    setSubCaptionText(m_record.TimeDate);
+    setSubCaptionText(m_record.timeDate);
 }
 
 QString Note::title() const
@@ -118,7 +118,7 @@ bool Note::isUnsaved() const
 {
     // The one rule for the mark: a change counts where the note has a file, where its text is nowhere else, or
     // where the user asked to be asked about new notes.
-    return m_changed && (!m_filePath.isEmpty() || m_keepsEveryChange || m_record.SaveNewNoteOnClose);
+    return m_changed && (!m_filePath.isEmpty() || m_keepsEveryChange || m_record.saveNewNoteOnClose);
 }
 
 void Note::noteMarkChange()
@@ -194,7 +194,7 @@ void Note::resize(const QSize& twips)
 bool Note::setFromRecord(const NoteRecord& record, const QString& source)
 {
     QString error;
-    if (!m_text->setRtf(storedRtfBytes(record.Data), &error)) {
+    if (!m_text->setRtf(storedRtfBytes(record.data), &error)) {
         const QString from = source.isEmpty() ? QString() : QStringLiteral(" from '%1'").arg(source);
         logError(
             QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
@@ -202,20 +202,20 @@ bool Note::setFromRecord(const NoteRecord& record, const QString& source)
     }
     // The face and size most of the note has are its own: Size and Font Family change them.
     if (const double size = m_text->adoptCommonFont(); size > 0) {
-        m_record.FontSize = qRound(size);
+        m_record.fontSize = qRound(size);
     }
     m_text->document()->clearUndoRedoStacks(); // nothing before the stored text to undo to
-    if (!record.TimeDate.isEmpty()) {
-        setTimeStamp(record.TimeDate); // kept as it was written, not the moment it was read
+    if (!record.timeDate.isEmpty()) {
+        setTimeStamp(record.timeDate); // kept as it was written, not the moment it was read
     }
-    setColor(record.Color, false);
-    m_record.Look = record.Look;
-    setGeometry(QRect(record.Left, record.Top, record.Width, record.Height));
-    m_record.Width = m_geometry.width();
-    m_record.Height = m_geometry.height();
+    setColor(record.color, false);
+    m_record.look = record.look;
+    setGeometry(QRect(record.left, record.top, record.width, record.height));
+    m_record.width = m_geometry.width();
+    m_record.height = m_geometry.height();
     if (m_origin == NoteOrigin::ManagerCopy) {
         // A copy with unsaved changes, tied to no file, so that saving asks for one.
-        setTimeStamp(record.TimeDate);
+        setTimeStamp(record.timeDate);
         m_changed = true;
         noteMarkChange();
     }
@@ -234,8 +234,8 @@ NoteRecord Note::sessionRecord() const
     stored.session.present = true;
     stored.session.file = m_filePath;
     stored.session.unsaved = isUnsaved();
-    stored.session.onTop = m_record.IsOnTop;
-    stored.session.alpha = m_record.Alpha;
+    stored.session.onTop = m_record.isOnTop;
+    stored.session.alpha = m_record.alpha;
     return stored;
 }
 
@@ -247,7 +247,7 @@ void Note::restoreSession(const NoteRecord::Session& session)
     m_filePath = session.file;
     m_changed = session.unsaved || session.file.isEmpty();
     noteMarkChange();
-    m_record.Alpha = session.alpha;
+    m_record.alpha = session.alpha;
     setOnTop(session.onTop);
 }
 
@@ -270,7 +270,7 @@ void Note::setSavedAs(const QString& path)
 
 void Note::setTimeStamp(const QString& text)
 {
-    m_record.TimeDate = text;
+    m_record.timeDate = text;
     if (m_captionType == TimeDateStamp) {
         setSubCaptionText(text);
     }
@@ -279,17 +279,17 @@ void Note::setTimeStamp(const QString& text)
 NoteRecord Note::record() const
 {
     NoteRecord record = m_record;
-    record.Data = QString::fromLatin1(m_text->rtf());
+    record.data = QString::fromLatin1(m_text->rtf());
     // The stamp, whatever the sub-caption shows now (a word count is no stamp).
-    record.FileName = m_filePath;
+    record.fileName = m_filePath;
     // Never a place off every screen, whatever a window system reported.
     const QPoint place = keepOnScreen(m_geometry, {screenTwips().desktop});
-    record.Left = place.x();
-    record.Top = place.y();
+    record.left = place.x();
+    record.top = place.y();
     // A rolled-up note keeps the size it rolls back to.
     if (!m_rolledUp) {
-        record.Width = m_geometry.width();
-        record.Height = m_geometry.height();
+        record.width = m_geometry.width();
+        record.height = m_geometry.height();
     }
     return record;
 }
@@ -310,22 +310,22 @@ bool Note::setColor(const QString& colorText, bool allowForeColorChange)
     if (allowForeColorChange) {
         changeForeColor(0);
     }
-    m_record.Color = colorText;
+    m_record.color = colorText;
     emit changed(Colors);
     return true;
 }
 
 bool Note::isDark() const
 {
-    return isDarkLook(m_record.Look);
+    return isDarkLook(m_record.look);
 }
 
 void Note::setLookChoice(const QString& choice)
 {
-    if (choice == m_record.Look) {
+    if (choice == m_record.look) {
         return;
     }
-    m_record.Look = choice;
+    m_record.look = choice;
     if (!m_loading) {
         m_changed = true;
         noteMarkChange();
@@ -336,7 +336,7 @@ void Note::setLookChoice(const QString& choice)
 void Note::changeForeColor(qint32 color)
 {
     m_text->setAllColor(quint32(color));
-    m_record.ForeColor = color;
+    m_record.foreColor = color;
 }
 
 void Note::save(SaveMode mode)
@@ -402,7 +402,7 @@ void Note::openRecords(const NoteList& notes)
         if (i == 0 && !keepThis) {
             // The first note comes into this one, which keeps its place.
             const QPoint place = m_geometry.topLeft();
-            if (setFromRecord(stored, stored.FileName)) {
+            if (setFromRecord(stored, stored.fileName)) {
                 moveTo(place);
                 takeFileNote(stored);
             }
@@ -412,7 +412,7 @@ void Note::openRecords(const NoteList& notes)
             break;
         }
         Note* note = m_services.createNote(i == 0 ? NoteOrigin::OpenedFile : NoteOrigin::FileCopy);
-        if (!note->setFromRecord(stored, stored.FileName)) {
+        if (!note->setFromRecord(stored, stored.fileName)) {
             note->discard();
             continue;
         }
@@ -428,8 +428,8 @@ void Note::openRecords(const NoteList& notes)
 
 void Note::takeFileNote(const NoteRecord& stored)
 {
-    setTimeStamp(stored.TimeDate);
-    setSavedAs(stored.FileName);
+    setTimeStamp(stored.timeDate);
+    setSavedAs(stored.fileName);
 }
 
 void Note::show(Focus focus)
@@ -443,8 +443,8 @@ void Note::show(Focus focus)
 
 void Note::rollUp()
 {
-    m_record.Width = m_geometry.width();
-    m_record.Height = m_geometry.height();
+    m_record.width = m_geometry.width();
+    m_record.height = m_geometry.height();
     resize(QSize(kMinimumWidthTwips, kMinimumHeightTwips));
     m_iconTooltip = rollUpTooltip(m_text->text());
     m_rolledUp = true;
@@ -491,11 +491,11 @@ void Note::setCaptionType(int type)
         return;
     }
     m_captionType = type;
-    m_record.CaptionType = type;
+    m_record.captionType = type;
     if (type == WordCount || type == CharacterCount) {
         showCounts();
     } else {
-        setSubCaptionText(subCaptionText(type, m_record.TimeDate, 0, 0, m_filePath));
+        setSubCaptionText(subCaptionText(type, m_record.timeDate, 0, 0, m_filePath));
     }
 }
 
@@ -510,7 +510,7 @@ void Note::refreshSubCaption()
 
 void Note::setOnTop(bool on)
 {
-    m_record.IsOnTop = on;
+    m_record.isOnTop = on;
     emit stayOnTopChanged(staysOnTopNow());
     emit changed(Options);
 }
@@ -519,14 +519,14 @@ void Note::setTransparency(int index)
 {
     if (index >= 0 && index < 4) {
         // Applied the next time the note stops being the active window.
-        m_record.Alpha = kTransparencyLevels[index];
+        m_record.alpha = kTransparencyLevels[index];
         emit changed(Options);
     }
 }
 
 void Note::setSaveNewNoteOnClose(bool on)
 {
-    m_record.SaveNewNoteOnClose = on;
+    m_record.saveNewNoteOnClose = on;
     if (!m_filePath.isEmpty()) {
         return;
     }
@@ -558,19 +558,19 @@ void Note::writeSettings()
 SettingValues Note::settingValues() const
 {
     NoteLook look;
-    look.color = m_record.Color;
-    look.height = m_rolledUp ? m_record.Height : m_geometry.height();
-    look.width = m_rolledUp ? m_record.Width : m_geometry.width();
+    look.color = m_record.color;
+    look.height = m_rolledUp ? m_record.height : m_geometry.height();
+    look.width = m_rolledUp ? m_record.width : m_geometry.width();
     look.top = m_geometry.top();
     look.left = m_geometry.left();
-    look.alpha = m_record.Alpha;
+    look.alpha = m_record.alpha;
     look.captionType = m_captionType;
-    look.isOnTop = m_record.IsOnTop;
-    look.foreColor = m_record.ForeColor;
+    look.isOnTop = m_record.isOnTop;
+    look.foreColor = m_record.foreColor;
     look.fontName = m_text->fontName();
-    look.fontSize = m_record.FontSize;
-    look.autoSave = m_record.AutoSave;
-    look.saveNewNoteOnClose = m_record.SaveNewNoteOnClose;
+    look.fontSize = m_record.fontSize;
+    look.autoSave = m_record.autoSave;
+    look.saveNewNoteOnClose = m_record.saveNewNoteOnClose;
     return noteLookValues(look, m_saveSettings);
 }
 
@@ -724,7 +724,7 @@ void Note::takeText(const QString& text, const QString& from)
 std::optional<Answer> Note::askToSaveBeforeClose()
 {
     StayOnTopPause pause(*this);
-    if (m_filePath.isEmpty() || !m_record.AutoSave) {
+    if (m_filePath.isEmpty() || !m_record.autoSave) {
         return dialogResponder().question(m_dialogOwner,
                                           tr("Save Changes?"),
                                           tr("This note has changes that are not saved.\nSave them now? With No, "
@@ -798,20 +798,20 @@ bool Note::takeStoredVersion(const NoteRecord& stored)
 {
     const bool loading = m_loading;
     m_loading = true; // no change of the user's
-    const bool taken = m_text->applyRtf(storedRtfBytes(stored.Data));
-    setColor(stored.Color, false);
-    setLookChoice(stored.Look);
+    const bool taken = m_text->applyRtf(storedRtfBytes(stored.data));
+    setColor(stored.color, false);
+    setLookChoice(stored.look);
     if (!m_rolledUp) {
-        resize(QSize(stored.Width, stored.Height));
+        resize(QSize(stored.width, stored.height));
     } else {
-        m_record.Width = stored.Width;
-        m_record.Height = stored.Height;
+        m_record.width = stored.width;
+        m_record.height = stored.height;
     }
     m_loading = loading;
     if (m_captionType == TimeDateStamp) {
-        setTimeStamp(stored.TimeDate);
+        setTimeStamp(stored.timeDate);
     } else {
-        m_record.TimeDate = stored.TimeDate;
+        m_record.timeDate = stored.timeDate;
         showCounts();
     }
     return taken;

@@ -95,18 +95,18 @@ public:
     QString title() const;
     QString subCaption() const { return m_subCaption; }
     int captionType() const { return m_captionType; }
-    QString colorText() const { return m_record.Color; }
+    QString colorText() const { return m_record.color; }
     quint32 colorValue() const { return m_colorValue; }
     // The note's own choice of look ("Dark", "Light", or "" to follow the program), and whether it is dark now.
-    QString lookChoice() const { return m_record.Look; }
+    QString lookChoice() const { return m_record.look; }
     bool isDark() const;
     void setLookChoice(const QString& choice);
-    qint32 foreColor() const { return m_record.ForeColor; }
-    int fontSize() const { return m_record.FontSize; }
-    int alpha() const { return m_record.Alpha; }
-    bool isOnTop() const { return m_record.IsOnTop; }
-    bool autoSave() const { return m_record.AutoSave; }
-    bool saveNewNoteOnClose() const { return m_record.SaveNewNoteOnClose; }
+    qint32 foreColor() const { return m_record.foreColor; }
+    int fontSize() const { return m_record.fontSize; }
+    int alpha() const { return m_record.alpha; }
+    bool isOnTop() const { return m_record.isOnTop; }
+    bool autoSave() const { return m_record.autoSave; }
+    bool saveNewNoteOnClose() const { return m_record.saveNewNoteOnClose; }
 
     // The special note it can be (nullptr without the program's special notes), and whether it is one now.
     SpecialNote* special() const { return m_special.get(); }
@@ -129,7 +129,7 @@ public:
     void resize(const QSize& twips);
     bool isRolledUp() const { return m_rolledUp; }
     // The size a rolled-up note comes back to.
-    QSize restoreSize() const { return {m_record.Width, m_record.Height}; }
+    QSize restoreSize() const { return {m_record.width, m_record.height}; }
     // The icon's tooltip: the first words of a rolled-up note, else a hint.
     QString iconTooltip() const { return m_iconTooltip; }
 
@@ -222,7 +222,7 @@ public:
     void setDialogOwner(QObject* owner) { m_dialogOwner = owner; }
     QObject* dialogOwner() const { return m_dialogOwner; }
     // Whether the window stays above others now (false while a dialog of the note is open).
-    bool staysOnTopNow() const { return m_record.IsOnTop && m_onTopPauses == 0; }
+    bool staysOnTopNow() const { return m_record.isOnTop && m_onTopPauses == 0; }
 
 signals:
     void changed(Note::Aspects aspects);

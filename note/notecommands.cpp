@@ -52,7 +52,7 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
         close();
         break;
     case Command::AutoSave:
-        m_record.AutoSave = !m_record.AutoSave;
+        m_record.autoSave = !m_record.autoSave;
         break;
     case Command::SaveNewNoteOnClose:
         setSaveNewNoteOnClose(!saveNewNoteOnClose());
@@ -164,20 +164,28 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
         toggleStyle(text, m_styleChecks, Style::Bold);
         break;
     case Command::NoteFontSize:
-        m_record.FontSize = fontSizeForIndex(index);
-        text.setFontSize(m_record.FontSize);
+        if (const auto size = menuItem(index, SizeItem::Largest)) {
+            m_record.fontSize = fontSizeOf(*size);
+            text.setFontSize(m_record.fontSize);
+        }
         break;
     case Command::TextColor:
         chooseTextColor();
         break;
     case Command::AlignNote:
-        alignWholeNote(text, index);
+        if (const auto alignment = menuItem(index, AlignItem::Right)) {
+            alignWholeNote(text, *alignment);
+        }
         break;
     case Command::Bullets:
-        setBullets(text, index);
+        if (const auto step = menuItem(index, StepItem::Less)) {
+            setBullets(text, *step);
+        }
         break;
     case Command::Indent:
-        changeIndent(text, index);
+        if (const auto step = menuItem(index, StepItem::Less)) {
+            changeIndent(text, *step);
+        }
         break;
     case Command::Checklist:
         text.toggleChecklist();
@@ -192,16 +200,22 @@ void Note::runNoteCommand(Command command, int index, Qt::KeyboardModifiers held
         text.setSelStrikeThrough(index == 0);
         break;
     case Command::SelectionFontSize:
-        text.setSelFontSize(fontSizeForIndex(index));
+        if (const auto size = menuItem(index, SizeItem::Largest)) {
+            text.setSelFontSize(fontSizeOf(*size));
+        }
         break;
     case Command::SelectionStyle:
-        setSelectionStyle(text, index);
+        if (const auto style = menuItem(index, Style::Bold)) {
+            setSelectionStyle(text, *style);
+        }
         break;
     case Command::RemoveFormat:
         removeFormat(text);
         break;
     case Command::AlignSelection:
-        alignSelection(text, index);
+        if (const auto alignment = menuItem(index, AlignItem::Right)) {
+            alignSelection(text, *alignment);
+        }
         break;
     case Command::NoteColor:
         if (index >= 0 && index < int(std::size(kNoteColors))) {
@@ -259,15 +273,17 @@ bool Note::isChecked(Command command, int index) const
         return m_styleChecks.underline;
     case Command::StyleBold:
         return m_styleChecks.bold;
-    case Command::NoteFontSize:
-        return fontSizeChecked(index, m_record.FontSize);
+    case Command::NoteFontSize: {
+        const auto size = menuItem(index, SizeItem::Largest);
+        return size && fontSizeChecked(*size, m_record.fontSize);
+    }
     case Command::NoteColor:
         // The mark follows the colour itself, so "Peach" chosen from the menu (stored as its number) is checked.
         return index >= 0 && index < int(std::size(kNoteColors)) && kNoteColors[index].value == m_colorValue;
     case Command::DarkLook:
         return isDark();
     case Command::Transparency:
-        return index >= 0 && index < 4 && kTransparencyLevels[index] == m_record.Alpha;
+        return index >= 0 && index < 4 && kTransparencyLevels[index] == m_record.alpha;
     case Command::CaptionType:
         return index == m_captionType;
     default:
@@ -322,8 +338,8 @@ void Note::chooseFontFamily()
     if (dialog.showFont(qRound(m_text->fontSize())) && !dialog.fontName().isEmpty()) {
         // What the dialog showed: the face and its size.
         m_text->setFontName(dialog.fontName());
-        m_record.FontSize = dialog.fontSize();
-        m_text->setFontSize(m_record.FontSize);
+        m_record.fontSize = dialog.fontSize();
+        m_text->setFontSize(m_record.fontSize);
     }
 }
 

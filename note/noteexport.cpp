@@ -95,7 +95,7 @@ void namePictures(QTextDocument* doc, const QString& base, QList<std::pair<QStri
 
 QString colorText(const NoteRecord& note)
 {
-    return colorFromBgr(noteColorValue(note.Color).value_or(kNoteColors[0].value)).name();
+    return colorFromBgr(noteColorValue(note.color).value_or(kNoteColors[0].value)).name();
 }
 
 QString quoted(QString text)
@@ -107,8 +107,8 @@ QString quoted(QString text)
 QString markdownOf(const QTextDocument& doc, const NoteRecord& note)
 {
     QString head = QStringLiteral("---\ncolor: ") + quoted(colorText(note)) + QLatin1Char('\n');
-    if (!note.TimeDate.isEmpty()) {
-        head += QStringLiteral("date: ") + quoted(note.TimeDate) + QLatin1Char('\n');
+    if (!note.timeDate.isEmpty()) {
+        head += QStringLiteral("date: ") + quoted(note.timeDate) + QLatin1Char('\n');
     }
     return head + QStringLiteral("---\n\n") + doc.toMarkdown(QTextDocument::MarkdownDialectGitHub);
 }
@@ -118,8 +118,8 @@ QString htmlOf(QTextDocument* doc, const NoteRecord& note, const QString& title)
     doc->setMetaInformation(QTextDocument::DocumentTitle, title);
     QString html = doc->toHtml();
     QString head = QStringLiteral("<meta name=\"generator\" content=\"Jotlet\" />");
-    if (!note.TimeDate.isEmpty()) {
-        head += QStringLiteral("<meta name=\"date\" content=\"%1\" />").arg(note.TimeDate.toHtmlEscaped());
+    if (!note.timeDate.isEmpty()) {
+        head += QStringLiteral("<meta name=\"date\" content=\"%1\" />").arg(note.timeDate.toHtmlEscaped());
     }
     html.replace(QStringLiteral("<head>"), QStringLiteral("<head>") + head);
     html.replace(QStringLiteral("<body style=\""),
@@ -208,6 +208,12 @@ QString serialized(QTextDocument* doc, const NoteRecord& note, ExportFormat form
 
 } // namespace
 
+QString noteFirstWords(const NoteRecord& note, int length)
+{
+    const QString plain = rtfToPlainText(storedRtfBytes(note.data)).simplified();
+    return plain.size() > length ? plain.left(length).trimmed() + QChar(0x2026) : plain;
+}
+
 std::optional<ExportFormat> exportFormatNamed(const QString& name)
 {
     const QString lower = name.toLower();
@@ -246,7 +252,7 @@ ExportOutcome exportNotes(const NoteList& notes, const QString& folder, ExportFo
     const QString suffix = exportSuffix(format);
     for (const NoteRecord& note : notes) {
         QTextDocument doc;
-        readRtf(storedRtfBytes(note.Data), &doc);
+        readRtf(storedRtfBytes(note.data), &doc);
         QString plain = doc.toPlainText();
         plain.remove(QChar::ObjectReplacementCharacter);
         if (plain.trimmed().isEmpty() && pictureCount(doc) == 0) {

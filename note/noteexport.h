@@ -20,6 +20,8 @@ enum class ExportFormat { Markdown, Html, Text };
 // "markdown" (or "md"), "html", "text" (or "txt"); nothing for anything else.
 std::optional<ExportFormat> exportFormatNamed(const QString& name);
 QString exportSuffix(ExportFormat format);
+// The first words of a stored note's text on one line, at most length characters, "…" where it was cut.
+QString noteFirstWords(const NoteRecord& note, int length);
 
 struct ExportOutcome
 {

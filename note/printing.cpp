@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "note/printing.h"
+#include "support/replaceable.h"
 
 namespace jotlet {
 
@@ -16,19 +17,19 @@ public:
     }
 };
 
-NotePrinting* g_installed = nullptr;
+Replaceable<NotePrinting> g_printing;
 
 } // namespace
 
 NotePrinting& notePrinting()
 {
     static NoPrinting none;
-    return g_installed ? *g_installed : none;
+    return g_printing.orElse(none);
 }
 
 void setNotePrinting(NotePrinting* printing)
 {
-    g_installed = printing;
+    g_printing.install(printing);
 }
 
 } // namespace jotlet

@@ -15,7 +15,7 @@ namespace jotlet {
 class Note;
 
 // The kinds of special note: a note whose text the program writes and keeps up to date. The numbers are the
-// record's SpecialType.
+// record's specialType.
 enum class SpecialKind : int {
     None = 0,
     Time = 1,

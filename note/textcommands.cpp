@@ -34,14 +34,14 @@ void applyStyle(NoteText& text, Style style, bool on)
 
 } // namespace
 
-int fontSizeForIndex(int index)
+int fontSizeOf(SizeItem item)
 {
-    return index >= 0 && index < 5 ? kFontSizes[index] : 0;
+    return kFontSizes[int(item)];
 }
 
-bool fontSizeChecked(int index, int points)
+bool fontSizeChecked(SizeItem item, int points)
 {
-    return fontSizeForIndex(index) == points && points != 0;
+    return fontSizeOf(item) == points;
 }
 
 void toggleStyle(NoteText& text, StyleChecks& checks, Style style)
@@ -61,11 +61,9 @@ void styleNormal(NoteText& text, StyleChecks& checks)
     text.setSelItalic(false);
 }
 
-void setSelectionStyle(NoteText& text, int index)
+void setSelectionStyle(NoteText& text, Style style)
 {
-    if (index >= 0 && index <= 2) {
-        applyStyle(text, index == 0 ? Style::Italic : index == 1 ? Style::Underline : Style::Bold, true);
-    }
+    applyStyle(text, style, true);
 }
 
 void removeFormat(NoteText& text)
@@ -76,51 +74,42 @@ void removeFormat(NoteText& text)
     text.setSelStrikeThrough(false);
 }
 
-std::optional<int> alignmentForIndex(int index)
+int alignmentOf(AlignItem item)
 {
-    switch (index) {
-    case 0:
+    switch (item) {
+    case AlignItem::Left:
         return 0;
-    case 1:
-        return 2; // "Center"
-    case 2:
-        return 1; // "Right"
-    default:
-        return std::nullopt;
+    case AlignItem::Center:
+        return 2;
+    case AlignItem::Right:
+        return 1;
     }
+    return 0;
 }
 
-void alignWholeNote(NoteText& text, int index)
+void alignWholeNote(NoteText& text, AlignItem item)
 {
     const int start = text.selStart();
     text.setSelStart(0);
     text.setSelLength(int(text.text().size()));
-    if (const auto alignment = alignmentForIndex(index)) {
-        text.setSelAlignment(*alignment);
-    }
+    text.setSelAlignment(alignmentOf(item));
     text.setSelStart(start);
 }
 
-void alignSelection(NoteText& text, int index)
+void alignSelection(NoteText& text, AlignItem item)
 {
-    if (const auto alignment = alignmentForIndex(index)) {
-        text.setSelAlignment(*alignment);
-    }
+    text.setSelAlignment(alignmentOf(item));
 }
 
-void setBullets(NoteText& text, int index)
+void setBullets(NoteText& text, StepItem item)
 {
-    if (index == 0 || index == 1) {
-        text.setSelBullet(index == 0);
-        text.setSelIndent(index == 0 ? kIndentStep : -kIndentStep);
-    }
+    text.setSelBullet(item == StepItem::More);
+    text.setSelIndent(item == StepItem::More ? kIndentStep : -kIndentStep);
 }
 
-void changeIndent(NoteText& text, int index)
+void changeIndent(NoteText& text, StepItem item)
 {
-    if (index == 0 || index == 1) {
-        text.setSelIndent(text.selIndent() + (index == 0 ? kIndentStep : -kIndentStep));
-    }
+    text.setSelIndent(text.selIndent() + (item == StepItem::More ? kIndentStep : -kIndentStep));
 }
 
 void pastePlainText(NoteText& text)

@@ -15,10 +15,23 @@ class NoteText;
 // The note's formatting and edit commands, on its text and selection. They need no window, so tests run them on a
 // note's text alone.
 
-// The point sizes of the Size items "Small" ... "Largest" (index 0-4); 0 for any other index.
-int fontSizeForIndex(int index);
+// The items of the menu groups whose commands carry an index, in their menus' order (the index is the item's
+// number in its menu object's name: "mnuAlignment(1)" is Center).
+enum class SizeItem { Small, Normal, Medium, Large, Largest };
+enum class AlignItem { Left, Center, Right };
+enum class StepItem { More, Less }; // Bullets "Add New" and "Remove existing"; Indent "Increase" and "Decrease"
+
+// A command's index as the item of its group, up to the group's last; nothing for an index the group lacks.
+template <typename Item>
+std::optional<Item> menuItem(int index, Item last)
+{
+    return index >= 0 && index <= int(last) ? std::optional<Item>(Item(index)) : std::nullopt;
+}
+
+// The point size of a Size item.
+int fontSizeOf(SizeItem item);
 // The check mark of each Size item for a size: only the item of exactly that size.
-bool fontSizeChecked(int index, int points);
+bool fontSizeChecked(SizeItem item, int points);
 
 // The main menu's character-style check marks; they record the user's last choices, not the selection.
 struct StyleChecks
@@ -34,22 +47,21 @@ enum class Style { Italic, Underline, Bold };
 void toggleStyle(NoteText& text, StyleChecks& checks, Style style);
 // Main menu "Normal": flips its mark, clears the other three, and removes underline, bold and italic.
 void styleNormal(NoteText& text, StyleChecks& checks);
-// Selection menu "Italic", "Underline", "Bold" (index 0-2): switches the style on.
-void setSelectionStyle(NoteText& text, int index);
+// Selection menu "Italic", "Underline", "Bold" (Style in the menu's order): switches the style on.
+void setSelectionStyle(NoteText& text, Style style);
 // "No Format": bold, italic, underline and strike-through off.
 void removeFormat(NoteText& text);
 
-// Alignment items "Left", "Center", "Right" (index 0-2) to the text box's alignment value (0 left, 1 right,
-// 2 centre); nothing for another index.
-std::optional<int> alignmentForIndex(int index);
+// An Alignment item as the text box's alignment value (0 left, 1 right, 2 centre).
+int alignmentOf(AlignItem item);
 // Main menu: every paragraph; the caret goes back to where the selection started, with nothing selected.
-void alignWholeNote(NoteText& text, int index);
+void alignWholeNote(NoteText& text, AlignItem item);
 // Selection menu: the paragraphs the selection touches.
-void alignSelection(NoteText& text, int index);
-// "Add New" (0): bullets and a 200-twip indent; "Remove existing" (1): no bullets and an indent of -200 twips.
-void setBullets(NoteText& text, int index);
-// "Increase" (0) / "Decrease" (1): the indent plus or minus 200 twips, without bounds.
-void changeIndent(NoteText& text, int index);
+void alignSelection(NoteText& text, AlignItem item);
+// "Add New": bullets and a 200-twip indent; "Remove existing": no bullets and an indent of -200 twips.
+void setBullets(NoteText& text, StepItem item);
+// "Increase" / "Decrease": the indent plus or minus 200 twips, without bounds.
+void changeIndent(NoteText& text, StepItem item);
 
 // Replaces the selection with the clipboard's plain text (empty when there is none).
 void pastePlainText(NoteText& text);

@@ -63,7 +63,7 @@ QStringList keptNoteFiles(const NotePlaces& places, KeptNoteChoice choice)
 
 QString sameNoteKey(const NoteRecord& note)
 {
-    return note.identity.id.isEmpty() ? QStringLiteral("text:") + note.Data : QStringLiteral("id:") + note.identity.id;
+    return note.identity.id.isEmpty() ? QStringLiteral("text:") + note.data : QStringLiteral("id:") + note.identity.id;
 }
 
 } // namespace

@@ -32,27 +32,27 @@ QString truthText(bool value)
 QList<std::pair<QString, QString>> noteElements(const NoteRecord& note)
 {
     QList<std::pair<QString, QString>> elements = {
-        {QStringLiteral("COLOR"), escapeXml(xmlSafeText(note.Color))},
-        {QStringLiteral("DATA"), escapeXml(xmlSafeText(note.Data))},
-        {QStringLiteral("TIMEDATE"), escapeXml(xmlSafeText(note.TimeDate))},
-        {QStringLiteral("HEIGHT"), QString::number(note.Height)},
-        {QStringLiteral("WIDTH"), QString::number(note.Width)},
-        {QStringLiteral("LEFT"), QString::number(note.Left)},
-        {QStringLiteral("TOP"), QString::number(note.Top)},
+        {QStringLiteral("COLOR"), escapeXml(xmlSafeText(note.color))},
+        {QStringLiteral("DATA"), escapeXml(xmlSafeText(note.data))},
+        {QStringLiteral("TIMEDATE"), escapeXml(xmlSafeText(note.timeDate))},
+        {QStringLiteral("HEIGHT"), QString::number(note.height)},
+        {QStringLiteral("WIDTH"), QString::number(note.width)},
+        {QStringLiteral("LEFT"), QString::number(note.left)},
+        {QStringLiteral("TOP"), QString::number(note.top)},
     };
-    if (!note.Look.isEmpty()) {
-        elements << std::pair {QStringLiteral("LOOK"), escapeXml(xmlSafeText(note.Look))};
+    if (!note.look.isEmpty()) {
+        elements << std::pair {QStringLiteral("LOOK"), escapeXml(xmlSafeText(note.look))};
     }
-    if (note.keepsSpecial && note.SpecialType != 0) {
-        elements << std::pair {QStringLiteral("SPECIALTYPE"), QString::number(note.SpecialType)};
-        for (const auto& [name, value] : {std::pair {QStringLiteral("REMINDER"), note.Reminder},
-                                          std::pair {QStringLiteral("REMINDERLAST"), note.ReminderLast},
-                                          std::pair {QStringLiteral("REMINDERAT"), note.ReminderAt},
-                                          std::pair {QStringLiteral("REMINDERZONE"), note.ReminderZone},
-                                          std::pair {QStringLiteral("REMINDERREPEAT"), note.ReminderRepeat},
-                                          std::pair {QStringLiteral("REMINDERSNOOZE"), note.ReminderSnooze},
-                                          std::pair {QStringLiteral("FEEDURL"), note.FeedURL},
-                                          std::pair {QStringLiteral("STOCKSYMBOL"), note.StockSymbol}}) {
+    if (note.keepsSpecial && note.specialType != 0) {
+        elements << std::pair {QStringLiteral("SPECIALTYPE"), QString::number(note.specialType)};
+        for (const auto& [name, value] : {std::pair {QStringLiteral("REMINDER"), note.reminder},
+                                          std::pair {QStringLiteral("REMINDERLAST"), note.reminderLast},
+                                          std::pair {QStringLiteral("REMINDERAT"), note.reminderAt},
+                                          std::pair {QStringLiteral("REMINDERZONE"), note.reminderZone},
+                                          std::pair {QStringLiteral("REMINDERREPEAT"), note.reminderRepeat},
+                                          std::pair {QStringLiteral("REMINDERSNOOZE"), note.reminderSnooze},
+                                          std::pair {QStringLiteral("FEEDURL"), note.feedUrl},
+                                          std::pair {QStringLiteral("STOCKSYMBOL"), note.stockSymbol}}) {
             if (!value.isEmpty()) {
                 elements << std::pair {name, escapeXml(xmlSafeText(value))};
             }
@@ -106,15 +106,15 @@ void readSpecial(const QDomElement& note, NoteRecord* record)
         || type > kLastSpecialType) {
         return;
     }
-    record->SpecialType = type;
+    record->specialType = type;
     record->keepsSpecial = true;
-    record->FeedURL = note.firstChildElement(QStringLiteral("FEEDURL")).text();
-    record->ReminderLast = note.firstChildElement(QStringLiteral("REMINDERLAST")).text().trimmed();
-    record->ReminderAt = note.firstChildElement(QStringLiteral("REMINDERAT")).text().trimmed();
-    record->ReminderZone = note.firstChildElement(QStringLiteral("REMINDERZONE")).text().trimmed();
-    record->ReminderRepeat = note.firstChildElement(QStringLiteral("REMINDERREPEAT")).text().trimmed();
-    record->ReminderSnooze = note.firstChildElement(QStringLiteral("REMINDERSNOOZE")).text().trimmed();
-    record->StockSymbol = note.firstChildElement(QStringLiteral("STOCKSYMBOL")).text();
+    record->feedUrl = note.firstChildElement(QStringLiteral("FEEDURL")).text();
+    record->reminderLast = note.firstChildElement(QStringLiteral("REMINDERLAST")).text().trimmed();
+    record->reminderAt = note.firstChildElement(QStringLiteral("REMINDERAT")).text().trimmed();
+    record->reminderZone = note.firstChildElement(QStringLiteral("REMINDERZONE")).text().trimmed();
+    record->reminderRepeat = note.firstChildElement(QStringLiteral("REMINDERREPEAT")).text().trimmed();
+    record->reminderSnooze = note.firstChildElement(QStringLiteral("REMINDERSNOOZE")).text().trimmed();
+    record->stockSymbol = note.firstChildElement(QStringLiteral("STOCKSYMBOL")).text();
 }
 
 bool isXmlChar(char32_t c)
@@ -157,18 +157,18 @@ bool readNote(const QDomNode& node, const QString& path, int index, NoteRecord* 
 {
     const QDomElement self = node.toElement(); // any other kind of node has no child elements
     const auto text = [&self](const char* name) { return self.firstChildElement(QLatin1String(name)).text(); };
-    note->Data = text("DATA");
-    note->TimeDate = text("TIMEDATE");
-    note->Color = text("COLOR");
-    note->Look = text("LOOK").trimmed();
-    if (!readNumberField(self, QStringLiteral("HEIGHT"), &note->Height, index, error)
-        || !readNumberField(self, QStringLiteral("WIDTH"), &note->Width, index, error)
-        || !readNumberField(self, QStringLiteral("LEFT"), &note->Left, index, error)
-        || !readNumberField(self, QStringLiteral("TOP"), &note->Top, index, error)) {
+    note->data = text("DATA");
+    note->timeDate = text("TIMEDATE");
+    note->color = text("COLOR");
+    note->look = text("LOOK").trimmed();
+    if (!readNumberField(self, QStringLiteral("HEIGHT"), &note->height, index, error)
+        || !readNumberField(self, QStringLiteral("WIDTH"), &note->width, index, error)
+        || !readNumberField(self, QStringLiteral("LEFT"), &note->left, index, error)
+        || !readNumberField(self, QStringLiteral("TOP"), &note->top, index, error)) {
         return false;
     }
-    note->FileName = path;
-    note->Reminder = text("REMINDER");
+    note->fileName = path;
+    note->reminder = text("REMINDER");
     readSpecial(self, note);
     readSession(self, &note->session);
     note->identity

@@ -9,43 +9,43 @@
 namespace jotlet {
 
 // The state of one note. Each note window keeps one; the note file reader returns a list of them and the
-// writers take one by value. Only Color, Data, TimeDate, Height, Width, Left and Top travel through files.
+// writers take one by value. Only color, data, timeDate, height, width, left and top travel through files.
 struct NoteRecord
 {
-    qint32 Alpha = 0;       // 0 (invisible) to 255 (opaque)
-    bool AutoSave = false;  // save a note that has a file without asking when it closes
-    qint32 CaptionType = 0; // sub-caption: 0 time stamp, 1 words, 2 characters, 3 file name
-    QString Color;          // a colour name ("yellow") or a 0x00BBGGRR value in decimal
-    qint32 ForeColor = 0;   // 0x00BBGGRR
-    qint32 FontSize = 0;    // points
-    QString Data;           // rich text (RTF)
-    QString FileName;       // full path of the note's file; set by the reader, never stored
-    qint32 SpecialType = 0; // kind of special note, 0 for an ordinary note
-    bool IsOnTop = false;
-    qint32 Height = 0; // twips
-    qint32 Width = 0;
-    qint32 Left = 0; // screen coordinates
-    qint32 Top = 0;
-    QString FeedURL;
-    QString Reminder; // read from files, never written
+    qint32 alpha = 0;       // 0 (invisible) to 255 (opaque)
+    bool autoSave = false;  // save a note that has a file without asking when it closes
+    qint32 captionType = 0; // sub-caption: 0 time stamp, 1 words, 2 characters, 3 file name
+    QString color;          // a colour name ("yellow") or a 0x00BBGGRR value in decimal
+    qint32 foreColor = 0;   // 0x00BBGGRR
+    qint32 fontSize = 0;    // points
+    QString data;           // rich text (RTF)
+    QString fileName;       // full path of the note's file; set by the reader, never stored
+    qint32 specialType = 0; // kind of special note, 0 for an ordinary note
+    bool isOnTop = false;
+    qint32 height = 0; // twips
+    qint32 width = 0;
+    qint32 left = 0; // screen coordinates
+    qint32 top = 0;
+    QString feedUrl;
+    QString reminder; // read from files, never written
     // When a reminder note last went off (UTC, ISO 8601): with the reminder, so that it does not go off again for
     // the same time after a restart.
-    QString ReminderLast;
+    QString reminderLast;
     // A reminder with a date and a repeat (written beside REMINDER, which older readers keep as a daily time): the
     // first time in UTC (REMINDERAT), the time zone it was chosen in (REMINDERZONE), how it repeats
     // (REMINDERREPEAT), and until when it is snoozed, in UTC (REMINDERSNOOZE).
-    QString ReminderAt;
-    QString ReminderZone;
-    QString ReminderRepeat;
-    QString ReminderSnooze;
-    bool SaveNewNoteOnClose = false;
-    QString StockSymbol;
-    QString TimeDate; // the time stamp shown in the sub-caption
+    QString reminderAt;
+    QString reminderZone;
+    QString reminderRepeat;
+    QString reminderSnooze;
+    bool saveNewNoteOnClose = false;
+    QString stockSymbol;
+    QString timeDate; // the time stamp shown in the sub-caption
     // "Dark" or "Light" when the user chose the note's look; "" follows the program's setting. Written as LOOK only
     // when set, which readers that do not know it pass over.
-    QString Look;
+    QString look;
     // Only in the program's own session files (the main note file, the recovery journal): the note is a special
-    // note, and SpecialType with its parameter (Reminder, FeedURL, StockSymbol) is kept, so it comes back as one.
+    // note, and specialType with its parameter (reminder, feedUrl, stockSymbol) is kept, so it comes back as one.
     bool keepsSpecial = false;
 
     // What only the program's own session files keep (the recovery journal), so that a note comes back as it was.

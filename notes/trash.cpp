@@ -157,7 +157,7 @@ bool Trash::put(NoteRecord note, const QString& from, const QDateTime& now, Prob
 {
     takeApartLegacyFile();
     note.session = {};
-    note.FileName.clear();
+    note.fileName.clear();
     note.trashed = {true, now.toUTC().toString(Qt::ISODateWithMs), from};
     if (!writeEntry(note, now, failure)) {
         return false;
@@ -191,7 +191,7 @@ NoteList Trash::notes(const QDateTime& now) const
             continue;
         }
         NoteRecord note = read.first();
-        note.FileName = entry.path;
+        note.fileName = entry.path;
         notes << note;
     }
     std::stable_sort(notes.begin(), notes.end(), [](const NoteRecord& a, const NoteRecord& b) {
@@ -202,17 +202,17 @@ NoteList Trash::notes(const QDateTime& now) const
 
 bool Trash::take(const NoteRecord& note, Problem* failure)
 {
-    if (QFileInfo(note.FileName).absolutePath() != QFileInfo(m_folder).absoluteFilePath()
-        || !QFile::exists(note.FileName)) {
+    if (QFileInfo(note.fileName).absolutePath() != QFileInfo(m_folder).absoluteFilePath()
+        || !QFile::exists(note.fileName)) {
         if (failure) {
             *failure = Problem(QT_TRANSLATE_NOOP("Problem", "The note is no longer in the trash '%1'"), {m_folder});
         }
         return false;
     }
-    if (!QFile::remove(note.FileName)) {
+    if (!QFile::remove(note.fileName)) {
         if (failure) {
             *failure
-                = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be removed from the trash"), {note.FileName});
+                = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be removed from the trash"), {note.fileName});
         }
         return false;
     }

@@ -40,10 +40,6 @@ QList<TrashEntry> pastTheLimits(QList<TrashEntry> entries, const QDateTime& now)
 class Trash
 {
 public:
-    // The same as the policy's, for those who show them.
-    static constexpr int kMaxNotes = TrashPolicy::kMaxNotes;
-    static constexpr int kMaxDays = TrashPolicy::kMaxDays;
-
     explicit Trash(QString folder = defaultFolder());
     static QString defaultFolder();
     // The one file of older versions.
@@ -53,7 +49,7 @@ public:
     // Puts the note in, marked with the time and the file it came from (written to the disk before it returns).
     // False, *failure saying why, when the trash could not be written.
     bool put(NoteRecord note, const QString& from, const QDateTime& now, Problem* failure = nullptr);
-    // The notes kept now, newest first, each with its entry's path as FileName (those past their time left out).
+    // The notes kept now, newest first, each with its entry's path as fileName (those past their time left out).
     NoteList notes(const QDateTime& now) const;
     // Takes a note of notes() out; false when it is no longer there or could not be removed (it then stays).
     bool take(const NoteRecord& note, Problem* failure = nullptr);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktopopener.h"
+#include "support/replaceable.h"
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -67,19 +68,19 @@ public:
     }
 };
 
-DesktopOpener* g_installed = nullptr;
+Replaceable<DesktopOpener> g_opener;
 
 } // namespace
 
 DesktopOpener& desktopOpener()
 {
     static SystemOpener system;
-    return g_installed ? *g_installed : system;
+    return g_opener.orElse(system);
 }
 
 void setDesktopOpener(DesktopOpener* opener)
 {
-    g_installed = opener;
+    g_opener.install(opener);
 }
 
 } // namespace jotlet

@@ -1,23 +1,24 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/systeminfo.h"
+#include "support/replaceable.h"
 
 namespace jotlet {
 
 namespace {
 
-SystemInfo* g_installed = nullptr;
+Replaceable<SystemInfo> g_info;
 
 } // namespace
 
 SystemInfo& systemInfo()
 {
-    return g_installed ? *g_installed : platformSystemInfo();
+    return g_info.orElse(platformSystemInfo());
 }
 
 void setSystemInfo(SystemInfo* info)
 {
-    g_installed = info;
+    g_info.install(info);
 }
 
 } // namespace jotlet

@@ -244,7 +244,7 @@ bool NoteSearch::isOpen(const IndexedFile& file,
 
 bool NoteSearch::pastItsTime(const IndexedFile& file, const IndexedNote& note)
 {
-    const QDateTime oldest = Clock::now().addDays(-Trash::kMaxDays);
+    const QDateTime oldest = Clock::now().addDays(-TrashPolicy::kMaxDays);
     const QDateTime when = note.when.isEmpty() ? QDateTime::fromMSecsSinceEpoch(file.modified)
                                                : QDateTime::fromString(note.when, Qt::ISODateWithMs);
     return when.isValid() && when < oldest;
@@ -346,12 +346,12 @@ Note* NoteSearch::openCopy(const NoteRecord& stored, const SearchResult& result)
     // A file's first note opens as the file's own note (saving writes the file); a further one as a copy.
     const bool first = result.position == 0 && result.file != mainNoteFilePath();
     Note* note = m_board.createNote(first ? NoteOrigin::OpenedFile : NoteOrigin::ManagerCopy);
-    if (!note->setFromRecord(stored, stored.FileName)) {
+    if (!note->setFromRecord(stored, stored.fileName)) {
         note->discard();
         return nullptr;
     }
     if (first) {
-        note->setTimeStamp(stored.TimeDate);
+        note->setTimeStamp(stored.timeDate);
         note->setSavedAs(result.file);
     }
     note->show();

@@ -43,7 +43,7 @@ IndexedNote indexNote(const NoteRecord& note, int position, const QHash<QByteArr
         indexed.plain = same->plain;
         indexed.folded = same->folded;
     } else {
-        const QString plain = rtfToPlainText(storedRtfBytes(note.Data));
+        const QString plain = rtfToPlainText(storedRtfBytes(note.data));
         indexed.plain = plain.toUtf8();
         indexed.folded = foldForSearch(plain).trimmed().toUtf8();
     }
@@ -92,7 +92,7 @@ bool sameState(const IndexedFile& a, const IndexedFile& b)
 
 QByteArray noteTextHash(const NoteRecord& note)
 {
-    return QCryptographicHash::hash(note.Data.toUtf8(), QCryptographicHash::Sha1).left(12);
+    return QCryptographicHash::hash(note.data.toUtf8(), QCryptographicHash::Sha1).left(12);
 }
 
 IndexedFiles updateIndex(const QStringList& paths,

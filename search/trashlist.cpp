@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/trashlist.h"
 
-#include "manager/notemanager.h"
 #include "note/dialogresponder.h"
 #include "note/noteboard.h"
+#include "note/noteexport.h"
 #include "notes/notestore.h"
 #include "support/clock.h"
 #include "support/errorlog.h"
@@ -49,7 +49,7 @@ void TrashList::reload()
     if (!m_folderTrash.isEmpty()) {
         const QDir dir(m_folderTrash);
         for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.not")}, QDir::Files | QDir::NoSymLinks)) {
-            if (info.lastModified() < Clock::now().addDays(-Trash::kMaxDays)) {
+            if (info.lastModified() < Clock::now().addDays(-TrashPolicy::kMaxDays)) {
                 continue; // past its time, as the notes folder lets it go
             }
             for (NoteRecord note : loadNoteFile(info.filePath())) {
@@ -69,7 +69,7 @@ void TrashList::reload()
 bool TrashList::isInFolderTrash(const NoteRecord& note) const
 {
     return !m_folderTrash.isEmpty()
-           && QFileInfo(note.FileName).absolutePath() == QFileInfo(m_folderTrash).absoluteFilePath();
+           && QFileInfo(note.fileName).absolutePath() == QFileInfo(m_folderTrash).absoluteFilePath();
 }
 
 void TrashList::watch()
@@ -101,17 +101,17 @@ QStringList TrashList::entries() const
 
 QString TrashList::limitsText()
 {
-    return tr("Notes are kept %1 days, and at most %2.").arg(Trash::kMaxDays).arg(Trash::kMaxNotes);
+    return tr("Notes are kept %1 days, and at most %2.").arg(TrashPolicy::kMaxDays).arg(TrashPolicy::kMaxNotes);
 }
 
 Note* restoreFromTrash(NoteBoard& board, const NoteRecord& kept)
 {
-    const QFileInfo entry(kept.FileName);
+    const QFileInfo entry(kept.fileName);
     if (QFileInfo(entry.absolutePath()).fileName() == QLatin1String(".trash")) {
         // Back into the notes folder, where it opens as the folder's note it was.
         const QString back = QFileInfo(entry.absolutePath()).absolutePath() + QLatin1Char('/') + entry.fileName();
-        if (QFileInfo::exists(back) || !QFile::rename(kept.FileName, back)) {
-            logError(kLocation, 75, QStringLiteral("'%1' could not be put back as '%2'").arg(kept.FileName, back));
+        if (QFileInfo::exists(back) || !QFile::rename(kept.fileName, back)) {
+            logError(kLocation, 75, QStringLiteral("'%1' could not be put back as '%2'").arg(kept.fileName, back));
         }
         return nullptr;
     }
@@ -155,9 +155,9 @@ bool TrashList::emptyTrash()
     Problem failure;
     bool emptied = m_trash.empty(&failure);
     for (const NoteRecord& note : std::as_const(m_notes)) {
-        if (isInFolderTrash(note) && !QFile::remove(note.FileName)) {
+        if (isInFolderTrash(note) && !QFile::remove(note.fileName)) {
             emptied = false;
-            failure = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be removed"), {note.FileName});
+            failure = Problem(QT_TRANSLATE_NOOP("Problem", "'%1' could not be removed"), {note.fileName});
         }
     }
     if (!emptied) {

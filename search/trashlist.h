@@ -14,7 +14,7 @@ namespace jotlet {
 class Note;
 class NoteBoard;
 
-// Brings a note of a trash back (the FileName of a note the trash listed): one of this computer's trash opens, and
+// Brings a note of a trash back (the fileName of a note the trash listed): one of this computer's trash opens, and
 // leaves the trash once it is open; one of the notes folder's trash goes back into the folder, where it opens as the
 // folder's note it was (nullptr: it opens when the folder is read).
 Note* restoreFromTrash(NoteBoard& board, const NoteRecord& kept);

@@ -340,41 +340,41 @@ void SpecialNoteDriver::setReminderIcon(ReminderIcon icon)
 
 void SpecialNoteDriver::keepIn(NoteRecord* record) const
 {
-    record->SpecialType = int(m_kind);
+    record->specialType = int(m_kind);
     record->keepsSpecial = isActive(); // it comes back as the same special note
-    record->Reminder = m_reminder;
-    record->ReminderLast = m_lastReminded.isValid() ? m_lastReminded.toUTC().toString(Qt::ISODateWithMs) : QString();
+    record->reminder = m_reminder;
+    record->reminderLast = m_lastReminded.isValid() ? m_lastReminded.toUTC().toString(Qt::ISODateWithMs) : QString();
     const StoredReminder stored = storedReminder(m_rule);
-    record->ReminderAt = m_rule.isValid() ? stored.at : QString();
-    record->ReminderZone = m_rule.isValid() ? stored.zone : QString();
-    record->ReminderRepeat = m_rule.isValid() ? stored.repeat : QString();
-    record->ReminderSnooze = m_snoozedUntil.isValid() ? m_snoozedUntil.toUTC().toString(Qt::ISODate) : QString();
-    record->FeedURL = m_feedUrl;
-    record->StockSymbol = m_stockSymbol;
+    record->reminderAt = m_rule.isValid() ? stored.at : QString();
+    record->reminderZone = m_rule.isValid() ? stored.zone : QString();
+    record->reminderRepeat = m_rule.isValid() ? stored.repeat : QString();
+    record->reminderSnooze = m_snoozedUntil.isValid() ? m_snoozedUntil.toUTC().toString(Qt::ISODate) : QString();
+    record->feedUrl = m_feedUrl;
+    record->stockSymbol = m_stockSymbol;
 }
 
 void SpecialNoteDriver::resume(const NoteRecord& kept)
 {
-    const auto kind = SpecialKind(kept.SpecialType);
+    const auto kind = SpecialKind(kept.specialType);
     std::unique_ptr<SpecialContent> content = m_contents ? m_contents(kind) : nullptr;
     if (!kept.keepsSpecial || !content) {
         return;
     }
     const ReminderRule rule
-        = reminderFromStored({kept.ReminderAt, kept.ReminderZone, kept.ReminderRepeat, kept.Reminder});
+        = reminderFromStored({kept.reminderAt, kept.reminderZone, kept.reminderRepeat, kept.reminder});
     if (kind == SpecialKind::Reminder && !rule.isValid()) {
         logError(QStringLiteral("frmMain: DisplaySpecialNote"),
                  13,
                  QStringLiteral("The reminder time '%1' is not a time of day: the note came back without it")
-                     .arg(kept.Reminder));
+                     .arg(kept.reminder));
         return;
     }
-    m_reminder = kept.Reminder;
+    m_reminder = kept.reminder;
     m_rule = rule;
-    m_snoozedUntil = QDateTime::fromString(kept.ReminderSnooze, Qt::ISODate);
-    m_feedUrl = kept.FeedURL;
-    m_stockSymbol = kept.StockSymbol;
-    m_lastReminded = QDateTime::fromString(kept.ReminderLast, Qt::ISODateWithMs);
+    m_snoozedUntil = QDateTime::fromString(kept.reminderSnooze, Qt::ISODate);
+    m_feedUrl = kept.feedUrl;
+    m_stockSymbol = kept.stockSymbol;
+    m_lastReminded = QDateTime::fromString(kept.reminderLast, Qt::ISODateWithMs);
     content->catchUp(m_lastReminded);
     m_content = std::move(content);
     m_contentKind = kind;

@@ -157,12 +157,12 @@ void FolderSync::resolve(Note& note, ConflictChoice choice)
         const NoteRecord chosen = note.record();
         if (entry->note) {
             // The user's own choice: an edit of the note like any other, which Undo can take back.
-            entry->note->text().setRtf(storedRtfBytes(chosen.Data));
-            entry->note->setColor(chosen.Color, false);
+            entry->note->text().setRtf(storedRtfBytes(chosen.data));
+            entry->note->setColor(chosen.color, false);
         } else {
             NoteRecord pending = entry->file;
-            pending.Data = chosen.Data;
-            pending.Color = chosen.Color;
+            pending.data = chosen.data;
+            pending.color = chosen.color;
             m_pending.insert(conflict.of, pending);
         }
         touch(*entry);
@@ -204,7 +204,7 @@ void FolderSync::conflictToNote(Note& conflictNote, bool openHere)
     Entry& entry = m_entries[conflict.ownId];
     entry.path = m_folder.fileFor(conflict.ownId);
     entry.file = record;
-    entry.file.Data.clear();
+    entry.file.data.clear();
     touch(entry);
     entry.textEdited = true;
     m_pending.insert(conflict.ownId, record);
@@ -265,7 +265,7 @@ bool FolderSync::adoptKept(Note* note, const NoteRecord& kept)
     if (Note* open = noteFor(id); open && open != note) {
         // Open already: the kept text is this computer's latest change of it.
         ++m_applying;
-        open->text().setRtf(storedRtfBytes(kept.Data));
+        open->text().setRtf(storedRtfBytes(kept.data));
         --m_applying;
         touch(m_entries[id]);
         m_entries[id].textEdited = true;
@@ -283,7 +283,7 @@ bool FolderSync::adoptKept(Note* note, const NoteRecord& kept)
             entry.fileWhole = true;
         } else {
             entry.file = kept;
-            entry.file.Data.clear();
+            entry.file.data.clear();
         }
         entry.present = !entry.base.isEmpty();
     }

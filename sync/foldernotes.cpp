@@ -51,7 +51,7 @@ Note* FolderSync::open(const QString& id, const NoteRecord& stored, bool show)
         note->discard();
         return nullptr;
     }
-    note->setTimeStamp(record.TimeDate);
+    note->setTimeStamp(record.timeDate);
     entry.note = note;
     join(note, id);
     restorePlace(note, id);
@@ -90,7 +90,7 @@ void FolderSync::openConflict(const FolderNote& copy)
     storage->setOwnId(conflict.ownId);
     storage->setNote(note);
     note->setStorage(std::move(storage));
-    note->setTimeStamp(theirs.note.TimeDate);
+    note->setTimeStamp(theirs.note.timeDate);
     connect(&note->text(), &NoteText::changed, this, [this, note] {
         if (Conflict* shown = conflictOf(note); shown && !m_applying) {
             shown->edited = true;

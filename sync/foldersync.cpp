@@ -450,7 +450,7 @@ bool FolderSync::mergeInto(Entry& entry,
     if (entry.note) {
         applyToNote(entry.note, *merged);
     } else {
-        entry.file.Data = merged->Data;
+        entry.file.data = merged->data;
     }
     NoteRecord pending = *merged;
     pending.identity = entry.file.identity;

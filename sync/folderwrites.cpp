@@ -55,17 +55,17 @@ NoteRecord FolderSync::fileRecord(const Entry& entry) const
     NoteRecord record = entry.note->sessionRecord();
     record.session = {};
     record.trashed = {};
-    record.FileName.clear();
+    record.fileName.clear();
     if ((entry.note->special() && entry.note->special()->writesText()) || !entry.textEdited) {
         // The text its timer or feed writes stays on this computer; untouched text stays as the file has it.
-        record.Data = entry.file.Data;
+        record.data = entry.file.data;
     }
-    if (record.Data == entry.file.Data) {
-        record.TimeDate = entry.file.TimeDate;
+    if (record.data == entry.file.data) {
+        record.timeDate = entry.file.timeDate;
     }
     // Where it was made; where it sits on this computer is this computer's.
-    record.Left = entry.file.Left;
-    record.Top = entry.file.Top;
+    record.left = entry.file.left;
+    record.top = entry.file.top;
     record.identity = entry.file.identity;
     return record;
 }

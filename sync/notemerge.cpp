@@ -15,21 +15,21 @@ namespace {
 template <typename Record>
 auto values(Record& note)
 {
-    return std::tie(note.Color,
-                    note.Look,
-                    note.TimeDate,
-                    note.Height,
-                    note.Width,
+    return std::tie(note.color,
+                    note.look,
+                    note.timeDate,
+                    note.height,
+                    note.width,
                     note.keepsSpecial,
-                    note.SpecialType,
-                    note.Reminder,
-                    note.ReminderAt,
-                    note.ReminderZone,
-                    note.ReminderRepeat,
-                    note.ReminderSnooze,
-                    note.ReminderLast,
-                    note.FeedURL,
-                    note.StockSymbol);
+                    note.specialType,
+                    note.reminder,
+                    note.reminderAt,
+                    note.reminderZone,
+                    note.reminderRepeat,
+                    note.reminderSnooze,
+                    note.reminderLast,
+                    note.feedUrl,
+                    note.stockSymbol);
 }
 
 // One value: the side that changed it; both changed it differently, the larger, so that every computer agrees.
@@ -51,21 +51,21 @@ void mergeValues(const Const& base, Mutable& ours, const Const& theirs, std::ind
 
 bool sameContent(const NoteRecord& a, const NoteRecord& b)
 {
-    return a.Data == b.Data && values(a) == values(b);
+    return a.data == b.data && values(a) == values(b);
 }
 
 std::optional<NoteRecord> mergeNoteRecords(const NoteRecord& base, const NoteRecord& ours, const NoteRecord& theirs)
 {
     NoteRecord merged = ours;
-    if (ours.Data == base.Data || ours.Data == theirs.Data) {
-        merged.Data = theirs.Data;
-    } else if (theirs.Data != base.Data) {
+    if (ours.data == base.data || ours.data == theirs.data) {
+        merged.data = theirs.data;
+    } else if (theirs.data != base.data) {
         const std::optional<QByteArray> text
-            = mergeRtf(storedRtfBytes(base.Data), storedRtfBytes(ours.Data), storedRtfBytes(theirs.Data));
+            = mergeRtf(storedRtfBytes(base.data), storedRtfBytes(ours.data), storedRtfBytes(theirs.data));
         if (!text) {
             return std::nullopt;
         }
-        merged.Data = QString::fromLatin1(*text);
+        merged.data = QString::fromLatin1(*text);
     }
     auto mergedValues = values(merged);
     mergeValues(values(base),

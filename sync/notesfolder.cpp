@@ -301,7 +301,7 @@ FolderScan NotesFolder::scan(FolderScanCache* cache) const
             note.note.identity.id = info.completeBaseName(); // a note file put there by hand
         }
         file.note = note;
-        file.note.note.Data.clear();
+        file.note.note.data.clear();
         seen.insert(info.filePath(), file);
         note.whole = true;
         note.bytes = bytes;

@@ -81,7 +81,6 @@ struct FolderScanCache
 class NotesFolder
 {
 public:
-    static constexpr int kTrashDays = 30; // as TrashPolicy::kMaxDays
     static const QString kMarkName;
 
     explicit NotesFolder(QString path);

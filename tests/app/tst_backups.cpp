@@ -51,7 +51,7 @@ QStringList texts(const NoteList& notes)
 {
     QStringList list;
     for (const NoteRecord& note : notes) {
-        list << rtfToPlainText(storedRtfBytes(note.Data)).trimmed();
+        list << rtfToPlainText(storedRtfBytes(note.data)).trimmed();
     }
     list.sort();
     return list;
@@ -140,7 +140,7 @@ void TestBackups::restoreAddsNewNotes()
     open->text().setText(QStringLiteral("already open"));
     NoteRecord kept = sampleNote(QStringLiteral("from the backup"));
     kept.identity.id = QStringLiteral("7d1f0c4e-1111-4222-8333-944455556666");
-    kept.FileName = QStringLiteral("/somewhere/else.not");
+    kept.fileName = QStringLiteral("/somewhere/else.not");
     Note* restored = restoreFromBackup(board, kept);
     QVERIFY(restored);
     QCOMPARE(board.count(), 2);

@@ -150,8 +150,8 @@ void TestDesktop::hiddenNotesStayOpen()
     QCOMPARE(hiddenChanges.count(), 1);
     QVERIFY(typed->isUnsaved());
     QVERIFY(rolled->isRolledUp());
-    QCOMPARE(typed->sessionRecord().Data, before.Data);
-    QCOMPARE(typed->sessionRecord().Left, before.Left);
+    QCOMPARE(typed->sessionRecord().data, before.data);
+    QCOMPARE(typed->sessionRecord().left, before.left);
 
     typed->bringForward(); // a reminder
     QVERIFY(!typed->isHidden());

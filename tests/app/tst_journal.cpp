@@ -45,11 +45,11 @@ void TestJournal::typingIsKeptHalfASecondLater()
         if (i == 15) {
             // Typing that goes on is written all the same: what was typed half a second ago is in the journal.
             QVERIFY(written.size() >= 1);
-            QVERIFY(loadNoteFile(recoveryJournalPath()).first().Data.contains(QLatin1String("typing ")));
+            QVERIFY(loadNoteFile(recoveryJournalPath()).first().data.contains(QLatin1String("typing ")));
         }
     }
     QTest::qWait(500);
-    QVERIFY(loadNoteFile(recoveryJournalPath()).first().Data.contains(QLatin1String("typing 19")));
+    QVERIFY(loadNoteFile(recoveryJournalPath()).first().data.contains(QLatin1String("typing 19")));
     QVERIFY2(written.size() <= 5, qPrintable(QString::number(written.size()))); // not once per key
     journal.finish(true);
     QVERIFY(!QFile::exists(recoveryJournalPath()));
@@ -69,7 +69,7 @@ void TestJournal::holdsWhatNeedsKeepingAndSaysWhatItReplaces()
     const NoteList kept = loadNoteFile(recoveryJournalPath());
     QCOMPARE(kept.size(), 2); // every open note, so that all come back in their places
     QCOMPARE(kept.at(0).session.file, saved->filePath());
-    QVERIFY(kept.at(1).Data.contains(QLatin1String("only here")) && kept.at(1).session.unsaved);
+    QVERIFY(kept.at(1).data.contains(QLatin1String("only here")) && kept.at(1).session.unsaved);
     QVERIFY(!RecoveryJournal::saysMainFileOpened(recoveryJournalPath()));
     journal.setMainFileOpened(true);
     QVERIFY(journal.writeNow());

@@ -40,10 +40,10 @@ void TestJournalKill::killedWhileWritingLeavesAWholeJournal()
 
         const NoteList notes = loadNoteFile(recoveryJournalPath());
         QCOMPARE(notes.size(), 10);
-        const QString first = version.match(notes.first().Data).captured(1);
+        const QString first = version.match(notes.first().data).captured(1);
         QVERIFY(!first.isEmpty());
         for (const NoteRecord& note : notes) {
-            QCOMPARE(version.match(note.Data).captured(1), first); // one write's notes, all of them
+            QCOMPARE(version.match(note.data).captured(1), first); // one write's notes, all of them
         }
     }
 }

@@ -41,7 +41,7 @@ QList<QPoint> keptPlaces()
 {
     QList<QPoint> places;
     for (const NoteRecord& note : loadMainNoteFile()) {
-        places << QPoint(note.Left, note.Top);
+        places << QPoint(note.left, note.top);
     }
     return places;
 }

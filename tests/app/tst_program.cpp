@@ -27,12 +27,12 @@ namespace {
 NoteRecord note(const QString& text)
 {
     NoteRecord n;
-    n.Color = QStringLiteral("yellow");
-    n.Data = QStringLiteral("{\\rtf1\\ansi %1}").arg(text);
-    n.Height = 2085;
-    n.Width = 2325;
-    n.Left = 1500;
-    n.Top = 1500;
+    n.color = QStringLiteral("yellow");
+    n.data = QStringLiteral("{\\rtf1\\ansi %1}").arg(text);
+    n.height = 2085;
+    n.width = 2325;
+    n.left = 1500;
+    n.top = 1500;
     return n;
 }
 
@@ -148,7 +148,7 @@ void TestProgram::refusedNoteLeavesANewNote()
     QVERIFY2(runAndEndSession(program, {path}, 1500), "the program did not run until the session ended");
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
-    QVERIFY(!kept.first().Data.contains(QLatin1String("x\\par")));
+    QVERIFY(!kept.first().data.contains(QLatin1String("x\\par")));
 }
 
 void TestProgram::aStartWithAFileKeepsTheKeptNotes()
@@ -164,7 +164,7 @@ void TestProgram::aStartWithAFileKeepsTheKeptNotes()
     QVERIFY2(runAndEndSession(program, {path}, 300), program.readAllStandardError().constData());
     const NoteList notes = loadMainNoteFile();
     QCOMPARE(notes.size(), 3);
-    QVERIFY(notes.at(2).Data.contains(QLatin1String("from x")));
+    QVERIFY(notes.at(2).data.contains(QLatin1String("from x")));
     QCOMPARE(notes.at(2).session.file, path); // it comes back as x's note
     const QByteArray now = fileBytes(mainNoteFilePath());
     QCOMPARE(now.left(kept.lastIndexOf("</NOTES>")), kept.left(kept.lastIndexOf("</NOTES>"))); // byte for byte
@@ -194,7 +194,7 @@ void TestProgram::secondStartDuringASlowStartHandsOver()
     QVERIFY(first.waitForFinished(30000));
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 41);
-    QVERIFY(kept.last().Data.contains(QLatin1String("handed over")));
+    QVERIFY(kept.last().data.contains(QLatin1String("handed over")));
 }
 
 void TestProgram::sessionEndClosesAStartupBox_data()
@@ -285,7 +285,7 @@ void TestProgram::secondStartResolvesARelativePath()
     QVERIFY(first.waitForFinished(10000));
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 2);
-    QVERIFY(kept.last().Data.contains(QLatin1String("relative")));
+    QVERIFY(kept.last().data.contains(QLatin1String("relative")));
     QCOMPARE(kept.last().session.file, QDir(folder).filePath(QStringLiteral("rel.not")));
 }
 
@@ -342,7 +342,7 @@ void TestProgram::writesTheSameNamesInEveryLanguage()
             return QStringList {QStringLiteral("the program did not end with the session")};
         }
         const NoteList kept = loadMainNoteFile();
-        *timeStamp = kept.value(1).TimeDate;
+        *timeStamp = kept.value(1).timeDate;
         QStringList names;
         const QRegularExpression element(QStringLiteral("<(/?[A-Za-z]+)"));
         for (auto it = element.globalMatch(QString::fromUtf8(fileBytes(mainNoteFilePath()))); it.hasNext();) {

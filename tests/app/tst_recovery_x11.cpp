@@ -101,11 +101,11 @@ void TestRecoveryX11::killedRunComesBack()
     kill(again, SIGTERM);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 3);
-    QVERIFY(kept.at(0).Data.contains(QLatin1String("milk and eggs")));
-    QCOMPARE(kept.at(0).Color, QStringLiteral("blue"));
-    QCOMPARE(QPoint(kept.at(0).Left, kept.at(0).Top), QPoint(1500, 1500));
-    QVERIFY(kept.at(1).Data.contains(QLatin1String("call Anna")));
-    QVERIFY(kept.at(2).Data.contains(QLatin1String("dentist at 4")));
+    QVERIFY(kept.at(0).data.contains(QLatin1String("milk and eggs")));
+    QCOMPARE(kept.at(0).color, QStringLiteral("blue"));
+    QCOMPARE(QPoint(kept.at(0).left, kept.at(0).top), QPoint(1500, 1500));
+    QVERIFY(kept.at(1).data.contains(QLatin1String("call Anna")));
+    QVERIFY(kept.at(2).data.contains(QLatin1String("dentist at 4")));
 }
 
 void TestRecoveryX11::killRightAfterTypingKeepsWhatWasJournalled()
@@ -122,7 +122,7 @@ void TestRecoveryX11::killRightAfterTypingKeepsWhatWasJournalled()
     kill(again, SIGTERM);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
-    QVERIFY2(kept.first().Data.contains(QLatin1String("alpha")), qPrintable(kept.first().Data));
+    QVERIFY2(kept.first().data.contains(QLatin1String("alpha")), qPrintable(kept.first().data));
     QVERIFY(!QFile::exists(recoveryJournalPath() + QStringLiteral(".bad"))); // never a damaged journal
 }
 
@@ -144,7 +144,7 @@ void TestRecoveryX11::killedRunStartedWithAFileKeepsTheKeptNotes()
     const NoteList kept = loadMainNoteFile();
     QStringList texts;
     for (const NoteRecord& note : kept) {
-        texts << note.Data;
+        texts << note.data;
     }
     QCOMPARE(kept.size(), 4);
     QVERIFY2(texts.join(QLatin1Char('|')).contains(QLatin1String("bread")), qPrintable(texts.join(QLatin1Char('|'))));
@@ -204,16 +204,16 @@ void TestRecoveryX11::reminderOpenAtLogOffComesBackArmed()
 {
     NoteRecord reminder = sampleNote(QStringLiteral("water the plants"));
     reminder.keepsSpecial = true;
-    reminder.SpecialType = 8;
-    reminder.Reminder = timeOfDayText(QTime::currentTime().addSecs(10));
+    reminder.specialType = 8;
+    reminder.reminder = timeOfDayText(QTime::currentTime().addSecs(10));
     QVERIFY(writeMainNoteFile({reminder}));
     QProcess first;
     QVERIFY(start(first, {}, 1));
     kill(first, SIGTERM);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
-    QCOMPARE(kept.first().SpecialType, 8);
-    QCOMPARE(kept.first().Reminder, reminder.Reminder);
+    QCOMPARE(kept.first().specialType, 8);
+    QCOMPARE(kept.first().reminder, reminder.reminder);
 
     QProcess again;
     QVERIFY(start(again, {}, 1));

@@ -201,9 +201,9 @@ void TestStartup::hostileFilesGiveANewNote()
     } else if (kind == QLatin1String("big")) {
         bytes = QByteArray(50 * 1024 * 1024, ' ');
     } else if (kind == QLatin1String("paragraphs")) {
-        note.Data = QStringLiteral("{\\rtf1\\ansi %1}").arg(QStringLiteral("x\\par\r\n").repeated(1000000));
+        note.data = QStringLiteral("{\\rtf1\\ansi %1}").arg(QStringLiteral("x\\par\r\n").repeated(1000000));
     } else if (kind == QLatin1String("size")) {
-        note.Height = note.Width = std::numeric_limits<qint32>::max();
+        note.height = note.width = std::numeric_limits<qint32>::max();
     }
     if (kind == QLatin1String("fifo")) {
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
@@ -342,7 +342,7 @@ void TestStartup::journalBringsNotesBack()
         QCOMPARE(restored->alpha(), 150);
         QCOMPARE(board.notes().first()->colorText(), QStringLiteral("blue"));
         QCOMPARE(board.notes().first()->geometry().topLeft(), QPoint(600, 700));
-        QVERIFY(loadNoteFile(file).value(0).Data.contains(QLatin1String("on disk"))); // the file is untouched
+        QVERIFY(loadNoteFile(file).value(0).data.contains(QLatin1String("on disk"))); // the file is untouched
     }
     QVERIFY(!QFile::exists(recoveryJournalPath())); // once
     QVERIFY(!QFile::exists(mainNoteFilePath()));
@@ -392,7 +392,7 @@ void TestStartup::sessionEndAddsToAMainNoteFileItDidNotOpen()
     QVERIFY(keepNotesForNextSession(board, outcome.mainFileOpened));
     const NoteList notes = loadMainNoteFile();
     QCOMPARE(notes.size(), kept);
-    QVERIFY(notes.last().Data.contains(QLatin1String("from x")));
+    QVERIFY(notes.last().data.contains(QLatin1String("from x")));
     const QString aside = mainNoteFilePath() + QStringLiteral(".bad");
     if (kept == 1) {
         QCOMPARE(fileBytes(aside), mainFile); // nothing the user had is lost
@@ -530,10 +530,10 @@ void TestStartup::sessionEndWritesEveryNote()
     QVERIFY(QFile::exists(autostartEntry()));
     const NoteList notes = loadMainNoteFile();
     QCOMPARE(notes.size(), 2);
-    QCOMPARE(notes.at(0).Color, QStringLiteral("green"));
-    QCOMPARE(notes.at(0).Width, 3300); // the size it has now, not the size it was made with
-    QCOMPARE(notes.at(1).Left, 900);
-    QCOMPARE(notes.at(1).Width, 2325); // rolled up: the size it comes back to
+    QCOMPARE(notes.at(0).color, QStringLiteral("green"));
+    QCOMPARE(notes.at(0).width, 3300); // the size it has now, not the size it was made with
+    QCOMPARE(notes.at(1).left, 900);
+    QCOMPARE(notes.at(1).width, 2325); // rolled up: the size it comes back to
 }
 
 void TestStartup::closingTheLastNoteRemovesAutostart()

@@ -408,8 +408,8 @@ void TestTrayX11::clickHidesAndShowsAndQuitKeepsEveryNote()
     QCOMPARE(program.exitCode(), 0);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 2);
-    QVERIFY(kept[0].Data.contains(QLatin1String("first")));
-    QVERIFY(kept[1].Data.contains(QLatin1String("second")));
+    QVERIFY(kept[0].data.contains(QLatin1String("first")));
+    QVERIFY(kept[1].data.contains(QLatin1String("second")));
 
     QProcess again;
     QVERIFY(start(again, 2));
@@ -484,8 +484,8 @@ void TestTrayX11::newNoteKeyFromAnotherProgram()
     end(program);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 2);
-    QVERIFY(kept[0].Data.contains(QLatin1String("typed at once"))
-            || kept[1].Data.contains(QLatin1String("typed at once")));
+    QVERIFY(kept[0].data.contains(QLatin1String("typed at once"))
+            || kept[1].data.contains(QLatin1String("typed at once")));
 }
 
 void TestTrayX11::newNoteKeyHeldByAnotherProgram()
@@ -515,8 +515,8 @@ void TestTrayX11::reminderReachesTheNotificationCentre()
     QVERIFY(centre.isRegistered());
     NoteRecord reminder = sampleNote(QStringLiteral("water the plants"));
     reminder.keepsSpecial = true;
-    reminder.SpecialType = 8;
-    reminder.Reminder = timeOfDayText(QTime::currentTime().addSecs(3));
+    reminder.specialType = 8;
+    reminder.reminder = timeOfDayText(QTime::currentTime().addSecs(3));
     QVERIFY(writeMainNoteFile({reminder}));
     QProcess program;
     QVERIFY(start(program, 1));
@@ -557,8 +557,8 @@ void TestTrayX11::reminderReachesTheNotificationCentre()
     end(program);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
-    const QDateTime until = QDateTime::fromString(kept.first().ReminderSnooze, Qt::ISODate);
-    QVERIFY2(qAbs(snoozedAt.secsTo(until) - 300) <= 5, qPrintable(kept.first().ReminderSnooze));
+    const QDateTime until = QDateTime::fromString(kept.first().reminderSnooze, Qt::ISODate);
+    QVERIFY2(qAbs(snoozedAt.secsTo(until) - 300) <= 5, qPrintable(kept.first().reminderSnooze));
 }
 
 void TestTrayX11::missedRemindersComeAsOneList()
@@ -575,11 +575,11 @@ void TestTrayX11::missedRemindersComeAsOneList()
     for (const QString& text : {QStringLiteral("dentist"), QStringLiteral("call the garage")}) {
         NoteRecord reminder = sampleNote(text);
         reminder.keepsSpecial = true;
-        reminder.SpecialType = 8;
-        reminder.Reminder = timeOfDayText(due.time());
-        reminder.ReminderAt = due.addDays(-3).toUTC().toString(Qt::ISODate);
-        reminder.ReminderRepeat = QStringLiteral("daily");
-        reminder.ReminderLast = due.addSecs(-3600).toUTC().toString(Qt::ISODateWithMs);
+        reminder.specialType = 8;
+        reminder.reminder = timeOfDayText(due.time());
+        reminder.reminderAt = due.addDays(-3).toUTC().toString(Qt::ISODate);
+        reminder.reminderRepeat = QStringLiteral("daily");
+        reminder.reminderLast = due.addSecs(-3600).toUTC().toString(Qt::ISODateWithMs);
         notes << reminder;
     }
     QVERIFY(writeMainNoteFile(notes));
@@ -609,10 +609,10 @@ void TestTrayX11::alertSnoozesAndIsDone()
     const QDateTime due = QDateTime::currentDateTime().addSecs(3);
     NoteRecord reminder = sampleNote(QStringLiteral("pick up the parcel"));
     reminder.keepsSpecial = true;
-    reminder.SpecialType = 8;
-    reminder.Reminder = timeOfDayText(due.time());
-    reminder.ReminderAt = due.toUTC().toString(Qt::ISODate);
-    reminder.ReminderRepeat = QStringLiteral("once");
+    reminder.specialType = 8;
+    reminder.reminder = timeOfDayText(due.time());
+    reminder.reminderAt = due.toUTC().toString(Qt::ISODate);
+    reminder.reminderRepeat = QStringLiteral("once");
     QVERIFY(writeMainNoteFile({reminder}));
     QProcess program;
     QVERIFY(start(program, 1));
@@ -648,13 +648,13 @@ void TestTrayX11::alertSnoozesAndIsDone()
     end(program);
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
-    QVERIFY(kept.first().Data.contains(QLatin1String("pick up the parcel")));
+    QVERIFY(kept.first().data.contains(QLatin1String("pick up the parcel")));
     if (snooze) {
-        QCOMPARE(kept.first().SpecialType, 8);
-        const QDateTime until = QDateTime::fromString(kept.first().ReminderSnooze, Qt::ISODate);
-        QVERIFY2(qAbs(chosenAt.secsTo(until) - 300) <= 8, qPrintable(kept.first().ReminderSnooze));
+        QCOMPARE(kept.first().specialType, 8);
+        const QDateTime until = QDateTime::fromString(kept.first().reminderSnooze, Qt::ISODate);
+        QVERIFY2(qAbs(chosenAt.secsTo(until) - 300) <= 8, qPrintable(kept.first().reminderSnooze));
     } else {
-        QCOMPARE(kept.first().SpecialType, 0); // an ordinary note now, its text kept
+        QCOMPARE(kept.first().specialType, 0); // an ordinary note now, its text kept
     }
 }
 

@@ -12,12 +12,12 @@ inline jotlet::NoteRecord sampleNote(const QString& text,
                                      const QRect& twips = QRect(1500, 1500, 3000, 2500))
 {
     jotlet::NoteRecord note;
-    note.Color = color;
-    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
-    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
-    note.Left = twips.left();
-    note.Top = twips.top();
-    note.Width = twips.width();
-    note.Height = twips.height();
+    note.color = color;
+    note.data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    note.timeDate = QStringLiteral("12/6/2026 3:04:05 PM");
+    note.left = twips.left();
+    note.top = twips.top();
+    note.width = twips.width();
+    note.height = twips.height();
     return note;
 }

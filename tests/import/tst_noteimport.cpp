@@ -46,7 +46,7 @@ namespace {
 QString textOf(const NoteRecord& note)
 {
     QTextDocument doc;
-    readRtf(storedRtfBytes(note.Data), &doc);
+    readRtf(storedRtfBytes(note.data), &doc);
     return doc.toPlainText();
 }
 
@@ -144,9 +144,9 @@ void TestNoteImport::readsEachProgram()
     QCOMPARE(source.notes.size(), count);
     const NoteRecord& first = source.notes.first().record;
     QCOMPARE(textOf(first).trimmed(), firstText);
-    QCOMPARE(first.Color, color);
-    QCOMPARE(first.Width, widthPixels * 15);
-    QCOMPARE(first.Left, leftPixels * 15);
+    QCOMPARE(first.color, color);
+    QCOMPARE(first.width, widthPixels * 15);
+    QCOMPARE(first.left, leftPixels * 15);
     if (!before.isEmpty()) {
         QCOMPARE(fileBytes(path), before); // only read
     }
@@ -189,7 +189,7 @@ void TestNoteImport::keepsFormats()
     const ImportSource source = readImportSource(ImportKind(kind), testDataPath(path));
     QVERIFY(note < source.notes.size());
     QTextDocument doc;
-    readRtf(storedRtfBytes(source.notes.at(note).record.Data), &doc);
+    readRtf(storedRtfBytes(source.notes.at(note).record.data), &doc);
     const QTextCursor found = doc.find(word);
     QVERIFY2(!found.isNull(), qPrintable(doc.toPlainText()));
     QTextCursor inside(&doc);
@@ -246,8 +246,8 @@ void TestNoteImport::markdownExportComesBack()
     cursor.insertText(QStringLiteral("stove"));
     toggleCheckItem(cursor.block().previous());
     NoteRecord note;
-    note.Data = QString::fromLatin1(writeRtf(doc));
-    note.Color = QStringLiteral("green");
+    note.data = QString::fromLatin1(writeRtf(doc));
+    note.color = QStringLiteral("green");
     QTemporaryDir folder;
     const ExportOutcome outcome = exportNotes({note}, folder.path(), ExportFormat::Markdown);
     QCOMPARE(outcome.written.size(), 1);
@@ -256,9 +256,9 @@ void TestNoteImport::markdownExportComesBack()
              qPrintable(markdown));
     const ImportSource back = readImportSource(ImportKind::TextFolder, folder.path());
     QCOMPARE(back.notes.size(), 1);
-    QCOMPARE(back.notes.first().record.Color, QStringLiteral("green"));
+    QCOMPARE(back.notes.first().record.color, QStringLiteral("green"));
     QTextDocument again;
-    readRtf(storedRtfBytes(back.notes.first().record.Data), &again);
+    readRtf(storedRtfBytes(back.notes.first().record.data), &again);
     QCOMPARE(again.toPlainText(), doc.toPlainText());
     QTextCursor at(&again);
     at.setPosition(again.find(QStringLiteral("Trip")).selectionStart() + 1);
@@ -277,7 +277,7 @@ void TestNoteImport::exportNeverReplacesAFile()
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("Ideas: a/b? \"quoted\""));
     NoteRecord note;
-    note.Data = QString::fromLatin1(writeRtf(doc));
+    note.data = QString::fromLatin1(writeRtf(doc));
     QTemporaryDir folder;
     QFile mine(folder.filePath(QStringLiteral("Ideas ab quoted.txt")));
     QVERIFY(mine.open(QIODevice::WriteOnly));
@@ -299,7 +299,7 @@ void TestNoteImport::exportedPicturesAreFilesBeside()
     cursor.insertText(QStringLiteral("a red box "));
     insertPicture(cursor, image, image.size(), pictureForStorage(image, false));
     NoteRecord note;
-    note.Data = QString::fromLatin1(writeRtf(doc));
+    note.data = QString::fromLatin1(writeRtf(doc));
     QTemporaryDir folder;
     const ExportOutcome outcome = exportNotes({note}, folder.path(), ExportFormat::Markdown);
     QCOMPARE(outcome.written.size(), 1);
@@ -311,7 +311,7 @@ void TestNoteImport::exportedPicturesAreFilesBeside()
     // Imported again, the picture comes back into the note.
     const ImportSource back = readImportSource(ImportKind::TextFolder, folder.path());
     QCOMPARE(back.notes.size(), 1);
-    QVERIFY(back.notes.first().record.Data.contains(QLatin1String("\\pngblip")));
+    QVERIFY(back.notes.first().record.data.contains(QLatin1String("\\pngblip")));
 }
 
 QTEST_MAIN(TestNoteImport)

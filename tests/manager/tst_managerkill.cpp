@@ -55,16 +55,16 @@ void TestManagerKill::killedWhileDeletingLeavesAWholeFile()
         QVERIFY(!left.isEmpty() && left.size() < kNotes);
         QSet<QString> seen;
         for (const NoteRecord& note : left) {
-            const QString number = whole.match(note.Data).captured(1);
-            QVERIFY2(!number.isEmpty(), qPrintable(note.Data.left(80))); // whole notes of the file, each once
+            const QString number = whole.match(note.data).captured(1);
+            QVERIFY2(!number.isEmpty(), qPrintable(note.data.left(80))); // whole notes of the file, each once
             QVERIFY(!seen.contains(number));
             seen << number;
         }
         const NoteList trashed = Trash().notes(QDateTime::currentDateTime());
         QVERIFY(!trashed.isEmpty());
         for (const NoteRecord& note : trashed) {
-            const QString number = whole.match(note.Data).captured(1);
-            QVERIFY2(!number.isEmpty(), qPrintable(note.Data.left(80)));
+            const QString number = whole.match(note.data).captured(1);
+            QVERIFY2(!number.isEmpty(), qPrintable(note.data.left(80)));
             seen << number; // a note killed between the two writes is in both
         }
         QCOMPARE(seen.size(), kNotes);

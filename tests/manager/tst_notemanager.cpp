@@ -27,7 +27,7 @@ QStringList firstLines(const NoteList& notes)
 {
     QStringList lines;
     for (const NoteRecord& note : notes) {
-        lines << note.Data.section(QLatin1Char(' '), 1).section(QLatin1Char('\\'), 0, 0);
+        lines << note.data.section(QLatin1Char(' '), 1).section(QLatin1Char('\\'), 0, 0);
     }
     return lines;
 }

@@ -240,8 +240,8 @@ void TestNote::autoSaveWithoutAsking()
     QVERIFY(dialogs.questionsAsked.isEmpty());
     const NoteList saved = loadNoteFile(file);
     QCOMPARE(saved.size(), 1);
-    QVERIFY(saved.first().Data.contains(QLatin1String("new text")));
-    QCOMPARE(saved.first().Color, QStringLiteral("blue"));
+    QVERIFY(saved.first().data.contains(QLatin1String("new text")));
+    QCOMPARE(saved.first().color, QStringLiteral("blue"));
 }
 
 void TestNote::saveAsThenSave()
@@ -259,8 +259,8 @@ void TestNote::saveAsThenSave()
     note.text().setText(QStringLiteral("two"));
     note.run(Command::Save); // goes where Save As put it, without asking
     QCOMPARE(dialogs.fileRequests.size(), 2);
-    QVERIFY(loadNoteFile(second).value(0).Data.contains(QLatin1String("two")));
-    QVERIFY(loadNoteFile(first).value(0).Data.contains(QLatin1String("one")));
+    QVERIFY(loadNoteFile(second).value(0).data.contains(QLatin1String("two")));
+    QVERIFY(loadNoteFile(first).value(0).data.contains(QLatin1String("one")));
     QCOMPARE(note.title(), QStringLiteral("Jotlet - second.not"));
 }
 
@@ -382,11 +382,11 @@ void TestNote::rollUpKeepsTheSizeToSave()
     QCOMPARE(note.geometry().size(), QSize(500, 425));
     QCOMPARE(note.iconTooltip(), QStringLiteral("Buy milk Call Anna about the trip "));
     QVERIFY(!note.isEnabled(Command::RollUp));
-    QCOMPARE(note.record().Width, 3000); // what a save writes: the size it rolls back to
-    QCOMPARE(note.record().Height, 2500);
+    QCOMPARE(note.record().width, 3000); // what a save writes: the size it rolls back to
+    QCOMPARE(note.record().height, 2500);
     dialogs.fileAnswers << file;
     note.run(Command::Save);
-    QCOMPARE(loadNoteFile(file).value(0).Width, 3000);
+    QCOMPARE(loadNoteFile(file).value(0).width, 3000);
     note.run(Command::ToggleRollUp);
     QCOMPARE(note.geometry().size(), QSize(3000, 2500));
     QVERIFY(note.isEnabled(Command::RollUp));
@@ -493,20 +493,20 @@ void TestNote::timeStamps()
     Note* note = board.createNote(stored.isEmpty() ? NoteOrigin::New : NoteOrigin::Kept);
     if (!stored.isEmpty()) {
         NoteRecord record = sampleNote(QStringLiteral("three little words"));
-        record.TimeDate = stored;
+        record.timeDate = stored;
         QVERIFY(note->setFromRecord(record, QString()));
     }
     note->run(Command::CaptionType, caption);
     const QRegularExpression fixedForm(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
     if (kept == QLatin1String("new")) {
-        QVERIFY2(fixedForm.match(note->record().TimeDate).hasMatch(), qPrintable(note->record().TimeDate));
+        QVERIFY2(fixedForm.match(note->record().timeDate).hasMatch(), qPrintable(note->record().timeDate));
     } else {
-        QCOMPARE(note->record().TimeDate, kept);
+        QCOMPARE(note->record().timeDate, kept);
     }
     if (shown == QLatin1String("count")) {
         QVERIFY2(note->subCaption().contains(QLatin1Char('3')), qPrintable(note->subCaption()));
     } else if (shown == QLatin1String("new")) {
-        QCOMPARE(note->subCaption(), note->record().TimeDate);
+        QCOMPARE(note->subCaption(), note->record().timeDate);
     } else {
         QCOMPARE(note->subCaption(), shown);
     }

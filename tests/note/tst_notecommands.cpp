@@ -286,8 +286,8 @@ void TestNoteCommands::bulletsFollowTheFileAndTheTextColour()
 {
     // Rich-edit bullets: the text 200 twips in, the bullet in the hanging first line before it.
     NoteRecord stored;
-    stored.Color = QStringLiteral("yellow");
-    stored.Data = QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}\\pard first\\par"
+    stored.color = QStringLiteral("yellow");
+    stored.data = QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}\\pard first\\par"
                                  "{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}"
                                  "\\fi-200\\li200 eggs\\par}");
     Note note(NoteOrigin::OpenedFile);

@@ -127,12 +127,13 @@ void TestTextCommands::alignment()
     fill(box);
     box.setSelStart(5); // "two" plus the paragraph break and "t" of the next paragraph
     box.setSelLength(5);
-    if (wholeNote) {
-        alignWholeNote(box, index);
+    const std::optional<AlignItem> item = menuItem(index, AlignItem::Right);
+    if (item && wholeNote) {
+        alignWholeNote(box, *item);
         QCOMPARE(box.selStart(), 5);
         QCOMPARE(box.selLength(), 0);
-    } else {
-        alignSelection(box, index);
+    } else if (item) {
+        alignSelection(box, *item);
     }
     QCOMPARE(alignments(box), expected);
 }
@@ -159,10 +160,10 @@ void TestTextCommands::bulletsAndIndent()
     fill(box);
     box.setSelStart(9); // in "three"
     for (int command : bulletCommands) {
-        setBullets(box, command);
+        setBullets(box, StepItem(command));
     }
     for (int command : indentCommands) {
-        changeIndent(box, command);
+        changeIndent(box, StepItem(command));
     }
     QCOMPARE(box.selBullet(), bullet);
     QCOMPARE(box.selIndent(), indent);
@@ -328,11 +329,11 @@ void TestTextCommands::colorTexts()
 
 void TestTextCommands::sizeChecks()
 {
-    QCOMPARE(fontSizeForIndex(3), 14);
-    QCOMPARE(fontSizeForIndex(5), 0);
+    QCOMPARE(fontSizeOf(SizeItem::Large), 14);
+    QVERIFY(!menuItem(5, SizeItem::Largest));
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(fontSizeChecked(i, 14), i == 3);
-        QVERIFY(!fontSizeChecked(i, 11));
+        QCOMPARE(fontSizeChecked(SizeItem(i), 14), i == 3);
+        QVERIFY(!fontSizeChecked(SizeItem(i), 11));
     }
 }
 

@@ -24,16 +24,16 @@ QString corpusFile(const QString& name)
 QString fields(const NoteRecord& note)
 {
     return QStringLiteral("%1|%2|%3,%4,%5,%6")
-        .arg(note.Color, note.TimeDate)
-        .arg(note.Height)
-        .arg(note.Width)
-        .arg(note.Left)
-        .arg(note.Top);
+        .arg(note.color, note.timeDate)
+        .arg(note.height)
+        .arg(note.width)
+        .arg(note.left)
+        .arg(note.top);
 }
 
 QString plainText(const NoteRecord& note)
 {
-    return rtfToPlainText(note.Data.toLatin1()).trimmed();
+    return rtfToPlainText(note.data.toLatin1()).trimmed();
 }
 
 // The block whose text is the given text, read from a note's rich text.
@@ -109,8 +109,8 @@ void TestNoteCorpus::readsFieldForField()
     for (const NoteRecord& note : notes) {
         actualFields << fields(note);
         actualText << plainText(note);
-        QCOMPARE(note.FileName, corpusFile(file));
-        QVERIFY(note.Reminder.isEmpty());
+        QCOMPARE(note.fileName, corpusFile(file));
+        QVERIFY(note.reminder.isEmpty());
     }
     QCOMPARE(actualFields, expectedFields);
     QCOMPARE(actualText, expectedText);
@@ -123,7 +123,7 @@ void TestNoteCorpus::richEdit1Formats()
     const NoteList notes = loadNoteFile(corpusFile(QStringLiteral("legacy-one-note-richedit1.not")));
     QCOMPARE(notes.size(), 1);
     QTextDocument doc;
-    QVERIFY(readRtf(notes.first().Data.toLatin1(), &doc));
+    QVERIFY(readRtf(notes.first().data.toLatin1(), &doc));
     const QTextBlock first = blockWithText(doc, QStringLiteral("Call the dentist at 9"));
     QVERIFY(first.isValid());
     QVERIFY(!formatAt(first, 0).font().bold());
@@ -140,7 +140,7 @@ void TestNoteCorpus::richEdit2Formats()
     const NoteList notes = loadNoteFile(corpusFile(QStringLiteral("legacy-one-note-richedit2.not")));
     QCOMPARE(notes.size(), 1);
     QTextDocument doc;
-    QVERIFY(readRtf(notes.first().Data.toLatin1(), &doc));
+    QVERIFY(readRtf(notes.first().data.toLatin1(), &doc));
     for (const QString& item : {QStringLiteral("eggs"), QStringLiteral("bread & \"jam\" <2>")}) {
         const QTextBlock block = blockWithText(doc, item);
         QVERIFY2(block.isValid() && block.textList(), qPrintable(item));

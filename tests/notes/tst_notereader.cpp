@@ -18,12 +18,12 @@ namespace {
 QString signature(const NoteRecord& note)
 {
     return QStringLiteral("%1|%2|%3,%4,%5,%6|%7|%8")
-        .arg(note.Color, note.TimeDate)
-        .arg(note.Height)
-        .arg(note.Width)
-        .arg(note.Left)
-        .arg(note.Top)
-        .arg(note.Data, note.Reminder);
+        .arg(note.color, note.timeDate)
+        .arg(note.height)
+        .arg(note.width)
+        .arg(note.left)
+        .arg(note.top)
+        .arg(note.data, note.reminder);
 }
 
 QByteArray noteXml(const QByteArray& color, const QByteArray& text, const QByteArray& sizes = "1,2,3,4")
@@ -147,7 +147,7 @@ void TestNoteReader::readFile()
     QStringList actual;
     for (const NoteRecord& note : notes) {
         actual << signature(note);
-        QCOMPARE(note.FileName, path);
+        QCOMPARE(note.fileName, path);
     }
     QCOMPARE(actual, expected);
     const QStringList log = errorLogLines();
@@ -188,7 +188,7 @@ void TestNoteReader::encodings()
     QFETCH(QString, timeDate);
     const NoteList notes = loadNoteFile(writeFile(bytes));
     QCOMPARE(notes.size(), 1);
-    QCOMPARE(notes.first().TimeDate, timeDate);
+    QCOMPARE(notes.first().timeDate, timeDate);
 }
 
 void TestNoteReader::noteNumbers_data()
@@ -298,7 +298,7 @@ void TestNoteReader::nestingLimit()
     NoteFileError error;
     QCOMPARE(readNoteFileContent(bytes, QStringLiteral("n.not"), &notes, &error), read);
     if (read) {
-        QCOMPARE(notes.value(0).Data, QStringLiteral("caf\u00E9"));
+        QCOMPARE(notes.value(0).data, QStringLiteral("caf\u00E9"));
     } else {
         QVERIFY2(error.description().contains(QLatin1String("nested more than 8 deep")),
                  qPrintable(error.description()));

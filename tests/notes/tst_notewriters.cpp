@@ -25,15 +25,15 @@ namespace {
 NoteRecord makeNote(const QString& text, const QString& color = QStringLiteral("yellow"))
 {
     NoteRecord note;
-    note.Color = color;
-    note.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
-    note.TimeDate = QStringLiteral("12/6/2026 3:04:05 PM");
-    note.Height = 2085;
-    note.Width = 2325;
-    note.Left = -4500;
-    note.Top = 1500;
-    note.Alpha = 128; // not stored: must not come back
-    note.IsOnTop = true;
+    note.color = color;
+    note.data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    note.timeDate = QStringLiteral("12/6/2026 3:04:05 PM");
+    note.height = 2085;
+    note.width = 2325;
+    note.left = -4500;
+    note.top = 1500;
+    note.alpha = 128; // not stored: must not come back
+    note.isOnTop = true;
     return note;
 }
 
@@ -41,7 +41,7 @@ QStringList colors(const NoteList& notes)
 {
     QStringList result;
     for (const NoteRecord& note : notes) {
-        result << note.Color;
+        result << note.color;
     }
     return result;
 }
@@ -98,8 +98,8 @@ void TestNoteWriters::cleanup()
 void TestNoteWriters::oneNoteLayout()
 {
     NoteRecord note = makeNote(QStringLiteral("a&b"));
-    note.TimeDate = QStringLiteral("File: a&b.not");
-    note.Color = QStringLiteral("<odd>");
+    note.timeDate = QStringLiteral("File: a&b.not");
+    note.color = QStringLiteral("<odd>");
     const QString target = path(QStringLiteral("one.not"));
     QVERIFY(saveNoteFile(note, target));
 
@@ -148,7 +148,7 @@ void TestNoteWriters::roundTrip()
         expected = text;
     }
     NoteRecord note = makeNote(text, text);
-    note.TimeDate = text;
+    note.timeDate = text;
     const QString target = path(QStringLiteral("round.not"));
     QVERIFY(saveNoteFile(note, target));
     QVERIFY(appendToNoteFile(note, target));
@@ -156,12 +156,12 @@ void TestNoteWriters::roundTrip()
     const NoteList notes = loadNoteFile(target);
     QCOMPARE(notes.size(), 2);
     for (const NoteRecord& back : notes) {
-        QCOMPARE(back.Color, expected);
-        QCOMPARE(back.TimeDate, expected);
-        QCOMPARE(written(back.Data), written(makeNote(expected).Data));
-        QCOMPARE(back.Left, -4500);
-        QCOMPARE(back.Alpha, 0);
-        QCOMPARE(back.IsOnTop, false);
+        QCOMPARE(back.color, expected);
+        QCOMPARE(back.timeDate, expected);
+        QCOMPARE(written(back.data), written(makeNote(expected).data));
+        QCOMPARE(back.left, -4500);
+        QCOMPARE(back.alpha, 0);
+        QCOMPARE(back.isOnTop, false);
     }
     QVERIFY(errorLogLines().isEmpty());
 }
@@ -200,14 +200,14 @@ void TestNoteWriters::appendToLegacyAnsiFile()
     f.close();
 
     NoteRecord note = makeNote(QStringLiteral("new"), QStringLiteral("blue"));
-    note.TimeDate = QStringLiteral("\u00fcber \U0001F600");
+    note.timeDate = QStringLiteral("\u00fcber \U0001F600");
     QVERIFY(appendToNoteFile(note, target));
 
     QVERIFY(isValidUtf8(fileBytes(target)));
     const NoteList notes = loadNoteFile(target);
     QCOMPARE(notes.size(), 2);
-    QCOMPARE(notes.at(0).TimeDate, QStringLiteral("File: r\u00e9sum\u00e9.not"));
-    QCOMPARE(notes.at(1).TimeDate, note.TimeDate);
+    QCOMPARE(notes.at(0).timeDate, QStringLiteral("File: r\u00e9sum\u00e9.not"));
+    QCOMPARE(notes.at(1).timeDate, note.timeDate);
 }
 
 void TestNoteWriters::appendToEmptyRoot()
@@ -246,7 +246,7 @@ void TestNoteWriters::saveMainNoteThreeTimes()
     QVERIFY(addToMainNoteFile(makeNote(QStringLiteral("3"), QStringLiteral("three"))));
     const NoteList notes = loadMainNoteFile();
     QCOMPARE(colors(notes), (QStringList {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
-    QCOMPARE(notes.first().FileName, mainNoteFilePath());
+    QCOMPARE(notes.first().fileName, mainNoteFilePath());
 }
 
 void TestNoteWriters::keptNotesHoldMoreThanANoteFile()

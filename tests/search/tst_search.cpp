@@ -44,6 +44,8 @@ private slots:
     void typingGivesWhatAFreshSearchGives();
     void unreadableFileLoggedOnce();
     void cacheIsOnlyACache();
+    void trashKeepsItsDays_data();
+    void trashKeepsItsDays();
     void indexAndWindowReadAtOnce();
 
 private:
@@ -82,7 +84,7 @@ void TestSearch::indexAndWindowReadAtOnce()
     QStringList files;
     for (int i = 0; i < 40; ++i) {
         NoteRecord note = sampleNote(QString());
-        note.Data = QString::fromLatin1(texts.at(i % texts.size()).first);
+        note.data = QString::fromLatin1(texts.at(i % texts.size()).first);
         const QString file = m_folder.filePath(QStringLiteral("codepage%1.not").arg(i));
         QVERIFY(saveNotesFile({note}, file));
         files << file;
@@ -299,12 +301,33 @@ void TestSearch::unreadableFileLoggedOnce()
              qPrintable(lines.first()));
 }
 
+void TestSearch::trashKeepsItsDays_data()
+{
+    QTest::addColumn<int>("daysAgo"); // when the note went to the trash
+    QTest::addColumn<bool>("found");
+    QTest::newRow("yesterday") << 1 << true;
+    QTest::newRow("29 days ago") << 29 << true;
+    QTest::newRow("31 days ago: past its time, though its file is still there") << 31 << false;
+}
+
+void TestSearch::trashKeepsItsDays()
+{
+    QFETCH(int, daysAgo);
+    QFETCH(bool, found);
+    QVERIFY(Trash().empty());
+    // Put in as of then, so that the trash itself does not let it go.
+    QVERIFY(Trash().put(
+        sampleNote(QStringLiteral("kiwi tart")), QString(), QDateTime::currentDateTime().addDays(-daysAgo)));
+    index(NoteSearch::defaultSources());
+    QCOMPARE(search(QStringLiteral("kiwi")).size(), found ? 1 : 0);
+}
+
 void TestSearch::cacheIsOnlyACache()
 {
     const QString file = m_folder.filePath(QStringLiteral("cached.not"));
     QVERIFY(saveNotesFile({sampleNote(QStringLiteral("parsnip soup"))}, file));
     QVERIFY(Trash().put(sampleNote(QStringLiteral("parsnip cake")), file, QDateTime::currentDateTime()));
-    const QString trash = Trash().notes(QDateTime::currentDateTime()).first().FileName;
+    const QString trash = Trash().notes(QDateTime::currentDateTime()).first().fileName;
     index({file, trash});
     const QStringList first = search(QStringLiteral("parsnip"));
     QCOMPARE(first, QStringList({"cached.not, note 1: [parsnip] soup", "Trash, from cached.not: [parsnip] cake"}));

@@ -79,7 +79,7 @@ void TestTrash::whatGoesIn()
     const NoteList trashed = Trash().notes(Clock::now());
     QCOMPARE(trashed.size(), kept ? 1 : 0);
     if (kept) {
-        QVERIFY(trashed.first().Data.contains(text));
+        QVERIFY(trashed.first().data.contains(text));
         QVERIFY(qAbs(trashedAt(trashed.first()).secsTo(QDateTime::currentDateTime())) < 60);
     }
 }
@@ -135,7 +135,7 @@ void TestTrash::limits_data()
     QTest::addColumn<QString>("oldestLeft");
     QTest::newRow("within both") << 3 << 60 << 3 << "note 0";
     QTest::newRow("past the number: the oldest goes first")
-        << Trash::kMaxNotes + 2 << 1 << Trash::kMaxNotes << "note 2";
+        << TrashPolicy::kMaxNotes + 2 << 1 << TrashPolicy::kMaxNotes << "note 2";
     QTest::newRow("past the time") << 4 << 60 * 24 * 11 << 3 << "note 1"; // 0, 11, 22, 33 days old
 }
 
@@ -157,8 +157,8 @@ void TestTrash::limits()
     QCOMPARE(kept.size(), left);
     // What is past the limits is let go of as notes go in, not only left out of the list.
     QCOMPARE(QDir(Trash::defaultFolder()).entryList({QStringLiteral("*.not")}, QDir::Files).size(), left);
-    QVERIFY2(kept.last().Data.contains(oldestLeft + QStringLiteral("\\par")), qPrintable(kept.last().Data));
-    QVERIFY(kept.first().Data.contains(QStringLiteral("note %1\\par").arg(notes - 1))); // newest first
+    QVERIFY2(kept.last().data.contains(oldestLeft + QStringLiteral("\\par")), qPrintable(kept.last().data));
+    QVERIFY(kept.first().data.contains(QStringLiteral("note %1\\par").arg(notes - 1))); // newest first
 }
 
 void TestTrash::policy_data()
@@ -221,10 +221,10 @@ void TestTrash::olderTrashFileIsTakenApart()
     QVERIFY(saveNotesFile(older, Trash::legacyPath()));
     const NoteList notes = Trash().notes(QDateTime::currentDateTime());
     QCOMPARE(notes.size(), 2);
-    QVERIFY(notes.first().Data.contains(QLatin1String("older 0")));
+    QVERIFY(notes.first().data.contains(QLatin1String("older 0")));
     QVERIFY(!QFile::exists(Trash::legacyPath()));
     QVERIFY(QFile::exists(Trash::legacyPath() + QStringLiteral(".bad")));
-    QVERIFY(loadNoteFile(Trash::legacyPath() + QStringLiteral(".bad")).at(2).Data.contains(QLatin1String("older 2")));
+    QVERIFY(loadNoteFile(Trash::legacyPath() + QStringLiteral(".bad")).at(2).data.contains(QLatin1String("older 2")));
 }
 
 QTEST_MAIN(TestTrash)

@@ -341,7 +341,7 @@ void TestReminder::snoozeChoices()
     QCOMPARE(fixture.alerts.size(), 1);
     checkAt(note, at(QStringLiteral("15:45:03")).addSecs(minutes * 60));
     QCOMPARE(fixture.alerts.size(), 2);
-    QCOMPARE(note->sessionRecord().ReminderSnooze, QString()); // gone off: the snooze is over
+    QCOMPARE(note->sessionRecord().reminderSnooze, QString()); // gone off: the snooze is over
 }
 
 void TestReminder::doneMakesAnOrdinaryNote()

@@ -273,7 +273,7 @@ void TestSpecialX11::reminderWithADateFromTheMenu()
     SpecialNoteDriver* driver = specialDriverOf(*note);
     QCOMPARE(driver->reminderRule().first, chosen);
     QCOMPARE(driver->reminderRule().repeat, ReminderRepeat::Once);
-    QCOMPARE(note->sessionRecord().ReminderRepeat, QStringLiteral("once"));
+    QCOMPARE(note->sessionRecord().reminderRepeat, QStringLiteral("once"));
     auto* subCaption = window->findChild<QLabel*>(QStringLiteral("lblSubCaption"));
     QVERIFY(subCaption);
     QTRY_VERIFY2(subCaption->text().startsWith(QLatin1String("Next: ")), qPrintable(subCaption->text()));

@@ -56,7 +56,7 @@ QStringList folderTexts(const QString& folder)
         NoteFileError error;
         const QString path = folder + QLatin1Char('/') + name;
         if (readNoteFileContent(readAll(path), path, &notes, &error) && !notes.isEmpty()) {
-            texts << rtfToPlainText(storedRtfBytes(notes.first().Data)).trimmed();
+            texts << rtfToPlainText(storedRtfBytes(notes.first().data)).trimmed();
         }
     }
     texts.sort();

@@ -52,7 +52,7 @@ QString rtfOf(const QString& lines)
 NoteRecord otherComputersNote(const QString& id, const QString& lines, const QStringList& parents = {})
 {
     NoteRecord note = sampleNote(QString(), QStringLiteral("green"));
-    note.Data = rtfOf(lines);
+    note.data = rtfOf(lines);
     note.identity = {id, QStringLiteral("2026-12-07T09:00:00.000Z"), QStringLiteral("laptop"), parents};
     return note;
 }
@@ -87,7 +87,7 @@ QString fileText(const QString& path)
     if (!readNoteFileContent(readAll(path), path, &notes, &error) || notes.isEmpty()) {
         return QStringLiteral("(no file)");
     }
-    return rtfToPlainText(storedRtfBytes(notes.first().Data)).trimmed();
+    return rtfToPlainText(storedRtfBytes(notes.first().data)).trimmed();
 }
 
 NoteWindow* windowOf(Note* note)

@@ -6,6 +6,7 @@
 #include "logcapture.h"
 #include "notes/notefile.h"
 #include "notes/notestore.h"
+#include "notes/trash.h"
 #include "samplenotes.h"
 #include "sync/notesfolder.h"
 #include "sync/versionstore.h"
@@ -271,11 +272,11 @@ void TestNotesFolder::trashKeepsEveryCopy()
     FolderScanCache cache;
     QVERIFY(folder.scan(&cache).notes.isEmpty());
     // Their time in the trash counts from when they went there (the clock given), not from when they were written.
-    folder.purgeTrash(now.addDays(NotesFolder::kTrashDays - 1));
+    folder.purgeTrash(now.addDays(TrashPolicy::kMaxDays - 1));
     QCOMPARE(QDir(folder.trashPath()).entryList(QDir::Files).size(), 2);
-    folder.purgeTrash(now.addDays(NotesFolder::kTrashDays).addSecs(-12 * 3600));
+    folder.purgeTrash(now.addDays(TrashPolicy::kMaxDays).addSecs(-12 * 3600));
     QCOMPARE(QDir(folder.trashPath()).entryList(QDir::Files).size(), 1);
-    folder.purgeTrash(now.addDays(NotesFolder::kTrashDays + 1));
+    folder.purgeTrash(now.addDays(TrashPolicy::kMaxDays + 1));
     QCOMPARE(QDir(folder.trashPath()).entryList(QDir::Files).size(), 0);
 }
 

@@ -195,7 +195,7 @@ void TestChecklistX11::firstLineChecklistComesBack()
     QVERIFY(again->setFromRecord(stored, QString()));
     QCOMPARE(checklistState(*again->text().document()), QStringLiteral("Bread:x struck, Jam:o plain"));
     QCOMPARE(again->text().document()->begin().textList(), again->text().document()->lastBlock().textList());
-    QCOMPARE(again->record().Data, stored.Data); // and it is written back the same
+    QCOMPARE(again->record().data, stored.data); // and it is written back the same
     again->discard();
 }
 

@@ -179,7 +179,7 @@ void TestLookX11::darkLookFromTheMenu()
         QTest::qWait(250); // each submenu opens before the next letter
     }
     QTRY_VERIFY_WITH_TIMEOUT(note->isDark(), 5000);
-    QCOMPARE(note->record().Look, kLookDark);
+    QCOMPARE(note->record().look, kLookDark);
     QVERIFY(!other->isDark());
     QTest::qWait(300);
     const Measured measured = measure(window->textBox());

@@ -263,7 +263,7 @@ struct Observed
 
     bool operator==(const Observed& other) const
     {
-        return html == other.html && record.Data == other.record.Data && record.Look == other.record.Look
+        return html == other.html && record.data == other.record.data && record.look == other.record.look
                && state == other.state && notes == other.notes && dialogs == other.dialogs && opened == other.opened
                && services == other.services && viewRequests == other.viewRequests && settings == other.settings;
     }
@@ -320,10 +320,10 @@ struct CommandBench
         seen.html = note->text().document()->toHtml();
         seen.record = note->sessionRecord();
         const NoteRecord& r = seen.record;
-        seen.state << note->title() << note->subCaption() << r.Color << QString::number(r.ForeColor)
-                   << QString::number(r.FontSize) << QString::number(r.Alpha) << QString::number(r.IsOnTop)
-                   << QString::number(r.AutoSave) << QString::number(r.SaveNewNoteOnClose)
-                   << QString::number(r.CaptionType) << QString::number(r.SpecialType) << r.TimeDate
+        seen.state << note->title() << note->subCaption() << r.color << QString::number(r.foreColor)
+                   << QString::number(r.fontSize) << QString::number(r.alpha) << QString::number(r.isOnTop)
+                   << QString::number(r.autoSave) << QString::number(r.saveNewNoteOnClose)
+                   << QString::number(r.captionType) << QString::number(r.specialType) << r.timeDate
                    << QString::number(note->geometry().width()) << QString::number(note->isRolledUp())
                    << QString::number(note->text().isLocked()) << QString::number(note->isUnsaved())
                    << QString::number(note->isChecked(Command::StyleBold))

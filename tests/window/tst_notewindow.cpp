@@ -113,7 +113,7 @@ void TestNoteWindow::keys()
     QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
     QVERIFY(!QFile::exists(path)); // Alt+S does nothing
     QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
-    QVERIFY(loadNoteFile(path).value(0).Data.contains(QLatin1String("saved by key")));
+    QVERIFY(loadNoteFile(path).value(0).data.contains(QLatin1String("saved by key")));
 
     const int width = m_window->width();
     QTest::keyClick(box, Qt::Key_Escape);

@@ -68,12 +68,12 @@ QString xProperty(const QString& id, const QString& name)
 NoteRecord note(const QString& text, const QString& color, int left, int top)
 {
     NoteRecord n;
-    n.Color = color;
-    n.Data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
-    n.Height = 2085;
-    n.Width = 2325;
-    n.Left = left;
-    n.Top = top;
+    n.color = color;
+    n.data = QStringLiteral("{\\rtf1\\ansi %1\\par\r\n}").arg(text);
+    n.height = 2085;
+    n.width = 2325;
+    n.left = left;
+    n.top = top;
     return n;
 }
 
@@ -130,8 +130,8 @@ void TestSessionX11::sessionEndKeepsNotesForTheNextStart()
     QCOMPARE(kept.size(), 2);
     QStringList colors;
     for (const NoteRecord& n : kept) {
-        QVERIFY(n.Data.contains(n.Color == QLatin1String("green") ? QLatin1String("first") : QLatin1String("second")));
-        colors << QStringLiteral("%1 %2,%3 %4x%5").arg(n.Color).arg(n.Left).arg(n.Top).arg(n.Width).arg(n.Height);
+        QVERIFY(n.data.contains(n.color == QLatin1String("green") ? QLatin1String("first") : QLatin1String("second")));
+        colors << QStringLiteral("%1 %2,%3 %4x%5").arg(n.color).arg(n.left).arg(n.top).arg(n.width).arg(n.height);
     }
     colors.sort();
     QCOMPARE(colors,
@@ -237,8 +237,8 @@ void TestSessionX11::gripResizesDownToTheMinimum()
     QVERIFY(program.waitForFinished(10000));
     const NoteList kept = loadMainNoteFile();
     QCOMPARE(kept.size(), 1);
-    QCOMPARE(kept.first().Width, 500);
-    QCOMPARE(kept.first().Height, 425);
+    QCOMPARE(kept.first().width, 500);
+    QCOMPARE(kept.first().height, 425);
     QFile::remove(mainNoteFilePath());
 }
 

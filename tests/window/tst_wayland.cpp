@@ -65,7 +65,7 @@ void TestWayland::placesAreNeverInvented()
     dialogs.fileAnswers << other;
     note->run(Command::SaveAs);
     for (const NoteRecord& kept : {loadNoteFile(file).first(), loadNoteFile(other).first(), note->sessionRecord()}) {
-        QCOMPARE(QPoint(kept.Left, kept.Top), QPoint(3000, 2000));
+        QCOMPARE(QPoint(kept.left, kept.top), QPoint(3000, 2000));
     }
     note->discard();
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/findwindow.h"
+#include "manager/findwindow.h"
 
 #include "note/note.h"
 #include "window/windowhelpers.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/trashwindow.h"
+#include "manager/trashwindow.h"
 
 #include "manager/notemanagerwindow.h"
 #include "note/note.h"
