@@ -12,6 +12,7 @@
 #include "window/notewindow.h"
 #include "window/windowhelpers.h"
 
+#include <QCursor>
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
@@ -390,8 +391,12 @@ bool NoteWindow::chromeMouseEvent(QObject* watched, QMouseEvent* mouse)
 void NoteWindow::resizeByGrip(QMouseEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
-        // The window manager's own sizing loop where there is one; otherwise follow the mouse.
-        if (windowHandle() && windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge)) {
+        // The window manager's own sizing loop where there is one; otherwise follow the mouse. The window manager
+        // starts from where the pointer was last seen, not from the press: on a busy machine the pointer may have
+        // moved on before the press arrives here, and the note would then lag behind it by that much. Such a
+        // late press is followed here, from the press's own position.
+        const bool pointerStill = QCursor::pos() == event->globalPosition().toPoint();
+        if (pointerStill && windowHandle() && windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge)) {
             m_gripStartSize = QSize();
             return;
         }
