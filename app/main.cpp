@@ -15,9 +15,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QProcessEnvironment>
 
 #include <algorithm>
@@ -186,12 +189,22 @@ QString commandLineText()
     return QDir::current().absoluteFilePath(path);
 }
 
-// The program's icon at the sizes the window manager is given, rendered at build time.
+// The program's icon at the sizes the window manager is given, rendered at build time as bare RGBA pixels: no image
+// reader (which would load every image format plugin) before the first note shows.
 QIcon windowIcon()
 {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128}) {
-        icon.addFile(QStringLiteral(":/windowicon/jotlet-%1.png").arg(size), QSize(size, size));
+        QFile file(QStringLiteral(":/windowicon/jotlet-%1.rgba").arg(size));
+        const QByteArray pixels = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (pixels.size() == size * size * 4) {
+            const QImage image(reinterpret_cast<const uchar*>(pixels.constData()),
+                               size,
+                               size,
+                               size * 4,
+                               QImage::Format_RGBA8888_Premultiplied);
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     }
     return icon;
 }

@@ -11,7 +11,14 @@ DISPLAY=$display openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
 sleep 1
-export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime JOTLET_HOME=$scratch/home
+# The runtime folder is in memory, as a desktop session's /run/user/<uid> is: the program's single-instance lock
+# lives there, and on a disk every start would wait for the lock file to be synced.
+runtime=$scratch/runtime
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    runtime=$(mktemp -d /dev/shm/jotlet-bench.XXXXXX)
+    trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$scratch" "$runtime"' EXIT
+fi
+export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$runtime JOTLET_HOME=$scratch/home
 mkdir -p "$XDG_RUNTIME_DIR" "$JOTLET_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktoplook.h"
 
+#include <QTimer>
 #include <QVariant>
 
 #ifdef JOTLET_HAVE_DBUS
@@ -77,6 +78,13 @@ void DesktopLook::start()
         return;
     }
     m_started = true;
+    // From the event loop: the bus's answers come later anyway, and the first note shows without waiting for the
+    // connection and the signal's match rule.
+    QTimer::singleShot(0, this, &DesktopLook::askPortal);
+}
+
+void DesktopLook::askPortal()
+{
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return;
@@ -105,6 +113,8 @@ void DesktopLook::start()
 {
     m_started = true;
 }
+
+void DesktopLook::askPortal() { }
 
 #endif
 

@@ -30,6 +30,7 @@ signals:
 
 private:
     using QObject::QObject;
+    void askPortal();
 
     bool m_prefersDark = false;
     bool m_started = false;

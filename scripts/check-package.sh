@@ -53,7 +53,7 @@ echo "PASS: lintian reports no errors or warnings on the source or the binaries"
 
 depends=$(dpkg-deb --field "$package" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6svg6 libhunspell libc6; do
+for needed in libqt6widgets6 libqt6svg6 libhunspell libgmime-3.0 libcanberra0 libc6; do
     [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed"
 done
 contents=$(dpkg-deb --contents "$package" | awk '{ print $6 }' | sed 's|^\./|/|')
@@ -64,7 +64,11 @@ for file in /usr/bin/jotlet /usr/share/applications/jotlet.desktop /usr/share/me
     /usr/share/doc/jotlet/changelog.Debian.gz; do
     grep -qx "$file" <<<"$contents" || fail "the package holds no $file"
 done
-echo "PASS: the package holds the program and its desktop files, and depends on the libraries it links"
+modules="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/jotlet"
+for module in jotlet-mime jotlet-sound; do
+    grep -qx "$modules/$module.so" <<<"$contents" || fail "the package holds no $modules/$module.so"
+done
+echo "PASS: the package holds the program, its modules and desktop files, and depends on the libraries they link"
 
 extracted="$scratch/extracted"
 dpkg-deb -x "$package" "$extracted"
@@ -72,6 +76,9 @@ binary="$extracted/usr/bin/jotlet"
 readelf -d "$binary" | grep -q 'BIND_NOW' || fail "the packaged binary binds late (no BIND_NOW)"
 readelf -l "$binary" | grep -q 'GNU_RELRO' || fail "the packaged binary has no RELRO"
 readelf -h "$binary" | grep -q 'DYN' || fail "the packaged binary is not position independent"
+for module in "$extracted$modules"/*.so; do
+    readelf -d "$module" | grep -q 'BIND_NOW' || fail "the module $module binds late (no BIND_NOW)"
+done
 symbols=$(readelf --dyn-syms -W "$binary")
 [[ "$symbols" == *__stack_chk_fail* ]] || fail "the packaged binary has no stack protector"
 [[ "$symbols" =~ __[a-z]+_chk ]] || fail "the packaged binary uses no fortified functions"

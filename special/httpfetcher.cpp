@@ -139,7 +139,17 @@ void watch(const std::shared_ptr<Transfer>& transfer, int timeoutMs)
 HttpFetcher::HttpFetcher(QObject* parent)
     : QObject(parent)
 {
-    QNetworkProxyFactory::setUseSystemConfiguration(true);
+}
+
+HttpFetcher::~HttpFetcher() = default;
+
+QNetworkAccessManager& HttpFetcher::manager()
+{
+    if (!m_manager) {
+        QNetworkProxyFactory::setUseSystemConfiguration(true);
+        m_manager = std::make_unique<QNetworkAccessManager>();
+    }
+    return *m_manager;
 }
 
 void HttpFetcher::applyProxySetting()
@@ -147,10 +157,10 @@ void HttpFetcher::applyProxySetting()
     const QString setting = readSetting(Setting::HttpProxy).trimmed();
     const QUrl proxy = QUrl::fromUserInput(setting);
     if (setting.isEmpty() || proxy.host().isEmpty()) {
-        m_manager.setProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
+        manager().setProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
         return;
     }
-    m_manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxy.host(), quint16(proxy.port(8080))));
+    manager().setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxy.host(), quint16(proxy.port(8080))));
 }
 
 void HttpFetcher::get(const QUrl& url, qint64 maxBytes, QObject* context, std::function<void(const FetchResult&)> done)
@@ -177,7 +187,7 @@ void HttpFetcher::get(const QUrl& url, qint64 maxBytes, QObject* context, std::f
     transfer->maxBytes = maxBytes;
     transfer->context = context;
     transfer->done = std::move(done);
-    transfer->reply = m_manager.get(request);
+    transfer->reply = manager().get(request);
     transfer->reply->setReadBufferSize(kReadBufferBytes);
     watch(transfer, m_timeoutMs);
 }

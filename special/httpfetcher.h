@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 namespace jotlet {
 
@@ -31,6 +32,7 @@ class HttpFetcher : public QObject
 
 public:
     explicit HttpFetcher(QObject* parent = nullptr);
+    ~HttpFetcher() override;
 
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
 
@@ -38,9 +40,11 @@ public:
     void get(const QUrl& url, qint64 maxBytes, QObject* context, std::function<void(const FetchResult&)> done);
 
 private:
+    QNetworkAccessManager& manager();
     void applyProxySetting();
 
-    QNetworkAccessManager m_manager;
+    // Made on the first request: Qt Network's set-up is not paid by a start that fetches nothing.
+    std::unique_ptr<QNetworkAccessManager> m_manager;
     int m_timeoutMs = 30000;
 };
 
