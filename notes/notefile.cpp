@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notes/notefile.h"
 
+#include "notes/datatexts.h"
 #include "notes/quickxmlscan.h"
 #include "support/codepage.h"
 #include "support/settings.h"
@@ -291,10 +292,13 @@ QString decodeNoteFileBytes(const QByteArray& bytes)
     return decodeWindows1252(bytes);
 }
 
-bool checkNoteNesting(const QByteArray& bytes, const QString& text, NoteFileError* error)
+bool checkNoteNesting(const QByteArray& bytes, const QString& text, NoteFileError* error, bool* wellFormed)
 {
     bool tooDeep = false;
     const QuickXmlScan scan = isValidUtf8(bytes) ? quickScanXml(bytes, kMaxNoteFileDepth) : QuickXmlScan {};
+    if (wellFormed) {
+        *wellFormed = scan.wellFormed;
+    }
     if (scan.wellFormed) {
         return true;
     }
@@ -362,9 +366,18 @@ bool processNoteDocument(const QDomDocument& document, const QString& path, Note
 bool readNoteFileContent(const QByteArray& bytes, const QString& path, NoteList* notes, NoteFileError* error)
 {
     const QString text = decodeNoteFileBytes(bytes);
+    bool wellFormed = false;
+    if (!checkNoteNesting(bytes, text, error, &wellFormed)) {
+        return false;
+    }
+    if (const std::optional<DataTexts> taken = wellFormed ? takeDataTexts(text) : std::nullopt) {
+        QDomDocument document;
+        if (document.setContent(taken->rest) && putDataTexts(&document, taken->texts)) {
+            return processNoteDocument(document, path, notes, error);
+        }
+    }
     QDomDocument document;
-    return checkNoteNesting(bytes, text, error) && parseNoteDocument(text, &document, error)
-           && processNoteDocument(document, path, notes, error);
+    return parseNoteDocument(text, &document, error) && processNoteDocument(document, path, notes, error);
 }
 
 bool noteNumber(const QString& text, qint32* value)

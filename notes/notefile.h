@@ -52,8 +52,9 @@ QString xmlSafeText(const QString& text);
 QString decodeNoteFileBytes(const QByteArray& bytes);
 
 // Fails when elements nest deeper than kMaxNoteFileDepth. Reads the bytes in one quick pass when it can, else the
-// decoded text, and stops at the first element past the limit.
-bool checkNoteNesting(const QByteArray& bytes, const QString& text, NoteFileError* error);
+// decoded text, and stops at the first element past the limit. *wellFormed, when asked, says whether the quick pass
+// found the whole file well-formed.
+bool checkNoteNesting(const QByteArray& bytes, const QString& text, NoteFileError* error, bool* wellFormed = nullptr);
 
 // Parses a note file's text into a document. External entities are never loaded; entity expansion is bounded.
 bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileError* error);
@@ -63,7 +64,8 @@ bool parseNoteDocument(const QString& text, QDomDocument* document, NoteFileErro
 // a root without children.
 bool processNoteDocument(const QDomDocument& document, const QString& path, NoteList* notes, NoteFileError* error);
 
-// The notes of a note file's bytes: decoded, checked for nesting, parsed and read record by record.
+// The notes of a note file's bytes: decoded, checked for nesting, parsed and read record by record. A well-formed file
+// is parsed without its notes' texts, which are put back afterwards (datatexts.h): the same notes, sooner.
 bool readNoteFileContent(const QByteArray& bytes, const QString& path, NoteList* notes, NoteFileError* error);
 
 // Converts a HEIGHT, WIDTH, LEFT or TOP text: decimal, a fraction rounded to the nearest integer, halves to even.

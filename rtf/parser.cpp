@@ -56,45 +56,48 @@ void Parser::run()
 // milliseconds. Bytes past the limit on a picture are read over, not kept.
 void Parser::readPictHex()
 {
-    const qsizetype limit = 2 * kMaxPictureBytes;
-    while (m_p < m_end) {
-        if (m_pict.overflow) {
-            // Past the limit: straight to the next brace or control word.
-            const char* stop = m_end;
-            for (const char c : {'{', '}', '\\'}) {
-                if (const void* found = std::memchr(m_p, c, size_t(stop - m_p))) {
-                    stop = static_cast<const char*>(found);
-                }
-            }
-            m_p = stop;
-            return;
+    // The run of digits (and the spaces and line ends between them) ends at the next brace or control word.
+    const char* stop = m_end;
+    for (const char c : {'{', '}', '\\'}) {
+        if (const void* found = std::memchr(m_p, c, size_t(stop - m_p))) {
+            stop = static_cast<const char*>(found);
         }
+    }
+    if (m_pict.overflow) {
+        m_p = stop;
+        return;
+    }
+    // Written straight into the picture's bytes, at most half the run's characters and never past the limit.
+    QByteArray& data = m_pict.data;
+    const qsizetype before = data.size();
+    const qsizetype room = std::min<qsizetype>((stop - m_p) / 2 + 1, 2 * kMaxPictureBytes - before + 1);
+    data.resize(before + std::max<qsizetype>(room, 0));
+    char* out = data.data() + before;
+    const char* const full = data.constData() + data.size();
+    int nibble = m_pict.nibble;
+    for (; m_p < stop && out < full; ++m_p) {
         const auto c = static_cast<unsigned char>(*m_p);
         int value;
         if (c >= '0' && c <= '9') {
             value = c - '0';
         } else if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') {
             value = (c | 0x20) - 'a' + 10;
-        } else if (c == ' ' || c == '\r' || c == '\n' || c == '\t') {
-            ++m_p;
-            continue;
-        } else if (c == '{' || c == '}' || c == '\\') {
-            return;
         } else {
-            ++m_p; // not hex: read over
-            continue;
+            continue; // spaces, line ends and anything not hex are read over
         }
-        ++m_p;
-        if (m_pict.nibble < 0) {
-            m_pict.nibble = value;
+        if (nibble < 0) {
+            nibble = value;
         } else {
-            m_pict.data.append(static_cast<char>(m_pict.nibble * 16 + value));
-            m_pict.nibble = -1;
-            if (m_pict.data.size() > limit) {
-                m_pict.overflow = true;
-                m_pict.data.clear();
-            }
+            *out++ = static_cast<char>(nibble * 16 + value);
+            nibble = -1;
         }
+    }
+    m_pict.nibble = nibble;
+    data.truncate(out - data.constData());
+    if (data.size() > 2 * kMaxPictureBytes) {
+        m_pict.overflow = true;
+        data.clear();
+        m_p = stop;
     }
 }
 

@@ -140,14 +140,16 @@ QString rtfToPlainText(const QByteArray& rtf)
 
 QByteArray storedRtfBytes(const QString& rtf)
 {
-    QByteArray bytes;
-    bytes.reserve(rtf.size());
-    for (const QChar c : rtf) {
-        const int byte = windows1252Byte(c.unicode());
+    // Written in place: a note's RTF is mostly ASCII, and a picture makes it hundreds of kilobytes.
+    QByteArray bytes(rtf.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar ch : rtf) {
+        const char16_t c = ch.unicode();
+        const int byte = c < 0x80 ? int(c) : windows1252Byte(c);
         if (byte < 0) {
             return rtf.toUtf8();
         }
-        bytes.append(char(byte));
+        *out++ = char(byte);
     }
     return bytes;
 }
