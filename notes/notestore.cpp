@@ -78,7 +78,7 @@ bool readNoteFileBytes(const QString& path, QByteArray* bytes, NoteFileError* er
                   Problem(QT_TRANSLATE_NOOP("Problem", "Cannot open '%1': %2"), {path, file.errorString()})};
         return false;
     }
-    *bytes = file.size() > limit ? QByteArray() : file.read(limit + 1);
+    *bytes = file.size() > limit ? QByteArray() : readAtMost(file, limit + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = {kErrPathFileAccess,
                   Problem(QT_TRANSLATE_NOOP("Problem", "Cannot read '%1': %2"), {path, file.errorString()})};

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 
@@ -126,6 +127,20 @@ QString cutAtNul(const QString& text)
     return nul < 0 ? text : text.left(nul);
 }
 
+QByteArray readAtMost(QFile& file, qint64 maxBytes)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::clamp<qint64>(file.size() - file.pos() + 1, 0, maxBytes)));
+    while (bytes.size() < maxBytes) {
+        const QByteArray chunk = file.read(std::min<qint64>(maxBytes - bytes.size(), 1 << 20));
+        if (chunk.isEmpty()) {
+            break;
+        }
+        bytes += chunk;
+    }
+    return bytes;
+}
+
 bool readFileText(const QString& path, QString* text, Problem* error, qint64 maxBytes)
 {
     QFile file(path);
@@ -137,7 +152,7 @@ bool readFileText(const QString& path, QString* text, Problem* error, qint64 max
         *error = Problem(QT_TRANSLATE_NOOP("Problem", "Cannot open '%1': %2"), {path, file.errorString()});
         return false;
     }
-    const QByteArray bytes = file.read(maxBytes + 1);
+    const QByteArray bytes = readAtMost(file, maxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = Problem(QT_TRANSLATE_NOOP("Problem", "Cannot read '%1': %2"), {path, file.errorString()});
         return false;

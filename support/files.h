@@ -4,6 +4,7 @@
 
 #include "support/problem.h"
 
+#include <QFile>
 #include <QFileDevice>
 #include <QString>
 
@@ -34,6 +35,10 @@ QString desktopFolder();
 
 // The text cut before its first NUL character.
 QString cutAtNul(const QString& text);
+
+// Up to maxBytes of the file from where it is, with room made for what it holds: QIODevice::read(maxBytes) asks for
+// all of maxBytes at once, which fails where memory is capped (ulimit -v) and costs a large mapping every time.
+QByteArray readAtMost(QFile& file, qint64 maxBytes);
 
 // Reads a whole file as text: UTF-8 when the bytes are valid UTF-8 (a byte order mark is
 // dropped), Windows-1252 otherwise. Files larger than maxBytes are refused, so a dropped disk

@@ -4,6 +4,7 @@
 
 #include "notes/notefile.h"
 #include "notes/trash.h"
+#include "support/files.h"
 #include "sync/versionstore.h"
 
 #include <QDir>
@@ -239,7 +240,7 @@ bool NotesFolder::readNote(const QString& path, QByteArray* bytes, bool* missing
         why = Problem(QT_TRANSLATE_NOOP("Problem", "it is %1 MB, more than the %2 MB a note file may hold"),
                       {size / (1024 * 1024), kMaxNoteFileBytes / (1024 * 1024)});
     } else if (opened == Opened::Ok) {
-        *bytes = file.read(kMaxNoteFileBytes + 1);
+        *bytes = readAtMost(file, kMaxNoteFileBytes + 1);
         if (bytes->size() <= kMaxNoteFileBytes) {
             return true;
         }

@@ -4,11 +4,16 @@
 #include "notes/notefile.h"
 #include "notes/notestore.h"
 #include "support/appinfo.h"
+#include "testdata.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#endif
 
 using namespace jotlet;
 
@@ -58,6 +63,7 @@ private slots:
     void unreadablePaths();
     void nestingLimit_data();
     void nestingLimit();
+    void mainFileReadsWithMemoryCapped();
 
 private:
     QString writeFile(const QByteArray& bytes);
@@ -262,6 +268,29 @@ void TestNoteReader::unreadablePaths()
     const QStringList log = errorLogLines();
     QCOMPARE(log.size(), 1);
     QVERIFY2(log.first().contains(QStringLiteral("modNote: LoadNote\t") + expectedText), qPrintable(log.first()));
+}
+
+void TestNoteReader::mainFileReadsWithMemoryCapped()
+{
+#ifdef Q_OS_LINUX
+    // Where the address space is capped (ulimit -v), the main note file is read all the same: reading must not ask
+    // for its size limit (512 MB) up front, which made every start end in std::bad_alloc.
+    QVERIFY(addNotesToMainNoteFile({NoteRecord(), NoteRecord()}));
+    const QByteArray status = fileBytes(QStringLiteral("/proc/self/status"));
+    const qsizetype at = status.indexOf("VmSize:");
+    QVERIFY(at >= 0);
+    const rlim_t used = status.mid(at + 7, 20).trimmed().split(' ').first().toULongLong() * 1024;
+    rlimit before {};
+    QVERIFY(::getrlimit(RLIMIT_AS, &before) == 0);
+    rlimit capped = before;
+    capped.rlim_cur = used + 128 * 1024 * 1024;
+    QVERIFY(::setrlimit(RLIMIT_AS, &capped) == 0);
+    const qsizetype read = loadMainNoteFile().size();
+    ::setrlimit(RLIMIT_AS, &before);
+    QCOMPARE(read, 2);
+#else
+    QSKIP("address space limits are a Linux matter here");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestNoteReader)
