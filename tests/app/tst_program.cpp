@@ -72,6 +72,7 @@ private slots:
     void secondStartResolvesARelativePath();
     void writesTheSameNamesInEveryLanguage();
     void importHandsOverAndExportNeedsNoProgram();
+    void knotesComeInThroughTheProgramsOwnModule();
 
 private:
     // Starts the program and ends the session with SIGTERM once it can be caught. False when it did not exit
@@ -321,6 +322,34 @@ void TestProgram::importHandsOverAndExportNeedsNoProgram()
     wrong.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("--export"), out, QStringLiteral("--format=pdf")});
     QVERIFY(wrong.waitForFinished(30000));
     QCOMPARE(wrong.exitCode(), 2);
+}
+
+void TestProgram::knotesComeInThroughTheProgramsOwnModule()
+{
+    // KNotes' messages are read by a module the program loads when they come in: it finds it beside itself (the
+    // build tree's modules/ folder), without the variable the tests set.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("JOTLET_MODULE_DIR"));
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(JOTLET_PROGRAM), QStringList());
+    QVERIFY(first.waitForStarted(10000) && catchesSigterm(first.processId()));
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(JOTLET_PROGRAM),
+                 {QStringLiteral("--import"), QStringLiteral("knotes"), testDataPath(QStringLiteral("import/knotes"))});
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ImportMemory::defaultPath()), 10000);
+    signalProgram(first, SIGTERM);
+    QVERIFY(first.waitForFinished(10000));
+    QStringList texts;
+    for (const NoteRecord& kept : loadMainNoteFile()) {
+        texts << kept.data;
+    }
+    QVERIFY2(texts.join(QString()).contains(QLatin1String("Shopping list")), qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY2(!errorLogLines().join(QString()).contains(QLatin1String("jotlet-mime")),
+             qPrintable(errorLogLines().join(QLatin1Char('\n'))));
 }
 
 void TestProgram::writesTheSameNamesInEveryLanguage()
