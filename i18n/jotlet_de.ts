@@ -922,6 +922,10 @@
         <source>&apos;%1&apos; is damaged: it does not unpack</source>
         <translation>„%1“ ist beschädigt: es lässt sich nicht entpacken</translation>
     </message>
+    <message>
+        <source>the program&apos;s spelling module is missing</source>
+        <translation>das Rechtschreibmodul des Programms fehlt</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

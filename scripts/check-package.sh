@@ -65,7 +65,7 @@ for file in /usr/bin/jotlet /usr/share/applications/jotlet.desktop /usr/share/me
     grep -qx "$file" <<<"$contents" || fail "the package holds no $file"
 done
 modules="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/jotlet"
-for module in jotlet-mime jotlet-sound; do
+for module in jotlet-mime jotlet-sound jotlet-spell; do
     grep -qx "$modules/$module.so" <<<"$contents" || fail "the package holds no $modules/$module.so"
 done
 echo "PASS: the package holds the program, its modules and desktop files, and depends on the libraries they link"

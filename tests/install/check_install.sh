@@ -29,8 +29,8 @@ for file in bin/jotlet share/applications/jotlet.desktop share/icons/hicolor/sca
     share/icons/hicolor/scalable/mimetypes/application-x-jotlet-note.svg; do
     [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
-# The parts loaded when first needed (KNotes' messages, the alert sound), where the installed program looks for them.
-for module in jotlet-mime jotlet-sound; do
+# The parts loaded when first needed (KNotes' messages, the alert sound, spelling), where the installed program looks for them.
+for module in jotlet-mime jotlet-sound jotlet-spell; do
     [ -n "$(find "$prefix" -path "*/jotlet/$module.so")" ] || fail "the module $module was not installed"
 done
 desktop-file-validate "$share/applications/jotlet.desktop" || fail "desktop-file-validate"
