@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notes/datatexts.h"
 
+#include "notes/quickxmlscan.h"
+
 #include <QDomDocument>
 
 #include <algorithm>
@@ -16,12 +18,6 @@ const QString kClose = QStringLiteral("</DATA>");
 bool isXmlSpace(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
-
-bool isXmlCodePoint(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-           || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 // What a reference's name ("amp", "#60", "#x3C") stands for; nothing for one the parser would not take.

@@ -118,12 +118,6 @@ void readSpecial(const QDomElement& note, NoteRecord* record)
     record->stockSymbol = note.firstChildElement(QStringLiteral("STOCKSYMBOL")).text();
 }
 
-bool isXmlChar(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-           || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
 QByteArray declaredEncoding(const QByteArray& bytes)
 {
     static const QRegularExpression declaration(
@@ -264,7 +258,7 @@ QString xmlSafeText(const QString& text)
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             result += c;
             result += text.at(++i);
-        } else if (!c.isSurrogate() && isXmlChar(c.unicode())) {
+        } else if (!c.isSurrogate() && isXmlCodePoint(c.unicode())) {
             result += c;
         }
     }

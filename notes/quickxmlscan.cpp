@@ -27,12 +27,6 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool isXmlCodePoint(quint32 c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-           || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
 constexpr quint64 kOnes = ~0ULL / 255;
 constexpr quint64 kHighBits = kOnes * 0x80;
 constexpr quint64 kLowBits = kOnes * 0x7F;

@@ -23,6 +23,13 @@ struct QuickXmlScan
     bool tooDeep = false; // an element nested deeper than the limit given: the scan stopped there
 };
 
+// Whether XML 1.0 can carry the character (tab, CR, LF and the ranges of its Char production).
+inline bool isXmlCodePoint(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+           || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
 QuickXmlScan quickScanXml(QByteArrayView bytes, int maxDepth = std::numeric_limits<int>::max());
 
 } // namespace jotlet
