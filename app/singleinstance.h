@@ -12,8 +12,10 @@ class QLockFile;
 namespace jotlet {
 
 // One program per user session. The running program holds a lock file in the user's runtime folder for as long as
-// it runs and listens on a local socket beside it from its first moment, on a thread of its own, so that it answers
-// even while its notes are still coming back; what arrives is handed to the program once its event loop runs.
+// it runs and listens on a local (Unix domain) socket beside it from its first moment, on a thread of its own, so
+// that it answers even while its notes are still coming back; what arrives is handed to the program once its event
+// loop runs. The socket is the system's own, not Qt Network's: a start does not load a network stack to find out
+// whether it is the only one.
 //
 // A second start (a double-click on a note file, an autostart entry racing a start by hand) hands its command line
 // over and ends. It never takes over while the lock's owner is alive: it waits for the owner to listen. Only when
@@ -52,7 +54,7 @@ private:
 
     std::unique_ptr<QLockFile> m_lock;
     QThread m_thread;
-    QObject* m_listener = nullptr; // lives on m_thread, owns the server
+    QObject* m_listener = nullptr; // lives on m_thread, owns the listening socket and its connections
 };
 
 } // namespace jotlet

@@ -25,6 +25,12 @@ public:
         benchScratchFolder() = m_folder.path();
         qputenv("JOTLET_HOME", m_folder.filePath(QStringLiteral("home")).toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", m_folder.filePath(QStringLiteral("config")).toLocal8Bit());
+#ifdef JOTLET_BUILD_MODULE_DIR
+        // The program's modules (feeds, sounds) are in the build tree, not beside the benchmark.
+        if (!qEnvironmentVariableIsSet("JOTLET_MODULE_DIR")) {
+            qputenv("JOTLET_MODULE_DIR", JOTLET_BUILD_MODULE_DIR);
+        }
+#endif
     }
 
 private:

@@ -7,10 +7,12 @@
 #include "dialogs/currentprinter.h"
 #include "dialogs/helpwindow.h"
 #include "dialogs/inputdialogs.h"
-#include "dialogs/noteprinter.h"
+#include "dialogs/printmodule.h"
 #include "dialogs/reminderdialog.h"
 #include "dialogs/settingswindow.h"
 #include "dialogs/spellingdialog.h"
+#include "rtf/pictures.h"
+#include "support/modules.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -18,9 +20,9 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QTextDocument>
+
+#include <memory>
 
 namespace jotlet {
 
@@ -104,8 +106,8 @@ public:
 
     bool printerDialog(QObject* owner, QPrinter& printer) override
     {
-        QPrintDialog dialog(&printer, ownerWidget(owner));
-        return runDialog(dialog) == QDialog::Accepted;
+        const auto dialog = moduleFunction<PrinterDialog>(kPrintModule, kPrinterDialog);
+        return dialog && dialog(&printer, ownerWidget(owner));
     }
 
     Answer question(QObject* owner, const QString& title, const QString& text, const QString& detail) override
@@ -206,22 +208,23 @@ public:
     Result print(const QTextDocument& text, QObject* owner, QString* error) override
     {
         constexpr double kInchTwips = 1440;
-        QPrinter& printer = currentPrinter();
-        if (!dialogResponder().printerDialog(owner, printer)) {
+        QPrinter* printer = currentPrinter();
+        const auto printPages = moduleFunction<PrintPages>(kPrintModule, kPrintPages);
+        if (!printer || !printPages) {
+            *error = QStringLiteral("The program's printing module is missing");
+            return Result::Failed;
+        }
+        if (!dialogResponder().printerDialog(owner, *printer)) {
             return Result::Cancelled; // nothing is printed
         }
-        printer.setFullPage(true); // margins count from the paper's edges
-        printer.setDocName(QCoreApplication::translate("jotlet::QtDialogs", "Jotlet Note"));
-        QPainter* painter = currentPrintPainter();
-        *error = QStringLiteral("The printer could not start a document");
-        if (painter
-            && printRichText(
-                text, printer, *painter, QMarginsF(kInchTwips, kInchTwips, kInchTwips, kInchTwips), error)) {
-            endCurrentPrintDocument(true);
-            return Result::Printed;
-        }
-        endCurrentPrintDocument(false); // nothing half printed goes to the printer
-        return Result::Failed;
+        const std::unique_ptr<QTextDocument> pages(text.clone());
+        copyPictures(text, pages.get());
+        decodePicturesNow(pages.get()); // drawn at once: none is left to be decoded on another thread
+        const bool printed = printPages(pages.get(),
+                                        QCoreApplication::translate("jotlet::QtDialogs", "Jotlet Note"),
+                                        QMarginsF(kInchTwips, kInchTwips, kInchTwips, kInchTwips),
+                                        error);
+        return printed ? Result::Printed : Result::Failed;
     }
 };
 

@@ -926,6 +926,10 @@
         <source>the program&apos;s spelling module is missing</source>
         <translation>das Rechtschreibmodul des Programms fehlt</translation>
     </message>
+    <message>
+        <source>The program&apos;s network module is missing</source>
+        <translation>Das Netzwerkmodul des Programms fehlt</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

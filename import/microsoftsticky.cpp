@@ -4,16 +4,13 @@
 // with "\id=<uuid> "), Theme (Yellow, Green, Pink, Purple, Blue, Gray, Charcoal), WindowPosition
 // ("...;Position=x,y;Size=w,h"), and times in .NET ticks (100 ns since the year 1). A deleted note has DeletedAt.
 #include "import/readers.h"
+#include "import/sqlitemodule.h"
+#include "support/modules.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <QUuid>
 
 namespace jotlet {
 
@@ -56,31 +53,21 @@ void placeOf(const QString& windowPosition, NoteRecord* note)
     }
 }
 
-void readNotes(QSqlDatabase& db, ImportSource* source)
+void readNote(const QVariantHash& row, ImportSource* source)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT * FROM Note"))) {
-        source->problems << QStringLiteral("'%1' has no notes table that can be read: %2")
-                                .arg(source->path, query.lastError().text());
-        return;
+    if (row.value(QStringLiteral("DeletedAt")).toLongLong() > 0) {
+        return; // deleted in the program
     }
-    const QSqlRecord columns = query.record();
-    const auto value = [&](const char* name) { return query.value(columns.indexOf(QLatin1String(name))); };
-    while (query.next()) {
-        if (value("DeletedAt").toLongLong() > 0) {
-            continue; // deleted in the program
-        }
-        QTextDocument doc;
-        doc.setPlainText(paragraphsOf(value("Text").toString()));
-        NoteRecord note = noteOf(doc, themeColor(value("Theme").toString()));
-        placeOf(value("WindowPosition").toString(), &note);
-        note.isOnTop = value("IsAlwaysOnTop").toInt() == 1;
-        const qint64 ticks = value("UpdatedAt").toLongLong();
-        if (ticks > 0) {
-            setTime(&note, QDateTime::fromSecsSinceEpoch(ticks / kTicksPerSecond - kTicksToUnixSeconds, Qt::UTC));
-        }
-        source->notes << found(source->kind, value("Id").toString(), note, doc);
+    QTextDocument doc;
+    doc.setPlainText(paragraphsOf(row.value(QStringLiteral("Text")).toString()));
+    NoteRecord note = noteOf(doc, themeColor(row.value(QStringLiteral("Theme")).toString()));
+    placeOf(row.value(QStringLiteral("WindowPosition")).toString(), &note);
+    note.isOnTop = row.value(QStringLiteral("IsAlwaysOnTop")).toInt() == 1;
+    const qint64 ticks = row.value(QStringLiteral("UpdatedAt")).toLongLong();
+    if (ticks > 0) {
+        setTime(&note, QDateTime::fromSecsSinceEpoch(ticks / kTicksPerSecond - kTicksToUnixSeconds, Qt::UTC));
     }
+    source->notes << found(source->kind, row.value(QStringLiteral("Id")).toString(), note, doc);
 }
 
 } // namespace
@@ -97,18 +84,28 @@ void readMicrosoftSticky(ImportSource* source)
     for (const char* journal : {"-wal", "-shm"}) {
         QFile::copy(source->path + QLatin1String(journal), copy + QLatin1String(journal));
     }
-    const QString connection = QStringLiteral("import-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(copy);
-        if (!db.open()) {
-            source->problems << QStringLiteral("'%1' cannot be read: %2").arg(source->path, db.lastError().text());
-        } else {
-            readNotes(db, source);
-            db.close();
-        }
+    const auto read = moduleFunction<ReadSqlite>(kSqliteModule, kReadSqlite);
+    if (!read) {
+        source->problems
+            << QStringLiteral("'%1' cannot be read: the module that reads SQLite files is missing").arg(source->path);
+        return;
     }
-    QSqlDatabase::removeDatabase(connection);
+    SqliteRows table;
+    read(copy, QStringLiteral("SELECT * FROM Note"), &table);
+    switch (table.outcome) {
+    case SqliteRows::Outcome::NotOpened:
+        source->problems << QStringLiteral("'%1' cannot be read: %2").arg(source->path, table.error);
+        return;
+    case SqliteRows::Outcome::QueryFailed:
+        source->problems
+            << QStringLiteral("'%1' has no notes table that can be read: %2").arg(source->path, table.error);
+        return;
+    case SqliteRows::Outcome::Read:
+        break;
+    }
+    for (const QVariantHash& row : std::as_const(table.rows)) {
+        readNote(row, source);
+    }
 }
 
 } // namespace jotlet

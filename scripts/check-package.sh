@@ -53,7 +53,7 @@ echo "PASS: lintian reports no errors or warnings on the source or the binaries"
 
 depends=$(dpkg-deb --field "$package" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6svg6 libhunspell libgmime-3.0 libcanberra0 libc6; do
+for needed in libqt6widgets6 libqt6network6 libqt6printsupport6 libqt6sql6 libqt6svg6 libhunspell libgmime-3.0 libcanberra0 libc6; do
     [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed"
 done
 contents=$(dpkg-deb --contents "$package" | awk '{ print $6 }' | sed 's|^\./|/|')
@@ -65,7 +65,7 @@ for file in /usr/bin/jotlet /usr/share/applications/jotlet.desktop /usr/share/me
     grep -qx "$file" <<<"$contents" || fail "the package holds no $file"
 done
 modules="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/jotlet"
-for module in jotlet-mime jotlet-sound jotlet-spell; do
+for module in jotlet-mime jotlet-net jotlet-print jotlet-sound jotlet-spell jotlet-sqlite; do
     grep -qx "$modules/$module.so" <<<"$contents" || fail "the package holds no $modules/$module.so"
 done
 echo "PASS: the package holds the program, its modules and desktop files, and depends on the libraries they link"

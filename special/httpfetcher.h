@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QUrl>
 
@@ -21,11 +20,11 @@ struct FetchResult
     QString error; // why it is not ok, for the error log
 };
 
-// Every HTTP request of the program, one QNetworkAccessManager for all, never blocking: a request starts and its
-// answer comes later through the event loop. Only http and https addresses are fetched. Redirects are followed up
-// to five times, never from https to http; a request that has not ended after the time-out (30 s) is given up; a
-// body longer than its limit is cut off as a failure. The proxy is the "HTTPProxy" setting when it names one, the
-// system's proxy settings otherwise.
+// Every HTTP request of the program, one QNetworkAccessManager for all (in the module special/netmodule.h), never
+// blocking: a request starts and its answer comes later through the event loop. Only http and https addresses are
+// fetched. Redirects are followed up to five times, never from https to http; a request that has not ended after the
+// time-out (30 s) is given up; a body longer than its limit is cut off as a failure. The proxy is the "HTTPProxy"
+// setting when it names one, the system's proxy settings otherwise.
 class HttpFetcher : public QObject
 {
     Q_OBJECT
@@ -40,11 +39,8 @@ public:
     void get(const QUrl& url, qint64 maxBytes, QObject* context, std::function<void(const FetchResult&)> done);
 
 private:
-    QNetworkAccessManager& manager();
-    void applyProxySetting();
-
-    // Made on the first request: Qt Network's set-up is not paid by a start that fetches nothing.
-    std::unique_ptr<QNetworkAccessManager> m_manager;
+    // Made on the first request: Qt Network is not loaded by a start that fetches nothing.
+    QObject* m_manager = nullptr;
     int m_timeoutMs = 30000;
 };
 

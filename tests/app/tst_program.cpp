@@ -72,7 +72,8 @@ private slots:
     void secondStartResolvesARelativePath();
     void writesTheSameNamesInEveryLanguage();
     void importHandsOverAndExportNeedsNoProgram();
-    void knotesComeInThroughTheProgramsOwnModule();
+    void notesComeInThroughTheProgramsOwnModules_data();
+    void notesComeInThroughTheProgramsOwnModules();
 
 private:
     // Starts the program and ends the session with SIGTERM once it can be caught. False when it did not exit
@@ -324,10 +325,30 @@ void TestProgram::importHandsOverAndExportNeedsNoProgram()
     QCOMPARE(wrong.exitCode(), 2);
 }
 
-void TestProgram::knotesComeInThroughTheProgramsOwnModule()
+void TestProgram::notesComeInThroughTheProgramsOwnModules_data()
 {
-    // KNotes' messages are read by a module the program loads when they come in: it finds it beside itself (the
-    // build tree's modules/ folder), without the variable the tests set.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("module");
+    QTest::newRow("KNotes' messages") << "knotes"
+                                      << "import/knotes"
+                                      << "Shopping list"
+                                      << "jotlet-mime";
+    QTest::newRow("Sticky Notes' database") << "microsoft"
+                                            << "import/microsoft/plum.sqlite"
+                                            << "Renew passport"
+                                            << "jotlet-sqlite";
+}
+
+void TestProgram::notesComeInThroughTheProgramsOwnModules()
+{
+    // Other programs' notes are read by modules the program loads when they come in: it finds them beside itself
+    // (the build tree's modules/ folder), without the variable the tests set.
+    QFETCH(QString, kind);
+    QFETCH(QString, path);
+    QFETCH(QString, text);
+    QFETCH(QString, module);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("JOTLET_MODULE_DIR"));
     QProcess first;
@@ -336,8 +357,7 @@ void TestProgram::knotesComeInThroughTheProgramsOwnModule()
     QVERIFY(first.waitForStarted(10000) && catchesSigterm(first.processId()));
     QProcess second;
     second.setProcessEnvironment(environment);
-    second.start(QStringLiteral(JOTLET_PROGRAM),
-                 {QStringLiteral("--import"), QStringLiteral("knotes"), testDataPath(QStringLiteral("import/knotes"))});
+    second.start(QStringLiteral(JOTLET_PROGRAM), {QStringLiteral("--import"), kind, testDataPath(path)});
     QVERIFY(second.waitForFinished(30000));
     QCOMPARE(second.exitCode(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ImportMemory::defaultPath()), 10000);
@@ -347,9 +367,8 @@ void TestProgram::knotesComeInThroughTheProgramsOwnModule()
     for (const NoteRecord& kept : loadMainNoteFile()) {
         texts << kept.data;
     }
-    QVERIFY2(texts.join(QString()).contains(QLatin1String("Shopping list")), qPrintable(texts.join(QLatin1Char('|'))));
-    QVERIFY2(!errorLogLines().join(QString()).contains(QLatin1String("jotlet-mime")),
-             qPrintable(errorLogLines().join(QLatin1Char('\n'))));
+    QVERIFY2(texts.join(QString()).contains(text), qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY2(!errorLogLines().join(QString()).contains(module), qPrintable(errorLogLines().join(QLatin1Char('\n'))));
 }
 
 void TestProgram::writesTheSameNamesInEveryLanguage()

@@ -196,8 +196,8 @@ void TestCommonDialog::printerDialog()
     QFETCH(bool, confirm);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    currentPrinter().setOutputFormat(QPrinter::PdfFormat);
-    currentPrinter().setOutputFileName(pdf);
+    currentPrinter()->setOutputFormat(QPrinter::PdfFormat);
+    currentPrinter()->setOutputFileName(pdf);
 
     FakeDialogs fake;
     fake.printerAnswer = confirm;

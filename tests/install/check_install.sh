@@ -29,8 +29,9 @@ for file in bin/jotlet share/applications/jotlet.desktop share/icons/hicolor/sca
     share/icons/hicolor/scalable/mimetypes/application-x-jotlet-note.svg; do
     [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
-# The parts loaded when first needed (KNotes' messages, the alert sound, spelling), where the installed program looks for them.
-for module in jotlet-mime jotlet-sound jotlet-spell; do
+# The parts loaded when first needed (feeds and quotes, printing, KNotes' messages, the alert sound, spelling,
+# Sticky Notes' database), where the installed program looks for them.
+for module in jotlet-mime jotlet-net jotlet-print jotlet-sound jotlet-spell jotlet-sqlite; do
     [ -n "$(find "$prefix" -path "*/jotlet/$module.so")" ] || fail "the module $module was not installed"
 done
 desktop-file-validate "$share/applications/jotlet.desktop" || fail "desktop-file-validate"

@@ -34,7 +34,7 @@ constexpr double kInch = 72.0; // points
 // Prints a note to a PDF file on paper of the size given, through the print command.
 PdfText printToPdf(Note& note, const QString& path, QPageSize::PageSizeId paper)
 {
-    QPrinter& printer = currentPrinter();
+    QPrinter& printer = *currentPrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(paper));
@@ -180,8 +180,8 @@ void TestNoteOutput::cancelPrintsNothing()
     Note note;
     note.text().setText(QStringLiteral("not printed"));
     const QString path = m_folder.filePath(QStringLiteral("cancelled.pdf"));
-    currentPrinter().setOutputFormat(QPrinter::PdfFormat);
-    currentPrinter().setOutputFileName(path);
+    currentPrinter()->setOutputFormat(QPrinter::PdfFormat);
+    currentPrinter()->setOutputFileName(path);
     FakeDialogs dialogs; // the print dialog is cancelled
     note.run(Command::PrintNote);
     QCOMPARE(dialogs.printerDialogs, 1);

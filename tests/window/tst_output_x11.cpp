@@ -96,7 +96,7 @@ void TestOutputX11::printsToACupsQueue()
     }
     const QDir output(QDir::homePath() + QStringLiteral("/PDF"));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    QPrinter& printer = currentPrinter();
+    QPrinter& printer = *currentPrinter();
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setOutputFileName(QString());
     printer.setPrinterName(queue);

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Quorvel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/noteprinter.h"
-
-#include "rtf/pictures.h"
+// The module "jotlet-print": Qt Print Support's side of printing a note.
+#include "dialogs/printmodule.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -26,10 +27,13 @@ bool printerFailed(const QPrinter& printer, const QPainter& painter, QString* er
     return false;
 }
 
-} // namespace
+QPrinter& printer()
+{
+    static QPrinter* current = new QPrinter(QPrinter::HighResolution); // kept until the program ends
+    return *current;
+}
 
-bool printRichText(
-    const QTextDocument& text, QPrinter& printer, QPainter& painter, const QMarginsF& marginTwips, QString* error)
+bool drawPages(QTextDocument* pages, QPrinter& printer, QPainter& painter, const QMarginsF& marginTwips, QString* error)
 {
     // The painter's origin is the paper's corner (a full-page printer), so margins count from the paper's edges.
     const double dotsPerTwip = printer.resolution() / kTwipsPerInch;
@@ -42,9 +46,6 @@ bool printRichText(
         *error = QStringLiteral("The margins leave no room on the paper");
         return false;
     }
-    const std::unique_ptr<QTextDocument> pages(text.clone());
-    copyPictures(text, pages.get());
-    decodePicturesNow(pages.get());                    // drawn at once: none is left to be decoded on another thread
     pages->documentLayout()->setPaintDevice(&printer); // laid out with the printer's own font metrics
     pages->setDocumentMargin(0);
     pages->setPageSize(area.size()); // lines that would cross the foot of a page move to the next one
@@ -72,4 +73,43 @@ bool printRichText(
     return true;
 }
 
+} // namespace
+
 } // namespace jotlet
+
+extern "C" Q_DECL_EXPORT QPrinter* jotletCurrentPrinter()
+{
+    return &jotlet::printer();
+}
+
+extern "C" Q_DECL_EXPORT bool jotletPrinterDialog(QPrinter* printer, QWidget* owner)
+{
+    QPrintDialog dialog(printer, owner);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true); // a note kept on top never covers it
+    return dialog.exec() == QDialog::Accepted;
+}
+
+extern "C" Q_DECL_EXPORT bool
+jotletPrintPages(QTextDocument* pages, const QString& docName, const QMarginsF& marginTwips, QString* error)
+{
+    QPrinter& printer = jotlet::printer();
+    printer.setFullPage(true); // margins count from the paper's edges
+    printer.setDocName(docName);
+    const QString output = printer.outputFileName();
+    const bool outputExisted = !output.isEmpty() && QFile::exists(output);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        *error = QStringLiteral("The printer could not start a document");
+        return false;
+    }
+    const bool printed = jotlet::drawPages(pages, printer, painter, marginTwips, error);
+    if (!printed) {
+        printer.abort(); // nothing half printed goes to the printer
+    }
+    painter.end();
+    // A discarded document printed to a file must not leave a file behind that was not there before.
+    if (!printed && !output.isEmpty() && !outputExisted) {
+        QFile::remove(output);
+    }
+    return printed;
+}
