@@ -30,14 +30,24 @@ WallClockTimer::WallClockTimer(QObject* parent)
         m_active = false;
         emit timeout();
     });
+}
+
+bool WallClockTimer::openClock()
+{
 #ifdef Q_OS_LINUX
-    m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (m_fd >= 0) {
-        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
-        m_notifier->setEnabled(false);
-        connect(m_notifier, &QSocketNotifier::activated, this, &WallClockTimer::onReadable);
+    // Made when first started: every note has a timer, and most never start it; a descriptor each would run a
+    // program with a thousand notes out of them.
+    if (m_fd < 0 && !m_clockFailed) {
+        m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+        m_clockFailed = m_fd < 0;
+        if (m_fd >= 0) {
+            m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+            m_notifier->setEnabled(false);
+            connect(m_notifier, &QSocketNotifier::activated, this, &WallClockTimer::onReadable);
+        }
     }
 #endif
+    return m_fd >= 0;
 }
 
 WallClockTimer::~WallClockTimer()
@@ -55,7 +65,7 @@ void WallClockTimer::start(qint64 ms)
     m_interval = std::max<qint64>(ms, 0);
     m_active = true;
 #ifdef Q_OS_LINUX
-    if (m_fd >= 0) {
+    if (openClock()) {
         timespec now {};
         clock_gettime(CLOCK_REALTIME, &now);
         const qint64 ns = qint64(now.tv_nsec) + (m_interval % 1000) * 1000000 + 1; // never 0, which disarms

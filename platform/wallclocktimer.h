@@ -35,7 +35,9 @@ signals:
 
 private:
     void onReadable();
+    bool openClock();
     int m_fd = -1;
+    bool m_clockFailed = false;
     QSocketNotifier* m_notifier = nullptr;
     QTimer m_fallback;
     bool m_active = false;
