@@ -32,12 +32,55 @@
 #include "sync/versionstore.h"
 #include "window/notewindow.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
 namespace jotlet {
+
+namespace {
+
+// Runs work once the first window has been painted (or after a second, when none shows), so that a start draws its
+// notes before it does what can wait.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QObject* context, std::function<void()> work)
+        : QObject(context)
+        , m_work(std::move(work))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, [this] { runOnce(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { runOnce(); }); // once the paint is on its way
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kLatestMs = 1000;
+
+    void runOnce()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        if (m_work) {
+            std::exchange(m_work, nullptr)();
+        }
+        deleteLater();
+    }
+
+    std::function<void()> m_work;
+};
+
+} // namespace
 
 JotletApplication::JotletApplication(QObject* parent)
     : QObject(parent)
@@ -212,7 +255,8 @@ bool JotletApplication::start(const QString& commandLine)
     m_mainFileOpened = outcome.mainFileOpened;
     m_journal->setMainFileOpened(m_mainFileOpened);
     m_backups->start(); // the day's snapshot, once the notes show
-    QTimer::singleShot(0, m_presence, &DesktopPresence::showTray);
+    // The tray icon looks itself up in the icon theme: once the notes are drawn.
+    new AfterFirstPaint(m_presence, [this] { m_presence->showTray(); });
     tellLater(outcome.notices);
     if (import) {
         importNow(*import);
