@@ -9,8 +9,10 @@
 #include "freshfolders.h"
 #include "note/mailto.h"
 #include "note/note.h"
+#include "note/noteboard.h"
 #include "note/notetext.h"
 #include "testdata.h"
+#include "window/notewindow.h"
 #include "xtools.h"
 
 #include <QDateTime>
@@ -19,6 +21,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace jotlet;
@@ -31,6 +34,7 @@ private slots:
     void init() { startFromEmptyFolders(); }
     void initTestCase() { setNotePrinting(&qtNotePrinting()); } // on Qt's printer, answered by FakeDialogs
     void mailProgramReceivesTheEncodedNote();
+    void ctrlPInTheNotePrintsIt();
     void printsToACupsQueue();
 };
 
@@ -67,6 +71,34 @@ void TestOutputX11::mailProgramReceivesTheEncodedNote()
         mailtoAddress(text).url,
         QStringLiteral("mailto:?subject=Jotlet%20Note&Body=Caf%C3%A9%20%E2%82%AC5%3A%2050%25%20off%3F%0D%0Aa+b%20%26"
                        "%20c%2Fd"));
+}
+
+void TestOutputX11::ctrlPInTheNotePrintsIt()
+{
+    // Typed into the note in front, Ctrl+P asks for the printer and prints there, through the program's printing
+    // module.
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("typed.pdf"));
+    QPrinter* printer = currentPrinter();
+    QVERIFY2(printer, "the printing module did not load");
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    FakeDialogs dialogs;
+    dialogs.printerAnswer = true;
+    NoteBoard board;
+    NoteWindow* window = nullptr;
+    board.setViewFactory([&window](Note* note) { window = new NoteWindow(note); });
+    Note* note = board.createNote();
+    note->setSaveNewNoteOnClose(false);
+    note->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    typeInto(QString::number(window->winId()), QStringLiteral("printed from the keyboard"));
+    QTRY_COMPARE_WITH_TIMEOUT(note->text().text(), QStringLiteral("printed from the keyboard"), 5000);
+    pressKeys(QStringLiteral("ctrl+p"));
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.printerDialogs, 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(fileBytes(pdf).startsWith("%PDF"), 10000);
+    QVERIFY(dialogs.criticals.isEmpty());
+    note->discard();
 }
 
 namespace {
