@@ -174,17 +174,20 @@ private:
             }
             m_buffer.append(chunk, n);
         }
+        if (m_done) {
+            m_buffer.clear(); // answered: anything more is dropped until the sender hangs up
+            return;
+        }
         QString commandLine;
-        switch (m_done ? Received::Incomplete : readMessage(m_buffer, &commandLine)) {
+        switch (readMessage(m_buffer, &commandLine)) {
         case Received::Incomplete:
-            return; // the rest is still on its way, or the sender has yet to hang up
+            return; // the rest is still on its way
         case Received::Damaged:
             qCWarning(lcApp) << "a later start sent something that is not a command line";
             end();
             return;
         case Received::Whole:
             m_done = true;
-            m_buffer.clear();
             m_deliver(commandLine);
             ::send(m_fd, &kReceived, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
             return;
