@@ -4,6 +4,7 @@
 
 #include "support/clock.h"
 #include "support/errorlog.h"
+#include "support/freememory.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -58,6 +59,8 @@ void BackupSchedule::scheduleNext()
 void BackupSchedule::finished()
 {
     const QString failure = m_write.result();
+    // The snapshot read and wrote every note on a worker thread: what it used is free now, but still resident.
+    giveBackFreeMemory();
     if (!failure.isEmpty()) {
         logError(kLocation, 75, QStringLiteral("today's snapshot of the notes could not be written: ") + failure);
     }

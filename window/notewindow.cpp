@@ -21,7 +21,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 
@@ -103,15 +102,12 @@ void NoteWindow::render(Note::Aspects aspects)
     if (aspects & Note::RolledUp) {
         m_icon->setToolTip(m_note->iconTooltip());
         // Rolled up, a note is its icon alone: nothing else covers what the user double-clicks to restore it.
-        for (QWidget* part : {static_cast<QWidget*>(m_caption),
-                              static_cast<QWidget*>(m_help),
-                              static_cast<QWidget*>(m_close),
-                              static_cast<QWidget*>(m_textBox),
-                              static_cast<QWidget*>(m_line),
-                              static_cast<QWidget*>(m_subCaption),
-                              static_cast<QWidget*>(m_grip)}) {
+        for (QWidget* part :
+             {static_cast<QWidget*>(m_help), static_cast<QWidget*>(m_close), static_cast<QWidget*>(m_textBox)}) {
             part->setVisible(!m_note->isRolledUp());
         }
+        m_chrome.setShown(!m_note->isRolledUp());
+        update();
         if (m_conflictStrip) {
             m_conflictStrip->setVisible(!m_note->isRolledUp() && m_note->isConflict());
         }
@@ -503,6 +499,7 @@ void NoteWindow::showPlacementCue(KeyboardPlacement::Mode mode)
         m_placementCue->raise();
     }
     // The pointer's shape says it too, and a screen reader hears what the keys do now.
+    m_gripCursor = false;
     if (on) {
         setCursor(mode == KeyboardPlacement::Mode::Move ? Qt::SizeAllCursor : Qt::SizeFDiagCursor);
         setAccessibleDescription(mode == KeyboardPlacement::Mode::Move

@@ -6,6 +6,7 @@
 #include "note/note.h"
 #include "window/keyboardplacement.h"
 #include "window/notemenus.h"
+#include "window/paintedchrome.h"
 
 #include <QCursor>
 #include <QHash>
@@ -14,8 +15,7 @@
 
 #include <memory>
 
-class QFrame;
-class QLabel;
+class QHelpEvent;
 
 namespace jotlet {
 
@@ -38,6 +38,8 @@ public:
 
     Note* note() const { return m_note; }
     NoteTextBox* textBox() const { return m_textBox; }
+    // The caption, sub-caption, line and grip, which the window draws.
+    const PaintedChrome& chrome() const { return m_chrome; }
 
     // Runs a command from a menu or a key on the note.
     void runCommand(CommandCall call);
@@ -55,6 +57,10 @@ protected:
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +88,9 @@ private:
     void popUpForText(const QPoint& at = QCursor::pos());
     QPoint caretPosition() const;
     bool chromeMouseEvent(QObject* watched, QMouseEvent* event);
+    bool paintedPartMouseEvent(ChromePart part, QMouseEvent* event);
+    void showHoverCursor(const QPoint& at);
+    bool showPartToolTip(QHelpEvent* event);
     void startDrag(const QPointF& globalPointer);
     void resizeByGrip(QMouseEvent* event);
     ChromeButton*
@@ -92,14 +101,13 @@ private:
 
     QPointer<Note> m_note;
     NoteTextBox* m_textBox = nullptr;
-    QLabel* m_caption = nullptr;
-    QLabel* m_subCaption = nullptr;
+    PaintedChrome m_chrome;
+    ChromePart m_pressedPart = ChromePart::None; // the drawn part a mouse button went down on
+    bool m_gripCursor = false;
     ChromeButton* m_icon = nullptr;
     ChromeButton* m_help = nullptr;
     ChromeButton* m_close = nullptr;
     ConflictStrip* m_conflictStrip = nullptr;
-    QLabel* m_grip = nullptr;
-    QFrame* m_line = nullptr;
     std::unique_ptr<EdgeSnapper> m_snapper;
     std::unique_ptr<Translucency> m_translucency;
     QRect m_appliedPixels; // the geometry last taken from the note, so moves of the user's own can be told apart

@@ -8,17 +8,17 @@
 #include "window/chromebutton.h"
 #include "window/conflictstrip.h"
 #include "window/edgesnapper.h"
+#include "window/noteaccessible.h"
 #include "window/notetextbox.h"
 #include "window/notewindow.h"
 #include "window/windowhelpers.h"
 
 #include <QCursor>
-#include <QFrame>
 #include <QHash>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWindow>
 
 #include <cmath>
@@ -26,9 +26,6 @@
 namespace jotlet {
 
 namespace {
-
-// The caption's grey: white text on it has a contrast of 4.5:1 (WCAG AA; the mid grey it replaces had 3.95:1).
-const QColor kCaptionGrey(118, 118, 118);
 
 constexpr int kIconTwips = 480;
 constexpr int kButtonTwips = 255;
@@ -70,7 +67,7 @@ QPixmap drawChromePicture(const QString& kind, int size)
     } else if (kind.startsWith(QLatin1String("reminder"))) {
         drawAlarmClock(p, size, kind == QLatin1String("reminder-fired"));
     } else if (kind == QLatin1String("close") || kind == QLatin1String("help")) {
-        p.setBrush(kCaptionGrey);
+        p.setBrush(PaintedChrome::captionGrey());
         p.setPen(Qt::NoPen);
         p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
         p.setPen(QPen(Qt::white, 1.6));
@@ -100,23 +97,6 @@ QPixmap chromePicture(const QString& kind, int size)
     return *it;
 }
 
-QLabel* pictureLabel(QWidget* parent, const QString& name, const QString& tooltip)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setToolTip(tooltip);
-    label->setScaledContents(true);
-    label->installEventFilter(parent);
-    return label;
-}
-
-void setTextColor(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 void NoteWindow::createChrome()
@@ -143,25 +123,9 @@ void NoteWindow::createChrome()
         }
     });
 
-    m_caption = new QLabel(QStringLiteral("Jotlet"), this);
-    m_caption->setObjectName(QStringLiteral("lblCaption"));
-    m_caption->setFont(QFont(QStringLiteral("Verdana"), 9));
-    m_caption->setAutoFillBackground(true);
-    m_caption->setIndent(2);
-    QPalette captionColors = m_caption->palette();
-    captionColors.setColor(QPalette::Window, kCaptionGrey);
-    captionColors.setColor(QPalette::WindowText, Qt::white);
-    m_caption->setPalette(captionColors);
-    m_caption->installEventFilter(this);
-    m_caption->setAccessibleName(NoteWindow::tr("Note title"));
-
-    m_subCaption = new QLabel(this);
-    m_subCaption->setObjectName(QStringLiteral("lblSubCaption"));
-    m_subCaption->setFont(QFont(QStringLiteral("Verdana"), 8));
-    m_subCaption->setToolTip(NoteWindow::tr("Double-click to refresh caption"));
-    m_subCaption->installEventFilter(this);
-    m_subCaption->setAccessibleName(NoteWindow::tr("Note caption"));
-    m_subCaption->setAccessibleDescription(NoteWindow::tr("Double-click to refresh the caption"));
+    // The title, sub-caption, line and grip are drawn by the window; the pointer over the grip shows it sizes.
+    installNoteAccessibility();
+    setMouseTracking(true);
 
     // Pressed from the keyboard or by a screen reader (the mouse on them is the window's): the icon opens the window
     // menu under it, help and close do what a click does.
@@ -170,18 +134,10 @@ void NoteWindow::createChrome()
         QStringLiteral("imgHelp"), NoteWindow::tr("Help"), NoteWindow::tr("Display help"), Command::ShowHelp);
     m_close = chromeButton(
         QStringLiteral("CloseImage"), NoteWindow::tr("Close note"), NoteWindow::tr("Close note"), Command::CloseNote);
-    m_grip = pictureLabel(this, QStringLiteral("imgResize"), NoteWindow::tr("Resize note"));
-    m_grip->setCursor(Qt::SizeFDiagCursor);
-    m_grip->setAccessibleName(NoteWindow::tr("Resize note"));
-    m_grip->setAccessibleDescription(NoteWindow::tr("Drag to resize the note; Alt+F8 sizes it with the arrow keys"));
     // Tab from the icon goes to help, close, then the text (where Tab is typed; Ctrl+Tab leaves it).
     setTabOrder(m_icon, m_help);
     setTabOrder(m_help, m_close);
     setTabOrder(m_close, m_textBox);
-    m_line = new QFrame(this);
-    m_line->setObjectName(QStringLiteral("Line1"));
-    m_line->setFrameShape(QFrame::HLine);
-    m_line->setFrameShadow(QFrame::Plain);
 }
 
 ChromeButton*
@@ -222,16 +178,13 @@ void NoteWindow::showSubCaption()
     const QString next = m_note && m_note->special() && m_note->special()->reminderIcon() == ReminderIcon::Waiting
                              ? m_note->special()->nextReminderText()
                              : QString();
-    m_subCaption->setText(next.isEmpty() ? m_note->subCaption() : tr("Next: %1").arg(next));
+    update(m_chrome.setSubCaption(next.isEmpty() ? m_note->subCaption() : tr("Next: %1").arg(next)));
 }
 
 void NoteWindow::showCaption()
 {
     // A long file name is cut with "…"; the whole caption is the tooltip.
-    const QString title = m_note ? m_note->title() : windowTitle();
-    const int room = m_caption->contentsRect().width() - m_caption->indent();
-    m_caption->setText(m_caption->fontMetrics().elidedText(title, Qt::ElideRight, qMax(0, room)));
-    m_caption->setToolTip(title);
+    update(m_chrome.setTitle(m_note ? m_note->title() : windowTitle(), this));
 }
 
 void NoteWindow::renderColors()
@@ -244,8 +197,7 @@ void NoteWindow::renderColors()
     setPalette(palette);
     setAutoFillBackground(true);
     m_textBox->showPaint(paint);
-    setTextColor(m_subCaption, paint.ink);
-    setTextColor(m_line, paint.ink);
+    update();
 }
 
 void NoteWindow::layoutChrome()
@@ -275,24 +227,38 @@ void NoteWindow::layoutChrome()
         m_conflictStrip->setGeometry(px(45, false), px(360 + textHeight + 15, true), wide, high);
     }
     place(m_textBox, 45, 360, w - 220, textHeight);
-    place(m_subCaption, 40, h - 320, w - kGripTwips, 255);
-    place(m_line, 50, h - 350, w - 220 - 50, 15);
-    place(m_grip, w - kGripTwips - 50, h - kGripTwips - 50, kGripTwips, kGripTwips);
-    place(m_caption, kIconTwips, 10, w - 1100, 250);
+    const auto at = [&](double left, double top, double wide, double high) {
+        return QRect(px(left, false), px(top, true), qMax(0, px(wide, false)), qMax(0, px(high, true)));
+    };
+    update(m_chrome.place(at(kIconTwips, 10, w - 1100, 250),
+                          at(40, h - 320, w - kGripTwips, 255),
+                          at(50, h - 350, w - 220 - 50, 15),
+                          at(w - kGripTwips - 50, h - kGripTwips - 50, kGripTwips, kGripTwips)));
     place(m_close, w - kButtonTwips - 30, 10, kButtonTwips, kButtonTwips);
     place(m_help, w - 2 * kButtonTwips - 50, 10, kButtonTwips, kButtonTwips);
     place(m_icon, 0, 15, kIconTwips, kIconTwips);
     showIcon();
     m_close->setPicture(chromePicture(QStringLiteral("close"), px(kButtonTwips, false)));
     m_help->setPicture(chromePicture(QStringLiteral("help"), px(kButtonTwips, false)));
-    m_grip->setPixmap(chromePicture(QStringLiteral("grip"), px(kGripTwips, false)));
+    m_chrome.setGripPicture(chromePicture(QStringLiteral("grip"), px(kGripTwips, false)));
     showCaption();
+}
+
+void NoteWindow::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    m_chrome.paint(painter, palette().color(QPalette::WindowText));
 }
 
 void NoteWindow::mousePressEvent(QMouseEvent* event)
 {
     m_placement.end();
     NoteMenus::shared().menu(NoteMenu::Main)->hide();
+    m_pressedPart = m_note ? m_chrome.partAt(event->position().toPoint()) : ChromePart::None;
+    if (paintedPartMouseEvent(m_pressedPart, event)) {
+        return;
+    }
     if (event->button() == Qt::RightButton) {
         popUp(NoteMenu::Main, event->globalPosition().toPoint());
     } else if (event->button() == Qt::LeftButton) {
@@ -303,10 +269,56 @@ void NoteWindow::mousePressEvent(QMouseEvent* event)
 
 void NoteWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (event->buttons() & Qt::LeftButton) {
+    if (event->buttons() == Qt::NoButton) {
+        showHoverCursor(event->position().toPoint());
+    } else if (paintedPartMouseEvent(m_pressedPart, event)) {
+        return;
+    } else if (event->buttons() & Qt::LeftButton) {
         m_snapper->dragTo(event->globalPosition());
     }
     QWidget::mouseMoveEvent(event);
+}
+
+void NoteWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    const ChromePart pressed = m_pressedPart;
+    if (event->buttons() == Qt::NoButton) {
+        m_pressedPart = ChromePart::None;
+    }
+    if (!paintedPartMouseEvent(pressed, event)) {
+        QWidget::mouseReleaseEvent(event);
+    }
+}
+
+void NoteWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_pressedPart = m_note ? m_chrome.partAt(event->position().toPoint()) : ChromePart::None;
+    if (!paintedPartMouseEvent(m_pressedPart, event)) {
+        QWidget::mouseDoubleClickEvent(event); // a press: it drags
+    }
+}
+
+bool NoteWindow::paintedPartMouseEvent(ChromePart part, QMouseEvent* mouse)
+{
+    switch (part) {
+    case ChromePart::Grip:
+        resizeByGrip(mouse);
+        return true;
+    case ChromePart::SubCaption:
+        // Its own menu on a right click; it does not move the note.
+        if (mouse->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton) {
+            popUp(NoteMenu::Caption, mouse->globalPosition().toPoint());
+        } else if (mouse->type() == QEvent::MouseButtonDblClick) {
+            m_note->refreshSubCaption();
+        }
+        return true;
+    case ChromePart::Caption:
+        // The caption takes the left button only: it drags the note as the window's paper does.
+        return mouse->button() == Qt::RightButton || (mouse->buttons() & Qt::RightButton);
+    case ChromePart::None:
+        break;
+    }
+    return false;
 }
 
 void NoteWindow::startDrag(const QPointF& globalPointer)
@@ -316,6 +328,49 @@ void NoteWindow::startDrag(const QPointF& globalPointer)
         return;
     }
     m_snapper->startDrag(globalPointer);
+}
+
+void NoteWindow::showHoverCursor(const QPoint& at)
+{
+    const bool overGrip = m_chrome.partAt(at) == ChromePart::Grip;
+    if (overGrip == m_gripCursor || (m_placementCue && m_placementCue->isVisible())) {
+        return;
+    }
+    m_gripCursor = overGrip;
+    if (overGrip) {
+        setCursor(Qt::SizeFDiagCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+bool NoteWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && showPartToolTip(static_cast<QHelpEvent*>(event))) {
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool NoteWindow::showPartToolTip(QHelpEvent* event)
+{
+    QString tip;
+    const ChromePart part = m_chrome.partAt(event->pos());
+    switch (part) {
+    case ChromePart::Caption:
+        tip = m_chrome.title(); // the whole title, where the band shows it cut
+        break;
+    case ChromePart::SubCaption:
+        tip = tr("Double-click to refresh caption");
+        break;
+    case ChromePart::Grip:
+        tip = tr("Resize note");
+        break;
+    case ChromePart::None:
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), tip, this, m_chrome.rect(part));
+    return true;
 }
 
 bool NoteWindow::eventFilter(QObject* watched, QEvent* event)
@@ -345,22 +400,9 @@ bool NoteWindow::chromeMouseEvent(QObject* watched, QMouseEvent* mouse)
     if (!m_note) {
         return false;
     }
-    if (watched == m_grip) {
-        resizeByGrip(mouse);
-        return true;
-    }
     if (watched == m_close || watched == m_help) {
         if (release && mouse->button() == Qt::LeftButton) {
             runCommand({watched == m_close ? Command::CloseNote : Command::ShowHelp});
-        }
-        return true;
-    }
-    if (watched == m_subCaption) {
-        // Its own menu on a right click; it does not move the note.
-        if (release && mouse->button() == Qt::RightButton) {
-            popUp(NoteMenu::Caption, at);
-        } else if (doubleClick) {
-            m_note->refreshSubCaption();
         }
         return true;
     }
@@ -372,10 +414,7 @@ bool NoteWindow::chromeMouseEvent(QObject* watched, QMouseEvent* mouse)
         m_note->run(Command::ToggleRollUp);
         return true;
     }
-    if (watched == m_caption && mouse->button() == Qt::RightButton) {
-        return true; // the caption takes the left button only: it drags the note
-    }
-    if (watched == m_icon || watched == m_caption) {
+    if (watched == m_icon) {
         if (press && mouse->button() == Qt::LeftButton) {
             startDrag(mouse->globalPosition());
             return true;

@@ -7,6 +7,7 @@
 // new note beside.
 // Screenshots of the main menu, a rolled-up note and the save question go to build/screenshots.
 #include "dialogs/qtdialogs.h"
+#include "drawnparts.h"
 #include "freshfolders.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
@@ -21,7 +22,6 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -206,16 +206,15 @@ void TestMenusX11::droppedTextFileOpensInANewNote()
     QVERIFY(opened->isUnsaved());
     auto* window = qobject_cast<QWidget*>(opened->dialogOwner());
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblCaption"))->text().endsWith(QLatin1Char('*')));
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblSubCaption"))->text(), QStringLiteral("From todo.txt"));
+    QVERIFY(drawnText(window, QStringLiteral("Note title")).endsWith(QLatin1Char('*')));
+    QCOMPARE(drawnText(window, QStringLiteral("Note caption")), QStringLiteral("From todo.txt"));
     opened->discard();
 }
 
 void TestMenusX11::subCaptionOpensTheCaptionMenu()
 {
     m_note->text().setText(QStringLiteral("three little words"));
-    QLabel* subCaption = m_window->findChild<QLabel*>(QStringLiteral("lblSubCaption"));
-    moveMouseTo(subCaption->mapToGlobal(subCaption->rect().center()));
+    moveMouseTo(drawnCentre(m_window, QStringLiteral("Note caption")));
     xdotool({QStringLiteral("click"), QStringLiteral("3")});
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 5000);
     QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuPopupCaption"));
@@ -223,7 +222,8 @@ void TestMenusX11::subCaptionOpensTheCaptionMenu()
     QAction* wordCount = NoteMenus::shared().item(QStringLiteral("mnuCaptionType(1)"));
     moveMouseTo(menu->mapToGlobal(menu->actionGeometry(wordCount).center()));
     xdotool({QStringLiteral("click"), QStringLiteral("1")});
-    QTRY_COMPARE_WITH_TIMEOUT(subCaption->text(), QStringLiteral("Word Count: 3"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        drawnText(m_window, QStringLiteral("Note caption")), QStringLiteral("Word Count: 3"), 5000);
 }
 
 void TestMenusX11::heldKeyActsOnce()
@@ -432,8 +432,7 @@ void TestMenusX11::rolledUpNoteIsItsIcon()
 
 void TestMenusX11::captionTakesTheLeftButtonOnly()
 {
-    auto* caption = m_window->findChild<QLabel*>(QStringLiteral("lblCaption"));
-    moveMouseTo(caption->mapToGlobal(caption->rect().center()));
+    moveMouseTo(drawnCentre(m_window, QStringLiteral("Note title")));
     xdotool({QStringLiteral("click"), QStringLiteral("3")});
     QTest::qWait(500);
     QVERIFY(!QApplication::activePopupWidget());

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The note window's wiring without a real screen: it shows what the note holds, follows the note's geometry and
 // reports the user's own moves, and turns keys, typing and closing into calls on the note.
+#include "drawnparts.h"
 #include "fakedialogs.h"
 #include "fakespecialnote.h"
 #include "note/noteboard.h"
@@ -16,10 +17,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
 using namespace jotlet;
@@ -46,7 +47,6 @@ private slots:
     void placeByKeyboard();
 
 private:
-    QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QLatin1String(name)); }
     NoteBoard* m_board = nullptr;
     Note* m_note = nullptr;
     NoteWindow* m_window = nullptr;
@@ -80,14 +80,25 @@ void TestNoteWindow::showsTheNote()
     m_note->setTimeStamp(QStringLiteral("stamp"));
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(51, 204, 255));
     QCOMPARE(m_window->textBox()->palette().color(QPalette::Base), QColor(51, 204, 255));
-    QCOMPARE(label("lblCaption")->text(), QStringLiteral("Jotlet - shown.not"));
+    QCOMPARE(drawnText(m_window, QStringLiteral("Note title")), QStringLiteral("Jotlet - shown.not"));
+    QCOMPARE(m_window->chrome().shownTitle(), QStringLiteral("Jotlet - shown.not"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Jotlet - shown.not"));
-    QCOMPARE(label("lblSubCaption")->text(), QStringLiteral("stamp"));
+    QCOMPARE(drawnText(m_window, QStringLiteral("Note caption")), QStringLiteral("stamp"));
     QVERIFY(m_window->windowFlags() & Qt::FramelessWindowHint);
     // A name too long for the caption is cut with "…"; the whole caption is its tooltip.
     m_note->setSavedAs(m_dir.filePath(QStringLiteral("a rather long name for a shopping list.not")));
-    QVERIFY2(label("lblCaption")->text().endsWith(QChar(0x2026)), qPrintable(label("lblCaption")->text()));
-    QCOMPARE(label("lblCaption")->toolTip(), QStringLiteral("Jotlet - a rather long name for a shopping list.not"));
+    const QString shown = m_window->chrome().shownTitle();
+    QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+    const QPoint caption = drawnCentre(m_window, QStringLiteral("Note title"));
+    QHelpEvent hover(QEvent::ToolTip, m_window->mapFromGlobal(caption), caption);
+    QApplication::sendEvent(m_window, &hover);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Jotlet - a rather long name for a shopping list.not"));
+    // The pointer over the drawn grip says the note sizes from there, and nowhere else.
+    const QPoint grip = m_window->mapFromGlobal(drawnCentre(m_window, QStringLiteral("Resize note")));
+    QTest::mouseMove(m_window, grip);
+    QCOMPARE(m_window->cursor().shape(), Qt::SizeFDiagCursor);
+    QTest::mouseMove(m_window, m_window->mapFromGlobal(caption));
+    QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(m_window->textBox()->objectName(), QStringLiteral("RTB1"));
 }
 

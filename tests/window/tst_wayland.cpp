@@ -3,6 +3,7 @@
 // The note window on native Wayland, where the compositor places windows and reports no place: a drag leaves the
 // move to the compositor, no place the note did not come with is ever written, and what the platform cannot do
 // (stay on top, translucency) shows unavailable.
+#include "drawnparts.h"
 #include "fakedialogs.h"
 #include "note/noteboard.h"
 #include "note/notetext.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,12 +52,12 @@ void TestWayland::placesAreNeverInvented()
     note->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     // The caption dragged: the compositor is asked to move the window; the note's own place stays.
-    auto* caption = window->findChild<QLabel*>(QStringLiteral("lblCaption"));
-    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(20, 8));
+    const QPoint caption = window->mapFromGlobal(drawnCentre(window, QStringLiteral("Note title")));
+    QTest::mousePress(window, Qt::LeftButton, {}, caption);
     for (int step = 1; step <= 20; ++step) {
-        QTest::mouseMove(caption, QPoint(20 + 5 * step, 8 + 3 * step));
+        QTest::mouseMove(window, caption + QPoint(5 * step, 3 * step));
     }
-    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(120, 68));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, caption + QPoint(100, 60));
     QTest::qWait(300);
     note->text().setText(QStringLiteral("changed"));
     note->run(Command::Save);
