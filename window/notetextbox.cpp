@@ -122,11 +122,6 @@ void NoteTextBox::showText(NoteText* text)
 void NoteTextBox::showPaint(const NotePaint& paint)
 {
     m_paint = paint;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, paint.paper);
-    palette.setColor(QPalette::Text, paint.ink);
-    palette.setColor(QPalette::PlaceholderText, paint.ink);
-    setPalette(palette);
     if (m_links) {
         m_links->setPaint(paint);
     }

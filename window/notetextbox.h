@@ -29,7 +29,8 @@ public:
     // deleted later must not reach a document deleted before it.
     void detachText();
 
-    // Draws the text on this paper in this ink; stored colours that cannot be read on the paper are shown in the ink.
+    // The paper and ink the text is drawn on (the note window's palette carries them): stored colours that cannot be
+    // read on the paper are shown in the ink.
     void showPaint(const NotePaint& paint);
 
     // Opens the link at a document position when it is one the program may open.

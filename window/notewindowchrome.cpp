@@ -194,6 +194,10 @@ void NoteWindow::renderColors()
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, paint.paper);
     palette.setColor(QPalette::WindowText, paint.ink);
+    // The text box takes its paper and ink from here rather than holding a palette of its own.
+    palette.setColor(QPalette::Base, paint.paper);
+    palette.setColor(QPalette::Text, paint.ink);
+    palette.setColor(QPalette::PlaceholderText, paint.ink);
     setPalette(palette);
     setAutoFillBackground(true);
     m_textBox->showPaint(paint);
