@@ -11,9 +11,9 @@ namespace jotlet {
 
 ChromeButton::ChromeButton(QWidget* parent, const QString& objectName, const QString& accessibleName)
     : QAbstractButton(parent)
+    , m_name(accessibleName)
 {
     setObjectName(objectName);
-    setAccessibleName(accessibleName);
     setFocusPolicy(Qt::TabFocus);
 }
 

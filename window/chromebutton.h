@@ -19,6 +19,10 @@ public:
     ChromeButton(QWidget* parent, const QString& objectName, const QString& accessibleName);
 
     void setPicture(const QPixmap& picture);
+    // What a screen reader calls it. Kept here and handed out by the button's own accessible interface (see
+    // noteaccessible.cpp), which is made only when assistive technology asks: naming the widget itself would
+    // build that interface for every note's three buttons as they are made.
+    QString name() const { return m_name; }
 
 signals:
     void leaveRequested();
@@ -29,6 +33,7 @@ protected:
 
 private:
     QPixmap m_picture;
+    QString m_name;
 };
 
 } // namespace jotlet

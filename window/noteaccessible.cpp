@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/noteaccessible.h"
 
+#include "window/chromebutton.h"
 #include "window/notewindow.h"
 
 #include <QAccessibleWidget>
@@ -170,11 +171,51 @@ private:
     mutable std::array<QAccessible::Id, kParts.size()> m_partIds {};
 };
 
+// The icon, help and close: push buttons with a press action, named by the button.
+class ChromeButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit ChromeButtonAccessible(ChromeButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto* button = static_cast<ChromeButton*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return button->name();
+        case QAccessible::Description:
+            return button->toolTip();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            // Pressed a moment later, as Qt's own buttons are: what it opens (the save question) must not hold up
+            // the answer to the screen reader.
+            static_cast<ChromeButton*>(widget())->animateClick();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+};
+
 QAccessibleInterface* noteWindowInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("jotlet::NoteWindow")) {
         if (auto* window = qobject_cast<NoteWindow*>(object)) {
             return new NoteWindowAccessible(window);
+        }
+    } else if (className == QLatin1String("jotlet::ChromeButton")) {
+        if (auto* button = qobject_cast<ChromeButton*>(object)) {
+            return new ChromeButtonAccessible(button);
         }
     }
     return nullptr;
