@@ -90,20 +90,24 @@ QByteArray RecoveryJournal::contents()
     if (std::none_of(notes.begin(), notes.end(), needsKeeping)) {
         return {};
     }
-    QString text = noteFileHead(
-        programVersion(), {{kMainFileAttribute, m_mainFileOpened ? QStringLiteral("True") : QStringLiteral("False")}});
+    QByteArray text
+        = noteFileHead(programVersion(),
+                       {{kMainFileAttribute, m_mainFileOpened ? QStringLiteral("True") : QStringLiteral("False")}})
+              .toUtf8();
     for (Note* note : notes) {
         if (note->storage() && !note->storage()->holdsUnwritten()) {
             continue; // in its file in the notes folder
         }
         auto cached = m_cache.find(note);
         if (cached == m_cache.end()) {
-            cached = m_cache.insert(note, appendedNoteText(note->sessionRecord()));
+            QByteArray bytes = appendedNoteText(note->sessionRecord()).toUtf8();
+            bytes.squeeze(); // the conversion leaves room for three bytes a character
+            cached = m_cache.insert(note, bytes);
         }
         text += *cached;
     }
-    text += noteFileTail();
-    return text.toUtf8();
+    text += noteFileTail().toUtf8();
+    return text;
 }
 
 void RecoveryJournal::setMainFileOpened(bool opened)

@@ -69,7 +69,7 @@ private:
     NoteBoard& m_board;
     QTimer m_timer;
     QElapsedTimer m_pendingSince;
-    QHash<Note*, QString> m_cache; // each note's journal text, made again only when the note changed
+    QHash<Note*, QByteArray> m_cache; // each note's journal text (UTF-8), made again only when the note changed
     QFutureWatcher<WriteResult> m_write;
     bool m_writeAgain = false;
     bool m_finished = false;

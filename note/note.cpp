@@ -101,10 +101,18 @@ void Note::applyLook(NoteOrigin origin)
     m_geometry = QRect(place, restoreSize());
     m_text->setFontName(look.fontName);
     m_text->setFontSize(m_record.fontSize);
-    if (!setColor(look.color, false)) {
-        setColor(QStringLiteral("yellow"), false);
+    if (origin == NoteOrigin::New) {
+        if (!setColor(look.color, false)) {
+            setColor(QStringLiteral("yellow"), false);
+        }
+        changeForeColor(m_record.foreColor);
+    } else {
+        // The text and its colours come from a record (setFromRecord, which sets the colour of what is typed): the
+        // empty text is not coloured first, which would leave formats in the note that nothing uses.
+        if (!setPaper(look.color)) {
+            setPaper(QStringLiteral("yellow"));
+        }
     }
-    changeForeColor(m_record.foreColor);
     setCaptionType(look.captionType < 0 ? 0 : look.captionType);
     setSubCaptionText(m_record.timeDate);
 }
@@ -194,17 +202,17 @@ void Note::resize(const QSize& twips)
 bool Note::setFromRecord(const NoteRecord& record, const QString& source)
 {
     QString error;
-    if (!m_text->setRtf(storedRtfBytes(record.data), &error)) {
+    double commonSize = 0;
+    if (!m_text->setStoredRtf(storedRtfBytes(record.data), &commonSize, &error)) {
         const QString from = source.isEmpty() ? QString() : QStringLiteral(" from '%1'").arg(source);
         logError(
             QStringLiteral("frmMain: setData"), 7, QStringLiteral("The note%1 was not opened: %2").arg(from, error));
         return false;
     }
     // The face and size most of the note has are its own: Size and Font Family change them.
-    if (const double size = m_text->adoptCommonFont(); size > 0) {
-        m_record.fontSize = qRound(size);
+    if (commonSize > 0) {
+        m_record.fontSize = qRound(commonSize);
     }
-    m_text->document()->clearUndoRedoStacks(); // nothing before the stored text to undo to
     if (!record.timeDate.isEmpty()) {
         setTimeStamp(record.timeDate); // kept as it was written, not the moment it was read
     }
@@ -297,6 +305,14 @@ NoteRecord Note::record() const
 bool Note::setColor(const QString& colorText, bool allowForeColorChange)
 {
     m_text->setSelColor(0); // the selection, or what is typed next, in black
+    if (allowForeColorChange && noteColorValue(colorText)) {
+        changeForeColor(0);
+    }
+    return setPaper(colorText);
+}
+
+bool Note::setPaper(const QString& colorText)
+{
     const std::optional<quint32> value = noteColorValue(colorText);
     if (!value) {
         if (!m_loading) {
@@ -307,9 +323,6 @@ bool Note::setColor(const QString& colorText, bool allowForeColorChange)
         return false;
     }
     m_colorValue = *value;
-    if (allowForeColorChange) {
-        changeForeColor(0);
-    }
     m_record.color = colorText;
     emit changed(Colors);
     return true;

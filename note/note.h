@@ -240,6 +240,8 @@ private:
     bool readTextFile(const QString& path, Problem* error);
     friend class StayOnTopPause;
     void applyLook(NoteOrigin origin);
+    // The paper's colour alone; false, and logged, when it is not a note colour.
+    bool setPaper(const QString& colorText);
     void onTextChanged();
     void noteMarkChange();
     void setSubCaptionText(const QString& text);

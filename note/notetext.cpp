@@ -356,16 +356,6 @@ QString fragmentFace(const QTextCharFormat& format)
     return families.isEmpty() ? QString() : families.first();
 }
 
-template <typename Visit>
-void forEachFragment(QTextDocument* document, Visit visit)
-{
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            visit(it.fragment());
-        }
-    }
-}
-
 template <typename Key>
 Key mostCommon(const QHash<Key, int>& counts)
 {
@@ -380,50 +370,54 @@ Key mostCommon(const QHash<Key, int>& counts)
     return best;
 }
 
-} // namespace
+struct CommonFont
+{
+    QString face;
+    double size = 0;
+};
 
-double NoteText::adoptCommonFont()
+// The face and size most of the text has, the text's runs naming both.
+CommonFont commonFontOf(const TextModel& model)
 {
     QHash<QString, int> faces;
     QHash<double, int> sizes;
-    forEachFragment(m_document, [&](const QTextFragment& fragment) {
-        const QTextCharFormat format = fragment.charFormat();
-        if (!fragmentFace(format).isEmpty()) {
-            faces[fragmentFace(format)] += fragment.length();
+    for (const TextParagraph& paragraph : model) {
+        for (const TextRun& run : paragraph.runs) {
+            const int length = int(run.text.size());
+            if (!fragmentFace(run.format).isEmpty()) {
+                faces[fragmentFace(run.format)] += length;
+            }
+            if (run.format.hasProperty(QTextFormat::FontPointSize)) {
+                sizes[run.format.fontPointSize()] += length;
+            }
         }
-        if (format.hasProperty(QTextFormat::FontPointSize)) {
-            sizes[format.fontPointSize()] += fragment.length();
-        }
-    });
-    const QString face = mostCommon(faces);
-    const double size = mostCommon(sizes);
-    QTextCursor edit(m_document);
-    edit.beginEditBlock();
-    forEachFragment(m_document, [&](const QTextFragment& fragment) {
-        QTextCharFormat format = fragment.charFormat();
-        const bool ownFace = !face.isEmpty() && fragmentFace(format) == face;
-        const bool ownSize
-            = size > 0 && format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() == size;
-        if (!ownFace && !ownSize) {
-            return;
-        }
-        if (ownFace) {
-            format.clearProperty(QTextFormat::FontFamilies);
-            format.clearProperty(QTextFormat::FontFamily);
-        }
-        if (ownSize) {
-            format.clearProperty(QTextFormat::FontPointSize);
-        }
-        edit.setPosition(fragment.position());
-        edit.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-        edit.setCharFormat(format);
-    });
-    edit.endEditBlock();
-    if (!face.isEmpty()) {
-        setFontName(face);
     }
-    setFontSize(size);
-    return size;
+    return {mostCommon(faces), mostCommon(sizes)};
+}
+
+} // namespace
+
+bool NoteText::setStoredRtf(const QByteArray& rtf, double* commonSize, QString* error)
+{
+    QTextDocument incoming;
+    incoming.setDefaultFont(m_document->defaultFont());
+    if (!readRtf(rtf, &incoming, error)) {
+        return false;
+    }
+    // The note's own face and size are settled before the text comes in, which leaves them to the note: the note's
+    // document holds only the formats its text keeps.
+    const TextModel model = textModel(incoming);
+    const CommonFont common = commonFontOf(model);
+    if (!common.face.isEmpty()) {
+        setFontName(common.face);
+    }
+    setFontSize(common.size);
+    *commonSize = common.size;
+    applyTextModel(m_document, model, RunFonts::DocumentsOwnLeftOut);
+    m_document->clearUndoRedoStacks();
+    m_cursor = QTextCursor(m_document);
+    notifyCursor();
+    return true;
 }
 
 QString NoteText::fontName() const

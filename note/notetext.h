@@ -86,11 +86,11 @@ public:
     double fontSize() const;
     void setFontSize(double points);
 
-    // Makes the face and size most of the text has the note's own: runs in them lose their explicit face and size,
-    // so that they follow the note's Size and Font Family as typed text does, while runs with a face or size of
-    // their own keep it. For a note read from a file, where every run names its face and size. Returns the size
-    // adopted (0 when the text has no sized run).
-    double adoptCommonFont();
+    // Sets the text read from a file, where every run names its face and size: the face and size most of the text
+    // has become the note's own, and runs in them lose their explicit face and size, so that they follow the note's
+    // Size and Font Family as typed text does, while runs with a face or size of their own keep it. Nothing to undo
+    // to. The size adopted is in *commonSize (0 when the text has no sized run).
+    bool setStoredRtf(const QByteArray& rtf, double* commonSize, QString* error);
 
     // Everything written between beginEdit() and endEdit() is one edit: the note and its view hear of it once, at
     // the end (the program writes a special note's whole text in many small steps). Use NoteTextEdit.

@@ -33,12 +33,38 @@ SpecialNoteDriver::SpecialNoteDriver(Note& note, SpecialContentFactory contents,
     , m_contents(std::move(contents))
     , m_alert(std::move(alert))
 {
-    m_refresh.setSingleShot(true);
-    QObject::connect(&m_refresh, &QTimer::timeout, &m_note, [this] { display(m_kind); });
-    QObject::connect(&m_wallClock, &WallClockTimer::timeout, &m_note, [this] { display(m_kind); });
 }
 
 SpecialNoteDriver::~SpecialNoteDriver() = default;
+
+QTimer& SpecialNoteDriver::refreshTimer()
+{
+    if (!m_refresh) {
+        m_refresh = std::make_unique<QTimer>();
+        m_refresh->setSingleShot(true);
+        QObject::connect(m_refresh.get(), &QTimer::timeout, &m_note, [this] { display(m_kind); });
+    }
+    return *m_refresh;
+}
+
+WallClockTimer& SpecialNoteDriver::wallClock()
+{
+    if (!m_wallClock) {
+        m_wallClock = std::make_unique<WallClockTimer>();
+        QObject::connect(m_wallClock.get(), &WallClockTimer::timeout, &m_note, [this] { display(m_kind); });
+    }
+    return *m_wallClock;
+}
+
+void SpecialNoteDriver::stopRefresh()
+{
+    if (m_refresh) {
+        m_refresh->stop();
+    }
+    if (m_wallClock) {
+        m_wallClock->stop();
+    }
+}
 
 void SpecialNoteDriver::run(Command command)
 {
@@ -77,8 +103,7 @@ void SpecialNoteDriver::run(Command command)
 
 void SpecialNoteDriver::display(SpecialKind kind)
 {
-    m_refresh.stop();
-    m_wallClock.stop();
+    stopRefresh();
     m_kind = kind;
     if (m_contentKind != kind || !m_content) {
         m_content = m_contents ? m_contents(kind) : nullptr;
@@ -122,7 +147,7 @@ void SpecialNoteDriver::armRefresh(SpecialKind kind)
         // "Today" in the note.
         const QDateTime now = Clock::now();
         const qint64 toMidnight = now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000;
-        m_wallClock.start(std::min(wait, toMidnight));
+        wallClock().start(std::min(wait, toMidnight));
         m_note.specialChanged(Note::SpecialChange::Icon); // the note says when it goes off next
         return;
     }
@@ -130,16 +155,15 @@ void SpecialNoteDriver::armRefresh(SpecialKind kind)
         const int delay = nextRefreshDelay(kind, Clock::now(), !m_feedUrl.isEmpty());
         if (delay > 0) {
             // Time notes tick on the second itself, all of them together (one wake-up for them all).
-            m_refresh.setTimerType(kind == SpecialKind::Time ? Qt::PreciseTimer : Qt::CoarseTimer);
-            m_refresh.start(delay);
+            refreshTimer().setTimerType(kind == SpecialKind::Time ? Qt::PreciseTimer : Qt::CoarseTimer);
+            m_refresh->start(delay);
         }
     }
 }
 
 void SpecialNoteDriver::stop()
 {
-    m_refresh.stop();
-    m_wallClock.stop();
+    stopRefresh();
     m_content.reset();
     NoteText& text = m_note.text();
     text.setLocked(false);

@@ -38,10 +38,12 @@ public:
     void display(SpecialKind kind);
     void stop();
     // Whether the content is written again, and in how many milliseconds next.
-    bool isRefreshing() const { return m_refresh.isActive() || m_wallClock.isActive(); }
+    bool isRefreshing() const { return refreshing(m_refresh.get()) || refreshing(m_wallClock.get()); }
     qint64 refreshDelay() const
     {
-        return m_wallClock.isActive() ? m_wallClock.interval() : m_refresh.isActive() ? m_refresh.interval() : 0;
+        return refreshing(m_wallClock.get()) ? m_wallClock->interval()
+               : refreshing(m_refresh.get()) ? m_refresh->interval()
+                                             : 0;
     }
     QString reminderTime() const { return m_reminder; }
     ReminderRule reminderRule() const override { return m_rule; }
@@ -61,6 +63,14 @@ private:
     QString parameter() const override;
     void remind(const QDateTime& missedAt) override;
     void armRefresh(SpecialKind kind);
+    template <typename Timer>
+    static bool refreshing(const Timer* timer)
+    {
+        return timer && timer->isActive();
+    }
+    QTimer& refreshTimer();
+    WallClockTimer& wallClock();
+    void stopRefresh();
 
     void chooseReminder();
     void chooseFeed();
@@ -71,8 +81,9 @@ private:
     Note& m_note;
     SpecialContentFactory m_contents;
     AlertPresenter m_alert;
-    QTimer m_refresh;
-    WallClockTimer m_wallClock; // a reminder's: to the moment it goes off next
+    // Made when first armed: most notes never become special.
+    std::unique_ptr<QTimer> m_refresh;
+    std::unique_ptr<WallClockTimer> m_wallClock; // a reminder's: to the moment it goes off next
     std::unique_ptr<SpecialContent> m_content;
     SpecialKind m_kind = SpecialKind::None;        // the kind chosen last; it stays after "Stop Special Note"
     SpecialKind m_contentKind = SpecialKind::None; // the kind the note is now

@@ -94,6 +94,9 @@ NoteTextBox::NoteTextBox(QWidget* parent)
 {
     setAcceptRichText(true);
     setTabChangesFocus(false);
+    // The paper is the window's, painted under the text. A text box that filled its own would cut the window's
+    // painting into pieces around it, and every note would hold on to the clip that takes.
+    viewport()->setAutoFillBackground(false);
 }
 
 void NoteTextBox::showText(NoteText* text)

@@ -250,9 +250,8 @@ void NoteWindow::layoutChrome()
 
 void NoteWindow::paintEvent(QPaintEvent* event)
 {
-    Q_UNUSED(event)
     QPainter painter(this);
-    m_chrome.paint(painter, palette().color(QPalette::WindowText));
+    m_chrome.paint(painter, palette().color(QPalette::WindowText), event->rect());
 }
 
 void NoteWindow::mousePressEvent(QMouseEvent* event)

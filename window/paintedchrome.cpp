@@ -79,23 +79,32 @@ ChromePart PaintedChrome::partAt(const QPoint& at) const
     return ChromePart::None;
 }
 
-void PaintedChrome::paint(QPainter& painter, const QColor& ink) const
+void PaintedChrome::paint(QPainter& painter, const QColor& ink, const QRect& dirty) const
 {
     if (!m_shown) {
         return;
     }
-    painter.fillRect(m_captionRect, captionGrey());
-    painter.setPen(Qt::white);
-    painter.setFont(captionFont());
-    painter.drawText(m_captionRect.adjusted(kCaptionIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_shownTitle);
-    painter.setPen(ink);
-    painter.setFont(subCaptionFont());
-    painter.drawText(m_subCaptionRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_subCaption);
+    // The text box shows the window's paper through it, so the window paints under every change of its text: the
+    // parts outside the change are left alone.
+    if (m_captionRect.intersects(dirty)) {
+        painter.fillRect(m_captionRect, captionGrey());
+        painter.setPen(Qt::white);
+        painter.setFont(captionFont());
+        painter.drawText(
+            m_captionRect.adjusted(kCaptionIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_shownTitle);
+    }
+    if (m_subCaptionRect.intersects(dirty)) {
+        painter.setPen(ink);
+        painter.setFont(subCaptionFont());
+        painter.drawText(m_subCaptionRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_subCaption);
+    }
     // The line: one pixel of ink across the middle of its strip.
-    if (!m_lineRect.isEmpty()) {
+    if (!m_lineRect.isEmpty() && m_lineRect.intersects(dirty)) {
         painter.fillRect(QRect(m_lineRect.left(), m_lineRect.center().y(), m_lineRect.width(), 1), ink);
     }
-    painter.drawPixmap(m_gripRect, m_gripPicture);
+    if (m_gripRect.intersects(dirty)) {
+        painter.drawPixmap(m_gripRect, m_gripPicture);
+    }
 }
 
 } // namespace jotlet

@@ -43,7 +43,7 @@ public:
     QRect rect(ChromePart part) const;
     ChromePart partAt(const QPoint& at) const;
 
-    void paint(QPainter& painter, const QColor& ink) const;
+    void paint(QPainter& painter, const QColor& ink, const QRect& dirty) const;
 
 private:
     QRect m_captionRect;
