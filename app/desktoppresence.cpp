@@ -22,6 +22,10 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#ifdef JOTLET_HAVE_XCB
+#include "platform/x11.h"
+#endif
+
 #include <algorithm>
 
 namespace jotlet {
@@ -45,6 +49,19 @@ QString firstLine(const QString& text)
         }
     }
     return QString();
+}
+
+// Whether there is a tray, asked before the first note maps. Qt's answer begins with the session bus (a
+// StatusNotifier host), whose connection takes milliseconds; on X the tray's selection is one short question, and
+// Qt's whole answer follows once the notes are drawn.
+bool trayBeforeNotesShow()
+{
+#ifdef JOTLET_HAVE_XCB
+    if (xcb_connection_t* connection = x11Connection()) {
+        return x11ManagerPresent(connection, "_NET_SYSTEM_TRAY_S");
+    }
+#endif
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 QString elided(const QString& text, int longest)
@@ -124,7 +141,7 @@ void DesktopPresence::start()
 void DesktopPresence::prepare()
 {
     m_options = readDesktopOptions();
-    m_trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    m_trayAvailable = trayBeforeNotesShow();
     createMenu();
     m_trayLater = true;
     applyOptions();
@@ -132,7 +149,9 @@ void DesktopPresence::prepare()
 
 void DesktopPresence::showTray()
 {
-    // Looking the icon up in the icon theme reads the theme's index files: not before the notes show.
+    // Looking the icon up in the icon theme reads the theme's index files: not before the notes show. A tray that
+    // only the session bus knows of takes the notes out of the taskbar now.
+    m_trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     m_trayLater = false;
     applyOptions();
     takeNewNoteKey();

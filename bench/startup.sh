@@ -6,7 +6,8 @@
 # hold a 2,048 px picture against the same 100 notes without it. Time is from launching the process until all its
 # windows are mapped; memory is the resident set at that moment and a second later, when what is drawn after the
 # windows show (pictures decoded on a worker thread) is in it. The programs take turns
-# in each round, so a busy moment of the machine falls on both; the least of the rounds is reported.
+# in each round, so a busy moment of the machine falls on both; the least of the rounds is reported. One note takes
+# five times the rounds: its start is short enough that a busy moment of the machine outweighs the difference.
 # Runs on a private Xvfb with openbox. Usage: bench/startup.sh [build-dir] [rounds]
 set -eu
 build=${1:-build}
@@ -62,7 +63,9 @@ main_note_file 100 "$hex" > "$scratch/pictures.dat"
 # One count at a time, the two programs taking turns in each round. The 500 notes come last: the window manager stays
 # slower for a while after handling that many windows, which would fall on whatever ran after them.
 for n in 1 20 100 pictures 500; do
-    for ((r = 0; r < rounds; r++)); do
+    repetitions=$rounds
+    [ "$n" = 1 ] && repetitions=$((rounds * 5))
+    for ((r = 0; r < repetitions; r++)); do
         if [ "$n" = pictures ]; then
             cp "$scratch/pictures.dat" "$JOTLET_HOME/jotlet.dat"
             results[pictures-100]+="$(measure 100 "$jotlet")"$'\n'

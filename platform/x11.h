@@ -13,5 +13,8 @@ xcb_connection_t* x11Connection();
 xcb_window_t x11RootWindow(xcb_connection_t* connection);
 // The atom of a name; XCB_ATOM_NONE when onlyIfExists and no client has made it yet, or the server did not answer.
 xcb_atom_t x11Atom(xcb_connection_t* connection, const char* name, bool onlyIfExists = false);
+// Whether a client owns the selection of the default screen that a manager takes to announce itself: the name with
+// the screen's number after it ("_NET_WM_CM_S" for the compositor, "_NET_SYSTEM_TRAY_S" for the tray).
+bool x11ManagerPresent(xcb_connection_t* connection, const char* selectionPrefix);
 
 } // namespace jotlet

@@ -7,8 +7,6 @@
 
 #ifdef JOTLET_HAVE_XCB
 #include "platform/x11.h"
-
-#include <cstdlib>
 #endif
 
 namespace jotlet {
@@ -28,23 +26,7 @@ bool Translucency::isAvailable()
 #ifdef JOTLET_HAVE_XCB
     // On X11 only a compositing manager draws windows translucent; it owns the selection _NET_WM_CM_S<screen>.
     xcb_connection_t* connection = x11Connection();
-    if (!connection) {
-        return false;
-    }
-    // The screen of DISPLAY (":0.1" is screen 1), 0 when it names none.
-    const QByteArray display = qgetenv("DISPLAY");
-    const qsizetype dot = display.lastIndexOf('.');
-    const int screen = dot > display.lastIndexOf(':') ? display.mid(dot + 1).toInt() : 0;
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-    const xcb_atom_t atom = x11Atom(connection, name.constData(), true);
-    if (atom == XCB_ATOM_NONE) {
-        return false;
-    }
-    xcb_get_selection_owner_reply_t* owner
-        = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom), nullptr);
-    const bool composited = owner && owner->owner != XCB_NONE;
-    std::free(owner);
-    return composited;
+    return connection && x11ManagerPresent(connection, "_NET_WM_CM_S");
 #else
     return true;
 #endif

@@ -6,6 +6,7 @@
 # accessibility on, and a script that drives it. Everything is stopped at the end.
 # Usage (through tests/testenv.sh x11): session.sh <jotlet program> <check script>
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-bus.sh"
 program=$1
 check=$2
 python=/usr/bin/python3
@@ -17,13 +18,7 @@ fi
 
 bus_dir="$JOTLET_TEST_SCRATCH/bus"
 mkdir -p "$bus_dir"
-cat >"$bus_dir/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig><type>session</type><listen>unix:dir=$bus_dir</listen><auth>EXTERNAL</auth>
-<policy context="default"><allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/></policy>
-</busconfig>
-CONF
+write_private_bus_config "$bus_dir"
 pids=()
 stop_all() {
     local pid

@@ -152,6 +152,44 @@ int logLinesWith(const QString& text)
     return log.open(QIODevice::ReadOnly) ? int(QString::fromUtf8(log.readAll()).count(text)) : 0;
 }
 
+// org.kde.StatusNotifierWatcher with a host: a tray that only the session bus knows of, as some panels are.
+class BusTray : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+
+public:
+    explicit BusTray(QDBusConnection connection)
+        : m_connection(connection)
+    {
+        m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"),
+                                    this,
+                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
+        m_registered = m_connection.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    }
+    ~BusTray() override
+    {
+        m_connection.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+        m_connection.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
+    }
+    bool isRegistered() const { return m_registered; }
+    bool hostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList registeredItems() const { return m_items; }
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { m_items << service; }
+    void RegisterStatusNotifierHost(const QString&) { }
+
+private:
+    QDBusConnection m_connection;
+    bool m_registered = false;
+    QStringList m_items;
+};
+
 } // namespace
 
 class TestTrayX11 : public QObject
@@ -176,6 +214,7 @@ private slots:
     void missedRemindersComeAsOneList();
     void alertSnoozesAndIsDone_data();
     void alertSnoozesAndIsDone();
+    void notesLeaveTheTaskbarBesideATrayOnTheBus();
 
 private:
     bool start(QProcess& program, int windows, const QStringList& arguments = {});
@@ -656,6 +695,26 @@ void TestTrayX11::alertSnoozesAndIsDone()
     } else {
         QCOMPARE(kept.first().specialType, 0); // an ordinary note now, its text kept
     }
+}
+
+// A tray that only the session bus knows of is asked about once the notes are drawn: they leave the taskbar then,
+// and the icon goes to that tray. (Last: this process's Qt keeps its first answer about such a tray.)
+void TestTrayX11::notesLeaveTheTaskbarBesideATrayOnTheBus()
+{
+    if (m_bus->address().isEmpty()) {
+        QSKIP("dbus-daemon is not installed or did not start");
+    }
+    BusTray tray(m_bus->connection());
+    QVERIFY(tray.isRegistered());
+    QVERIFY(writeMainNoteFile({sampleNote(QStringLiteral("one"))}));
+    QProcess program;
+    QVERIFY(start(program, 1));
+    const QString note = noteWindows().first();
+    QVERIFY2(waitUntil(
+                 [&note] { return wmState(note.toULongLong()).contains(QLatin1String("_NET_WM_STATE_SKIP_TASKBAR")); }),
+             "the note stayed in the taskbar beside a tray on the session bus");
+    QVERIFY(waitUntil([&tray] { return !tray.registeredItems().isEmpty(); }));
+    end(program);
 }
 
 QTEST_MAIN(TestTrayX11)
