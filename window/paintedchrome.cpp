@@ -28,6 +28,7 @@ QFont PaintedChrome::subCaptionFont()
 QRect PaintedChrome::place(const QRect& caption, const QRect& subCaption, const QRect& line, const QRect& grip)
 {
     const QRect before = m_captionRect | m_subCaptionRect | m_lineRect | m_gripRect;
+    m_titleCut = m_titleCut && caption.width() == m_captionRect.width();
     m_captionRect = caption;
     m_subCaptionRect = subCaption;
     m_lineRect = line;
@@ -38,10 +39,19 @@ QRect PaintedChrome::place(const QRect& caption, const QRect& subCaption, const 
 QRect PaintedChrome::setTitle(const QString& title, const QPaintDevice* device)
 {
     m_title = title;
-    const QFontMetrics metrics(captionFont(), device);
-    const int room = qMax(0, m_captionRect.width() - kCaptionIndent);
-    m_shownTitle = metrics.elidedText(title, Qt::ElideRight, room);
+    m_titleDevice = device;
+    m_titleCut = false;
     return m_captionRect;
+}
+
+QString PaintedChrome::shownTitle() const
+{
+    if (!m_titleCut) {
+        const QFontMetrics metrics(captionFont(), m_titleDevice);
+        m_shownTitle = metrics.elidedText(m_title, Qt::ElideRight, qMax(0, m_captionRect.width() - kCaptionIndent));
+        m_titleCut = true;
+    }
+    return m_shownTitle;
 }
 
 QRect PaintedChrome::setSubCaption(const QString& text)
@@ -91,7 +101,7 @@ void PaintedChrome::paint(QPainter& painter, const QColor& ink, const QRect& dir
         painter.setPen(Qt::white);
         painter.setFont(captionFont());
         painter.drawText(
-            m_captionRect.adjusted(kCaptionIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_shownTitle);
+            m_captionRect.adjusted(kCaptionIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, shownTitle());
     }
     if (m_subCaptionRect.intersects(dirty)) {
         painter.setPen(ink);

@@ -32,13 +32,14 @@ public:
     void setShown(bool shown) { m_shown = shown; }
     bool isShown() const { return m_shown; }
 
-    // The title, cut with "…" where it does not fit the band as drawn on the device; returns the band.
+    // The title, cut with "…" where it does not fit the band as drawn on the device; returns the band. It is cut
+    // when it is drawn or asked for: measuring needs the caption's font, which a note's first paint can load.
     QRect setTitle(const QString& title, const QPaintDevice* device);
     QRect setSubCaption(const QString& text);
     void setGripPicture(const QPixmap& picture) { m_gripPicture = picture; }
 
     QString title() const { return m_title; }
-    QString shownTitle() const { return m_shownTitle; }
+    QString shownTitle() const;
     QString subCaption() const { return m_subCaption; }
     QRect rect(ChromePart part) const;
     ChromePart partAt(const QPoint& at) const;
@@ -51,7 +52,9 @@ private:
     QRect m_lineRect;
     QRect m_gripRect;
     QString m_title;
-    QString m_shownTitle;
+    const QPaintDevice* m_titleDevice = nullptr;
+    mutable QString m_shownTitle;
+    mutable bool m_titleCut = false; // m_shownTitle is the title cut to the band as it is
     QString m_subCaption;
     QPixmap m_gripPicture;
     bool m_shown = true;
