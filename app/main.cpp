@@ -194,7 +194,7 @@ QString commandLineText()
 QIcon windowIcon()
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128}) {
+    for (const int size : {16, 24, 32, 48, 64}) { // the sizes app/CMakeLists.txt renders
         QFile file(QStringLiteral(":/windowicon/jotlet-%1.rgba").arg(size));
         const QByteArray pixels = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         if (pixels.size() == size * size * 4) {

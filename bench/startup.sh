@@ -6,8 +6,9 @@
 # hold a 2,048 px picture against the same 100 notes without it. Time is from launching the process until all its
 # windows are mapped; memory is the resident set at that moment and a second later, when what is drawn after the
 # windows show (pictures decoded on a worker thread) is in it. The programs take turns
-# in each round, so a busy moment of the machine falls on both; the least of the rounds is reported. One note takes
-# five times the rounds: its start is short enough that a busy moment of the machine outweighs the difference.
+# in each round, so a busy moment of the machine falls on both; the least of the rounds is reported, and the ratio of
+# the medians beside it. One note takes five times the rounds and 20 and 100 notes three times: their starts are short
+# enough that a busy moment of the machine outweighs the difference.
 # Runs on a private Xvfb with openbox. Usage: bench/startup.sh [build-dir] [rounds]
 set -eu
 build=${1:-build}
@@ -64,7 +65,10 @@ main_note_file 100 "$hex" > "$scratch/pictures.dat"
 # slower for a while after handling that many windows, which would fall on whatever ran after them.
 for n in 1 20 100 pictures 500; do
     repetitions=$rounds
-    [ "$n" = 1 ] && repetitions=$((rounds * 5))
+    case $n in
+    1) repetitions=$((rounds * 5)) ;;
+    20 | 100) repetitions=$((rounds * 3)) ;;
+    esac
     for ((r = 0; r < repetitions; r++)); do
         if [ "$n" = pictures ]; then
             cp "$scratch/pictures.dat" "$JOTLET_HOME/jotlet.dat"
@@ -80,6 +84,7 @@ for n in 1 20 100 pictures 500; do
 done
 
 column() { printf '%s' "${results[$1]}" | awk -v c="$2" 'NF {print $c}' | least; }
+middle() { printf '%s' "${results[$1]}" | awk 'NF {print $1}' | median; }
 printf '%-6s %-16s %8s %10s %16s\n' notes program "ms" "RSS kB" "RSS kB 1 s on"
 for key in jotlet-1 floor-1 jotlet-20 floor-20 jotlet-100 floor-100 jotlet-500 floor-500 pictures-100; do
     printf '%-6s %-16s %8s %10s %16s\n' "${key##*-}" "${key%-*}" "$(column "$key" 1)" "$(column "$key" 2)" \
@@ -88,7 +93,8 @@ done
 echo
 for n in 1 20 100 500; do
     awk -v n="$n" -v j="$(column jotlet-$n 1)" -v f="$(column floor-$n 1)" \
-        'BEGIN {printf "%d notes: Jotlet %.2fx the floor\n", n, j / f}'
+        -v jm="$(middle jotlet-$n)" -v fm="$(middle floor-$n)" \
+        'BEGIN {printf "%d notes: Jotlet %.2fx the floor (medians %.2fx)\n", n, j / f, jm / fm}'
 done
 awk -v p="$(column pictures-100 1)" -v j="$(column jotlet-100 1)" -v pr="$(column pictures-100 3)" \
     -v jr="$(column jotlet-100 3)" \
