@@ -21,7 +21,24 @@
 #include <QTextDocumentFragment>
 #include <QTextList>
 
+#include <optional>
+
 namespace jotlet {
+
+namespace {
+
+// RTF read as the text of a note whose own font is the given one; nothing when it cannot be read.
+std::optional<TextModel> readRtfText(const QByteArray& rtf, const QFont& noteFont, QString* error)
+{
+    QTextDocument incoming;
+    incoming.setDefaultFont(noteFont);
+    if (!readRtf(rtf, &incoming, error)) {
+        return std::nullopt;
+    }
+    return textModel(incoming);
+}
+
+} // namespace
 
 NoteText::NoteText(QObject* parent)
     : QObject(parent)
@@ -48,13 +65,12 @@ QByteArray NoteText::rtf() const
 
 bool NoteText::setRtf(const QByteArray& rtf, QString* error)
 {
-    QTextDocument incoming;
-    incoming.setDefaultFont(m_document->defaultFont());
-    if (!readRtf(rtf, &incoming, error)) {
+    const std::optional<TextModel> model = readRtfText(rtf, m_document->defaultFont(), error);
+    if (!model) {
         return false;
     }
     // One edit, so it is one undo step and one change; the first paragraph keeps its list and format too.
-    applyTextModel(m_document, textModel(incoming), RunFonts::AsGiven);
+    applyTextModel(m_document, *model, RunFonts::AsGiven);
     m_cursor = QTextCursor(m_document);
     notifyCursor();
     return true;
@@ -62,12 +78,11 @@ bool NoteText::setRtf(const QByteArray& rtf, QString* error)
 
 bool NoteText::applyRtf(const QByteArray& rtf, QString* error)
 {
-    QTextDocument incoming;
-    incoming.setDefaultFont(m_document->defaultFont());
-    if (!readRtf(rtf, &incoming, error)) {
+    const std::optional<TextModel> model = readRtfText(rtf, m_document->defaultFont(), error);
+    if (!model) {
         return false;
     }
-    applyTextModel(m_document, textModel(incoming));
+    applyTextModel(m_document, *model);
     m_document->clearUndoRedoStacks();
     return true;
 }
@@ -399,21 +414,19 @@ CommonFont commonFontOf(const TextModel& model)
 
 bool NoteText::setStoredRtf(const QByteArray& rtf, double* commonSize, QString* error)
 {
-    QTextDocument incoming;
-    incoming.setDefaultFont(m_document->defaultFont());
-    if (!readRtf(rtf, &incoming, error)) {
+    const std::optional<TextModel> model = readRtfText(rtf, m_document->defaultFont(), error);
+    if (!model) {
         return false;
     }
     // The note's own face and size are settled before the text comes in, which leaves them to the note: the note's
     // document holds only the formats its text keeps.
-    const TextModel model = textModel(incoming);
-    const CommonFont common = commonFontOf(model);
+    const CommonFont common = commonFontOf(*model);
     if (!common.face.isEmpty()) {
         setFontName(common.face);
     }
     setFontSize(common.size);
     *commonSize = common.size;
-    applyTextModel(m_document, model, RunFonts::DocumentsOwnLeftOut);
+    applyTextModel(m_document, *model, RunFonts::DocumentsOwnLeftOut);
     m_document->clearUndoRedoStacks();
     m_cursor = QTextCursor(m_document);
     notifyCursor();
